@@ -1,0 +1,14 @@
+# Settings every target of ours shares: warnings as errors, and narrow literals in
+# code page 932 on every compiler, so the core's native tests see the program's bytes.
+function(zek_target_defaults target)
+  target_compile_options(${target} PRIVATE
+    $<$<CXX_COMPILER_ID:GNU,Clang>:-Wall -Wextra -Wpedantic -Werror -Wno-missing-field-initializers
+                                   -finput-charset=UTF-8 -fexec-charset=CP932>
+    $<$<CXX_COMPILER_ID:MSVC>:/W4 /WX /permissive- /source-charset:utf-8 /execution-charset:.932>)
+  if(WIN32)
+    target_compile_definitions(${target} PRIVATE WIN32_LEAN_AND_MEAN NOMINMAX _WIN32_WINNT=0x0601 WINVER=0x0601)
+    if(MINGW)
+      target_link_options(${target} PRIVATE -static)
+    endif()
+  endif()
+endfunction()

@@ -1,0 +1,50 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds every preset that runs here and runs the whole
+# suite: native core tests (sanitizers), then under Wine the core tests of the
+# Windows build and the end-to-end scenarios. Ends with one summary line.
+set -euo pipefail
+root=$(cd "$(dirname "$0")/.." && pwd)
+cd "$root"
+
+"$root/scripts/install-deps.sh"
+
+jobs=$(nproc)
+for preset in native win64 win32; do
+  echo "== build $preset"
+  cmake --preset "$preset" >/dev/null
+  cmake --build --preset "$preset" -j "$jobs"
+done
+
+passed=0 failed=0
+tally() {  # preset, ctest log
+  local line
+  line=$(grep -E '^[0-9]+% tests passed' "$2" | tail -n 1 || true)
+  if [[ $line =~ ([0-9]+)\ tests\ failed\ out\ of\ ([0-9]+) ]]; then
+    failed=$((failed + BASH_REMATCH[1]))
+    passed=$((passed + BASH_REMATCH[2] - BASH_REMATCH[1]))
+  else
+    echo "$1: ctest reported no result"
+    failed=$((failed + 1))
+  fi
+}
+
+logs=$(mktemp -d)
+echo "== native tests"
+ctest --preset native -j "$jobs" 2>&1 | tee "$logs/native.log" || true
+tally native "$logs/native.log"
+
+source "$root/scripts/wine-session.sh"
+trap zek_wine_stop EXIT
+ZEK_FORCE_XVFB=1 zek_wine_start "$root/build/wine/prefix"
+echo "== Windows tests under Wine (display $DISPLAY)"
+ctest --preset win64 2>&1 | tee "$logs/win64.log" || true
+tally win64 "$logs/win64.log"
+zek_wine_stop
+trap - EXIT
+
+shots="$root/build/win64/e2e-screenshots"
+if [ -d "$shots" ] && [ -n "$(ls -A "$shots" 2>/dev/null)" ]; then
+  echo "screenshots of failed scenarios: $shots"
+fi
+echo "tests: $passed passed, $failed failed"
+[ "$failed" -eq 0 ]

@@ -1,0 +1,42 @@
+# Sourced by the run and test commands: a virtual or real display, a Japanese
+# locale and a warm Wine server with its own prefix. zek_wine_stop ends all that
+# zek_wine_start began, and is safe to call twice.
+
+ZEK_WINE64=/usr/lib/wine/wine64
+
+zek_wine_start() {  # prefix directory
+  export WINEPREFIX="$1" WINEARCH=win64 WINEDEBUG=-all
+  export LANG=ja_JP.UTF-8 LC_ALL=ja_JP.UTF-8
+  ZEK_XVFB_PID=""
+  if [ -z "${DISPLAY:-}" ] || [ "${ZEK_FORCE_XVFB:-0}" = 1 ]; then
+    local n=90
+    while [ -e "/tmp/.X11-unix/X$n" ] || [ -e "/tmp/.X$n-lock" ]; do n=$((n + 1)); done
+    Xvfb ":$n" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 </dev/null &
+    ZEK_XVFB_PID=$!
+    export DISPLAY=":$n"
+    for _ in $(seq 50); do [ -e "/tmp/.X11-unix/X$n" ] && break; sleep 0.1; done
+  fi
+  mkdir -p "$(dirname "$WINEPREFIX")"
+  if [ ! -f "$WINEPREFIX/system.reg" ]; then
+    echo "creating the Wine prefix $WINEPREFIX (once)"
+    "$ZEK_WINE64" wineboot -i </dev/null >/dev/null 2>&1 || true
+  fi
+  /usr/lib/wine/wineserver -p </dev/null >/dev/null 2>&1 || true
+  # Without this warm-up the Wine services inherit the first program's output pipe.
+  "$ZEK_WINE64" wineboot </dev/null >/dev/null 2>&1 || true
+}
+
+zek_wine_stop() {
+  if [ -n "${WINEPREFIX:-}" ]; then
+    /usr/lib/wine/wineserver -k </dev/null >/dev/null 2>&1 || true
+    /usr/lib/wine/wineserver -w </dev/null >/dev/null 2>&1 || true
+  fi
+  if [ -n "${ZEK_XVFB_PID:-}" ]; then
+    kill "$ZEK_XVFB_PID" 2>/dev/null || true
+    wait "$ZEK_XVFB_PID" 2>/dev/null || true
+    ZEK_XVFB_PID=""
+  fi
+}
+
+# Windows path of a Linux path, for the programs under Wine.
+zek_windows_path() { printf 'Z:%s' "$(realpath -m "$1" | tr '/' '\\')"; }

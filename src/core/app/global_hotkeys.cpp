@@ -1,0 +1,25 @@
+#include "app/global_hotkeys.h"
+
+namespace zek::app {
+
+std::optional<HotkeyRegistration> registrationFor(HotkeyPair pair) {
+    if (pair.first == 0 || pair.second == 0) {
+        return std::nullopt;
+    }
+    const auto first = static_cast<std::uint32_t>(pair.first);
+    if (first < 20) {
+        return HotkeyRegistration{first, static_cast<std::uint32_t>(pair.second)};
+    }
+    return HotkeyRegistration{0, first};
+}
+
+std::string_view globalHotkeyFailureText(int id) {
+    switch (id) {
+        case 0: return "ランチャー起動ホットキーの設定に失敗しました。動作設定で確認して下さい。";
+        case 1: return "タスク切り替えホットキーの設定に失敗しました。動作設定で確認して下さい。";
+        case 2: return "特定タスク切り替えホットキーの設定に失敗しました。動作設定で確認して下さい。";
+        default: return {};
+    }
+}
+
+}  // namespace zek::app

@@ -1,0 +1,35 @@
+#include "app/bar_window_class.h"
+
+#include "app/messages.h"
+#include "resource.h"
+
+namespace zek::win32 {
+
+HWND createBarWindow(HINSTANCE instance, WNDPROC procedure, const BarWindowStyle& style, void* creationParameter) {
+    WNDCLASSEXA windowClass{};
+    windowClass.cbSize = sizeof windowClass;
+    windowClass.style = CS_VREDRAW | CS_HREDRAW | CS_DBLCLKS;
+    windowClass.lpfnWndProc = procedure;
+    windowClass.hInstance = instance;
+    windowClass.hIcon = ::LoadIconA(instance, MAKEINTRESOURCEA(IDI_ZEKLAUNCHER));
+    windowClass.hCursor = ::LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_ARROW));
+    windowClass.hbrBackground = static_cast<HBRUSH>(::GetStockObject(BLACK_BRUSH));
+    windowClass.lpszClassName = app::kBarClassName;
+    windowClass.hIconSm = ::LoadIconA(instance, MAKEINTRESOURCEA(IDI_ZEKLAUNCHER_SMALL));
+    if (::RegisterClassExA(&windowClass) == 0) {
+        return nullptr;
+    }
+
+    HWND bar = ::CreateWindowExA(style.extendedStyle, app::kBarClassName, style.title, style.style, 0, 0,
+                                 style.width, style.height, nullptr, nullptr, instance, creationParameter);
+    if (bar == nullptr) {
+        return nullptr;
+    }
+    const int x = ::GetSystemMetrics(SM_CXSCREEN) / 2 - 200;
+    const int y = ::GetSystemMetrics(SM_CYSCREEN) / 2 - 50;
+    ::SetWindowPos(bar, HWND_TOPMOST, x, y, 240, 100, 0);
+    ::UpdateWindow(bar);
+    return bar;
+}
+
+}  // namespace zek::win32

@@ -1,0 +1,19 @@
+#pragma once
+#include <windows.h>
+
+namespace zek::win32 {
+
+struct BarWindowStyle {
+    int width;
+    int height;
+    const char* title;
+    DWORD style;
+    DWORD extendedStyle;
+};
+
+// Registers the "ZekLauncher" class and creates the bar from it: topmost,
+// centred a little left of and above the screen's middle, 240 x 100, hidden.
+// `creationParameter` reaches WM_NCCREATE. Returns null when either step fails.
+HWND createBarWindow(HINSTANCE instance, WNDPROC procedure, const BarWindowStyle& style, void* creationParameter);
+
+}  // namespace zek::win32

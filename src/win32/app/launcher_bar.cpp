@@ -1,0 +1,168 @@
+#include "app/launcher_bar.h"
+
+#include <algorithm>
+#include <shellapi.h>
+
+#include <string>
+
+#include "app/bar_window_class.h"
+#include "app/handover.h"
+#include "app/memory_trim.h"
+#include "app/messages.h"
+#include "app/switch_actions.h"
+
+namespace zek::win32 {
+
+namespace {
+constexpr int kPictureWidth = 640;
+constexpr int kPictureHeight = 100;
+// Width of the status strip before the status display reports its own.
+constexpr int kInitialStatusWidth = 150;
+}  // namespace
+
+bool LauncherBar::create() {
+    const BarWindowStyle style{10, 10, nullptr, WS_POPUP, WS_EX_LAYERED | WS_EX_TOOLWINDOW};
+    return createBarWindow(instance_, &LauncherBar::windowProcedure, style, this) != nullptr;
+}
+
+LRESULT CALLBACK LauncherBar::windowProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_NCCREATE) {
+        auto* bar = static_cast<LauncherBar*>(reinterpret_cast<CREATESTRUCTA*>(lParam)->lpCreateParams);
+        bar->window_ = window;
+        ::SetWindowLongPtrA(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(bar));
+    }
+    auto* bar = reinterpret_cast<LauncherBar*>(::GetWindowLongPtrA(window, GWLP_USERDATA));
+    if (bar == nullptr) {
+        return ::DefWindowProcA(window, message, wParam, lParam);
+    }
+    return bar->onMessage(message, wParam, lParam);
+}
+
+LRESULT LauncherBar::onMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+        case WM_CREATE: onCreate(); return 0;
+        case WM_DESTROY: onDestroy(); return 0;
+        case WM_PAINT: onPaint(); return 0;
+        case WM_CLOSE: return 0;  // the bar is never closed; settings are saved here
+        case WM_HOTKEY: onHotkey(LOWORD(wParam)); return 0;
+        case WM_LBUTTONDOWN: onLeftButtonDown(lParam); return 0;
+        case WM_SIZE:
+        case WM_KEYDOWN:
+        case WM_MENUSELECT: return 0;
+        case app::LM_SHOWBAR: onShowBar(); return 0;
+        case app::LM_HIDEBAR: onHideBar(); return 0;
+        case app::LM_SETHOTKEYS: onSetHotkeys(wParam != 0); return 0;
+        case app::LM_REMOTECOMMAND: onRemoteCommand(wParam); return 0;
+        case app::LM_TRIMMEMORY: trimOwnWorkingSet(); return 0;
+        default: return ::DefWindowProcA(window_, message, wParam, lParam);
+    }
+}
+
+void LauncherBar::onCreate() {
+    hidden_ = true;
+    ::ShowWindow(window_, SW_HIDE);
+
+    HDC windowDC = ::GetDC(window_);
+    pictureDC_.reset(::CreateCompatibleDC(windowDC));
+    pictureBitmap_.reset(::CreateCompatibleBitmap(windowDC, kPictureWidth, kPictureHeight));
+    ::ReleaseDC(window_, windowDC);
+    if (pictureDC_ && pictureBitmap_) {
+        originalBitmap_ = ::SelectObject(pictureDC_.get(), pictureBitmap_.get());
+        ::SelectObject(pictureDC_.get(), ::GetStockObject(BLACK_BRUSH));
+        ::PatBlt(pictureDC_.get(), 0, 0, kPictureWidth, kPictureHeight, PATCOPY);
+    }
+    dialogOpen_ = false;
+    ::DragAcceptFiles(window_, TRUE);
+}
+
+void LauncherBar::onDestroy() {
+    if (originalBitmap_ != nullptr) {
+        ::SelectObject(pictureDC_.get(), originalBitmap_);
+        originalBitmap_ = nullptr;
+    }
+    pictureBitmap_.reset();
+    pictureDC_.reset();
+    ::PostQuitMessage(0);
+}
+
+void LauncherBar::onPaint() {
+    PAINTSTRUCT paint;
+    HDC dc = ::BeginPaint(window_, &paint);
+    if (pictureDC_) {
+        ::BitBlt(dc, 0, 0, kInitialStatusWidth + 100, kPictureHeight, pictureDC_.get(), 0, 0, SRCCOPY);
+    }
+    ::EndPaint(window_, &paint);
+}
+
+void LauncherBar::clearPicture() {
+    if (pictureDC_) {
+        ::PatBlt(pictureDC_.get(), 0, 0, kPictureWidth, kPictureHeight, BLACKNESS);
+    }
+    HDC dc = ::GetDC(window_);
+    ::PatBlt(dc, 0, 0, kPictureWidth, kPictureHeight, BLACKNESS);
+    ::ReleaseDC(window_, dc);
+}
+
+void LauncherBar::onHotkey(int id) {
+    if (id == app::HOTKEY_ID_BAR) {
+        ::SendMessageA(window_, hidden_ ? app::LM_SHOWBAR : app::LM_HIDEBAR, 0, 0);
+    }
+    // The task menus and item hotkeys arrive with the menus and the item store.
+    ::SendMessageA(window_, app::LM_TRIMMEMORY, 0, 0);
+}
+
+void LauncherBar::onShowBar() {
+    clearPicture();
+    ::ShowWindow(window_, SW_SHOW);
+    hidden_ = false;
+    ::SetForegroundWindow(window_);
+}
+
+void LauncherBar::onHideBar() {
+    clearPicture();
+    ::InvalidateRect(window_, nullptr, FALSE);
+    ::ShowWindow(window_, SW_HIDE);
+    hidden_ = true;
+    ::SendMessageA(window_, app::LM_TRIMMEMORY, 0, 0);
+}
+
+void LauncherBar::onSetHotkeys(bool registerAnew) {
+    for (int id : {app::HOTKEY_ID_BAR, app::HOTKEY_ID_TASKMENU, app::HOTKEY_ID_SAMEAPP}) {
+        ::UnregisterHotKey(window_, id);
+    }
+    if (!registerAnew || !hotkeySource_) {
+        return;
+    }
+    const GlobalHotkeyPairs pairs = hotkeySource_();
+    for (int id = 0; id < static_cast<int>(pairs.size()); ++id) {
+        const auto registration = app::registrationFor(pairs[id]);
+        if (!registration) {
+            continue;
+        }
+        if (!::RegisterHotKey(window_, id, registration->modifiers, registration->virtualKey)) {
+            const std::string text(app::globalHotkeyFailureText(id));
+            const std::string caption(app::kHotkeyFailureCaption);
+            ::MessageBoxA(window_, text.c_str(), caption.c_str(), MB_ICONERROR);
+            return;
+        }
+    }
+}
+
+void LauncherBar::onRemoteCommand(WPARAM recordCount) {
+    const auto block = readRemoteCommand();
+    if (!block) {
+        return;
+    }
+    BarSwitchActions actions(window_);
+    const std::size_t count = std::min<WPARAM>(recordCount, app::kRemoteRecordCount);
+    if (app::runSwitches(block->entries, count, actions)) {
+        ::SendMessageA(window_, WM_DESTROY, 0, 0);
+    }
+}
+
+void LauncherBar::onLeftButtonDown(LPARAM position) {
+    // Dragging anywhere on the body moves the bar.
+    ::PostMessageA(window_, WM_NCLBUTTONDOWN, HTCAPTION, position);
+}
+
+}  // namespace zek::win32

@@ -1,0 +1,106 @@
+// Entry point: a first start becomes the running launcher; a later start hands
+// its command line to the running one and ends.
+#include <windows.h>
+
+#include <cstdlib>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "app/command_line.h"
+#include "app/gdiplus_session.h"
+#include "app/handover.h"
+#include "app/launcher_bar.h"
+#include "app/messages.h"
+#include "app/switch_actions.h"
+
+namespace {
+
+using namespace zek;
+
+// The arguments as the C runtime split them, program path first.
+std::vector<std::string_view> startArguments() {
+    std::vector<std::string_view> arguments;
+    for (int i = 0; i < __argc; ++i) {
+        arguments.emplace_back(__argv[i] != nullptr ? __argv[i] : "");
+    }
+    return arguments;
+}
+
+bool isNtFamily(bool& queryFailed) {
+    OSVERSIONINFOA version{};
+    version.dwOSVersionInfoSize = sizeof version;
+#if defined(_MSC_VER)
+#pragma warning(suppress : 4996)
+#endif
+    queryFailed = ::GetVersionExA(&version) == 0;
+    return !queryFailed && version.dwPlatformId == VER_PLATFORM_WIN32_NT;
+}
+
+int runMessageLoop() {
+    MSG message;
+    while (::GetMessageA(&message, nullptr, 0, 0) > 0) {
+        ::TranslateMessage(&message);
+        ::DispatchMessageA(&message);
+    }
+    return static_cast<int>(message.wParam);
+}
+
+void runOwnCommandLine(HWND bar) {
+    app::RemoteCommand block{};
+    const std::size_t count =
+        app::parseCommandLine(startArguments(), block.entries, app::kOwnCommandLineRecordCount);
+    win32::BarSwitchActions actions(bar);
+    if (app::runSwitches(block.entries, count, actions)) {
+        ::SendMessageA(bar, WM_DESTROY, 0, 0);
+    }
+}
+
+int runLauncher(HINSTANCE instance, const char* commandLine) {
+    win32::GdiplusSession gdiplus;
+    win32::LauncherBar bar(instance);
+    if (!bar.create()) {
+        return 0;
+    }
+    HWND window = bar.window();
+    // Until the settings file is read, the hotkeys are the stock ones:
+    // Windows + Return for the bar, Windows + Space for the task menu.
+    bar.setHotkeySource([] { return win32::GlobalHotkeyPairs{{{8, 13}, {8, 32}, {0, -1}}}; });
+
+    ::SendMessageA(window, app::LM_RELOADLIST, 0, 0);
+    ::SendMessageA(window, app::LM_SETHOTKEYS, 1, 0);
+    ::SendMessageA(window, app::LM_APPLYDISPLAY, 0, 0);
+    if (*commandLine != '\0') {
+        runOwnCommandLine(window);
+    }
+    ::SendMessageA(window, app::LM_TRIMMEMORY, 0, 0);
+
+    const int exitCode = runMessageLoop();
+
+    gdiplus.shutdown();
+    ::SendMessageA(window, app::LM_SETHOTKEYS, 0, 0);
+    return exitCode;
+}
+
+}  // namespace
+
+int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR commandLine, int) {
+    const char* line = commandLine != nullptr ? commandLine : "";
+    bool versionQueryFailed = false;
+    if (!isNtFamily(versionQueryFailed)) {
+        if (!versionQueryFailed) {
+            ::MessageBoxA(nullptr, "I'm sorry\r\nThis OS is not supported.", "OSerror", MB_ICONINFORMATION);
+        }
+        return 0;
+    }
+
+    if (HWND running = ::FindWindowA(app::kBarClassName, nullptr)) {
+        if (*line == '\0') {
+            ::SetFocus(running);
+        } else {
+            win32::handOverCommandLine(running, startArguments());
+        }
+        return 0;
+    }
+    return runLauncher(instance, line);
+}

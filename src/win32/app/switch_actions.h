@@ -1,0 +1,28 @@
+#pragma once
+#include <windows.h>
+
+#include "app/switches.h"
+
+namespace zek::win32 {
+
+// Carries out command-line switches on the running bar.
+class BarSwitchActions final : public app::SwitchActions {
+public:
+    explicit BarSwitchActions(HWND bar) : bar_(bar) {}
+
+    void runCommand(std::string_view itemName) override;
+    void openFile(std::string_view path) override;
+    void openFileWithCommand(std::string_view itemName, std::string_view path) override;
+    void showBar() override;
+    void hideBar() override;
+    void showHelp() override;
+    void minimizeAllWindows() override;
+    void restoreAllWindows() override;
+    void trimAllProcesses() override;
+    void activateNextWindow() override;
+
+private:
+    HWND bar_;
+};
+
+}  // namespace zek::win32

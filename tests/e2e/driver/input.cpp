@@ -1,0 +1,50 @@
+#include "driver/input.h"
+
+#include <vector>
+
+namespace zek::e2e {
+
+namespace {
+
+INPUT keyEvent(WORD virtualKey, bool release) {
+    INPUT input{};
+    input.type = INPUT_KEYBOARD;
+    input.ki.wVk = virtualKey;
+    input.ki.wScan = static_cast<WORD>(::MapVirtualKeyA(virtualKey, MAPVK_VK_TO_VSC));
+    input.ki.dwFlags = release ? KEYEVENTF_KEYUP : 0;
+    return input;
+}
+
+void send(std::vector<INPUT>& inputs) {
+    ::SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
+    ::Sleep(30);
+}
+
+}  // namespace
+
+void pressChord(std::initializer_list<WORD> virtualKeys) {
+    std::vector<INPUT> inputs;
+    for (WORD key : virtualKeys) {
+        inputs.push_back(keyEvent(key, false));
+    }
+    for (auto key = std::rbegin(virtualKeys); key != std::rend(virtualKeys); ++key) {
+        inputs.push_back(keyEvent(*key, true));
+    }
+    send(inputs);
+}
+
+void pressKey(WORD virtualKey) { pressChord({virtualKey}); }
+
+void typeAscii(std::string_view text) {
+    for (char c : text) {
+        const SHORT scan = ::VkKeyScanA(c);
+        const WORD key = LOBYTE(scan);
+        if (HIBYTE(scan) & 1) {
+            pressChord({VK_SHIFT, key});
+        } else {
+            pressKey(key);
+        }
+    }
+}
+
+}  // namespace zek::e2e

@@ -1,0 +1,16 @@
+#pragma once
+// Keyboard input as a user types it, through SendInput.
+#include <windows.h>
+
+#include <initializer_list>
+#include <string_view>
+
+namespace zek::e2e {
+
+// Presses the keys in order and releases them in reverse: {VK_LWIN, VK_RETURN}.
+void pressChord(std::initializer_list<WORD> virtualKeys);
+void pressKey(WORD virtualKey);
+// ASCII text, one key press per character (shift where needed).
+void typeAscii(std::string_view text);
+
+}  // namespace zek::e2e

@@ -1,0 +1,32 @@
+#pragma once
+// Starting the programs under test and waiting for them, with bounded waits.
+#include <windows.h>
+
+#include <optional>
+#include <string>
+
+#include "platform/unique_handle.h"
+
+namespace zek::e2e {
+
+class Process {
+public:
+    Process() = default;
+    Process(win32::UniqueKernelHandle process, DWORD id) : handle_(std::move(process)), id_(id) {}
+
+    explicit operator bool() const { return static_cast<bool>(handle_); }
+    DWORD id() const { return id_; }
+    bool running() const;
+    // The exit code once the process has ended within the time, else none.
+    std::optional<DWORD> waitForExit(DWORD timeoutMs) const;
+    void kill() const;
+
+private:
+    win32::UniqueKernelHandle handle_;
+    DWORD id_ = 0;
+};
+
+// Starts `program` with `arguments` appended verbatim to its quoted path, in `directory`.
+Process startProcess(const std::string& program, const std::string& arguments, const std::string& directory);
+
+}  // namespace zek::e2e

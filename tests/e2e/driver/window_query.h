@@ -1,0 +1,39 @@
+#pragma once
+// Finding and reading windows of another process, as a user would see them.
+#include <windows.h>
+
+#include <functional>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace zek::e2e {
+
+// Polls `condition` until it holds or the time is up; returns its last answer.
+bool waitUntil(const std::function<bool()>& condition, DWORD timeoutMs = 10000);
+
+HWND findBar();
+HWND waitForBar(DWORD timeoutMs = 15000);
+
+// The text as WM_GETTEXT gives it across processes (bytes in the ANSI code page).
+std::string windowText(HWND window);
+std::string className(HWND window);
+
+// Top-level dialog windows (message boxes included) of one process.
+std::vector<HWND> dialogsOfProcess(DWORD processId);
+
+struct MessageBoxView {
+    HWND window = nullptr;
+    HWND owner = nullptr;
+    std::string caption;
+    std::string text;
+};
+// The first message box of the process to appear within the time, if any.
+std::optional<MessageBoxView> waitForMessageBox(DWORD processId,
+                                                DWORD timeoutMs = 10000);
+// Presses the box's button with this id (IDOK, IDCANCEL, ...).
+void pressDialogButton(HWND dialog, int buttonId);
+
+DWORD processOf(HWND window);
+
+}  // namespace zek::e2e

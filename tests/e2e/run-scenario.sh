@@ -1,0 +1,13 @@
+#!/usr/bin/env bash
+# Runs one end-to-end scenario under Wine; on failure saves a screenshot of the
+# display as <screenshot dir>/<scenario>.png. Needs the session of scripts/wine-session.sh.
+set -u
+scenarios=$1 scenario=$2 screenshots=$3
+/usr/lib/wine/wine64 "$scenarios" --gtest_filter="$scenario" --gtest_brief=1 </dev/null
+status=$?
+if [ $status -ne 0 ]; then
+  mkdir -p "$screenshots"
+  import -window root "$screenshots/$scenario.png" 2>/dev/null \
+    && echo "screenshot: $screenshots/$scenario.png"
+fi
+exit $status

@@ -1,0 +1,96 @@
+#include "scenarios/launcher_scenario.h"
+
+#include <cstdlib>
+
+#include "driver/window_query.h"
+
+namespace zek::e2e {
+
+namespace {
+
+std::string ownDirectory() {
+    char path[MAX_PATH] = {};
+    ::GetModuleFileNameA(nullptr, path, MAX_PATH);
+    std::string directory(path);
+    return directory.substr(0, directory.find_last_of('\\') + 1);
+}
+
+void emptyFolder(const std::string& folder) {
+    WIN32_FIND_DATAA found;
+    HANDLE search = ::FindFirstFileA((folder + "*").c_str(), &found);
+    if (search == INVALID_HANDLE_VALUE) {
+        return;
+    }
+    do {
+        if (!(found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)) {
+            ::DeleteFileA((folder + found.cFileName).c_str());
+        }
+    } while (::FindNextFileA(search, &found));
+    ::FindClose(search);
+}
+
+// Ends whatever launcher still runs: politely first, then by force.
+void stopAnyLauncher() {
+    HWND bar = findBar();
+    if (bar == nullptr) {
+        return;
+    }
+    const DWORD processId = processOf(bar);
+    win32::UniqueKernelHandle process(::OpenProcess(SYNCHRONIZE | PROCESS_TERMINATE, FALSE, processId));
+    DWORD_PTR ignored = 0;
+    ::SendMessageTimeoutA(bar, WM_DESTROY, 0, 0, SMTO_ABORTIFHUNG, 2000, &ignored);
+    if (process && ::WaitForSingleObject(process.get(), 10000) != WAIT_OBJECT_0) {
+        ::TerminateProcess(process.get(), 99);
+        ::WaitForSingleObject(process.get(), 5000);
+    }
+}
+
+}  // namespace
+
+void LauncherScenario::SetUp() {
+    stopAnyLauncher();
+    const std::string binaries = ownDirectory();
+    const char* root = std::getenv("ZEK_E2E_WORK");
+    std::string base = root != nullptr && *root != '\0' ? std::string(root) : binaries + "e2e-work";
+    if (base.back() != '\\') {
+        base += '\\';
+    }
+    const auto* test = ::testing::UnitTest::GetInstance()->current_test_info();
+    folder_ = base + test->test_suite_name() + "." + test->name() + "\\";
+    ::CreateDirectoryA(base.c_str(), nullptr);
+    ::CreateDirectoryA(folder_.c_str(), nullptr);
+    emptyFolder(folder_);
+    launcherPath_ = folder_ + "ZekLauncher.exe";
+    ASSERT_TRUE(::CopyFileA((binaries + "ZekLauncher.exe").c_str(), launcherPath_.c_str(), FALSE));
+    ASSERT_TRUE(::CopyFileA((binaries + "probe.exe").c_str(), (folder_ + "probe.exe").c_str(), FALSE));
+}
+
+void LauncherScenario::TearDown() {
+    stopAnyLauncher();
+    firstInstance_.kill();
+}
+
+Process LauncherScenario::startLauncher(const std::string& arguments) {
+    return startProcess(launcherPath_, arguments, folder_);
+}
+
+HWND LauncherScenario::startFirstInstance(const std::string& arguments) {
+    firstInstance_ = startLauncher(arguments);
+    EXPECT_TRUE(firstInstance_) << "the launcher did not start";
+    return waitForBar();
+}
+
+std::optional<DWORD> LauncherScenario::runLauncher(const std::string& arguments,
+                                                    DWORD timeoutMs) {
+    Process process = startLauncher(arguments);
+    if (!process) {
+        return std::nullopt;
+    }
+    auto code = process.waitForExit(timeoutMs);
+    if (!code) {
+        process.kill();
+    }
+    return code;
+}
+
+}  // namespace zek::e2e

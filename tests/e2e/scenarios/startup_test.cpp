@@ -1,0 +1,91 @@
+// Starting and ending the launcher, its bar window and its own command line.
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "app/messages.h"
+#include "driver/input.h"
+#include "driver/window_query.h"
+#include "scenarios/launcher_scenario.h"
+
+namespace zek::e2e {
+namespace {
+
+using Startup = LauncherScenario;
+
+bool hotkeyTakenByOthers(UINT modifiers, UINT key) {
+    if (::RegisterHotKey(nullptr, 0x7000, modifiers, key)) {
+        ::UnregisterHotKey(nullptr, 0x7000);
+        return false;
+    }
+    return ::GetLastError() == ERROR_HOTKEY_ALREADY_REGISTERED;
+}
+
+TEST_F(Startup, TheBarIsCreatedHiddenTopmostAndCentred) {
+    HWND bar = startFirstInstance();
+    ASSERT_NE(bar, nullptr);
+    EXPECT_FALSE(::IsWindowVisible(bar));
+    EXPECT_EQ(::GetClassLongPtrA(bar, GCL_STYLE), CS_VREDRAW | CS_HREDRAW | CS_DBLCLKS);
+    EXPECT_NE(::GetClassLongPtrA(bar, GCLP_HICON), 0);
+    EXPECT_NE(::GetClassLongPtrA(bar, GCLP_HICONSM), 0);
+    const LONG_PTR exStyle = ::GetWindowLongPtrA(bar, GWL_EXSTYLE);
+    EXPECT_EQ(exStyle & (WS_EX_LAYERED | WS_EX_TOOLWINDOW | WS_EX_TOPMOST),
+              WS_EX_LAYERED | WS_EX_TOOLWINDOW | WS_EX_TOPMOST);
+    EXPECT_TRUE(::GetWindowLongPtrA(bar, GWL_STYLE) & WS_POPUP);
+    RECT rect;
+    ASSERT_TRUE(::GetWindowRect(bar, &rect));
+    EXPECT_EQ(rect.left, ::GetSystemMetrics(SM_CXSCREEN) / 2 - 200);
+    EXPECT_EQ(rect.top, ::GetSystemMetrics(SM_CYSCREEN) / 2 - 50);
+    EXPECT_EQ(rect.right - rect.left, 240);
+    EXPECT_EQ(rect.bottom - rect.top, 100);
+}
+
+TEST_F(Startup, TheStockHotkeysAreHeldWhileRunningAndFreedAtExit) {
+    ASSERT_NE(startFirstInstance(), nullptr);
+    EXPECT_TRUE(hotkeyTakenByOthers(MOD_WIN, VK_RETURN));
+    EXPECT_TRUE(hotkeyTakenByOthers(MOD_WIN, VK_SPACE));
+    ASSERT_EQ(runLauncher("/x"), 0u);
+    ASSERT_EQ(firstInstance_.waitForExit(15000), 0u);
+    EXPECT_FALSE(hotkeyTakenByOthers(MOD_WIN, VK_RETURN));
+    EXPECT_FALSE(hotkeyTakenByOthers(MOD_WIN, VK_SPACE));
+}
+
+TEST_F(Startup, WindowsReturnShowsAndHidesTheBar) {
+    HWND bar = startFirstInstance();
+    ASSERT_NE(bar, nullptr);
+    pressChord({VK_LWIN, VK_RETURN});
+    EXPECT_TRUE(waitUntil([&] { return ::IsWindowVisible(bar) != FALSE; }));
+    pressChord({VK_LWIN, VK_RETURN});
+    EXPECT_TRUE(waitUntil([&] { return ::IsWindowVisible(bar) == FALSE; }));
+}
+
+TEST_F(Startup, ExitSwitchAloneStartsAndEndsWithoutShowingTheBar) {
+    EXPECT_EQ(runLauncher("/x"), 0u);
+    EXPECT_EQ(findBar(), nullptr);
+}
+
+TEST_F(Startup, OwnCommandLineRunsTwelveSwitchesAtMost) {
+    std::string arguments;
+    for (int i = 0; i < 12; ++i) {
+        arguments += "/s ";
+    }
+    arguments += "/h";  // the thirteenth is dropped
+    HWND bar = startFirstInstance(arguments);
+    ASSERT_NE(bar, nullptr);
+    EXPECT_TRUE(waitUntil([&] { return ::IsWindowVisible(bar) != FALSE; }));
+    // Still shown a while later: the dropped /h never ran.
+    ::Sleep(300);
+    EXPECT_TRUE(::IsWindowVisible(bar));
+}
+
+TEST_F(Startup, WmCloseKeepsTheLauncherRunning) {
+    HWND bar = startFirstInstance();
+    ASSERT_NE(bar, nullptr);
+    DWORD_PTR result = 0;
+    ASSERT_TRUE(::SendMessageTimeoutA(bar, WM_CLOSE, 0, 0, SMTO_ABORTIFHUNG, 5000, &result));
+    EXPECT_TRUE(::IsWindow(bar));
+    EXPECT_TRUE(firstInstance_.running());
+}
+
+}  // namespace
+}  // namespace zek::e2e
