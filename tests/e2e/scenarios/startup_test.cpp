@@ -6,6 +6,7 @@
 #include "app/messages.h"
 #include "driver/input.h"
 #include "driver/window_query.h"
+#include "platform/unique_handle.h"
 #include "scenarios/launcher_scenario.h"
 
 namespace zek::e2e {
@@ -26,8 +27,6 @@ TEST_F(Startup, TheBarIsCreatedHiddenTopmostAndCentred) {
     ASSERT_NE(bar, nullptr);
     EXPECT_FALSE(::IsWindowVisible(bar));
     EXPECT_EQ(::GetClassLongPtrA(bar, GCL_STYLE), CS_VREDRAW | CS_HREDRAW | CS_DBLCLKS);
-    EXPECT_NE(::GetClassLongPtrA(bar, GCLP_HICON), 0);
-    EXPECT_NE(::GetClassLongPtrA(bar, GCLP_HICONSM), 0);
     const LONG_PTR exStyle = ::GetWindowLongPtrA(bar, GWL_EXSTYLE);
     EXPECT_EQ(exStyle & (WS_EX_LAYERED | WS_EX_TOOLWINDOW | WS_EX_TOPMOST),
               WS_EX_LAYERED | WS_EX_TOOLWINDOW | WS_EX_TOPMOST);
@@ -38,6 +37,27 @@ TEST_F(Startup, TheBarIsCreatedHiddenTopmostAndCentred) {
     EXPECT_EQ(rect.top, ::GetSystemMetrics(SM_CYSCREEN) / 2 - 50);
     EXPECT_EQ(rect.right - rect.left, 240);
     EXPECT_EQ(rect.bottom - rect.top, 100);
+}
+
+TEST_F(Startup, TheProgramCarriesItsResources) {
+    // Loaded as data: icons, menu, version dialog and version block under their fixed ids.
+    win32::UniqueModule program(::LoadLibraryExA(launcherPath_.c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE));
+    ASSERT_TRUE(program);
+    for (int icon : {107, 135, 136, 137, 138, 143, 144, 145}) {
+        EXPECT_NE(::FindResourceA(program.get(), MAKEINTRESOURCEA(icon), RT_GROUP_ICON), nullptr) << icon;
+    }
+    win32::UniqueMenu menu(::LoadMenuA(program.get(), MAKEINTRESOURCEA(109)));
+    ASSERT_TRUE(menu);
+    HMENU tray = ::GetSubMenu(menu.get(), 0);
+    ASSERT_NE(tray, nullptr);
+    char text[64] = {};
+    ASSERT_GT(::GetMenuStringA(tray, 105, text, sizeof text, MF_BYCOMMAND), 0);
+    EXPECT_STREQ(text, "終了(&X)");
+    ASSERT_GT(::GetMenuStringA(tray, 32784, text, sizeof text, MF_BYCOMMAND), 0);
+    EXPECT_STREQ(text, "ランチャ設定(&S)");
+    EXPECT_NE(::FindResourceA(program.get(), MAKEINTRESOURCEA(103), RT_DIALOG), nullptr);
+    EXPECT_NE(::FindResourceA(program.get(), MAKEINTRESOURCEA(1), RT_VERSION), nullptr);
+    EXPECT_NE(::FindResourceA(program.get(), MAKEINTRESOURCEA(1), RT_MANIFEST), nullptr);
 }
 
 TEST_F(Startup, TheStockHotkeysAreHeldWhileRunningAndFreedAtExit) {
