@@ -24,13 +24,14 @@ cd "$home"
 echo "ZekLauncher runs from $home on display $DISPLAY: Windows+Return shows the bar."
 if [ "$headless" = 1 ]; then
   "$ZEK_WINE64" ./ZekLauncher.exe </dev/null >/dev/null 2>&1 &
+  launcher=$!
   sleep 3
   "$ZEK_WINE64" ./ZekLauncher.exe /s </dev/null >/dev/null 2>&1 || true
   sleep 1
   import -window root "$home/screenshot.png" && echo "no display: screenshot saved to $home/screenshot.png"
   echo "stopping (there is no display to use it on)"
   "$ZEK_WINE64" ./ZekLauncher.exe /x </dev/null >/dev/null 2>&1 || true
-  wait
+  wait "$launcher" || true
 else
   echo "End it with: ZekLauncher.exe /x, or the tray menu's 終了(&X)."
   "$ZEK_WINE64" ./ZekLauncher.exe "$@" </dev/null
