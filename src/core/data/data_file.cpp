@@ -1,0 +1,208 @@
+#include "data/data_file.h"
+
+#include <algorithm>
+#include <cstring>
+#include <utility>
+#include <vector>
+
+#include "text/decimal.h"
+#include "text/sjis_walk.h"
+
+namespace zek::data {
+namespace {
+
+// Walks the lines of a text, each without its line end (LF or CR LF) and without
+// anything from a NUL byte on. A final line without a line end is a line too.
+class LineReader {
+  public:
+    explicit LineReader(std::string_view text) : text_(text) {}
+
+    bool next(std::string_view& line) {
+        if (pos_ >= text_.size()) {
+            return false;
+        }
+        const std::size_t end = text_.find('\n', pos_);
+        const std::size_t stop = end == std::string_view::npos ? text_.size() : end;
+        line = text_.substr(pos_, stop - pos_);
+        if (end != std::string_view::npos && !line.empty() && line.back() == '\r') {
+            line.remove_suffix(1);
+        }
+        pos_ = end == std::string_view::npos ? text_.size() : end + 1;
+        // The program hands names and paths to C string functions, which end at a NUL.
+        line = line.substr(0, line.find('\0'));
+        return true;
+    }
+
+    std::string_view rest() const { return text_.substr(pos_); }
+
+  private:
+    std::string_view text_;
+    std::size_t pos_ = 0;
+};
+
+bool isCommentOrEmpty(std::string_view line) {
+    return line.empty() || line.front() == '#';
+}
+
+std::string_view cutValue(std::string_view value) {
+    return text::headWithinBytes(value, kMaxValueBytes);
+}
+
+struct RecordLine {
+    std::int32_t record;
+    std::string_view key;
+    std::string_view value;
+};
+
+// False for lines that are skipped: comments, lines without ":" or "=", and the
+// lines that have no sound reading (a "=" before the ":" or at position 512 or
+// later, a negative record number, an empty key).
+bool parseRecordLine(std::string_view line, RecordLine& parsed) {
+    if (isCommentOrEmpty(line)) {
+        return false;
+    }
+    const std::size_t colon = line.find(':');
+    const std::size_t equals = line.find('=');
+    if (colon == std::string_view::npos || equals == std::string_view::npos || equals >= kMaxKeyEnd ||
+        equals < colon) {
+        return false;
+    }
+    parsed.record = text::parseLeadingInt(line.substr(0, colon));
+    parsed.key = line.substr(colon + 1, equals - colon - 1);
+    parsed.value = cutValue(line.substr(equals + 1));
+    return parsed.record >= 0 && !parsed.key.empty();
+}
+
+struct OldFormatPair {
+    std::string_view key;
+    std::string_view value;
+};
+
+bool parseOldFormatLine(std::string_view line, OldFormatPair& parsed) {
+    if (isCommentOrEmpty(line)) {
+        return false;
+    }
+    const std::size_t equals = line.find('=');
+    if (equals == std::string_view::npos || equals >= kMaxKeyEnd) {
+        return false;
+    }
+    parsed.key = line.substr(0, equals);
+    parsed.value = cutValue(line.substr(equals + 1));
+    return true;
+}
+
+// The version in a header line "[n]", or nothing when the line is no header.
+bool readHeaderVersion(std::string_view line, std::int32_t& version) {
+    if (line.empty() || line.front() != '[' || line.back() != ']') {
+        return false;
+    }
+    constexpr std::string_view kDelimiters = " []\t\n";
+    const std::size_t begin = line.find_first_not_of(kDelimiters);
+    if (begin == std::string_view::npos) {
+        version = 0;
+        return true;
+    }
+    const std::size_t end = line.find_first_of(kDelimiters, begin);
+    version = text::parseLeadingInt(line.substr(begin, end - begin));
+    return true;
+}
+
+bool onlyBlankLines(std::string_view text) {
+    return text.find_first_not_of(" \t\r\n") == std::string_view::npos;
+}
+
+// Reads current-format lines until the end or a gap in the record numbers.
+void readRecordLines(LineReader& lines, RecordTableBuilder& builder, bool& anyRead) {
+    std::string_view line;
+    RecordLine parsed;
+    while (lines.next(line)) {
+        if (!parseRecordLine(line, parsed)) {
+            continue;
+        }
+        if (parsed.record > builder.recordCount()) {
+            return;
+        }
+        builder.add(parsed.record, parsed.key, parsed.value);
+        anyRead = true;
+    }
+}
+
+void appendLine(std::string& out, std::int32_t record, std::string_view key, std::string_view value) {
+    text::appendDecimal(out, record);
+    out += ':';
+    out += key;
+    out += '=';
+    out += value;
+    out += "\r\n";
+}
+
+}  // namespace
+
+std::string convertOldFormat(std::string_view oldFormatLines) {
+    std::string out = "[100]\r\n";
+    // The record number is the key's numeric suffix, whose width is not marked: it
+    // grows by one digit exactly when the numbers seem to fall (10 after 9).
+    std::size_t digits = 1;
+    std::int32_t previous = 0;
+    LineReader lines(oldFormatLines);
+    std::string_view line;
+    OldFormatPair pair;
+    while (lines.next(line)) {
+        if (!parseOldFormatLine(line, pair)) {
+            continue;
+        }
+        const auto suffix = [&](std::size_t width) {
+            return pair.key.substr(pair.key.size() - std::min(width, pair.key.size()));
+        };
+        std::int32_t record = text::parseLeadingInt(suffix(digits));
+        if (record < previous) {
+            ++digits;
+            record = text::parseLeadingInt(suffix(digits));
+        }
+        previous = record;
+        const std::string_view name = pair.key.substr(0, pair.key.size() - suffix(digits).size());
+        appendLine(out, record, name, pair.value);
+    }
+    return out;
+}
+
+DataFileReading readDataFile(std::string bytes) {
+    DataFileReading reading;
+    LineReader lines(bytes);
+    std::string_view firstLine;
+    std::int32_t version = 0;
+    std::string_view oldFormatLines = bytes;
+    if (lines.next(firstLine) && readHeaderVersion(firstLine, version)) {
+        if (version == kDataFileVersion) {
+            reading.onlyHeader = onlyBlankLines(lines.rest());
+            RecordTableBuilder builder(std::move(bytes));
+            LineReader recordLines(builder.text());
+            recordLines.next(firstLine);
+            readRecordLines(recordLines, builder, reading.recordLinesRead);
+            reading.records = std::move(builder).finish();
+            return reading;
+        }
+        oldFormatLines = lines.rest();
+    }
+
+    bool anyPair = false;
+    LineReader oldLines(oldFormatLines);
+    std::string_view line;
+    OldFormatPair pair;
+    while (!anyPair && oldLines.next(line)) {
+        anyPair = parseOldFormatLine(line, pair);
+    }
+    if (!anyPair) {
+        return reading;
+    }
+    reading.convertedFromOldFormat = true;
+    reading.convertedText = convertOldFormat(oldFormatLines);
+    RecordTableBuilder builder(reading.convertedText);
+    LineReader recordLines(builder.text());
+    recordLines.next(firstLine);  // the new header
+    readRecordLines(recordLines, builder, reading.recordLinesRead);
+    reading.records = std::move(builder).finish();
+    return reading;
+}
+
+}  // namespace zek::data

@@ -1,0 +1,435 @@
+#include "data/item_store.h"
+
+#include <algorithm>
+#include <iterator>
+#include <utility>
+
+#include "data/item_sort.h"
+#include "text/sjis_walk.h"
+
+namespace zek::data {
+namespace {
+
+// A subsequence of the flat list is in name order, equal names by descending
+// priority; a stable sort of it by descending priority alone therefore gives
+// MatchListOrder. Priorities mostly lie in 0 to 100, so counting them is enough.
+void orderByPriority(std::vector<LauncherItem*>& found) {
+    const auto [lowest, highest] = std::minmax_element(
+        found.begin(), found.end(),
+        [](const LauncherItem* a, const LauncherItem* b) { return a->priority() < b->priority(); });
+    const std::int64_t high = (*highest)->priority();
+    const std::int64_t span = high - (*lowest)->priority() + 1;
+    if (span == 1) {
+        return;
+    }
+    constexpr std::int64_t kMaxCountedSpan = 4096;
+    if (span > kMaxCountedSpan) {
+        std::stable_sort(found.begin(), found.end(), [](const LauncherItem* a, const LauncherItem* b) {
+            return a->priority() > b->priority();
+        });
+        return;
+    }
+    std::vector<std::size_t> starts(static_cast<std::size_t>(span) + 1, 0);
+    const auto slot = [high](const LauncherItem* item) {
+        return static_cast<std::size_t>(high - item->priority());
+    };
+    for (const LauncherItem* item : found) {
+        ++starts[slot(item) + 1];
+    }
+    for (std::size_t i = 1; i < starts.size(); ++i) {
+        starts[i] += starts[i - 1];
+    }
+    std::vector<LauncherItem*> ordered(found.size());
+    for (LauncherItem* item : found) {
+        ordered[starts[slot(item)]++] = item;
+    }
+    found = std::move(ordered);
+}
+
+bool beginsWith(const LauncherItem& item, std::string_view prefix) {
+    return std::string_view(item.name()).starts_with(prefix);
+}
+
+// Calls `visit` for `top` and everything below it, parents before children, in
+// children order; `visit` returns false to skip the subtree below an item.
+template <typename Visit>
+void walkPreOrder(LauncherItem* top, Visit visit) {
+    std::vector<LauncherItem*> pending{top};
+    while (!pending.empty()) {
+        LauncherItem* item = pending.back();
+        pending.pop_back();
+        if (!visit(item)) {
+            continue;
+        }
+        const auto children = item->children();
+        for (auto child = children.rbegin(); child != children.rend(); ++child) {
+            pending.push_back(child->get());
+        }
+    }
+}
+
+}  // namespace
+
+ItemStore::~ItemStore() = default;
+
+std::span<LauncherItem* const> ItemStore::matches() const {
+    if (!matches_) {
+        return {};
+    }
+    return *matches_;
+}
+
+std::unique_ptr<LauncherItem> ItemStore::createItem(ItemFields fields) const {
+    auto item = std::make_unique<LauncherItem>(std::move(fields));
+    item->setImageIndex(assignImage_(*item));
+    return item;
+}
+
+bool ItemStore::belongsHere(const LauncherItem* item) const {
+    if (item == nullptr) {
+        return false;
+    }
+    while (item->parent() != nullptr) {
+        item = item->parent();
+    }
+    return item == root_.get() || item == detachedCommandNode_.get();
+}
+
+LauncherItem* ItemStore::attachChild(LauncherItem* parent, std::unique_ptr<LauncherItem> item) {
+    if (parent == nullptr || item == nullptr || parent->level_ >= kMaxItemLevel) {
+        return nullptr;
+    }
+    LauncherItem* attached = item.get();
+    attached->parent_ = parent;
+    attached->level_ = parent->level_ + 1;
+    attached->serial_ = count();
+    parent->children_.push_back(std::move(item));
+    items_.push_back(attached);
+    if (attached->hasHotkey()) {
+        hotkeyHolders_.push_back(attached);
+    }
+    changed();
+    return attached;
+}
+
+void ItemStore::placeInParent(LauncherItem* item) {
+    auto& siblings = item->parent_->children_;
+    const auto at =
+        std::find_if(siblings.begin(), siblings.end(),
+                     [item](const std::unique_ptr<LauncherItem>& sibling) { return sibling.get() == item; });
+    restoreOrderAfterChange<ChildOrder>(siblings, static_cast<std::size_t>(at - siblings.begin()));
+}
+
+std::size_t ItemStore::flatListIndexOf(const LauncherItem* item) const {
+    // The flat list is sorted, so the item stands among its equals.
+    const auto equals = std::equal_range(items_.begin(), items_.end(), item, ByPointee<FlatListOrder>{});
+    auto at = std::find(equals.first, equals.second, item);
+    if (at == equals.second) {
+        at = std::find(items_.begin(), items_.end(), item);
+    }
+    return static_cast<std::size_t>(at - items_.begin());
+}
+
+bool ItemStore::comesFirst(const LauncherItem* a, const LauncherItem* b) const {
+    if (FlatListOrder{}(*a, *b)) {
+        return true;
+    }
+    if (FlatListOrder{}(*b, *a)) {
+        return false;
+    }
+    return flatListIndexOf(a) < flatListIndexOf(b);
+}
+
+LauncherItem* ItemStore::addChild(LauncherItem* parent, std::unique_ptr<LauncherItem> item) {
+    if (!belongsHere(parent)) {
+        return nullptr;
+    }
+    LauncherItem* added = attachChild(parent, std::move(item));
+    if (added != nullptr) {
+        placeInParent(added);
+        restoreOrderAfterChange<FlatListOrder>(items_, items_.size() - 1);
+    }
+    return added;
+}
+
+LauncherItem* ItemStore::addToRoot(std::unique_ptr<LauncherItem> item) {
+    return addChild(root(), std::move(item));
+}
+
+LauncherItem* ItemStore::addUnder(TreeRowHandle handle, std::unique_ptr<LauncherItem> item) {
+    return addChild(findByTreeItem(handle), std::move(item));
+}
+
+bool ItemStore::moveItem(LauncherItem* newParent, LauncherItem* item) {
+    if (!belongsHere(newParent) || !belongsHere(item) || item->parent_ == nullptr ||
+        newParent->level_ >= kMaxItemLevel) {
+        return false;
+    }
+    if (item == commandNode_ && newParent != root_.get()) {
+        return false;  // the built-in node hangs directly under the root or nowhere
+    }
+    for (const LauncherItem* above = newParent; above != nullptr; above = above->parent_) {
+        if (above == item) {
+            return false;
+        }
+    }
+    auto& oldSiblings = item->parent_->children_;
+    const auto at =
+        std::find_if(oldSiblings.begin(), oldSiblings.end(),
+                     [item](const std::unique_ptr<LauncherItem>& sibling) { return sibling.get() == item; });
+    std::unique_ptr<LauncherItem> owned = std::move(*at);
+    oldSiblings.erase(at);
+    item->parent_ = newParent;
+    item->level_ = newParent->level_ + 1;
+    newParent->children_.push_back(std::move(owned));
+    placeInParent(item);
+    changed();
+    return true;
+}
+
+void ItemStore::removeItem(LauncherItem* item) {
+    if (!belongsHere(item) || item == root_.get()) {
+        return;
+    }
+    std::vector<LauncherItem*> removed;
+    walkPreOrder(item, [&removed](LauncherItem* each) {
+        removed.push_back(each);
+        return true;
+    });
+    const auto isRemoved = [&removed](LauncherItem* each) {
+        return std::binary_search(removed.begin(), removed.end(), each);
+    };
+    std::sort(removed.begin(), removed.end());
+    std::erase_if(items_, isRemoved);
+    std::erase_if(hotkeyHolders_, isRemoved);
+    if (matches_) {
+        std::erase_if(*matches_, isRemoved);
+        if (matches_->empty()) {
+            matches_.reset();
+        }
+    }
+
+    std::unique_ptr<LauncherItem> owned;
+    if (LauncherItem* parent = item->parent_) {
+        auto& siblings = parent->children_;
+        const auto at = std::find_if(
+            siblings.begin(), siblings.end(),
+            [item](const std::unique_ptr<LauncherItem>& sibling) { return sibling.get() == item; });
+        owned = std::move(*at);
+        siblings.erase(at);
+        item->parent_ = nullptr;
+    } else {
+        owned = std::move(detachedCommandNode_);  // the built-in node, hanging nowhere
+    }
+    if (item == commandNode_) {
+        item->children_.clear();
+        detachedCommandNode_ = std::move(owned);
+    }
+    changed();
+}
+
+bool ItemStore::removeByTreeItem(TreeRowHandle handle) {
+    LauncherItem* item = findByTreeItem(handle);
+    if (item == nullptr) {
+        return false;
+    }
+    removeItem(item);
+    return true;
+}
+
+void ItemStore::setItemFields(LauncherItem* item, ItemFields fields) {
+    if (item == nullptr) {
+        return;
+    }
+    const bool inFlatList = belongsHere(item) && item != root_.get() && item != detachedCommandNode_.get();
+    const std::size_t oldIndex = inFlatList ? flatListIndexOf(item) : 0;
+    const bool hadHotkey = item->hasHotkey();
+    item->assignFields(std::move(fields));
+    if (inFlatList && hadHotkey != item->hasHotkey()) {
+        if (hadHotkey) {
+            std::erase(hotkeyHolders_, item);
+        } else {
+            hotkeyHolders_.push_back(item);
+        }
+    }
+    item->setImageIndex(assignImage_(*item));
+    if (item->parent_ != nullptr) {
+        placeInParent(item);
+    }
+    if (inFlatList) {
+        restoreOrderAfterChange<FlatListOrder>(items_, oldIndex);
+    }
+    changed();
+}
+
+void ItemStore::copyItemFields(LauncherItem* item, const LauncherItem& source) {
+    setItemFields(item, source.fields());
+}
+
+void ItemStore::sortChildren(LauncherItem* node) {
+    if (node == nullptr) {
+        return;
+    }
+    auto& children = node->children_;
+    if (!std::is_sorted(children.begin(), children.end(), ByPointee<ChildOrder>{})) {
+        stableSortByKey<ChildOrder>(children);
+    }
+}
+
+void ItemStore::sortTree(LauncherItem* node) {
+    if (node == nullptr) {
+        return;
+    }
+    // Each node's sort is independent of the others', so the visiting order is free.
+    walkPreOrder(node, [this](LauncherItem* each) {
+        sortChildren(each);
+        return true;
+    });
+}
+
+void ItemStore::sortItems() {
+    if (!std::is_sorted(items_.begin(), items_.end(), ByPointee<FlatListOrder>{})) {
+        stableSortByKey<FlatListOrder>(items_);
+        changed();
+    }
+}
+
+void ItemStore::sortMatches() {
+    if (matches_) {
+        std::stable_sort(matches_->begin(), matches_->end(), ByPointee<MatchListOrder>{});
+    }
+}
+
+LauncherItem* ItemStore::findByTreeItem(TreeRowHandle handle) const {
+    if (handle == 0) {
+        return nullptr;
+    }
+    LauncherItem* found = nullptr;
+    walkPreOrder(root_.get(), [&](LauncherItem* each) {
+        if (found == nullptr && each->treeItem() == handle) {
+            found = each;
+        }
+        return found == nullptr;
+    });
+    return found;
+}
+
+LauncherItem* ItemStore::findByName(std::string_view name) const {
+    if (name.empty()) {
+        return nullptr;
+    }
+    const LauncherItem probe(ItemFields{.name = std::string(name)});
+    const auto at = std::partition_point(items_.begin(), items_.end(), [&probe](const LauncherItem* each) {
+        return compareNames(*each, probe) < 0;
+    });
+    if (at != items_.end() && (*at)->name() == name) {
+        return *at;
+    }
+    return nullptr;
+}
+
+LauncherItem* ItemStore::findByHotkeyId(std::int32_t id, HotkeyIdFunction hotkeyId) const {
+    if (id <= 0 || hotkeyId == nullptr) {
+        return nullptr;
+    }
+    if (hotkeyIndex_.hotkeyId != hotkeyId || hotkeyIndex_.generation != generation_) {
+        hotkeyIndex_.firstById.clear();
+        for (LauncherItem* item : hotkeyHolders_) {
+            auto [slot, fresh] = hotkeyIndex_.firstById.try_emplace(
+                hotkeyId(item->fields().hotKey1, item->fields().hotKey2), item);
+            if (!fresh && comesFirst(item, slot->second)) {
+                slot->second = item;  // where items share an id, the first in the flat list wins
+            }
+        }
+        hotkeyIndex_.hotkeyId = hotkeyId;
+        hotkeyIndex_.generation = generation_;
+    }
+    const auto found = hotkeyIndex_.firstById.find(id);
+    return found == hotkeyIndex_.firstById.end() ? nullptr : found->second;
+}
+
+std::vector<LauncherItem*> ItemStore::collectByName(std::string_view name) const {
+    std::vector<LauncherItem*> found;
+    if (name.empty()) {
+        return found;
+    }
+    walkPreOrder(root_.get(), [&](LauncherItem* each) {
+        if (each->name() == name) {
+            found.push_back(each);
+            return false;
+        }
+        return true;
+    });
+    return found;
+}
+
+std::span<LauncherItem* const> ItemStore::currentList() const {
+    if (matches_) {
+        return *matches_;
+    }
+    return items_;
+}
+
+LauncherItem* ItemStore::findFirstMatch(std::string_view prefix) const {
+    if (prefix.empty()) {
+        return nullptr;
+    }
+    if (!matches_) {
+        const PrefixRanges ranges = prefixRanges(prefix);
+        if (ranges.same != ranges.sameEnd) {
+            return *ranges.same;
+        }
+        return ranges.continuing != ranges.continuingEnd ? *ranges.continuing : nullptr;
+    }
+    // The matches of the last typed text usually start with the answer.
+    for (LauncherItem* item : currentList()) {
+        if (beginsWith(*item, prefix)) {
+            return item;
+        }
+    }
+    return nullptr;
+}
+
+ItemStore::PrefixRanges ItemStore::prefixRanges(std::string_view prefix) const {
+    // In character order the names with a prefix stand together, starting where the
+    // prefix itself would stand; a prefix that ends in a lead byte is continued by
+    // a whole double-byte character after it ...
+    const bool endsInLeadByte = text::endsInsideCharacter(prefix);
+    const auto startOf = [this](std::string name) {
+        const LauncherItem first(ItemFields{.name = std::move(name)});
+        return std::partition_point(items_.begin(), items_.end(), [&first](const LauncherItem* item) {
+            return compareNames(*item, first) < 0;
+        });
+    };
+    PrefixRanges ranges;
+    ranges.continuing = startOf(endsInLeadByte ? std::string(prefix) + '\0' : std::string(prefix));
+    ranges.continuingEnd =
+        std::partition_point(ranges.continuing, items_.end(),
+                             [prefix](const LauncherItem* item) { return beginsWith(*item, prefix); });
+    ranges.same = ranges.sameEnd = ranges.continuing;
+    if (endsInLeadByte) {
+        // ... or, in a name that ends with that lead byte, by nothing: such a name
+        // sorts as a single-byte character, before all of the others.
+        ranges.same = startOf(std::string(prefix));
+        ranges.sameEnd = std::partition_point(
+            ranges.same, items_.end(), [prefix](const LauncherItem* item) { return item->name() == prefix; });
+    }
+    return ranges;
+}
+
+void ItemStore::buildMatches(std::string_view prefix) {
+    matches_.reset();
+    if (prefix.empty()) {
+        return;
+    }
+    const PrefixRanges ranges = prefixRanges(prefix);
+    std::vector<LauncherItem*> found(ranges.same, ranges.sameEnd);
+    found.insert(found.end(), ranges.continuing, ranges.continuingEnd);
+    if (found.empty()) {
+        return;
+    }
+    orderByPriority(found);
+    matches_ = std::move(found);
+}
+
+}  // namespace zek::data

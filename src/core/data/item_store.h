@@ -1,0 +1,145 @@
+#pragma once
+// The one store of launchable items: the tree (an invisible root, the user's root
+// nodes, nodes and data items, and the built-in node with the eight built-in
+// commands), the flat list of every attached item sorted by name, which the
+// launcher bar's combo box shows, and the list of names matching the typed prefix.
+//
+// Invariants after every public operation: every attached item but the root is in
+// the flat list once and in its parent's children once; its level is its parent's
+// plus one (the built-in node keeps level 1); each node's children are in
+// ChildOrder and the flat list in FlatListOrder. The store keeps them by placing a
+// changed item where a stable sort would put it instead of sorting everything.
+
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <optional>
+#include <span>
+#include <string_view>
+#include <unordered_map>
+#include <vector>
+
+#include "data/launcher_item.h"
+#include "data/record_table.h"
+
+namespace zek::data {
+
+// No item is deeper than this; a parent at this level takes no children.
+inline constexpr std::int32_t kMaxItemLevel = 20;
+
+// Computes the registration id of an item hotkey (first, second), -1 for none.
+using HotkeyIdFunction = std::int32_t (*)(std::int32_t first, std::int32_t second);
+
+// Gives a new or changed item its image index; the default is the stock rule.
+using ImageAssigner = std::function<std::int32_t(const LauncherItem&)>;
+
+class ItemStore {
+  public:
+    // The start-up construction: the tree from the data file's records (an empty
+    // table gives the default tree), then the built-in commands, everything sorted.
+    explicit ItemStore(const RecordTable& records, ImageAssigner assignImage = stockImageIndex);
+    ~ItemStore();
+
+    ItemStore(const ItemStore&) = delete;
+    ItemStore& operator=(const ItemStore&) = delete;
+
+    LauncherItem* root() const { return root_.get(); }
+    LauncherItem* commandNode() const { return commandNode_; }
+    // The flat list: every attached item except the root.
+    std::span<LauncherItem* const> items() const { return items_; }
+    std::int32_t count() const { return static_cast<std::int32_t>(items_.size()); }
+    bool hasMatches() const { return matches_.has_value(); }
+    std::span<LauncherItem* const> matches() const;
+    // How many items the data file gave at construction (0: default tree).
+    std::int32_t itemsFromFile() const { return itemsFromFile_; }
+
+    bool hotkeysOn() const { return hotkeysOn_; }
+    void setHotkeysOn(bool on) { hotkeysOn_ = on; }
+
+    // A new item that belongs to the caller until it is added; its image is assigned.
+    std::unique_ptr<LauncherItem> createItem(ItemFields fields) const;
+
+    // Lookups. Results point into the store; nullptr when nothing fits.
+    LauncherItem* findByTreeItem(TreeRowHandle handle) const;
+    // The highest-priority item with exactly this name.
+    LauncherItem* findByName(std::string_view name) const;
+    // The first item of the flat list with a hotkey whose id is `id`.
+    LauncherItem* findByHotkeyId(std::int32_t id, HotkeyIdFunction hotkeyId) const;
+    // Items named `name` in pre-order from the root, not searching below a hit.
+    std::vector<LauncherItem*> collectByName(std::string_view name) const;
+    // What the combo box lists: the matches when there are any, else the flat list.
+    std::span<LauncherItem* const> currentList() const;
+    // The first entry of currentList() whose name begins with the bytes of `prefix`.
+    LauncherItem* findFirstMatch(std::string_view prefix) const;
+    // The matches become the items whose name begins with the bytes of `prefix`, in
+    // MatchListOrder; none when `prefix` is "" or nothing matches.
+    void buildMatches(std::string_view prefix);
+
+    // Changing the tree. Items must belong to this store; anything else is refused.
+    // Adds `item` as a child of `parent`; nullptr (and the item released) when
+    // `parent` is none, not ours or at kMaxItemLevel.
+    LauncherItem* addChild(LauncherItem* parent, std::unique_ptr<LauncherItem> item);
+    LauncherItem* addToRoot(std::unique_ptr<LauncherItem> item);
+    LauncherItem* addUnder(TreeRowHandle handle, std::unique_ptr<LauncherItem> item);
+    // Moves an attached item (with its subtree, whose levels stay as they were) under
+    // `newParent`. Refused for a parent at kMaxItemLevel, and for a parent inside the
+    // item's own subtree, which would cut the subtree off the tree.
+    bool moveItem(LauncherItem* newParent, LauncherItem* item);
+    // Removes the item and everything below it and releases them. The built-in node
+    // is taken out of the tree with its commands released, but kept.
+    void removeItem(LauncherItem* item);
+    bool removeByTreeItem(TreeRowHandle handle);
+    // Replaces the user's fields; tree links, level, serial and row handle stay.
+    void setItemFields(LauncherItem* item, ItemFields fields);
+    void copyItemFields(LauncherItem* item, const LauncherItem& source);
+
+    // Full sorts; after the operations above they find everything in order already.
+    void sortChildren(LauncherItem* node);
+    void sortTree(LauncherItem* node);
+    void sortItems();
+    void sortMatches();
+
+  private:
+    struct PendingRecord;
+
+    bool belongsHere(const LauncherItem* item) const;
+    LauncherItem* attachChild(LauncherItem* parent, std::unique_ptr<LauncherItem> item);
+    void placeInParent(LauncherItem* item);
+    std::size_t flatListIndexOf(const LauncherItem* item) const;
+    bool comesFirst(const LauncherItem* a, const LauncherItem* b) const;
+    // The entries of the flat list whose name begins with the bytes of a prefix: the
+    // names equal to a prefix that ends in a lead byte, then those that go on.
+    using FlatListIterator = std::vector<LauncherItem*>::const_iterator;
+    struct PrefixRanges {
+        FlatListIterator same, sameEnd, continuing, continuingEnd;
+    };
+    PrefixRanges prefixRanges(std::string_view prefix) const;
+    void changed() { ++generation_; }
+
+    PendingRecord readRecord(const RecordTable& records, std::int32_t record);
+    PendingRecord loadChildren(const RecordTable& records, LauncherItem* parent, std::int32_t depth);
+    void addBuiltInCommands();
+
+    ImageAssigner assignImage_;
+    std::unique_ptr<LauncherItem> root_;
+    LauncherItem* commandNode_ = nullptr;
+    // Holds the built-in node while it hangs nowhere in the tree.
+    std::unique_ptr<LauncherItem> detachedCommandNode_;
+    std::vector<LauncherItem*> items_;
+    std::optional<std::vector<LauncherItem*>> matches_;
+    // The items of the flat list that have a hotkey, in no particular order.
+    std::vector<LauncherItem*> hotkeyHolders_;
+    std::int32_t itemsFromFile_ = 0;
+    bool hotkeysOn_ = false;
+
+    // Bumped by every change to the flat list or to an item's fields.
+    std::uint64_t generation_ = 0;
+    struct HotkeyIndex {
+        std::uint64_t generation = 0;
+        HotkeyIdFunction hotkeyId = nullptr;
+        std::unordered_map<std::int32_t, LauncherItem*> firstById;
+    };
+    mutable HotkeyIndex hotkeyIndex_;
+};
+
+}  // namespace zek::data

@@ -1,0 +1,173 @@
+// Building the tree from the data file's records at start-up.
+
+#include <string_view>
+#include <utility>
+
+#include "data/item_store.h"
+#include "text/decimal.h"
+
+namespace zek::data {
+namespace {
+
+// The built-in commands and what each does, in the order they are created.
+struct BuiltInCommand {
+    const char* name;
+    const char* comment;
+};
+
+constexpr BuiltInCommand kBuiltInCommands[] = {
+    {"newitem", "New entry item."},         {"allitem", "All item menu."},
+    {"taskchange", "task change."},         {"list", "item list display."},
+    {"hotkeyon", "Register hotkey."},       {"hotkeyoff", "UnRegister hotkey."},
+    {"allwndmin", "All windows minimize."}, {"nextwnd", "Next window activate."},
+};
+
+}  // namespace
+
+// A record read but not yet attached: a new item, or the built-in node, which a
+// record of type DefaultRootNode places in the tree.
+struct ItemStore::PendingRecord {
+    std::unique_ptr<LauncherItem> item;
+    bool isCommandNode = false;
+
+    bool empty() const { return item == nullptr && !isCommandNode; }
+};
+
+ItemStore::ItemStore(const RecordTable& records, ImageAssigner assignImage)
+    : assignImage_(assignImage ? std::move(assignImage) : ImageAssigner(stockImageIndex)) {
+    root_ = createItem(ItemFields{.type = ItemType::AllItemRoot, .name = "All Item List"});
+    detachedCommandNode_ = createItem(
+        ItemFields{.type = ItemType::DefaultRootNode, .name = "command", .comment = "command node"});
+    commandNode_ = detachedCommandNode_.get();
+    commandNode_->level_ = 1;
+
+    loadChildren(records, root_.get(), 0);
+    itemsFromFile_ = count();
+    if (count() == 0) {
+        attachChild(root_.get(), std::move(detachedCommandNode_));
+    }
+    addBuiltInCommands();
+    sortItems();
+    sortTree(root_.get());
+    // Hanging nowhere, it is out of the root's reach; sorted all the same so that
+    // every node keeps its children in order.
+    if (detachedCommandNode_) {
+        sortChildren(commandNode_);
+    }
+}
+
+namespace {
+
+// The fields of a record, each from the first pair with its key; a key not there
+// reads as "" or 0.
+enum RecordKey {
+    kName,
+    kComment,
+    kApp,
+    kOption,
+    kIcon,
+    kDir,
+    kType,
+    kLevel,
+    kBoot,
+    kTsk,
+    kExtension,
+    kPriority,
+    kHotKey1,
+    kHotKey2,
+    kKeyCount
+};
+
+// In the order of RecordKey.
+constexpr std::string_view kRecordKeys[kKeyCount] = {
+    "ItemName",  "ItemComment", "ItemApp", "ItemOption",    "ItemIcon",     "ItemDir",     "ItemType",
+    "ItemLevel", "ItemBoot",    "ItemTsk", "ItemExtension", "ItemPriority", "ItemHotKey1", "ItemHotKey2"};
+
+struct RecordValues {
+    std::string_view values[kKeyCount] = {};
+
+    explicit RecordValues(const RecordTable& records, std::int32_t record) {
+        bool seen[kKeyCount] = {};
+        for (const RecordTable::Pair& pair : records.pairsOf(record)) {
+            const std::string_view key = records.keyOf(pair);
+            for (int index = 0; index < kKeyCount; ++index) {
+                if (!seen[index] && key == kRecordKeys[index]) {
+                    seen[index] = true;
+                    values[index] = records.valueOf(pair);
+                    break;
+                }
+            }
+        }
+    }
+
+    std::string text(RecordKey key) const { return std::string(values[key]); }
+    std::int32_t number(RecordKey key) const {
+        return values[key].empty() ? 0 : text::parseLeadingInt(values[key]);
+    }
+};
+
+}  // namespace
+
+ItemStore::PendingRecord ItemStore::readRecord(const RecordTable& records, std::int32_t record) {
+    PendingRecord pending;
+    const RecordValues read(records, record);
+    if (read.values[kName].empty()) {
+        return pending;  // no more items
+    }
+    const auto type = static_cast<ItemType>(read.number(kType));
+    if (type == ItemType::DefaultRootNode && detachedCommandNode_ != nullptr) {
+        pending.isCommandNode = true;
+        return pending;
+    }
+    // A second built-in node record cannot place the one built-in node again: it
+    // loads as an ordinary root node, so nothing below it is lost and the user can
+    // delete it.
+    ItemFields fields{
+        .type = type == ItemType::DefaultRootNode ? ItemType::RootItem : type,
+        .name = read.text(kName),
+        .comment = read.text(kComment),
+        .app = read.text(kApp),
+        .option = read.text(kOption),
+        .icon = read.text(kIcon),
+        .dir = read.text(kDir),
+        .boot = read.number(kBoot),
+        .tsk = read.number(kTsk),
+        .extension = read.number(kExtension),
+        .priority = read.number(kPriority),
+        .hotKey1 = read.number(kHotKey1),
+        .hotKey2 = read.number(kHotKey2),
+    };
+    pending.item = createItem(std::move(fields));
+    pending.item->level_ = read.number(kLevel);
+    return pending;
+}
+
+// Attaches the records that belong below `parent` (at depth + 1 and deeper) and
+// hands back the first one that does not; an empty record ends the load.
+ItemStore::PendingRecord ItemStore::loadChildren(const RecordTable& records, LauncherItem* parent,
+                                                 std::int32_t depth) {
+    PendingRecord pending = readRecord(records, count());
+    while (!pending.empty()) {
+        const std::int32_t level = pending.isCommandNode ? commandNode_->level_ : pending.item->level_;
+        if (level != depth + 1) {
+            return pending;
+        }
+        if (parent->level_ >= kMaxItemLevel) {
+            return {};
+        }
+        LauncherItem* attached = pending.isCommandNode ? attachChild(parent, std::move(detachedCommandNode_))
+                                                       : attachChild(parent, std::move(pending.item));
+        pending = loadChildren(records, attached, depth + 1);
+    }
+    return pending;
+}
+
+void ItemStore::addBuiltInCommands() {
+    for (const BuiltInCommand& command : kBuiltInCommands) {
+        attachChild(commandNode_,
+                    createItem(ItemFields{
+                        .type = ItemType::DefaultCommand, .name = command.name, .comment = command.comment}));
+    }
+}
+
+}  // namespace zek::data

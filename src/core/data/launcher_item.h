@@ -1,0 +1,104 @@
+#pragma once
+// One entry of the item tree: a root node, a node, a data item or a built-in
+// command. Items are owned by their parent's child list (the tree's root by the
+// ItemStore); the tree links, level and serial are the store's to change.
+
+#include <cstdint>
+#include <memory>
+#include <span>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace zek::data {
+
+// Stored as the data-file key "ItemType"; a hand-edited file may hold other values.
+enum class ItemType : std::int32_t {
+    AllItemRoot = 0,
+    DefaultRootNode = 1,
+    RootItem = 2,
+    NodeItem = 3,
+    DataItem = 4,
+    CommandItem = 5,
+    DefaultCommand = 6,
+};
+
+// The word the command list and the status display show for a type ("" for others).
+std::string_view itemTypeDisplayWord(ItemType type);
+
+// Handle of the item's row in the settings tree view (an HTREEITEM there); 0 = no row.
+using TreeRowHandle = std::uintptr_t;
+
+// Everything about an item that the user edits and the data file keeps. An empty
+// string means the field is absent: it is not written to the data file.
+struct ItemFields {
+    ItemType type = ItemType::AllItemRoot;
+    std::string name;
+    std::string comment;
+    std::string app;
+    std::string option;
+    std::string icon;
+    std::string dir;
+    std::int32_t boot = 0;       // node: choosing it runs all its data items (only 1 means on)
+    std::int32_t tsk = 0;        // data item: bring a running instance to the front (only 1)
+    std::int32_t extension = 0;  // data item: open through the program's own associations (only 1)
+    std::int32_t priority = 0;   // higher wins among equal names and in the match list
+    std::int32_t hotKey1 = 0;    // modifier code or lone-key code; 0 = no hotkey
+    std::int32_t hotKey2 = 0;    // key code; 0 = no hotkey
+
+    bool operator==(const ItemFields&) const = default;
+};
+
+class LauncherItem {
+  public:
+    explicit LauncherItem(ItemFields fields);
+
+    LauncherItem(const LauncherItem&) = delete;
+    LauncherItem& operator=(const LauncherItem&) = delete;
+
+    const ItemFields& fields() const { return fields_; }
+    ItemType type() const { return fields_.type; }
+    const std::string& name() const { return fields_.name; }
+    std::int32_t priority() const { return fields_.priority; }
+    bool hasHotkey() const { return fields_.hotKey1 != 0 && fields_.hotKey2 != 0; }
+
+    std::int32_t serial() const { return serial_; }
+    std::int32_t level() const { return level_; }
+    LauncherItem* parent() const { return parent_; }
+    std::span<const std::unique_ptr<LauncherItem>> children() const { return children_; }
+    std::int32_t childCount() const { return static_cast<std::int32_t>(children_.size()); }
+
+    // Left to the tree-view binding and the image assignment.
+    TreeRowHandle treeItem() const { return treeItem_; }
+    void setTreeItem(TreeRowHandle handle) { treeItem_ = handle; }
+    std::int32_t imageIndex() const { return imageIndex_; }
+    void setImageIndex(std::int32_t index) { imageIndex_ = index; }
+
+    // Cached so that sorts and searches over many items mostly decide without
+    // walking the names (text::orderKey, text::bytesOrderLikeCharacters).
+    std::uint64_t nameKey() const { return nameKey_; }
+    std::uint64_t foldedNameKey() const { return foldedNameKey_; }
+    bool nameOrdersAsBytes() const { return nameOrdersAsBytes_; }
+
+  private:
+    friend class ItemStore;
+
+    void assignFields(ItemFields fields);
+
+    ItemFields fields_;
+    std::uint64_t nameKey_ = 0;
+    std::uint64_t foldedNameKey_ = 0;
+    bool nameOrdersAsBytes_ = true;
+    TreeRowHandle treeItem_ = 0;
+    std::int32_t serial_ = 0;
+    std::int32_t level_ = 0;
+    std::int32_t imageIndex_ = 0;
+    LauncherItem* parent_ = nullptr;
+    std::vector<std::unique_ptr<LauncherItem>> children_;
+};
+
+// The stock image of a type, used while an item has no image of its own:
+// 1 for a data item, 2 for a built-in command, 0 otherwise.
+std::int32_t stockImageIndex(const LauncherItem& item);
+
+}  // namespace zek::data

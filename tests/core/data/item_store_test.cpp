@@ -1,0 +1,324 @@
+#include "data/item_store.h"
+
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include "item_test_support.h"
+
+namespace zek::data {
+namespace {
+
+using test::defaultStore;
+using test::expectStoreInvariants;
+using test::item;
+using test::namesOf;
+using ::testing::ElementsAre;
+using ::testing::IsEmpty;
+
+const std::vector<std::string> kBuiltInsSorted = {"allitem", "allwndmin", "hotkeyoff", "hotkeyon",
+                                                  "list",    "newitem",   "nextwnd",   "taskchange"};
+
+TEST(ItemStoreConstruction, WithoutFileBuildsTheDefaultTree) {
+    const auto store = defaultStore();
+    LauncherItem* root = store->root();
+    ASSERT_EQ(root->childCount(), 1);
+    LauncherItem* command = store->commandNode();
+    EXPECT_EQ(root->children()[0].get(), command);
+    EXPECT_EQ(root->name(), "All Item List");
+    EXPECT_EQ(root->level(), 0);
+    EXPECT_EQ(command->name(), "command");
+    EXPECT_EQ(command->fields().comment, "command node");
+    EXPECT_EQ(command->level(), 1);
+    EXPECT_EQ(namesOf(command->children()), kBuiltInsSorted);
+    EXPECT_EQ(store->count(), 9);
+    EXPECT_EQ(store->itemsFromFile(), 0);
+    EXPECT_FALSE(store->hasMatches());
+    EXPECT_FALSE(store->hotkeysOn());
+
+    const LauncherItem* newitem = store->findByName("newitem");
+    ASSERT_NE(newitem, nullptr);
+    EXPECT_EQ(newitem->serial(), 1);  // the command node was attached first, then in creation order
+    EXPECT_EQ(newitem->fields().comment, "New entry item.");
+    EXPECT_EQ(newitem->type(), ItemType::DefaultCommand);
+    EXPECT_EQ(newitem->level(), 2);
+    EXPECT_EQ(newitem->imageIndex(), 2);
+    EXPECT_EQ(store->findByName("nextwnd")->fields().comment, "Next window activate.");
+    EXPECT_EQ(store->findByName("nextwnd")->serial(), 8);
+    expectStoreInvariants(*store);
+}
+
+TEST(ItemStoreConstruction, UsesTheImageHookForEveryItem) {
+    int calls = 0;
+    ItemStore store(RecordTable{}, [&calls](const LauncherItem& each) {
+        ++calls;
+        return each.type() == ItemType::DefaultCommand ? 7 : 3;
+    });
+    EXPECT_EQ(calls, 10);  // root, built-in node, eight commands
+    EXPECT_EQ(store.findByName("list")->imageIndex(), 7);
+    EXPECT_EQ(store.commandNode()->imageIndex(), 3);
+    EXPECT_EQ(store.createItem(item(ItemType::DataItem, "x"))->imageIndex(), 3);
+}
+
+TEST(ItemStoreLookups, EqualNamesAndPriorities) {
+    auto store = defaultStore();
+    LauncherItem* tools = store->addToRoot(store->createItem(item(ItemType::RootItem, "tools")));
+    LauncherItem* low = store->addChild(tools, store->createItem(item(ItemType::DataItem, "mail", 10)));
+    LauncherItem* high = store->addChild(tools, store->createItem(item(ItemType::DataItem, "mail", 80)));
+    EXPECT_EQ(store->findByName("mail"), high);
+    EXPECT_EQ(store->findByName("Mail"), nullptr);
+    EXPECT_EQ(store->findByName(""), nullptr);
+    EXPECT_EQ(store->findByName("mai"), nullptr);
+    EXPECT_THAT(store->collectByName("mail"), ElementsAre(low, high));  // tree order: as added, names equal
+    EXPECT_THAT(store->collectByName("nothing"), IsEmpty());
+    expectStoreInvariants(*store);
+}
+
+TEST(ItemStoreLookups, CollectByNameDoesNotSearchBelowAHit) {
+    auto store = defaultStore();
+    LauncherItem* outer = store->addToRoot(store->createItem(item(ItemType::RootItem, "dup")));
+    store->addChild(outer, store->createItem(item(ItemType::NodeItem, "dup")));
+    LauncherItem* other = store->addToRoot(store->createItem(item(ItemType::RootItem, "other")));
+    LauncherItem* inner = store->addChild(other, store->createItem(item(ItemType::NodeItem, "dup")));
+    EXPECT_THAT(store->collectByName("dup"), ElementsAre(outer, inner));
+}
+
+TEST(ItemStoreSorting, ChildrenIgnoreCaseButTheFlatListDoesNot) {
+    auto store = defaultStore();
+    LauncherItem* node = store->addToRoot(store->createItem(item(ItemType::RootItem, "node")));
+    store->addChild(node, store->createItem(item(ItemType::DataItem, "Abd")));
+    store->addChild(node, store->createItem(item(ItemType::DataItem, "abc")));
+    EXPECT_THAT(namesOf(node->children()), ElementsAre("abc", "Abd"));
+    const auto items = namesOf(store->items());
+    EXPECT_EQ(items.front(), "Abd");
+    EXPECT_LT(std::find(items.begin(), items.end(), "Abd"), std::find(items.begin(), items.end(), "abc"));
+}
+
+class ItemStoreMatches : public ::testing::Test {
+  protected:
+    void add(std::string name, std::int32_t priority) {
+        store->addToRoot(store->createItem(item(ItemType::DataItem, std::move(name), priority)));
+    }
+    std::unique_ptr<ItemStore> store = defaultStore();
+};
+
+TEST_F(ItemStoreMatches, HigherPriorityFirstThenByName) {
+    add("note", 0);
+    add("notepad", 50);
+    store->buildMatches("no");
+    EXPECT_THAT(namesOf(store->currentList()), ElementsAre("notepad", "note"));
+    EXPECT_EQ(store->findFirstMatch("no")->name(), "notepad");
+    EXPECT_EQ(store->findFirstMatch("note")->name(), "notepad");
+}
+
+TEST_F(ItemStoreMatches, EqualPrioritiesKeepNameOrder) {
+    add("notepad", 0);
+    add("note", 0);
+    store->buildMatches("no");
+    EXPECT_THAT(namesOf(store->currentList()), ElementsAre("note", "notepad"));
+}
+
+TEST_F(ItemStoreMatches, NoMatchFallsBackToTheFlatList) {
+    add("note", 0);
+    store->buildMatches("no");
+    ASSERT_TRUE(store->hasMatches());
+    store->buildMatches("zz");
+    EXPECT_FALSE(store->hasMatches());
+    EXPECT_EQ(store->currentList().size(), store->items().size());
+    store->buildMatches("");
+    EXPECT_FALSE(store->hasMatches());
+    EXPECT_EQ(store->findFirstMatch(""), nullptr);
+}
+
+TEST_F(ItemStoreMatches, PrefixesAreCaseSensitiveBytes) {
+    add("notepad", 0);
+    add("表計算", 0);
+    add("表示", 5);
+    EXPECT_EQ(store->findFirstMatch("Note"), nullptr);
+    EXPECT_EQ(store->findFirstMatch("note")->name(), "notepad");
+    store->buildMatches("表");
+    EXPECT_THAT(namesOf(store->currentList()), ElementsAre("表示", "表計算"));
+    // Half a double-byte character is still a byte prefix.
+    store->buildMatches("\x95");
+    EXPECT_THAT(namesOf(store->currentList()), ElementsAre("表示", "表計算"));
+    EXPECT_EQ(store->findFirstMatch("\x95")->name(), "表示");
+}
+
+TEST_F(ItemStoreMatches, FirstMatchWithoutMatchesSearchesTheFlatList) {
+    add("alpha", 0);
+    add("beta", 0);
+    add("betamax", 0);
+    EXPECT_EQ(store->findFirstMatch("bet")->name(), "beta");
+    EXPECT_EQ(store->findFirstMatch("x"), nullptr);
+    EXPECT_EQ(store->findFirstMatch("alphabet"), nullptr);
+    // Against matches built for another prefix, only the matches count.
+    store->buildMatches("a");
+    EXPECT_EQ(store->findFirstMatch("bet"), nullptr);
+}
+
+TEST(ItemStoreTree, LevelLimit) {
+    auto store = defaultStore();
+    LauncherItem* parent = store->root();
+    for (int level = 1; level <= kMaxItemLevel; ++level) {
+        parent =
+            store->addChild(parent, store->createItem(item(ItemType::NodeItem, "n" + std::to_string(level))));
+        ASSERT_NE(parent, nullptr) << level;
+        EXPECT_EQ(parent->level(), level);
+    }
+    const std::int32_t before = store->count();
+    EXPECT_EQ(store->addChild(parent, store->createItem(item(ItemType::DataItem, "deep"))), nullptr);
+    EXPECT_EQ(store->count(), before);
+    EXPECT_FALSE(store->moveItem(parent, store->findByName("n1")));
+    EXPECT_EQ(store->addChild(nullptr, store->createItem(item(ItemType::DataItem, "x"))), nullptr);
+    expectStoreInvariants(*store);
+}
+
+TEST(ItemStoreTree, RemovingANodeRemovesItsSubtree) {
+    auto store = defaultStore();
+    LauncherItem* tools = store->addToRoot(store->createItem(item(ItemType::RootItem, "tools")));
+    LauncherItem* sub = store->addChild(tools, store->createItem(item(ItemType::NodeItem, "sub")));
+    store->addChild(sub, store->createItem(item(ItemType::DataItem, "a")));
+    store->addChild(tools, store->createItem(item(ItemType::DataItem, "b")));
+    store->addToRoot(store->createItem(item(ItemType::RootItem, "keep")));
+    store->buildMatches("b");
+    ASSERT_EQ(store->count(), 14);
+    store->removeItem(tools);
+    EXPECT_EQ(store->count(), 10);
+    EXPECT_EQ(store->findByName("a"), nullptr);
+    EXPECT_EQ(store->findByName("sub"), nullptr);
+    EXPECT_FALSE(store->hasMatches());  // its only match went with it
+    EXPECT_THAT(namesOf(store->root()->children()), ElementsAre("command", "keep"));
+    expectStoreInvariants(*store);
+}
+
+TEST(ItemStoreTree, RemovingTheBuiltInNodeKeepsIt) {
+    auto store = defaultStore();
+    LauncherItem* command = store->commandNode();
+    store->removeItem(command);
+    EXPECT_EQ(store->commandNode(), command);
+    EXPECT_EQ(command->parent(), nullptr);
+    EXPECT_EQ(command->childCount(), 0);
+    EXPECT_EQ(store->count(), 0);
+    EXPECT_EQ(store->root()->childCount(), 0);
+    store->removeItem(store->root());  // refused
+    EXPECT_NE(store->root(), nullptr);
+    // It takes children again, and they are in the flat list although in no tree.
+    EXPECT_NE(store->addChild(command, store->createItem(item(ItemType::DataItem, "x"))), nullptr);
+    EXPECT_EQ(store->findByName("x")->level(), 2);
+    expectStoreInvariants(*store);
+}
+
+TEST(ItemStoreTree, RefusesItemsOfAnotherStore) {
+    auto store = defaultStore();
+    auto other = defaultStore();
+    LauncherItem* foreign = other->findByName("list");
+    EXPECT_EQ(store->addChild(foreign, store->createItem(item(ItemType::DataItem, "x"))), nullptr);
+    EXPECT_FALSE(store->moveItem(store->root(), foreign));
+    store->removeItem(foreign);
+    EXPECT_EQ(other->count(), 9);
+    auto loose = store->createItem(item(ItemType::NodeItem, "loose"));
+    EXPECT_EQ(store->addChild(loose.get(), store->createItem(item(ItemType::DataItem, "x"))), nullptr);
+}
+
+TEST(ItemStoreTree, MoveItem) {
+    auto store = defaultStore();
+    LauncherItem* a = store->addToRoot(store->createItem(item(ItemType::RootItem, "a")));
+    LauncherItem* b = store->addToRoot(store->createItem(item(ItemType::RootItem, "b")));
+    LauncherItem* z = store->addChild(a, store->createItem(item(ItemType::DataItem, "z")));
+    LauncherItem* y = store->addChild(b, store->createItem(item(ItemType::DataItem, "Y")));
+    const std::int32_t serial = z->serial();
+    ASSERT_TRUE(store->moveItem(b, z));
+    EXPECT_EQ(z->parent(), b);
+    EXPECT_EQ(a->childCount(), 0);
+    EXPECT_THAT(b->children(),
+                ElementsAre(::testing::Pointee(::testing::Ref(*y)), ::testing::Pointee(::testing::Ref(*z))));
+    EXPECT_EQ(z->serial(), serial);
+    EXPECT_EQ(store->count(), 13);
+    // Never under itself or its own subtree, and the built-in node stays under the root.
+    EXPECT_FALSE(store->moveItem(z, b));
+    EXPECT_FALSE(store->moveItem(b, b));
+    EXPECT_FALSE(store->moveItem(a, store->commandNode()));
+    EXPECT_FALSE(store->moveItem(a, store->root()));
+    expectStoreInvariants(*store);
+}
+
+TEST(ItemStoreTree, SetItemFieldsKeepsPlaceAndLinks) {
+    auto store = defaultStore();
+    LauncherItem* node = store->addToRoot(store->createItem(item(ItemType::RootItem, "node")));
+    LauncherItem* edited = store->addChild(node, store->createItem(item(ItemType::DataItem, "aaa")));
+    store->addChild(node, store->createItem(item(ItemType::DataItem, "mmm")));
+    edited->setTreeItem(77);
+    const std::int32_t serial = edited->serial();
+    ItemFields fields = edited->fields();
+    fields.name = "zzz";
+    fields.app = "C:\\表\\z.exe";
+    store->setItemFields(edited, fields);
+    EXPECT_EQ(edited->fields(), fields);
+    EXPECT_EQ(edited->serial(), serial);
+    EXPECT_EQ(edited->treeItem(), 77u);
+    EXPECT_EQ(edited->parent(), node);
+    EXPECT_THAT(namesOf(node->children()), ElementsAre("mmm", "zzz"));
+    EXPECT_EQ(store->items().back(), edited);
+    EXPECT_EQ(store->findByTreeItem(77), edited);
+
+    auto temporary = store->createItem(item(ItemType::NodeItem, "Aaa", 3));
+    store->copyItemFields(edited, *temporary);
+    EXPECT_EQ(edited->type(), ItemType::NodeItem);
+    EXPECT_EQ(edited->imageIndex(), 0);
+    EXPECT_THAT(namesOf(node->children()), ElementsAre("Aaa", "mmm"));
+    EXPECT_EQ(store->items().front(), edited);
+    expectStoreInvariants(*store);
+}
+
+TEST(ItemStoreTree, TreeRowHandles) {
+    auto store = defaultStore();
+    LauncherItem* tools = store->addToRoot(store->createItem(item(ItemType::RootItem, "tools")));
+    tools->setTreeItem(5);
+    store->commandNode()->setTreeItem(5);  // a duplicate: pre-order from the root decides
+    EXPECT_EQ(store->findByTreeItem(5), store->commandNode());
+    EXPECT_EQ(store->findByTreeItem(0), nullptr);
+    EXPECT_EQ(store->findByTreeItem(6), nullptr);
+    store->commandNode()->setTreeItem(0);
+    LauncherItem* added = store->addUnder(5, store->createItem(item(ItemType::DataItem, "x")));
+    ASSERT_NE(added, nullptr);
+    EXPECT_EQ(added->parent(), tools);
+    EXPECT_EQ(store->addUnder(9, store->createItem(item(ItemType::DataItem, "y"))), nullptr);
+    EXPECT_TRUE(store->removeByTreeItem(5));
+    EXPECT_FALSE(store->removeByTreeItem(5));
+    EXPECT_EQ(store->findByName("x"), nullptr);
+}
+
+std::int32_t productId(std::int32_t first, std::int32_t second) {
+    return first * 1000 + second;
+}
+std::int32_t sumId(std::int32_t first, std::int32_t second) {
+    return first + second;
+}
+
+TEST(ItemStoreLookups, FindByHotkeyIdFollowsEdits) {
+    auto store = defaultStore();
+    ItemFields fields = item(ItemType::DataItem, "b");
+    fields.hotKey1 = 2;
+    fields.hotKey2 = 78;
+    LauncherItem* b = store->addToRoot(store->createItem(fields));
+    fields.name = "a";
+    LauncherItem* a = store->addToRoot(store->createItem(fields));
+    fields.name = "half";
+    fields.hotKey2 = 0;  // no hotkey without both parts
+    store->addToRoot(store->createItem(fields));
+    EXPECT_EQ(store->findByHotkeyId(2078, productId), a);  // first in the flat list
+    EXPECT_EQ(store->findByHotkeyId(2000, productId), nullptr);
+    EXPECT_EQ(store->findByHotkeyId(0, productId), nullptr);
+    EXPECT_EQ(store->findByHotkeyId(-1, productId), nullptr);
+    EXPECT_EQ(store->findByHotkeyId(80, sumId), a);  // another id rule is not served from the old index
+
+    ItemFields changed = a->fields();
+    changed.hotKey2 = 79;
+    store->setItemFields(a, changed);
+    EXPECT_EQ(store->findByHotkeyId(2078, productId), b);
+    EXPECT_EQ(store->findByHotkeyId(2079, productId), a);
+    store->removeItem(b);
+    EXPECT_EQ(store->findByHotkeyId(2078, productId), nullptr);
+}
+
+}  // namespace
+}  // namespace zek::data
