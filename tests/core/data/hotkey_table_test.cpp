@@ -1,0 +1,195 @@
+#include "data/hotkey_table.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <set>
+#include <string>
+#include <vector>
+
+namespace zek::data {
+namespace {
+
+std::vector<std::int32_t> consecutivePrimesFrom(std::int32_t start, std::size_t count) {
+    std::vector<std::int32_t> primes;
+    for (std::int32_t candidate = start; primes.size() < count; ++candidate) {
+        bool prime = candidate > 1;
+        for (std::int32_t divisor = 2; prime && divisor * divisor <= candidate; ++divisor) {
+            prime = candidate % divisor != 0;
+        }
+        if (prime) {
+            primes.push_back(candidate);
+        }
+    }
+    return primes;
+}
+
+std::string bytesOf(std::string_view text) {
+    return std::string{text};
+}
+
+TEST(HotkeyTable, IdsOfCombinationsAndLoneKeys) {
+    EXPECT_EQ(hotkeyId(2, 0x4E), 146);   // Ctrl + N
+    EXPECT_EQ(hotkeyId(1, 0x20), 11);    // Alt + Space
+    EXPECT_EQ(hotkeyId(6, 0x5A), 959);   // Ctrl + Shift + Z
+    EXPECT_EQ(hotkeyId(8, 0x41), 76);    // Windows + A
+    EXPECT_EQ(hotkeyId(0x70, 1), 1013);  // F1 alone
+    EXPECT_EQ(hotkeyId(0xB7, 1), 1571);
+    // A lone key's second part plays no part in its id.
+    EXPECT_EQ(hotkeyId(0x70, 0), 1013);
+    EXPECT_EQ(hotkeyId(0xF0, 0x41), 1559);
+}
+
+TEST(HotkeyTable, PairsOutsideTheTablesHaveNoId) {
+    EXPECT_EQ(hotkeyId(0, 0x41), -1);  // "not used"
+    EXPECT_EQ(hotkeyId(0, 1), -1);
+    EXPECT_EQ(hotkeyId(7, 0x41), -1);  // Alt + Ctrl + Shift is not offered
+    EXPECT_EQ(hotkeyId(1, 0x2E), -1);  // Delete is not in the key list
+    EXPECT_EQ(hotkeyId(1, 0), -1);
+    EXPECT_EQ(hotkeyId(0x20, 1), -1);   // Space is a key, never a lone first part
+    EXPECT_EQ(hotkeyId(-1, 0x41), -1);  // negative first parts count as lone keys
+    EXPECT_EQ(hotkeyId(INT32_MIN, 1), -1);
+}
+
+TEST(HotkeyTable, TextsOfCodes) {
+    EXPECT_EQ(modifierText(3), "Alt + Ctrl");
+    EXPECT_EQ(modifierText(0), "使用しない");
+    EXPECT_EQ(modifierText(7), std::nullopt);
+    EXPECT_EQ(modifierText(0x20), std::nullopt);
+    EXPECT_EQ(keyText(0x0D), "Return");
+    EXPECT_EQ(keyText(0x2E), "");
+    EXPECT_EQ(keyText(0), "");
+    // The default launcher hotkey (8, 13) reads as Windows + Return.
+    EXPECT_EQ(modifierText(8), "Windows");
+    EXPECT_EQ(keyText(13), "Return");
+}
+
+TEST(HotkeyTable, CodesOfTexts) {
+    EXPECT_EQ(modifierCodeByText("使用しない"), 0);
+    EXPECT_EQ(modifierCodeByText("Ctrl + Shift"), 6);
+    EXPECT_EQ(modifierCodeByText("CapsLockキーのみ"), 0xF0);
+    EXPECT_EQ(keyCodeByText("Tab"), 9);
+    EXPECT_EQ(keyCodeByText("ランチャーボタン2"), 0xB7);
+}
+
+TEST(HotkeyTable, UnknownTextsGiveZero) {
+    for (const char* text : {"", "alt", "Alt ", " Alt", "Ctrl+Shift", "F1", "windows"}) {
+        EXPECT_EQ(modifierCodeByText(text), 0) << text;
+    }
+    for (const char* text : {"", "space", "F1キーのみ", "使用しない", "a", "F13", "Num10"}) {
+        EXPECT_EQ(keyCodeByText(text), 0) << text;
+    }
+    // Comparison is byte for byte: a text with a NUL inside is not its prefix.
+    EXPECT_EQ(keyCodeByText(std::string_view{"Tab\0", 4}), 0);
+}
+
+TEST(HotkeyTable, EveryTextRoundTripsThroughItsCode) {
+    for (const HotkeyRow& row : modifierRows()) {
+        const std::int32_t code = modifierCodeByText(row.text);
+        EXPECT_EQ(code, row.code) << row.text;
+        EXPECT_EQ(modifierText(code), row.text);
+    }
+    for (const HotkeyRow& row : keyRows()) {
+        const std::int32_t code = keyCodeByText(row.text);
+        EXPECT_EQ(code, row.code) << row.text;
+        EXPECT_EQ(keyText(code), row.text);
+    }
+}
+
+TEST(HotkeyTable, ListsInComboBoxOrder) {
+    const auto modifiers = modifierRows();
+    ASSERT_EQ(modifiers.size(), 33u);
+    EXPECT_EQ(modifiers.front().text, "Alt");
+    EXPECT_EQ(modifiers[6].text, "Ctrl + Shift");
+    EXPECT_EQ(modifiers[7].text, "F1キーのみ");
+    EXPECT_EQ(modifiers[29].text, "CapsLockキーのみ");
+    EXPECT_EQ(modifiers.back().text, "使用しない");
+    EXPECT_EQ(modifiers.back().code, 0);
+
+    const auto keys = keyRows();
+    ASSERT_EQ(keys.size(), 54u);
+    EXPECT_EQ(keys[0].text, "Space");
+    EXPECT_EQ(keys[1].text, "Return");
+    EXPECT_EQ(keys[2].text, "Tab");
+    for (int i = 0; i < 26; ++i) {
+        EXPECT_EQ(keys[3 + i].code, 0x41 + i);
+        EXPECT_EQ(keys[3 + i].text, std::string(1, static_cast<char>('A' + i)));
+    }
+    for (int i = 0; i < 12; ++i) {
+        EXPECT_EQ(keys[29 + i].code, 0x70 + i);
+        EXPECT_EQ(keys[29 + i].text, "F" + std::to_string(i + 1));
+        // The lone-key rows of the modifier list follow the same keys in the same order.
+        EXPECT_EQ(modifiers[7 + i].code, 0x70 + i);
+        EXPECT_EQ(modifiers[7 + i].text, "F" + std::to_string(i + 1) + "キーのみ");
+    }
+    for (int i = 0; i < 10; ++i) {
+        EXPECT_EQ(keys[41 + i].code, 0x60 + i);
+        EXPECT_EQ(keys[41 + i].text, "Num" + std::to_string(i));
+        EXPECT_EQ(modifiers[19 + i].code, 0x60 + i);
+        EXPECT_EQ(modifiers[19 + i].text, "Num" + std::to_string(i) + "キーのみ");
+    }
+    EXPECT_EQ(keys[51].code, 0xF0);
+    EXPECT_EQ(keys[52].code, 0xB6);
+    EXPECT_EQ(keys[53].code, 0xB7);
+}
+
+TEST(HotkeyTable, TextsAreShiftJisAndFitTheirRows) {
+    EXPECT_EQ(bytesOf(modifierRows().back().text), "\x8E\x67\x97\x70\x82\xB5\x82\xC8\x82\xA2");
+    EXPECT_EQ(bytesOf(keyText(0xB6)),
+              "\x83\x89\x83\x93\x83\x60\x83\x83\x81\x5B\x83\x7B\x83\x5E\x83\x93"
+              "1");
+    // Rows hold 24 bytes with the terminator; UTF-8 texts would not fit.
+    for (const auto rows : {modifierRows(), keyRows()}) {
+        for (const HotkeyRow& row : rows) {
+            EXPECT_LE(row.text.size(), 23u) << row.text;
+            EXPECT_EQ(row.text.data()[row.text.size()], '\0');
+        }
+    }
+}
+
+TEST(HotkeyTable, FactorsAreTheAgreedPrimes) {
+    const auto keys = keyRows();
+    const std::vector<std::int32_t> keyPrimes = consecutivePrimesFrom(11, keys.size());
+    for (std::size_t i = 0; i < keys.size(); ++i) {
+        EXPECT_EQ(keys[i].idFactor, keyPrimes[i]) << keys[i].text;
+    }
+    const auto modifiers = modifierRows();
+    for (std::size_t i = 0; i < 7; ++i) {
+        EXPECT_EQ(modifiers[i].idFactor, static_cast<std::int32_t>(i + 1));
+    }
+    const std::vector<std::int32_t> loneKeyPrimes = consecutivePrimesFrom(1013, 22);
+    for (std::size_t i = 0; i < 22; ++i) {
+        EXPECT_EQ(modifiers[7 + i].idFactor, loneKeyPrimes[i]) << modifiers[7 + i].text;
+    }
+    EXPECT_EQ(modifiers[29].idFactor, 1559);
+    EXPECT_EQ(modifiers[30].idFactor, 1567);
+    EXPECT_EQ(modifiers[31].idFactor, 1571);
+    EXPECT_EQ(modifiers[32].idFactor, 0);
+}
+
+TEST(HotkeyTable, EveryHotkeyHasItsOwnIdApartFromTheGlobalOnes) {
+    std::set<std::int32_t> ids;
+    std::size_t hotkeys = 0;
+    for (const HotkeyRow& modifier : modifierRows()) {
+        if (modifier.code == 0) {
+            continue;
+        }
+        if (isLoneKey(modifier.code)) {
+            ids.insert(hotkeyId(modifier.code, 1));
+            ++hotkeys;
+            continue;
+        }
+        for (const HotkeyRow& key : keyRows()) {
+            ids.insert(hotkeyId(modifier.code, key.code));
+            ++hotkeys;
+        }
+    }
+    EXPECT_EQ(hotkeys, 7u * 54u + 25u);
+    EXPECT_EQ(ids.size(), hotkeys);
+    for (const std::int32_t reserved : {-1, 0, 1, 2}) {
+        EXPECT_FALSE(ids.contains(reserved)) << reserved;
+    }
+}
+
+}  // namespace
+}  // namespace zek::data

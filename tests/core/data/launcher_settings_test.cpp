@@ -1,0 +1,505 @@
+#include "data/launcher_settings.h"
+
+#include <gtest/gtest.h>
+
+#include <climits>
+#include <optional>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "data/profile_double.h"
+#include "data/profile_value.h"
+
+namespace zek::data {
+namespace {
+
+using test::ProfileDouble;
+
+const std::string kIni = "C:\\Programs\\ZekLauncher\\ZekLauncher.ini";
+const std::string kAside = kIni + ".tmp";
+
+constexpr const char* kDefaultModeSection =
+    "[Mode]\r\n"
+    "Key1=8\r\n"
+    "Key2=13\r\n"
+    "Key3=8\r\n"
+    "Key4=32\r\n"
+    "Key5=0\r\n"
+    "Key6=-1\r\n"
+    "Cpu=100\r\n"
+    "Transparent=5\r\n"
+    "MenuType=0\r\n";
+
+// Everything a load yields, for comparing two loads.
+struct Snapshot {
+    BasicSettings values;
+    std::int32_t cpuStep;
+    std::vector<Association> associations;
+    FilerSetting filer;
+
+    bool operator==(const Snapshot&) const = default;
+};
+
+Snapshot snapshotOf(const LauncherSettings& settings) {
+    return {settings.values(), settings.cpuStep(), settings.associations(), settings.filer()};
+}
+
+class LauncherSettingsTest : public ::testing::Test {
+  protected:
+    ProfileDouble profile;
+};
+
+TEST_F(LauncherSettingsTest, NoFileGivesTheDefaultsAndSavesThemExactly) {
+    LauncherSettings settings(profile, kIni);
+    EXPECT_EQ(settings.values(), kDefaultBasicSettings);
+    EXPECT_EQ(settings.cpuStep(), 10);
+    EXPECT_EQ(settings.associationCount(), 0u);
+    EXPECT_EQ(settings.filer(), FilerSetting{});
+
+    ASSERT_TRUE(settings.saveSettings());
+    EXPECT_EQ(profile.files.at(kIni), kDefaultModeSection);
+    EXPECT_FALSE(profile.files.contains(kAside));
+}
+
+TEST_F(LauncherSettingsTest, FilerAndAssociationAreWrittenInTheirPlacesAndReadBack) {
+    const std::string expected = std::string{kDefaultModeSection} +
+                                 "[ExtMode]\r\n"
+                                 "FileApp=C:\\Tools\\filer.exe\r\n"
+                                 "FileAppOption=/n\r\n"
+                                 "ExtKey0=txt\r\n"
+                                 "PathKey0=C:\\Windows\\notepad.exe\r\n";
+    Snapshot written{};
+    {
+        LauncherSettings settings(profile, kIni);
+        ASSERT_TRUE(settings.setFiler("C:\\Tools\\filer.exe", "/n"));
+        ASSERT_TRUE(settings.addAssociation("txt", "C:\\Windows\\notepad.exe", ""));
+        ASSERT_TRUE(settings.saveSettings());
+        EXPECT_EQ(profile.files.at(kIni), expected);
+        written = snapshotOf(settings);
+    }
+    // The destructor wrote the same file once more.
+    EXPECT_EQ(profile.files.at(kIni), expected);
+    EXPECT_EQ(profile.replaceCount, 2);
+
+    LauncherSettings reloaded(profile, kIni);
+    EXPECT_EQ(snapshotOf(reloaded), written);
+    EXPECT_EQ(reloaded.associations().at(0).appOption, "");
+}
+
+TEST_F(LauncherSettingsTest, AFullFileIsReadAndRewrittenInOrderWithoutUnknownKeys) {
+    profile.files[kIni] =
+        "[ExtMode]\r\nOptionKey1=-n \"x\"\r\nPathKey1=C:\\\x95\x5C\\b.exe\r\nExtKey1=log\r\n"
+        "PathKey0=C:\\a.exe\r\nExtKey0=txt\r\nFileAppOption=/e\r\nFileApp=C:\\f.exe\r\nUnknown=1\r\n"
+        "[Other]\r\nA=1\r\n[Mode]\r\nKey9=3\r\nMenuType=1\r\nTransparent=30\r\nCpu=60\r\nKey6=65\r\nKey5="
+        "2\r\n"
+        "Key4=1\r\nKey3=0x70\r\nKey2=66\r\nKey1=4\r\n";
+    LauncherSettings settings(profile, kIni);
+    EXPECT_EQ(settings.values(), (BasicSettings{4, 66, 0, 1, 2, 65, 60, 30, 1}));
+    EXPECT_EQ(settings.cpuStep(), 6);
+    ASSERT_TRUE(settings.saveSettings());
+    EXPECT_EQ(profile.files.at(kIni),
+              "[Mode]\r\nKey1=4\r\nKey2=66\r\nKey3=0\r\nKey4=1\r\nKey5=2\r\nKey6=65\r\nCpu=60\r\n"
+              "Transparent=30\r\nMenuType=1\r\n"
+              "[ExtMode]\r\nFileApp=C:\\f.exe\r\nFileAppOption=/e\r\n"
+              "ExtKey0=txt\r\nPathKey0=C:\\a.exe\r\n"
+              "ExtKey1=log\r\nPathKey1=C:\\\x95\x5C\\b.exe\r\nOptionKey1=-n \"x\"\r\n");
+}
+
+TEST_F(LauncherSettingsTest, WithoutAFilePathEverythingIsDefaultAndNothingIsWritten) {
+    {
+        LauncherSettings settings(profile, "");
+        EXPECT_EQ(settings.values(), kDefaultBasicSettings);
+        EXPECT_EQ(settings.cpuStep(), 10);
+        EXPECT_FALSE(settings.saveSettings());
+    }
+    EXPECT_TRUE(profile.files.empty());
+    EXPECT_TRUE(profile.writtenPaths.empty());
+}
+
+TEST_F(LauncherSettingsTest, AssociationListEndsAtTheFirstMissingNumber) {
+    profile.files[kIni] =
+        "[ExtMode]\r\nExtKey0=txt\r\nPathKey0=C:\\edit.exe\r\nExtKey2=bmp\r\nPathKey2=C:\\paint.exe\r\n";
+    LauncherSettings settings(profile, kIni);
+    ASSERT_EQ(settings.associationCount(), 1u);
+    EXPECT_EQ(settings.associations()[0].ext, "txt");
+    EXPECT_EQ(settings.findAssociation("bmp"), nullptr);
+
+    // An empty extension ends the list as a missing one does.
+    profile.files[kIni] =
+        "[ExtMode]\r\nExtKey0=\r\nPathKey0=C:\\edit.exe\r\nExtKey1=log\r\nPathKey1=C:\\l.exe\r\n";
+    settings.loadSettings();
+    EXPECT_EQ(settings.associationCount(), 0u);
+}
+
+TEST_F(LauncherSettingsTest, EntryWithoutApplicationIsSkippedAndTheRestRenumbered) {
+    profile.files[kIni] = "[ExtMode]\r\nExtKey0=txt\r\nExtKey1=log\r\nPathKey1=C:\\viewer.exe\r\n";
+    LauncherSettings settings(profile, kIni);
+    ASSERT_EQ(settings.associationCount(), 1u);
+    EXPECT_EQ(settings.associations()[0], (Association{"log", "C:\\viewer.exe", ""}));
+    ASSERT_TRUE(settings.saveSettings());
+    EXPECT_EQ(profile.files.at(kIni),
+              std::string{kDefaultModeSection} + "[ExtMode]\r\nExtKey0=log\r\nPathKey0=C:\\viewer.exe\r\n");
+}
+
+TEST_F(LauncherSettingsTest, RemovingTheMiddleAssociationRenumbersWithoutGaps) {
+    LauncherSettings settings(profile, kIni);
+    ASSERT_TRUE(settings.addAssociation("txt", "C:\\t.exe", "-a"));
+    ASSERT_TRUE(settings.addAssociation("log", "C:\\l.exe", "-b"));
+    ASSERT_TRUE(settings.addAssociation("bmp", "C:\\b.exe", ""));
+    ASSERT_TRUE(settings.removeAssociation("log"));
+    EXPECT_EQ(settings.associationCount(), 2u);
+    ASSERT_TRUE(settings.saveSettings());
+    EXPECT_EQ(profile.files.at(kIni), std::string{kDefaultModeSection} +
+                                          "[ExtMode]\r\n"
+                                          "ExtKey0=txt\r\nPathKey0=C:\\t.exe\r\nOptionKey0=-a\r\n"
+                                          "ExtKey1=bmp\r\nPathKey1=C:\\b.exe\r\n");
+}
+
+TEST_F(LauncherSettingsTest, AssociationOperations) {
+    LauncherSettings settings(profile, kIni);
+    EXPECT_FALSE(settings.addAssociation("", "C:\\a.exe", ""));
+    EXPECT_FALSE(settings.addAssociation("txt", "", "-x"));
+    ASSERT_TRUE(settings.addAssociation("txt", "C:\\a.exe", "-x"));
+    ASSERT_TRUE(
+        settings.addAssociation("txt", "C:\\second.exe", ""));  // duplicates are the dialog's business
+    ASSERT_TRUE(settings.addAssociation("TXT", "C:\\upper.exe", ""));
+
+    // Extensions match exactly, case included; the first of two equal ones wins.
+    ASSERT_NE(settings.findAssociation("txt"), nullptr);
+    EXPECT_EQ(settings.findAssociation("txt")->appPath, "C:\\a.exe");
+    EXPECT_EQ(settings.findAssociation("TXT")->appPath, "C:\\upper.exe");
+    EXPECT_EQ(settings.findAssociation("Txt"), nullptr);
+    EXPECT_EQ(settings.findAssociation("tx"), nullptr);
+    EXPECT_EQ(settings.findAssociation(""), nullptr);
+
+    EXPECT_TRUE(settings.updateAssociation("txt", "C:\\b.exe", ""));
+    EXPECT_EQ(settings.associations()[0], (Association{"txt", "C:\\b.exe", ""}));
+    EXPECT_EQ(settings.associations()[1].appPath, "C:\\second.exe");
+    EXPECT_FALSE(settings.updateAssociation("doc", "C:\\b.exe", ""));
+    EXPECT_FALSE(settings.updateAssociation("txt", "", ""));
+    EXPECT_EQ(settings.associations()[0].appPath, "C:\\b.exe");
+
+    EXPECT_FALSE(settings.removeAssociation("doc"));
+    EXPECT_TRUE(settings.removeAssociation("txt"));
+    ASSERT_EQ(settings.associationCount(), 2u);
+    EXPECT_EQ(settings.findAssociation("txt")->appPath, "C:\\second.exe");
+    EXPECT_TRUE(settings.removeAssociation("txt"));
+    EXPECT_EQ(settings.associationCount(), 1u);
+    EXPECT_EQ(settings.associations()[0].ext, "TXT");
+}
+
+TEST_F(LauncherSettingsTest, FilerIsSetWholeOrClearedWhole) {
+    LauncherSettings settings(profile, kIni);
+    EXPECT_TRUE(settings.setFiler("C:\\filer.exe", ""));
+    EXPECT_EQ(settings.filer(), (FilerSetting{"C:\\filer.exe", ""}));
+    EXPECT_TRUE(settings.setFiler("C:\\other.exe", "/select"));
+    EXPECT_TRUE(settings.setFiler("", "/ignored"));
+    EXPECT_EQ(settings.filer(), FilerSetting{});
+
+    // A filer without option writes no option key.
+    EXPECT_TRUE(settings.setFiler("C:\\filer.exe", ""));
+    ASSERT_TRUE(settings.saveSettings());
+    EXPECT_EQ(profile.files.at(kIni),
+              std::string{kDefaultModeSection} + "[ExtMode]\r\nFileApp=C:\\filer.exe\r\n");
+}
+
+TEST_F(LauncherSettingsTest, CpuStepFollowsTheLoadLevel) {
+    LauncherSettings settings(profile, kIni);
+    const std::vector<std::pair<std::int32_t, std::int32_t>> steps{
+        {INT32_MAX, 10}, {100, 10}, {95, 10}, {90, 10}, {89, 8}, {75, 8}, {74, 6},
+        {50, 6},         {49, 4},   {25, 4},  {24, 2},  {1, 2},  {0, 2}};
+    for (const auto& [cpu, step] : steps) {
+        BasicSettings values = kDefaultBasicSettings;
+        values.cpu = cpu;
+        settings.applyValues(values);
+        EXPECT_EQ(settings.cpuStep(), step) << "cpu " << cpu;
+        EXPECT_EQ(settings.values().cpu, cpu);
+    }
+    // A negative level keeps the step it had.
+    for (const std::int32_t cpu : {-1, INT32_MIN}) {
+        BasicSettings values = kDefaultBasicSettings;
+        values.cpu = cpu;
+        settings.applyValues(values);
+        EXPECT_EQ(settings.cpuStep(), 2);
+    }
+
+    profile.files[kIni] = "[Mode]\r\nCpu=-5\r\n";
+    LauncherSettings negative(profile, kIni);
+    EXPECT_EQ(negative.values().cpu, -5);
+    EXPECT_EQ(negative.cpuStep(), 0);
+}
+
+TEST_F(LauncherSettingsTest, AFailedSaveLeavesTheOldFileAsItWas) {
+    const std::string old = "[Mode]\r\nKey1=2\r\nUserNote=keep me\r\n";
+    ProfileDouble failing;
+    failing.files[kIni] = old;
+    LauncherSettings target(failing, kIni);
+    ASSERT_TRUE(target.setFiler("C:\\filer.exe", "/n"));
+    ASSERT_TRUE(target.addAssociation("txt", "C:\\a.exe", "-x"));
+
+    // A full save makes 9 + 2 + 3 writes; fail each of them in turn.
+    for (int allowed = 0; allowed < 14; ++allowed) {
+        failing.writesLeftBeforeFailure = allowed;
+        EXPECT_FALSE(target.saveSettings()) << allowed;
+        EXPECT_EQ(failing.files.at(kIni), old) << allowed;
+        EXPECT_FALSE(failing.files.contains(kAside)) << allowed;
+    }
+    failing.writesLeftBeforeFailure = -1;
+
+    failing.failFlush = true;
+    EXPECT_FALSE(target.saveSettings());
+    EXPECT_EQ(failing.files.at(kIni), old);
+    failing.failFlush = false;
+
+    failing.failReplace = true;
+    EXPECT_FALSE(target.saveSettings());
+    EXPECT_EQ(failing.files.at(kIni), old);
+    EXPECT_FALSE(failing.files.contains(kAside));
+    failing.failReplace = false;
+
+    // Nothing was ever written into the settings file itself.
+    for (const std::string& path : failing.writtenPaths) {
+        EXPECT_EQ(path, kAside);
+    }
+    EXPECT_EQ(failing.replaceCount, 0);
+    failing.writesLeftBeforeFailure = 0;  // keeps the destructor's save from replacing it
+}
+
+TEST_F(LauncherSettingsTest, ALeftoverAsideFileNeverLeaksIntoTheSettings) {
+    profile.files[kAside] = "[Mode]\r\nKey1=1\r\n[ExtMode]\r\nExtKey5=junk\r\nPathKey5=x\r\n";
+    LauncherSettings settings(profile, kIni);
+    ASSERT_TRUE(settings.saveSettings());
+    EXPECT_EQ(profile.files.at(kIni), kDefaultModeSection);
+    EXPECT_FALSE(profile.files.contains(kAside));
+
+    // One that cannot be removed stops the save before anything is touched.
+    profile.files[kAside] = "stale";
+    profile.undeletable.insert(kAside);
+    profile.files[kIni] = "[Mode]\r\nKey1=2\r\n";
+    EXPECT_FALSE(settings.saveSettings());
+    EXPECT_EQ(profile.files.at(kIni), "[Mode]\r\nKey1=2\r\n");
+    EXPECT_EQ(profile.files.at(kAside), "stale");
+    profile.undeletable.clear();
+}
+
+TEST_F(LauncherSettingsTest, TextsTheProfileFunctionsWouldAlterAreQuoted) {
+    LauncherSettings settings(profile, kIni);
+    const std::vector<std::string> awkward{
+        " lead", "trail\t", "\"quoted\"", "'single'", "\x81\x40wide", "wide\x81\x40", "\"", "\"\"", " "};
+    for (std::size_t i = 0; i < awkward.size(); ++i) {
+        ASSERT_TRUE(settings.addAssociation(awkward[i], "C:\\a.exe", awkward[i])) << i;
+    }
+    ASSERT_TRUE(settings.setFiler("C:\\f.exe", " -x "));
+    ASSERT_TRUE(settings.saveSettings());
+    const std::string& file = profile.files.at(kIni);
+    EXPECT_NE(file.find("\r\nExtKey0=\" lead\"\r\n"), std::string::npos);
+    EXPECT_NE(file.find("\r\nExtKey2=\"\"quoted\"\"\r\n"), std::string::npos);
+    EXPECT_NE(file.find("\r\nExtKey6=\"\r\n"), std::string::npos);  // a lone quote is kept as it is
+    EXPECT_NE(file.find("\r\nFileAppOption=\" -x \"\r\n"), std::string::npos);
+
+    LauncherSettings reloaded(profile, kIni);
+    EXPECT_EQ(snapshotOf(reloaded), snapshotOf(settings));
+}
+
+TEST_F(LauncherSettingsTest, TextsTheFileCannotHoldAreRefused) {
+    LauncherSettings settings(profile, kIni);
+    EXPECT_FALSE(settings.addAssociation("txt\r\nFileApp=C:\\evil.exe", "C:\\a.exe", ""));
+    EXPECT_FALSE(settings.addAssociation("txt", "C:\\a.exe\n", ""));
+    EXPECT_FALSE(settings.addAssociation("txt", "C:\\a.exe", std::string_view{"-a\0b", 4}));
+    EXPECT_FALSE(settings.addAssociation("txt", std::string(512, 'a'), ""));
+    EXPECT_FALSE(settings.addAssociation("txt", " " + std::string(509, 'a'), ""));  // 512 with its quotes
+    EXPECT_TRUE(settings.addAssociation("txt", std::string(511, 'a'), " " + std::string(508, 'b')));
+    EXPECT_EQ(settings.associationCount(), 1u);
+
+    EXPECT_FALSE(settings.updateAssociation("txt", "C:\\b.exe\r", ""));
+    EXPECT_EQ(settings.associations()[0].appPath, std::string(511, 'a'));
+
+    ASSERT_TRUE(settings.setFiler("C:\\filer.exe", "/n"));
+    EXPECT_FALSE(settings.setFiler("C:\\filer.exe\r\n[Mode]", ""));
+    EXPECT_FALSE(settings.setFiler("C:\\other.exe", std::string(600, 'o')));
+    EXPECT_EQ(settings.filer(), (FilerSetting{"C:\\filer.exe", "/n"}));
+
+    ASSERT_TRUE(settings.saveSettings());
+    LauncherSettings reloaded(profile, kIni);
+    EXPECT_EQ(snapshotOf(reloaded), snapshotOf(settings));
+}
+
+TEST_F(LauncherSettingsTest, OverlongValuesAreCutOnACharacterBoundary) {
+    const std::string longPath = "C:\\" + std::string(2000, 'p');
+    // 510 single bytes and then "表" (0x95 0x5C): the read buffer splits the character.
+    const std::string splitCharacter = std::string(510, 'e') + "表";
+    profile.files[kIni] = "[ExtMode]\r\nFileApp=" + longPath + "\r\nExtKey0=" + splitCharacter +
+                          "\r\nPathKey0=" + longPath + "\r\nOptionKey0=\" " + std::string(700, 'o') +
+                          "\"\r\n";
+    LauncherSettings settings(profile, kIni);
+    EXPECT_EQ(settings.filer().fileApp, longPath.substr(0, 511));
+    ASSERT_EQ(settings.associationCount(), 1u);
+    EXPECT_EQ(settings.associations()[0].ext, std::string(510, 'e'));
+    EXPECT_EQ(settings.associations()[0].appPath, longPath.substr(0, 511));
+    // Quoted when written again, so two bytes shorter.
+    EXPECT_EQ(settings.associations()[0].appOption, " " + std::string(508, 'o'));
+
+    ASSERT_TRUE(settings.saveSettings());
+    LauncherSettings reloaded(profile, kIni);
+    EXPECT_EQ(snapshotOf(reloaded), snapshotOf(settings));
+}
+
+TEST_F(LauncherSettingsTest, HostileNumbersAndMissingKeys) {
+    profile.files[kIni] =
+        "[Mode]\r\nKey1=99999999999999999999\r\nKey2=-2147483648\r\nKey3=abc\r\nKey4=\r\nKey5=12abc\r\n"
+        "Key6= -7 \r\nCpu=4294967295\r\n";
+    LauncherSettings settings(profile, kIni);
+    const BasicSettings& values = settings.values();
+    EXPECT_EQ(values.launcherKey2, INT32_MIN);
+    EXPECT_EQ(values.taskKey1, 0);   // no digits
+    EXPECT_EQ(values.taskKey2, 32);  // empty: default
+    EXPECT_EQ(values.sameAppKey1, 12);
+    EXPECT_EQ(values.sameAppKey2, -7);
+    EXPECT_EQ(values.cpu, -1);  // wraps as the system's reader does
+    EXPECT_EQ(values.transparent, 5);
+    EXPECT_EQ(values.menuType, 0);
+    EXPECT_EQ(settings.cpuStep(), 0);
+
+    // Whatever was read is written back as the number it was read as.
+    ASSERT_TRUE(settings.saveSettings());
+    LauncherSettings reloaded(profile, kIni);
+    EXPECT_EQ(snapshotOf(reloaded), snapshotOf(settings));
+    EXPECT_NE(profile.files.at(kIni).find("\r\nKey2=-2147483648\r\n"), std::string::npos);
+}
+
+// Random INI content: whatever the loader makes of it must be a valid state that
+// survives a save and a second load unchanged, and a second save byte for byte.
+class RandomIni {
+  public:
+    explicit RandomIni(std::uint32_t seed) : state_(seed * 2654435761u + 1u) {}
+
+    std::string file() {
+        std::string text;
+        if (below(2) == 0) {
+            text += plausibleExtMode();
+        }
+        const std::size_t lines = below(40);
+        for (std::size_t i = 0; i < lines; ++i) {
+            text += line();
+            text += pick({"\r\n", "\n", "\r", "", "\r\n\r\n"});
+        }
+        return text;
+    }
+
+  private:
+    std::uint32_t next() {
+        state_ ^= state_ << 13;
+        state_ ^= state_ >> 17;
+        state_ ^= state_ << 5;
+        return state_;
+    }
+    std::size_t below(std::size_t bound) { return next() % bound; }
+    std::string pick(std::initializer_list<const char*> choices) {
+        return *(choices.begin() + below(choices.size()));
+    }
+
+    // Mostly well-formed association and filer keys, so that the values reach the settings.
+    std::string plausibleExtMode() {
+        std::string text = "[ExtMode]\r\nFileApp=" + value() + "\r\nFileAppOption=" + value() + "\r\n";
+        const std::size_t entries = below(6);
+        for (std::size_t n = 0; n < entries; ++n) {
+            for (const char* stem : {"ExtKey", "PathKey", "OptionKey"}) {
+                if (below(8) != 0) {
+                    text += stem + std::to_string(n) + "=" + value() + "\r\n";
+                }
+            }
+        }
+        return text;
+    }
+
+    std::string line() {
+        switch (below(8)) {
+            case 0:
+                return pick({"[Mode]", "[ExtMode]", "[mode]", "[ ExtMode ]", "[Other]", "[", "[]", "[Mode"});
+            case 1:
+                return key() + "=" + number();
+            case 2:
+                return pick({"", " ", "\t"}) + key() + pick({"=", " = ", "=\t"}) + value();
+            case 3:
+                return key();
+            default:
+                return numberedKey() + "=" + value();
+        }
+    }
+
+    std::string key() {
+        return pick({"Key1", "Key2", "Key3", "Key4", "Key5", "Key6", "Cpu", "Transparent", "MenuType",
+                     "FileApp", "FileAppOption", "fileapp", "KEY1", "ExtKey", "Junk"});
+    }
+
+    std::string numberedKey() {
+        return pick({"ExtKey", "PathKey", "OptionKey", "extkey"}) + std::to_string(below(6));
+    }
+
+    std::string number() {
+        switch (below(4)) {
+            case 0:
+                return std::to_string(static_cast<std::int32_t>(next()));
+            case 1:
+                return std::string(1 + below(30), static_cast<char>('0' + below(10)));
+            case 2:
+                return pick({"-", "+", "", "-0", "0x10", " 7 ", "12abc"});
+            default:
+                return std::to_string(below(120));
+        }
+    }
+
+    std::string value() {
+        static constexpr char kBytes[] = {'a',    'Z',    '\\',   ' ',    '\t',   '"',    '\'',
+                                          '=',    '[',    ']',    ';',    '\0',   '\x81', '\x40',
+                                          '\x95', '\x5C', '\x83', '\xE0', '\xFC', '\xA0', '\x7F'};
+        const std::size_t length = below(8) == 0 ? 400 + below(400) : below(24);
+        std::string text;
+        for (std::size_t i = 0; i < length; ++i) {
+            text += kBytes[below(sizeof kBytes)];
+        }
+        // Quoted values are how blanks and quotes at the ends reach the program.
+        switch (below(4)) {
+            case 0:
+                return "\"" + text + "\"";
+            case 1:
+                return "'" + text + "'";
+            default:
+                return text;
+        }
+    }
+
+    std::uint32_t state_;
+};
+
+TEST(LauncherSettingsRandomInput, LoadsAnyFileIntoAStateThatSurvivesASaveAndReload) {
+    for (std::uint32_t seed = 1; seed <= 200; ++seed) {
+        SCOPED_TRACE(seed);
+        ProfileDouble profile;
+        profile.files[kIni] = RandomIni(seed).file();
+        LauncherSettings loaded(profile, kIni);
+
+        for (const Association& entry : loaded.associations()) {
+            EXPECT_FALSE(entry.ext.empty());
+            EXPECT_FALSE(entry.appPath.empty());
+            EXPECT_TRUE(isStorableProfileText(entry.ext));
+            EXPECT_TRUE(isStorableProfileText(entry.appPath));
+            EXPECT_TRUE(isStorableProfileText(entry.appOption));
+        }
+        EXPECT_TRUE(isStorableProfileText(loaded.filer().fileApp));
+        EXPECT_TRUE(isStorableProfileText(loaded.filer().fileAppOption));
+        EXPECT_TRUE(!loaded.filer().fileApp.empty() || loaded.filer().fileAppOption.empty());
+        EXPECT_EQ(loaded.cpuStep(), cpuStepFor(loaded.values().cpu, 0));
+
+        ASSERT_TRUE(loaded.saveSettings());
+        const std::string firstSave = profile.files.at(kIni);
+        LauncherSettings reloaded(profile, kIni);
+        EXPECT_EQ(snapshotOf(reloaded), snapshotOf(loaded));
+        ASSERT_TRUE(reloaded.saveSettings());
+        EXPECT_EQ(profile.files.at(kIni), firstSave);
+    }
+}
+
+}  // namespace
+}  // namespace zek::data
