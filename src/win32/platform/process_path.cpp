@@ -1,0 +1,97 @@
+#include "platform/process_path.h"
+
+#include <algorithm>
+#include <bit>
+#include <cstring>
+#include <string>
+
+#include "platform/unique_handle.h"
+
+namespace zek::win32 {
+namespace {
+
+// Looked up at run time: older systems have these functions only in PSAPI.DLL, and
+// a system without them must cost the path, not the start of the program (as a
+// missing import would).
+using EnumProcessModulesFunction = BOOL(WINAPI*)(HANDLE process, HMODULE* modules, DWORD bytes,
+                                                 DWORD* bytesNeeded);
+using GetModuleFileNameExFunction = DWORD(WINAPI*)(HANDLE process, HMODULE module, char* name, DWORD size);
+
+constexpr std::size_t kLongestPathBytes = 2 * 32767;
+
+template <typename Function>
+Function lookUp(HMODULE library, const char* name) {
+    return std::bit_cast<Function>(::GetProcAddress(library, name));
+}
+
+bool isNtFamily() {
+    OSVERSIONINFOA version{};
+    version.dwOSVersionInfoSize = sizeof version;
+    return ::GetVersionExA(&version) && version.dwPlatformId == VER_PLATFORM_WIN32_NT;
+}
+
+// The path, or nothing when it is unknown or longer than `maxLength` bytes.
+std::optional<std::string> firstModulePath(DWORD processId, std::size_t maxLength) {
+    const UniqueModule psapi(::LoadLibraryA("PSAPI.DLL"));
+    if (!psapi) {
+        return std::nullopt;
+    }
+    const auto enumProcessModules = lookUp<EnumProcessModulesFunction>(psapi.get(), "EnumProcessModules");
+    const auto getModuleFileNameEx = lookUp<GetModuleFileNameExFunction>(psapi.get(), "GetModuleFileNameExA");
+    if (enumProcessModules == nullptr || getModuleFileNameEx == nullptr) {
+        return std::nullopt;
+    }
+    const UniqueKernelHandle process(
+        ::OpenProcess(PROCESS_QUERY_INFORMATION | PROCESS_VM_READ, FALSE, processId));
+    if (!process) {
+        return std::nullopt;
+    }
+    HMODULE firstModule = nullptr;
+    DWORD bytesNeeded = 0;
+    if (!enumProcessModules(process.get(), &firstModule, sizeof firstModule, &bytesNeeded)) {
+        return std::nullopt;
+    }
+    // Room for one byte more than the caller can take: a name cut to fit this buffer
+    // comes back longer than the caller's limit, so it is never mistaken for a path.
+    std::string path(maxLength + 2, '\0');
+    const DWORD length =
+        getModuleFileNameEx(process.get(), firstModule, path.data(), static_cast<DWORD>(path.size()));
+    if (length == 0 || length > maxLength) {
+        return std::nullopt;
+    }
+    path.resize(std::strlen(path.c_str()));
+    return path;
+}
+
+}  // namespace
+
+int getWindowProcessPath(HWND window, char* buffer, std::size_t size) {
+    if (buffer == nullptr || size == 0) {
+        return 0;
+    }
+    buffer[0] = '\0';
+    DWORD processId = 0;
+    ::GetWindowThreadProcessId(window, &processId);
+    if (processId == 0 || !isNtFamily()) {
+        return 0;
+    }
+    // No path on the system is longer than 32,767 characters, which take at most
+    // twice as many bytes in a double-byte code page; a larger buffer gains nothing.
+    const std::size_t maxLength = std::min<std::size_t>(size, kLongestPathBytes + 1) - 1;
+    const std::optional<std::string> path = firstModulePath(processId, maxLength);
+    if (!path) {
+        return 0;
+    }
+    std::memcpy(buffer, path->c_str(), path->size() + 1);
+    return 1;
+}
+
+std::optional<std::string> getWindowProcessPath(HWND window) {
+    char buffer[kProcessPathBufferBytes];
+    if (getWindowProcessPath(window, buffer, sizeof buffer) == 0) {
+        return std::nullopt;
+    }
+    return std::string{buffer};
+}
+
+}  // namespace zek::win32

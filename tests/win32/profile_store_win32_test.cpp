@@ -1,0 +1,321 @@
+#include "platform/profile_store_win32.h"
+
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include <cstdint>
+#include <ostream>
+#include <string>
+#include <vector>
+
+#include "../core/data/profile_double.h"
+#include "data/launcher_settings.h"
+#include "test_folder.h"
+
+namespace zek::win32 {
+namespace {
+
+using data::Association;
+using data::BasicSettings;
+using data::FilerSetting;
+using data::LauncherSettings;
+using test::isAbsent;
+using test::isFile;
+using test::isFolder;
+using test::readBytes;
+using test::TestFolder;
+using test::writeBytes;
+
+const std::string kDefaultModeSection =
+    "[Mode]\r\n"
+    "Key1=8\r\n"
+    "Key2=13\r\n"
+    "Key3=8\r\n"
+    "Key4=32\r\n"
+    "Key5=0\r\n"
+    "Key6=-1\r\n"
+    "Cpu=100\r\n"
+    "Transparent=5\r\n"
+    "MenuType=0\r\n";
+
+struct Snapshot {
+    BasicSettings values;
+    std::int32_t cpuStep;
+    std::vector<Association> associations;
+    FilerSetting filer;
+
+    bool operator==(const Snapshot&) const = default;
+};
+
+void PrintTo(const Snapshot& snapshot, std::ostream* out) {
+    const BasicSettings& v = snapshot.values;
+    *out << "{keys " << v.launcherKey1 << ' ' << v.launcherKey2 << ' ' << v.taskKey1 << ' ' << v.taskKey2
+         << ' ' << v.sameAppKey1 << ' ' << v.sameAppKey2 << ", cpu " << v.cpu << '/' << snapshot.cpuStep
+         << ", transparent " << v.transparent << ", menu " << v.menuType << ", filer ["
+         << snapshot.filer.fileApp << "] [" << snapshot.filer.fileAppOption << "]";
+    for (const Association& entry : snapshot.associations) {
+        *out << ", [" << entry.ext << "] [" << entry.appPath << "] [" << entry.appOption << "]";
+    }
+    *out << "}";
+}
+
+Snapshot snapshotOf(const LauncherSettings& settings) {
+    return {settings.values(), settings.cpuStep(), settings.associations(), settings.filer()};
+}
+
+class SettingsOnDisk : public ::testing::Test {
+  protected:
+    void SetUp() override { ASSERT_TRUE(folder.created()) << folder.path(); }
+
+    TestFolder folder;
+    Win32ProfileStore profile;
+    const std::string ini = folder.file("ZekLauncher.ini");
+    const std::string aside = ini + ".tmp";
+};
+
+TEST_F(SettingsOnDisk, DefaultsAreWrittenByteForByte) {
+    {
+        LauncherSettings settings(profile, ini);
+        EXPECT_EQ(settings.values(), data::kDefaultBasicSettings);
+        EXPECT_TRUE(isAbsent(ini));  // loading writes nothing
+        ASSERT_TRUE(settings.saveSettings());
+        EXPECT_EQ(readBytes(ini), kDefaultModeSection);
+        EXPECT_TRUE(isAbsent(aside));
+    }
+    EXPECT_EQ(readBytes(ini), kDefaultModeSection);  // written again at destruction
+    EXPECT_TRUE(isAbsent(aside));
+}
+
+TEST_F(SettingsOnDisk, FilerAndAssociationAreWrittenByteForByteAndReadBack) {
+    const std::string expected = kDefaultModeSection +
+                                 "[ExtMode]\r\n"
+                                 "FileApp=C:\\Tools\\filer.exe\r\n"
+                                 "FileAppOption=/n\r\n"
+                                 "ExtKey0=txt\r\n"
+                                 "PathKey0=C:\\Windows\\notepad.exe\r\n";
+    Snapshot written{};
+    {
+        LauncherSettings settings(profile, ini);
+        ASSERT_TRUE(settings.setFiler("C:\\Tools\\filer.exe", "/n"));
+        ASSERT_TRUE(settings.addAssociation("txt", "C:\\Windows\\notepad.exe", ""));
+        ASSERT_TRUE(settings.saveSettings());
+        EXPECT_EQ(readBytes(ini), expected);
+        written = snapshotOf(settings);
+    }
+    EXPECT_EQ(readBytes(ini), expected);
+    EXPECT_TRUE(isAbsent(aside));
+
+    LauncherSettings reloaded(profile, ini);
+    EXPECT_EQ(snapshotOf(reloaded), written);
+}
+
+// The system caches profile files; a key written once must not come back from that
+// cache after the file was deleted and built anew.
+TEST_F(SettingsOnDisk, EverySaveHoldsExactlyTheCurrentSettings) {
+    ASSERT_TRUE(writeBytes(ini, "[Other]\r\nA=1\r\n[mode]\r\nKey1=2\r\nUserNote=x\r\n"));
+    ASSERT_TRUE(writeBytes(aside, "[ExtMode]\r\nExtKey5=junk\r\nPathKey5=x\r\n[Mode]\r\nCpu=1\r\n"));
+    LauncherSettings settings(profile, ini);
+    EXPECT_EQ(settings.values().launcherKey1, 2);
+    std::string modeSection = kDefaultModeSection;
+    modeSection.replace(modeSection.find("Key1=8"), 6, "Key1=2");
+
+    ASSERT_TRUE(settings.addAssociation("txt", "C:\\t.exe", "-a"));
+    ASSERT_TRUE(settings.addAssociation("log", "C:\\l.exe", ""));
+    ASSERT_TRUE(settings.saveSettings());
+    EXPECT_EQ(readBytes(ini), modeSection +
+                                  "[ExtMode]\r\nExtKey0=txt\r\nPathKey0=C:\\t.exe\r\nOptionKey0=-a\r\n"
+                                  "ExtKey1=log\r\nPathKey1=C:\\l.exe\r\n");
+
+    ASSERT_TRUE(settings.removeAssociation("txt"));
+    ASSERT_TRUE(settings.saveSettings());
+    EXPECT_EQ(readBytes(ini), modeSection + "[ExtMode]\r\nExtKey0=log\r\nPathKey0=C:\\l.exe\r\n");
+
+    ASSERT_TRUE(settings.removeAssociation("log"));
+    ASSERT_TRUE(settings.saveSettings());
+    EXPECT_EQ(readBytes(ini), modeSection);
+    EXPECT_TRUE(isAbsent(aside));
+
+    settings.loadSettings();
+    EXPECT_EQ(settings.associationCount(), 0u);
+}
+
+TEST_F(SettingsOnDisk, AFailedSaveLeavesTheOldFileAsItWas) {
+    const std::string old = "[Mode]\r\nKey1=2\r\nUserNote=keep me\r\n";
+    ASSERT_TRUE(writeBytes(ini, old));
+    LauncherSettings settings(profile, ini);
+
+    // A folder in the way of the file the new settings are built in.
+    ASSERT_TRUE(::CreateDirectoryA(aside.c_str(), nullptr));
+    EXPECT_FALSE(settings.saveSettings());
+    EXPECT_EQ(readBytes(ini), old);
+    EXPECT_TRUE(isFolder(aside));
+    ASSERT_TRUE(::RemoveDirectoryA(aside.c_str()));
+
+    // The settings file itself replaced by a folder: nothing can take its place.
+    ASSERT_TRUE(::DeleteFileA(ini.c_str()));
+    ASSERT_TRUE(::CreateDirectoryA(ini.c_str(), nullptr));
+    EXPECT_FALSE(settings.saveSettings());
+    EXPECT_TRUE(isFolder(ini));
+    EXPECT_TRUE(isAbsent(aside));
+    ASSERT_TRUE(::RemoveDirectoryA(ini.c_str()));
+}
+
+class ShiftJisSettings : public SettingsOnDisk {
+  protected:
+    void SetUp() override {
+        SettingsOnDisk::SetUp();
+        if (::GetACP() != 932) {
+            GTEST_SKIP() << "needs the Japanese ANSI code page, have " << ::GetACP();
+        }
+    }
+};
+
+// 表 and ソ end in the byte of a backslash (0x5C).
+TEST_F(ShiftJisSettings, TextsAreKeptByteForByte) {
+    Snapshot written{};
+    {
+        LauncherSettings settings(profile, ini);
+        ASSERT_TRUE(settings.setFiler("C:\\表示\\ソフト.exe", "／表"));
+        ASSERT_TRUE(settings.addAssociation("表", "D:\\ソ\\a.exe", "-表 \"%1\""));
+        ASSERT_TRUE(settings.saveSettings());
+        written = snapshotOf(settings);
+    }
+    EXPECT_EQ(readBytes(ini), kDefaultModeSection +
+                                  "[ExtMode]\r\n"
+                                  "FileApp=C:\\表示\\ソフト.exe\r\n"
+                                  "FileAppOption=／表\r\n"
+                                  "ExtKey0=表\r\n"
+                                  "PathKey0=D:\\ソ\\a.exe\r\n"
+                                  "OptionKey0=-表 \"%1\"\r\n");
+    LauncherSettings reloaded(profile, ini);
+    EXPECT_EQ(snapshotOf(reloaded), written);
+}
+
+TEST_F(ShiftJisSettings, AValueCutInsideACharacterLosesTheWholeCharacter) {
+    ASSERT_TRUE(writeBytes(ini, "[S]\r\nWide=" + std::string(510, 'e') + "表\r\n"));
+    EXPECT_EQ(profile.readString(ini, "S", "Wide", "", 512), std::string(510, 'e'));
+    EXPECT_EQ(profile.readString(ini, "S", "Wide", "", 513), std::string(510, 'e') + "表");
+}
+
+TEST_F(ShiftJisSettings, AFolderNamedInShiftJisHoldsTheFile) {
+    const TestFolder japanese("_設定表");
+    if (!japanese.created()) {
+        // Wine cannot name a Linux file in a locale the system does not have.
+        GTEST_SKIP() << "this system cannot create the folder " << japanese.path();
+    }
+    const std::string path = japanese.file("ZekLauncher.ini");
+    {
+        LauncherSettings settings(profile, path);
+        ASSERT_TRUE(settings.addAssociation("txt", "C:\\a.exe", ""));
+        ASSERT_TRUE(settings.saveSettings());
+    }
+    EXPECT_EQ(readBytes(path), kDefaultModeSection + "[ExtMode]\r\nExtKey0=txt\r\nPathKey0=C:\\a.exe\r\n");
+    EXPECT_TRUE(isAbsent(path + ".tmp"));
+    LauncherSettings reloaded(profile, path);
+    EXPECT_EQ(reloaded.associationCount(), 1u);
+}
+
+TEST_F(SettingsOnDisk, TextsTheProfileFunctionsWouldAlterSurviveQuoted) {
+    const std::vector<std::string> awkward{
+        " lead",        "trail\t", "\"quoted\"", "'single'", "\x81\x40wide",
+        "wide\x81\x40", "\"",      "\"\"",       " ",        "a=b;c"};
+    LauncherSettings settings(profile, ini);
+    for (std::size_t i = 0; i < awkward.size(); ++i) {
+        ASSERT_TRUE(settings.addAssociation(awkward[i], "C:\\a.exe", awkward[i])) << i;
+    }
+    ASSERT_TRUE(settings.setFiler("C:\\f.exe", " -x "));
+    ASSERT_TRUE(settings.saveSettings());
+
+    LauncherSettings reloaded(profile, ini);
+    EXPECT_EQ(snapshotOf(reloaded), snapshotOf(settings));
+}
+
+// The core's tests run on an in-memory double of the profile functions; what they
+// prove holds only as far as the double reads files the way the system does.
+TEST_F(SettingsOnDisk, HandWrittenFilesReadAsTheCoreTestsAssume) {
+    const std::vector<std::string> files{
+        // Sections and keys out of order, other case, unknown ones.
+        "[ExtMode]\r\nOptionKey1=-n \"x\"\r\nPathKey1=C:\\\x95\x5C\\b.exe\r\nExtKey1=log\r\n"
+        "PathKey0=C:\\a.exe\r\nExtKey0=txt\r\nFileAppOption=/e\r\nFileApp=C:\\f.exe\r\nUnknown=1\r\n"
+        "[Other]\r\nA=1\r\n[mode]\r\nKey9=3\r\nmenutype=1\r\nTransparent=30\r\nCpu=60\r\nKey6=65\r\n"
+        "Key5=2\r\nKey4=1\r\nKey3=0\r\nKey2=66\r\nKey1=4\r\n",
+        // Numbers out of range, without digits, empty, with blanks and a tail.
+        "[Mode]\r\nKey1=99999999999999999999\r\nKey2=-2147483648\r\nKey3=abc\r\nKey4=\r\nKey5=12abc\r\n"
+        "Key6= -7 \r\nCpu=4294967295\r\n",
+        // A gap in the numbering ends the list; an entry without application is skipped.
+        "[ExtMode]\r\nExtKey0=txt\r\nExtKey1=log\r\nPathKey1=C:\\v.exe\r\nExtKey3=bmp\r\nPathKey3=C:\\p."
+        "exe\r\n",
+        // Quotes, blanks around names and values, lines without '=', the first of two keys.
+        "  [ ExtMode ]  \r\n FileApp = \"C:\\q.exe \" \r\nFileAppOption='/o'\r\nnoequals\r\n"
+        "ExtKey0=txt\r\nExtKey0=second\r\nPathKey0=\"\"\r\nExtKey1=log\r\nPathKey1= C:\\l.exe\r\n",
+        // LF line ends and no final line end.
+        "[Mode]\nKey1=3\n[ExtMode]\nExtKey0=txt\nPathKey0=C:\\t.exe",
+        // Values longer than the program's buffers, one cut inside a double-byte character.
+        "[ExtMode]\r\nFileApp=C:\\" + std::string(700, 'p') + "\r\nExtKey0=" + std::string(510, 'e') +
+            "\x95\x5C\r\nPathKey0=C:\\" + std::string(600, 'q') + "\r\n",
+    };
+    for (std::size_t i = 0; i < files.size(); ++i) {
+        SCOPED_TRACE(i);
+        ASSERT_TRUE(writeBytes(ini, files[i]));
+        zek::test::ProfileDouble model;
+        model.files[ini] = files[i];
+        Snapshot expected{};
+        std::string expectedSave;
+        {
+            LauncherSettings modelled(model, ini);
+            expected = snapshotOf(modelled);
+            ASSERT_TRUE(modelled.saveSettings());
+            expectedSave = model.files.at(ini);
+            model.writesLeftBeforeFailure = 0;  // the destructor's save changes nothing
+        }
+        LauncherSettings real(profile, ini);
+        EXPECT_EQ(snapshotOf(real), expected);
+        ASSERT_TRUE(real.saveSettings());
+        EXPECT_EQ(readBytes(ini), expectedSave);
+    }
+}
+
+TEST_F(SettingsOnDisk, StoreReadsAndWritesAsTheInterfaceSays) {
+    ASSERT_TRUE(writeBytes(ini,
+                           "[S]\r\nText=  abcdef  \r\nBig=4294967295\r\nNeg=-7x\r\nEmpty=\r\n"
+                           "Hex=0x70\r\nOctal=0o17\r\nBinary=0b11\r\n"));
+    EXPECT_EQ(profile.readString(ini, "S", "Text", "dflt", 512), "abcdef");
+    EXPECT_EQ(profile.readString(ini, "s", "TEXT", "dflt", 4), "abc");
+    EXPECT_EQ(profile.readString(ini, "S", "Text", "dflt", 0), "");
+    EXPECT_EQ(profile.readString(ini, "S", "Missing", "dflt", 512), "dflt");
+    EXPECT_EQ(profile.readString(folder.file("none.ini"), "S", "Text", "dflt", 512), "dflt");
+    EXPECT_EQ(profile.readInt(ini, "S", "Big", 5), -1);
+    EXPECT_EQ(profile.readInt(ini, "S", "Neg", 5), -7);
+    EXPECT_EQ(profile.readInt(ini, "S", "Empty", 5), 5);
+    EXPECT_EQ(profile.readInt(ini, "S", "Missing", 5), 5);
+    // The system also takes C-style prefixes: 0x hexadecimal, 0o octal, 0b binary.
+    EXPECT_EQ(profile.readInt(ini, "S", "Hex", 5), 112);
+    EXPECT_EQ(profile.readInt(ini, "S", "Octal", 5), 15);
+    EXPECT_EQ(profile.readInt(ini, "S", "Binary", 5), 3);
+
+    const std::string other = folder.file("other.ini");
+    EXPECT_FALSE(profile.flush(other));  // there is nothing to flush
+    ASSERT_TRUE(profile.writeString(other, "T", "Key", "value"));
+    EXPECT_TRUE(profile.flush(other));
+    EXPECT_EQ(readBytes(other), "[T]\r\nKey=value\r\n");
+
+    EXPECT_FALSE(profile.replaceFile(folder.file("missing.ini"), ini));
+    EXPECT_TRUE(isFile(ini));
+    ASSERT_TRUE(profile.replaceFile(other, ini));
+    EXPECT_TRUE(isAbsent(other));
+    EXPECT_EQ(readBytes(ini), "[T]\r\nKey=value\r\n");
+    EXPECT_EQ(profile.readString(ini, "T", "Key", "", 512), "value");
+    EXPECT_EQ(profile.readString(ini, "S", "Text", "gone", 512), "gone");
+
+    EXPECT_TRUE(profile.removeFile(ini));
+    EXPECT_TRUE(isAbsent(ini));
+    EXPECT_TRUE(profile.removeFile(ini));  // already gone
+    EXPECT_TRUE(profile.removeFile(folder.file("no folder\\x.ini")));
+    const std::string directory = folder.file("directory.ini");
+    ASSERT_TRUE(::CreateDirectoryA(directory.c_str(), nullptr));
+    EXPECT_FALSE(profile.removeFile(directory));  // something is still there
+    EXPECT_TRUE(isFolder(directory));
+}
+
+}  // namespace
+}  // namespace zek::win32
