@@ -19,8 +19,8 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
     windowClass.hInstance = instance;
     windowClass.lpszClassName = "ZekBareWindow";
     ::RegisterClassExA(&windowClass);
-    HWND window = ::CreateWindowExA(WS_EX_TOOLWINDOW, "ZekBareWindow", nullptr, WS_POPUP, 0, 0, 240, 100, nullptr,
-                                    nullptr, instance, nullptr);
+    HWND window = ::CreateWindowExA(WS_EX_TOOLWINDOW, "ZekBareWindow", nullptr, WS_POPUP, 0, 0, 240, 100,
+                                    nullptr, nullptr, instance, nullptr);
     ::RegisterHotKey(window, 0, MOD_WIN, VK_RETURN);
     MSG message;
     while (::GetMessageA(&message, nullptr, 0, 0) > 0) {

@@ -36,8 +36,8 @@ double measureStart(const std::string& program, const char* windowClass) {
     startup.cb = sizeof startup;
     PROCESS_INFORMATION info{};
     const double start = nowMs();
-    if (!::CreateProcessA(program.c_str(), line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
-                          &info)) {
+    if (!::CreateProcessA(program.c_str(), line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
+                          &startup, &info)) {
         return -1;
     }
     // Ready means idle in its message loop, which both programs enter only after
@@ -91,7 +91,8 @@ int main(int argc, char** argv) {
     if (std::any_of(launcherTimes.begin(), launcherTimes.end(), [](double t) { return t < 0; }) ||
         std::any_of(bareTimes.begin(), bareTimes.end(), [](double t) { return t < 0; })) {
         for (std::size_t i = 0; i < launcherTimes.size(); ++i) {
-            std::printf("round %zu: launcher %.1f ms, bare window %.1f ms\n", i, launcherTimes[i], bareTimes[i]);
+            std::printf("round %zu: launcher %.1f ms, bare window %.1f ms\n", i, launcherTimes[i],
+                        bareTimes[i]);
         }
         std::puts("a program never became ready");
         return 1;

@@ -15,10 +15,14 @@ std::optional<HotkeyRegistration> registrationFor(HotkeyPair pair) {
 
 std::string_view globalHotkeyFailureText(int id) {
     switch (id) {
-        case 0: return "ランチャー起動ホットキーの設定に失敗しました。動作設定で確認して下さい。";
-        case 1: return "タスク切り替えホットキーの設定に失敗しました。動作設定で確認して下さい。";
-        case 2: return "特定タスク切り替えホットキーの設定に失敗しました。動作設定で確認して下さい。";
-        default: return {};
+        case 0:
+            return "ランチャー起動ホットキーの設定に失敗しました。動作設定で確認して下さい。";
+        case 1:
+            return "タスク切り替えホットキーの設定に失敗しました。動作設定で確認して下さい。";
+        case 2:
+            return "特定タスク切り替えホットキーの設定に失敗しました。動作設定で確認して下さい。";
+        default:
+            return {};
     }
 }
 

@@ -39,17 +39,39 @@ bool runSwitches(std::span<const SwitchEntry> entries, std::size_t count, Switch
         const std::string_view first = fieldText(entry.argument1);
         const std::string_view second = fieldText(entry.argument2);
         switch (*which) {
-            case Switch::RunCommand: actions.runCommand(first); break;
-            case Switch::OpenFile: actions.openFile(first); break;
-            case Switch::OpenFileWithCommand: actions.openFileWithCommand(first, second); break;
-            case Switch::Exit: exitRequested = true; break;
-            case Switch::ShowBar: actions.showBar(); break;
-            case Switch::HideBar: actions.hideBar(); break;
-            case Switch::Help: actions.showHelp(); break;
-            case Switch::MinimizeAll: actions.minimizeAllWindows(); break;
-            case Switch::RestoreAll: actions.restoreAllWindows(); break;
-            case Switch::TrimAllProcesses: actions.trimAllProcesses(); break;
-            case Switch::NextWindow: actions.activateNextWindow(); break;
+            case Switch::RunCommand:
+                actions.runCommand(first);
+                break;
+            case Switch::OpenFile:
+                actions.openFile(first);
+                break;
+            case Switch::OpenFileWithCommand:
+                actions.openFileWithCommand(first, second);
+                break;
+            case Switch::Exit:
+                exitRequested = true;
+                break;
+            case Switch::ShowBar:
+                actions.showBar();
+                break;
+            case Switch::HideBar:
+                actions.hideBar();
+                break;
+            case Switch::Help:
+                actions.showHelp();
+                break;
+            case Switch::MinimizeAll:
+                actions.minimizeAllWindows();
+                break;
+            case Switch::RestoreAll:
+                actions.restoreAllWindows();
+                break;
+            case Switch::TrimAllProcesses:
+                actions.trimAllProcesses();
+                break;
+            case Switch::NextWindow:
+                actions.activateNextWindow();
+                break;
         }
     }
     return exitRequested;

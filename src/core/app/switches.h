@@ -9,8 +9,19 @@
 
 namespace zek::app {
 
-enum class Switch { OpenFile, OpenFileWithCommand, ShowBar, Exit, RunCommand, HideBar, TrimAllProcesses, Help,
-                    MinimizeAll, RestoreAll, NextWindow };
+enum class Switch {
+    OpenFile,
+    OpenFileWithCommand,
+    ShowBar,
+    Exit,
+    RunCommand,
+    HideBar,
+    TrimAllProcesses,
+    Help,
+    MinimizeAll,
+    RestoreAll,
+    NextWindow
+};
 
 // Exact and case-sensitive: "/C" is an ordinary argument.
 std::optional<Switch> switchByName(std::string_view name);
@@ -29,7 +40,7 @@ inline constexpr std::string_view kHelpText =
 
 // What the switches do; the program carries each one out.
 class SwitchActions {
-public:
+  public:
     virtual ~SwitchActions() = default;
     virtual void runCommand(std::string_view itemName) = 0;
     virtual void openFile(std::string_view path) = 0;

@@ -5,7 +5,8 @@
 
 namespace zek::win32 {
 
-HWND createBarWindow(HINSTANCE instance, WNDPROC procedure, const BarWindowStyle& style, void* creationParameter) {
+HWND createBarWindow(HINSTANCE instance, WNDPROC procedure, const BarWindowStyle& style,
+                     void* creationParameter) {
     WNDCLASSEXA windowClass{};
     windowClass.cbSize = sizeof windowClass;
     windowClass.style = CS_VREDRAW | CS_HREDRAW | CS_DBLCLKS;

@@ -14,6 +14,7 @@ struct BarWindowStyle {
 // Registers the "ZekLauncher" class and creates the bar from it: topmost,
 // centred a little left of and above the screen's middle, 240 x 100, hidden.
 // `creationParameter` reaches WM_NCCREATE. Returns null when either step fails.
-HWND createBarWindow(HINSTANCE instance, WNDPROC procedure, const BarWindowStyle& style, void* creationParameter);
+HWND createBarWindow(HINSTANCE instance, WNDPROC procedure, const BarWindowStyle& style,
+                     void* creationParameter);
 
 }  // namespace zek::win32

@@ -1,7 +1,7 @@
 #include "app/launcher_bar.h"
 
-#include <algorithm>
 #include <shellapi.h>
+#include <algorithm>
 
 #include <string>
 
@@ -10,6 +10,7 @@
 #include "app/memory_trim.h"
 #include "app/messages.h"
 #include "app/switch_actions.h"
+#include "data/launcher_settings.h"
 
 namespace zek::win32 {
 
@@ -22,7 +23,7 @@ constexpr int kInitialStatusWidth = 150;
 
 bool LauncherBar::create() {
     const BarWindowStyle style{10, 10, nullptr, WS_POPUP, WS_EX_LAYERED | WS_EX_TOOLWINDOW};
-    return createBarWindow(instance_, &LauncherBar::windowProcedure, style, this) != nullptr;
+    return createBarWindow(context_.instance, &LauncherBar::windowProcedure, style, this) != nullptr;
 }
 
 LRESULT CALLBACK LauncherBar::windowProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -40,21 +41,45 @@ LRESULT CALLBACK LauncherBar::windowProcedure(HWND window, UINT message, WPARAM 
 
 LRESULT LauncherBar::onMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
-        case WM_CREATE: onCreate(); return 0;
-        case WM_DESTROY: onDestroy(); return 0;
-        case WM_PAINT: onPaint(); return 0;
-        case WM_CLOSE: return 0;  // the bar is never closed; settings are saved here
-        case WM_HOTKEY: onHotkey(LOWORD(wParam)); return 0;
-        case WM_LBUTTONDOWN: onLeftButtonDown(lParam); return 0;
+        case WM_CREATE:
+            onCreate();
+            return 0;
+        case WM_DESTROY:
+            onDestroy();
+            return 0;
+        case WM_PAINT:
+            onPaint();
+            return 0;
+        case WM_CLOSE:
+            onClose();
+            return 0;
+        case WM_HOTKEY:
+            onHotkey(LOWORD(wParam));
+            return 0;
+        case WM_LBUTTONDOWN:
+            onLeftButtonDown(lParam);
+            return 0;
         case WM_SIZE:
         case WM_KEYDOWN:
-        case WM_MENUSELECT: return 0;
-        case app::LM_SHOWBAR: onShowBar(); return 0;
-        case app::LM_HIDEBAR: onHideBar(); return 0;
-        case app::LM_SETHOTKEYS: onSetHotkeys(wParam != 0); return 0;
-        case app::LM_REMOTECOMMAND: onRemoteCommand(wParam); return 0;
-        case app::LM_TRIMMEMORY: trimOwnWorkingSet(); return 0;
-        default: return ::DefWindowProcA(window_, message, wParam, lParam);
+        case WM_MENUSELECT:
+            return 0;
+        case app::LM_SHOWBAR:
+            onShowBar();
+            return 0;
+        case app::LM_HIDEBAR:
+            onHideBar();
+            return 0;
+        case app::LM_SETHOTKEYS:
+            onSetHotkeys(wParam != 0);
+            return 0;
+        case app::LM_REMOTECOMMAND:
+            onRemoteCommand(wParam);
+            return 0;
+        case app::LM_TRIMMEMORY:
+            trimOwnWorkingSet();
+            return 0;
+        default:
+            return ::DefWindowProcA(window_, message, wParam, lParam);
     }
 }
 
@@ -83,6 +108,13 @@ void LauncherBar::onDestroy() {
     pictureBitmap_.reset();
     pictureDC_.reset();
     ::PostQuitMessage(0);
+}
+
+// The bar is never closed; a close request saves the settings.
+void LauncherBar::onClose() {
+    if (context_.settings != nullptr) {
+        context_.settings->saveSettings();
+    }
 }
 
 void LauncherBar::onPaint() {
@@ -130,10 +162,13 @@ void LauncherBar::onSetHotkeys(bool registerAnew) {
     for (int id : {app::HOTKEY_ID_BAR, app::HOTKEY_ID_TASKMENU, app::HOTKEY_ID_SAMEAPP}) {
         ::UnregisterHotKey(window_, id);
     }
-    if (!registerAnew || !hotkeySource_) {
+    if (!registerAnew || context_.settings == nullptr) {
         return;
     }
-    const GlobalHotkeyPairs pairs = hotkeySource_();
+    const data::BasicSettings& keys = context_.settings->values();
+    const std::array<app::HotkeyPair, 3> pairs{{{keys.launcherKey1, keys.launcherKey2},
+                                                {keys.taskKey1, keys.taskKey2},
+                                                {keys.sameAppKey1, keys.sameAppKey2}}};
     for (int id = 0; id < static_cast<int>(pairs.size()); ++id) {
         const auto registration = app::registrationFor(pairs[id]);
         if (!registration) {
@@ -153,7 +188,7 @@ void LauncherBar::onRemoteCommand(WPARAM recordCount) {
     if (!block) {
         return;
     }
-    BarSwitchActions actions(window_);
+    BarSwitchActions actions(context_);
     const std::size_t count = std::min<WPARAM>(recordCount, app::kRemoteRecordCount);
     if (app::runSwitches(block->entries, count, actions)) {
         ::SendMessageA(window_, WM_DESTROY, 0, 0);

@@ -3,19 +3,16 @@
 #include <windows.h>
 
 #include <array>
-#include <functional>
 
 #include "app/global_hotkeys.h"
+#include "app/launcher_context.h"
 #include "platform/unique_handle.h"
 
 namespace zek::win32 {
 
-// The three global hotkeys as stored: launcher bar, task menu, same application.
-using GlobalHotkeyPairs = std::array<app::HotkeyPair, 3>;
-
 class LauncherBar {
-public:
-    explicit LauncherBar(HINSTANCE instance) : instance_(instance) {}
+  public:
+    explicit LauncherBar(LauncherContext& context) : context_(context) {}
     LauncherBar(const LauncherBar&) = delete;
     LauncherBar& operator=(const LauncherBar&) = delete;
 
@@ -24,15 +21,13 @@ public:
     HWND window() const { return window_; }
     bool hidden() const { return hidden_; }
 
-    // Where LM_SETHOTKEYS reads the pairs to register.
-    void setHotkeySource(std::function<GlobalHotkeyPairs()> source) { hotkeySource_ = std::move(source); }
-
-private:
+  private:
     static LRESULT CALLBACK windowProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
     LRESULT onMessage(UINT message, WPARAM wParam, LPARAM lParam);
 
     void onCreate();
     void onDestroy();
+    void onClose();
     void onPaint();
     void onHotkey(int id);
     void onShowBar();
@@ -42,11 +37,10 @@ private:
     void onLeftButtonDown(LPARAM position);
     void clearPicture();
 
-    HINSTANCE instance_;
+    LauncherContext& context_;
     HWND window_ = nullptr;
     bool hidden_ = true;
     bool dialogOpen_ = false;
-    std::function<GlobalHotkeyPairs()> hotkeySource_;
 
     // The off-screen status picture, copied into the window on paint.
     UniqueMemoryDC pictureDC_;

@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include <cstdlib>
+#include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -13,6 +14,12 @@
 #include "app/launcher_bar.h"
 #include "app/messages.h"
 #include "app/switch_actions.h"
+#include "data/item_store.h"
+#include "data/item_store_file.h"
+#include "data/launcher_settings.h"
+#include "platform/data_file_storage_win32.h"
+#include "platform/process_path.h"
+#include "platform/profile_store_win32.h"
 
 namespace {
 
@@ -46,39 +53,54 @@ int runMessageLoop() {
     return static_cast<int>(message.wParam);
 }
 
-void runOwnCommandLine(HWND bar) {
+void runOwnCommandLine(win32::LauncherContext& context) {
     app::RemoteCommand block{};
     const std::size_t count =
         app::parseCommandLine(startArguments(), block.entries, app::kOwnCommandLineRecordCount);
-    win32::BarSwitchActions actions(bar);
+    win32::BarSwitchActions actions(context);
     if (app::runSwitches(block.entries, count, actions)) {
-        ::SendMessageA(bar, WM_DESTROY, 0, 0);
+        ::SendMessageA(context.bar, WM_DESTROY, 0, 0);
     }
 }
 
 int runLauncher(HINSTANCE instance, const char* commandLine) {
     win32::GdiplusSession gdiplus;
-    win32::LauncherBar bar(instance);
+    win32::LauncherContext context{.instance = instance};
+    win32::LauncherBar bar(context);
     if (!bar.create()) {
         return 0;
     }
-    HWND window = bar.window();
-    // Until the settings file is read, the hotkeys are the stock ones:
-    // Windows + Return for the bar, Windows + Space for the task menu.
-    bar.setHotkeySource([] { return win32::GlobalHotkeyPairs{{{8, 13}, {8, 32}, {0, -1}}}; });
+    context.bar = bar.window();
 
-    ::SendMessageA(window, app::LM_RELOADLIST, 0, 0);
-    ::SendMessageA(window, app::LM_SETHOTKEYS, 1, 0);
-    ::SendMessageA(window, app::LM_APPLYDISPLAY, 0, 0);
+    // The files lie beside the program that runs the bar.
+    context.paths = data::configPathsFor(win32::getWindowProcessPath(context.bar));
+    win32::Win32ProfileStore profile;
+    auto settings = std::make_unique<data::LauncherSettings>(profile, context.paths.iniPath.value_or(""));
+    context.settings = settings.get();
+    win32::Win32DataFileStorage storage;
+    data::ItemStoreFile storeFile(storage, context.paths.datPath);
+    std::unique_ptr<data::ItemStore> store = storeFile.load();
+    context.storeFile = &storeFile;
+    context.store = store.get();
+
+    ::SendMessageA(context.bar, app::LM_RELOADLIST, 0, 0);
+    ::SendMessageA(context.bar, app::LM_SETHOTKEYS, 1, 0);
+    ::SendMessageA(context.bar, app::LM_APPLYDISPLAY, 0, 0);
     if (*commandLine != '\0') {
-        runOwnCommandLine(window);
+        runOwnCommandLine(context);
     }
-    ::SendMessageA(window, app::LM_TRIMMEMORY, 0, 0);
+    ::SendMessageA(context.bar, app::LM_TRIMMEMORY, 0, 0);
 
     const int exitCode = runMessageLoop();
 
     gdiplus.shutdown();
-    ::SendMessageA(window, app::LM_SETHOTKEYS, 0, 0);
+    ::SendMessageA(context.bar, app::LM_SETHOTKEYS, 0, 0);
+    // The settings write their file as they go.
+    context.settings = nullptr;
+    settings.reset();
+    context.store = nullptr;
+    context.storeFile = nullptr;
+    store.reset();
     return exitCode;
 }
 

@@ -10,7 +10,9 @@ namespace {
 constexpr SIZE_T kTrimAll = static_cast<SIZE_T>(-1);
 }
 
-void trimOwnWorkingSet() { ::SetProcessWorkingSetSize(::GetCurrentProcess(), kTrimAll, kTrimAll); }
+void trimOwnWorkingSet() {
+    ::SetProcessWorkingSetSize(::GetCurrentProcess(), kTrimAll, kTrimAll);
+}
 
 void trimAllWindowProcesses() {
     for (HWND window = ::FindWindowExA(nullptr, nullptr, nullptr, nullptr); window != nullptr;

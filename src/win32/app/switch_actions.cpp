@@ -16,15 +16,21 @@ void BarSwitchActions::minimizeAllWindows() {}
 void BarSwitchActions::restoreAllWindows() {}
 void BarSwitchActions::activateNextWindow() {}
 
-void BarSwitchActions::showBar() { ::SendMessageA(bar_, app::LM_SHOWBAR, 0, 0); }
-void BarSwitchActions::hideBar() { ::SendMessageA(bar_, app::LM_HIDEBAR, 0, 0); }
+void BarSwitchActions::showBar() {
+    ::SendMessageA(context_.bar, app::LM_SHOWBAR, 0, 0);
+}
+void BarSwitchActions::hideBar() {
+    ::SendMessageA(context_.bar, app::LM_HIDEBAR, 0, 0);
+}
 
 void BarSwitchActions::showHelp() {
     const std::string text(app::kHelpText);
     const std::string caption(app::kHelpCaption);
-    ::MessageBoxA(bar_, text.c_str(), caption.c_str(), MB_OK);
+    ::MessageBoxA(context_.bar, text.c_str(), caption.c_str(), MB_OK);
 }
 
-void BarSwitchActions::trimAllProcesses() { trimAllWindowProcesses(); }
+void BarSwitchActions::trimAllProcesses() {
+    trimAllWindowProcesses();
+}
 
 }  // namespace zek::win32

@@ -1,14 +1,15 @@
 #pragma once
 #include <windows.h>
 
+#include "app/launcher_context.h"
 #include "app/switches.h"
 
 namespace zek::win32 {
 
 // Carries out command-line switches on the running bar.
 class BarSwitchActions final : public app::SwitchActions {
-public:
-    explicit BarSwitchActions(HWND bar) : bar_(bar) {}
+  public:
+    explicit BarSwitchActions(LauncherContext& context) : context_(context) {}
 
     void runCommand(std::string_view itemName) override;
     void openFile(std::string_view path) override;
@@ -21,8 +22,8 @@ public:
     void trimAllProcesses() override;
     void activateNextWindow() override;
 
-private:
-    HWND bar_;
+  private:
+    LauncherContext& context_;
 };
 
 }  // namespace zek::win32

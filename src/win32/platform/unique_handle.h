@@ -9,7 +9,7 @@ namespace zek::win32 {
 
 template <typename Traits>
 class UniqueHandle {
-public:
+  public:
     using Handle = typename Traits::Handle;
 
     UniqueHandle() = default;
@@ -35,7 +35,7 @@ public:
         }
     }
 
-private:
+  private:
     Handle handle_ = Traits::empty();
 };
 
@@ -52,7 +52,9 @@ struct FileHandleTraits {
     static void close(Handle handle) { ::CloseHandle(handle); }
 };
 
-inline void unmapView(void* view) { ::UnmapViewOfFile(view); }
+inline void unmapView(void* view) {
+    ::UnmapViewOfFile(view);
+}
 template <typename GdiObject>
 void deleteGdiObject(GdiObject object) {
     ::DeleteObject(object);
@@ -72,7 +74,7 @@ using UniqueBitmap = UniqueHandle<NullIsEmpty<HBITMAP, deleteGdiObject<HBITMAP>>
 
 // A mutex wait that releases the mutex only if the wait obtained it.
 class ScopedMutexWait {
-public:
+  public:
     ScopedMutexWait(HANDLE mutex, DWORD timeoutMs) : mutex_(mutex) {
         if (mutex_ != nullptr) {
             const DWORD result = ::WaitForSingleObject(mutex_, timeoutMs);
@@ -87,7 +89,7 @@ public:
         }
     }
 
-private:
+  private:
     HANDLE mutex_;
     bool owned_ = false;
 };

@@ -35,7 +35,8 @@ TEST(GlobalHotkeys, FailureTextsNameTheirHotkey) {
     EXPECT_TRUE(globalHotkeyFailureText(1).starts_with("タスク切り替えホットキー"));
     EXPECT_TRUE(globalHotkeyFailureText(2).starts_with("特定タスク切り替えホットキー"));
     for (int id = 0; id < 3; ++id) {
-        EXPECT_TRUE(globalHotkeyFailureText(id).ends_with("の設定に失敗しました。動作設定で確認して下さい。"));
+        EXPECT_TRUE(
+            globalHotkeyFailureText(id).ends_with("の設定に失敗しました。動作設定で確認して下さい。"));
     }
     EXPECT_TRUE(globalHotkeyFailureText(3).empty());
 }

@@ -14,7 +14,7 @@ namespace {
 
 // Records the actions in order, as text.
 class RecordingActions : public SwitchActions {
-public:
+  public:
     std::vector<std::string> calls;
     void runCommand(std::string_view name) override { calls.push_back("run " + std::string(name)); }
     void openFile(std::string_view path) override { calls.push_back("open " + std::string(path)); }
@@ -42,12 +42,11 @@ std::pair<bool, std::vector<std::string>> run(std::vector<std::string_view> word
 using ::testing::ElementsAre;
 
 TEST(RunSwitches, RunsRecordsInOrderAndExitsOnlyAfterAll) {
-    const auto [exit, calls] =
-        run({"/c", "notepad", "/x", "/e", "editor", "a.txt", "/f", "b.txt", "/s", "/h", "/help", "/z", "/u",
-             "/m", "/n"});
+    const auto [exit, calls] = run({"/c", "notepad", "/x", "/e", "editor", "a.txt", "/f", "b.txt", "/s", "/h",
+                                    "/help", "/z", "/u", "/m", "/n"});
     EXPECT_TRUE(exit);
-    EXPECT_THAT(calls, ElementsAre("run notepad", "open a.txt with editor", "open b.txt", "show", "hide", "help",
-                                   "minimize", "restore", "trim", "next"));
+    EXPECT_THAT(calls, ElementsAre("run notepad", "open a.txt with editor", "open b.txt", "show", "hide",
+                                   "help", "minimize", "restore", "trim", "next"));
 }
 
 TEST(RunSwitches, WithoutExitTheCallerKeepsRunning) {

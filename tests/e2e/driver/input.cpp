@@ -33,7 +33,9 @@ void pressChord(std::initializer_list<WORD> virtualKeys) {
     send(inputs);
 }
 
-void pressKey(WORD virtualKey) { pressChord({virtualKey}); }
+void pressKey(WORD virtualKey) {
+    pressChord({virtualKey});
+}
 
 void typeAscii(std::string_view text) {
     for (char c : text) {

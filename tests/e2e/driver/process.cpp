@@ -4,7 +4,9 @@
 
 namespace zek::e2e {
 
-bool Process::running() const { return handle_ && ::WaitForSingleObject(handle_.get(), 0) == WAIT_TIMEOUT; }
+bool Process::running() const {
+    return handle_ && ::WaitForSingleObject(handle_.get(), 0) == WAIT_TIMEOUT;
+}
 
 std::optional<DWORD> Process::waitForExit(DWORD timeoutMs) const {
     if (!handle_ || ::WaitForSingleObject(handle_.get(), timeoutMs) != WAIT_OBJECT_0) {
@@ -20,6 +22,10 @@ void Process::kill() const {
         ::TerminateProcess(handle_.get(), 99);
         ::WaitForSingleObject(handle_.get(), 5000);
     }
+}
+
+bool Process::waitForInputIdle(DWORD timeoutMs) const {
+    return handle_ && ::WaitForInputIdle(handle_.get(), timeoutMs) == 0;
 }
 
 Process startProcess(const std::string& program, const std::string& arguments, const std::string& directory) {

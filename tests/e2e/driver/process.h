@@ -10,7 +10,7 @@
 namespace zek::e2e {
 
 class Process {
-public:
+  public:
     Process() = default;
     Process(win32::UniqueKernelHandle process, DWORD id) : handle_(std::move(process)), id_(id) {}
 
@@ -20,8 +20,10 @@ public:
     // The exit code once the process has ended within the time, else none.
     std::optional<DWORD> waitForExit(DWORD timeoutMs) const;
     void kill() const;
+    // Waits until the process idles in its message loop, i.e. it finished starting.
+    bool waitForInputIdle(DWORD timeoutMs) const;
 
-private:
+  private:
     win32::UniqueKernelHandle handle_;
     DWORD id_ = 0;
 };

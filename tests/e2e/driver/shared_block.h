@@ -9,7 +9,7 @@
 namespace zek::e2e {
 
 class SharedBlock {
-public:
+  public:
     // Creates (or opens) the named block with this size and fills it with `fill`.
     SharedBlock(std::size_t size, char fill);
     explicit operator bool() const { return static_cast<bool>(view_); }
@@ -17,7 +17,7 @@ public:
     std::size_t size() const { return size_; }
     bool allBytesAre(char fill) const;
 
-private:
+  private:
     win32::UniqueKernelHandle mapping_;
     win32::UniqueMappedView view_;
     std::size_t size_;

@@ -18,7 +18,9 @@ bool waitUntil(const std::function<bool()>& condition, DWORD timeoutMs) {
     return true;
 }
 
-HWND findBar() { return ::FindWindowA(app::kBarClassName, nullptr); }
+HWND findBar() {
+    return ::FindWindowA(app::kBarClassName, nullptr);
+}
 
 HWND waitForBar(DWORD timeoutMs) {
     HWND bar = nullptr;
@@ -28,7 +30,8 @@ HWND waitForBar(DWORD timeoutMs) {
 
 std::string windowText(HWND window) {
     std::string text(4096, '\0');
-    const LRESULT length = ::SendMessageA(window, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data()));
+    const LRESULT length =
+        ::SendMessageA(window, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data()));
     text.resize(length > 0 ? static_cast<std::size_t>(length) : 0);
     return text;
 }

@@ -29,8 +29,7 @@ struct MessageBoxView {
     std::string text;
 };
 // The first message box of the process to appear within the time, if any.
-std::optional<MessageBoxView> waitForMessageBox(DWORD processId,
-                                                DWORD timeoutMs = 10000);
+std::optional<MessageBoxView> waitForMessageBox(DWORD processId, DWORD timeoutMs = 10000);
 // Presses the box's button with this id (IDOK, IDCANCEL, ...).
 void pressDialogButton(HWND dialog, int buttonId);
 

@@ -20,8 +20,8 @@ void appendRecord(int showCommand) {
     char currentDirectory[MAX_PATH] = {};
     ::GetCurrentDirectoryA(MAX_PATH, currentDirectory);
     const std::string record = std::string("start\r\ncommandLine=") + ::GetCommandLineA() +
-                               "\r\ndirectory=" + currentDirectory + "\r\nshow=" + std::to_string(showCommand) +
-                               "\r\nend\r\n";
+                               "\r\ndirectory=" + currentDirectory +
+                               "\r\nshow=" + std::to_string(showCommand) + "\r\nend\r\n";
     // Several probes may start at once: retry while another holds the log.
     const std::string logPath = moduleDirectory() + "probe.log";
     for (int attempt = 0; attempt < 100; ++attempt) {
@@ -64,8 +64,8 @@ int showWindowAndWait(HINSTANCE instance, const std::string& title, int showComm
     windowClass.lpszClassName = "ZekProbeWindow";
     windowClass.hbrBackground = static_cast<HBRUSH>(::GetStockObject(WHITE_BRUSH));
     ::RegisterClassA(&windowClass);
-    HWND window = ::CreateWindowExA(0, "ZekProbeWindow", title.c_str(), WS_OVERLAPPEDWINDOW, 100, 100, 300, 200,
-                                    nullptr, nullptr, instance, nullptr);
+    HWND window = ::CreateWindowExA(0, "ZekProbeWindow", title.c_str(), WS_OVERLAPPEDWINDOW, 100, 100, 300,
+                                    200, nullptr, nullptr, instance, nullptr);
     ::ShowWindow(window, showCommand);
     MSG message;
     while (::GetMessageA(&message, nullptr, 0, 0) > 0) {

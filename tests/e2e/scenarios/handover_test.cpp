@@ -16,7 +16,9 @@ namespace {
 
 using Handover = LauncherScenario;
 
-bool visible(HWND bar) { return ::IsWindowVisible(bar) != FALSE; }
+bool visible(HWND bar) {
+    return ::IsWindowVisible(bar) != FALSE;
+}
 
 TEST_F(Handover, ASecondStartWithoutArgumentsEndsAndSendsNothing) {
     HWND bar = startFirstInstance();
@@ -83,11 +85,12 @@ TEST_F(Handover, AHostileBlockAndCountLeaveTheBarRunning) {
         ASSERT_TRUE(hostile);
         std::memcpy(hostile.bytes() + 3 * sizeof(app::SwitchEntry), "/s", 3);
         DWORD_PTR result = 0;
-        ASSERT_TRUE(::SendMessageTimeoutA(bar, app::LM_REMOTECOMMAND, 1000, 0, SMTO_ABORTIFHUNG, 5000, &result));
+        ASSERT_TRUE(
+            ::SendMessageTimeoutA(bar, app::LM_REMOTECOMMAND, 1000, 0, SMTO_ABORTIFHUNG, 5000, &result));
         EXPECT_TRUE(visible(bar));
         std::memset(hostile.bytes(), 0xFF, hostile.size());
-        ASSERT_TRUE(
-            ::SendMessageTimeoutA(bar, app::LM_REMOTECOMMAND, ~WPARAM{0}, 0, SMTO_ABORTIFHUNG, 5000, &result));
+        ASSERT_TRUE(::SendMessageTimeoutA(bar, app::LM_REMOTECOMMAND, ~WPARAM{0}, 0, SMTO_ABORTIFHUNG, 5000,
+                                          &result));
     }
     EXPECT_TRUE(firstInstance_.running());
     ASSERT_EQ(runLauncher("/h"), 0u);

@@ -77,11 +77,11 @@ Process LauncherScenario::startLauncher(const std::string& arguments) {
 HWND LauncherScenario::startFirstInstance(const std::string& arguments) {
     firstInstance_ = startLauncher(arguments);
     EXPECT_TRUE(firstInstance_) << "the launcher did not start";
-    return waitForBar();
+    EXPECT_TRUE(firstInstance_.waitForInputIdle(15000)) << "the launcher did not finish starting";
+    return findBar();
 }
 
-std::optional<DWORD> LauncherScenario::runLauncher(const std::string& arguments,
-                                                    DWORD timeoutMs) {
+std::optional<DWORD> LauncherScenario::runLauncher(const std::string& arguments, DWORD timeoutMs) {
     Process process = startLauncher(arguments);
     if (!process) {
         return std::nullopt;

@@ -12,19 +12,18 @@
 namespace zek::e2e {
 
 class LauncherScenario : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override;
     void TearDown() override;
 
     // Starts the launcher from the scenario folder with these arguments.
     Process startLauncher(const std::string& arguments = "");
-    // Starts the first instance and waits until its bar exists.
+    // Starts the first instance and waits until it has finished starting; its bar.
     HWND startFirstInstance(const std::string& arguments = "");
     // Starts a launcher and waits for it to end; the exit code or none.
-    std::optional<DWORD> runLauncher(const std::string& arguments,
-                                     DWORD timeoutMs = 20000);
+    std::optional<DWORD> runLauncher(const std::string& arguments, DWORD timeoutMs = 20000);
 
-    std::string folder_;        // ends with a backslash
+    std::string folder_;  // ends with a backslash
     std::string launcherPath_;
     Process firstInstance_;
 };

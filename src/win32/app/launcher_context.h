@@ -1,0 +1,25 @@
+#pragma once
+// The process-wide objects of the running launcher. The entry point creates and
+// deletes them in a fixed order; everything else reaches them through here.
+#include <windows.h>
+
+#include "data/config_paths.h"
+
+namespace zek::data {
+class ItemStore;
+class ItemStoreFile;
+class LauncherSettings;
+}  // namespace zek::data
+
+namespace zek::win32 {
+
+struct LauncherContext {
+    HINSTANCE instance = nullptr;
+    HWND bar = nullptr;
+    data::ConfigPaths paths;
+    data::LauncherSettings* settings = nullptr;
+    data::ItemStoreFile* storeFile = nullptr;
+    data::ItemStore* store = nullptr;
+};
+
+}  // namespace zek::win32

@@ -1,0 +1,116 @@
+// The launcher's two files beside it: what start, close and exit do to them.
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "driver/files.h"
+#include "driver/window_query.h"
+#include "scenarios/launcher_scenario.h"
+
+namespace zek::e2e {
+namespace {
+
+using DataFiles = LauncherScenario;
+
+const std::string kDefaultIni =
+    "[Mode]\r\nKey1=8\r\nKey2=13\r\nKey3=8\r\nKey4=32\r\nKey5=0\r\nKey6=-1\r\nCpu=100\r\nTransparent=5\r\n"
+    "MenuType=0\r\n";
+
+const std::string kCurrentFormat =
+    "[100]\r\n"
+    "0:ItemName=tools\r\n0:ItemType=2\r\n0:ItemLevel=1\r\n0:ItemBoot=0\r\n0:ItemTsk=0\r\n0:ItemExtension="
+    "0\r\n"
+    "0:ItemPriority=0\r\n0:ItemHotKey1=0\r\n0:ItemHotKey2=0\r\n"
+    "1:ItemName=表計算\r\n1:ItemApp=C:\\表\\calc.exe\r\n1:ItemType=4\r\n1:ItemLevel=2\r\n1:ItemBoot=0\r\n"
+    "1:ItemTsk=0\r\n1:ItemExtension=0\r\n1:ItemPriority=0\r\n1:ItemHotKey1=0\r\n1:ItemHotKey2=0\r\n";
+
+TEST_F(DataFiles, ExitWithoutAnIniWritesTheDefaults) {
+    ASSERT_NE(startFirstInstance(), nullptr);
+    ASSERT_EQ(runLauncher("/x"), 0u);
+    ASSERT_EQ(firstInstance_.waitForExit(15000), 0u);
+    EXPECT_EQ(readFileBytes(folder_ + "ZekLauncher.ini"), kDefaultIni);
+    EXPECT_FALSE(fileExists(folder_ + "ZekLauncher.ini.tmp"));
+    // Nothing writes the data file at exit, not even an empty one.
+    EXPECT_FALSE(fileExists(folder_ + "ZekLauncher.dat"));
+}
+
+TEST_F(DataFiles, CloseRequestSavesTheSettingsAndKeepsRunning) {
+    HWND bar = startFirstInstance();
+    ASSERT_NE(bar, nullptr);
+    EXPECT_FALSE(fileExists(folder_ + "ZekLauncher.ini"));
+    DWORD_PTR result = 0;
+    ASSERT_TRUE(::SendMessageTimeoutA(bar, WM_CLOSE, 0, 0, SMTO_ABORTIFHUNG, 5000, &result));
+    EXPECT_EQ(readFileBytes(folder_ + "ZekLauncher.ini"), kDefaultIni);
+    EXPECT_TRUE(firstInstance_.running());
+}
+
+TEST_F(DataFiles, HotkeysComeFromTheIni) {
+    // Windows + F1 for the bar, the task menu off.
+    ASSERT_TRUE(writeFileBytes(folder_ + "ZekLauncher.ini",
+                               "[Mode]\r\nKey1=8\r\nKey2=112\r\nKey3=0\r\nKey4=0\r\nKey5=0\r\nKey6=-1\r\n"));
+    ASSERT_NE(startFirstInstance(), nullptr);
+    auto taken = [](UINT modifiers, UINT key) {
+        if (::RegisterHotKey(nullptr, 0x7000, modifiers, key)) {
+            ::UnregisterHotKey(nullptr, 0x7000);
+            return false;
+        }
+        return true;
+    };
+    EXPECT_TRUE(taken(MOD_WIN, VK_F1));
+    EXPECT_FALSE(taken(MOD_WIN, VK_RETURN));
+    EXPECT_FALSE(taken(MOD_WIN, VK_SPACE));
+}
+
+TEST_F(DataFiles, AHotkeyTakenElsewhereIsReportedAndStopsTheRest) {
+    ASSERT_TRUE(::RegisterHotKey(nullptr, 0x7001, MOD_WIN, VK_RETURN));
+    firstInstance_ = startLauncher();
+    const auto box = waitForMessageBox(firstInstance_.id());
+    ASSERT_TRUE(box);
+    EXPECT_EQ(box->caption, "HOTKEY");
+    EXPECT_EQ(box->text, "ランチャー起動ホットキーの設定に失敗しました。動作設定で確認して下さい。");
+    EXPECT_EQ(box->owner, findBar());
+    // The task-menu hotkey after it was not registered.
+    EXPECT_TRUE(::RegisterHotKey(nullptr, 0x7002, MOD_WIN, VK_SPACE));
+    ::UnregisterHotKey(nullptr, 0x7002);
+    pressDialogButton(box->window, IDOK);
+    ::UnregisterHotKey(nullptr, 0x7001);
+}
+
+TEST_F(DataFiles, AnOldFormatFileIsConvertedOnDiskAndBackedUp) {
+    const std::string legacy =
+        "ItemName0=tools\r\nItemType0=2\r\nItemLevel0=1\r\n"
+        "ItemName1=表計算\r\nItemApp1=C:\\表\\calc.exe\r\nItemType1=4\r\nItemLevel1=2\r\n";
+    ASSERT_TRUE(writeFileBytes(folder_ + "ZekLauncher.dat", legacy));
+    ASSERT_NE(startFirstInstance(), nullptr);
+    EXPECT_EQ(readFileBytes(folder_ + "ZekLauncher.dat"),
+              "[100]\r\n0:ItemName=tools\r\n0:ItemType=2\r\n0:ItemLevel=1\r\n1:ItemName=表計算\r\n"
+              "1:ItemApp=C:\\表\\calc.exe\r\n1:ItemType=4\r\n1:ItemLevel=2\r\n");
+    EXPECT_EQ(readFileBytes(folder_ + "ZekLauncher.dat.bak"), legacy);
+}
+
+TEST_F(DataFiles, ADamagedDataFileIsKeptAsideNotLost) {
+    const std::string damaged("\x01\x02 not a launcher file \xff\xfe\r\n#only junk\r\n", 42);
+    ASSERT_TRUE(writeFileBytes(folder_ + "ZekLauncher.dat", damaged));
+    ASSERT_NE(startFirstInstance(), nullptr);
+    EXPECT_EQ(readFileBytes(folder_ + "ZekLauncher.dat.unreadable"), damaged);
+    ASSERT_EQ(runLauncher("/x"), 0u);
+    ASSERT_EQ(firstInstance_.waitForExit(15000), 0u);
+    EXPECT_EQ(readFileBytes(folder_ + "ZekLauncher.dat.unreadable"), damaged);
+}
+
+TEST_F(DataFiles, StartAndExitLeaveTheDataFileAlone) {
+    ASSERT_TRUE(writeFileBytes(folder_ + "ZekLauncher.dat", kCurrentFormat));
+    const auto before = lastWriteTime(folder_ + "ZekLauncher.dat");
+    ASSERT_TRUE(before);
+    ASSERT_NE(startFirstInstance(), nullptr);
+    ASSERT_EQ(runLauncher("/x"), 0u);
+    ASSERT_EQ(firstInstance_.waitForExit(15000), 0u);
+    EXPECT_EQ(readFileBytes(folder_ + "ZekLauncher.dat"), kCurrentFormat);
+    const auto after = lastWriteTime(folder_ + "ZekLauncher.dat");
+    ASSERT_TRUE(after);
+    EXPECT_EQ(::CompareFileTime(&*before, &*after), 0);
+    EXPECT_FALSE(fileExists(folder_ + "ZekLauncher.dat.bak"));
+}
+
+}  // namespace
+}  // namespace zek::e2e
