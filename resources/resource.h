@@ -31,3 +31,4 @@
 
 // Controls of the version dialog
 #define IDC_ABOUT_OK 1001
+#define IDC_ABOUT_ICON 1002

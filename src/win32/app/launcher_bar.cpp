@@ -1,16 +1,25 @@
 #include "app/launcher_bar.h"
 
+#include <commctrl.h>
 #include <shellapi.h>
-#include <algorithm>
 
+#include <algorithm>
+#include <array>
 #include <string>
 
+#include "app/about_dialog.h"
 #include "app/bar_window_class.h"
+#include "app/display_rules.h"
+#include "app/global_hotkeys.h"
 #include "app/handover.h"
+#include "app/layered_display.h"
 #include "app/memory_trim.h"
 #include "app/messages.h"
 #include "app/switch_actions.h"
+#include "app/tray_icon.h"
+#include "data/item_store.h"
 #include "data/launcher_settings.h"
+#include "resource.h"
 
 namespace zek::win32 {
 
@@ -53,16 +62,33 @@ LRESULT LauncherBar::onMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         case WM_CLOSE:
             onClose();
             return 0;
-        case WM_HOTKEY:
-            onHotkey(LOWORD(wParam));
+        case WM_SETFOCUS:
+            ::SetFocus(box_.combo());
             return 0;
+        case WM_CTLCOLOREDIT:
+        case WM_CTLCOLORLISTBOX:
+        case WM_CTLCOLORSTATIC:
+            return onControlColour(reinterpret_cast<HDC>(wParam));
         case WM_LBUTTONDOWN:
             onLeftButtonDown(lParam);
+            return 0;
+        case WM_CONTEXTMENU:
+            onContextMenu(lParam);
+            return 0;
+        case WM_COMMAND:
+            return onCommand(wParam, lParam);
+        case WM_HOTKEY:
+            onHotkey(LOWORD(wParam));
             return 0;
         case WM_SIZE:
         case WM_KEYDOWN:
         case WM_MENUSELECT:
             return 0;
+        case app::LM_RELOADLIST:
+            onReloadList();
+            return 0;
+        case app::LM_TRAYNOTIFY:
+            return onTrayNotify(window_, trayMenu_, wParam, lParam);
         case app::LM_SHOWBAR:
             onShowBar();
             return 0;
@@ -71,6 +97,9 @@ LRESULT LauncherBar::onMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             return 0;
         case app::LM_SETHOTKEYS:
             onSetHotkeys(wParam != 0);
+            return 0;
+        case app::LM_APPLYDISPLAY:
+            onApplyDisplay();
             return 0;
         case app::LM_REMOTECOMMAND:
             onRemoteCommand(wParam);
@@ -84,9 +113,21 @@ LRESULT LauncherBar::onMessage(UINT message, WPARAM wParam, LPARAM lParam) {
 }
 
 void LauncherBar::onCreate() {
+    INITCOMMONCONTROLSEX controls{sizeof controls, ICC_DATE_CLASSES};
+    ::InitCommonControlsEx(&controls);
+    menu_.reset(::LoadMenuA(context_.instance, MAKEINTRESOURCEA(IDR_TRAY_MENU)));
+    trayMenu_ = menu_ ? ::GetSubMenu(menu_.get(), 0) : nullptr;
+    addTrayIcon(window_, context_.instance);
+    look_ = BarLook::create();
+    box_.create(window_, context_.instance, look_.text.get());
     hidden_ = true;
     ::ShowWindow(window_, SW_HIDE);
+    createPicture();
+    dialogOpen_ = false;
+    ::DragAcceptFiles(window_, TRUE);
+}
 
+void LauncherBar::createPicture() {
     HDC windowDC = ::GetDC(window_);
     pictureDC_.reset(::CreateCompatibleDC(windowDC));
     pictureBitmap_.reset(::CreateCompatibleBitmap(windowDC, kPictureWidth, kPictureHeight));
@@ -96,11 +137,13 @@ void LauncherBar::onCreate() {
         ::SelectObject(pictureDC_.get(), ::GetStockObject(BLACK_BRUSH));
         ::PatBlt(pictureDC_.get(), 0, 0, kPictureWidth, kPictureHeight, PATCOPY);
     }
-    dialogOpen_ = false;
-    ::DragAcceptFiles(window_, TRUE);
 }
 
 void LauncherBar::onDestroy() {
+    removeTrayIcon(window_);
+    box_.destroy();
+    trayMenu_ = nullptr;
+    menu_.reset();
     if (originalBitmap_ != nullptr) {
         ::SelectObject(pictureDC_.get(), originalBitmap_);
         originalBitmap_ = nullptr;
@@ -126,6 +169,54 @@ void LauncherBar::onPaint() {
     ::EndPaint(window_, &paint);
 }
 
+LRESULT LauncherBar::onControlColour(HDC dc) {
+    ::SetTextColor(dc, kBarTextColour);
+    ::SetBkColor(dc, kBarBackgroundColour);
+    return reinterpret_cast<LRESULT>(look_.background.get());
+}
+
+void LauncherBar::onContextMenu(LPARAM position) {
+    ::TrackPopupMenu(trayMenu_, TPM_CENTERALIGN, static_cast<short>(LOWORD(position)),
+                     static_cast<short>(HIWORD(position)), 0, window_, nullptr);
+}
+
+LRESULT LauncherBar::onCommand(WPARAM wParam, LPARAM lParam) {
+    const int id = LOWORD(wParam);
+    switch (id) {
+        case IDM_LAUNCHER_SETTINGS:
+        case IDM_COMMAND_LIST:
+        case IDM_BASIC_SETTINGS:
+        case IDM_ASSOCIATION_SETTINGS:
+        case IDM_ABOUT:
+            // One settings dialog at a time: the tray and the context menu both reach here.
+            if (!dialogOpen_) {
+                dialogOpen_ = true;
+                runDialog(id);
+                dialogOpen_ = false;
+            }
+            break;
+        case IDM_EXIT:
+            ::SendMessageA(window_, WM_DESTROY, 0, 0);
+            break;
+        default:
+            return ::DefWindowProcA(window_, WM_COMMAND, wParam, lParam);
+    }
+    ::SendMessageA(window_, app::LM_TRIMMEMORY, 0, 0);
+    return 0;
+}
+
+// Runs the dialog of a menu command and what has to follow it. The settings
+// dialogs are not part of the program yet: their commands do nothing.
+bool LauncherBar::runDialog(int commandId) {
+    switch (commandId) {
+        case IDM_ABOUT:
+            showAboutDialog(context_.instance, window_);
+            return true;
+        default:
+            return false;
+    }
+}
+
 void LauncherBar::clearPicture() {
     if (pictureDC_) {
         ::PatBlt(pictureDC_.get(), 0, 0, kPictureWidth, kPictureHeight, BLACKNESS);
@@ -139,18 +230,29 @@ void LauncherBar::onHotkey(int id) {
     if (id == app::HOTKEY_ID_BAR) {
         ::SendMessageA(window_, hidden_ ? app::LM_SHOWBAR : app::LM_HIDEBAR, 0, 0);
     }
-    // The task menus and item hotkeys arrive with the menus and the item store.
+    // The task menus and item hotkeys arrive with the menus and the launch code.
     ::SendMessageA(window_, app::LM_TRIMMEMORY, 0, 0);
 }
 
+void LauncherBar::onReloadList() {
+    if (context_.store == nullptr) {
+        return;
+    }
+    context_.store->buildMatches({});
+    box_.fillList(context_.store->currentList());
+}
+
 void LauncherBar::onShowBar() {
+    ::SendMessageA(window_, app::LM_RELOADLIST, 0, 0);
     clearPicture();
     ::ShowWindow(window_, SW_SHOW);
     hidden_ = false;
     ::SetForegroundWindow(window_);
+    ::SetFocus(box_.combo());
 }
 
 void LauncherBar::onHideBar() {
+    box_.clearText();
     clearPicture();
     ::InvalidateRect(window_, nullptr, FALSE);
     ::ShowWindow(window_, SW_HIDE);
@@ -180,6 +282,12 @@ void LauncherBar::onSetHotkeys(bool registerAnew) {
             ::MessageBoxA(window_, text.c_str(), caption.c_str(), MB_ICONERROR);
             return;
         }
+    }
+}
+
+void LauncherBar::onApplyDisplay() {
+    if (context_.settings != nullptr) {
+        applyLayeredAttributes(window_, app::alphaForTransparency(context_.settings->values().transparent));
     }
 }
 

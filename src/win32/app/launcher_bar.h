@@ -2,9 +2,8 @@
 // The bar: the program's only top-level window and the hub of its messages.
 #include <windows.h>
 
-#include <array>
-
-#include "app/global_hotkeys.h"
+#include "app/bar_look.h"
+#include "app/command_box.h"
 #include "app/launcher_context.h"
 #include "platform/unique_handle.h"
 
@@ -29,18 +28,29 @@ class LauncherBar {
     void onDestroy();
     void onClose();
     void onPaint();
+    LRESULT onControlColour(HDC dc);
+    void onContextMenu(LPARAM position);
+    LRESULT onCommand(WPARAM wParam, LPARAM lParam);
+    bool runDialog(int commandId);
     void onHotkey(int id);
+    void onReloadList();
     void onShowBar();
     void onHideBar();
     void onSetHotkeys(bool registerAnew);
+    void onApplyDisplay();
     void onRemoteCommand(WPARAM recordCount);
     void onLeftButtonDown(LPARAM position);
+    void createPicture();
     void clearPicture();
 
     LauncherContext& context_;
     HWND window_ = nullptr;
     bool hidden_ = true;
     bool dialogOpen_ = false;
+    BarLook look_;
+    CommandBox box_;
+    UniqueMenu menu_;
+    HMENU trayMenu_ = nullptr;
 
     // The off-screen status picture, copied into the window on paint.
     UniqueMemoryDC pictureDC_;

@@ -50,3 +50,23 @@ void typeAscii(std::string_view text) {
 }
 
 }  // namespace zek::e2e
+
+namespace zek::e2e {
+
+void clickAt(int x, int y, bool rightButton) {
+    const int width = ::GetSystemMetrics(SM_CXSCREEN) - 1;
+    const int height = ::GetSystemMetrics(SM_CYSCREEN) - 1;
+    INPUT inputs[3] = {};
+    for (INPUT& input : inputs) {
+        input.type = INPUT_MOUSE;
+        input.mi.dx = x * 65535 / width;
+        input.mi.dy = y * 65535 / height;
+        input.mi.dwFlags = MOUSEEVENTF_ABSOLUTE | MOUSEEVENTF_MOVE;
+    }
+    inputs[1].mi.dwFlags |= rightButton ? MOUSEEVENTF_RIGHTDOWN : MOUSEEVENTF_LEFTDOWN;
+    inputs[2].mi.dwFlags |= rightButton ? MOUSEEVENTF_RIGHTUP : MOUSEEVENTF_LEFTUP;
+    ::SendInput(3, inputs, sizeof(INPUT));
+    ::Sleep(50);
+}
+
+}  // namespace zek::e2e

@@ -14,3 +14,10 @@ void pressKey(WORD virtualKey);
 void typeAscii(std::string_view text);
 
 }  // namespace zek::e2e
+
+namespace zek::e2e {
+
+// A mouse click at a screen point, left or right button.
+void clickAt(int x, int y, bool rightButton);
+
+}  // namespace zek::e2e

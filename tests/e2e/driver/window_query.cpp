@@ -88,3 +88,41 @@ void pressDialogButton(HWND dialog, int buttonId) {
 }
 
 }  // namespace zek::e2e
+
+namespace zek::e2e {
+
+HWND findOpenMenu() {
+    HWND menu = ::FindWindowExA(nullptr, nullptr, "#32768", nullptr);
+    return menu != nullptr && ::IsWindowVisible(menu) ? menu : nullptr;
+}
+
+HWND waitForOpenMenu(DWORD timeoutMs) {
+    HWND menu = nullptr;
+    waitUntil([&] { return (menu = findOpenMenu()) != nullptr; }, timeoutMs);
+    return menu;
+}
+
+HWND findCommandBox(HWND bar) {
+    return ::FindWindowExA(bar, nullptr, "ComboBox", nullptr);
+}
+
+std::vector<std::string> listTexts(HWND combo) {
+    // Across processes Wine hands list texts back as UTF-16 whatever was asked.
+    std::vector<std::string> texts;
+    const LRESULT count = ::SendMessageA(combo, CB_GETCOUNT, 0, 0);
+    for (LRESULT i = 0; i < count; ++i) {
+        wchar_t wide[1024] = {};
+        const LRESULT length = ::SendMessageW(combo, CB_GETLBTEXTLEN, i, 0);
+        if (length < 0 || length >= 1024) {
+            texts.emplace_back();
+            continue;
+        }
+        ::SendMessageW(combo, CB_GETLBTEXT, i, reinterpret_cast<LPARAM>(wide));
+        char narrow[2048] = {};
+        ::WideCharToMultiByte(932, 0, wide, -1, narrow, sizeof narrow, nullptr, nullptr);
+        texts.emplace_back(narrow);
+    }
+    return texts;
+}
+
+}  // namespace zek::e2e

@@ -36,3 +36,14 @@ void pressDialogButton(HWND dialog, int buttonId);
 DWORD processOf(HWND window);
 
 }  // namespace zek::e2e
+
+namespace zek::e2e {
+
+// The open popup menu window (class #32768), if any.
+HWND findOpenMenu();
+HWND waitForOpenMenu(DWORD timeoutMs = 10000);
+// The command box of the bar and the texts of its list.
+HWND findCommandBox(HWND bar);
+std::vector<std::string> listTexts(HWND combo);
+
+}  // namespace zek::e2e

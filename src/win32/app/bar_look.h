@@ -1,0 +1,21 @@
+#pragma once
+// The bar's fonts, brush and colours, created once with the window.
+#include <windows.h>
+
+#include "platform/unique_handle.h"
+
+namespace zek::win32 {
+
+inline constexpr COLORREF kBarTextColour = 0x00B4DC32;
+inline constexpr COLORREF kBarBackgroundColour = 0x000A0A0A;
+
+struct BarLook {
+    UniqueBrush background;
+    UniqueFont text;   // the command box; name, date and time in the status picture
+    UniqueFont small;  // path, option, comment and kind of the shown item
+    UniqueFont title;  // the "On Line" words
+
+    static BarLook create();
+};
+
+}  // namespace zek::win32

@@ -1,0 +1,114 @@
+// The bar as the user meets it: its box, its menus, its tray icon.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <string>
+
+#include "app/messages.h"
+#include "driver/files.h"
+#include "driver/input.h"
+#include "driver/window_query.h"
+#include "scenarios/launcher_scenario.h"
+
+namespace zek::e2e {
+namespace {
+
+using Bar = LauncherScenario;
+
+std::string dataRecord(int number, const std::string& name, int type, int level) {
+    const std::string n = std::to_string(number) + ":";
+    return n + "ItemName=" + name + "\r\n" + n + "ItemType=" + std::to_string(type) + "\r\n" + n +
+           "ItemLevel=" + std::to_string(level) + "\r\n";
+}
+
+bool visible(HWND window) {
+    return ::IsWindowVisible(window) != FALSE;
+}
+
+TEST_F(Bar, ShowingFillsTheBoxWithEveryName) {
+    ASSERT_TRUE(writeFileBytes(folder_ + "ZekLauncher.dat", "[100]\r\n" + dataRecord(0, "tools", 2, 1) +
+                                                                dataRecord(1, "notepad", 4, 2) +
+                                                                dataRecord(2, "表計算", 4, 2)));
+    HWND bar = startFirstInstance();
+    ASSERT_NE(bar, nullptr);
+    ASSERT_EQ(runLauncher("/s"), 0u);
+    HWND box = findCommandBox(bar);
+    ASSERT_NE(box, nullptr);
+    const auto names = listTexts(box);
+    // Three items of the file and the eight built-in commands; the built-in node is no command.
+    EXPECT_EQ(names.size(), 11u);
+    EXPECT_NE(std::find(names.begin(), names.end(), "表計算"), names.end());
+    EXPECT_NE(std::find(names.begin(), names.end(), "taskchange"), names.end());
+    EXPECT_EQ(std::find(names.begin(), names.end(), "command"), names.end());
+}
+
+TEST_F(Bar, EscapeHidesTheBarAndEmptiesTheBox) {
+    HWND bar = startFirstInstance();
+    ASSERT_NE(bar, nullptr);
+    ASSERT_EQ(runLauncher("/s"), 0u);
+    HWND box = findCommandBox(bar);
+    ASSERT_NE(box, nullptr);
+    ::SetForegroundWindow(bar);
+    typeAscii("zz");
+    EXPECT_TRUE(waitUntil([&] { return windowText(box) == "zz"; }, 5000)) << windowText(box);
+    pressKey(VK_ESCAPE);
+    EXPECT_TRUE(waitUntil([&] { return !visible(bar); }, 5000));
+    EXPECT_EQ(windowText(box), "");
+}
+
+TEST_F(Bar, VersionDialogShowsOnceAtATime) {
+    HWND bar = startFirstInstance();
+    ASSERT_NE(bar, nullptr);
+    ::PostMessageA(bar, WM_COMMAND, 104, 0);
+    const auto dialog = waitForMessageBox(firstInstance_.id());
+    ASSERT_TRUE(dialog);
+    EXPECT_EQ(dialog->caption, "バージョン情報");
+    EXPECT_EQ(dialog->owner, bar);
+    std::string texts;
+    for (HWND child = ::GetWindow(dialog->window, GW_CHILD); child != nullptr;
+         child = ::GetWindow(child, GW_HWNDNEXT)) {
+        texts += windowText(child) + "|";
+    }
+    for (const char* expected : {"ZekLauncher|", "バージョン|", "1.23|", "更新日|", "2006/02/09|", "OK|"}) {
+        EXPECT_NE(texts.find(expected), std::string::npos) << expected << " in " << texts;
+    }
+    // The guard keeps a second one from opening while the first is up.
+    ::PostMessageA(bar, WM_COMMAND, 104, 0);
+    ::Sleep(300);
+    EXPECT_EQ(dialogsOfProcess(firstInstance_.id()).size(), 1u);
+    pressDialogButton(dialog->window, 1001);
+    EXPECT_TRUE(waitUntil([&] { return dialogsOfProcess(firstInstance_.id()).empty(); }, 5000));
+    EXPECT_TRUE(firstInstance_.running());
+}
+
+TEST_F(Bar, TheTrayMenuEndsTheProgram) {
+    ASSERT_NE(startFirstInstance(), nullptr);
+    HWND tray = nullptr;
+    ASSERT_TRUE(waitUntil([&] {
+        tray = ::FindWindowA("__winex11_standalone_tray", nullptr);
+        return tray != nullptr && ::GetWindow(tray, GW_CHILD) != nullptr;
+    }));
+    RECT icon;
+    ASSERT_TRUE(::GetWindowRect(::GetWindow(tray, GW_CHILD), &icon));
+    clickAt((icon.left + icon.right) / 2, (icon.top + icon.bottom) / 2, true);
+    HWND menu = waitForOpenMenu(5000);
+    ASSERT_NE(menu, nullptr) << "no tray menu";
+    pressKey('X');
+    EXPECT_EQ(firstInstance_.waitForExit(15000), 0u);
+}
+
+TEST_F(Bar, TransparencyFollowsTheSettings) {
+    ASSERT_TRUE(writeFileBytes(folder_ + "ZekLauncher.ini", "[Mode]\r\nTransparent=20\r\n"));
+    HWND bar = startFirstInstance();
+    ASSERT_NE(bar, nullptr);
+    COLORREF key = 1;
+    BYTE alpha = 0;
+    DWORD flags = 0;
+    ASSERT_TRUE(::GetLayeredWindowAttributes(bar, &key, &alpha, &flags));
+    EXPECT_EQ(key, RGB(0, 0, 0));
+    EXPECT_EQ(alpha, 204);
+    EXPECT_EQ(flags, static_cast<DWORD>(LWA_COLORKEY | LWA_ALPHA));
+}
+
+}  // namespace
+}  // namespace zek::e2e
