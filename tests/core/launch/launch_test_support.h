@@ -1,0 +1,77 @@
+#pragma once
+// Stand-ins for the file system and the shell, and a settings object without a
+// settings file, for the launch tests.
+
+#include <map>
+#include <optional>
+#include <set>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "data/launcher_item.h"
+#include "data/launcher_settings.h"
+#include "data/profile_double.h"
+#include "launch/file_status.h"
+#include "launch/shell_launch.h"
+#include "launch/shell_request.h"
+
+namespace zek::launch::test {
+
+inline constexpr FileStatus kFolder{.directory = true, .regularFile = false};
+inline constexpr FileStatus kRegularFile{.directory = false, .regularFile = true};
+
+// Paths that exist, with their status; every other path does not.
+class FakeFiles final : public FileStatusQuery {
+  public:
+    std::map<std::string, FileStatus> entries;
+    mutable std::vector<std::string> asked;
+
+    std::optional<FileStatus> statusOf(const std::string& path) const override {
+        asked.push_back(path);
+        const auto found = entries.find(path);
+        if (found == entries.end()) {
+            return std::nullopt;
+        }
+        return found->second;
+    }
+};
+
+// Records what it is asked to open and the failures it shows; refuses files listed
+// in `refusedFiles`.
+class RecordingShell final : public Shell {
+  public:
+    std::set<std::string> refusedFiles;
+    std::vector<ShellRequest> opened;  // every request the shell was asked to open
+    std::vector<std::string> failures;
+
+    bool open(const ShellRequest& request) override {
+        opened.push_back(request);
+        return !refusedFiles.contains(request.file);
+    }
+    void showFailure(std::string_view message) override { failures.emplace_back(message); }
+};
+
+// Settings as the program holds them, with no settings file behind them.
+class SettingsWithoutFile {
+  public:
+    SettingsWithoutFile() : settings(profile, "") {}
+
+    zek::test::ProfileDouble profile;
+    data::LauncherSettings settings;
+};
+
+inline data::ItemFields dataItem(std::string app, std::string option = {}, std::string dir = {}) {
+    return {.type = data::ItemType::DataItem,
+            .name = "item",
+            .app = std::move(app),
+            .option = std::move(option),
+            .dir = std::move(dir)};
+}
+
+inline data::ItemFields withOwnAssociations(data::ItemFields fields) {
+    fields.extension = 1;
+    return fields;
+}
+
+}  // namespace zek::launch::test

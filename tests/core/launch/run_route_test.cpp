@@ -1,0 +1,76 @@
+#include "launch/run_route.h"
+
+#include <gtest/gtest.h>
+
+#include <set>
+
+#include "data/item_store.h"
+
+namespace zek::launch {
+namespace {
+
+using data::ItemFields;
+using data::ItemType;
+using data::LauncherItem;
+
+RunDecision decide(ItemFields fields) {
+    const LauncherItem item(std::move(fields));
+    return decideRun(&item);
+}
+
+TEST(BuiltInCommands, EachBuiltInItemOfTheStoreNamesItsOwnCommandExactly) {
+    const data::ItemStore store{data::RecordTable{}};
+    std::set<BuiltInCommand> found;
+    for (const auto& command : store.commandNode()->children()) {
+        ASSERT_EQ(command->type(), ItemType::DefaultCommand);
+        const auto named = builtInCommandByName(command->name());
+        ASSERT_TRUE(named) << command->name();
+        found.insert(*named);
+    }
+    EXPECT_EQ(found.size(), kBuiltInCommandNames.size());
+    // Names match byte for byte.
+    EXPECT_EQ(builtInCommandByName("allwndmin"), BuiltInCommand::MinimizeAllWindows);
+    EXPECT_EQ(builtInCommandByName("nextwnd"), BuiltInCommand::ActivateNextWindow);
+    EXPECT_EQ(builtInCommandByName("hotkeyoff"), BuiltInCommand::HotkeyOff);
+    EXPECT_FALSE(builtInCommandByName("NewItem"));
+    EXPECT_FALSE(builtInCommandByName("list "));
+    EXPECT_FALSE(builtInCommandByName("lis"));
+    EXPECT_FALSE(builtInCommandByName(""));
+}
+
+TEST(RunDecision, DataItems) {
+    const ItemFields program{.type = ItemType::DataItem, .name = "p", .app = R"(D:\p.exe)"};
+    EXPECT_EQ(decide(program).route, RunRoute::LaunchDataItem);
+    ItemFields switching = program;
+    switching.tsk = 1;
+    EXPECT_EQ(decide(switching).route, RunRoute::ChooseAppWindow);
+    switching.tsk = 2;  // only 1 switches
+    EXPECT_EQ(decide(switching).route, RunRoute::LaunchDataItem);
+    ItemFields noProgram = program;
+    noProgram.app.clear();
+    noProgram.tsk = 1;
+    EXPECT_EQ(decide(noProgram).route, RunRoute::Nothing);
+}
+
+TEST(RunDecision, NodesOpenAMenuUnlessTheyStartEverything) {
+    for (const ItemType type : {ItemType::DefaultRootNode, ItemType::RootItem, ItemType::NodeItem}) {
+        EXPECT_EQ(decide({.type = type, .name = "n"}).route, RunRoute::ShowNodeMenu);
+        EXPECT_EQ(decide({.type = type, .name = "n", .boot = 1}).route, RunRoute::RunSubtree);
+        EXPECT_EQ(decide({.type = type, .name = "n", .boot = -1}).route, RunRoute::ShowNodeMenu);
+    }
+}
+
+TEST(RunDecision, BuiltInCommandsAndTheRest) {
+    EXPECT_EQ(decide({.type = ItemType::DefaultCommand, .name = "taskchange"}),
+              (RunDecision{RunRoute::BuiltInCommand, BuiltInCommand::TaskChange}));
+    EXPECT_EQ(decide({.type = ItemType::DefaultCommand, .name = "unknown"}).route, RunRoute::Nothing);
+    // A user's item named like a built-in command is no built-in command.
+    EXPECT_EQ(decide({.type = ItemType::CommandItem, .name = "nextwnd"}).route, RunRoute::Nothing);
+    EXPECT_EQ(decide({.type = ItemType::AllItemRoot, .name = "All Item List"}).route, RunRoute::Nothing);
+    EXPECT_EQ(decide({.type = static_cast<ItemType>(42), .name = "x", .app = "x.exe"}).route,
+              RunRoute::Nothing);
+    EXPECT_EQ(decideRun(nullptr).route, RunRoute::Nothing);
+}
+
+}  // namespace
+}  // namespace zek::launch
