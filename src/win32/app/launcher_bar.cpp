@@ -17,8 +17,10 @@
 #include "app/messages.h"
 #include "app/switch_actions.h"
 #include "app/tray_icon.h"
+#include "data/hotkey_table.h"
 #include "data/item_store.h"
 #include "data/launcher_settings.h"
+#include "launch/item_runner.h"
 #include "resource.h"
 
 namespace zek::win32 {
@@ -229,8 +231,10 @@ void LauncherBar::clearPicture() {
 void LauncherBar::onHotkey(int id) {
     if (id == app::HOTKEY_ID_BAR) {
         ::SendMessageA(window_, hidden_ ? app::LM_SHOWBAR : app::LM_HIDEBAR, 0, 0);
+    } else if (id != app::HOTKEY_ID_TASKMENU && context_.store != nullptr) {
+        // The task menus come with the launcher menus; every other id is an item's.
+        runItem(context_, context_.store->findByHotkeyId(id, &data::hotkeyId));
     }
-    // The task menus and item hotkeys arrive with the menus and the launch code.
     ::SendMessageA(window_, app::LM_TRIMMEMORY, 0, 0);
 }
 

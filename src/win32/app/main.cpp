@@ -17,6 +17,7 @@
 #include "data/item_store.h"
 #include "data/item_store_file.h"
 #include "data/launcher_settings.h"
+#include "launch/item_runner.h"
 #include "platform/data_file_storage_win32.h"
 #include "platform/process_path.h"
 #include "platform/profile_store_win32.h"
@@ -86,6 +87,7 @@ int runLauncher(HINSTANCE instance, const char* commandLine) {
     ::SendMessageA(context.bar, app::LM_RELOADLIST, 0, 0);
     ::SendMessageA(context.bar, app::LM_SETHOTKEYS, 1, 0);
     ::SendMessageA(context.bar, app::LM_APPLYDISPLAY, 0, 0);
+    win32::setItemHotkeys(context, true);
     if (*commandLine != '\0') {
         runOwnCommandLine(context);
     }
@@ -94,6 +96,7 @@ int runLauncher(HINSTANCE instance, const char* commandLine) {
     const int exitCode = runMessageLoop();
 
     gdiplus.shutdown();
+    win32::setItemHotkeys(context, false);
     ::SendMessageA(context.bar, app::LM_SETHOTKEYS, 0, 0);
     // The settings write their file as they go.
     context.settings = nullptr;

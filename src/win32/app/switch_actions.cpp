@@ -4,17 +4,44 @@
 
 #include "app/memory_trim.h"
 #include "app/messages.h"
+#include "data/item_store.h"
+#include "launch/item_runner.h"
+#include "launch/window_actions.h"
 
 namespace zek::win32 {
 
-// Running items, opening files and the window operations arrive with the item
-// store and the launch code; until then these switches do nothing.
-void BarSwitchActions::runCommand(std::string_view) {}
-void BarSwitchActions::openFile(std::string_view) {}
-void BarSwitchActions::openFileWithCommand(std::string_view, std::string_view) {}
-void BarSwitchActions::minimizeAllWindows() {}
-void BarSwitchActions::restoreAllWindows() {}
-void BarSwitchActions::activateNextWindow() {}
+namespace {
+const data::LauncherItem* itemNamed(const LauncherContext& context, std::string_view name) {
+    return context.store != nullptr ? context.store->findByName(name) : nullptr;
+}
+}  // namespace
+
+// Unknown names do nothing, quietly: scripts may name items that were removed.
+void BarSwitchActions::runCommand(std::string_view itemName) {
+    if (const data::LauncherItem* item = itemNamed(context_, itemName)) {
+        runItem(context_, item);
+    }
+}
+
+void BarSwitchActions::openFile(std::string_view path) {
+    win32::openFile(context_, nullptr, path);
+}
+
+void BarSwitchActions::openFileWithCommand(std::string_view itemName, std::string_view path) {
+    if (const data::LauncherItem* item = itemNamed(context_, itemName)) {
+        win32::openFile(context_, item, path);
+    }
+}
+
+void BarSwitchActions::minimizeAllWindows() {
+    win32::minimizeAllWindows(context_.bar);
+}
+void BarSwitchActions::restoreAllWindows() {
+    win32::restoreAllWindows(context_.bar);
+}
+void BarSwitchActions::activateNextWindow() {
+    win32::activateNextWindow(context_.bar);
+}
 
 void BarSwitchActions::showBar() {
     ::SendMessageA(context_.bar, app::LM_SHOWBAR, 0, 0);

@@ -45,10 +45,26 @@ void stopAnyLauncher() {
     }
 }
 
+void closeProbeWindows() {
+    for (HWND probe = ::FindWindowA("ZekProbeWindow", nullptr); probe != nullptr;
+         probe = ::FindWindowA("ZekProbeWindow", nullptr)) {
+        const DWORD processId = processOf(probe);
+        win32::UniqueKernelHandle process(::OpenProcess(SYNCHRONIZE | PROCESS_TERMINATE, FALSE, processId));
+        ::PostMessageA(probe, WM_CLOSE, 0, 0);
+        if (process && ::WaitForSingleObject(process.get(), 5000) != WAIT_OBJECT_0) {
+            ::TerminateProcess(process.get(), 99);
+        }
+        if (!process) {
+            break;
+        }
+    }
+}
+
 }  // namespace
 
 void LauncherScenario::SetUp() {
     stopAnyLauncher();
+    closeProbeWindows();
     const std::string binaries = ownDirectory();
     const char* root = std::getenv("ZEK_E2E_WORK");
     std::string base = root != nullptr && *root != '\0' ? std::string(root) : binaries + "e2e-work";
@@ -67,7 +83,21 @@ void LauncherScenario::SetUp() {
 
 void LauncherScenario::TearDown() {
     stopAnyLauncher();
+    closeProbeWindows();
     firstInstance_.kill();
+}
+
+std::string LauncherScenario::probeInSpacedFolder() {
+    const std::string folder = folder_ + "probe folder\\";
+    ::CreateDirectoryA(folder.c_str(), nullptr);
+    emptyFolder(folder);
+    const std::string probe = folder + "probe.exe";
+    EXPECT_TRUE(::CopyFileA((folder_ + "probe.exe").c_str(), probe.c_str(), FALSE));
+    return probe;
+}
+
+std::string LauncherScenario::probeLogPath(const std::string& probePath) const {
+    return probePath.substr(0, probePath.find_last_of('\\') + 1) + "probe.log";
 }
 
 Process LauncherScenario::startLauncher(const std::string& arguments) {

@@ -23,6 +23,10 @@ class LauncherScenario : public ::testing::Test {
     // Starts a launcher and waits for it to end; the exit code or none.
     std::optional<DWORD> runLauncher(const std::string& arguments, DWORD timeoutMs = 20000);
 
+    // A copy of the probe in a folder whose name has a space; its log lies beside it.
+    std::string probeInSpacedFolder();
+    std::string probeLogPath(const std::string& probePath) const;
+
     std::string folder_;  // ends with a backslash
     std::string launcherPath_;
     Process firstInstance_;

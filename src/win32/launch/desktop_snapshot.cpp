@@ -1,0 +1,32 @@
+#include "launch/desktop_snapshot.h"
+
+#include "platform/process_path.h"
+#include "tasks/window_filters.h"
+
+namespace zek::win32 {
+
+tasks::Desktop snapshotDesktop(HWND bar, ProgramPaths paths) {
+    tasks::Desktop desktop;
+    desktop.bar = toHandle(bar);
+    desktop.progman = toHandle(::FindWindowA("Progman", nullptr));
+    desktop.menuWindow = toHandle(::FindWindowA("#32768", nullptr));
+    for (HWND window = ::FindWindowExA(nullptr, nullptr, nullptr, nullptr);
+         window != nullptr && desktop.windows.size() < tasks::kWindowTableSize;
+         window = ::FindWindowExA(nullptr, window, nullptr, nullptr)) {
+        tasks::WindowFacts facts;
+        facts.handle = toHandle(window);
+        char title[tasks::kTitleBufferBytes] = {};
+        ::GetWindowTextA(window, title, sizeof title);
+        facts.title = title;
+        facts.visible = ::IsWindowVisible(window) != FALSE;
+        facts.owner = toHandle(::GetWindow(window, GW_OWNER));
+        facts.iconic = ::IsIconic(window) != FALSE;
+        if (paths == ProgramPaths::ForPossibleAppWindows && tasks::mayBeAppWindow(facts)) {
+            facts.programPath = getWindowProcessPath(window);
+        }
+        desktop.windows.push_back(std::move(facts));
+    }
+    return desktop;
+}
+
+}  // namespace zek::win32

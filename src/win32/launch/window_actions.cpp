@@ -1,0 +1,79 @@
+#include "launch/window_actions.h"
+
+#include "launch/desktop_snapshot.h"
+#include "platform/unique_handle.h"
+#include "tasks/window_operations.h"
+
+namespace zek::win32 {
+
+namespace {
+
+constexpr UINT kMenuTrackFlags =
+    TPM_RETURNCMD | TPM_NONOTIFY | TPM_VCENTERALIGN | TPM_CENTERALIGN | TPM_RIGHTBUTTON;
+
+POINT barCentre(HWND bar) {
+    RECT client{};
+    ::GetClientRect(bar, &client);
+    POINT centre{(client.left + client.right) / 2, (client.top + client.bottom) / 2};
+    ::ClientToScreen(bar, &centre);
+    return centre;
+}
+
+void showAll(HWND bar, int showCommand) {
+    for (tasks::WindowHandle window : tasks::minimizeRestoreOrder(snapshotDesktop(bar, ProgramPaths::Skip))) {
+        ::ShowWindow(toWindow(window), showCommand);
+    }
+}
+
+}  // namespace
+
+void activateWindow(HWND window) {
+    switch (tasks::activationFor(::IsWindow(window) != FALSE, ::IsIconic(window) != FALSE)) {
+        case tasks::Activation::Skip:
+            break;
+        case tasks::Activation::Restore:
+            ::ShowWindow(window, SW_RESTORE);
+            break;
+        case tasks::Activation::BringToFront:
+            ::SetForegroundWindow(window);
+            break;
+    }
+}
+
+void minimizeAllWindows(HWND bar) {
+    showAll(bar, SW_MINIMIZE);
+}
+
+void restoreAllWindows(HWND bar) {
+    showAll(bar, SW_SHOWNORMAL);
+}
+
+void activateNextWindow(HWND bar) {
+    const auto step = tasks::nextWindowStep(snapshotDesktop(bar, ProgramPaths::Skip));
+    if (!step) {
+        return;
+    }
+    ::SetWindowPos(toWindow(step->sinkToBottom), HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
+    ::SetForegroundWindow(toWindow(step->activate));
+}
+
+tasks::AppWindowChoice chooseAppWindow(std::string_view programPath, HWND bar) {
+    const auto rows =
+        tasks::appWindowChooserRows(snapshotDesktop(bar, ProgramPaths::ForPossibleAppWindows), programPath);
+    if (rows.size() <= 1) {
+        return {tasks::AppWindowChoice::Kind::StartNew, 0};
+    }
+    UniqueMenu menu(::CreatePopupMenu());
+    if (!menu) {
+        return {tasks::AppWindowChoice::Kind::StartNew, 0};
+    }
+    for (const tasks::ChooserRow& row : rows) {
+        ::AppendMenuA(menu.get(), MF_STRING, static_cast<UINT_PTR>(row.id), row.text.c_str());
+    }
+    const POINT centre = barCentre(bar);
+    const int chosen = ::TrackPopupMenu(menu.get(), kMenuTrackFlags, centre.x, centre.y, 0, bar, nullptr);
+    return tasks::resolveAppWindowChoice(
+        rows, chosen, [](tasks::WindowHandle window) { return ::IsWindow(toWindow(window)) != FALSE; });
+}
+
+}  // namespace zek::win32
