@@ -15,21 +15,30 @@ namespace {
 // anything from a NUL byte on. A final line without a line end is a line too.
 class LineReader {
   public:
-    explicit LineReader(std::string_view text) : text_(text) {}
+    // `mayHoldNul` false promises that `text` has no NUL byte, which spares looking
+    // for one in every line.
+    explicit LineReader(std::string_view text, bool mayHoldNul = true)
+        : text_(text), mayHoldNul_(mayHoldNul) {}
 
     bool next(std::string_view& line) {
         if (pos_ >= text_.size()) {
             return false;
         }
-        const std::size_t end = text_.find('\n', pos_);
-        const std::size_t stop = end == std::string_view::npos ? text_.size() : end;
-        line = text_.substr(pos_, stop - pos_);
-        if (end != std::string_view::npos && !line.empty() && line.back() == '\r') {
-            line.remove_suffix(1);
+        const char* start = text_.data() + pos_;
+        const std::size_t left = text_.size() - pos_;
+        const auto* end = static_cast<const char*>(std::memchr(start, '\n', left));
+        std::size_t length = end == nullptr ? left : static_cast<std::size_t>(end - start);
+        pos_ += end == nullptr ? left : length + 1;
+        if (end != nullptr && length > 0 && start[length - 1] == '\r') {
+            --length;
         }
-        pos_ = end == std::string_view::npos ? text_.size() : end + 1;
         // The program hands names and paths to C string functions, which end at a NUL.
-        line = line.substr(0, line.find('\0'));
+        if (mayHoldNul_) {
+            if (const auto* nul = static_cast<const char*>(std::memchr(start, '\0', length))) {
+                length = static_cast<std::size_t>(nul - start);
+            }
+        }
+        line = std::string_view(start, length);
         return true;
     }
 
@@ -37,8 +46,13 @@ class LineReader {
 
   private:
     std::string_view text_;
+    bool mayHoldNul_;
     std::size_t pos_ = 0;
 };
+
+bool holdsNul(std::string_view text) {
+    return std::memchr(text.data(), '\0', text.size()) != nullptr;
+}
 
 bool isCommentOrEmpty(std::string_view line) {
     return line.empty() || line.front() == '#';
@@ -54,6 +68,24 @@ struct RecordLine {
     std::string_view value;
 };
 
+// The record number and the ":" of a line that starts with at most nine digits and
+// a ":", as the program writes every record line; false for any other line.
+bool readPlainRecordNumber(std::string_view line, std::int32_t& record, std::size_t& colon) {
+    constexpr std::size_t kMaxPlainDigits = 9;  // below 10^9, so no saturation
+    std::int32_t value = 0;
+    std::size_t pos = 0;
+    while (pos < line.size() && pos < kMaxPlainDigits && line[pos] >= '0' && line[pos] <= '9') {
+        value = value * 10 + (line[pos] - '0');
+        ++pos;
+    }
+    if (pos == 0 || pos >= line.size() || line[pos] != ':') {
+        return false;
+    }
+    record = value;
+    colon = pos;
+    return true;
+}
+
 // False for lines that are skipped: comments, lines without ":" or "=", and the
 // lines that have no sound reading (a "=" before the ":" or at position 512 or
 // later, a negative record number, an empty key).
@@ -61,13 +93,27 @@ bool parseRecordLine(std::string_view line, RecordLine& parsed) {
     if (isCommentOrEmpty(line)) {
         return false;
     }
-    const std::size_t colon = line.find(':');
-    const std::size_t equals = line.find('=');
-    if (colon == std::string_view::npos || equals == std::string_view::npos || equals >= kMaxKeyEnd ||
-        equals < colon) {
-        return false;
+    std::size_t colon = 0;
+    std::size_t equals = 0;
+    if (readPlainRecordNumber(line, parsed.record, colon)) {
+        // Only digits stand before the ":", so the first "=" comes after it.
+        const std::size_t searched = std::min(line.size(), kMaxKeyEnd);
+        equals = colon + 1;
+        while (equals < searched && line[equals] != '=') {
+            ++equals;
+        }
+        if (equals >= searched) {
+            return false;  // no "=", or the first one at position 512 or later
+        }
+    } else {
+        colon = line.find(':');
+        equals = line.find('=');
+        if (colon == std::string_view::npos || equals == std::string_view::npos || equals >= kMaxKeyEnd ||
+            equals < colon) {
+            return false;
+        }
+        parsed.record = text::parseLeadingInt(line.substr(0, colon));
     }
-    parsed.record = text::parseLeadingInt(line.substr(0, colon));
     parsed.key = line.substr(colon + 1, equals - colon - 1);
     parsed.value = cutValue(line.substr(equals + 1));
     return parsed.record >= 0 && !parsed.key.empty();
@@ -168,7 +214,8 @@ std::string convertOldFormat(std::string_view oldFormatLines) {
 
 DataFileReading readDataFile(std::string bytes) {
     DataFileReading reading;
-    LineReader lines(bytes);
+    const bool mayHoldNul = holdsNul(bytes);
+    LineReader lines(bytes, mayHoldNul);
     std::string_view firstLine;
     std::int32_t version = 0;
     std::string_view oldFormatLines = bytes;
@@ -176,7 +223,7 @@ DataFileReading readDataFile(std::string bytes) {
         if (version == kDataFileVersion) {
             reading.onlyHeader = onlyBlankLines(lines.rest());
             RecordTableBuilder builder(std::move(bytes));
-            LineReader recordLines(builder.text());
+            LineReader recordLines(builder.text(), mayHoldNul);
             recordLines.next(firstLine);
             readRecordLines(recordLines, builder, reading.recordLinesRead);
             reading.records = std::move(builder).finish();
@@ -198,7 +245,7 @@ DataFileReading readDataFile(std::string bytes) {
     reading.convertedFromOldFormat = true;
     reading.convertedText = convertOldFormat(oldFormatLines);
     RecordTableBuilder builder(reading.convertedText);
-    LineReader recordLines(builder.text());
+    LineReader recordLines(builder.text(), holdsNul(builder.text()));
     recordLines.next(firstLine);  // the new header
     readRecordLines(recordLines, builder, reading.recordLinesRead);
     reading.records = std::move(builder).finish();

@@ -11,6 +11,7 @@
 #include <string_view>
 #include <vector>
 
+#include "data/key_sort.h"
 #include "data/launcher_item.h"
 #include "text/compare.h"
 
@@ -67,27 +68,58 @@ struct ByPointee {
 };
 
 // A stable sort of a list of (owning or plain) item pointers by an order with a
-// key: the keys are sorted side by side in one array, so most comparisons never
-// touch the items, which at 100,000 items no longer fit in the processor's caches.
+// key. Short lists (the children of most nodes) are sorted in place by moving each
+// entry back past those that order after it. Long ones have their keys sorted
+// side by side in one array, so that the items, which at 100,000 no longer fit in
+// the processor's caches, are reached only where keys are equal; a stable sort by
+// key followed by a stable sort of each run of equal keys is a stable sort by the
+// order, since the keys never contradict it.
 template <typename Order, typename Pointer>
 void stableSortByKey(std::vector<Pointer>& list) {
-    struct Entry {
-        std::uint64_t key;
-        std::size_t index;
-    };
-    std::vector<Entry> entries(list.size());
+    constexpr std::size_t kShortList = 16;
+    const ByPointee<Order> order;
+    if (list.size() <= kShortList) {
+        for (std::size_t i = 1; i < list.size(); ++i) {
+            std::size_t at = i;
+            while (at > 0 && order(list[i], list[at - 1])) {
+                --at;
+            }
+            if (at < i) {
+                std::rotate(list.begin() + static_cast<std::ptrdiff_t>(at),
+                            list.begin() + static_cast<std::ptrdiff_t>(i),
+                            list.begin() + static_cast<std::ptrdiff_t>(i) + 1);
+            }
+        }
+        return;
+    }
+    std::vector<KeyedIndex> entries(list.size());
     for (std::size_t i = 0; i < list.size(); ++i) {
         entries[i] = {Order::key(*list[i]), i};
     }
-    std::stable_sort(entries.begin(), entries.end(), [&list](const Entry& a, const Entry& b) {
-        if (a.key != b.key) {
-            return a.key < b.key;
+    radixSortByKey(entries);
+    for (auto run = entries.begin(); run != entries.end();) {
+        const auto runEnd = std::find_if(
+            run + 1, entries.end(), [key = run->key](const KeyedIndex& entry) { return entry.key != key; });
+        const auto before = [&list, &order](const KeyedIndex& a, const KeyedIndex& b) {
+            return order(list[a.index], list[b.index]);
+        };
+        if (runEnd - run > static_cast<std::ptrdiff_t>(kShortList)) {
+            std::stable_sort(run, runEnd, before);
+        } else {
+            // Most runs are a few items of one name: no buffer for them.
+            for (auto next = run + 1; next < runEnd; ++next) {
+                auto at = next;
+                while (at != run && before(*next, *(at - 1))) {
+                    --at;
+                }
+                std::rotate(at, next, next + 1);
+            }
         }
-        return Order{}(*list[a.index], *list[b.index]);
-    });
+        run = runEnd;
+    }
     std::vector<Pointer> sorted;
     sorted.reserve(list.size());
-    for (const Entry& entry : entries) {
+    for (const KeyedIndex& entry : entries) {
         sorted.push_back(std::move(list[entry.index]));
     }
     list = std::move(sorted);

@@ -5,50 +5,9 @@
 #include <utility>
 
 #include "data/item_sort.h"
-#include "text/sjis_walk.h"
 
 namespace zek::data {
 namespace {
-
-// A subsequence of the flat list is in name order, equal names by descending
-// priority; a stable sort of it by descending priority alone therefore gives
-// MatchListOrder. Priorities mostly lie in 0 to 100, so counting them is enough.
-void orderByPriority(std::vector<LauncherItem*>& found) {
-    const auto [lowest, highest] = std::minmax_element(
-        found.begin(), found.end(),
-        [](const LauncherItem* a, const LauncherItem* b) { return a->priority() < b->priority(); });
-    const std::int64_t high = (*highest)->priority();
-    const std::int64_t span = high - (*lowest)->priority() + 1;
-    if (span == 1) {
-        return;
-    }
-    constexpr std::int64_t kMaxCountedSpan = 4096;
-    if (span > kMaxCountedSpan) {
-        std::stable_sort(found.begin(), found.end(), [](const LauncherItem* a, const LauncherItem* b) {
-            return a->priority() > b->priority();
-        });
-        return;
-    }
-    std::vector<std::size_t> starts(static_cast<std::size_t>(span) + 1, 0);
-    const auto slot = [high](const LauncherItem* item) {
-        return static_cast<std::size_t>(high - item->priority());
-    };
-    for (const LauncherItem* item : found) {
-        ++starts[slot(item) + 1];
-    }
-    for (std::size_t i = 1; i < starts.size(); ++i) {
-        starts[i] += starts[i - 1];
-    }
-    std::vector<LauncherItem*> ordered(found.size());
-    for (LauncherItem* item : found) {
-        ordered[starts[slot(item)]++] = item;
-    }
-    found = std::move(ordered);
-}
-
-bool beginsWith(const LauncherItem& item, std::string_view prefix) {
-    return std::string_view(item.name()).starts_with(prefix);
-}
 
 // Calls `visit` for `top` and everything below it, parents before children, in
 // children order; `visit` returns false to skip the subtree below an item.
@@ -368,68 +327,6 @@ std::span<LauncherItem* const> ItemStore::currentList() const {
         return *matches_;
     }
     return items_;
-}
-
-LauncherItem* ItemStore::findFirstMatch(std::string_view prefix) const {
-    if (prefix.empty()) {
-        return nullptr;
-    }
-    if (!matches_) {
-        const PrefixRanges ranges = prefixRanges(prefix);
-        if (ranges.same != ranges.sameEnd) {
-            return *ranges.same;
-        }
-        return ranges.continuing != ranges.continuingEnd ? *ranges.continuing : nullptr;
-    }
-    // The matches of the last typed text usually start with the answer.
-    for (LauncherItem* item : currentList()) {
-        if (beginsWith(*item, prefix)) {
-            return item;
-        }
-    }
-    return nullptr;
-}
-
-ItemStore::PrefixRanges ItemStore::prefixRanges(std::string_view prefix) const {
-    // In character order the names with a prefix stand together, starting where the
-    // prefix itself would stand; a prefix that ends in a lead byte is continued by
-    // a whole double-byte character after it ...
-    const bool endsInLeadByte = text::endsInsideCharacter(prefix);
-    const auto startOf = [this](std::string name) {
-        const LauncherItem first(ItemFields{.name = std::move(name)});
-        return std::partition_point(items_.begin(), items_.end(), [&first](const LauncherItem* item) {
-            return compareNames(*item, first) < 0;
-        });
-    };
-    PrefixRanges ranges;
-    ranges.continuing = startOf(endsInLeadByte ? std::string(prefix) + '\0' : std::string(prefix));
-    ranges.continuingEnd =
-        std::partition_point(ranges.continuing, items_.end(),
-                             [prefix](const LauncherItem* item) { return beginsWith(*item, prefix); });
-    ranges.same = ranges.sameEnd = ranges.continuing;
-    if (endsInLeadByte) {
-        // ... or, in a name that ends with that lead byte, by nothing: such a name
-        // sorts as a single-byte character, before all of the others.
-        ranges.same = startOf(std::string(prefix));
-        ranges.sameEnd = std::partition_point(
-            ranges.same, items_.end(), [prefix](const LauncherItem* item) { return item->name() == prefix; });
-    }
-    return ranges;
-}
-
-void ItemStore::buildMatches(std::string_view prefix) {
-    matches_.reset();
-    if (prefix.empty()) {
-        return;
-    }
-    const PrefixRanges ranges = prefixRanges(prefix);
-    std::vector<LauncherItem*> found(ranges.same, ranges.sameEnd);
-    found.insert(found.end(), ranges.continuing, ranges.continuingEnd);
-    if (found.empty()) {
-        return;
-    }
-    orderByPriority(found);
-    matches_ = std::move(found);
 }
 
 }  // namespace zek::data

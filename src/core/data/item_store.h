@@ -114,6 +114,8 @@ class ItemStore {
         FlatListIterator same, sameEnd, continuing, continuingEnd;
     };
     PrefixRanges prefixRanges(std::string_view prefix) const;
+    // The priority of every entry of the flat list, in its order.
+    std::span<const std::int32_t> flatListPriorities();
     void changed() { ++generation_; }
 
     PendingRecord readRecord(const RecordTable& records, std::int32_t record);
@@ -140,6 +142,13 @@ class ItemStore {
         std::unordered_map<std::int32_t, LauncherItem*> firstById;
     };
     mutable HotkeyIndex hotkeyIndex_;
+    // Read by every keystroke's buildMatches, so that ordering the matches by
+    // priority never has to reach into the items, which at 100,000 lie far apart.
+    struct PriorityCopy {
+        std::uint64_t generation = ~std::uint64_t{0};
+        std::vector<std::int32_t> values;
+    };
+    PriorityCopy flatListPriorities_;
 };
 
 }  // namespace zek::data

@@ -1,5 +1,6 @@
 // Building the tree from the data file's records at start-up.
 
+#include <iterator>
 #include <string_view>
 #include <utility>
 
@@ -41,6 +42,7 @@ ItemStore::ItemStore(const RecordTable& records, ImageAssigner assignImage)
     commandNode_ = detachedCommandNode_.get();
     commandNode_->level_ = 1;
 
+    items_.reserve(static_cast<std::size_t>(records.recordCount()) + std::size(kBuiltInCommands) + 1);
     loadChildren(records, root_.get(), 0);
     itemsFromFile_ = count();
     if (count() == 0) {
@@ -48,12 +50,11 @@ ItemStore::ItemStore(const RecordTable& records, ImageAssigner assignImage)
     }
     addBuiltInCommands();
     sortItems();
-    sortTree(root_.get());
-    // Hanging nowhere, it is out of the root's reach; sorted all the same so that
-    // every node keeps its children in order.
-    if (detachedCommandNode_) {
-        sortChildren(commandNode_);
-    }
+    // Every other node had its children sorted as its part of the file was loaded
+    // (loadChildren); these two took children since. The built-in node is sorted
+    // even while it hangs nowhere, so that every node keeps its children in order.
+    sortChildren(root_.get());
+    sortChildren(commandNode_);
 }
 
 namespace {
@@ -83,19 +84,48 @@ constexpr std::string_view kRecordKeys[kKeyCount] = {
     "ItemName",  "ItemComment", "ItemApp", "ItemOption",    "ItemIcon",     "ItemDir",     "ItemType",
     "ItemLevel", "ItemBoot",    "ItemTsk", "ItemExtension", "ItemPriority", "ItemHotKey1", "ItemHotKey2"};
 
+// The RecordKey of a key, or kKeyCount for a key the program does not know. The
+// length picks the few keys to compare with, each compare of a fixed length.
+RecordKey recordKeyOf(std::string_view key) {
+    using namespace std::string_view_literals;
+    const auto is = [key](std::string_view known) { return key == known; };
+    switch (key.size()) {
+        case 7:
+            return is("ItemApp"sv) ? kApp : is("ItemDir"sv) ? kDir : is("ItemTsk"sv) ? kTsk : kKeyCount;
+        case 8:
+            return is("ItemName"sv)   ? kName
+                   : is("ItemType"sv) ? kType
+                   : is("ItemBoot"sv) ? kBoot
+                   : is("ItemIcon"sv) ? kIcon
+                                      : kKeyCount;
+        case 9:
+            return is("ItemLevel"sv) ? kLevel : kKeyCount;
+        case 10:
+            return is("ItemOption"sv) ? kOption : kKeyCount;
+        case 11:
+            return is("ItemComment"sv)   ? kComment
+                   : is("ItemHotKey1"sv) ? kHotKey1
+                   : is("ItemHotKey2"sv) ? kHotKey2
+                                         : kKeyCount;
+        case 12:
+            return is("ItemPriority"sv) ? kPriority : kKeyCount;
+        case 13:
+            return is("ItemExtension"sv) ? kExtension : kKeyCount;
+        default:
+            return kKeyCount;
+    }
+}
+
 struct RecordValues {
     std::string_view values[kKeyCount] = {};
 
     explicit RecordValues(const RecordTable& records, std::int32_t record) {
         bool seen[kKeyCount] = {};
         for (const RecordTable::Pair& pair : records.pairsOf(record)) {
-            const std::string_view key = records.keyOf(pair);
-            for (int index = 0; index < kKeyCount; ++index) {
-                if (!seen[index] && key == kRecordKeys[index]) {
-                    seen[index] = true;
-                    values[index] = records.valueOf(pair);
-                    break;
-                }
+            const RecordKey index = recordKeyOf(records.keyOf(pair));
+            if (index != kKeyCount && !seen[index]) {
+                seen[index] = true;
+                values[index] = records.valueOf(pair);
             }
         }
     }
@@ -150,15 +180,21 @@ ItemStore::PendingRecord ItemStore::loadChildren(const RecordTable& records, Lau
     while (!pending.empty()) {
         const std::int32_t level = pending.isCommandNode ? commandNode_->level_ : pending.item->level_;
         if (level != depth + 1) {
-            return pending;
+            break;
         }
         if (parent->level_ >= kMaxItemLevel) {
-            return {};
+            pending = {};
+            break;
         }
         LauncherItem* attached = pending.isCommandNode ? attachChild(parent, std::move(detachedCommandNode_))
                                                        : attachChild(parent, std::move(pending.item));
         pending = loadChildren(records, attached, depth + 1);
     }
+    // No later record comes below `parent`, so its children are complete: sorting
+    // them now, while they are still in the processor's caches, is what the
+    // construction's sort of the whole tree would do later, at the cost of a walk
+    // through every item.
+    sortChildren(parent);
     return pending;
 }
 
