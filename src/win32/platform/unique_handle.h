@@ -71,6 +71,7 @@ using UniqueMemoryDC = UniqueHandle<NullIsEmpty<HDC, ::DeleteDC>>;
 using UniqueFont = UniqueHandle<NullIsEmpty<HFONT, deleteGdiObject<HFONT>>>;
 using UniqueBrush = UniqueHandle<NullIsEmpty<HBRUSH, deleteGdiObject<HBRUSH>>>;
 using UniqueBitmap = UniqueHandle<NullIsEmpty<HBITMAP, deleteGdiObject<HBITMAP>>>;
+using UniqueRegKey = UniqueHandle<NullIsEmpty<HKEY, ::RegCloseKey>>;
 
 // A mutex wait that releases the mutex only if the wait obtained it.
 class ScopedMutexWait {

@@ -1,0 +1,70 @@
+#include "launch/image_list.h"
+
+#include <array>
+
+#include "launch/icons.h"
+#include "resource.h"
+
+namespace zek::win32 {
+namespace {
+
+constexpr int kImageSize = 16;
+constexpr std::int32_t kFirstOwnImage = 3;
+constexpr std::array<WORD, kFirstOwnImage> kStockIconIds = {IDI_NODE, IDI_DATA_ITEM, IDI_COMMAND};
+
+// The resources' own 16x16 frame, rather than the 32x32 one scaled down.
+UniqueIcon loadStockIcon(HMODULE module, WORD id) {
+    return UniqueIcon(static_cast<HICON>(
+        ::LoadImageA(module, MAKEINTRESOURCEA(id), IMAGE_ICON, kImageSize, kImageSize, LR_DEFAULTCOLOR)));
+}
+
+}  // namespace
+
+ItemImageList::ItemImageList(HMODULE resourceModule) : resourceModule_(resourceModule) {
+    ensureList();
+}
+
+int ItemImageList::imageCount() const {
+    return list_ ? ::ImageList_GetImageCount(list_.get()) : 0;
+}
+
+bool ItemImageList::ensureList() {
+    if (list_) {
+        return true;
+    }
+    list_.reset(::ImageList_Create(kImageSize, kImageSize, ILC_COLORDDB | ILC_MASK, 2, 0));
+    if (!list_) {
+        return false;
+    }
+    for (int slot = 0; slot < kFirstOwnImage; ++slot) {
+        const UniqueIcon icon = loadStockIcon(resourceModule_, kStockIconIds[slot]);
+        if (!icon || ::ImageList_ReplaceIcon(list_.get(), -1, icon.get()) != slot) {
+            ::ImageList_SetImageCount(list_.get(), slot + 1);
+        }
+    }
+    return true;
+}
+
+std::int32_t ItemImageList::assignItemImage(const data::LauncherItem& item) {
+    const std::int32_t stock = data::stockImageIndex(item);
+    if (!ensureList()) {
+        return stock;
+    }
+    UniqueIcon icon = loadSmallIcon(item.fields().icon);
+    if (!icon) {
+        icon = loadSmallIcon(item.fields().app);
+    }
+    if (!icon) {
+        return stock;
+    }
+    // The list keeps its own copy of the icon; ours is destroyed on return.
+    const std::int32_t slot = item.imageIndex();
+    if (slot >= kFirstOwnImage && slot < imageCount() &&
+        ::ImageList_ReplaceIcon(list_.get(), slot, icon.get()) == slot) {
+        return slot;
+    }
+    const int appended = ::ImageList_ReplaceIcon(list_.get(), -1, icon.get());
+    return appended >= 0 ? appended : stock;
+}
+
+}  // namespace zek::win32

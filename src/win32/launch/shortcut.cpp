@@ -1,0 +1,46 @@
+#include "launch/shortcut.h"
+
+#include <windows.h>
+
+#include <objbase.h>
+#include <objidl.h>
+#include <shlobj.h>
+
+#include "launch/com_ptr.h"
+#include "launch/default_icon.h"
+
+namespace zek::win32 {
+
+std::optional<std::string> resolveShortcut(std::string_view path) {
+    if (launch::iconSourceOf(path) != launch::IconSource::Shortcut) {
+        return std::nullopt;
+    }
+    const std::string ansiPath{path};
+    wchar_t widePath[MAX_PATH];
+    if (::MultiByteToWideChar(CP_ACP, 0, ansiPath.c_str(), -1, widePath, MAX_PATH) == 0) {
+        return std::nullopt;
+    }
+
+    // Every resolution owns its apartment and objects; nothing outlives the call.
+    const ScopedComApartment apartment;
+    ComPtr<IShellLinkA> link;
+    if (FAILED(::CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkA,
+                                  link.receive()))) {
+        return std::nullopt;
+    }
+    ComPtr<IPersistFile> file;
+    if (FAILED(link->QueryInterface(IID_IPersistFile, file.receive())) ||
+        FAILED(file->Load(widePath, STGM_READ))) {
+        return std::nullopt;
+    }
+    char target[launch::kIconTextCapacity] = {};
+    WIN32_FIND_DATAA details{};
+    // S_FALSE: the shortcut points at no file-system path (a printer, a shell folder).
+    if (link->GetPath(target, sizeof target, &details, SLGP_UNCPRIORITY) != S_OK || target[0] == '\0') {
+        return std::nullopt;
+    }
+    target[sizeof target - 1] = '\0';
+    return std::string{target};
+}
+
+}  // namespace zek::win32
