@@ -1,0 +1,313 @@
+#include "menus/launcher_menu_content.h"
+
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "data/item_test_support.h"
+#include "menu_test_support.h"
+
+namespace zek::menus {
+namespace {
+
+using data::ItemFields;
+using data::ItemType;
+using data::LauncherItem;
+using data::test::defaultStore;
+using data::test::item;
+using ::testing::ElementsAre;
+
+struct Tree {
+    std::unique_ptr<data::ItemStore> store = defaultStore();
+    LauncherItem* add(LauncherItem* parent, ItemFields fields) {
+        return store->addChild(parent, store->createItem(std::move(fields)));
+    }
+    LauncherItem* node = nullptr;
+    LauncherItem *a = nullptr, *a1 = nullptr, *a2 = nullptr, *b = nullptr;
+
+    // node { A { A1, A2 }, B }
+    Tree() {
+        node = store->addToRoot(store->createItem(item(ItemType::RootItem, "node")));
+        a = add(node, item(ItemType::NodeItem, "A"));
+        a1 = add(a, item(ItemType::DataItem, "A1"));
+        a2 = add(a, item(ItemType::DataItem, "A2"));
+        b = add(node, item(ItemType::DataItem, "B"));
+    }
+};
+
+// Every row, at any depth, has the entry of its id, standing for what it shows.
+void expectRowsMatchEntries(const MenuRows& rows, const MenuEntryTable& table) {
+    for (const MenuRow& row : rows) {
+        const MenuEntry* entry = table.entryFor(row.id);
+        ASSERT_NE(entry, nullptr) << row.text;
+        EXPECT_EQ(entry->index, row.id - 1);
+        EXPECT_EQ(entry->text, row.text);
+        if (entry->target.item != nullptr) {
+            EXPECT_EQ(entry->target.item->name(), row.text);
+        }
+        expectRowsMatchEntries(row.submenu, table);
+    }
+}
+
+std::vector<CommandId> idsOf(const MenuRows& rows) {
+    std::vector<CommandId> ids;
+    for (const MenuRow& row : rows) {
+        ids.push_back(row.id);
+    }
+    return ids;
+}
+
+TEST(NodeMenu, NumbersRowsBelowAChildBeforeTheChildAndEndsWithExit) {
+    Tree tree;
+    LauncherMenuContent menu;
+    const auto rows = menu.buildNodeMenu(tree.node, 0);
+    ASSERT_TRUE(rows.has_value());
+    ASSERT_EQ(rows->size(), 2u);
+    const MenuRow& top = (*rows)[0];
+    EXPECT_EQ(top.text, "node");
+    EXPECT_EQ(top.id, 5);
+    ASSERT_THAT(idsOf(top.submenu), ElementsAre(3, 4));             // A, B
+    EXPECT_THAT(idsOf(top.submenu[0].submenu), ElementsAre(1, 2));  // A1, A2
+    EXPECT_FALSE(top.submenu[1].opensSubmenu());
+    EXPECT_EQ((*rows)[1].text, "Exit");
+    EXPECT_EQ((*rows)[1].id, 6);
+    EXPECT_FALSE((*rows)[1].opensSubmenu());
+
+    EXPECT_EQ(menu.table().entryCount(), 6);
+    EXPECT_EQ(menu.nextCommandId(), 6);
+    EXPECT_TRUE(menu.table().isExitRow(6));
+    EXPECT_FALSE(menu.table().isExitRow(5));
+    expectRowsMatchEntries(*rows, menu.table());
+
+    EXPECT_EQ(menu.chosenTarget(2).item, tree.a2);
+    EXPECT_EQ(menu.chosenTarget(4).item, tree.b);
+    for (CommandId nothing : {0, 6, 7, -1, 1 << 30}) {
+        EXPECT_TRUE(menu.chosenTarget(nothing).empty()) << nothing;
+    }
+}
+
+TEST(NodeMenu, ShowsNothingForNoNodeAChildlessNodeOrAUsedObject) {
+    Tree tree;
+    test::CountingIcons icons;
+    LauncherMenuContent forLeaf(&icons);
+    EXPECT_FALSE(forLeaf.buildNodeMenu(tree.b, 0).has_value());
+    EXPECT_FALSE(forLeaf.buildNodeMenu(nullptr, 0).has_value());
+    EXPECT_EQ(forLeaf.table().entryCount(), 0);
+    EXPECT_EQ(icons.loadCalls, 0);
+
+    LauncherMenuContent used;
+    ASSERT_TRUE(used.buildNodeMenu(tree.node, 0).has_value());
+    EXPECT_FALSE(used.buildListMenu({}, 0).has_value());
+    EXPECT_EQ(used.table().entryCount(), 6);  // untouched by the refused build
+}
+
+TEST(ListMenu, GivesEachItemItsSubtreeAndAnEmptyListOnlyExit) {
+    Tree tree;
+    LauncherMenuContent menu;
+    std::vector<LauncherItem*> list{tree.b, nullptr, tree.a};
+    const auto rows = menu.buildListMenu(list, 0);
+    ASSERT_TRUE(rows.has_value());
+    // B = 1; A's children 2, 3, then A = 4; "Exit" = 5. A null entry is no row.
+    EXPECT_THAT(idsOf(*rows), ElementsAre(1, 4, 5));
+    EXPECT_THAT(idsOf((*rows)[1].submenu), ElementsAre(2, 3));
+    EXPECT_EQ(rows->back().text, "Exit");
+    expectRowsMatchEntries(*rows, menu.table());
+    EXPECT_EQ(menu.chosenTarget(1).item, tree.b);
+    EXPECT_TRUE(menu.chosenTarget(5).empty());
+
+    LauncherMenuContent empty;
+    const auto only = empty.buildListMenu({}, 0);
+    ASSERT_TRUE(only.has_value());
+    ASSERT_EQ(only->size(), 1u);
+    EXPECT_EQ((*only)[0].text, "Exit");
+    EXPECT_EQ((*only)[0].id, 1);
+    EXPECT_TRUE(empty.table().isExitRow(1));
+    EXPECT_TRUE(empty.chosenTarget(1).empty());
+}
+
+TEST(ListMenu, MenuTypeZeroIsOwnerDrawnAndAnyOtherPlainTextThroughout) {
+    Tree tree;
+    std::vector<LauncherItem*> list{tree.node};
+    for (const std::int32_t menuType : {0, 1, -1}) {
+        LauncherMenuContent menu;
+        const auto rows = menu.buildListMenu(list, menuType);
+        const RowStyle expected = menuType == 0 ? RowStyle::OwnerDrawn : RowStyle::Text;
+        EXPECT_EQ(rows->back().style, expected);                      // "Exit"
+        EXPECT_EQ((*rows)[0].submenu[0].submenu[1].style, expected);  // A2
+    }
+}
+
+TEST(RowIcons, IconFileFirstThenApplicationAndEachDestroyedOnce) {
+    auto store = defaultStore();
+    const auto add = [&](std::string name, std::string icon, std::string app) {
+        ItemFields fields = item(ItemType::DataItem, std::move(name));
+        fields.icon = std::move(icon);
+        fields.app = std::move(app);
+        return store->addToRoot(store->createItem(std::move(fields)));
+    };
+    std::vector<LauncherItem*> list{
+        add("own", "c:\\own.ico", "c:\\app.exe"),      // own icon
+        add("broken", "c:\\gone.ico", "c:\\app.exe"),  // icon file yields none: the program's
+        add("bare", "", "c:\\nothing.exe"),            // neither yields one
+        add("none", "", ""),                           // nothing to load
+    };
+    test::CountingIcons icons;
+    icons.knownPaths = {{"c:\\own.ico", 1}, {"c:\\app.exe", 2}};
+    {
+        LauncherMenuContent menu(&icons);
+        ASSERT_TRUE(menu.buildListMenu(list, 0).has_value());
+        const auto pathOf = [&](CommandId id) {
+            const IconHandle icon = menu.table().entryFor(id)->icon;
+            return icon == 0 ? std::string("-") : icons.loaded.at(icon);
+        };
+        EXPECT_EQ(pathOf(1), "c:\\own.ico");
+        EXPECT_EQ(pathOf(2), "c:\\app.exe");
+        EXPECT_EQ(pathOf(3), "-");
+        EXPECT_EQ(pathOf(4), "-");
+        EXPECT_EQ(pathOf(5), "-");      // "Exit"
+        EXPECT_EQ(icons.loadCalls, 4);  // empty paths are not loaded
+        EXPECT_TRUE(icons.destroyed.empty());
+    }
+    icons.expectAllDestroyedOnce();
+    EXPECT_EQ(icons.loaded.size(), 2u);
+}
+
+TEST(EntryTable, RefusesARowWithNeitherTextNorTargetWithoutLeakingItsIcon) {
+    test::CountingIcons icons;
+    icons.knownPaths = {{"x", 1}};
+    {
+        MenuEntryTable table(&icons);
+        EXPECT_FALSE(table.addEntry("", icons.loadSmallIcon("x"), MenuTarget{}));
+        EXPECT_EQ(table.entryCount(), 0);
+        EXPECT_TRUE(table.addEntry("", icons.loadSmallIcon("x"), MenuTarget{.window = 7}));
+        EXPECT_TRUE(table.addEntry("Exit", 0, MenuTarget{}));
+        EXPECT_EQ(table.entryCount(), 2);
+        EXPECT_EQ(table.entryFor(2)->index, 1);
+        EXPECT_EQ(table.entryFor(3), nullptr);
+        EXPECT_EQ(table.entryFor(0), nullptr);
+    }
+    icons.expectAllDestroyedOnce();
+}
+
+std::vector<ListedWindow> windowsNamed(std::size_t count, std::string_view title) {
+    std::vector<ListedWindow> windows;
+    for (std::size_t i = 0; i < count; ++i) {
+        windows.push_back(ListedWindow{.window = 0x100 + i, .title = title, .programPath = "c:\\p.exe"});
+    }
+    return windows;
+}
+
+TEST(TaskMenu, RowIPointsAtEntryIAndExitComesLast) {
+    test::CountingIcons icons;
+    icons.knownPaths = {{"c:\\editor.exe", 3}};
+    {
+        const std::vector<ListedWindow> windows{
+            {.window = 0x10, .title = "memo.txt - Editor", .programPath = "c:\\editor.exe"},
+            {.window = 0x20, .title = "Other", .programPath = ""},  // no path: no icon looked up
+        };
+        LauncherMenuContent menu(&icons);
+        const auto rows = menu.buildTaskMenu(windows, 0);
+        ASSERT_TRUE(rows.has_value());
+        ASSERT_EQ(rows->size(), 3u);
+        for (std::size_t i = 0; i < rows->size(); ++i) {
+            EXPECT_EQ((*rows)[i].id, static_cast<CommandId>(i + 1));
+            EXPECT_EQ((*rows)[i].itemData, i);
+            EXPECT_EQ((*rows)[i].style, RowStyle::OwnerDrawn);
+        }
+        EXPECT_EQ((*rows)[2].text, "Exit");
+        EXPECT_TRUE(menu.table().isExitRow(3));
+        EXPECT_NE(menu.table().entryFor(1)->icon, 0u);
+        EXPECT_EQ(menu.table().entryFor(2)->icon, 0u);
+        EXPECT_EQ(icons.loadCalls, 1);
+        EXPECT_EQ(menu.chosenTarget(2).window, 0x20u);
+        EXPECT_TRUE(menu.chosenTarget(3).empty());
+        EXPECT_TRUE(menu.chosenTarget(0).empty());
+
+        LauncherMenuContent text;
+        EXPECT_EQ((*text.buildTaskMenu(windows, 1))[0].style, RowStyle::Text);
+    }
+    icons.expectAllDestroyedOnce();
+}
+
+TEST(TaskMenu, NoWindowMeansNoMenu) {
+    LauncherMenuContent menu;
+    EXPECT_FALSE(menu.buildTaskMenu({}, 0).has_value());
+    // A row that is neither titled nor a window is refused, leaving only "Exit".
+    const std::vector<ListedWindow> blank{{.window = 0, .title = ""}};
+    LauncherMenuContent other;
+    EXPECT_FALSE(other.buildTaskMenu(blank, 0).has_value());
+}
+
+TEST(TaskMenu, MoreWindowsThanTheTableHoldsAreLeftOut) {
+    const auto windows = windowsNamed(kWindowTableSize + 300, "w");
+    LauncherMenuContent menu;
+    const auto rows = menu.buildTaskMenu(windows, 0);
+    ASSERT_TRUE(rows.has_value());
+    ASSERT_EQ(rows->size(), kWindowTableSize + 1);
+    EXPECT_EQ(rows->back().text, "Exit");
+    EXPECT_EQ(rows->back().id, static_cast<CommandId>(kWindowTableSize + 1));
+    EXPECT_EQ(menu.chosenTarget(static_cast<CommandId>(kWindowTableSize)).window,
+              windows[kWindowTableSize - 1].window);
+    EXPECT_TRUE(menu.chosenTarget(static_cast<CommandId>(kWindowTableSize + 1)).empty());
+}
+
+TEST(WindowTitles, AreCutToTheirBufferOnAWholeCharacter) {
+    // "表" is 0x95 0x5C: cutting between the two bytes would leave a lead byte and
+    // make the next character of the title swallow a backslash.
+    std::string wide;
+    for (int i = 0; i < 400; ++i) {
+        wide += "表";
+    }
+    ASSERT_EQ(wide.size(), 800u);
+    EXPECT_EQ(titleInBuffer(wide, kTaskMenuTitleBytes).size(), 510u);
+    EXPECT_EQ(titleInBuffer("a" + wide, kTaskMenuTitleBytes).size(), 511u);
+    EXPECT_EQ(titleInBuffer(std::string(600, 'x'), kTaskMenuTitleBytes).size(), 511u);
+    EXPECT_EQ(titleInBuffer(std::string_view("ab\0cd", 5), kTaskMenuTitleBytes), "ab");
+    EXPECT_EQ(titleInBuffer("abc", 0), "");
+
+    const std::vector<ListedWindow> windows{{.window = 1, .title = wide}};
+    LauncherMenuContent menu;
+    EXPECT_EQ((*menu.buildTaskMenu(windows, 0))[0].text, wide.substr(0, 510));
+}
+
+TEST(SameAppMenu, ListsTwoOrMoreWindowsAsTextThenExit) {
+    EXPECT_FALSE(buildSameAppMenu({}).has_value());
+    const std::vector<ListedWindow> one{{.window = 5, .title = "only"}};
+    EXPECT_FALSE(buildSameAppMenu(one).has_value());
+
+    const std::vector<ListedWindow> two{{.window = 5, .title = "first"}, {.window = 9, .title = "second"}};
+    const auto menu = buildSameAppMenu(two);
+    ASSERT_TRUE(menu.has_value());
+    ASSERT_EQ(menu->rows.size(), 3u);
+    EXPECT_EQ(menu->rows[0].text, "first");
+    EXPECT_EQ(menu->rows[1].id, 2);
+    EXPECT_EQ(menu->rows[2].text, "Exit");
+    EXPECT_EQ(menu->rows[2].id, 3);
+    for (const MenuRow& row : menu->rows) {
+        EXPECT_EQ(row.style, RowStyle::Text);
+    }
+    EXPECT_EQ(menu->chosenWindow(1), 5u);
+    EXPECT_EQ(menu->chosenWindow(2), 9u);
+    for (CommandId nothing : {0, 3, 4, -2}) {
+        EXPECT_EQ(menu->chosenWindow(nothing), 0u) << nothing;
+    }
+}
+
+TEST(SameAppMenu, CutsTheTableAndLongTitles) {
+    std::string wide;
+    for (int i = 0; i < 700; ++i) {
+        wide += "ソ";  // 0x83 0x5C
+    }
+    const auto windows = windowsNamed(kWindowTableSize + 5, wide);
+    const auto menu = buildSameAppMenu(windows);
+    ASSERT_TRUE(menu.has_value());
+    EXPECT_EQ(menu->windows.size(), kWindowTableSize);
+    EXPECT_EQ(menu->rows.size(), kWindowTableSize + 1);
+    EXPECT_EQ(menu->rows[0].text.size(), 1022u);  // 1023 bytes would halve a character
+    EXPECT_EQ(menu->chosenWindow(static_cast<CommandId>(kWindowTableSize + 1)), 0u);
+}
+
+}  // namespace
+}  // namespace zek::menus

@@ -1,0 +1,122 @@
+#include "menus/owner_draw.h"
+
+#include <gtest/gtest.h>
+
+namespace zek::menus {
+namespace {
+
+TEST(MenuColours, StripIsEightyFivePercentOfEachChannel) {
+    EXPECT_EQ(stripColour(makeColour(240, 240, 240)), makeColour(204, 204, 204));
+    EXPECT_EQ(stripColour(makeColour(255, 100, 1)), makeColour(216, 85, 0));
+    EXPECT_EQ(stripColour(makeColour(0, 0, 255)), makeColour(0, 0, 216));
+    EXPECT_EQ(stripColour(0xFF000000u | makeColour(10, 20, 30)), makeColour(8, 17, 25));  // high byte ignored
+}
+
+TEST(MenuColours, SelectionFillLightensTheHighlightTowardsWhite) {
+    EXPECT_EQ(selectionFillColour(makeColour(0, 120, 215)), makeColour(140, 194, 237));
+    EXPECT_EQ(selectionFillColour(makeColour(255, 255, 255)), makeColour(255, 255, 255));
+    EXPECT_EQ(selectionFillColour(makeColour(10, 0, 0)), makeColour(144, 140, 140));
+}
+
+TEST(MenuColours, TruncateLikeTheScaledFloatingPointValues) {
+    for (std::uint32_t c = 0; c < 256; ++c) {
+        const auto dark = static_cast<std::uint32_t>(c * 0.85);
+        const auto light = static_cast<std::uint32_t>(c + (255 - c) * 0.55);
+        ASSERT_EQ(stripColour(makeColour(c, c, c)), makeColour(dark, dark, dark)) << c;
+        ASSERT_EQ(selectionFillColour(makeColour(c, 0, 255)), makeColour(light, 140, 255)) << c;
+    }
+}
+
+// A table of two rows, "Notepad" with an icon and "Exit".
+struct TwoRows {
+    MenuEntryTable table;
+    TwoRows() {
+        table.addEntry("Notepad", 0x77, MenuTarget{.window = 1});
+        table.addEntry("Exit", 0, MenuTarget{});
+    }
+};
+
+TEST(MeasureEntry, AddsRoomForStripAndMarginsAndExitIsThreeTaller) {
+    TwoRows menu;
+    std::string measured;
+    const TextExtent extent = [&](std::string_view text) {
+        measured = text;
+        return Size{static_cast<int>(text.size()) * 6, 13};
+    };
+    const auto row = measureEntry(menu.table, 1, extent);
+    ASSERT_TRUE(row.has_value());
+    EXPECT_EQ(measured, "Notepad");
+    EXPECT_EQ(row->cx, 7 * 6 + 34);
+    EXPECT_EQ(row->cy, 13 + 8);
+    const auto exit = measureEntry(menu.table, 2, extent);
+    EXPECT_EQ(exit->cx, 4 * 6 + 34);
+    EXPECT_EQ(exit->cy, row->cy + 3);
+    EXPECT_FALSE(measureEntry(menu.table, 3, extent).has_value());
+    EXPECT_FALSE(measureEntry(menu.table, 0, extent).has_value());
+    EXPECT_FALSE(measureEntry(menu.table, 1, TextExtent{}).has_value());
+}
+
+constexpr MenuColours kColours{
+    .menu = makeColour(240, 240, 240), .highlight = makeColour(0, 120, 215), .menuText = makeColour(1, 2, 3)};
+constexpr Colour kStrip = makeColour(204, 204, 204);
+constexpr Colour kFill = makeColour(140, 194, 237);
+
+TEST(DrawEntry, PlainRowHasStripMenuBackgroundIconAndText) {
+    TwoRows menu;
+    const auto paint = drawEntry(menu.table, 1, Rect{3, 40, 180, 61}, false, kColours);
+    ASSERT_TRUE(paint.has_value());
+    EXPECT_EQ(paint->strip,
+              (ColouredRect{{0, 40, 20, 61}, kStrip}));  // the strip starts at 0, not at the row's left
+    EXPECT_EQ(paint->background, (ColouredRect{{20, 40, 180, 61}, kColours.menu}));
+    EXPECT_FALSE(paint->frame.has_value());
+    EXPECT_FALSE(paint->separator.has_value());
+    ASSERT_TRUE(paint->icon.has_value());
+    EXPECT_EQ(paint->icon->icon, 0x77u);
+    EXPECT_EQ(paint->icon->x, 5);
+    EXPECT_EQ(paint->icon->y, 42);
+    EXPECT_EQ(paint->icon->size, 16);
+    EXPECT_EQ(paint->text.text, "Notepad");
+    EXPECT_EQ(paint->text.x, 29);
+    EXPECT_EQ(paint->text.y, 44);
+    EXPECT_EQ(paint->text.colour, kColours.menuText);
+}
+
+TEST(DrawEntry, SelectedRowIsFilledFramedAndItsIconShiftsUpLeft) {
+    TwoRows menu;
+    const auto paint = drawEntry(menu.table, 1, Rect{0, 40, 180, 61}, true, kColours);
+    ASSERT_TRUE(paint.has_value());
+    EXPECT_EQ(paint->strip, (ColouredRect{{0, 40, 20, 61}, kStrip}));
+    EXPECT_EQ(paint->background, (ColouredRect{{0, 40, 180, 61}, kFill}));
+    ASSERT_TRUE(paint->frame.has_value());
+    EXPECT_EQ(*paint->frame, (ColouredRect{{0, 40, 180, 61}, kColours.highlight}));
+    EXPECT_EQ(paint->icon->x, 1);
+    EXPECT_EQ(paint->icon->y, 41);
+    EXPECT_EQ(paint->text.y, 44);
+    EXPECT_EQ(paint->text.colour, kColours.menuText);
+}
+
+TEST(DrawEntry, ExitRowCarriesTheSeparatorAndLowerText) {
+    TwoRows menu;
+    const auto plain = drawEntry(menu.table, 2, Rect{0, 61, 180, 85}, false, kColours);
+    ASSERT_TRUE(plain.has_value());
+    ASSERT_TRUE(plain->separator.has_value());
+    EXPECT_EQ(*plain->separator, (ColouredRect{{24, 62, 180, 63}, kStrip}));
+    EXPECT_EQ(plain->background, (ColouredRect{{20, 61, 180, 85}, kColours.menu}));
+    EXPECT_FALSE(plain->icon.has_value());
+    EXPECT_EQ(plain->text.text, "Exit");
+    EXPECT_EQ(plain->text.y, 68);
+
+    const auto selected = drawEntry(menu.table, 2, Rect{2, 61, 180, 85}, true, kColours);
+    ASSERT_TRUE(selected.has_value());
+    EXPECT_EQ(*selected->separator, (ColouredRect{{24, 62, 180, 63}, kStrip}));
+    // The fill leaves the separator line above it visible.
+    EXPECT_EQ(selected->background, (ColouredRect{{2, 64, 180, 85}, kFill}));
+    EXPECT_EQ(*selected->frame, (ColouredRect{{2, 64, 180, 85}, kColours.highlight}));
+    EXPECT_EQ(selected->text.y, 68);
+
+    EXPECT_FALSE(drawEntry(menu.table, 3, Rect{}, false, kColours).has_value());
+    EXPECT_FALSE(drawEntry(menu.table, -1, Rect{}, true, kColours).has_value());
+}
+
+}  // namespace
+}  // namespace zek::menus
