@@ -3,8 +3,13 @@
 # display as <screenshot dir>/<scenario>.png. Needs the session of scripts/wine-session.sh.
 set -u
 scenarios=$1 scenario=$2 screenshots=$3
-/usr/lib/wine/wine64 "$scenarios" --gtest_filter="$scenario" --gtest_brief=1 </dev/null
+# The output goes through a file: a program the scenario started and that outlives
+# it must not hold the test runner's pipe open.
+log=$(mktemp)
+/usr/lib/wine/wine64 "$scenarios" --gtest_filter="$scenario" --gtest_brief=1 </dev/null >"$log" 2>&1
 status=$?
+cat "$log"
+rm -f "$log"
 if [ $status -ne 0 ]; then
   mkdir -p "$screenshots"
   import -window root "$screenshots/$scenario.png" 2>/dev/null \

@@ -1,7 +1,16 @@
 #include "app/command_box.h"
 
+#include <type_traits>
+
 #include "app/messages.h"
+#include "box/box_input.h"
+#include "box/box_text.h"
+#include "box/completion.h"
+#include "box/tab_cycle.h"
+#include "data/item_store.h"
 #include "data/launcher_item.h"
+#include "launch/item_runner.h"
+#include "text/character_positions.h"
 
 namespace zek::win32 {
 
@@ -9,7 +18,7 @@ namespace {
 
 constexpr char kBoxProperty[] = "ZekLauncher.CommandBox";
 constexpr DWORD kComboStyle = WS_CHILD | WS_TABSTOP | CBS_SIMPLE | CBS_AUTOHSCROLL;  // 0x40010041
-constexpr std::size_t kTextBufferBytes = 512;
+constexpr WORD kListSelectionChanged = 1;
 
 CommandBox* boxOf(HWND window) {
     return static_cast<CommandBox*>(::GetPropA(window, kBoxProperty));
@@ -22,10 +31,10 @@ WNDPROC subclass(HWND window, WNDPROC procedure) {
 
 }  // namespace
 
-bool CommandBox::create(HWND bar, HINSTANCE instance, HFONT font) {
+bool CommandBox::create(HWND bar, HFONT font) {
     bar_ = bar;
-    combo_ = ::CreateWindowExA(0, "COMBOBOX", nullptr, kComboStyle, 100, 80, 130, 15, bar, nullptr, instance,
-                               nullptr);
+    combo_ = ::CreateWindowExA(0, "COMBOBOX", nullptr, kComboStyle, 100, 80, 130, 15, bar, nullptr,
+                               context_.instance, nullptr);
     if (combo_ == nullptr) {
         return false;
     }
@@ -54,11 +63,12 @@ void CommandBox::destroy() {
         previousEditProcedure_ = nullptr;
     }
     if (combo_ != nullptr && previousComboProcedure_ != nullptr) {
+        ::SendMessageA(combo_, CB_RESETCONTENT, 0, 0);
         subclass(combo_, previousComboProcedure_);
         ::RemovePropA(combo_, kBoxProperty);
         previousComboProcedure_ = nullptr;
     }
-    matchLength_ = 0;
+    state_ = box::forgetMatchLength(state_);
 }
 
 void CommandBox::fillList(std::span<data::LauncherItem* const> items) {
@@ -78,13 +88,94 @@ void CommandBox::fillList(std::span<data::LauncherItem* const> items) {
 }
 
 void CommandBox::clearText() {
+    applying_ = true;
     ::SendMessageA(combo_, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(""));
+    applying_ = false;
 }
 
-std::string CommandBox::text() const {
-    char buffer[kTextBufferBytes] = {};
+box::BoxView CommandBox::readView() {
+    char buffer[box::kBoxTextBytes] = {};
     ::SendMessageA(combo_, WM_GETTEXT, sizeof buffer, reinterpret_cast<LPARAM>(buffer));
-    return buffer;
+    text_ = box::boxText(buffer);
+    DWORD start = 0;
+    DWORD end = 0;
+    ::SendMessageA(combo_, CB_GETEDITSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
+    const LRESULT selected = ::SendMessageA(combo_, CB_GETCURSEL, 0, 0);
+    box::BoxView view;
+    view.text = text_;
+    view.selection =
+        box::clampSelection(toBytes({static_cast<int>(start), static_cast<int>(end)}, text_), text_.size());
+    if (selected != CB_ERR) {
+        view.listSelection = static_cast<std::size_t>(selected);
+    }
+    return view;
+}
+
+bool CommandBox::apply(const box::Reaction& reaction) {
+    state_ = reaction.state;
+    applying_ = true;
+    if (reaction.refillList && context_.store != nullptr) {
+        fillList(context_.store->currentList());
+    }
+    if (reaction.listSelection) {
+        ::SendMessageA(combo_, CB_SETCURSEL, *reaction.listSelection, 0);
+    }
+    if (reaction.editText) {
+        ::SendMessageA(edit_, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(reaction.editText->c_str()));
+    }
+    if (reaction.editSelection) {
+        char buffer[box::kBoxTextBytes] = {};
+        ::SendMessageA(edit_, WM_GETTEXT, sizeof buffer, reinterpret_cast<LPARAM>(buffer));
+        const box::EditSelection selection = toControlUnits(*reaction.editSelection, buffer);
+        ::SendMessageA(edit_, EM_SETSEL, selection.start, selection.end);
+    }
+    applying_ = false;
+    // The status picture shows the chosen item once the status display is built.
+    carryOut(reaction.request);
+    return reaction.swallow;
+}
+
+void CommandBox::carryOut(const box::Request& request) {
+    std::visit(
+        [&](const auto& what) {
+            using Kind = std::decay_t<decltype(what)>;
+            if constexpr (std::is_same_v<Kind, box::HideBar>) {
+                ::SendMessageA(bar_, app::LM_HIDEBAR, 0, 0);
+            } else if constexpr (std::is_same_v<Kind, box::RunItem>) {
+                apply(box::afterRequest(state_, request, runItem(context_, what.item)));
+            } else if constexpr (std::is_same_v<Kind, box::OpenItemFolder>) {
+                apply(box::afterRequest(state_, request, openItemFolder(context_, what.item)));
+            } else if constexpr (std::is_same_v<Kind, box::OfferMenu>) {
+                carryOut(box::afterMenu(offerListMenu(context_, what.items)));
+            } else if constexpr (std::is_same_v<Kind, box::PressKey>) {
+                ::SendMessageA(edit_, WM_KEYDOWN, what.virtualKey, 0);
+            }
+        },
+        request);
+}
+
+bool CommandBox::countsCharacters(std::string_view text) const {
+    const std::size_t characters = text::characterCount(text);
+    if (characters == text.size()) {
+        return false;  // single-byte text: both counts agree
+    }
+    return static_cast<std::size_t>(::SendMessageA(edit_, EM_LINELENGTH, 0, 0)) == characters;
+}
+
+box::EditSelection CommandBox::toBytes(box::EditSelection selection, std::string_view text) const {
+    if (!countsCharacters(text)) {
+        return selection;
+    }
+    return {static_cast<int>(text::byteOffsetOfCharacter(text, static_cast<std::size_t>(selection.start))),
+            static_cast<int>(text::byteOffsetOfCharacter(text, static_cast<std::size_t>(selection.end)))};
+}
+
+box::EditSelection CommandBox::toControlUnits(box::EditSelection selection, std::string_view text) const {
+    if (!countsCharacters(text)) {
+        return selection;
+    }
+    return {static_cast<int>(text::characterIndexOfByte(text, static_cast<std::size_t>(selection.start))),
+            static_cast<int>(text::characterIndexOfByte(text, static_cast<std::size_t>(selection.end)))};
 }
 
 LRESULT CALLBACK CommandBox::comboProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -100,17 +191,27 @@ LRESULT CALLBACK CommandBox::editProcedure(HWND window, UINT message, WPARAM wPa
 }
 
 LRESULT CommandBox::onComboMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    data::ItemStore* store = context_.store;
     switch (message) {
         case app::LM_SETMATCHLEN:
-            matchLength_ = static_cast<int>(wParam);
+            state_ = box::setMatchLength(state_, wParam);
             break;
         case WM_KILLFOCUS:
-            matchLength_ = 0;
+            state_ = box::forgetMatchLength(state_);
             break;
         case WM_KEYDOWN:
-            if (wParam == VK_ESCAPE) {
-                ::SendMessageA(bar_, app::LM_HIDEBAR, 0, 0);
-                matchLength_ = 0;
+            if (store != nullptr) {
+                apply(box::onComboKeyDown(state_, static_cast<unsigned>(wParam), readView(), *store));
+            }
+            break;
+        case WM_COMMAND:
+            if (store == nullptr || applying_) {
+                break;
+            }
+            if (HIWORD(wParam) == EN_CHANGE) {
+                apply(box::completeIncrementally(state_, readView(), *store));
+            } else if (HIWORD(wParam) == kListSelectionChanged) {
+                apply(box::onListSelectionChanged(state_, readView(), *store));
             }
             break;
         default:
@@ -120,13 +221,54 @@ LRESULT CommandBox::onComboMessage(UINT message, WPARAM wParam, LPARAM lParam) {
 }
 
 LRESULT CommandBox::onEditMessage(UINT message, WPARAM wParam, LPARAM lParam) {
-    // Escape reaches the edit field first; the combo box decides what it means.
-    if (message == WM_KEYDOWN && wParam == VK_ESCAPE) {
-        ::SendMessageA(combo_, WM_KEYDOWN, wParam, lParam);
-        return 0;
+    data::ItemStore* store = context_.store;
+    if (store == nullptr) {
+        return ::CallWindowProcA(previousEditProcedure_, edit_, message, wParam, lParam);
     }
-    if (message == WM_CHAR && (wParam == VK_ESCAPE || wParam == '\t')) {
-        return 0;  // no beep
+    const auto key = static_cast<unsigned>(wParam);
+    switch (message) {
+        case WM_KEYDOWN: {
+            const bool altContext = (lParam & (1 << 29)) != 0;
+            const bool ctrlWasDown = state_.ctrlDown;
+            if (apply(box::onEditKeyDown(state_, key, altContext, readView(), *store))) {
+                return 0;
+            }
+            // Enter and Escape belong to the combo box; with Ctrl held, Enter is
+            // the edit field's own (Ctrl+Enter and Ctrl+Alt+Enter).
+            if ((key == VK_RETURN && !ctrlWasDown) || key == VK_ESCAPE) {
+                ::SendMessageA(combo_, WM_KEYDOWN, wParam, lParam);
+                return 0;
+            }
+            break;
+        }
+        case WM_KEYUP:
+            if (apply(box::onEditKeyUp(state_, key, readView(), *store))) {
+                return 0;
+            }
+            break;
+        case WM_KILLFOCUS:
+            state_ = box::onEditLostFocus(state_);
+            break;
+        case WM_CHAR:
+            if (key == VK_RETURN || key == VK_ESCAPE) {
+                return 0;  // handled at key-down; no beep
+            }
+            if (apply(box::onEditChar(state_, key, *store))) {
+                return 0;
+            }
+            break;
+        case WM_SYSCHAR:
+            if (apply(box::onEditSysChar(state_, key, LOWORD(lParam), readView(), *store))) {
+                return 0;
+            }
+            break;
+        case WM_MOUSEWHEEL:
+            if (apply(box::onMouseWheel(state_, GET_WHEEL_DELTA_WPARAM(wParam)))) {
+                return 0;
+            }
+            break;
+        default:
+            break;
     }
     return ::CallWindowProcA(previousEditProcedure_, edit_, message, wParam, lParam);
 }

@@ -1,11 +1,15 @@
 #pragma once
 // The bar's command box: a CBS_SIMPLE combo box of which only the edit field
-// shows; its invisible list holds the names of the store's current list.
+// shows; its invisible list holds the names of the store's current list. The
+// rules live in the core (box/); this class reads the controls, calls them and
+// carries out what they decide.
 #include <windows.h>
 
 #include <span>
 #include <string>
-#include <string_view>
+
+#include "app/launcher_context.h"
+#include "box/box_state.h"
 
 namespace zek::data {
 class LauncherItem;
@@ -15,13 +19,13 @@ namespace zek::win32 {
 
 class CommandBox {
   public:
-    CommandBox() = default;
+    explicit CommandBox(LauncherContext& context) : context_(context) {}
     CommandBox(const CommandBox&) = delete;
     CommandBox& operator=(const CommandBox&) = delete;
     ~CommandBox() { destroy(); }
 
     // Creates the combo box on the bar and subclasses it and its edit field.
-    bool create(HWND bar, HINSTANCE instance, HFONT font);
+    bool create(HWND bar, HFONT font);
     // Puts the previous window procedures back.
     void destroy();
 
@@ -31,21 +35,37 @@ class CommandBox {
     // Refills the list with these names, in this order.
     void fillList(std::span<data::LauncherItem* const> items);
     void clearText();
-    std::string text() const;
-    int matchLength() const { return matchLength_; }
 
   private:
     static LRESULT CALLBACK comboProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
     static LRESULT CALLBACK editProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
     LRESULT onComboMessage(UINT message, WPARAM wParam, LPARAM lParam);
     LRESULT onEditMessage(UINT message, WPARAM wParam, LPARAM lParam);
+    // What the core reads: the text (kept in text_), the edit selection, the list selection.
+    box::BoxView readView();
+    // Applies a reaction; true when the message is to be swallowed.
+    bool apply(const box::Reaction& reaction);
+    void carryOut(const box::Request& request);
+    // Selections in the edit field as the control counts them (bytes on some
+    // systems, characters on others) and as the rules count them (bytes).
+    box::EditSelection toBytes(box::EditSelection selection, std::string_view text) const;
+    box::EditSelection toControlUnits(box::EditSelection selection, std::string_view text) const;
+    bool countsCharacters(std::string_view text) const;
 
+    LauncherContext& context_;
     HWND bar_ = nullptr;
     HWND combo_ = nullptr;
     HWND edit_ = nullptr;
     WNDPROC previousComboProcedure_ = nullptr;
     WNDPROC previousEditProcedure_ = nullptr;
-    int matchLength_ = 0;
+    box::BoxState state_;
+    std::string text_;
+    // Set while a reaction changes the controls: their change notifications are ours.
+    bool applying_ = false;
 };
+
+// The list menu over `items` (the box's Ctrl+Enter and Alt+Enter), as the one
+// active menu; the chosen item or none. Nothing opens while another menu is up.
+data::LauncherItem* offerListMenu(LauncherContext& context, std::span<data::LauncherItem* const> items);
 
 }  // namespace zek::win32

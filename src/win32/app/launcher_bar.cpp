@@ -121,7 +121,7 @@ void LauncherBar::onCreate() {
     trayMenu_ = menu_ ? ::GetSubMenu(menu_.get(), 0) : nullptr;
     addTrayIcon(window_, context_.instance);
     look_ = BarLook::create();
-    box_.create(window_, context_.instance, look_.text.get());
+    box_.create(window_, look_.text.get());
     hidden_ = true;
     ::ShowWindow(window_, SW_HIDE);
     createPicture();

@@ -11,7 +11,7 @@ namespace zek::win32 {
 
 class LauncherBar {
   public:
-    explicit LauncherBar(LauncherContext& context) : context_(context) {}
+    explicit LauncherBar(LauncherContext& context) : context_(context), box_(context) {}
     LauncherBar(const LauncherBar&) = delete;
     LauncherBar& operator=(const LauncherBar&) = delete;
 

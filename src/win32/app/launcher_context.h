@@ -13,6 +13,8 @@ class LauncherSettings;
 
 namespace zek::win32 {
 
+class LauncherMenu;
+
 struct LauncherContext {
     HINSTANCE instance = nullptr;
     HWND bar = nullptr;
@@ -20,6 +22,9 @@ struct LauncherContext {
     data::LauncherSettings* settings = nullptr;
     data::ItemStoreFile* storeFile = nullptr;
     data::ItemStore* store = nullptr;
+    // The one popup menu being tracked, if any: owner-draw and menu-character
+    // messages go to it, and no second menu opens while it is set.
+    LauncherMenu* activeMenu = nullptr;
 };
 
 }  // namespace zek::win32

@@ -24,10 +24,6 @@ void Process::kill() const {
     }
 }
 
-bool Process::waitForInputIdle(DWORD timeoutMs) const {
-    return handle_ && ::WaitForInputIdle(handle_.get(), timeoutMs) == 0;
-}
-
 Process startProcess(const std::string& program, const std::string& arguments, const std::string& directory) {
     std::string line = "\"" + program + "\"";
     if (!arguments.empty()) {

@@ -20,8 +20,6 @@ class Process {
     // The exit code once the process has ended within the time, else none.
     std::optional<DWORD> waitForExit(DWORD timeoutMs) const;
     void kill() const;
-    // Waits until the process idles in its message loop, i.e. it finished starting.
-    bool waitForInputIdle(DWORD timeoutMs) const;
 
   private:
     win32::UniqueKernelHandle handle_;

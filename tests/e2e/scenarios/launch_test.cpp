@@ -157,7 +157,8 @@ TEST_F(Launch, TwoItemsWithOneHotkeyGiveOneConflictNamingTheLaterItem) {
     EXPECT_EQ(box->caption, "HOTKEY");
     EXPECT_EQ(box->text, "[ beta ]  Alt + Ctrl + Wのホットキーはすでに使用されています。");
     pressDialogButton(box->window, IDOK);
-    ASSERT_TRUE(firstInstance_.waitForInputIdle(10000));
+    DWORD_PTR ignored = 0;
+    ASSERT_TRUE(::SendMessageTimeoutA(findBar(), WM_NULL, 0, 0, SMTO_NORMAL, 10000, &ignored));
     ::Sleep(300);
     EXPECT_TRUE(dialogsOfProcess(firstInstance_.id()).empty());
 }

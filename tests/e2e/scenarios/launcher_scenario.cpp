@@ -107,8 +107,14 @@ Process LauncherScenario::startLauncher(const std::string& arguments) {
 HWND LauncherScenario::startFirstInstance(const std::string& arguments) {
     firstInstance_ = startLauncher(arguments);
     EXPECT_TRUE(firstInstance_) << "the launcher did not start";
-    EXPECT_TRUE(firstInstance_.waitForInputIdle(15000)) << "the launcher did not finish starting";
-    return findBar();
+    HWND bar = waitForBar();
+    // A message sent from here is answered once the launcher has finished starting
+    // and waits in its message loop (input-idle fires earlier: GDI+ has a thread).
+    DWORD_PTR ignored = 0;
+    EXPECT_TRUE(bar != nullptr &&
+                ::SendMessageTimeoutA(bar, WM_NULL, 0, 0, SMTO_NORMAL, 20000, &ignored) != 0)
+        << "the launcher did not finish starting";
+    return bar;
 }
 
 std::optional<DWORD> LauncherScenario::runLauncher(const std::string& arguments, DWORD timeoutMs) {

@@ -1,0 +1,151 @@
+// Typing in the command box as a user does: completion, Tab, Enter, Escape.
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "driver/files.h"
+#include "driver/input.h"
+#include "driver/probe_log.h"
+#include "driver/window_query.h"
+#include "scenarios/data_file_text.h"
+#include "scenarios/launcher_scenario.h"
+#include "text/character_positions.h"
+
+namespace zek::e2e {
+namespace {
+
+class CommandBox : public LauncherScenario {
+  protected:
+    // The bar shown with notepad, notebook and calc, the first two starting the probe.
+    void showBarWithItems() {
+        probe_ = probeInSpacedFolder();
+        ASSERT_TRUE(writeFileBytes(folder_ + "ZekLauncher.dat",
+                                   dataFileText({{.name = "notepad", .app = probe_, .option = "pad"},
+                                                 {.name = "notebook", .app = probe_, .option = "book"},
+                                                 {.name = "calc", .app = folder_ + "missing.exe"}})));
+        bar_ = startFirstInstance();
+        ASSERT_NE(bar_, nullptr);
+        ASSERT_EQ(runLauncher("/s"), 0u);
+        combo_ = findCommandBox(bar_);
+        ASSERT_NE(combo_, nullptr);
+        edit_ = ::FindWindowExA(combo_, nullptr, "Edit", nullptr);
+        ASSERT_NE(edit_, nullptr);
+        ::SetForegroundWindow(bar_);
+        ASSERT_TRUE(waitUntil([&] { return ::GetForegroundWindow() == bar_; }, 5000));
+    }
+
+    std::string text() const { return windowText(edit_); }
+    std::pair<int, int> selection() const {
+        const LRESULT range = ::SendMessageA(edit_, EM_GETSEL, 0, 0);
+        return {LOWORD(range), HIWORD(range)};
+    }
+    // The selected part of the text, whether the control counts bytes or characters.
+    std::string selectedText() const {
+        const std::string all = text();
+        auto [start, end] = selection();
+        const auto length = static_cast<std::size_t>(::SendMessageA(edit_, EM_LINELENGTH, 0, 0));
+        if (length != all.size() && length == text::characterCount(all)) {
+            start = static_cast<int>(text::byteOffsetOfCharacter(all, start));
+            end = static_cast<int>(text::byteOffsetOfCharacter(all, end));
+        }
+        return all.substr(start, end - start);
+    }
+    bool textBecomes(const std::string& expected) const {
+        return waitUntil([&] { return text() == expected; }, 5000);
+    }
+
+    std::string probe_;
+    HWND bar_ = nullptr;
+    HWND combo_ = nullptr;
+    HWND edit_ = nullptr;
+};
+
+TEST_F(CommandBox, TypingCompletesWithTheTailSelectedAndBackspaceTakesItBack) {
+    showBarWithItems();
+    // Both names begin with "no"; notebook comes first in list order.
+    typeAscii("no");
+    ASSERT_TRUE(textBecomes("notebook")) << text();
+    EXPECT_EQ(selection(), std::make_pair(2, 8));
+    pressKey(VK_BACK);
+    ASSERT_TRUE(textBecomes("no")) << text();
+    // Nothing is completed again until the next character is typed.
+    ::Sleep(200);
+    EXPECT_EQ(text(), "no");
+    typeAscii("tep");
+    EXPECT_TRUE(textBecomes("notepad")) << text();
+    EXPECT_EQ(selection(), std::make_pair(5, 7));
+}
+
+TEST_F(CommandBox, TabCyclesTheCandidatesKeepingTheCommonBeginning) {
+    showBarWithItems();
+    typeAscii("no");
+    ASSERT_TRUE(textBecomes("notebook"));
+    pressKey(VK_TAB);
+    ASSERT_TRUE(textBecomes("notepad")) << text();
+    EXPECT_EQ(selection(), std::make_pair(4, 7));
+    pressKey(VK_TAB);
+    EXPECT_TRUE(textBecomes("notebook")) << text();
+    EXPECT_EQ(selection(), std::make_pair(4, 8));
+}
+
+TEST_F(CommandBox, EnterRunsTheCompletedItemAndHidesTheBar) {
+    showBarWithItems();
+    typeAscii("noteb");
+    ASSERT_TRUE(textBecomes("notebook"));
+    pressKey(VK_RETURN);
+    const auto starts = waitForProbeStarts(probeLogPath(probe_), 1);
+    ASSERT_EQ(starts.size(), 1u);
+    EXPECT_TRUE(starts[0].commandLine.ends_with(" book"));
+    EXPECT_TRUE(waitUntil([&] { return !::IsWindowVisible(bar_); }, 5000));
+    ::Sleep(300);
+    EXPECT_EQ(readProbeLog(probeLogPath(probe_)).size(), 1u) << "one Enter, one start";
+}
+
+TEST_F(CommandBox, EnterOnAnUnknownNameLeavesTheBarOpen) {
+    showBarWithItems();
+    typeAscii("xyz");
+    ASSERT_TRUE(textBecomes("xyz"));
+    pressKey(VK_RETURN);
+    ::Sleep(300);
+    EXPECT_TRUE(::IsWindowVisible(bar_));
+    EXPECT_TRUE(readProbeLog(probeLogPath(probe_)).empty());
+}
+
+TEST_F(CommandBox, AFailedRunShowsItsMessageAndKeepsTheBar) {
+    showBarWithItems();
+    typeAscii("calc");
+    ASSERT_TRUE(textBecomes("calc"));
+    pressKey(VK_RETURN);
+    const auto box = waitForMessageBox(firstInstance_.id());
+    ASSERT_TRUE(box);
+    EXPECT_EQ(box->caption, "起動失敗");
+    pressDialogButton(box->window, IDOK);
+    ::Sleep(300);
+    EXPECT_TRUE(::IsWindowVisible(bar_));
+}
+
+TEST_F(CommandBox, JapaneseNamesCompleteLikeAscii) {
+    probe_ = probeInSpacedFolder();
+    ASSERT_TRUE(writeFileBytes(folder_ + "ZekLauncher.dat", dataFileText({{.name = "表計算", .app = probe_},
+                                                                          {.name = "表示", .app = probe_}})));
+    bar_ = startFirstInstance();
+    ASSERT_EQ(runLauncher("/s"), 0u);
+    combo_ = findCommandBox(bar_);
+    edit_ = ::FindWindowExA(combo_, nullptr, "Edit", nullptr);
+    ASSERT_NE(edit_, nullptr);
+    // Japanese characters reach an ANSI window as lead and trail byte pairs.
+    const std::string typed = "表計";
+    for (char byte : typed) {
+        ::SendMessageA(edit_, WM_CHAR, static_cast<unsigned char>(byte), 1);
+    }
+    ASSERT_TRUE(textBecomes("表計算")) << ::testing::PrintToString(text());
+    EXPECT_EQ(selectedText(), "算");
+    // The next character replaces the completed tail, whole.
+    for (char byte : std::string("示")) {
+        ::SendMessageA(edit_, WM_CHAR, static_cast<unsigned char>(byte), 1);
+    }
+    EXPECT_TRUE(textBecomes("表計示")) << ::testing::PrintToString(text());
+}
+
+}  // namespace
+}  // namespace zek::e2e
