@@ -9,6 +9,11 @@ log=$(mktemp)
 /usr/lib/wine/wine64 "$scenarios" --gtest_filter="$scenario" --gtest_brief=1 </dev/null >"$log" 2>&1
 status=$?
 cat "$log"
+# A filter that matches nothing passes in silence: count it as a failure.
+if [ $status -eq 0 ] && ! grep -q '^\[  PASSED  \] 1 test' "$log"; then
+  echo "scenario $scenario did not run"
+  status=1
+fi
 rm -f "$log"
 if [ $status -ne 0 ]; then
   mkdir -p "$screenshots"

@@ -19,6 +19,7 @@
 #include "app/tray_icon.h"
 #include "data/hotkey_table.h"
 #include "data/item_store.h"
+#include "data/launcher_item.h"
 #include "data/launcher_settings.h"
 #include "launch/item_runner.h"
 #include "resource.h"
@@ -305,6 +306,37 @@ void LauncherBar::onRemoteCommand(WPARAM recordCount) {
     if (app::runSwitches(block->entries, count, actions)) {
         ::SendMessageA(window_, WM_DESTROY, 0, 0);
     }
+}
+
+// One dropped file opens with the item the box shows, or by its own association.
+void LauncherBar::onDropFiles(HDROP drop) {
+    constexpr UINT kAllFiles = 0xFFFFFFFF;
+    constexpr UINT kPathBytes = 512;
+    const bool oneFile = ::DragQueryFileA(drop, kAllFiles, nullptr, 0) == 1;
+    // A path too long for the buffer would come back cut, naming another file.
+    const bool fits = oneFile && ::DragQueryFileA(drop, 0, nullptr, 0) < kPathBytes;
+    char path[kPathBytes] = {};
+    if (fits) {
+        ::DragQueryFileA(drop, 0, path, kPathBytes);
+    }
+    ::DragFinish(drop);
+    if (!fits || context_.store == nullptr) {
+        return;
+    }
+    const data::LauncherItem* item = nullptr;
+    const LRESULT selected = ::SendMessageA(box_.combo(), CB_GETCURSEL, 0, 0);
+    const auto list = context_.store->currentList();
+    if (selected != CB_ERR && static_cast<std::size_t>(selected) < list.size()) {
+        item = list[static_cast<std::size_t>(selected)];
+    } else {
+        char name[kPathBytes] = {};
+        ::SendMessageA(box_.combo(), WM_GETTEXT, sizeof name, reinterpret_cast<LPARAM>(name));
+        item = context_.store->findByName(name);
+    }
+    if (openFile(context_, item, path)) {
+        ::SendMessageA(window_, app::LM_HIDEBAR, 0, 0);
+    }
+    ::SendMessageA(window_, app::LM_TRIMMEMORY, 0, 0);
 }
 
 void LauncherBar::onLeftButtonDown(LPARAM position) {

@@ -1,5 +1,6 @@
 #pragma once
 // The bar: the program's only top-level window and the hub of its messages.
+#include <shellapi.h>
 #include <windows.h>
 
 #include "app/bar_look.h"
@@ -40,6 +41,7 @@ class LauncherBar {
     void onApplyDisplay();
     void onRemoteCommand(WPARAM recordCount);
     void onLeftButtonDown(LPARAM position);
+    void onDropFiles(HDROP drop);
     void createPicture();
     void clearPicture();
 

@@ -112,3 +112,4 @@ TEST_F(Bar, TransparencyFollowsTheSettings) {
 
 }  // namespace
 }  // namespace zek::e2e
+
