@@ -1,7 +1,8 @@
 #pragma once
 // The bar: the program's only top-level window and the hub of its messages.
-#include <shellapi.h>
 #include <windows.h>
+// After windows.h, which it needs.
+#include <shellapi.h>
 
 #include "app/bar_look.h"
 #include "app/command_box.h"
