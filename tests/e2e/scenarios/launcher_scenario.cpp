@@ -108,8 +108,16 @@ HWND LauncherScenario::startFirstInstance(const std::string& arguments) {
     firstInstance_ = startLauncher(arguments);
     EXPECT_TRUE(firstInstance_) << "the launcher did not start";
     HWND bar = waitForBar();
-    // A message sent from here is answered once the launcher has finished starting
-    // and waits in its message loop (input-idle fires earlier: GDI+ has a thread).
+    // The launcher has finished starting once it answers a message sent from here
+    // after filling its command box: before that, waits inside its start-up (the
+    // tray icon's, for one) may answer early.
+    EXPECT_TRUE(waitUntil(
+        [&] {
+            HWND box = bar != nullptr ? findCommandBox(bar) : nullptr;
+            return box != nullptr && ::SendMessageA(box, CB_GETCOUNT, 0, 0) > 0;
+        },
+        20000))
+        << "the command box was never filled";
     DWORD_PTR ignored = 0;
     EXPECT_TRUE(bar != nullptr &&
                 ::SendMessageTimeoutA(bar, WM_NULL, 0, 0, SMTO_NORMAL, 20000, &ignored) != 0)
