@@ -1,0 +1,199 @@
+#include "menus/launcher_menu.h"
+
+#include <string>
+#include <vector>
+
+#include "launch/desktop_snapshot.h"
+#include "launch/window_actions.h"
+#include "menus/menu_builder.h"
+#include "menus/menu_char.h"
+#include "menus/owner_draw.h"
+#include "menus/owner_draw_painter.h"
+#include "menus/task_menu_windows.h"
+#include "platform/process_path.h"
+
+namespace zek::win32 {
+namespace {
+
+// Centred on the point, the chosen id returned rather than sent as WM_COMMAND.
+constexpr UINT kTrackFlags =
+    TPM_RETURNCMD | TPM_NONOTIFY | TPM_VCENTERALIGN | TPM_CENTERALIGN | TPM_RIGHTBUTTON;
+static_assert(kTrackFlags == 0x196);
+
+constexpr LRESULT kMenuCharSelect = static_cast<LRESULT>(MNC_SELECT) << 16;
+
+POINT launcherMenuAnchor(HWND bar) {
+    RECT client{};
+    ::GetClientRect(bar, &client);
+    POINT anchor{client.left + menus::kMenuAnchorX, client.top + menus::kMenuAnchorY};
+    ::ClientToScreen(bar, &anchor);
+    return anchor;
+}
+
+POINT barClientCentre(HWND bar) {
+    RECT client{};
+    ::GetClientRect(bar, &client);
+    POINT centre{(client.left + client.right) / 2, (client.top + client.bottom) / 2};
+    ::ClientToScreen(bar, &centre);
+    return centre;
+}
+
+std::vector<menus::MenuRowState> rowStates(HMENU menu) {
+    std::vector<menus::MenuRowState> rows;
+    const int count = ::GetMenuItemCount(menu);
+    if (count <= 0) {
+        return rows;
+    }
+    rows.reserve(static_cast<std::size_t>(count));
+    for (int position = 0; position < count; ++position) {
+        MENUITEMINFOA info{};
+        info.cbSize = sizeof info;
+        info.fMask = MIIM_STATE | MIIM_ID | MIIM_SUBMENU | MIIM_TYPE;
+        // A row that cannot be read keeps its place with id 0, which no entry has.
+        if (!::GetMenuItemInfoA(menu, static_cast<UINT>(position), TRUE, &info)) {
+            info.fState = 0;
+            info.wID = 0;
+        }
+        rows.push_back(
+            menus::MenuRowState{.state = info.fState, .id = static_cast<menus::CommandId>(info.wID)});
+    }
+    return rows;
+}
+
+}  // namespace
+
+LauncherMenu::LauncherMenu(LauncherContext& context) : context_(context) {
+    if (context_.activeMenu == nullptr) {
+        context_.activeMenu = this;
+    }
+}
+
+LauncherMenu::~LauncherMenu() {
+    // The menu handles go first: no row may outlive the entry it is drawn from.
+    menu_.reset();
+    if (context_.activeMenu == this) {
+        context_.activeMenu = nullptr;
+    }
+}
+
+const data::LauncherItem* LauncherMenu::showNodeMenu(data::LauncherItem& node, std::int32_t menuType) {
+    if (!isActive() || context_.bar == nullptr) {
+        return nullptr;
+    }
+    const std::optional<menus::MenuRows> rows = content_.buildNodeMenu(&node, menuType);
+    return rows ? trackItemMenu(*rows) : nullptr;
+}
+
+const data::LauncherItem* LauncherMenu::showListMenu(std::span<data::LauncherItem* const> items,
+                                                     std::int32_t menuType) {
+    if (!isActive() || context_.bar == nullptr) {
+        return nullptr;
+    }
+    const std::optional<menus::MenuRows> rows = content_.buildListMenu(items, menuType);
+    return rows ? trackItemMenu(*rows) : nullptr;
+}
+
+const data::LauncherItem* LauncherMenu::trackItemMenu(const menus::MenuRows& rows) {
+    menu_ = createPopupMenuFrom(rows);
+    if (!menu_) {
+        return nullptr;
+    }
+    const HWND bar = context_.bar;
+    const POINT anchor = launcherMenuAnchor(bar);
+    // The menu closes on a click elsewhere only while its owner is in front.
+    ::SetForegroundWindow(bar);
+    const BOOL command = ::TrackPopupMenuEx(menu_.get(), kTrackFlags, anchor.x, anchor.y, bar, nullptr);
+    return content_.chosenTarget(static_cast<menus::CommandId>(command)).item;
+}
+
+void LauncherMenu::showTaskMenu(std::int32_t menuType) {
+    const HWND bar = context_.bar;
+    if (!isActive() || bar == nullptr) {
+        return;
+    }
+    const tasks::Desktop desktop = snapshotDesktop(bar, ProgramPaths::ForPossibleAppWindows);
+    const std::vector<menus::ListedWindow> windows = taskMenuWindows(desktop, ::GetWindow(bar, GW_HWNDFIRST));
+    const std::optional<menus::MenuRows> rows = content_.buildTaskMenu(windows, menuType);
+    if (!rows) {
+        return;
+    }
+    menu_ = createPopupMenuFrom(*rows);
+    if (!menu_) {
+        return;
+    }
+    const POINT anchor = launcherMenuAnchor(bar);
+    const BOOL command = ::TrackPopupMenu(menu_.get(), kTrackFlags, anchor.x, anchor.y, 0, bar, nullptr);
+    const menus::WindowRef chosen = content_.chosenTarget(static_cast<menus::CommandId>(command)).window;
+    if (chosen != 0) {
+        activateWindow(toWindow(chosen));
+    }
+}
+
+void LauncherMenu::showSameAppMenu() {
+    const HWND bar = context_.bar;
+    if (!isActive() || bar == nullptr) {
+        return;
+    }
+    const std::optional<std::string> programPath = getWindowProcessPath(::GetForegroundWindow());
+    if (!programPath || programPath->empty()) {
+        return;
+    }
+    const tasks::Desktop desktop = snapshotDesktop(bar, ProgramPaths::ForPossibleAppWindows);
+    const std::optional<menus::SameAppMenu> menu =
+        menus::buildSameAppMenu(sameAppWindows(desktop, *programPath));
+    if (!menu) {
+        return;
+    }
+    const UniqueMenu handle = createPopupMenuFrom(menu->rows);
+    if (!handle) {
+        return;
+    }
+    const POINT centre = barClientCentre(bar);
+    ::SetForegroundWindow(bar);
+    const BOOL command = ::TrackPopupMenu(handle.get(), kTrackFlags, centre.x, centre.y, 0, bar, nullptr);
+    const menus::WindowRef chosen = menu->chosenWindow(static_cast<menus::CommandId>(command));
+    if (chosen != 0) {
+        activateWindow(toWindow(chosen));
+    }
+}
+
+bool LauncherMenu::measureEntry(MEASUREITEMSTRUCT& measure) const {
+    if (measure.CtlType != ODT_MENU) {
+        return false;
+    }
+    const std::optional<menus::Size> size =
+        menus::measureEntry(content_.table(), static_cast<menus::CommandId>(measure.itemID), measureMenuText);
+    if (!size) {
+        return false;
+    }
+    measure.itemWidth = static_cast<UINT>(size->cx);
+    measure.itemHeight = static_cast<UINT>(size->cy);
+    return true;
+}
+
+bool LauncherMenu::drawEntry(const DRAWITEMSTRUCT& draw) const {
+    if (draw.CtlType != ODT_MENU) {
+        return false;
+    }
+    const menus::Rect item{draw.rcItem.left, draw.rcItem.top, draw.rcItem.right, draw.rcItem.bottom};
+    const std::optional<menus::EntryPaint> paint =
+        menus::drawEntry(content_.table(), static_cast<menus::CommandId>(draw.itemID), item,
+                         (draw.itemState & ODS_SELECTED) != 0, systemMenuColours());
+    if (!paint) {
+        return false;
+    }
+    paintEntry(draw.hDC, *paint);
+    return true;
+}
+
+LRESULT LauncherMenu::onMenuChar(WPARAM wParam, LPARAM lParam) const {
+    const HMENU menu = reinterpret_cast<HMENU>(lParam);
+    if (menu == nullptr) {
+        return 0;
+    }
+    const std::vector<menus::MenuRowState> rows = rowStates(menu);
+    const int position = menus::findMenuChar(LOWORD(wParam), rows, content_.table());
+    return position >= 0 ? ((static_cast<LRESULT>(position) & 0xFFFF) | kMenuCharSelect) : 0;
+}
+
+}  // namespace zek::win32

@@ -1,0 +1,68 @@
+#pragma once
+// One popup menu at the launcher bar, alive exactly while it is on screen.
+//
+// The object holds the process-wide menu slot (LauncherContext::activeMenu) from
+// construction to destruction, so that the bar can hand it the owner-draw and
+// menu-character messages of its rows; a second object made while the slot is
+// taken gets no slot and shows nothing. Each object shows one menu: later show
+// calls on it show nothing. Item menus only answer what was chosen, the caller
+// runs it after this object is gone; the task menus activate the chosen window.
+#include <windows.h>
+
+#include <cstdint>
+#include <span>
+
+#include "app/launcher_context.h"
+#include "menus/icon_source_win32.h"
+#include "menus/launcher_menu_content.h"
+#include "platform/unique_handle.h"
+
+namespace zek::data {
+class LauncherItem;
+}
+
+namespace zek::win32 {
+
+class LauncherMenu {
+  public:
+    explicit LauncherMenu(LauncherContext& context);
+    ~LauncherMenu();
+
+    LauncherMenu(const LauncherMenu&) = delete;
+    LauncherMenu& operator=(const LauncherMenu&) = delete;
+
+    // Whether this object holds the menu slot (and so may show a menu).
+    bool isActive() const { return context_.activeMenu == this; }
+
+    // The node's row unfolding its whole subtree, and "Exit". Nothing for a node
+    // without children, "Exit" or a dismissed menu.
+    const data::LauncherItem* showNodeMenu(data::LauncherItem& node, std::int32_t menuType);
+    // One row per item, each unfolding its subtree, and "Exit".
+    const data::LauncherItem* showListMenu(std::span<data::LauncherItem* const> items, std::int32_t menuType);
+
+    // The task windows with the icons of their programs; activates the chosen one.
+    // The caller brings the bar to the foreground first.
+    void showTaskMenu(std::int32_t menuType);
+    // The windows of the program that owns the foreground window, as plain text
+    // rows; shown only when there are two of them at least.
+    void showSameAppMenu();
+
+    // The bar's WM_MEASUREITEM and WM_DRAWITEM for the rows of this menu; false
+    // (nothing done) for anything that is not one of its rows.
+    bool measureEntry(MEASUREITEMSTRUCT& measure) const;
+    bool drawEntry(const DRAWITEMSTRUCT& draw) const;
+    // The bar's WM_MENUCHAR: selects the next row below the highlighted one whose
+    // text starts with the character, wrapping to the top; 0 when no row does.
+    LRESULT onMenuChar(WPARAM wParam, LPARAM lParam) const;
+
+  private:
+    const data::LauncherItem* trackItemMenu(const menus::MenuRows& rows);
+
+    LauncherContext& context_;
+    // Declared before the content, whose entry table gives its icons back through it.
+    SmallIconSource icons_;
+    menus::LauncherMenuContent content_{&icons_};
+    UniqueMenu menu_;
+};
+
+}  // namespace zek::win32

@@ -1,0 +1,118 @@
+#include "menus/owner_draw_painter.h"
+
+#include <algorithm>
+#include <climits>
+
+#include "menus/icon_source_win32.h"
+#include "platform/unique_handle.h"
+
+namespace zek::win32 {
+namespace {
+
+// The DC of the whole screen for measuring, given back on every path.
+class ScreenDC {
+  public:
+    ScreenDC() : dc_(::GetDC(nullptr)) {}
+    ScreenDC(const ScreenDC&) = delete;
+    ScreenDC& operator=(const ScreenDC&) = delete;
+    ~ScreenDC() {
+        if (dc_ != nullptr) {
+            ::ReleaseDC(nullptr, dc_);
+        }
+    }
+    HDC get() const { return dc_; }
+
+  private:
+    HDC dc_;
+};
+
+// The menu font selected for the lifetime of the object; the DC gets its own back.
+class MenuFontSelection {
+  public:
+    explicit MenuFontSelection(HDC dc)
+        : dc_(dc), previous_(::SelectObject(dc, ::GetStockObject(DEFAULT_GUI_FONT))) {}
+    MenuFontSelection(const MenuFontSelection&) = delete;
+    MenuFontSelection& operator=(const MenuFontSelection&) = delete;
+    ~MenuFontSelection() {
+        if (previous_ != nullptr && previous_ != HGDI_ERROR) {
+            ::SelectObject(dc_, previous_);
+        }
+    }
+
+  private:
+    HDC dc_;
+    HGDIOBJ previous_;
+};
+
+int clampedLength(std::string_view text) {
+    return static_cast<int>(std::min<std::size_t>(text.size(), INT_MAX));
+}
+
+RECT toRect(const menus::Rect& rect) {
+    return RECT{rect.left, rect.top, rect.right, rect.bottom};
+}
+
+void fill(HDC dc, const menus::ColouredRect& area) {
+    const UniqueBrush brush(::CreateSolidBrush(area.colour));
+    const RECT rect = toRect(area.rect);
+    if (brush) {
+        ::FillRect(dc, &rect, brush.get());
+    }
+}
+
+void frame(HDC dc, const menus::ColouredRect& area) {
+    const UniqueBrush brush(::CreateSolidBrush(area.colour));
+    const RECT rect = toRect(area.rect);
+    if (brush) {
+        ::FrameRect(dc, &rect, brush.get());
+    }
+}
+
+}  // namespace
+
+menus::Size measureMenuText(std::string_view text) {
+    const ScreenDC screen;
+    if (screen.get() == nullptr) {
+        return {};
+    }
+    const MenuFontSelection font(screen.get());
+    SIZE size{};
+    if (!::GetTextExtentPoint32A(screen.get(), text.data(), clampedLength(text), &size)) {
+        return {};
+    }
+    return menus::Size{.cx = size.cx, .cy = size.cy};
+}
+
+menus::MenuColours systemMenuColours() {
+    return menus::MenuColours{.menu = ::GetSysColor(COLOR_MENU),
+                              .highlight = ::GetSysColor(COLOR_HIGHLIGHT),
+                              .menuText = ::GetSysColor(COLOR_MENUTEXT)};
+}
+
+void paintEntry(HDC dc, const menus::EntryPaint& paint) {
+    if (dc == nullptr) {
+        return;
+    }
+    const MenuFontSelection font(dc);
+    fill(dc, paint.strip);
+    fill(dc, paint.background);
+    if (paint.frame) {
+        frame(dc, *paint.frame);
+    }
+    if (paint.separator) {
+        fill(dc, *paint.separator);
+    }
+    if (paint.icon) {
+        ::DrawIconEx(dc, paint.icon->x, paint.icon->y, toIcon(paint.icon->icon), paint.icon->size,
+                     paint.icon->size, 0, nullptr, DI_NORMAL);
+    }
+    const int previousMode = ::SetBkMode(dc, TRANSPARENT);
+    const COLORREF previousColour = ::SetTextColor(dc, paint.text.colour);
+    ::TextOutA(dc, paint.text.x, paint.text.y, paint.text.text.data(), clampedLength(paint.text.text));
+    ::SetTextColor(dc, previousColour);
+    if (previousMode != 0) {
+        ::SetBkMode(dc, previousMode);
+    }
+}
+
+}  // namespace zek::win32
