@@ -22,6 +22,7 @@
 #include "data/launcher_item.h"
 #include "data/launcher_settings.h"
 #include "launch/item_runner.h"
+#include "menus/launcher_menu.h"
 #include "resource.h"
 
 namespace zek::win32 {
@@ -230,13 +231,34 @@ void LauncherBar::clearPicture() {
 }
 
 void LauncherBar::onHotkey(int id) {
+    const bool menuOpen = context_.activeMenu != nullptr;
     if (id == app::HOTKEY_ID_BAR) {
-        ::SendMessageA(window_, hidden_ ? app::LM_SHOWBAR : app::LM_HIDEBAR, 0, 0);
-    } else if (id != app::HOTKEY_ID_TASKMENU && context_.store != nullptr) {
-        // The task menus come with the launcher menus; every other id is an item's.
+        if (!hidden_) {
+            ::SendMessageA(window_, app::LM_HIDEBAR, 0, 0);
+        } else if (!menuOpen) {
+            ::SendMessageA(window_, app::LM_SHOWBAR, 0, 0);
+        }
+    } else if (id == app::HOTKEY_ID_TASKMENU) {
+        if (!menuOpen && hidden_) {
+            showTaskMenu();
+        }
+    } else if (id == app::HOTKEY_ID_SAMEAPP && !menuOpen && hidden_) {
+        showSameAppMenu();
+    } else if (context_.store != nullptr) {
         runItem(context_, context_.store->findByHotkeyId(id, &data::hotkeyId));
     }
     ::SendMessageA(window_, app::LM_TRIMMEMORY, 0, 0);
+}
+
+void LauncherBar::showTaskMenu() {
+    ::SetForegroundWindow(window_);
+    LauncherMenu menu(context_);
+    menu.showTaskMenu(context_.settings != nullptr ? context_.settings->values().menuType : 0);
+}
+
+void LauncherBar::showSameAppMenu() {
+    LauncherMenu menu(context_);
+    menu.showSameAppMenu();
 }
 
 void LauncherBar::onReloadList() {

@@ -35,6 +35,8 @@ class LauncherBar {
     LRESULT onCommand(WPARAM wParam, LPARAM lParam);
     bool runDialog(int commandId);
     void onHotkey(int id);
+    void showTaskMenu();
+    void showSameAppMenu();
     void onReloadList();
     void onShowBar();
     void onHideBar();

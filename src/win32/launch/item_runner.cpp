@@ -1,6 +1,7 @@
 #include "launch/item_runner.h"
 
 #include <string>
+#include <vector>
 
 #include "data/hotkey_table.h"
 #include "data/item_store.h"
@@ -11,6 +12,7 @@
 #include "launch/shell_launch.h"
 #include "launch/shell_win32.h"
 #include "launch/window_actions.h"
+#include "menus/launcher_menu.h"
 #include "resource.h"
 
 namespace zek::win32 {
@@ -27,6 +29,57 @@ bool withShell(LauncherContext& context, Action action) {
     Win32FileStatus files;
     const launch::LaunchContext launchContext{*context.settings, files, shell};
     return action(launchContext);
+}
+
+std::int32_t menuType(const LauncherContext& context) {
+    return context.settings != nullptr ? context.settings->values().menuType : 0;
+}
+
+// The chosen item runs only once the menu is gone, so that a chosen node can
+// open the next menu.
+bool runChosen(LauncherContext& context, const data::LauncherItem* chosen) {
+    return chosen != nullptr && runItem(context, chosen);
+}
+
+bool showNodeMenu(LauncherContext& context, const data::LauncherItem& node) {
+    if (context.activeMenu != nullptr) {
+        return true;  // a menu is open already: the request is dropped
+    }
+    const data::LauncherItem* chosen = nullptr;
+    {
+        LauncherMenu menu(context);
+        // Menus only read the store's items; the store holds them mutable.
+        chosen = menu.showNodeMenu(const_cast<data::LauncherItem&>(node), menuType(context));
+    }
+    return runChosen(context, chosen);
+}
+
+bool showTaskChangeMenu(LauncherContext& context) {
+    if (context.activeMenu == nullptr) {
+        ::SetForegroundWindow(context.bar);
+        LauncherMenu menu(context);
+        menu.showTaskMenu(menuType(context));
+    }
+    return true;
+}
+
+bool showAllItemMenu(LauncherContext& context) {
+    if (context.activeMenu != nullptr) {
+        return true;
+    }
+    if (context.store == nullptr) {
+        return false;
+    }
+    std::vector<data::LauncherItem*> rootNodes;
+    for (const auto& child : context.store->root()->children()) {
+        rootNodes.push_back(child.get());
+    }
+    const data::LauncherItem* chosen = nullptr;
+    {
+        LauncherMenu menu(context);
+        chosen = menu.showListMenu(rootNodes, menuType(context));
+    }
+    return runChosen(context, chosen);
 }
 
 bool runBuiltInCommand(LauncherContext& context, launch::BuiltInCommand command) {
@@ -49,10 +102,10 @@ bool runBuiltInCommand(LauncherContext& context, launch::BuiltInCommand command)
         case launch::BuiltInCommand::ActivateNextWindow:
             activateNextWindow(context.bar);
             return true;
-        // The task menu and the menu of all items come with the launcher menus.
         case launch::BuiltInCommand::TaskChange:
+            return showTaskChangeMenu(context);
         case launch::BuiltInCommand::AllItem:
-            return false;
+            return showAllItemMenu(context);
     }
     return false;
 }
@@ -93,9 +146,8 @@ bool runItem(LauncherContext& context, const data::LauncherItem* item) {
             return withShell(context, [&](const launch::LaunchContext& launch) {
                 return launch::runSubtree(item, launch);
             });
-        // Node menus come with the launcher menus.
         case launch::RunRoute::ShowNodeMenu:
-            return false;
+            return showNodeMenu(context, *item);
         case launch::RunRoute::BuiltInCommand:
             return runBuiltInCommand(context, decision.command);
     }

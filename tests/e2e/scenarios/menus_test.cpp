@@ -1,0 +1,189 @@
+// Menus as the user opens them: a node's menu, the candidates of one name, the
+// task and same-application menus of the hotkeys, one menu at a time.
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "driver/files.h"
+#include "driver/input.h"
+#include "driver/probe_log.h"
+#include "driver/window_query.h"
+#include "scenarios/data_file_text.h"
+#include "scenarios/launcher_scenario.h"
+
+namespace zek::e2e {
+namespace {
+
+class Menus : public LauncherScenario {
+  protected:
+    void startWith(const std::string& dataFile, const std::string& ini = "") {
+        probe_ = probeInSpacedFolder();
+        if (!dataFile.empty()) {
+            ASSERT_TRUE(writeFileBytes(folder_ + "ZekLauncher.dat", dataFile));
+        }
+        if (!ini.empty()) {
+            ASSERT_TRUE(writeFileBytes(folder_ + "ZekLauncher.ini", ini));
+        }
+        bar_ = startFirstInstance();
+        ASSERT_NE(bar_, nullptr);
+    }
+    void showBarAndType(const std::string& text) {
+        ASSERT_EQ(runLauncher("/s"), 0u);
+        ::SetForegroundWindow(bar_);
+        ASSERT_TRUE(waitUntil([&] { return ::GetForegroundWindow() == bar_; }, 5000));
+        typeAscii(text);
+        HWND edit = ::FindWindowExA(findCommandBox(bar_), nullptr, "Edit", nullptr);
+        ASSERT_TRUE(waitUntil([&] { return windowText(edit).starts_with(text); }, 5000)) << windowText(edit);
+    }
+    std::vector<ProbeStart> probeStarts(std::size_t count) {
+        return waitForProbeStarts(probeLogPath(probe_), count);
+    }
+    static int openMenuCount() {
+        int count = 0;
+        for (HWND menu = ::FindWindowExA(nullptr, nullptr, "#32768", nullptr); menu != nullptr;
+             menu = ::FindWindowExA(nullptr, menu, "#32768", nullptr)) {
+            count += ::IsWindowVisible(menu) ? 1 : 0;
+        }
+        return count;
+    }
+
+    std::string probe_;
+    HWND bar_ = nullptr;
+};
+
+TEST_F(Menus, ANodeOpensItsMenuAndTheChosenItemRuns) {
+    startWith(dataFileText(
+        {{.name = "tools", .type = 2, .level = 1},
+         {.name = "pa", .level = 2, .app = folder_ + "probe folder\\probe.exe", .option = "A"},
+         {.name = "pb", .level = 2, .app = folder_ + "probe folder\\probe.exe", .option = "B"}}));
+    showBarAndType("tools");
+    pressKey(VK_RETURN);
+    ASSERT_NE(waitForOpenMenu(5000), nullptr) << "no node menu";
+    pressKey(VK_DOWN);   // the node's row
+    pressKey(VK_RIGHT);  // its submenu, first row highlighted
+    pressKey(VK_RETURN);
+    const auto starts = probeStarts(1);
+    ASSERT_EQ(starts.size(), 1u);
+    EXPECT_TRUE(starts[0].commandLine.ends_with(" A")) << starts[0].commandLine;
+    EXPECT_TRUE(waitUntil([&] { return !::IsWindowVisible(bar_); }, 5000));
+}
+
+TEST_F(Menus, AltEnterOffersEveryItemOfTheNameAndEscapeRunsNothing) {
+    const std::string probe = folder_ + "probe folder\\probe.exe";
+    startWith(dataFileText({{.name = "one", .type = 2, .level = 1},
+                            {.name = "dup", .level = 2, .app = probe, .option = "X"},
+                            {.name = "two", .type = 2, .level = 1},
+                            {.name = "dup", .level = 2, .app = probe, .option = "Y"}}));
+    showBarAndType("dup");
+    pressChord({VK_MENU, VK_RETURN});
+    ASSERT_NE(waitForOpenMenu(5000), nullptr) << "no menu of the two items";
+    pressKey(VK_ESCAPE);
+    EXPECT_TRUE(waitUntil([&] { return openMenuCount() == 0; }, 5000));
+    ::Sleep(300);
+    EXPECT_TRUE(readProbeLog(probeLogPath(probe_)).empty());
+    // Again, and this time the first one runs.
+    pressChord({VK_MENU, VK_RETURN});
+    ASSERT_NE(waitForOpenMenu(5000), nullptr);
+    pressKey(VK_DOWN);
+    pressKey(VK_RETURN);
+    const auto starts = probeStarts(1);
+    ASSERT_EQ(starts.size(), 1u);
+}
+
+TEST_F(Menus, CtrlEnterOffersTheCandidatesOfTheTypedText) {
+    const std::string probe = folder_ + "probe folder\\probe.exe";
+    startWith(dataFileText({{.name = "notepad", .app = probe, .option = "pad"},
+                            {.name = "notebook", .app = probe, .option = "book"}}));
+    showBarAndType("no");
+    pressChord({VK_CONTROL, VK_RETURN});
+    ASSERT_NE(waitForOpenMenu(5000), nullptr) << "no menu of the candidates";
+    pressKey(VK_DOWN);
+    pressKey(VK_RETURN);
+    const auto starts = probeStarts(1);
+    ASSERT_EQ(starts.size(), 1u);
+    EXPECT_TRUE(starts[0].commandLine.ends_with(" book")) << starts[0].commandLine;
+}
+
+TEST_F(Menus, OnlyOneMenuOpensAtATime) {
+    startWith(dataFileText({{.name = "tools", .type = 2, .level = 1},
+                            {.name = "pa", .level = 2, .app = folder_ + "probe folder\\probe.exe"}}));
+    showBarAndType("tools");
+    pressKey(VK_RETURN);
+    ASSERT_NE(waitForOpenMenu(5000), nullptr);
+    // Another request for a menu while one is open is dropped; the sender is answered.
+    EXPECT_EQ(runLauncher("/c tools"), 0u);
+    EXPECT_EQ(runLauncher("/c allitem"), 0u);
+    ::Sleep(300);
+    EXPECT_EQ(openMenuCount(), 1);
+    EXPECT_TRUE(waitUntil(
+        [&] {
+            if (HWND menu = findOpenMenu()) {
+                ::PostMessageA(menu, WM_KEYDOWN, VK_ESCAPE, 0);
+            }
+            return openMenuCount() == 0;
+        },
+        5000));
+}
+
+HWND startTitledProbe(const std::string& probe, const std::string& title) {
+    startProcess(probe, "--title=" + title, "");
+    HWND window = nullptr;
+    waitUntil([&] { return (window = ::FindWindowA("ZekProbeWindow", title.c_str())) != nullptr; });
+    return window;
+}
+
+TEST_F(Menus, TheTaskHotkeyListsWindowsAndActivatesTheChosenOne) {
+    startWith("");
+    HWND first = startTitledProbe(probe_, "TaskOne");
+    HWND second = startTitledProbe(probe_, "TaskTwo");
+    ASSERT_NE(first, nullptr);
+    ASSERT_NE(second, nullptr);
+    ::ShowWindow(first, SW_MINIMIZE);
+    ASSERT_TRUE(waitUntil([&] { return ::IsIconic(first) != FALSE; }, 5000));
+    pressChord({VK_LWIN, VK_SPACE});
+    ASSERT_NE(waitForOpenMenu(5000), nullptr) << "no task menu";
+    // Walk down to whichever row leads to the minimised window: choosing it restores it.
+    bool restored = false;
+    for (int row = 1; row <= 4 && !restored; ++row) {
+        for (int step = 0; step < row; ++step) {
+            pressKey(VK_DOWN);
+        }
+        pressKey(VK_RETURN);
+        restored = waitUntil([&] { return !::IsIconic(first); }, 1500);
+        if (!restored) {
+            waitUntil([] { return false; }, 200);
+            pressChord({VK_LWIN, VK_SPACE});
+            ASSERT_NE(waitForOpenMenu(5000), nullptr);
+        }
+    }
+    EXPECT_TRUE(restored);
+}
+
+TEST_F(Menus, TheSameApplicationHotkeyNeedsTwoWindowsOfTheProgram) {
+    // Ctrl + Alt + J for the windows of the foreground program.
+    startWith("", "[Mode]\r\nKey5=3\r\nKey6=74\r\n");
+    HWND first = startTitledProbe(probe_, "SameOne");
+    ASSERT_NE(first, nullptr);
+    ::SetForegroundWindow(first);
+    ASSERT_TRUE(waitUntil([&] { return ::GetForegroundWindow() == first; }, 5000));
+    pressChord({VK_CONTROL, VK_MENU, 'J'});
+    ::Sleep(500);
+    EXPECT_EQ(openMenuCount(), 0) << "one window only: no menu";
+
+    HWND second = startTitledProbe(probe_, "SameTwo");
+    ASSERT_NE(second, nullptr);
+    ::SetForegroundWindow(first);
+    ASSERT_TRUE(waitUntil([&] { return ::GetForegroundWindow() == first; }, 5000));
+    pressChord({VK_CONTROL, VK_MENU, 'J'});
+    HWND menu = waitForOpenMenu(5000);
+    ASSERT_NE(menu, nullptr) << "two windows: a menu";
+    HMENU rows = reinterpret_cast<HMENU>(::SendMessageA(menu, MN_GETHMENU, 0, 0));
+    if (rows != nullptr && ::GetMenuItemCount(rows) > 0) {
+        EXPECT_EQ(::GetMenuItemCount(rows), 3);  // both windows and "Exit"
+    }
+    pressKey(VK_ESCAPE);
+    EXPECT_TRUE(waitUntil([&] { return openMenuCount() == 0; }, 5000));
+}
+
+}  // namespace
+}  // namespace zek::e2e
