@@ -64,6 +64,8 @@ void CommandBox::destroy() {
     }
     if (combo_ != nullptr && previousComboProcedure_ != nullptr) {
         ::SendMessageA(combo_, CB_RESETCONTENT, 0, 0);
+        listedItems_.clear();
+        listedNames_.clear();
         subclass(combo_, previousComboProcedure_);
         ::RemovePropA(combo_, kBoxProperty);
         previousComboProcedure_ = nullptr;
@@ -71,9 +73,25 @@ void CommandBox::destroy() {
     state_ = box::forgetMatchLength(state_);
 }
 
+bool CommandBox::listHolds(std::span<data::LauncherItem* const> items) const {
+    if (items.size() != listedItems_.size() ||
+        static_cast<std::size_t>(::SendMessageA(combo_, CB_GETCOUNT, 0, 0)) != items.size()) {
+        return false;
+    }
+    for (std::size_t i = 0; i < items.size(); ++i) {
+        if (items[i] != listedItems_[i] || items[i]->name() != listedNames_[i]) {
+            return false;
+        }
+    }
+    return true;
+}
+
 void CommandBox::fillList(std::span<data::LauncherItem* const> items) {
-    // One allocation for the whole list and one repaint at the end: a refill of
-    // many thousands of names is the cost of every show and keystroke.
+    if (listHolds(items)) {
+        ::SendMessageA(combo_, CB_SETCURSEL, static_cast<WPARAM>(-1), 0);
+        return;
+    }
+    // One allocation for the whole list and one repaint at the end.
     ::SendMessageA(combo_, WM_SETREDRAW, FALSE, 0);
     ::SendMessageA(combo_, CB_RESETCONTENT, 0, 0);
     std::size_t bytes = 0;
@@ -81,8 +99,12 @@ void CommandBox::fillList(std::span<data::LauncherItem* const> items) {
         bytes += item->name().size() + 1;
     }
     ::SendMessageA(combo_, CB_INITSTORAGE, items.size(), bytes);
+    listedItems_.assign(items.begin(), items.end());
+    listedNames_.clear();
+    listedNames_.reserve(items.size());
     for (const data::LauncherItem* item : items) {
         ::SendMessageA(combo_, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(item->name().c_str()));
+        listedNames_.push_back(item->name());
     }
     ::SendMessageA(combo_, WM_SETREDRAW, TRUE, 0);
 }

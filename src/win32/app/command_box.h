@@ -7,6 +7,7 @@
 
 #include <span>
 #include <string>
+#include <vector>
 
 #include "app/launcher_context.h"
 #include "box/box_state.h"
@@ -32,7 +33,9 @@ class CommandBox {
     HWND combo() const { return combo_; }
     HWND edit() const { return edit_; }
 
-    // Refills the list with these names, in this order.
+    // Refills the list with these names, in this order. A list that already holds
+    // exactly these names is left as it is: refilling many thousands of names is
+    // the cost of every show.
     void fillList(std::span<data::LauncherItem* const> items);
     void clearText();
 
@@ -58,7 +61,12 @@ class CommandBox {
     HWND edit_ = nullptr;
     WNDPROC previousComboProcedure_ = nullptr;
     WNDPROC previousEditProcedure_ = nullptr;
+    bool listHolds(std::span<data::LauncherItem* const> items) const;
+
     box::BoxState state_;
+    // What the list was last filled with, to tell when a refill changes nothing.
+    std::vector<const data::LauncherItem*> listedItems_;
+    std::vector<std::string> listedNames_;
     std::string text_;
     // Set while a reaction changes the controls: their change notifications are ours.
     bool applying_ = false;
