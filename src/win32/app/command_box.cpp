@@ -1,5 +1,7 @@
 #include "app/command_box.h"
 
+#include <algorithm>
+#include <cstring>
 #include <type_traits>
 
 #include "app/messages.h"
@@ -63,9 +65,8 @@ void CommandBox::destroy() {
         previousEditProcedure_ = nullptr;
     }
     if (combo_ != nullptr && previousComboProcedure_ != nullptr) {
-        ::SendMessageA(combo_, CB_RESETCONTENT, 0, 0);
-        listedItems_.clear();
-        listedNames_.clear();
+        list_.clear();
+        selected_ = -1;
         subclass(combo_, previousComboProcedure_);
         ::RemovePropA(combo_, kBoxProperty);
         previousComboProcedure_ = nullptr;
@@ -73,40 +74,79 @@ void CommandBox::destroy() {
     state_ = box::forgetMatchLength(state_);
 }
 
-bool CommandBox::listHolds(std::span<data::LauncherItem* const> items) const {
-    if (items.size() != listedItems_.size() ||
-        static_cast<std::size_t>(::SendMessageA(combo_, CB_GETCOUNT, 0, 0)) != items.size()) {
-        return false;
-    }
-    for (std::size_t i = 0; i < items.size(); ++i) {
-        if (items[i] != listedItems_[i] || items[i]->name() != listedNames_[i]) {
-            return false;
-        }
-    }
-    return true;
+void CommandBox::fillList(std::span<data::LauncherItem* const> items) {
+    list_.assign(items.begin(), items.end());
+    selected_ = -1;
+    clearText();
 }
 
-void CommandBox::fillList(std::span<data::LauncherItem* const> items) {
-    if (listHolds(items)) {
-        ::SendMessageA(combo_, CB_SETCURSEL, static_cast<WPARAM>(-1), 0);
+LRESULT CommandBox::selectListEntry(WPARAM index) {
+    const auto position = static_cast<std::size_t>(index);
+    if (index == static_cast<WPARAM>(-1) || position >= list_.size()) {
+        selected_ = -1;
+        clearText();
+        return CB_ERR;
+    }
+    selected_ = static_cast<int>(position);
+    applying_ = true;
+    ::SendMessageA(edit_, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(list_[position]->name().c_str()));
+    applying_ = false;
+    return selected_;
+}
+
+// Up and Down move the selection by one, putting the name into the edit field
+// with all of it selected, as a combo box's list does.
+void CommandBox::moveListSelection(int step) {
+    if (list_.empty()) {
         return;
     }
-    // One allocation for the whole list and one repaint at the end.
-    ::SendMessageA(combo_, WM_SETREDRAW, FALSE, 0);
-    ::SendMessageA(combo_, CB_RESETCONTENT, 0, 0);
-    std::size_t bytes = 0;
-    for (const data::LauncherItem* item : items) {
-        bytes += item->name().size() + 1;
+    const int last = static_cast<int>(list_.size()) - 1;
+    const int next = selected_ < 0 ? 0 : std::clamp(selected_ + step, 0, last);
+    if (next == selected_) {
+        return;
     }
-    ::SendMessageA(combo_, CB_INITSTORAGE, items.size(), bytes);
-    listedItems_.assign(items.begin(), items.end());
-    listedNames_.clear();
-    listedNames_.reserve(items.size());
-    for (const data::LauncherItem* item : items) {
-        ::SendMessageA(combo_, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(item->name().c_str()));
-        listedNames_.push_back(item->name());
+    selectListEntry(static_cast<WPARAM>(next));
+    ::SendMessageA(edit_, EM_SETSEL, 0, -1);
+    if (context_.store != nullptr) {
+        apply(box::onListSelectionChanged(state_, readView(), *context_.store));
     }
-    ::SendMessageA(combo_, WM_SETREDRAW, TRUE, 0);
+}
+
+std::optional<LRESULT> CommandBox::onListMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    const auto index = static_cast<std::size_t>(wParam);
+    const bool valid = index < list_.size();
+    switch (message) {
+        case CB_GETCOUNT:
+            return static_cast<LRESULT>(list_.size());
+        case CB_GETCURSEL:
+            return selected_ < 0 ? CB_ERR : selected_;
+        case CB_SETCURSEL:
+            return selectListEntry(wParam);
+        case CB_RESETCONTENT:
+            fillList({});
+            return CB_OKAY;
+        case CB_GETLBTEXTLEN:
+            return valid ? static_cast<LRESULT>(list_[index]->name().size()) : CB_ERR;
+        case CB_GETLBTEXT: {
+            if (!valid || lParam == 0) {
+                return CB_ERR;
+            }
+            const std::string& name = list_[index]->name();
+            std::memcpy(reinterpret_cast<char*>(lParam), name.c_str(), name.size() + 1);
+            return static_cast<LRESULT>(name.size());
+        }
+        case CB_FINDSTRINGEXACT: {
+            const std::string_view wanted = lParam != 0 ? reinterpret_cast<const char*>(lParam) : "";
+            for (std::size_t i = 0; i < list_.size(); ++i) {
+                if (list_[i]->name() == wanted) {
+                    return static_cast<LRESULT>(i);
+                }
+            }
+            return CB_ERR;
+        }
+        default:
+            return std::nullopt;
+    }
 }
 
 void CommandBox::clearText() {
@@ -213,6 +253,9 @@ LRESULT CALLBACK CommandBox::editProcedure(HWND window, UINT message, WPARAM wPa
 }
 
 LRESULT CommandBox::onComboMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    if (const auto answer = onListMessage(message, wParam, lParam)) {
+        return *answer;
+    }
     data::ItemStore* store = context_.store;
     switch (message) {
         case app::LM_SETMATCHLEN:
@@ -250,6 +293,10 @@ LRESULT CommandBox::onEditMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     const auto key = static_cast<unsigned>(wParam);
     switch (message) {
         case WM_KEYDOWN: {
+            if (key == VK_UP || key == VK_DOWN) {
+                moveListSelection(key == VK_UP ? -1 : 1);
+                return 0;
+            }
             const bool altContext = (lParam & (1 << 29)) != 0;
             const bool ctrlWasDown = state_.ctrlDown;
             if (apply(box::onEditKeyDown(state_, key, altContext, readView(), *store))) {

@@ -5,6 +5,7 @@
 // carries out what they decide.
 #include <windows.h>
 
+#include <optional>
 #include <span>
 #include <string>
 #include <vector>
@@ -33,9 +34,8 @@ class CommandBox {
     HWND combo() const { return combo_; }
     HWND edit() const { return edit_; }
 
-    // Refills the list with these names, in this order. A list that already holds
-    // exactly these names is left as it is: refilling many thousands of names is
-    // the cost of every show.
+    // Refills the list with these items' names, in this order; the selection and
+    // the edit text are cleared, as emptying a list does.
     void fillList(std::span<data::LauncherItem* const> items);
     void clearText();
 
@@ -61,12 +61,19 @@ class CommandBox {
     HWND edit_ = nullptr;
     WNDPROC previousComboProcedure_ = nullptr;
     WNDPROC previousEditProcedure_ = nullptr;
-    bool listHolds(std::span<data::LauncherItem* const> items) const;
+    // The list's own messages, answered from `list_`.
+    std::optional<LRESULT> onListMessage(UINT message, WPARAM wParam, LPARAM lParam);
+    LRESULT selectListEntry(WPARAM index);
+    void moveListSelection(int step);
 
     box::BoxState state_;
-    // What the list was last filled with, to tell when a refill changes nothing.
-    std::vector<const data::LauncherItem*> listedItems_;
-    std::vector<std::string> listedNames_;
+    // The list the box holds. It is kept here rather than in the combo box's own
+    // list control, which takes tens of microseconds per name to fill: at many
+    // thousands of items every show and keystroke would wait for it. The combo
+    // box's list messages are answered from here, so the list looks the same from
+    // outside (count, order, texts, selection).
+    std::vector<const data::LauncherItem*> list_;
+    int selected_ = -1;
     std::string text_;
     // Set while a reaction changes the controls: their change notifications are ours.
     bool applying_ = false;

@@ -88,6 +88,24 @@ TEST_F(CommandBox, TabCyclesTheCandidatesKeepingTheCommonBeginning) {
     EXPECT_EQ(selection(), std::make_pair(4, 8));
 }
 
+TEST_F(CommandBox, ArrowKeysWalkTheListAndEnterRunsTheSelection) {
+    showBarWithItems();
+    typeAscii("no");
+    ASSERT_TRUE(textBecomes("notebook"));
+    pressKey(VK_DOWN);
+    ASSERT_TRUE(textBecomes("notepad")) << text();
+    EXPECT_EQ(::SendMessageA(combo_, CB_GETCURSEL, 0, 0), 1);
+    pressKey(VK_DOWN);  // the last candidate stays
+    pressKey(VK_UP);
+    ASSERT_TRUE(textBecomes("notebook")) << text();
+    pressKey(VK_DOWN);
+    ASSERT_TRUE(textBecomes("notepad"));
+    pressKey(VK_RETURN);
+    const auto starts = waitForProbeStarts(probeLogPath(probe_), 1);
+    ASSERT_EQ(starts.size(), 1u);
+    EXPECT_TRUE(starts[0].commandLine.ends_with(" pad")) << starts[0].commandLine;
+}
+
 TEST_F(CommandBox, EnterRunsTheCompletedItemAndHidesTheBar) {
     showBarWithItems();
     typeAscii("noteb");
