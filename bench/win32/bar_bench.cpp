@@ -2,8 +2,9 @@
 // to visible bar, one typed character to the completed text, a node menu of
 // 1,000 rows, and the launcher's private bytes — with 10, 10,000 and 100,000
 // items. Run under Wine beside ZekLauncher.exe (see README).
-#include <psapi.h>
 #include <windows.h>
+// After windows.h, which it needs.
+#include <psapi.h>
 
 #include <algorithm>
 #include <cstdio>
