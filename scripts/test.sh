@@ -28,6 +28,7 @@ tally() {  # preset, ctest log
   fi
 }
 
+rm -rf "$root/build/win64/e2e-screenshots"
 logs=$(mktemp -d)
 echo "== native tests"
 ctest --preset native -j "$jobs" 2>&1 | tee "$logs/native.log" || true
