@@ -1,0 +1,128 @@
+// Nothing piles up in the launcher while it is used: handles, GDI and USER
+// objects and committed memory return to where they were after many shows,
+// keystrokes, hides and menus.
+#include <gtest/gtest.h>
+#include <windows.h>
+// After windows.h, which it needs.
+#include <psapi.h>
+
+#include <string>
+#include <vector>
+
+#include "app/messages.h"
+#include "driver/files.h"
+#include "driver/window_query.h"
+#include "platform/unique_handle.h"
+#include "scenarios/data_file_text.h"
+#include "scenarios/launcher_scenario.h"
+
+namespace zek::e2e {
+namespace {
+
+// Without a window manager, Wine waits two seconds at every hide of a window it
+// thinks one looks after; for a thousand cycles this scenario's launcher is told
+// to manage its windows itself (read once, when the launcher starts).
+class Resources : public LauncherScenario {
+  protected:
+    void SetUp() override {
+        LauncherScenario::SetUp();
+        setUnmanagedWindows(true);
+    }
+    void TearDown() override {
+        setUnmanagedWindows(false);
+        LauncherScenario::TearDown();
+    }
+    static void setUnmanagedWindows(bool on) {
+        HKEY key = nullptr;
+        if (::RegCreateKeyExA(HKEY_CURRENT_USER, "Software\\Wine\\X11 Driver", 0, nullptr, 0, KEY_SET_VALUE,
+                              nullptr, &key, nullptr) != ERROR_SUCCESS) {
+            return;
+        }
+        if (on) {
+            ::RegSetValueExA(key, "Managed", 0, REG_SZ, reinterpret_cast<const BYTE*>("N"), 2);
+        } else {
+            ::RegDeleteValueA(key, "Managed");
+        }
+        ::RegCloseKey(key);
+    }
+};
+
+struct Usage {
+    DWORD handles = 0;
+    DWORD gdiObjects = 0;  // 0 where the system does not count them for other processes
+    DWORD userObjects = 0;
+    SIZE_T committedBytes = 0;
+};
+
+Usage usageOf(DWORD processId) {
+    Usage usage;
+    win32::UniqueKernelHandle process(
+        ::OpenProcess(PROCESS_QUERY_INFORMATION | PROCESS_VM_READ, FALSE, processId));
+    if (!process) {
+        return usage;
+    }
+    ::GetProcessHandleCount(process.get(), &usage.handles);
+    usage.gdiObjects = ::GetGuiResources(process.get(), GR_GDIOBJECTS);
+    usage.userObjects = ::GetGuiResources(process.get(), GR_USEROBJECTS);
+    PROCESS_MEMORY_COUNTERS_EX memory{};
+    if (::GetProcessMemoryInfo(process.get(), reinterpret_cast<PROCESS_MEMORY_COUNTERS*>(&memory),
+                               sizeof memory)) {
+        usage.committedBytes = memory.PrivateUsage != 0 ? memory.PrivateUsage : memory.PagefileUsage;
+    }
+    return usage;
+}
+
+TEST_F(Resources, ShowTypeHideCyclesAndMenusLeaveNothingBehind) {
+    std::vector<RecordText> records{{.name = "tools", .type = 2, .level = 1}};
+    for (int i = 0; i < 50; ++i) {
+        records.push_back({.name = "item" + std::to_string(i), .level = 2, .app = folder_ + "missing.exe"});
+    }
+    ASSERT_TRUE(writeFileBytes(folder_ + "ZekLauncher.dat", dataFileText(records)));
+    HWND bar = startFirstInstance();
+    ASSERT_NE(bar, nullptr);
+    HWND edit = ::FindWindowExA(findCommandBox(bar), nullptr, "Edit", nullptr);
+    ASSERT_NE(edit, nullptr);
+
+    auto cycle = [&] {
+        ::SendMessageA(bar, app::LM_SHOWBAR, 0, 0);
+        for (char c : std::string("item1")) {
+            ::SendMessageA(edit, WM_CHAR, static_cast<unsigned char>(c), 1);
+        }
+        ::SendMessageA(bar, app::LM_HIDEBAR, 0, 0);
+    };
+    auto taskMenu = [&] {
+        // The task menu, as its hotkey opens it, then closed.
+        ::PostMessageA(bar, WM_HOTKEY, 1, 0);
+        if (HWND open = waitForOpenMenu(5000)) {
+            ::PostMessageA(open, WM_KEYDOWN, VK_ESCAPE, 0);
+            waitUntil([] { return findOpenMenu() == nullptr; }, 5000);
+        }
+    };
+    // Warm up, so that first-use allocations do not count.
+    for (int i = 0; i < 20; ++i) {
+        cycle();
+    }
+    taskMenu();
+    DWORD_PTR ignored = 0;
+    ::SendMessageTimeoutA(bar, WM_NULL, 0, 0, SMTO_NORMAL, 10000, &ignored);
+    const Usage before = usageOf(firstInstance_.id());
+
+    for (int i = 0; i < 1000; ++i) {
+        cycle();
+    }
+    for (int i = 0; i < 200; ++i) {
+        taskMenu();
+    }
+    ::SendMessageTimeoutA(bar, WM_NULL, 0, 0, SMTO_NORMAL, 10000, &ignored);
+    const Usage after = usageOf(firstInstance_.id());
+
+    EXPECT_LE(after.handles, before.handles + 2);
+    EXPECT_LE(after.gdiObjects, before.gdiObjects + 2);
+    EXPECT_LE(after.userObjects, before.userObjects + 2);
+    // A leak of even a few hundred bytes per cycle would show as far more than this.
+    EXPECT_LE(after.committedBytes, before.committedBytes + 256 * 1024)
+        << before.committedBytes << " -> " << after.committedBytes;
+}
+
+}  // namespace
+}  // namespace zek::e2e
