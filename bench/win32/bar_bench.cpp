@@ -16,28 +16,15 @@
 #include "driver/process.h"
 #include "driver/window_query.h"
 
+#include "bench_clock.h"
+
 namespace {
 
+using zek::bench::besideThisProgram;
+using zek::bench::median;
+using zek::bench::nowMs;
+
 using namespace zek::e2e;
-
-double nowMs() {
-    LARGE_INTEGER frequency, counter;
-    ::QueryPerformanceFrequency(&frequency);
-    ::QueryPerformanceCounter(&counter);
-    return static_cast<double>(counter.QuadPart) * 1000.0 / static_cast<double>(frequency.QuadPart);
-}
-
-double median(std::vector<double> values) {
-    std::sort(values.begin(), values.end());
-    return values.empty() ? -1 : values[values.size() / 2];
-}
-
-std::string besideThisProgram(const char* name) {
-    char path[MAX_PATH] = {};
-    ::GetModuleFileNameA(nullptr, path, MAX_PATH);
-    std::string directory(path);
-    return directory.substr(0, directory.find_last_of('\\') + 1) + name;
-}
 
 // A root node "all" with `items` data items named item00000..., and a node "big"
 // of 1,000 rows.

@@ -18,27 +18,14 @@
 #include "launch/image_list.h"
 #include "platform/unique_handle.h"
 
+#include "bench_clock.h"
+
 namespace {
 
+using zek::bench::besideThisProgram;
+using zek::bench::nowMs;
+
 constexpr int kItems = 1000;
-
-double nowMs() {
-    static const double frequency = [] {
-        LARGE_INTEGER f;
-        ::QueryPerformanceFrequency(&f);
-        return static_cast<double>(f.QuadPart) / 1000.0;
-    }();
-    LARGE_INTEGER counter;
-    ::QueryPerformanceCounter(&counter);
-    return static_cast<double>(counter.QuadPart) / frequency;
-}
-
-std::string besideThisProgram(const char* name) {
-    char path[MAX_PATH] = {};
-    ::GetModuleFileNameA(nullptr, path, sizeof path);
-    std::string own = path;
-    return own.substr(0, own.find_last_of('\\') + 1) + name;
-}
 
 void report(const char* what, double totalMs, int count) {
     std::printf("%-44s %9.1f ms total %9.1f us each\n", what, totalMs, totalMs * 1000.0 / count);

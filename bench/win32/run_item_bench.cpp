@@ -16,21 +16,12 @@
 #include "launch/item_runner.h"
 #include "platform/profile_store_win32.h"
 
+#include "bench_clock.h"
+
 namespace {
 
-double nowMs() {
-    LARGE_INTEGER frequency, counter;
-    ::QueryPerformanceFrequency(&frequency);
-    ::QueryPerformanceCounter(&counter);
-    return static_cast<double>(counter.QuadPart) * 1000.0 / static_cast<double>(frequency.QuadPart);
-}
-
-std::string besideThisProgram(const char* name) {
-    char path[MAX_PATH] = {};
-    ::GetModuleFileNameA(nullptr, path, MAX_PATH);
-    std::string directory(path);
-    return directory.substr(0, directory.find_last_of('\\') + 1) + name;
-}
+using zek::bench::besideThisProgram;
+using zek::bench::nowMs;
 
 double medianMs(zek::win32::LauncherContext& context, const zek::data::LauncherItem* item, int rounds) {
     std::vector<double> times;

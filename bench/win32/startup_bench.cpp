@@ -8,18 +8,13 @@
 #include <string>
 #include <vector>
 
+#include "bench_clock.h"
+
 namespace {
 
-double nowMs() {
-    static const double frequency = [] {
-        LARGE_INTEGER f;
-        ::QueryPerformanceFrequency(&f);
-        return static_cast<double>(f.QuadPart) / 1000.0;
-    }();
-    LARGE_INTEGER counter;
-    ::QueryPerformanceCounter(&counter);
-    return static_cast<double>(counter.QuadPart) / frequency;
-}
+using zek::bench::besideThisProgram;
+using zek::bench::median;
+using zek::bench::nowMs;
 
 bool hotkeyHeldElsewhere() {
     if (::RegisterHotKey(nullptr, 0x7100, MOD_WIN, VK_RETURN)) {
@@ -61,18 +56,6 @@ double measureStart(const std::string& program, const char* windowClass) {
     ::CloseHandle(info.hThread);
     ::CloseHandle(info.hProcess);
     return ready;
-}
-
-double median(std::vector<double> values) {
-    std::sort(values.begin(), values.end());
-    return values.empty() ? -1 : values[values.size() / 2];
-}
-
-std::string besideThisProgram(const char* name) {
-    char path[MAX_PATH] = {};
-    ::GetModuleFileNameA(nullptr, path, MAX_PATH);
-    std::string directory(path);
-    return directory.substr(0, directory.find_last_of('\\') + 1) + name;
 }
 
 }  // namespace
