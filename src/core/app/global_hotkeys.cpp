@@ -1,5 +1,7 @@
 #include "app/global_hotkeys.h"
 
+#include "data/hotkey_table.h"
+
 namespace zek::app {
 
 std::optional<HotkeyRegistration> registrationFor(HotkeyPair pair) {
@@ -7,10 +9,10 @@ std::optional<HotkeyRegistration> registrationFor(HotkeyPair pair) {
         return std::nullopt;
     }
     const auto first = static_cast<std::uint32_t>(pair.first);
-    if (first < 20) {
-        return HotkeyRegistration{first, static_cast<std::uint32_t>(pair.second)};
+    if (data::isLoneKey(pair.first)) {
+        return HotkeyRegistration{0, first};
     }
-    return HotkeyRegistration{0, first};
+    return HotkeyRegistration{first, static_cast<std::uint32_t>(pair.second)};
 }
 
 std::string_view globalHotkeyFailureText(int id) {

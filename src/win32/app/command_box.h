@@ -32,7 +32,6 @@ class CommandBox {
     void destroy();
 
     HWND combo() const { return combo_; }
-    HWND edit() const { return edit_; }
 
     // Refills the list with these items' names, in this order; the selection and
     // the edit text are cleared, as emptying a list does.

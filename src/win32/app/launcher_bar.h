@@ -20,7 +20,6 @@ class LauncherBar {
     // Creates the hidden bar; false when the class or the window cannot be made.
     bool create();
     HWND window() const { return window_; }
-    bool hidden() const { return hidden_; }
 
   private:
     static LRESULT CALLBACK windowProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
