@@ -84,6 +84,21 @@ LRESULT LauncherBar::onMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         case WM_HOTKEY:
             onHotkey(LOWORD(wParam));
             return 0;
+        case WM_DROPFILES:
+            onDropFiles(reinterpret_cast<HDROP>(wParam));
+            return 0;
+        case WM_MEASUREITEM:
+            if (context_.activeMenu != nullptr) {
+                context_.activeMenu->measureEntry(*reinterpret_cast<MEASUREITEMSTRUCT*>(lParam));
+            }
+            return 0;
+        case WM_DRAWITEM:
+            if (context_.activeMenu != nullptr) {
+                context_.activeMenu->drawEntry(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam));
+            }
+            return 0;
+        case WM_MENUCHAR:
+            return context_.activeMenu != nullptr ? context_.activeMenu->onMenuChar(wParam, lParam) : 0;
         case WM_SIZE:
         case WM_KEYDOWN:
         case WM_MENUSELECT:
