@@ -7,7 +7,9 @@
 #include "driver/files.h"
 #include "driver/input.h"
 #include "driver/probe_log.h"
+#include "driver/screen.h"
 #include "driver/window_query.h"
+#include "menus/owner_draw.h"
 #include "scenarios/data_file_text.h"
 #include "scenarios/launcher_scenario.h"
 
@@ -123,6 +125,58 @@ TEST_F(Menus, OnlyOneMenuOpensAtATime) {
             return openMenuCount() == 0;
         },
         5000));
+}
+
+RECT windowRect(HWND window) {
+    RECT rect{};
+    ::GetWindowRect(window, &rect);
+    return rect;
+}
+
+// Pixels of this colour inside the window, once the screen shows at least `least` of them.
+int waitForColour(HWND window, COLORREF colour, int least) {
+    int found = 0;
+    waitUntil([&] { return (found = captureScreen().count(windowRect(window), colour)) >= least; }, 5000);
+    return found;
+}
+
+TEST_F(Menus, OwnerDrawnRowsAreMeasuredPaintedAndFoundByTheirLetter) {
+    const std::string probe = folder_ + "probe folder\\probe.exe";
+    startWith(dataFileText({{.name = "ba", .app = probe},
+                            {.name = "bb", .app = probe},
+                            {.name = "bc", .app = probe},
+                            {.name = "cd", .app = probe}}));
+    showBarAndType("b");
+    pressChord({VK_CONTROL, VK_RETURN});
+    HWND menu = waitForOpenMenu(5000);
+    ASSERT_NE(menu, nullptr) << "no menu of the candidates";
+
+    // Three candidates and "Exit", each row at least a line of text plus its margin.
+    const RECT rect = windowRect(menu);
+    EXPECT_GE(rect.bottom - rect.top, 3 * (12 + 8) + (12 + 11));
+    // The icon strip runs down the left of every row.
+    const COLORREF strip = menus::stripColour(::GetSysColor(COLOR_MENU));
+    EXPECT_GE(waitForColour(menu, strip, 20 * 60), 20 * 60);
+    pressKey(VK_DOWN);
+    const COLORREF selection = menus::selectionFillColour(::GetSysColor(COLOR_HIGHLIGHT));
+    EXPECT_GT(waitForColour(menu, selection, 100), 100) << "the highlighted row is filled";
+
+    // Letters move to the next row below the highlighted one that starts with them, wrapping.
+    const auto rows = static_cast<LPARAM>(::SendMessageA(menu, MN_GETHMENU, 0, 0));
+    ASSERT_NE(rows, 0);
+    const auto menuChar = [&](char letter) {
+        return ::SendMessageA(bar_, WM_MENUCHAR, MAKEWPARAM(letter, MF_POPUP), rows);
+    };
+    EXPECT_EQ(menuChar('b'), 0x30001);
+    EXPECT_EQ(menuChar('B'), 0x30001);
+    EXPECT_EQ(menuChar('z'), 0);
+    pressKey(VK_DOWN);
+    pressKey(VK_DOWN);
+    EXPECT_EQ(menuChar('b'), 0x30000);
+    EXPECT_EQ(menuChar('e'), 0x30003) << "Exit";
+    pressKey(VK_ESCAPE);
+    EXPECT_TRUE(waitUntil([&] { return openMenuCount() == 0; }, 5000));
+    EXPECT_EQ(::SendMessageA(bar_, WM_MENUCHAR, MAKEWPARAM('b', MF_POPUP), rows), 0) << "no menu, no answer";
 }
 
 HWND startTitledProbe(const std::string& probe, const std::string& title) {

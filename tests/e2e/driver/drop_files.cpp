@@ -1,0 +1,124 @@
+#include "driver/drop_files.h"
+
+#include <psapi.h>
+
+#include <algorithm>
+#include <cstring>
+#include <iterator>
+#include <optional>
+
+#include "driver/drop_request.h"
+#include "platform/unique_handle.h"
+
+namespace zek::e2e {
+namespace {
+
+constexpr DWORD kThreadWaitMs = 10000;
+
+std::string besideDriver(const char* fileName) {
+    char path[MAX_PATH] = {};
+    ::GetModuleFileNameA(nullptr, path, MAX_PATH);
+    std::string directory(path);
+    return directory.substr(0, directory.find_last_of('\\') + 1) + fileName;
+}
+
+// Memory in the other process, freed when the object goes.
+class RemoteBlock {
+  public:
+    RemoteBlock(HANDLE process, const std::string& bytes) : process_(process) {
+        address_ = ::VirtualAllocEx(process, nullptr, bytes.size(), MEM_COMMIT | MEM_RESERVE, PAGE_READWRITE);
+        if (address_ != nullptr &&
+            !::WriteProcessMemory(process, address_, bytes.data(), bytes.size(), nullptr)) {
+            release();
+        }
+    }
+    ~RemoteBlock() { release(); }
+    RemoteBlock(const RemoteBlock&) = delete;
+    RemoteBlock& operator=(const RemoteBlock&) = delete;
+    void* address() const { return address_; }
+
+  private:
+    void release() {
+        if (address_ != nullptr) {
+            ::VirtualFreeEx(process_, address_, 0, MEM_RELEASE);
+            address_ = nullptr;
+        }
+    }
+    HANDLE process_;
+    void* address_ = nullptr;
+};
+
+// Runs `start(parameter)` on a new thread of the process; its exit code, or none.
+std::optional<DWORD> runRemote(HANDLE process, LPTHREAD_START_ROUTINE start, void* parameter) {
+    win32::UniqueKernelHandle thread(::CreateRemoteThread(process, nullptr, 0, start, parameter, 0, nullptr));
+    DWORD exitCode = 0;
+    if (!thread || ::WaitForSingleObject(thread.get(), kThreadWaitMs) != WAIT_OBJECT_0 ||
+        !::GetExitCodeThread(thread.get(), &exitCode)) {
+        return std::nullopt;
+    }
+    return exitCode;
+}
+
+HMODULE findModule(HANDLE process, const std::string& path) {
+    HMODULE modules[1024] = {};
+    DWORD needed = 0;
+    if (!::EnumProcessModulesEx(process, modules, sizeof modules, &needed, LIST_MODULES_ALL)) {
+        return nullptr;
+    }
+    const DWORD count = std::min<DWORD>(needed / sizeof(HMODULE), std::size(modules));
+    for (DWORD i = 0; i < count; ++i) {
+        char name[MAX_PATH] = {};
+        if (::GetModuleFileNameExA(process, modules[i], name, MAX_PATH) > 0 &&
+            ::lstrcmpiA(name, path.c_str()) == 0) {
+            return modules[i];
+        }
+    }
+    return nullptr;
+}
+
+}  // namespace
+
+bool dropFiles(HWND target, const std::vector<std::string>& paths) {
+    const std::string dropperPath = besideDriver(kDropperFileName);
+    HMODULE localDropper = ::LoadLibraryA(dropperPath.c_str());
+    const auto localExport = reinterpret_cast<const char*>(::GetProcAddress(localDropper, kDropperExport));
+    DWORD processId = 0;
+    ::GetWindowThreadProcessId(target, &processId);
+    win32::UniqueKernelHandle process(::OpenProcess(PROCESS_ALL_ACCESS, FALSE, processId));
+    if (localExport == nullptr || !process) {
+        return false;
+    }
+    // Kernel32 lies at one address in every process of a session.
+    const auto loadLibrary = reinterpret_cast<LPTHREAD_START_ROUTINE>(
+        reinterpret_cast<void*>(::GetProcAddress(::GetModuleHandleA("kernel32.dll"), "LoadLibraryA")));
+    const RemoteBlock remotePath(process.get(), dropperPath + '\0');
+    if (remotePath.address() == nullptr || !runRemote(process.get(), loadLibrary, remotePath.address())) {
+        return false;
+    }
+    HMODULE remoteDropper = findModule(process.get(), dropperPath);
+    if (remoteDropper == nullptr) {
+        return false;
+    }
+    // The export lies at the same offset from the library's base in both processes.
+    const std::ptrdiff_t offset = localExport - reinterpret_cast<const char*>(localDropper);
+    const auto remoteExport = reinterpret_cast<LPTHREAD_START_ROUTINE>(
+        reinterpret_cast<ULONG_PTR>(remoteDropper) + static_cast<ULONG_PTR>(offset));
+
+    std::string list;
+    for (const std::string& path : paths) {
+        list += path;
+        list += '\0';
+    }
+    list += '\0';
+    DropRequest header;
+    header.window = reinterpret_cast<ULONG_PTR>(target);
+    header.listBytes = static_cast<std::uint32_t>(list.size());
+    std::string request(sizeof header, '\0');
+    std::memcpy(request.data(), &header, sizeof header);
+    request += list;
+    const RemoteBlock remoteRequest(process.get(), request);
+    return remoteRequest.address() != nullptr &&
+           runRemote(process.get(), remoteExport, remoteRequest.address()) == 1u;
+}
+
+}  // namespace zek::e2e

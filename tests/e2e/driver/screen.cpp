@@ -1,0 +1,121 @@
+#include "driver/screen.h"
+
+#include <algorithm>
+
+#include "driver/files.h"
+#include "platform/unique_handle.h"
+
+namespace zek::e2e {
+namespace {
+
+COLORREF fromDibPixel(std::uint32_t pixel) {
+    return RGB((pixel >> 16) & 0xFF, (pixel >> 8) & 0xFF, pixel & 0xFF);
+}
+
+RECT clipped(const RECT& area, int width, int height) {
+    return RECT{std::max(0L, area.left), std::max(0L, area.top), std::min<LONG>(width, area.right),
+                std::min<LONG>(height, area.bottom)};
+}
+
+template <typename T>
+void appendLittleEndian(std::string& out, T value) {
+    for (std::size_t i = 0; i < sizeof(T); ++i) {
+        out.push_back(static_cast<char>((static_cast<std::uint64_t>(value) >> (8 * i)) & 0xFF));
+    }
+}
+
+}  // namespace
+
+COLORREF ScreenImage::at(int x, int y) const {
+    if (x < 0 || y < 0 || x >= width_ || y >= height_) {
+        return 0xFFFFFFFF;
+    }
+    return fromDibPixel(pixels_[static_cast<std::size_t>(y) * width_ + x]);
+}
+
+int ScreenImage::count(const RECT& area, COLORREF colour) const {
+    const RECT inside = clipped(area, width_, height_);
+    int matches = 0;
+    for (int y = inside.top; y < inside.bottom; ++y) {
+        for (int x = inside.left; x < inside.right; ++x) {
+            matches += at(x, y) == colour ? 1 : 0;
+        }
+    }
+    return matches;
+}
+
+ScreenImage ScreenImage::crop(const RECT& area) const {
+    const RECT inside = clipped(area, width_, height_);
+    const int width = std::max(0L, inside.right - inside.left);
+    const int height = std::max(0L, inside.bottom - inside.top);
+    std::vector<std::uint32_t> part;
+    part.reserve(static_cast<std::size_t>(width) * height);
+    for (int y = inside.top; y < inside.top + height; ++y) {
+        const auto row = pixels_.begin() + static_cast<std::ptrdiff_t>(y) * width_ + inside.left;
+        part.insert(part.end(), row, row + width);
+    }
+    return ScreenImage(width, height, std::move(part));
+}
+
+bool ScreenImage::saveBitmap(const std::string& path) const {
+    const std::size_t rowBytes = (static_cast<std::size_t>(width_) * 3 + 3) & ~std::size_t{3};
+    const std::uint32_t imageBytes = static_cast<std::uint32_t>(rowBytes * height_);
+    constexpr std::uint32_t kHeaderBytes = 14 + 40;
+    std::string file;
+    file.reserve(kHeaderBytes + imageBytes);
+    file += "BM";
+    appendLittleEndian<std::uint32_t>(file, kHeaderBytes + imageBytes);
+    appendLittleEndian<std::uint32_t>(file, 0);
+    appendLittleEndian<std::uint32_t>(file, kHeaderBytes);
+    appendLittleEndian<std::uint32_t>(file, 40);
+    appendLittleEndian<std::int32_t>(file, width_);
+    appendLittleEndian<std::int32_t>(file, height_);
+    appendLittleEndian<std::uint16_t>(file, 1);
+    appendLittleEndian<std::uint16_t>(file, 24);
+    for (int field = 0; field < 6; ++field) {  // no compression, sizes and palette left to readers
+        appendLittleEndian<std::uint32_t>(file, field == 1 ? imageBytes : 0);
+    }
+    for (int y = height_ - 1; y >= 0; --y) {
+        const std::size_t start = file.size();
+        for (int x = 0; x < width_; ++x) {
+            const std::uint32_t pixel = pixels_[static_cast<std::size_t>(y) * width_ + x];
+            file.push_back(static_cast<char>(pixel & 0xFF));
+            file.push_back(static_cast<char>((pixel >> 8) & 0xFF));
+            file.push_back(static_cast<char>((pixel >> 16) & 0xFF));
+        }
+        file.resize(start + rowBytes, '\0');
+    }
+    return writeFileBytes(path, file);
+}
+
+ScreenImage captureScreen() {
+    const int left = ::GetSystemMetrics(SM_XVIRTUALSCREEN);
+    const int top = ::GetSystemMetrics(SM_YVIRTUALSCREEN);
+    const int width = ::GetSystemMetrics(SM_CXVIRTUALSCREEN);
+    const int height = ::GetSystemMetrics(SM_CYVIRTUALSCREEN);
+    if (width <= 0 || height <= 0) {
+        return {};
+    }
+    HDC screen = ::GetDC(nullptr);
+    win32::UniqueMemoryDC memory(::CreateCompatibleDC(screen));
+    BITMAPINFO info{};
+    info.bmiHeader = {sizeof(BITMAPINFOHEADER), width, -height, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
+    void* bits = nullptr;
+    win32::UniqueBitmap bitmap(::CreateDIBSection(screen, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
+    ScreenImage image;
+    if (memory && bitmap && bits != nullptr) {
+        HGDIOBJ previous = ::SelectObject(memory.get(), bitmap.get());
+        if (::BitBlt(memory.get(), 0, 0, width, height, screen, left, top, SRCCOPY | CAPTUREBLT)) {
+            ::GdiFlush();
+            const auto* first = static_cast<const std::uint32_t*>(bits);
+            image = ScreenImage(
+                width, height,
+                std::vector<std::uint32_t>(first, first + static_cast<std::size_t>(width) * height));
+        }
+        ::SelectObject(memory.get(), previous);
+    }
+    ::ReleaseDC(nullptr, screen);
+    return image;
+}
+
+}  // namespace zek::e2e

@@ -1,0 +1,39 @@
+#pragma once
+// What the screen shows, read through GDI as any program could, for pixel checks
+// and for pictures of the program.
+#include <windows.h>
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace zek::e2e {
+
+class ScreenImage {
+  public:
+    ScreenImage() = default;
+    ScreenImage(int width, int height, std::vector<std::uint32_t> pixels)
+        : width_(width), height_(height), pixels_(std::move(pixels)) {}
+
+    int width() const { return width_; }
+    int height() const { return height_; }
+    bool empty() const { return pixels_.empty(); }
+    // The pixel as a COLORREF (0x00BBGGRR); 0xFFFFFFFF outside the image.
+    COLORREF at(int x, int y) const;
+    // How many pixels of the rectangle (clipped to the image) have exactly this colour.
+    int count(const RECT& area, COLORREF colour) const;
+    // The part inside the rectangle (clipped to the image).
+    ScreenImage crop(const RECT& area) const;
+    // Writes a 24-bit bottom-up BMP file; false when it cannot be written.
+    bool saveBitmap(const std::string& path) const;
+
+  private:
+    int width_ = 0;
+    int height_ = 0;
+    std::vector<std::uint32_t> pixels_;  // top-down rows of 0x00RRGGBB
+};
+
+// The whole virtual screen as it is now; empty when it cannot be read.
+ScreenImage captureScreen();
+
+}  // namespace zek::e2e

@@ -1,0 +1,91 @@
+// Files dropped on the bar, as from Explorer: one file opens with the item the
+// box shows or by its own association; more than one, or a path too long to
+// take whole, opens nothing.
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "driver/drop_files.h"
+#include "driver/files.h"
+#include "driver/input.h"
+#include "driver/probe_log.h"
+#include "driver/window_query.h"
+#include "scenarios/data_file_text.h"
+#include "scenarios/launcher_scenario.h"
+
+namespace zek::e2e {
+namespace {
+
+std::string inQuotes(const std::string& text) {
+    return "\"" + text + "\"";
+}
+
+class Drop : public LauncherScenario {
+  protected:
+    void SetUp() override {
+        LauncherScenario::SetUp();
+        probe_ = probeInSpacedFolder();
+        document_ = folder_ + "a.zek";
+        ASSERT_TRUE(writeFileBytes(document_, "text"));
+        ASSERT_TRUE(writeFileBytes(folder_ + "ZekLauncher.ini",
+                                   "[ExtMode]\r\nExtKey0=zek\r\nPathKey0=" + probe_ + "\r\n"));
+        ASSERT_TRUE(writeFileBytes(folder_ + "ZekLauncher.dat",
+                                   dataFileText({{.name = "viewer", .app = probe_, .option = "-x"}})));
+        bar_ = startFirstInstance();
+        ASSERT_NE(bar_, nullptr);
+        ASSERT_EQ(runLauncher("/s"), 0u);
+        box_ = findCommandBox(bar_);
+        ASSERT_NE(box_, nullptr);
+    }
+    void type(const std::string& text, const std::string& completed) {
+        ::SetForegroundWindow(bar_);
+        ASSERT_TRUE(waitUntil([&] { return ::GetForegroundWindow() == bar_; }, 5000));
+        typeAscii(text);
+        ASSERT_TRUE(waitUntil([&] { return windowText(box_) == completed; }, 5000)) << windowText(box_);
+    }
+    std::vector<ProbeStart> probeStarts(std::size_t count) {
+        return waitForProbeStarts(probeLogPath(probe_), count);
+    }
+
+    std::string probe_;
+    std::string document_;
+    HWND bar_ = nullptr;
+    HWND box_ = nullptr;
+};
+
+TEST_F(Drop, AFileOpensWithTheItemInTheBoxAndTheBarHides) {
+    type("vi", "viewer");
+    ASSERT_TRUE(dropFiles(bar_, {document_}));
+    const auto starts = probeStarts(1);
+    ASSERT_EQ(starts.size(), 1u);
+    EXPECT_EQ(starts[0].commandLine, inQuotes(probe_) + " -x " + inQuotes(document_));
+    EXPECT_TRUE(waitUntil([&] { return !::IsWindowVisible(bar_); }, 5000));
+}
+
+TEST_F(Drop, AFileOnAnEmptyBoxOpensByItsOwnAssociation) {
+    ASSERT_TRUE(dropFiles(bar_, {document_}));
+    const auto starts = probeStarts(1);
+    ASSERT_EQ(starts.size(), 1u);
+    EXPECT_EQ(starts[0].commandLine, inQuotes(probe_) + " " + inQuotes(document_));
+    EXPECT_TRUE(waitUntil([&] { return !::IsWindowVisible(bar_); }, 5000));
+}
+
+TEST_F(Drop, TwoFilesAtOnceOrAnOverlongPathOpenNothingAndTheBarStays) {
+    const std::string second = folder_ + "b.zek";
+    ASSERT_TRUE(writeFileBytes(second, "text"));
+    type("vi", "viewer");
+    ASSERT_TRUE(dropFiles(bar_, {document_, second}));
+    // Cut to the box's 512 bytes it would name another file.
+    ASSERT_TRUE(dropFiles(bar_, {folder_ + std::string(600, 'd') + ".zek"}));
+    // The bar handles its messages in order: once a later single drop has run,
+    // the pair has been handled too.
+    ASSERT_TRUE(dropFiles(bar_, {second}));
+    const auto starts = probeStarts(1);
+    ASSERT_EQ(starts.size(), 1u);
+    EXPECT_EQ(starts[0].commandLine, inQuotes(probe_) + " -x " + inQuotes(second));
+    ::Sleep(300);
+    EXPECT_EQ(readProbeLog(probeLogPath(probe_)).size(), 1u);
+}
+
+}  // namespace
+}  // namespace zek::e2e
