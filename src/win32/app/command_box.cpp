@@ -264,11 +264,16 @@ LRESULT CommandBox::onComboMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         case WM_KILLFOCUS:
             state_ = box::forgetMatchLength(state_);
             break;
-        case WM_KEYDOWN:
+        case WM_KEYDOWN: {
             if (store != nullptr) {
                 apply(box::onComboKeyDown(state_, static_cast<unsigned>(wParam), readView(), *store));
             }
-            break;
+            comboPassesKeyOn_ = true;
+            const LRESULT result =
+                ::CallWindowProcA(previousComboProcedure_, combo_, message, wParam, lParam);
+            comboPassesKeyOn_ = false;
+            return result;
+        }
         case WM_COMMAND:
             if (store == nullptr || applying_) {
                 break;
@@ -285,9 +290,20 @@ LRESULT CommandBox::onComboMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     return ::CallWindowProcA(previousComboProcedure_, combo_, message, wParam, lParam);
 }
 
+// The message loop queues a key's character before the key itself is handled. The
+// field swallows the characters of Enter and Escape anyway, but a menu opened by
+// Enter would take its queued carriage return as a choice and close at once.
+void CommandBox::discardQueuedCharacter(char character) {
+    MSG queued;
+    if (::PeekMessageA(&queued, edit_, WM_CHAR, WM_CHAR, PM_NOREMOVE) &&
+        queued.wParam == static_cast<WPARAM>(character)) {
+        ::PeekMessageA(&queued, edit_, WM_CHAR, WM_CHAR, PM_REMOVE);
+    }
+}
+
 LRESULT CommandBox::onEditMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     data::ItemStore* store = context_.store;
-    if (store == nullptr) {
+    if (store == nullptr || (comboPassesKeyOn_ && message == WM_KEYDOWN)) {
         return ::CallWindowProcA(previousEditProcedure_, edit_, message, wParam, lParam);
     }
     const auto key = static_cast<unsigned>(wParam);
@@ -305,6 +321,7 @@ LRESULT CommandBox::onEditMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             // Enter and Escape belong to the combo box; with Ctrl held, Enter is
             // the edit field's own (Ctrl+Enter and Ctrl+Alt+Enter).
             if ((key == VK_RETURN && !ctrlWasDown) || key == VK_ESCAPE) {
+                discardQueuedCharacter(key == VK_RETURN ? '\r' : '\x1B');
                 ::SendMessageA(combo_, WM_KEYDOWN, wParam, lParam);
                 return 0;
             }

@@ -43,6 +43,7 @@ class CommandBox {
     static LRESULT CALLBACK editProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
     LRESULT onComboMessage(UINT message, WPARAM wParam, LPARAM lParam);
     LRESULT onEditMessage(UINT message, WPARAM wParam, LPARAM lParam);
+    void discardQueuedCharacter(char character);
     // What the core reads: the text (kept in text_), the edit selection, the list selection.
     box::BoxView readView();
     // Applies a reaction; true when the message is to be swallowed.
@@ -76,6 +77,10 @@ class CommandBox {
     std::string text_;
     // Set while a reaction changes the controls: their change notifications are ours.
     bool applying_ = false;
+    // Set while the combo box's own procedure has a key, which it hands on to the
+    // edit field: there the key goes straight to the field's own procedure, or the
+    // field would give Enter and Escape back to the combo box to run once more.
+    bool comboPassesKeyOn_ = false;
 };
 
 // The list menu over `items` (the box's Ctrl+Enter and Alt+Enter), as the one

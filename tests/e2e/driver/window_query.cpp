@@ -102,6 +102,31 @@ HWND waitForOpenMenu(DWORD timeoutMs) {
     return menu;
 }
 
+std::vector<HWND> openMenus() {
+    std::vector<HWND> menus;
+    for (HWND menu = ::FindWindowExA(nullptr, nullptr, "#32768", nullptr); menu != nullptr;
+         menu = ::FindWindowExA(nullptr, menu, "#32768", nullptr)) {
+        if (::IsWindowVisible(menu)) {
+            menus.push_back(menu);
+        }
+    }
+    return menus;
+}
+
+bool closeOpenMenus(DWORD timeoutMs) {
+    // Escape closes one level at a time, and only once the menu is tracking keys.
+    return waitUntil(
+        [] {
+            const auto menus = openMenus();
+            if (!menus.empty()) {
+                ::PostMessageA(menus.front(), WM_KEYDOWN, VK_ESCAPE, 0);
+                ::Sleep(100);
+            }
+            return openMenus().empty();
+        },
+        timeoutMs);
+}
+
 HWND findCommandBox(HWND bar) {
     return ::FindWindowExA(bar, nullptr, "ComboBox", nullptr);
 }

@@ -42,6 +42,10 @@ namespace zek::e2e {
 // The open popup menu window (class #32768), if any.
 HWND findOpenMenu();
 HWND waitForOpenMenu(DWORD timeoutMs = 10000);
+// Every visible popup menu window, submenus included.
+std::vector<HWND> openMenus();
+// Presses Escape in the open menus until none is left; false if some stay open.
+bool closeOpenMenus(DWORD timeoutMs = 5000);
 // The command box of the bar and the texts of its list.
 HWND findCommandBox(HWND bar);
 std::vector<std::string> listTexts(HWND combo);

@@ -1,6 +1,6 @@
 // A program for the launcher to start: it appends how it was started (command
 // line, current directory, show command) to probe.log beside itself. With
-// --title=NAME on its command line it also opens a window of that title and
+// --title=NAME or --title="A NAME" on its command line it also opens a window of that title and
 // stays until the window is closed.
 #include <windows.h>
 
@@ -44,8 +44,11 @@ std::string titleArgument() {
     if (start == std::string::npos) {
         return {};
     }
-    const auto begin = start + key.size();
-    const auto end = line.find_first_of(" \"", begin);
+    auto begin = start + key.size();
+    // --title="a title with spaces" or --title=word
+    const bool inQuotes = begin < line.size() && line[begin] == '"';
+    begin += inQuotes ? 1 : 0;
+    const auto end = line.find_first_of(inQuotes ? "\"" : " \"", begin);
     return line.substr(begin, end == std::string::npos ? std::string::npos : end - begin);
 }
 

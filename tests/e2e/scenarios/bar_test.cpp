@@ -112,4 +112,3 @@ TEST_F(Bar, TransparencyFollowsTheSettings) {
 
 }  // namespace
 }  // namespace zek::e2e
-

@@ -140,6 +140,7 @@ TEST_F(CommandBox, AFailedRunShowsItsMessageAndKeepsTheBar) {
     pressDialogButton(box->window, IDOK);
     ::Sleep(300);
     EXPECT_TRUE(::IsWindowVisible(bar_));
+    EXPECT_TRUE(dialogsOfProcess(firstInstance_.id()).empty()) << "one Enter, one message";
 }
 
 TEST_F(CommandBox, JapaneseNamesCompleteLikeAscii) {

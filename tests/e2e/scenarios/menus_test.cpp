@@ -40,14 +40,6 @@ class Menus : public LauncherScenario {
     std::vector<ProbeStart> probeStarts(std::size_t count) {
         return waitForProbeStarts(probeLogPath(probe_), count);
     }
-    static int openMenuCount() {
-        int count = 0;
-        for (HWND menu = ::FindWindowExA(nullptr, nullptr, "#32768", nullptr); menu != nullptr;
-             menu = ::FindWindowExA(nullptr, menu, "#32768", nullptr)) {
-            count += ::IsWindowVisible(menu) ? 1 : 0;
-        }
-        return count;
-    }
 
     std::string probe_;
     HWND bar_ = nullptr;
@@ -68,6 +60,11 @@ TEST_F(Menus, ANodeOpensItsMenuAndTheChosenItemRuns) {
     ASSERT_EQ(starts.size(), 1u);
     EXPECT_TRUE(starts[0].commandLine.ends_with(" A")) << starts[0].commandLine;
     EXPECT_TRUE(waitUntil([&] { return !::IsWindowVisible(bar_); }, 5000));
+    ::Sleep(300);
+    EXPECT_EQ(readProbeLog(probeLogPath(probe_)).size(), 1u) << "one Enter, one run";
+    // Nothing is left tracking a menu behind the hidden bar: the program ends when told.
+    EXPECT_EQ(runLauncher("/x"), 0u);
+    EXPECT_TRUE(firstInstance_.waitForExit(10000).has_value());
 }
 
 TEST_F(Menus, AltEnterOffersEveryItemOfTheNameAndEscapeRunsNothing) {
@@ -80,7 +77,7 @@ TEST_F(Menus, AltEnterOffersEveryItemOfTheNameAndEscapeRunsNothing) {
     pressChord({VK_MENU, VK_RETURN});
     ASSERT_NE(waitForOpenMenu(5000), nullptr) << "no menu of the two items";
     pressKey(VK_ESCAPE);
-    EXPECT_TRUE(waitUntil([&] { return openMenuCount() == 0; }, 5000));
+    EXPECT_TRUE(waitUntil([&] { return openMenus().empty(); }, 5000));
     ::Sleep(300);
     EXPECT_TRUE(readProbeLog(probeLogPath(probe_)).empty());
     // Again, and this time the first one runs.
@@ -116,15 +113,8 @@ TEST_F(Menus, OnlyOneMenuOpensAtATime) {
     EXPECT_EQ(runLauncher("/c tools"), 0u);
     EXPECT_EQ(runLauncher("/c allitem"), 0u);
     ::Sleep(300);
-    EXPECT_EQ(openMenuCount(), 1);
-    EXPECT_TRUE(waitUntil(
-        [&] {
-            if (HWND menu = findOpenMenu()) {
-                ::PostMessageA(menu, WM_KEYDOWN, VK_ESCAPE, 0);
-            }
-            return openMenuCount() == 0;
-        },
-        5000));
+    EXPECT_EQ(openMenus().size(), 1u);
+    EXPECT_TRUE(closeOpenMenus());
 }
 
 RECT windowRect(HWND window) {
@@ -175,7 +165,7 @@ TEST_F(Menus, OwnerDrawnRowsAreMeasuredPaintedAndFoundByTheirLetter) {
     EXPECT_EQ(menuChar('b'), 0x30000);
     EXPECT_EQ(menuChar('e'), 0x30003) << "Exit";
     pressKey(VK_ESCAPE);
-    EXPECT_TRUE(waitUntil([&] { return openMenuCount() == 0; }, 5000));
+    EXPECT_TRUE(waitUntil([&] { return openMenus().empty(); }, 5000));
     EXPECT_EQ(::SendMessageA(bar_, WM_MENUCHAR, MAKEWPARAM('b', MF_POPUP), rows), 0) << "no menu, no answer";
 }
 
@@ -222,7 +212,7 @@ TEST_F(Menus, TheSameApplicationHotkeyNeedsTwoWindowsOfTheProgram) {
     ASSERT_TRUE(waitUntil([&] { return ::GetForegroundWindow() == first; }, 5000));
     pressChord({VK_CONTROL, VK_MENU, 'J'});
     ::Sleep(500);
-    EXPECT_EQ(openMenuCount(), 0) << "one window only: no menu";
+    EXPECT_TRUE(openMenus().empty()) << "one window only: no menu";
 
     HWND second = startTitledProbe(probe_, "SameTwo");
     ASSERT_NE(second, nullptr);
@@ -236,7 +226,7 @@ TEST_F(Menus, TheSameApplicationHotkeyNeedsTwoWindowsOfTheProgram) {
         EXPECT_EQ(::GetMenuItemCount(rows), 3);  // both windows and "Exit"
     }
     pressKey(VK_ESCAPE);
-    EXPECT_TRUE(waitUntil([&] { return openMenuCount() == 0; }, 5000));
+    EXPECT_TRUE(waitUntil([&] { return openMenus().empty(); }, 5000));
 }
 
 }  // namespace

@@ -1,0 +1,126 @@
+// The program as a user sees it, read off the screen: the bar with a completed
+// name, an owner-drawn node menu with the icons of its programs, the task menu.
+// Each scenario leaves its picture as picture.bmp in its folder (scripts/pictures.sh
+// turns them into the README's pictures).
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <string>
+#include <vector>
+
+#include "app/bar_look.h"
+#include "driver/files.h"
+#include "driver/input.h"
+#include "driver/process.h"
+#include "driver/screen.h"
+#include "driver/window_query.h"
+#include "menus/owner_draw.h"
+#include "scenarios/data_file_text.h"
+#include "scenarios/launcher_scenario.h"
+
+namespace zek::e2e {
+namespace {
+
+RECT windowRect(HWND window) {
+    RECT rect{};
+    ::GetWindowRect(window, &rect);
+    return rect;
+}
+
+RECT unionOf(const std::vector<HWND>& windows, int margin) {
+    RECT all = windowRect(windows.front());
+    for (HWND window : windows) {
+        const RECT rect = windowRect(window);
+        ::UnionRect(&all, &all, &rect);
+    }
+    ::InflateRect(&all, margin, margin);
+    return all;
+}
+
+COLORREF stripColour() {
+    return menus::stripColour(::GetSysColor(COLOR_MENU));
+}
+
+// Menus are mapped and painted a while after they open: waits until there are
+// this many and each shows at least this many pixels of its icon strip (icons
+// and the highlighted row cover part of it).
+bool menusPainted(std::size_t menuCount, int stripPixels) {
+    return waitUntil(
+        [&] {
+            const auto menus = openMenus();
+            const ScreenImage screen = captureScreen();
+            return menus.size() == menuCount && std::all_of(menus.begin(), menus.end(), [&](HWND menu) {
+                       return screen.count(windowRect(menu), stripColour()) >= stripPixels;
+                   });
+        },
+        8000);
+}
+
+class Pictures : public LauncherScenario {
+  protected:
+    void startWithPrograms() {
+        ASSERT_TRUE(writeFileBytes(
+            folder_ + "ZekLauncher.dat",
+            dataFileText(
+                {{.name = "tools", .type = 2, .level = 1},
+                 {.name = "notepad", .level = 2, .app = "C:\\windows\\notepad.exe"},
+                 {.name = "notebook", .level = 2, .app = "C:\\windows\\notepad.exe", .option = "book.txt"},
+                 {.name = "regedit", .level = 2, .app = "C:\\windows\\regedit.exe"},
+                 {.name = "コマンド", .level = 2, .app = "C:\\windows\\system32\\cmd.exe"}})));
+        bar_ = startFirstInstance();
+        ASSERT_NE(bar_, nullptr);
+    }
+    void showBarAndType(const std::string& text, const std::string& completed) {
+        ASSERT_EQ(runLauncher("/s"), 0u);
+        ::SetForegroundWindow(bar_);
+        ASSERT_TRUE(waitUntil([&] { return ::GetForegroundWindow() == bar_; }, 5000));
+        typeAscii(text);
+        ASSERT_TRUE(waitUntil([&] { return windowText(findCommandBox(bar_)) == completed; }, 5000));
+    }
+    void savePicture(const RECT& area) {
+        EXPECT_TRUE(captureScreen().crop(area).saveBitmap(folder_ + "picture.bmp"));
+    }
+
+    HWND bar_ = nullptr;
+};
+
+TEST_F(Pictures, TheBarWithACompletedName) {
+    startWithPrograms();
+    showBarAndType("no", "notebook");
+    HWND box = findCommandBox(bar_);
+    // The typed part in the bar's text colour, the completed tail selected.
+    ASSERT_TRUE(
+        waitUntil([&] { return captureScreen().count(windowRect(box), win32::kBarTextColour) >= 10; }));
+    EXPECT_GT(captureScreen().count(windowRect(box), ::GetSysColor(COLOR_HIGHLIGHT)), 40);
+    savePicture(unionOf({bar_}, 8));
+}
+
+TEST_F(Pictures, AnOwnerDrawnNodeMenu) {
+    startWithPrograms();
+    showBarAndType("tools", "tools");
+    pressKey(VK_RETURN);
+    ASSERT_NE(waitForOpenMenu(5000), nullptr);
+    pressKey(VK_DOWN);   // the node's row
+    pressKey(VK_RIGHT);  // its items
+    ASSERT_TRUE(menusPainted(2, 300)) << "the node's row and Exit, and its four items";
+    std::vector<HWND> shown = openMenus();
+    shown.push_back(bar_);
+    savePicture(unionOf(shown, 8));
+    EXPECT_TRUE(closeOpenMenus());
+}
+
+TEST_F(Pictures, TheTaskMenu) {
+    startWithPrograms();
+    for (const char* title : {"Report.txt - Notepad", "Inbox - Mail", "build log"}) {
+        startProcess(folder_ + "probe.exe", std::string("--title=\"") + title + "\"", "");
+        ASSERT_TRUE(waitUntil([&] { return ::FindWindowA("ZekProbeWindow", title) != nullptr; }));
+    }
+    pressChord({VK_LWIN, VK_SPACE});
+    ASSERT_NE(waitForOpenMenu(5000), nullptr);
+    ASSERT_TRUE(menusPainted(1, 1000)) << "three windows and Exit";
+    savePicture(unionOf(openMenus(), 8));
+    EXPECT_TRUE(closeOpenMenus());
+}
+
+}  // namespace
+}  // namespace zek::e2e
