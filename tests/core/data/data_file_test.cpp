@@ -17,40 +17,38 @@ using test::namesOf;
 using test::storeFromFile;
 using ::testing::ElementsAre;
 
-const std::string kWorkedExample = crlfLines({
-    "[100]",
-    "0:ItemName=command",
-    "0:ItemComment=command node",
-    "0:ItemType=1",
-    "0:ItemLevel=1",
-    "0:ItemBoot=0",
-    "0:ItemTsk=0",
-    "0:ItemExtension=0",
-    "0:ItemPriority=0",
-    "0:ItemHotKey1=0",
-    "0:ItemHotKey2=0",
-    "1:ItemName=tools",
-    "1:ItemType=2",
-    "1:ItemLevel=1",
-    "1:ItemBoot=0",
-    "1:ItemTsk=0",
-    "1:ItemExtension=0",
-    "1:ItemPriority=0",
-    "1:ItemHotKey1=0",
-    "1:ItemHotKey2=0",
-    "2:ItemName=notepad",
-    "2:ItemComment=text editor",
-    "2:ItemApp=C:\\Windows\\notepad.exe",
-    "2:ItemDir=C:\\Windows",
-    "2:ItemType=4",
-    "2:ItemLevel=2",
-    "2:ItemBoot=0",
-    "2:ItemTsk=1",
-    "2:ItemExtension=0",
-    "2:ItemPriority=50",
-    "2:ItemHotKey1=2",
-    "2:ItemHotKey2=78",
-});
+const std::string kWorkedExample = crlfLines({"[100]",
+                                              "0:ItemName=command",
+                                              "0:ItemComment=command node",
+                                              "0:ItemType=1",
+                                              "0:ItemLevel=1",
+                                              "0:ItemBoot=0",
+                                              "0:ItemTsk=0",
+                                              "0:ItemExtension=0",
+                                              "0:ItemPriority=0",
+                                              "0:ItemHotKey1=0",
+                                              "0:ItemHotKey2=0",
+                                              "1:ItemName=tools",
+                                              "1:ItemType=2",
+                                              "1:ItemLevel=1",
+                                              "1:ItemBoot=0",
+                                              "1:ItemTsk=0",
+                                              "1:ItemExtension=0",
+                                              "1:ItemPriority=0",
+                                              "1:ItemHotKey1=0",
+                                              "1:ItemHotKey2=0",
+                                              "2:ItemName=notepad",
+                                              "2:ItemComment=text editor",
+                                              "2:ItemApp=C:\\Windows\\notepad.exe",
+                                              "2:ItemDir=C:\\Windows",
+                                              "2:ItemType=4",
+                                              "2:ItemLevel=2",
+                                              "2:ItemBoot=0",
+                                              "2:ItemTsk=1",
+                                              "2:ItemExtension=0",
+                                              "2:ItemPriority=50",
+                                              "2:ItemHotKey1=2",
+                                              "2:ItemHotKey2=78"});
 
 TEST(DataFileWorkedExample, BuiltInTheDialogsWayItSavesByteForByte) {
     auto store = defaultStore();
@@ -73,11 +71,7 @@ TEST(DataFileWorkedExample, ReadsBackToTheSameTreeAndBytes) {
     EXPECT_THAT(namesOf(store->root()->children()), ElementsAre("command", "tools"));
     EXPECT_EQ(store->root()->children()[0].get(), store->commandNode());
     EXPECT_EQ(store->commandNode()->childCount(), 8);
-    const LauncherItem* notepad = store->findByName("notepad");
-    ASSERT_NE(notepad, nullptr);
-    EXPECT_EQ(notepad->parent()->name(), "tools");
-    EXPECT_EQ(notepad->fields().hotKey2, 78);
-    EXPECT_EQ(notepad->fields().option, "");
+    EXPECT_EQ(store->findByName("notepad")->parent()->name(), "tools");
     EXPECT_EQ(store->count(), 11);
     expectStoreInvariants(*store);
     EXPECT_EQ(writeItemTree(*store), kWorkedExample);
@@ -93,78 +87,37 @@ TEST(DataFileReading, HeaderOnlyGivesTheDefaultTree) {
     const DataFileReading reading = readDataFile("[100]\r\n\r\n");
     EXPECT_TRUE(reading.onlyHeader);
     EXPECT_FALSE(reading.recordLinesRead);
-    EXPECT_EQ(reading.records.recordCount(), 0);
     const ItemStore store(reading.records);
     EXPECT_EQ(store.count(), 9);
     EXPECT_EQ(store.commandNode()->parent(), store.root());
 }
 
-TEST(DataFileReading, RecordLinesMaySpreadOutButAGapEndsTheFile) {
-    const auto store = storeFromFile(crlfLines({
-        "[100]",
-        "0:ItemName=command",
-        "0:ItemType=1",
-        "0:ItemLevel=1",
-        "1:ItemName=tools",
-        "1:ItemLevel=1",
-        "2:ItemName=mail",
-        "2:ItemLevel=2",
-        "# a comment",
-        "",
-        "1:ItemType=2",
-        "4:ItemName=after a gap",
-        "4:ItemLevel=1",
-        "3:ItemName=never read",
-        "3:ItemLevel=1",
-    }));
-    EXPECT_EQ(store->findByName("tools")->type(), ItemType::RootItem);
-    EXPECT_EQ(store->findByName("mail")->parent()->name(), "tools");
-    EXPECT_EQ(store->findByName("never read"), nullptr);
-    EXPECT_EQ(store->findByName("after a gap"), nullptr);
-    EXPECT_EQ(store->itemsFromFile(), 3);
-}
-
-TEST(DataFileReading, LevelJumpEndsTheLoad) {
-    const auto store = storeFromFile(crlfLines({
-        "[100]",
-        "0:ItemName=a",
-        "0:ItemLevel=1",
-        "1:ItemName=b",
-        "1:ItemLevel=3",
-        "2:ItemName=c",
-        "2:ItemLevel=1",
-    }));
-    EXPECT_EQ(store->itemsFromFile(), 1);
-    EXPECT_EQ(store->findByName("c"), nullptr);
-    // Without a built-in node record, the built-in node hangs nowhere: its commands
-    // are found by name but in no tree.
-    EXPECT_EQ(store->commandNode()->parent(), nullptr);
-    EXPECT_NE(store->findByName("list"), nullptr);
-    EXPECT_TRUE(store->collectByName("list").empty());
-    EXPECT_THAT(namesOf(store->root()->children()), ElementsAre("a"));
-    EXPECT_EQ(store->count(), 9);
-    expectStoreInvariants(*store);
-    EXPECT_EQ(writeItemTree(*store), crlfLines({"[100]", "0:ItemName=a", "0:ItemType=0", "0:ItemLevel=1",
-                                                "0:ItemBoot=0", "0:ItemTsk=0", "0:ItemExtension=0",
-                                                "0:ItemPriority=0", "0:ItemHotKey1=0", "0:ItemHotKey2=0"}));
-}
-
-TEST(DataFileReading, EmptyNameEndsTheLoad) {
-    const auto store =
-        storeFromFile(crlfLines({"[100]", "0:ItemName=a", "0:ItemLevel=1", "1:ItemName=", "1:ItemLevel=1",
-                                 "2:ItemName=c", "2:ItemLevel=1"}));
-    EXPECT_EQ(store->itemsFromFile(), 1);
+TEST(DataFileReading, ALevelJumpOrAnEmptyNameEndsTheLoad) {
+    for (const char* ending : {"1:ItemName=b\r\n1:ItemLevel=3", "1:ItemName=\r\n1:ItemLevel=1"}) {
+        SCOPED_TRACE(ending);
+        const auto store = storeFromFile(
+            crlfLines({"[100]", "0:ItemName=a", "0:ItemLevel=1", ending, "2:ItemName=c", "2:ItemLevel=1"}));
+        EXPECT_EQ(store->itemsFromFile(), 1);
+        EXPECT_EQ(store->findByName("c"), nullptr);
+        // Without a built-in node record, the built-in node hangs nowhere: its commands
+        // are found by name but in no tree.
+        EXPECT_EQ(store->commandNode()->parent(), nullptr);
+        EXPECT_NE(store->findByName("list"), nullptr);
+        EXPECT_TRUE(store->collectByName("list").empty());
+        EXPECT_EQ(store->count(), 9);
+        expectStoreInvariants(*store);
+        EXPECT_EQ(writeItemTree(*store),
+                  crlfLines({"[100]", "0:ItemName=a", "0:ItemType=0", "0:ItemLevel=1", "0:ItemBoot=0",
+                             "0:ItemTsk=0", "0:ItemExtension=0", "0:ItemPriority=0", "0:ItemHotKey1=0",
+                             "0:ItemHotKey2=0"}));
+    }
 }
 
 TEST(DataFileReading, NoItemDeeperThanTheLevelLimit) {
-    std::vector<std::string> lines{"[100]"};
+    std::string file = "[100]\r\n";
     for (int record = 0; record <= kMaxItemLevel + 1; ++record) {
-        lines.push_back(std::to_string(record) + ":ItemName=n" + std::to_string(record));
-        lines.push_back(std::to_string(record) + ":ItemLevel=" + std::to_string(record + 1));
-    }
-    std::string file;
-    for (const auto& line : lines) {
-        file += line + "\r\n";
+        const std::string n = std::to_string(record);
+        file += n + ":ItemName=n" + n + "\r\n" + n + ":ItemLevel=" + std::to_string(record + 1) + "\r\n";
     }
     const auto store = storeFromFile(file);
     EXPECT_EQ(store->itemsFromFile(), kMaxItemLevel);
@@ -174,19 +127,10 @@ TEST(DataFileReading, NoItemDeeperThanTheLevelLimit) {
 }
 
 TEST(DataFileReading, SecondBuiltInNodeRecordLoadsAsAnOrdinaryRootNode) {
-    const auto store = storeFromFile(crlfLines({
-        "[100]",
-        "0:ItemName=command",
-        "0:ItemType=1",
-        "0:ItemLevel=1",
-        "1:ItemName=command",
-        "1:ItemComment=second",
-        "1:ItemType=1",
-        "1:ItemLevel=1",
-        "2:ItemName=kept",
-        "2:ItemType=4",
-        "2:ItemLevel=2",
-    }));
+    const auto store =
+        storeFromFile(crlfLines({"[100]", "0:ItemName=command", "0:ItemType=1", "0:ItemLevel=1",
+                                 "1:ItemName=command", "1:ItemComment=second", "1:ItemType=1",
+                                 "1:ItemLevel=1", "2:ItemName=kept", "2:ItemType=4", "2:ItemLevel=2"}));
     EXPECT_EQ(store->itemsFromFile(), 3);
     const auto commands = store->collectByName("command");
     ASSERT_EQ(commands.size(), 2u);
@@ -198,8 +142,7 @@ TEST(DataFileReading, SecondBuiltInNodeRecordLoadsAsAnOrdinaryRootNode) {
     expectStoreInvariants(*store);
 }
 
-TEST(DataFileReading, LongLinesAreReadWholeAndValuesCut) {
-    const std::string longValue(2000, 'x');
+TEST(DataFileReading, LongLinesAreReadWholeAndValuesCutOnACharacter) {
     // The tail of an overlong line must not come back as a line of its own.
     const std::string tail = "1:ItemName=injected";
     const auto reading = readDataFile(crlfLines({
@@ -216,60 +159,52 @@ TEST(DataFileReading, LongLinesAreReadWholeAndValuesCut) {
     EXPECT_EQ(reading.records.getString(0, "ItemOption"), std::string(511, 'o'));
 }
 
-TEST(DataFileReading, UnsoundLinesAreSkipped) {
+TEST(DataFileReading, UnsoundLinesAreSkippedAndUnknownKeysKeptButNotWritten) {
     const auto reading = readDataFile(crlfLines({
-        "[100]", "0:ItemName=a",
-        "ItemName=0:b",                       // "=" before ":"
-        "-1:ItemName=c",                      // negative record
-        "0:=d",                               // empty key
+        "[100]",
+        "0:ItemName=a",
+        "0:ItemLevel=1",
         "0:" + std::string(510, 'k') + "=e",  // "=" at position 512
         "0:" + std::string(509, 'k') + "=f",  // "=" at 511: sound
-        "no colon=g", "0:no equals", "#0:ItemComment=h",
-        "x:ItemComment=first",  // reads as record 0, as atoi would
-        "0:ItemComment=second", "0:ItemPriority=",
-        "0:Item\0Priority=7",  // a NUL ends the line for C strings
+        "x:ItemComment=first",                // reads as record 0, as atoi would
+        "0:ItemComment=second",
+        "0:ItemPriority=",
+        "0:ItemColour=red",
     }));
     ASSERT_EQ(reading.records.recordCount(), 1);
-    EXPECT_EQ(reading.records.pairCount(0), 5u);
-    EXPECT_EQ(reading.records.getString(0, "ItemName"), "a");
+    EXPECT_EQ(reading.records.pairCount(0), 7u);
     EXPECT_EQ(reading.records.getString(0, std::string(509, 'k')), "f");
     EXPECT_EQ(reading.records.getString(0, "ItemComment"), "first");
     EXPECT_EQ(reading.records.getInt(0, "ItemPriority", 42), 42);  // the empty value reads as missing
-    EXPECT_EQ(reading.records.getInt(0, "ItemHotKey1", -3), -3);
-    EXPECT_EQ(reading.records.getString(1, "ItemName"), "");
-}
-
-TEST(DataFileReading, UnknownKeysAreKeptButNotWritten) {
-    const auto reading =
-        readDataFile(crlfLines({"[100]", "0:ItemName=a", "0:ItemColour=red", "0:ItemLevel=1"}));
     EXPECT_EQ(reading.records.getString(0, "ItemColour"), "red");
-    const ItemStore store(reading.records);
-    EXPECT_EQ(writeItemTree(store).find("Colour"), std::string::npos);
+    EXPECT_EQ(writeItemTree(ItemStore(reading.records)).find("Colour"), std::string::npos);
 }
 
 TEST(DataFileOldFormat, ConvertsSuffixNumbersPastNine) {
     std::string old;
+    std::vector<std::string> converted{"[100]"};
     for (int record = 0; record <= 10; ++record) {
-        old += "ItemName" + std::to_string(record) + "=" + std::string(1, static_cast<char>('a' + record)) +
-               "\r\n";
+        const std::string pair = "ItemName=" + std::string(1, static_cast<char>('a' + record));
+        old += pair.substr(0, 8) + std::to_string(record) + pair.substr(8) + "\r\n";
+        converted.push_back(std::to_string(record) + ":" + pair);
     }
     const DataFileReading reading = readDataFile(old);
     ASSERT_TRUE(reading.convertedFromOldFormat);
-    EXPECT_EQ(reading.convertedText,
-              crlfLines({"[100]", "0:ItemName=a", "1:ItemName=b", "2:ItemName=c", "3:ItemName=d",
-                         "4:ItemName=e", "5:ItemName=f", "6:ItemName=g", "7:ItemName=h", "8:ItemName=i",
-                         "9:ItemName=j", "10:ItemName=k"}));
+    std::string expected;
+    for (const std::string& line : converted) {
+        expected += line + "\r\n";
+    }
+    EXPECT_EQ(reading.convertedText, expected);
     ASSERT_EQ(reading.records.recordCount(), 11);
     EXPECT_EQ(reading.records.getString(10, "ItemName"), "k");
     EXPECT_TRUE(reading.recordLinesRead);
 }
 
 TEST(DataFileOldFormat, ConvertsWholeRecordsAndSkipsAForeignHeader) {
-    std::string old = "[99]\n";
-    old +=
-        "ItemName0=tools\nItemType0=2\nItemLevel0=1\n# note\nItemName1=メモ帳\nItemApp1=C:\\表\\memo.exe\n"
-        "ItemLevel1=2\nItemType1=4\n";
-    const DataFileReading reading = readDataFile(old);
+    const DataFileReading reading = readDataFile(
+        "[99]\nItemName0=tools\nItemType0=2\nItemLevel0=1\n# "
+        "note\nItemName1=メモ帳\nItemApp1=C:\\表\\memo.exe\n"
+        "ItemLevel1=2\nItemType1=4\n");
     ASSERT_TRUE(reading.convertedFromOldFormat);
     EXPECT_EQ(reading.convertedText,
               crlfLines({"[100]", "0:ItemName=tools", "0:ItemType=2", "0:ItemLevel=1", "1:ItemName=メモ帳",
@@ -285,25 +220,6 @@ TEST(DataFileOldFormat, NothingToConvertWithoutPairs) {
     EXPECT_EQ(reading.records.recordCount(), 0);
     EXPECT_FALSE(reading.onlyHeader);
     EXPECT_EQ(readDataFile("").records.recordCount(), 0);
-}
-
-TEST(DataFileSaving, RecordNumbersStayDenseAfterEdits) {
-    auto store = storeFromFile(kWorkedExample);
-    LauncherItem* tools = store->findByName("tools");
-    store->addChild(tools, store->createItem(item(ItemType::DataItem, "extra")));
-    store->addToRoot(store->createItem(item(ItemType::RootItem, "more")));
-    store->removeItem(store->findByName("notepad"));
-    EXPECT_EQ(store->count(), static_cast<std::int32_t>(store->items().size()));
-    const std::string saved = writeItemTree(*store);
-    // Pre-order over the sorted root: command, more, tools, extra.
-    EXPECT_NE(saved.find("1:ItemName=more\r\n"), std::string::npos) << saved;
-    EXPECT_NE(saved.find("2:ItemName=tools\r\n"), std::string::npos) << saved;
-    EXPECT_NE(saved.find("3:ItemName=extra\r\n"), std::string::npos) << saved;
-    EXPECT_EQ(saved.find("4:"), std::string::npos);
-    const auto again = storeFromFile(saved);
-    EXPECT_EQ(again->count(), store->count());
-    EXPECT_EQ(again->findByName("extra")->parent()->name(), "tools");
-    EXPECT_EQ(writeItemTree(*again), saved);
 }
 
 }  // namespace

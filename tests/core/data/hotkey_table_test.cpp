@@ -10,25 +10,7 @@
 namespace zek::data {
 namespace {
 
-std::vector<std::int32_t> consecutivePrimesFrom(std::int32_t start, std::size_t count) {
-    std::vector<std::int32_t> primes;
-    for (std::int32_t candidate = start; primes.size() < count; ++candidate) {
-        bool prime = candidate > 1;
-        for (std::int32_t divisor = 2; prime && divisor * divisor <= candidate; ++divisor) {
-            prime = candidate % divisor != 0;
-        }
-        if (prime) {
-            primes.push_back(candidate);
-        }
-    }
-    return primes;
-}
-
-std::string bytesOf(std::string_view text) {
-    return std::string{text};
-}
-
-TEST(HotkeyTable, IdsOfCombinationsAndLoneKeys) {
+TEST(HotkeyTable, IdsOfTablePairsAndNoneForOthers) {
     EXPECT_EQ(hotkeyId(2, 0x4E), 146);   // Ctrl + N
     EXPECT_EQ(hotkeyId(1, 0x20), 11);    // Alt + Space
     EXPECT_EQ(hotkeyId(6, 0x5A), 959);   // Ctrl + Shift + Z
@@ -38,9 +20,7 @@ TEST(HotkeyTable, IdsOfCombinationsAndLoneKeys) {
     // A lone key's second part plays no part in its id.
     EXPECT_EQ(hotkeyId(0x70, 0), 1013);
     EXPECT_EQ(hotkeyId(0xF0, 0x41), 1559);
-}
-
-TEST(HotkeyTable, PairsOutsideTheTablesHaveNoId) {
+    // Pairs outside the tables have none.
     EXPECT_EQ(hotkeyId(0, 0x41), -1);  // "not used"
     EXPECT_EQ(hotkeyId(0, 1), -1);
     EXPECT_EQ(hotkeyId(7, 0x41), -1);  // Alt + Ctrl + Shift is not offered
@@ -49,27 +29,6 @@ TEST(HotkeyTable, PairsOutsideTheTablesHaveNoId) {
     EXPECT_EQ(hotkeyId(0x20, 1), -1);   // Space is a key, never a lone first part
     EXPECT_EQ(hotkeyId(-1, 0x41), -1);  // negative first parts count as lone keys
     EXPECT_EQ(hotkeyId(INT32_MIN, 1), -1);
-}
-
-TEST(HotkeyTable, TextsOfCodes) {
-    EXPECT_EQ(modifierText(3), "Alt + Ctrl");
-    EXPECT_EQ(modifierText(0), "使用しない");
-    EXPECT_EQ(modifierText(7), std::nullopt);
-    EXPECT_EQ(modifierText(0x20), std::nullopt);
-    EXPECT_EQ(keyText(0x0D), "Return");
-    EXPECT_EQ(keyText(0x2E), "");
-    EXPECT_EQ(keyText(0), "");
-    // The default launcher hotkey (8, 13) reads as Windows + Return.
-    EXPECT_EQ(modifierText(8), "Windows");
-    EXPECT_EQ(keyText(13), "Return");
-}
-
-TEST(HotkeyTable, CodesOfTexts) {
-    EXPECT_EQ(modifierCodeByText("使用しない"), 0);
-    EXPECT_EQ(modifierCodeByText("Ctrl + Shift"), 6);
-    EXPECT_EQ(modifierCodeByText("CapsLockキーのみ"), 0xF0);
-    EXPECT_EQ(keyCodeByText("Tab"), 9);
-    EXPECT_EQ(keyCodeByText("ランチャーボタン2"), 0xB7);
 }
 
 TEST(HotkeyTable, UnknownTextsGiveZero) {
@@ -84,6 +43,16 @@ TEST(HotkeyTable, UnknownTextsGiveZero) {
 }
 
 TEST(HotkeyTable, EveryTextRoundTripsThroughItsCode) {
+    EXPECT_EQ(modifierText(3), "Alt + Ctrl");
+    EXPECT_EQ(modifierText(7), std::nullopt);
+    EXPECT_EQ(modifierText(0x20), std::nullopt);
+    EXPECT_EQ(keyText(0x2E), "");
+    EXPECT_EQ(keyText(0), "");
+    // The default launcher hotkey (8, 13) reads as Windows + Return.
+    EXPECT_EQ(modifierText(8), "Windows");
+    EXPECT_EQ(keyText(13), "Return");
+    EXPECT_EQ(modifierCodeByText("CapsLockキーのみ"), 0xF0);
+
     for (const HotkeyRow& row : modifierRows()) {
         const std::int32_t code = modifierCodeByText(row.text);
         EXPECT_EQ(code, row.code) << row.text;
@@ -134,8 +103,8 @@ TEST(HotkeyTable, ListsInComboBoxOrder) {
 }
 
 TEST(HotkeyTable, TextsAreShiftJisAndFitTheirRows) {
-    EXPECT_EQ(bytesOf(modifierRows().back().text), "\x8E\x67\x97\x70\x82\xB5\x82\xC8\x82\xA2");
-    EXPECT_EQ(bytesOf(keyText(0xB6)),
+    EXPECT_EQ(modifierRows().back().text, "\x8E\x67\x97\x70\x82\xB5\x82\xC8\x82\xA2");
+    EXPECT_EQ(keyText(0xB6),
               "\x83\x89\x83\x93\x83\x60\x83\x83\x81\x5B\x83\x7B\x83\x5E\x83\x93"
               "1");
     // Rows hold 24 bytes with the terminator; UTF-8 texts would not fit.
@@ -145,26 +114,6 @@ TEST(HotkeyTable, TextsAreShiftJisAndFitTheirRows) {
             EXPECT_EQ(row.text.data()[row.text.size()], '\0');
         }
     }
-}
-
-TEST(HotkeyTable, FactorsAreTheAgreedPrimes) {
-    const auto keys = keyRows();
-    const std::vector<std::int32_t> keyPrimes = consecutivePrimesFrom(11, keys.size());
-    for (std::size_t i = 0; i < keys.size(); ++i) {
-        EXPECT_EQ(keys[i].idFactor, keyPrimes[i]) << keys[i].text;
-    }
-    const auto modifiers = modifierRows();
-    for (std::size_t i = 0; i < 7; ++i) {
-        EXPECT_EQ(modifiers[i].idFactor, static_cast<std::int32_t>(i + 1));
-    }
-    const std::vector<std::int32_t> loneKeyPrimes = consecutivePrimesFrom(1013, 22);
-    for (std::size_t i = 0; i < 22; ++i) {
-        EXPECT_EQ(modifiers[7 + i].idFactor, loneKeyPrimes[i]) << modifiers[7 + i].text;
-    }
-    EXPECT_EQ(modifiers[29].idFactor, 1559);
-    EXPECT_EQ(modifiers[30].idFactor, 1567);
-    EXPECT_EQ(modifiers[31].idFactor, 1571);
-    EXPECT_EQ(modifiers[32].idFactor, 0);
 }
 
 TEST(HotkeyTable, EveryHotkeyHasItsOwnIdApartFromTheGlobalOnes) {

@@ -277,5 +277,43 @@ TEST_P(RandomTrees, StoreOrdersEqualPlainBubbleSorts) {
 
 INSTANTIATE_TEST_SUITE_P(Seeds, RandomTrees, ::testing::Values(1u, 2u, 3u, 20240611u));
 
+// The start-up sort works on eight-byte keys: long shared beginnings make them tie
+// often, and thousands of items take the radix path.
+TEST(StartUpSort, LargeFlatFileGivesAStableSortOfTheAttachOrder) {
+    std::mt19937 random(0x50F7);
+    const auto pick = [&](int low, int high) {
+        return std::uniform_int_distribution<int>(low, high)(random);
+    };
+    std::string file = "[100]\r\n";
+    for (int record = 0; record < 3000; ++record) {
+        std::string name = pick(0, 1) == 0 ? "longcommonprefix" : "";
+        for (int pieces = pick(1, 4); pieces > 0; --pieces) {
+            name += kPieces[pick(0, static_cast<int>(std::size(kPieces)) - 1)];
+        }
+        const std::string n = std::to_string(record);
+        file += n + ":ItemName=" + name + "\r\n" + n + ":ItemType=4\r\n" + n + ":ItemLevel=1\r\n" + n +
+                ":ItemPriority=" + std::to_string(pick(-2, 2)) + "\r\n";
+    }
+    const ItemStore store(readDataFile(file).records);
+    std::vector<LauncherItem*> attached(store.items().begin(), store.items().end());
+    std::sort(attached.begin(), attached.end(), [](auto* a, auto* b) { return a->serial() < b->serial(); });
+    std::vector<LauncherItem*> items = attached;
+    std::stable_sort(items.begin(), items.end(), [](auto* a, auto* b) {
+        const int byName = compare(a->name(), b->name(), false);
+        return byName < 0 || (byName == 0 && a->priority() > b->priority());
+    });
+    EXPECT_EQ(std::vector<LauncherItem*>(store.items().begin(), store.items().end()), items);
+    std::vector<LauncherItem*> children;
+    for (const auto& child : store.root()->children()) {
+        children.push_back(child.get());
+    }
+    std::vector<LauncherItem*> expectedChildren = children;
+    std::sort(expectedChildren.begin(), expectedChildren.end(),
+              [](auto* a, auto* b) { return a->serial() < b->serial(); });
+    std::stable_sort(expectedChildren.begin(), expectedChildren.end(),
+                     [](auto* a, auto* b) { return compare(a->name(), b->name(), true) < 0; });
+    EXPECT_EQ(children, expectedChildren);
+}
+
 }  // namespace
 }  // namespace zek::data

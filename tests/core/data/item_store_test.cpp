@@ -59,100 +59,33 @@ TEST(ItemStoreConstruction, UsesTheImageHookForEveryItem) {
     EXPECT_EQ(store.createItem(item(ItemType::DataItem, "x"))->imageIndex(), 3);
 }
 
-TEST(ItemStoreLookups, EqualNamesAndPriorities) {
-    auto store = defaultStore();
-    LauncherItem* tools = store->addToRoot(store->createItem(item(ItemType::RootItem, "tools")));
-    LauncherItem* low = store->addChild(tools, store->createItem(item(ItemType::DataItem, "mail", 10)));
-    LauncherItem* high = store->addChild(tools, store->createItem(item(ItemType::DataItem, "mail", 80)));
-    EXPECT_EQ(store->findByName("mail"), high);
-    EXPECT_EQ(store->findByName("Mail"), nullptr);
-    EXPECT_EQ(store->findByName(""), nullptr);
-    EXPECT_EQ(store->findByName("mai"), nullptr);
-    EXPECT_THAT(store->collectByName("mail"), ElementsAre(low, high));  // tree order: as added, names equal
-    EXPECT_THAT(store->collectByName("nothing"), IsEmpty());
-    expectStoreInvariants(*store);
-}
-
-TEST(ItemStoreLookups, CollectByNameDoesNotSearchBelowAHit) {
+TEST(ItemStoreLookups, CollectByNameGoesInTreeOrderButNotBelowAHit) {
     auto store = defaultStore();
     LauncherItem* outer = store->addToRoot(store->createItem(item(ItemType::RootItem, "dup")));
     store->addChild(outer, store->createItem(item(ItemType::NodeItem, "dup")));
     LauncherItem* other = store->addToRoot(store->createItem(item(ItemType::RootItem, "other")));
-    LauncherItem* inner = store->addChild(other, store->createItem(item(ItemType::NodeItem, "dup")));
-    EXPECT_THAT(store->collectByName("dup"), ElementsAre(outer, inner));
+    LauncherItem* low = store->addChild(other, store->createItem(item(ItemType::DataItem, "dup", 10)));
+    LauncherItem* high = store->addChild(other, store->createItem(item(ItemType::DataItem, "dup", 80)));
+    EXPECT_THAT(store->collectByName("dup"), ElementsAre(outer, low, high));  // equal names stay as added
+    EXPECT_THAT(store->collectByName("Dup"), IsEmpty());
+    EXPECT_EQ(store->findByName("dup"), high);
+    expectStoreInvariants(*store);
 }
 
-TEST(ItemStoreSorting, ChildrenIgnoreCaseButTheFlatListDoesNot) {
+// Orders and prefix lookups are held to a plain model in item_sort_equivalence_test;
+// here only what the model never types.
+TEST(ItemStoreMatches, NoMatchOrAnEmptyPrefixFallsBackToTheFlatList) {
     auto store = defaultStore();
-    LauncherItem* node = store->addToRoot(store->createItem(item(ItemType::RootItem, "node")));
-    store->addChild(node, store->createItem(item(ItemType::DataItem, "Abd")));
-    store->addChild(node, store->createItem(item(ItemType::DataItem, "abc")));
-    EXPECT_THAT(namesOf(node->children()), ElementsAre("abc", "Abd"));
-    const auto items = namesOf(store->items());
-    EXPECT_EQ(items.front(), "Abd");
-    EXPECT_LT(std::find(items.begin(), items.end(), "Abd"), std::find(items.begin(), items.end(), "abc"));
-}
-
-class ItemStoreMatches : public ::testing::Test {
-  protected:
-    void add(std::string name, std::int32_t priority) {
-        store->addToRoot(store->createItem(item(ItemType::DataItem, std::move(name), priority)));
-    }
-    std::unique_ptr<ItemStore> store = defaultStore();
-};
-
-TEST_F(ItemStoreMatches, HigherPriorityFirstThenByName) {
-    add("note", 0);
-    add("notepad", 50);
-    store->buildMatches("no");
-    EXPECT_THAT(namesOf(store->currentList()), ElementsAre("notepad", "note"));
-    EXPECT_EQ(store->findFirstMatch("no")->name(), "notepad");
-    EXPECT_EQ(store->findFirstMatch("note")->name(), "notepad");
-}
-
-TEST_F(ItemStoreMatches, EqualPrioritiesKeepNameOrder) {
-    add("notepad", 0);
-    add("note", 0);
-    store->buildMatches("no");
-    EXPECT_THAT(namesOf(store->currentList()), ElementsAre("note", "notepad"));
-}
-
-TEST_F(ItemStoreMatches, NoMatchFallsBackToTheFlatList) {
-    add("note", 0);
+    store->addToRoot(store->createItem(item(ItemType::DataItem, "note")));
     store->buildMatches("no");
     ASSERT_TRUE(store->hasMatches());
     store->buildMatches("zz");
     EXPECT_FALSE(store->hasMatches());
     EXPECT_EQ(store->currentList().size(), store->items().size());
+    store->buildMatches("no");
     store->buildMatches("");
     EXPECT_FALSE(store->hasMatches());
     EXPECT_EQ(store->findFirstMatch(""), nullptr);
-}
-
-TEST_F(ItemStoreMatches, PrefixesAreCaseSensitiveBytes) {
-    add("notepad", 0);
-    add("表計算", 0);
-    add("表示", 5);
-    EXPECT_EQ(store->findFirstMatch("Note"), nullptr);
-    EXPECT_EQ(store->findFirstMatch("note")->name(), "notepad");
-    store->buildMatches("表");
-    EXPECT_THAT(namesOf(store->currentList()), ElementsAre("表示", "表計算"));
-    // Half a double-byte character is still a byte prefix.
-    store->buildMatches("\x95");
-    EXPECT_THAT(namesOf(store->currentList()), ElementsAre("表示", "表計算"));
-    EXPECT_EQ(store->findFirstMatch("\x95")->name(), "表示");
-}
-
-TEST_F(ItemStoreMatches, FirstMatchWithoutMatchesSearchesTheFlatList) {
-    add("alpha", 0);
-    add("beta", 0);
-    add("betamax", 0);
-    EXPECT_EQ(store->findFirstMatch("bet")->name(), "beta");
-    EXPECT_EQ(store->findFirstMatch("x"), nullptr);
-    EXPECT_EQ(store->findFirstMatch("alphabet"), nullptr);
-    // Against matches built for another prefix, only the matches count.
-    store->buildMatches("a");
-    EXPECT_EQ(store->findFirstMatch("bet"), nullptr);
 }
 
 TEST(ItemStoreTree, LevelLimit) {
@@ -232,7 +165,6 @@ TEST(ItemStoreTree, MoveItem) {
     EXPECT_THAT(b->children(),
                 ElementsAre(::testing::Pointee(::testing::Ref(*y)), ::testing::Pointee(::testing::Ref(*z))));
     EXPECT_EQ(z->serial(), serial);
-    EXPECT_EQ(store->count(), 13);
     // Never under itself or its own subtree, and the built-in node stays under the root.
     EXPECT_FALSE(store->moveItem(z, b));
     EXPECT_FALSE(store->moveItem(b, b));

@@ -19,16 +19,8 @@ using test::ProfileDouble;
 const std::string kIni = "C:\\Programs\\ZekLauncher\\ZekLauncher.ini";
 const std::string kAside = kIni + ".tmp";
 
-constexpr const char* kDefaultModeSection =
-    "[Mode]\r\n"
-    "Key1=8\r\n"
-    "Key2=13\r\n"
-    "Key3=8\r\n"
-    "Key4=32\r\n"
-    "Key5=0\r\n"
-    "Key6=-1\r\n"
-    "Cpu=100\r\n"
-    "Transparent=5\r\n"
+const std::string kDefaultModeSection =
+    "[Mode]\r\nKey1=8\r\nKey2=13\r\nKey3=8\r\nKey4=32\r\nKey5=0\r\nKey6=-1\r\nCpu=100\r\nTransparent=5\r\n"
     "MenuType=0\r\n";
 
 // Everything a load yields, for comparing two loads.
@@ -52,23 +44,17 @@ class LauncherSettingsTest : public ::testing::Test {
 
 TEST_F(LauncherSettingsTest, NoFileGivesTheDefaultsAndSavesThemExactly) {
     LauncherSettings settings(profile, kIni);
-    EXPECT_EQ(settings.values(), kDefaultBasicSettings);
-    EXPECT_EQ(settings.cpuStep(), 10);
-    EXPECT_EQ(settings.associationCount(), 0u);
-    EXPECT_EQ(settings.filer(), FilerSetting{});
-
+    EXPECT_EQ(snapshotOf(settings), (Snapshot{kDefaultBasicSettings, 10, {}, {}}));
     ASSERT_TRUE(settings.saveSettings());
     EXPECT_EQ(profile.files.at(kIni), kDefaultModeSection);
     EXPECT_FALSE(profile.files.contains(kAside));
 }
 
 TEST_F(LauncherSettingsTest, FilerAndAssociationAreWrittenInTheirPlacesAndReadBack) {
-    const std::string expected = std::string{kDefaultModeSection} +
-                                 "[ExtMode]\r\n"
-                                 "FileApp=C:\\Tools\\filer.exe\r\n"
-                                 "FileAppOption=/n\r\n"
-                                 "ExtKey0=txt\r\n"
-                                 "PathKey0=C:\\Windows\\notepad.exe\r\n";
+    const std::string expected =
+        kDefaultModeSection +
+        "[ExtMode]\r\nFileApp=C:\\Tools\\filer.exe\r\nFileAppOption=/n\r\nExtKey0=txt\r\n"
+        "PathKey0=C:\\Windows\\notepad.exe\r\n";
     Snapshot written{};
     {
         LauncherSettings settings(profile, kIni);
@@ -109,37 +95,33 @@ TEST_F(LauncherSettingsTest, AFullFileIsReadAndRewrittenInOrderWithoutUnknownKey
 TEST_F(LauncherSettingsTest, WithoutAFilePathEverythingIsDefaultAndNothingIsWritten) {
     {
         LauncherSettings settings(profile, "");
-        EXPECT_EQ(settings.values(), kDefaultBasicSettings);
-        EXPECT_EQ(settings.cpuStep(), 10);
+        EXPECT_EQ(snapshotOf(settings), (Snapshot{kDefaultBasicSettings, 10, {}, {}}));
         EXPECT_FALSE(settings.saveSettings());
     }
     EXPECT_TRUE(profile.files.empty());
     EXPECT_TRUE(profile.writtenPaths.empty());
 }
 
-TEST_F(LauncherSettingsTest, AssociationListEndsAtTheFirstMissingNumber) {
-    profile.files[kIni] =
-        "[ExtMode]\r\nExtKey0=txt\r\nPathKey0=C:\\edit.exe\r\nExtKey2=bmp\r\nPathKey2=C:\\paint.exe\r\n";
-    LauncherSettings settings(profile, kIni);
-    ASSERT_EQ(settings.associationCount(), 1u);
-    EXPECT_EQ(settings.associations()[0].ext, "txt");
-    EXPECT_EQ(settings.findAssociation("bmp"), nullptr);
-
-    // An empty extension ends the list as a missing one does.
-    profile.files[kIni] =
-        "[ExtMode]\r\nExtKey0=\r\nPathKey0=C:\\edit.exe\r\nExtKey1=log\r\nPathKey1=C:\\l.exe\r\n";
-    settings.loadSettings();
-    EXPECT_EQ(settings.associationCount(), 0u);
-}
-
-TEST_F(LauncherSettingsTest, EntryWithoutApplicationIsSkippedAndTheRestRenumbered) {
-    profile.files[kIni] = "[ExtMode]\r\nExtKey0=txt\r\nExtKey1=log\r\nPathKey1=C:\\viewer.exe\r\n";
-    LauncherSettings settings(profile, kIni);
-    ASSERT_EQ(settings.associationCount(), 1u);
-    EXPECT_EQ(settings.associations()[0], (Association{"log", "C:\\viewer.exe", ""}));
-    ASSERT_TRUE(settings.saveSettings());
+TEST_F(LauncherSettingsTest, AssociationListEndsAtTheFirstMissingOrEmptyExtension) {
+    const struct {
+        std::string extMode;
+        std::vector<Association> expected;
+    } cases[] = {
+        {"ExtKey0=txt\r\nPathKey0=C:\\edit.exe\r\nExtKey2=bmp\r\nPathKey2=C:\\paint.exe\r\n",
+         {{"txt", "C:\\edit.exe", ""}}},
+        {"ExtKey0=\r\nPathKey0=C:\\edit.exe\r\nExtKey1=log\r\nPathKey1=C:\\l.exe\r\n", {}},
+        // An entry without application is skipped and the rest renumbered.
+        {"ExtKey0=txt\r\nExtKey1=log\r\nPathKey1=C:\\viewer.exe\r\n", {{"log", "C:\\viewer.exe", ""}}},
+    };
+    for (const auto& [extMode, expected] : cases) {
+        SCOPED_TRACE(extMode);
+        profile.files[kIni] = "[ExtMode]\r\n" + extMode;
+        LauncherSettings settings(profile, kIni);
+        EXPECT_EQ(settings.associations(), expected);
+    }
+    ASSERT_TRUE(LauncherSettings(profile, kIni).saveSettings());
     EXPECT_EQ(profile.files.at(kIni),
-              std::string{kDefaultModeSection} + "[ExtMode]\r\nExtKey0=log\r\nPathKey0=C:\\viewer.exe\r\n");
+              kDefaultModeSection + "[ExtMode]\r\nExtKey0=log\r\nPathKey0=C:\\viewer.exe\r\n");
 }
 
 TEST_F(LauncherSettingsTest, RemovingTheMiddleAssociationRenumbersWithoutGaps) {
@@ -150,7 +132,7 @@ TEST_F(LauncherSettingsTest, RemovingTheMiddleAssociationRenumbersWithoutGaps) {
     ASSERT_TRUE(settings.removeAssociation("log"));
     EXPECT_EQ(settings.associationCount(), 2u);
     ASSERT_TRUE(settings.saveSettings());
-    EXPECT_EQ(profile.files.at(kIni), std::string{kDefaultModeSection} +
+    EXPECT_EQ(profile.files.at(kIni), kDefaultModeSection +
                                           "[ExtMode]\r\n"
                                           "ExtKey0=txt\r\nPathKey0=C:\\t.exe\r\nOptionKey0=-a\r\n"
                                           "ExtKey1=bmp\r\nPathKey1=C:\\b.exe\r\n");
@@ -200,8 +182,7 @@ TEST_F(LauncherSettingsTest, FilerIsSetWholeOrClearedWhole) {
     // A filer without option writes no option key.
     EXPECT_TRUE(settings.setFiler("C:\\filer.exe", ""));
     ASSERT_TRUE(settings.saveSettings());
-    EXPECT_EQ(profile.files.at(kIni),
-              std::string{kDefaultModeSection} + "[ExtMode]\r\nFileApp=C:\\filer.exe\r\n");
+    EXPECT_EQ(profile.files.at(kIni), kDefaultModeSection + "[ExtMode]\r\nFileApp=C:\\filer.exe\r\n");
 }
 
 TEST_F(LauncherSettingsTest, CpuStepFollowsTheLoadLevel) {

@@ -5,8 +5,9 @@
 // lines with CR LF, no blank lines, names matched without regard to ASCII case,
 // values trimmed and stripped of one pair of enclosing quotes when read, leading
 // blanks dropped when written. Failures can be injected to test what the callers
-// do when the disk refuses.
+// do when the disk refuses. The Win32 tests hold it to the real functions.
 
+#include <algorithm>
 #include <cstdint>
 #include <map>
 #include <optional>
@@ -42,14 +43,11 @@ class ProfileDouble final : public zek::data::ProfileStore {
         if (value.empty()) {
             return defaultValue;
         }
-        std::size_t position = 0;
         const bool negative = value[0] == '-';
-        if (value[0] == '-' || value[0] == '+') {
-            ++position;
-        }
         std::uint32_t number = 0;
-        for (; position < value.size() && value[position] >= '0' && value[position] <= '9'; ++position) {
-            number = number * 10u + static_cast<std::uint32_t>(value[position] - '0');
+        for (std::size_t i = value[0] == '-' || value[0] == '+' ? 1 : 0;
+             i < value.size() && isDigit(value[i]); ++i) {
+            number = number * 10u + static_cast<std::uint32_t>(value[i] - '0');
         }
         return static_cast<std::int32_t>(negative ? 0u - number : number);
     }
@@ -57,22 +55,17 @@ class ProfileDouble final : public zek::data::ProfileStore {
     std::string readString(const std::string& path, const std::string& section, const std::string& key,
                            const std::string& defaultValue, std::size_t bufferSize) override {
         std::string value = defaultValue;
-        const auto file = files.find(path);
-        if (file != files.end()) {
-            const std::vector<Section> sections = parse(file->second);
-            if (const Entry* entry = findEntry(sections, section, key); entry && entry->value) {
-                value = stripQuotes(*entry->value);
+        if (const auto file = files.find(path); file != files.end()) {
+            std::vector<Section> sections = parse(file->second);
+            // Only the first section of a name counts.
+            if (Section* found = find(sections, section)) {
+                if (const Entry* entry = find(found->entries, key); entry && entry->value) {
+                    value = stripQuotes(*entry->value);
+                }
             }
         }
-        // A C string ends at its first NUL.
-        value = value.substr(0, value.find('\0'));
-        if (bufferSize == 0) {
-            return {};
-        }
-        if (value.size() > bufferSize - 1) {
-            value.resize(bufferSize - 1);
-        }
-        return value;
+        value = value.substr(0, value.find('\0'));  // a C string ends at its first NUL
+        return bufferSize == 0 ? std::string() : value.substr(0, bufferSize - 1);
     }
 
     bool writeString(const std::string& path, const std::string& section, const std::string& key,
@@ -85,13 +78,12 @@ class ProfileDouble final : public zek::data::ProfileStore {
             --writesLeftBeforeFailure;
         }
         std::vector<Section> sections = parse(files[path]);
-        Section* target = findSection(sections, section);
+        Section* target = find(sections, section);
         if (!target) {
             target = &sections.emplace_back(Section{section, {}});
         }
         const std::string stored{trimFront(value)};
-        Entry* entry = findKey(*target, key);
-        if (entry) {
+        if (Entry* entry = find(target->entries, key)) {
             entry->value = stored;
         } else {
             target->entries.push_back({key, stored});
@@ -103,10 +95,7 @@ class ProfileDouble final : public zek::data::ProfileStore {
     bool flush(const std::string& path) override { return !failFlush && files.contains(path); }
 
     bool removeFile(const std::string& path) override {
-        if (!files.contains(path)) {
-            return true;
-        }
-        if (undeletable.contains(path)) {
+        if (undeletable.contains(path) && files.contains(path)) {
             return false;
         }
         files.erase(path);
@@ -125,7 +114,7 @@ class ProfileDouble final : public zek::data::ProfileStore {
 
   private:
     struct Entry {
-        std::string key;
+        std::string name;
         std::optional<std::string> value;  // none: a line without '='
     };
     struct Section {
@@ -133,9 +122,9 @@ class ProfileDouble final : public zek::data::ProfileStore {
         std::vector<Entry> entries;
     };
 
-    static bool isBlank(char byte) {
-        return byte == ' ' || byte == '\t' || byte == '\r' || byte == '\n' || byte == '\v' || byte == '\f';
-    }
+    static bool isDigit(char byte) { return byte >= '0' && byte <= '9'; }
+    static bool isBlank(char byte) { return byte == ' ' || (byte >= '\t' && byte <= '\r'); }
+    static char foldAscii(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
 
     static std::string_view trimFront(std::string_view text) {
         while (!text.empty() && isBlank(text.front())) {
@@ -144,62 +133,53 @@ class ProfileDouble final : public zek::data::ProfileStore {
         return text;
     }
 
-    static std::string_view trim(std::string_view text) {
+    static std::string trim(std::string_view text) {
         text = trimFront(text);
         while (!text.empty() && isBlank(text.back())) {
             text.remove_suffix(1);
         }
-        return text;
-    }
-
-    static bool equalsIgnoringAsciiCase(std::string_view a, std::string_view b) {
-        if (a.size() != b.size()) {
-            return false;
-        }
-        for (std::size_t i = 0; i < a.size(); ++i) {
-            const auto fold = [](char c) {
-                return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
-            };
-            if (fold(a[i]) != fold(b[i])) {
-                return false;
-            }
-        }
-        return true;
+        return std::string{text};
     }
 
     static std::string stripQuotes(const std::string& value) {
-        if (value.size() >= 2 && (value.front() == '"' || value.front() == '\'') &&
-            value.back() == value.front()) {
-            return value.substr(1, value.size() - 2);
-        }
-        return value;
+        const bool quoted = value.size() >= 2 && (value.front() == '"' || value.front() == '\'') &&
+                            value.back() == value.front();
+        return quoted ? value.substr(1, value.size() - 2) : value;
+    }
+
+    // The first of `named` whose name matches without regard to ASCII case.
+    template <typename Named>
+    static Named* find(std::vector<Named>& named, std::string_view name) {
+        const auto matches = [name](const Named& each) {
+            return std::ranges::equal(each.name, name, {}, foldAscii, foldAscii);
+        };
+        const auto found = std::ranges::find_if(named, matches);
+        return found == named.end() ? nullptr : &*found;
     }
 
     static std::vector<Section> parse(std::string_view bytes) {
         std::vector<Section> sections;
         while (!bytes.empty()) {
             const std::size_t end = bytes.find('\n');
-            const std::string_view line = trim(bytes.substr(0, end));
+            const std::string line = trim(bytes.substr(0, end));
             bytes.remove_prefix(end == std::string_view::npos ? bytes.size() : end + 1);
             if (line.empty()) {
                 continue;
             }
-            if (line.front() == '[') {
-                const std::size_t close = line.rfind(']');
-                if (close != std::string_view::npos) {
-                    sections.push_back({std::string{trim(line.substr(1, close - 1))}, {}});
-                    continue;
-                }
+            if (const std::size_t close = line.rfind(']');
+                line.front() == '[' && close != std::string::npos) {
+                sections.push_back({trim(std::string_view(line).substr(1, close - 1)), {}});
+                continue;
             }
             if (sections.empty()) {
                 sections.push_back({"", {}});
             }
             const std::size_t equals = line.find('=');
-            if (equals == std::string_view::npos) {
-                sections.back().entries.push_back({std::string{line}, std::nullopt});
+            if (equals == std::string::npos) {
+                sections.back().entries.push_back({line, std::nullopt});
             } else {
                 sections.back().entries.push_back(
-                    {std::string{trim(line.substr(0, equals))}, std::string{trim(line.substr(equals + 1))}});
+                    {trim(line.substr(0, equals)), trim(line.substr(equals + 1))});
             }
         }
         return sections;
@@ -208,51 +188,12 @@ class ProfileDouble final : public zek::data::ProfileStore {
     static std::string serialize(const std::vector<Section>& sections) {
         std::string bytes;
         for (const Section& section : sections) {
-            if (!section.name.empty()) {
-                bytes += "[" + section.name + "]\r\n";
-            }
+            bytes += section.name.empty() ? "" : "[" + section.name + "]\r\n";
             for (const Entry& entry : section.entries) {
-                bytes += entry.key;
-                if (entry.value) {
-                    bytes += "=" + *entry.value;
-                }
-                bytes += "\r\n";
+                bytes += entry.name + (entry.value ? "=" + *entry.value : "") + "\r\n";
             }
         }
         return bytes;
-    }
-
-    static Section* findSection(std::vector<Section>& sections, std::string_view name) {
-        for (Section& section : sections) {
-            if (equalsIgnoringAsciiCase(section.name, name)) {
-                return &section;
-            }
-        }
-        return nullptr;
-    }
-
-    static Entry* findKey(Section& section, std::string_view key) {
-        for (Entry& entry : section.entries) {
-            if (equalsIgnoringAsciiCase(entry.key, key)) {
-                return &entry;
-            }
-        }
-        return nullptr;
-    }
-
-    static const Entry* findEntry(const std::vector<Section>& sections, std::string_view section,
-                                  std::string_view key) {
-        for (const Section& candidate : sections) {
-            if (equalsIgnoringAsciiCase(candidate.name, section)) {
-                for (const Entry& entry : candidate.entries) {
-                    if (equalsIgnoringAsciiCase(entry.key, key)) {
-                        return &entry;
-                    }
-                }
-                return nullptr;
-            }
-        }
-        return nullptr;
     }
 };
 
