@@ -4,6 +4,7 @@
 
 #include <climits>
 #include <optional>
+#include <random>
 #include <string>
 #include <utility>
 #include <vector>
@@ -353,75 +354,56 @@ TEST_F(LauncherSettingsTest, HostileNumbersAndMissingKeys) {
 // survives a save and a second load unchanged, and a second save byte for byte.
 class RandomIni {
   public:
-    explicit RandomIni(std::uint32_t seed) : state_(seed * 2654435761u + 1u) {}
+    explicit RandomIni(std::uint32_t seed) : random_(seed) {}
 
     std::string file() {
+        // Mostly well-formed filer and association keys, so that values reach the settings.
         std::string text;
         if (below(2) == 0) {
-            text += plausibleExtMode();
+            text += "[ExtMode]\r\nFileApp=" + value() + "\r\nFileAppOption=" + value() + "\r\n";
+            for (std::size_t n = 0, entries = below(6); n < entries; ++n) {
+                for (const char* stem : {"ExtKey", "PathKey", "OptionKey"}) {
+                    text += below(8) != 0 ? stem + std::to_string(n) + "=" + value() + "\r\n" : "";
+                }
+            }
         }
-        const std::size_t lines = below(40);
-        for (std::size_t i = 0; i < lines; ++i) {
-            text += line();
-            text += pick({"\r\n", "\n", "\r", "", "\r\n\r\n"});
+        for (std::size_t i = 0, lines = below(40); i < lines; ++i) {
+            text += line() + pick({"\r\n", "\n", "\r", "", "\r\n\r\n"});
         }
         return text;
     }
 
   private:
-    std::uint32_t next() {
-        state_ ^= state_ << 13;
-        state_ ^= state_ >> 17;
-        state_ ^= state_ << 5;
-        return state_;
+    std::size_t below(std::size_t bound) {
+        return std::uniform_int_distribution<std::size_t>(0, bound - 1)(random_);
     }
-    std::size_t below(std::size_t bound) { return next() % bound; }
     std::string pick(std::initializer_list<const char*> choices) {
         return *(choices.begin() + below(choices.size()));
     }
 
-    // Mostly well-formed association and filer keys, so that the values reach the settings.
-    std::string plausibleExtMode() {
-        std::string text = "[ExtMode]\r\nFileApp=" + value() + "\r\nFileAppOption=" + value() + "\r\n";
-        const std::size_t entries = below(6);
-        for (std::size_t n = 0; n < entries; ++n) {
-            for (const char* stem : {"ExtKey", "PathKey", "OptionKey"}) {
-                if (below(8) != 0) {
-                    text += stem + std::to_string(n) + "=" + value() + "\r\n";
-                }
-            }
-        }
-        return text;
-    }
-
     std::string line() {
+        const std::string key =
+            pick({"Key1", "Key2", "Key3", "Key4", "Key5", "Key6", "Cpu", "Transparent", "MenuType", "FileApp",
+                  "FileAppOption", "fileapp", "KEY1", "ExtKey", "Junk"});
         switch (below(8)) {
             case 0:
                 return pick({"[Mode]", "[ExtMode]", "[mode]", "[ ExtMode ]", "[Other]", "[", "[]", "[Mode"});
             case 1:
-                return key() + "=" + number();
+                return key + "=" + number();
             case 2:
-                return pick({"", " ", "\t"}) + key() + pick({"=", " = ", "=\t"}) + value();
+                return pick({"", " ", "\t"}) + key + pick({"=", " = ", "=\t"}) + value();
             case 3:
-                return key();
+                return key;
             default:
-                return numberedKey() + "=" + value();
+                return pick({"ExtKey", "PathKey", "OptionKey", "extkey"}) + std::to_string(below(6)) + "=" +
+                       value();
         }
-    }
-
-    std::string key() {
-        return pick({"Key1", "Key2", "Key3", "Key4", "Key5", "Key6", "Cpu", "Transparent", "MenuType",
-                     "FileApp", "FileAppOption", "fileapp", "KEY1", "ExtKey", "Junk"});
-    }
-
-    std::string numberedKey() {
-        return pick({"ExtKey", "PathKey", "OptionKey", "extkey"}) + std::to_string(below(6));
     }
 
     std::string number() {
         switch (below(4)) {
             case 0:
-                return std::to_string(static_cast<std::int32_t>(next()));
+                return std::to_string(static_cast<std::int32_t>(random_()));
             case 1:
                 return std::string(1 + below(30), static_cast<char>('0' + below(10)));
             case 2:
@@ -431,27 +413,22 @@ class RandomIni {
         }
     }
 
+    // Bytes the profile functions and the quoting react to, Shift-JIS lead and trail
+    // bytes, and now and then a value longer than the read buffer; quoted values are
+    // how blanks and quotes at the ends reach the program.
     std::string value() {
         static constexpr char kBytes[] = {'a',    'Z',    '\\',   ' ',    '\t',   '"',    '\'',
                                           '=',    '[',    ']',    ';',    '\0',   '\x81', '\x40',
                                           '\x95', '\x5C', '\x83', '\xE0', '\xFC', '\xA0', '\x7F'};
-        const std::size_t length = below(8) == 0 ? 400 + below(400) : below(24);
         std::string text;
-        for (std::size_t i = 0; i < length; ++i) {
+        for (std::size_t i = 0, length = below(8) == 0 ? 400 + below(400) : below(24); i < length; ++i) {
             text += kBytes[below(sizeof kBytes)];
         }
-        // Quoted values are how blanks and quotes at the ends reach the program.
-        switch (below(4)) {
-            case 0:
-                return "\"" + text + "\"";
-            case 1:
-                return "'" + text + "'";
-            default:
-                return text;
-        }
+        const std::string quote = pick({"\"", "'", "", ""});
+        return quote + text + quote;
     }
 
-    std::uint32_t state_;
+    std::mt19937 random_;
 };
 
 TEST(LauncherSettingsRandomInput, LoadsAnyFileIntoAStateThatSurvivesASaveAndReload) {

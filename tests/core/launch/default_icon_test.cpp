@@ -39,60 +39,52 @@ TEST(DefaultIconKey, AppendsTheSubkeyWhenItFits) {
 }
 
 TEST(DefaultIconLocation, SplitsAtTheLastCommaAndReadsTheIndexLikeAtoi) {
-    EXPECT_EQ(parseDefaultIconLocation("C:\\Windows\\notepad.exe,0"),
-              (IconLocation{"C:\\Windows\\notepad.exe", 0}));
-    EXPECT_EQ(parseDefaultIconLocation("C:\\a,b\\shell.dll,3"), (IconLocation{"C:\\a,b\\shell.dll", 3}));
-    EXPECT_EQ(parseDefaultIconLocation("C:\\x.dll,-152"), (IconLocation{"C:\\x.dll", -152}));
-    EXPECT_EQ(parseDefaultIconLocation("C:\\x.dll, \t+7th"), (IconLocation{"C:\\x.dll", 7}));
-    EXPECT_EQ(parseDefaultIconLocation("C:\\x.dll,"), (IconLocation{"C:\\x.dll", 0}));
-    EXPECT_EQ(parseDefaultIconLocation("C:\\x.dll,abc"), (IconLocation{"C:\\x.dll", 0}));
-    // Paths are used exactly as stored, blanks included.
-    EXPECT_EQ(parseDefaultIconLocation(" x.dll ,1"), (IconLocation{" x.dll ", 1}));
-}
-
-TEST(DefaultIconLocation, DoubleByteFileNamesStayWhole) {
-    EXPECT_EQ(parseDefaultIconLocation("C:\\表示\\ソフト.exe,2"), (IconLocation{"C:\\表示\\ソフト.exe", 2}));
-    // A lead byte right before the comma: 0x2C is no trail byte, so it still separates.
-    EXPECT_EQ(parseDefaultIconLocation("C:\\x\x95,1"), (IconLocation{"C:\\x\x95", 1}));
-}
-
-TEST(DefaultIconLocation, LocationsTheProgramCannotUseGiveNone) {
-    EXPECT_EQ(parseDefaultIconLocation("%1"), std::nullopt);
-    EXPECT_EQ(parseDefaultIconLocation("C:\\Windows\\notepad.exe"), std::nullopt);
-    EXPECT_EQ(parseDefaultIconLocation("\"C:\\Program Files\\x.exe\",0"), std::nullopt);
-    EXPECT_EQ(parseDefaultIconLocation("\"C:\\Program Files\\x.exe\""), std::nullopt);
-    EXPECT_EQ(parseDefaultIconLocation("%SystemRoot%\\System32\\imageres.dll,-102"), std::nullopt);
-    EXPECT_EQ(parseDefaultIconLocation("C:\\%1,0"), std::nullopt);
-}
-
-TEST(DefaultIconLocation, HostileValuesGiveNoneOrABoundedLocation) {
-    EXPECT_EQ(parseDefaultIconLocation(""), std::nullopt);
-    EXPECT_EQ(parseDefaultIconLocation(","), std::nullopt);
-    EXPECT_EQ(parseDefaultIconLocation(",5"), std::nullopt);
-    EXPECT_EQ(parseDefaultIconLocation(",,"), (IconLocation{",", 0}));
-    EXPECT_EQ(parseDefaultIconLocation(std::string(100000, 'x')), std::nullopt);
-    EXPECT_EQ(parseDefaultIconLocation(std::string(100000, ',')), std::nullopt);
-}
-
-TEST(DefaultIconLocation, FilePartMustFitThePathBuffer) {
-    const std::string longest(kIconTextCapacity - 1, 'f');
-    EXPECT_EQ(parseDefaultIconLocation(longest + ",1"), (IconLocation{longest, 1}));
-    EXPECT_EQ(parseDefaultIconLocation(longest + "f,1"), std::nullopt);
-    EXPECT_EQ(parseDefaultIconLocation(std::string(100000, 'f') + ",1"), std::nullopt);
-}
-
-TEST(DefaultIconLocation, IndexOutOfRangeIsClampedOrRefused) {
     constexpr auto kMax = std::numeric_limits<std::int32_t>::max();
-    EXPECT_EQ(parseDefaultIconLocation("x.dll,99999999999999999999"), (IconLocation{"x.dll", kMax}));
-    EXPECT_EQ(parseDefaultIconLocation("x.dll,-65535"), (IconLocation{"x.dll", -65535}));
-    EXPECT_EQ(parseDefaultIconLocation("x.dll,-65536"), std::nullopt);
-    EXPECT_EQ(parseDefaultIconLocation("x.dll,-2147483648"), std::nullopt);
-    EXPECT_EQ(parseDefaultIconLocation("x.dll,-99999999999999999999"), std::nullopt);
-}
-
-TEST(DefaultIconLocation, TextEndsAtAnEmbeddedTerminator) {
-    EXPECT_EQ(parseDefaultIconLocation("x.dll,1\0,9"sv), (IconLocation{"x.dll", 1}));
-    EXPECT_EQ(parseDefaultIconLocation("x.dll\0,9"sv), std::nullopt);
+    const std::string longest(kIconTextCapacity - 1, 'f');
+    const struct {
+        std::string value;
+        std::optional<IconLocation> expected;
+    } cases[] = {
+        {"C:\\Windows\\notepad.exe,0", IconLocation{"C:\\Windows\\notepad.exe", 0}},
+        {"C:\\a,b\\shell.dll,3", IconLocation{"C:\\a,b\\shell.dll", 3}},
+        {"C:\\x.dll,-152", IconLocation{"C:\\x.dll", -152}},
+        {"C:\\x.dll, \t+7th", IconLocation{"C:\\x.dll", 7}},
+        {"C:\\x.dll,", IconLocation{"C:\\x.dll", 0}},
+        {"C:\\x.dll,abc", IconLocation{"C:\\x.dll", 0}},
+        {" x.dll ,1", IconLocation{" x.dll ", 1}},  // paths are used exactly as stored
+        {",,", IconLocation{",", 0}},
+        // Double-byte file names stay whole; 0x2C after a lead byte is no trail byte.
+        {"C:\\表示\\ソフト.exe,2", IconLocation{"C:\\表示\\ソフト.exe", 2}},
+        {"C:\\x\x95,1", IconLocation{"C:\\x\x95", 1}},
+        // The text ends at an embedded terminator.
+        {std::string("x.dll,1\0,9", 10), IconLocation{"x.dll", 1}},
+        {std::string("x.dll\0,9", 8), std::nullopt},
+        // Locations the program cannot use.
+        {"%1", std::nullopt},
+        {"C:\\Windows\\notepad.exe", std::nullopt},
+        {"\"C:\\Program Files\\x.exe\",0", std::nullopt},
+        {"\"C:\\Program Files\\x.exe\"", std::nullopt},
+        {"%SystemRoot%\\System32\\imageres.dll,-102", std::nullopt},
+        {"C:\\%1,0", std::nullopt},
+        // Hostile values: none, or a location within the path buffer.
+        {"", std::nullopt},
+        {",", std::nullopt},
+        {",5", std::nullopt},
+        {std::string(100000, 'x'), std::nullopt},
+        {std::string(100000, ','), std::nullopt},
+        {longest + ",1", IconLocation{longest, 1}},
+        {longest + "f,1", std::nullopt},
+        {std::string(100000, 'f') + ",1", std::nullopt},
+        // An index out of range is clamped or refused.
+        {"x.dll,99999999999999999999", IconLocation{"x.dll", kMax}},
+        {"x.dll,-65535", IconLocation{"x.dll", -65535}},
+        {"x.dll,-65536", std::nullopt},
+        {"x.dll,-2147483648", std::nullopt},
+        {"x.dll,-99999999999999999999", std::nullopt},
+    };
+    for (const auto& [value, expected] : cases) {
+        EXPECT_EQ(parseDefaultIconLocation(value), expected) << value.substr(0, 60);
+    }
 }
 
 }  // namespace

@@ -25,15 +25,10 @@ inline constexpr FileStatus kRegularFile{.directory = false, .regularFile = true
 class FakeFiles final : public FileStatusQuery {
   public:
     std::map<std::string, FileStatus> entries;
-    mutable std::vector<std::string> asked;
 
     std::optional<FileStatus> statusOf(const std::string& path) const override {
-        asked.push_back(path);
         const auto found = entries.find(path);
-        if (found == entries.end()) {
-            return std::nullopt;
-        }
-        return found->second;
+        return found == entries.end() ? std::nullopt : std::optional<FileStatus>(found->second);
     }
 };
 
