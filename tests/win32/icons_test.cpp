@@ -45,26 +45,20 @@ TEST_F(IconFiles, IconFileGivesTheFrameOfTheAskedSize) {
     ASSERT_TRUE(large);
     EXPECT_EQ(iconWidth(large.get()), 32);
     EXPECT_EQ(centrePixel(iconPixels(large.get(), 32), 32), kBlue);
-}
 
-TEST_F(IconFiles, ExtensionIsMatchedIgnoringCase) {
+    // The extension is matched ignoring case.
     const std::string upperCase = folder_.file("UPPER.ICO");
     ASSERT_TRUE(test::writeBytes(upperCase, test::icoFileBytes({{16, kRed}})));
-    const UniqueIcon icon = loadSmallIcon(upperCase);
-    ASSERT_TRUE(icon);
-    EXPECT_EQ(centrePixel(iconPixels(icon.get(), 16), 16), kRed);
+    const UniqueIcon upper = loadSmallIcon(upperCase);
+    ASSERT_TRUE(upper);
+    EXPECT_EQ(centrePixel(iconPixels(upper.get(), 16), 16), kRed);
 }
 
-TEST(IconPrograms, ProgramGivesItsFirstIconInBothSizes) {
+TEST(IconPrograms, ProgramGivesItsFirstIconInBothSizesAndOneWithoutIconsNone) {
     const UniqueIcon small = loadSmallIcon("C:\\WINDOWS\\NOTEPAD.EXE");
     const UniqueIcon large = loadLargeIcon(kNotepad);
-    ASSERT_TRUE(small);
-    ASSERT_TRUE(large);
     EXPECT_EQ(iconWidth(small.get()), 16);
     EXPECT_EQ(iconWidth(large.get()), 32);
-}
-
-TEST(IconPrograms, ProgramOrFileWithoutIconsGivesNone) {
     // The test program carries no icon resource; the others do not exist, which some
     // systems answer with UINT_MAX instead of 0.
     EXPECT_FALSE(loadSmallIcon(test::ownProgramPath()));
@@ -114,21 +108,19 @@ TEST_F(IconShortcuts, ShortcutToAShortcutIsFollowedAgain) {
     EXPECT_EQ(iconPixels(viaShortcuts.get(), 16), iconPixels(direct.get(), 16));
 }
 
-TEST_F(IconShortcuts, RingOfShortcutsEndsInNoIcon) {
+TEST_F(IconShortcuts, ShortcutsThatLeadNowhereGiveNone) {
+    // A ring of shortcuts.
     const std::string first = folder_.file("first.lnk");
     const std::string second = folder_.file("second.lnk");
     ASSERT_TRUE(test::createShortcut(first, second));
     ASSERT_TRUE(test::createShortcut(second, first));
     ASSERT_EQ(resolveShortcut(first), second);
     EXPECT_FALSE(loadSmallIcon(first));
-}
 
-TEST_F(IconShortcuts, BrokenShortcutsGiveNone) {
     const std::string damaged = folder_.file("damaged.lnk");
     ASSERT_TRUE(test::writeBytes(damaged, std::string(200, 'L')));
     EXPECT_EQ(resolveShortcut(damaged), std::nullopt);
     EXPECT_FALSE(loadSmallIcon(damaged));
-
     EXPECT_EQ(resolveShortcut(folder_.file("missing.lnk")), std::nullopt);
 
     // The target is kept as stored; only the icon lookup finds it gone.
@@ -139,15 +131,11 @@ TEST_F(IconShortcuts, BrokenShortcutsGiveNone) {
     ASSERT_TRUE(::DeleteFileA(goneTarget.c_str()));
     EXPECT_EQ(resolveShortcut(orphan), goneTarget);
     EXPECT_FALSE(loadSmallIcon(orphan));
-}
 
-TEST_F(IconShortcuts, OnlyLnkFilesAreResolved) {
-    const std::string link = folder_.file("real.lnk");
-    ASSERT_TRUE(test::createShortcut(link, icoPath_));
-    const std::string renamed = folder_.file("real.lnk.bak");
-    ASSERT_TRUE(::CopyFileA(link.c_str(), renamed.c_str(), FALSE));
+    // Only .lnk files are resolved, and none longer than the shell link object takes.
+    const std::string renamed = folder_.file("first.lnk.bak");
+    ASSERT_TRUE(::CopyFileA(first.c_str(), renamed.c_str(), FALSE));
     EXPECT_EQ(resolveShortcut(renamed), std::nullopt);
-    // Longer than the 260 characters the shell link object takes.
     EXPECT_EQ(resolveShortcut("C:\\" + std::string(300, 'x') + ".lnk"), std::nullopt);
 }
 

@@ -104,15 +104,11 @@ TEST_F(IconItemImages, IconFileComesBeforeTheProgram) {
     // A missing icon file falls back to the program.
     EXPECT_EQ(images_.assignItemImage(makeItem(ItemType::DataItem, folder_.file("gone.ico"), blueIco_)), 4);
     EXPECT_EQ(centreOf(4), kBlue);
-}
-
-TEST_F(IconItemImages, ProgramIconIsAppendedAsItsSmallIcon) {
-    const std::int32_t index =
-        images_.assignItemImage(makeItem(ItemType::DataItem, "", "C:\\WINDOWS\\notepad.EXE"));
-    ASSERT_EQ(index, 3);
+    // A program's icon is appended as its small icon.
+    ASSERT_EQ(images_.assignItemImage(makeItem(ItemType::DataItem, "", "C:\\WINDOWS\\notepad.EXE")), 5);
     const UniqueIcon expected = loadSmallIcon(kNotepad);
     ASSERT_TRUE(expected);
-    EXPECT_EQ(imagePixels(images_.handle(), index), test::pixelsAsListImage(expected.get()));
+    EXPECT_EQ(imagePixels(images_.handle(), 5), test::pixelsAsListImage(expected.get()));
 }
 
 TEST_F(IconItemImages, EditedItemReusesItsSlotAndAStockItemAppends) {
@@ -135,12 +131,11 @@ TEST_F(IconItemImages, EditedItemReusesItsSlotAndAStockItemAppends) {
     EXPECT_EQ(images_.assignItemImage(makeItem(ItemType::DataItem, redIco_, "", 1)), 5);
     EXPECT_EQ(images_.imageCount(), 6);
     EXPECT_EQ(imagePixels(images_.handle(), 1), stockDataItem);
-}
 
-TEST_F(IconItemImages, SlotOutsideTheListIsNotTrusted) {
-    EXPECT_EQ(images_.assignItemImage(makeItem(ItemType::DataItem, redIco_, "", 99)), 3);
-    EXPECT_EQ(images_.assignItemImage(makeItem(ItemType::DataItem, redIco_, "", -5)), 4);
-    EXPECT_EQ(images_.imageCount(), 5);
+    // A slot outside the list is not trusted.
+    EXPECT_EQ(images_.assignItemImage(makeItem(ItemType::DataItem, redIco_, "", 99)), 6);
+    EXPECT_EQ(images_.assignItemImage(makeItem(ItemType::DataItem, redIco_, "", -5)), 7);
+    EXPECT_EQ(images_.imageCount(), 8);
 }
 
 TEST_F(IconItemImages, ModuleWithoutTheStockIconsStillReservesThreeImages) {

@@ -21,21 +21,8 @@ constexpr std::int32_t kOwnerDrawn = 0;
 constexpr std::int32_t kPlainText = 1;
 constexpr const char* kIconProgram = "C:\\windows\\notepad.exe";
 
-std::vector<UINT> idsOf(const std::vector<test::MenuRowInfo>& rows) {
-    std::vector<UINT> ids;
-    for (const test::MenuRowInfo& row : rows) {
-        ids.push_back(row.id);
-    }
-    return ids;
-}
-
-std::vector<std::string> textsOf(const std::vector<test::MenuRowInfo>& rows) {
-    std::vector<std::string> texts;
-    for (const test::MenuRowInfo& row : rows) {
-        texts.push_back(row.text);
-    }
-    return texts;
-}
+using test::idsOf;
+using test::textsOf;
 
 class LauncherMenuTest : public ::testing::Test {
   protected:

@@ -59,6 +59,22 @@ inline std::vector<MenuRowInfo> readMenuRows(HMENU menu) {
     return rows;
 }
 
+inline std::vector<UINT> idsOf(const std::vector<MenuRowInfo>& rows) {
+    std::vector<UINT> ids;
+    for (const MenuRowInfo& row : rows) {
+        ids.push_back(row.id);
+    }
+    return ids;
+}
+
+inline std::vector<std::string> textsOf(const std::vector<MenuRowInfo>& rows) {
+    std::vector<std::string> texts;
+    for (const MenuRowInfo& row : rows) {
+        texts.push_back(row.text);
+    }
+    return texts;
+}
+
 inline POINT clientPointOnScreen(HWND window, int x, int y) {
     POINT point{x, y};
     ::ClientToScreen(window, &point);

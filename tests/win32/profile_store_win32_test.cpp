@@ -4,6 +4,8 @@
 #include <windows.h>
 
 #include <cstdint>
+#include <functional>
+#include <optional>
 #include <ostream>
 #include <string>
 #include <vector>
@@ -72,42 +74,6 @@ class SettingsOnDisk : public ::testing::Test {
     const std::string ini = folder.file("ZekLauncher.ini");
     const std::string aside = ini + ".tmp";
 };
-
-TEST_F(SettingsOnDisk, DefaultsAreWrittenByteForByte) {
-    {
-        LauncherSettings settings(profile, ini);
-        EXPECT_EQ(settings.values(), data::kDefaultBasicSettings);
-        EXPECT_TRUE(isAbsent(ini));  // loading writes nothing
-        ASSERT_TRUE(settings.saveSettings());
-        EXPECT_EQ(readBytes(ini), kDefaultModeSection);
-        EXPECT_TRUE(isAbsent(aside));
-    }
-    EXPECT_EQ(readBytes(ini), kDefaultModeSection);  // written again at destruction
-    EXPECT_TRUE(isAbsent(aside));
-}
-
-TEST_F(SettingsOnDisk, FilerAndAssociationAreWrittenByteForByteAndReadBack) {
-    const std::string expected = kDefaultModeSection +
-                                 "[ExtMode]\r\n"
-                                 "FileApp=C:\\Tools\\filer.exe\r\n"
-                                 "FileAppOption=/n\r\n"
-                                 "ExtKey0=txt\r\n"
-                                 "PathKey0=C:\\Windows\\notepad.exe\r\n";
-    Snapshot written{};
-    {
-        LauncherSettings settings(profile, ini);
-        ASSERT_TRUE(settings.setFiler("C:\\Tools\\filer.exe", "/n"));
-        ASSERT_TRUE(settings.addAssociation("txt", "C:\\Windows\\notepad.exe", ""));
-        ASSERT_TRUE(settings.saveSettings());
-        EXPECT_EQ(readBytes(ini), expected);
-        written = snapshotOf(settings);
-    }
-    EXPECT_EQ(readBytes(ini), expected);
-    EXPECT_TRUE(isAbsent(aside));
-
-    LauncherSettings reloaded(profile, ini);
-    EXPECT_EQ(snapshotOf(reloaded), written);
-}
 
 // The system caches profile files; a key written once must not come back from that
 // cache after the file was deleted and built anew.
@@ -215,63 +181,90 @@ TEST_F(ShiftJisSettings, AFolderNamedInShiftJisHoldsTheFile) {
     EXPECT_EQ(reloaded.associationCount(), 1u);
 }
 
-TEST_F(SettingsOnDisk, TextsTheProfileFunctionsWouldAlterSurviveQuoted) {
-    const std::vector<std::string> awkward{
-        " lead",        "trail\t", "\"quoted\"", "'single'", "\x81\x40wide",
-        "wide\x81\x40", "\"",      "\"\"",       " ",        "a=b;c"};
-    LauncherSettings settings(profile, ini);
-    for (std::size_t i = 0; i < awkward.size(); ++i) {
-        ASSERT_TRUE(settings.addAssociation(awkward[i], "C:\\a.exe", awkward[i])) << i;
-    }
-    ASSERT_TRUE(settings.setFiler("C:\\f.exe", " -x "));
-    ASSERT_TRUE(settings.saveSettings());
-
-    LauncherSettings reloaded(profile, ini);
-    EXPECT_EQ(snapshotOf(reloaded), snapshotOf(settings));
-}
-
 // The core's tests run on an in-memory double of the profile functions; what they
-// prove holds only as far as the double reads files the way the system does.
-TEST_F(SettingsOnDisk, HandWrittenFilesReadAsTheCoreTestsAssume) {
-    const std::vector<std::string> files{
+// prove holds only as far as the double reads and writes files the way the system
+// does. Each file (none: no file) is loaded, edited and saved through both.
+TEST_F(SettingsOnDisk, TheCoreTestsDoubleReadsAndWritesAsTheSystemDoes) {
+    using Edit = std::function<void(LauncherSettings&)>;
+    const Edit none = [](LauncherSettings&) {};
+    const struct {
+        std::optional<std::string> file;
+        Edit edit;
+    } cases[] = {
+        {std::nullopt, none},
+        {std::nullopt,
+         [](LauncherSettings& settings) {
+             ASSERT_TRUE(settings.setFiler("C:\\Tools\\filer.exe", "/n"));
+             ASSERT_TRUE(settings.addAssociation("txt", "C:\\Windows\\notepad.exe", ""));
+         }},
+        // Texts the profile functions would alter unless quoted.
+        {std::nullopt,
+         [](LauncherSettings& settings) {
+             for (const char* awkward : {" lead", "trail\t", "\"quoted\"", "'single'", "\x81\x40wide",
+                                         "wide\x81\x40", "\"", "\"\"", " ", "a=b;c"}) {
+                 ASSERT_TRUE(settings.addAssociation(awkward, "C:\\a.exe", awkward)) << awkward;
+             }
+             ASSERT_TRUE(settings.setFiler("C:\\f.exe", " -x "));
+         }},
         // Sections and keys out of order, other case, unknown ones.
-        "[ExtMode]\r\nOptionKey1=-n \"x\"\r\nPathKey1=C:\\\x95\x5C\\b.exe\r\nExtKey1=log\r\n"
-        "PathKey0=C:\\a.exe\r\nExtKey0=txt\r\nFileAppOption=/e\r\nFileApp=C:\\f.exe\r\nUnknown=1\r\n"
-        "[Other]\r\nA=1\r\n[mode]\r\nKey9=3\r\nmenutype=1\r\nTransparent=30\r\nCpu=60\r\nKey6=65\r\n"
-        "Key5=2\r\nKey4=1\r\nKey3=0\r\nKey2=66\r\nKey1=4\r\n",
-        // Numbers out of range, without digits, empty, with blanks and a tail.
-        "[Mode]\r\nKey1=99999999999999999999\r\nKey2=-2147483648\r\nKey3=abc\r\nKey4=\r\nKey5=12abc\r\n"
-        "Key6= -7 \r\nCpu=4294967295\r\n",
+        {"[ExtMode]\r\nOptionKey1=-n \"x\"\r\nPathKey1=C:\\\x95\x5C\\b.exe\r\nExtKey1=log\r\n"
+         "PathKey0=C:\\a.exe\r\nExtKey0=txt\r\nFileAppOption=/e\r\nFileApp=C:\\f.exe\r\nUnknown=1\r\n"
+         "[Other]\r\nA=1\r\n[mode]\r\nKey9=3\r\nmenutype=1\r\nTransparent=30\r\nCpu=60\r\nKey6=65\r\n"
+         "Key5=2\r\nKey4=1\r\nKey3=0\r\nKey2=66\r\nKey1=4\r\n",
+         none},
+        // Numbers out of range, without digits, empty, signed, with blanks and a tail.
+        {"[Mode]\r\nKey1=99999999999999999999\r\nKey2=-2147483648\r\nKey3=abc\r\nKey4=\r\nKey5=12abc\r\n"
+         "Key6= -7 \r\nCpu=4294967295\r\nTransparent=+3\r\nMenuType=4294967297\r\n",
+         none},
         // A gap in the numbering ends the list; an entry without application is skipped.
-        "[ExtMode]\r\nExtKey0=txt\r\nExtKey1=log\r\nPathKey1=C:\\v.exe\r\nExtKey3=bmp\r\nPathKey3=C:\\p."
-        "exe\r\n",
-        // Quotes, blanks around names and values, lines without '=', the first of two keys.
-        "  [ ExtMode ]  \r\n FileApp = \"C:\\q.exe \" \r\nFileAppOption='/o'\r\nnoequals\r\n"
-        "ExtKey0=txt\r\nExtKey0=second\r\nPathKey0=\"\"\r\nExtKey1=log\r\nPathKey1= C:\\l.exe\r\n",
+        {"[ExtMode]\r\nExtKey0=txt\r\nExtKey1=log\r\nPathKey1=C:\\v.exe\r\nExtKey3=bmp\r\nPathKey3=C:\\p."
+         "exe\r\n",
+         none},
+        // Quotes, blanks around names and values, lines without '=', the first of two
+        // keys and of two sections, lines before any section.
+        {"stray=1\r\n  [ ExtMode ]  \r\n FileApp = \"C:\\q.exe \" \r\nFileAppOption='/o'\r\nnoequals\r\n"
+         "ExtKey0=txt\r\nExtKey0=second\r\nPathKey0=\"\"\r\nExtKey1=log\r\nPathKey1= "
+         "C:\\l.exe\r\nExtKey2='z'\r\n"
+         "PathKey2=\"\r\nExtKey3=a\"\r\nPathKey3=\"x y\"\r\n[Mode]\r\nKey1=3\r\n[ExtMode]\r\nExtKey4=late\r\n"
+         "PathKey4=C:\\late.exe\r\n[MODE]\r\nKey2=7\r\n",
+         none},
         // LF line ends and no final line end.
-        "[Mode]\nKey1=3\n[ExtMode]\nExtKey0=txt\nPathKey0=C:\\t.exe",
+        {"[Mode]\nKey1=3\n[ExtMode]\nExtKey0=txt\nPathKey0=C:\\t.exe", none},
         // Values longer than the program's buffers, one cut inside a double-byte character.
-        "[ExtMode]\r\nFileApp=C:\\" + std::string(700, 'p') + "\r\nExtKey0=" + std::string(510, 'e') +
-            "\x95\x5C\r\nPathKey0=C:\\" + std::string(600, 'q') + "\r\n",
+        {"[ExtMode]\r\nFileApp=C:\\" + std::string(700, 'p') + "\r\nExtKey0=" + std::string(510, 'e') +
+             "\x95\x5C\r\nPathKey0=C:\\" + std::string(600, 'q') + "\r\n",
+         none},
     };
-    for (std::size_t i = 0; i < files.size(); ++i) {
+    for (std::size_t i = 0; i < std::size(cases); ++i) {
         SCOPED_TRACE(i);
-        ASSERT_TRUE(writeBytes(ini, files[i]));
+        const auto& [file, edit] = cases[i];
         zek::test::ProfileDouble model;
-        model.files[ini] = files[i];
+        ::DeleteFileA(ini.c_str());
+        if (file) {
+            ASSERT_TRUE(writeBytes(ini, *file));
+            model.files[ini] = *file;
+        }
         Snapshot expected{};
         std::string expectedSave;
         {
             LauncherSettings modelled(model, ini);
+            ASSERT_NO_FATAL_FAILURE(edit(modelled));
             expected = snapshotOf(modelled);
             ASSERT_TRUE(modelled.saveSettings());
             expectedSave = model.files.at(ini);
             model.writesLeftBeforeFailure = 0;  // the destructor's save changes nothing
         }
-        LauncherSettings real(profile, ini);
-        EXPECT_EQ(snapshotOf(real), expected);
-        ASSERT_TRUE(real.saveSettings());
-        EXPECT_EQ(readBytes(ini), expectedSave);
+        {
+            LauncherSettings real(profile, ini);
+            EXPECT_EQ(isAbsent(ini), !file);  // loading writes nothing
+            ASSERT_NO_FATAL_FAILURE(edit(real));
+            EXPECT_EQ(snapshotOf(real), expected);
+            ASSERT_TRUE(real.saveSettings());
+            EXPECT_EQ(readBytes(ini), expectedSave);
+        }
+        EXPECT_EQ(readBytes(ini), expectedSave);  // written once more at destruction
+        EXPECT_TRUE(isAbsent(aside));
+        EXPECT_EQ(snapshotOf(LauncherSettings(profile, ini)), expected);
     }
 }
 

@@ -21,13 +21,7 @@ const std::string kTwo = "ZekTaskProbe Two";
 const std::string kHidden = "ZekTaskProbe Hidden";
 const std::string kOwned = "ZekTaskProbe Owned";
 
-std::vector<std::string> textsOf(const std::vector<test::MenuRowInfo>& rows) {
-    std::vector<std::string> texts;
-    for (const test::MenuRowInfo& row : rows) {
-        texts.push_back(row.text);
-    }
-    return texts;
-}
+using test::textsOf;
 
 bool contains(const std::vector<std::string>& texts, const std::string& text) {
     return std::find(texts.begin(), texts.end(), text) != texts.end();
