@@ -2,7 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <array>
 #include <cstring>
 #include <string>
 #include <vector>
@@ -61,13 +60,12 @@ TEST(ParseCommandLine, EachSwitchStartsAFreshRecord) {
     EXPECT_EQ(fieldText(parsed.block.entries[0].argument2), "C:\\a b\\file.txt");
     EXPECT_EQ(fieldText(parsed.block.entries[1].argument1), "tool");
     EXPECT_EQ(fieldText(parsed.block.entries[1].argument2), "");
-}
 
-TEST(ParseCommandLine, AnEmptyArgumentLeavesArgument1OpenForTheNext) {
-    const Parsed parsed = parse({"/e", "", "name", "path"});
-    ASSERT_EQ(parsed.count, 1u);
-    EXPECT_EQ(fieldText(parsed.block.entries[0].argument1), "name");
-    EXPECT_EQ(fieldText(parsed.block.entries[0].argument2), "path");
+    // An empty argument leaves the first argument open for the next.
+    const Parsed empty = parse({"/e", "", "name", "path"});
+    ASSERT_EQ(empty.count, 1u);
+    EXPECT_EQ(fieldText(empty.block.entries[0].argument1), "name");
+    EXPECT_EQ(fieldText(empty.block.entries[0].argument2), "path");
 }
 
 TEST(ParseCommandLine, RecordLimitsDropTheRestOfTheLine) {
@@ -81,12 +79,10 @@ TEST(ParseCommandLine, RecordLimitsDropTheRestOfTheLine) {
     EXPECT_EQ(own.count, 12u);
     // The dropped switch's argument does not land in the last kept record.
     EXPECT_EQ(fieldText(own.block.entries[11].argument1), "");
-}
 
-TEST(ParseCommandLine, NoArgumentsGiveNoRecords) {
-    std::array<std::string_view, 1> programOnly{"ZekLauncher.exe"};
+    // No arguments, not even the program's path, give no records.
+    EXPECT_EQ(parse({}).count, 0u);
     RemoteCommand block{};
-    EXPECT_EQ(parseCommandLine(programOnly, block.entries, 16), 0u);
     EXPECT_EQ(parseCommandLine({}, block.entries, 16), 0u);
 }
 

@@ -3,22 +3,20 @@
 #include <gtest/gtest.h>
 
 #include <limits>
+#include <utility>
 
 namespace zek::app {
 namespace {
 
-TEST(DisplayRules, AlphaIsTruncatedFromThePercent) {
-    EXPECT_EQ(alphaForTransparency(0), 254);  // 255.0 in exact arithmetic, 254.99... in double
-    EXPECT_EQ(alphaForTransparency(5), 242);
-    EXPECT_EQ(alphaForTransparency(20), 204);
-    EXPECT_EQ(alphaForTransparency(50), 127);
-}
-
-TEST(DisplayRules, HandEditedValuesStayInRange) {
-    EXPECT_EQ(alphaForTransparency(-40), 254);
-    EXPECT_EQ(alphaForTransparency(100), 0);
-    EXPECT_EQ(alphaForTransparency(std::numeric_limits<std::int32_t>::max()), 0);
-    EXPECT_EQ(alphaForTransparency(std::numeric_limits<std::int32_t>::min()), 254);
+TEST(DisplayRules, AlphaIsTruncatedFromThePercentAndHeldInRange) {
+    constexpr auto kMax = std::numeric_limits<std::int32_t>::max();
+    constexpr auto kMin = std::numeric_limits<std::int32_t>::min();
+    // 0 % gives 254: 255.0 in exact arithmetic, 254.99... in double.
+    const std::pair<std::int32_t, int> alphas[] = {{0, 254},   {5, 242}, {20, 204}, {50, 127},
+                                                   {-40, 254}, {100, 0}, {kMax, 0}, {kMin, 254}};
+    for (const auto& [percent, alpha] : alphas) {
+        EXPECT_EQ(static_cast<int>(alphaForTransparency(percent)), alpha) << percent;
+    }
 }
 
 TEST(DisplayRules, AnimationIntervalFollowsTheCpuLevel) {
