@@ -1,0 +1,25 @@
+#!/usr/bin/env bash
+# Draws the README's pictures again: runs the picture scenarios under Wine on a
+# virtual display and turns the bitmaps they read off the screen into
+# docs/pictures/*.png.
+set -euo pipefail
+root=$(cd "$(dirname "$0")/.." && pwd)
+cd "$root"
+
+"$root/scripts/install-deps.sh"
+cmake --preset win64 >/dev/null
+cmake --build --preset win64 -j "$(nproc)"
+
+source "$root/scripts/wine-session.sh"
+trap zek_wine_stop EXIT
+ZEK_FORCE_XVFB=1 zek_wine_start "$root/build/wine/prefix"
+ctest --test-dir build/win64 -R '^e2e\.Pictures\.' --output-on-failure
+zek_wine_stop
+trap - EXIT
+
+work="$root/build/win64/bin/e2e-work"
+mkdir -p docs/pictures
+for pair in TheBarWithACompletedName:bar AnOwnerDrawnNodeMenu:node-menu TheTaskMenu:task-menu; do
+  convert "$work/Pictures.${pair%%:*}/picture.bmp" "docs/pictures/${pair##*:}.png"
+  echo "docs/pictures/${pair##*:}.png"
+done
