@@ -53,16 +53,35 @@ void typeAscii(std::string_view text) {
 
 namespace zek::e2e {
 
-void clickAt(int x, int y, bool rightButton) {
+namespace {
+
+// Mouse events at a screen point, in SendInput's absolute units.
+template <std::size_t N>
+void placeMouseEvents(INPUT (&inputs)[N], int x, int y) {
     const int width = ::GetSystemMetrics(SM_CXSCREEN) - 1;
     const int height = ::GetSystemMetrics(SM_CYSCREEN) - 1;
-    INPUT inputs[3] = {};
     for (INPUT& input : inputs) {
         input.type = INPUT_MOUSE;
         input.mi.dx = x * 65535 / width;
         input.mi.dy = y * 65535 / height;
         input.mi.dwFlags = MOUSEEVENTF_ABSOLUTE | MOUSEEVENTF_MOVE;
     }
+}
+
+}  // namespace
+
+void turnWheelAt(int x, int y, int delta) {
+    INPUT inputs[2] = {};
+    placeMouseEvents(inputs, x, y);
+    inputs[1].mi.dwFlags |= MOUSEEVENTF_WHEEL;
+    inputs[1].mi.mouseData = static_cast<DWORD>(delta);
+    ::SendInput(2, inputs, sizeof(INPUT));
+    ::Sleep(50);
+}
+
+void clickAt(int x, int y, bool rightButton) {
+    INPUT inputs[3] = {};
+    placeMouseEvents(inputs, x, y);
     inputs[1].mi.dwFlags |= rightButton ? MOUSEEVENTF_RIGHTDOWN : MOUSEEVENTF_LEFTDOWN;
     inputs[2].mi.dwFlags |= rightButton ? MOUSEEVENTF_RIGHTUP : MOUSEEVENTF_LEFTUP;
     ::SendInput(3, inputs, sizeof(INPUT));

@@ -19,5 +19,7 @@ namespace zek::e2e {
 
 // A mouse click at a screen point, left or right button.
 void clickAt(int x, int y, bool rightButton);
+// One turn of the mouse wheel with the pointer at a screen point; +120 is one notch away from the user.
+void turnWheelAt(int x, int y, int delta);
 
 }  // namespace zek::e2e

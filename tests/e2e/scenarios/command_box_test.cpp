@@ -88,7 +88,7 @@ TEST_F(CommandBox, TabCyclesTheCandidatesKeepingTheCommonBeginning) {
     EXPECT_EQ(selection(), std::make_pair(4, 8));
 }
 
-TEST_F(CommandBox, ArrowKeysWalkTheListAndEnterRunsTheSelection) {
+TEST_F(CommandBox, ArrowKeysAndTheWheelWalkTheListAndEnterRunsTheSelection) {
     showBarWithItems();
     typeAscii("no");
     ASSERT_TRUE(textBecomes("notebook"));
@@ -96,6 +96,17 @@ TEST_F(CommandBox, ArrowKeysWalkTheListAndEnterRunsTheSelection) {
     ASSERT_TRUE(textBecomes("notepad")) << text();
     EXPECT_EQ(::SendMessageA(combo_, CB_GETCURSEL, 0, 0), 1);
     pressKey(VK_DOWN);  // the last candidate stays
+    RECT box{};
+    ::GetWindowRect(edit_, &box);
+    const int x = (box.left + box.right) / 2;
+    const int y = (box.top + box.bottom) / 2;
+    turnWheelAt(x, y, WHEEL_DELTA);  // a notch up is Up
+    ASSERT_TRUE(textBecomes("notebook")) << text();
+    turnWheelAt(x, y, WHEEL_DELTA / 2);  // half a notch is nothing
+    ::Sleep(200);
+    EXPECT_EQ(text(), "notebook");
+    turnWheelAt(x, y, -WHEEL_DELTA);
+    ASSERT_TRUE(textBecomes("notepad")) << text();
     pressKey(VK_UP);
     ASSERT_TRUE(textBecomes("notebook")) << text();
     pressKey(VK_DOWN);

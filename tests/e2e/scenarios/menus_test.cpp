@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <vector>
 
 #include "driver/files.h"
 #include "driver/input.h"
@@ -112,6 +113,7 @@ TEST_F(Menus, OnlyOneMenuOpensAtATime) {
     // Another request for a menu while one is open is dropped; the sender is answered.
     EXPECT_EQ(runLauncher("/c tools"), 0u);
     EXPECT_EQ(runLauncher("/c allitem"), 0u);
+    EXPECT_EQ(runLauncher("/s"), 0u);
     ::Sleep(300);
     EXPECT_EQ(openMenus().size(), 1u);
     EXPECT_TRUE(closeOpenMenus());
@@ -167,6 +169,28 @@ TEST_F(Menus, OwnerDrawnRowsAreMeasuredPaintedAndFoundByTheirLetter) {
     pressKey(VK_ESCAPE);
     EXPECT_TRUE(waitUntil([&] { return openMenus().empty(); }, 5000));
     EXPECT_EQ(::SendMessageA(bar_, WM_MENUCHAR, MAKEWPARAM('b', MF_POPUP), rows), 0) << "no menu, no answer";
+}
+
+TEST_F(Menus, AMenuTallerThanTheScreenOpensAndReachesItsLastRow) {
+    const std::string probe = folder_ + "probe folder\\probe.exe";
+    std::vector<RecordText> items;
+    for (int i = 0; i < 120; ++i) {
+        const std::string number = std::to_string(1000 + i).substr(1);
+        items.push_back({.name = "i" + number, .app = probe, .option = number});
+    }
+    startWith(dataFileText(items));
+    showBarAndType("i");
+    pressChord({VK_CONTROL, VK_RETURN});
+    HWND menu = waitForOpenMenu(5000);
+    ASSERT_NE(menu, nullptr) << "no menu of 120 candidates";
+    const RECT rect = windowRect(menu);
+    EXPECT_LE(rect.bottom - rect.top, ::GetSystemMetrics(SM_CYSCREEN)) << "the menu scrolls instead";
+    pressKey(VK_UP);  // from the top round to "Exit"
+    pressKey(VK_UP);  // the last candidate
+    pressKey(VK_RETURN);
+    const auto starts = probeStarts(1);
+    ASSERT_EQ(starts.size(), 1u);
+    EXPECT_TRUE(starts[0].commandLine.ends_with(" 119")) << starts[0].commandLine;
 }
 
 HWND startTitledProbe(const std::string& probe, const std::string& title) {
