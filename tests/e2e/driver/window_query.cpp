@@ -102,6 +102,12 @@ HWND waitForOpenMenu(DWORD timeoutMs) {
     return menu;
 }
 
+RECT windowRect(HWND window) {
+    RECT rect{};
+    ::GetWindowRect(window, &rect);
+    return rect;
+}
+
 std::vector<HWND> openMenus() {
     std::vector<HWND> menus;
     for (HWND menu = ::FindWindowExA(nullptr, nullptr, "#32768", nullptr); menu != nullptr;

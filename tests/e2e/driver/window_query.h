@@ -34,6 +34,8 @@ std::optional<MessageBoxView> waitForMessageBox(DWORD processId, DWORD timeoutMs
 void pressDialogButton(HWND dialog, int buttonId);
 
 DWORD processOf(HWND window);
+// Where the window is on the screen.
+RECT windowRect(HWND window);
 
 }  // namespace zek::e2e
 

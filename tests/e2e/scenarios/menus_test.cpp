@@ -119,12 +119,6 @@ TEST_F(Menus, OnlyOneMenuOpensAtATime) {
     EXPECT_TRUE(closeOpenMenus());
 }
 
-RECT windowRect(HWND window) {
-    RECT rect{};
-    ::GetWindowRect(window, &rect);
-    return rect;
-}
-
 // Pixels of this colour inside the window, once the screen shows at least `least` of them.
 int waitForColour(HWND window, COLORREF colour, int least) {
     int found = 0;

@@ -21,12 +21,6 @@
 namespace zek::e2e {
 namespace {
 
-RECT windowRect(HWND window) {
-    RECT rect{};
-    ::GetWindowRect(window, &rect);
-    return rect;
-}
-
 RECT unionOf(const std::vector<HWND>& windows, int margin) {
     RECT all = windowRect(windows.front());
     for (HWND window : windows) {
