@@ -184,6 +184,18 @@ void appendLine(std::string& out, std::int32_t record, std::string_view key, std
 
 }  // namespace
 
+std::string_view storableText(std::string_view text) {
+    if (text.empty()) {
+        return text;
+    }
+    for (const char end : {'\n', '\0'}) {
+        if (const auto* at = static_cast<const char*>(std::memchr(text.data(), end, text.size()))) {
+            text = text.substr(0, static_cast<std::size_t>(at - text.data()));
+        }
+    }
+    return cutValue(text);
+}
+
 std::string convertOldFormat(std::string_view oldFormatLines) {
     std::string out = "[100]\r\n";
     // The record number is the key's numeric suffix, whose width is not marked: it

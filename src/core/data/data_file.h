@@ -21,6 +21,11 @@ inline constexpr std::size_t kMaxValueBytes = 511;
 // A record line whose first "=" stands at this position or later has no sound reading.
 inline constexpr std::size_t kMaxKeyEnd = 512;
 
+// A text field as a save and a load give it back: up to its first line feed or NUL
+// (either would end its line on disk, and a line feed would start a record of its
+// own), then at most kMaxValueBytes on a whole character.
+std::string_view storableText(std::string_view text);
+
 struct DataFileReading {
     RecordTable records;
     // At least one record line was read (in the file or in its converted form).

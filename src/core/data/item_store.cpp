@@ -1,9 +1,11 @@
 #include "data/item_store.h"
 
 #include <algorithm>
+#include <initializer_list>
 #include <iterator>
 #include <utility>
 
+#include "data/data_file.h"
 #include "data/item_sort.h"
 
 namespace zek::data {
@@ -38,7 +40,24 @@ std::span<LauncherItem* const> ItemStore::matches() const {
     return *matches_;
 }
 
+namespace {
+
+// What the store holds is what the data file keeps.
+ItemFields storableFields(ItemFields fields) {
+    for (std::string* text :
+         {&fields.name, &fields.comment, &fields.app, &fields.option, &fields.icon, &fields.dir}) {
+        text->resize(storableText(*text).size());
+    }
+    return fields;
+}
+
+}  // namespace
+
 std::unique_ptr<LauncherItem> ItemStore::createItem(ItemFields fields) const {
+    return createStorableItem(storableFields(std::move(fields)));
+}
+
+std::unique_ptr<LauncherItem> ItemStore::createStorableItem(ItemFields fields) const {
     auto item = std::make_unique<LauncherItem>(std::move(fields));
     item->setImageIndex(assignImage_(*item));
     return item;
@@ -203,7 +222,7 @@ void ItemStore::setItemFields(LauncherItem* item, ItemFields fields) {
     const bool inFlatList = belongsHere(item) && item != root_.get() && item != detachedCommandNode_.get();
     const std::size_t oldIndex = inFlatList ? flatListIndexOf(item) : 0;
     const bool hadHotkey = item->hasHotkey();
-    item->assignFields(std::move(fields));
+    item->assignFields(storableFields(std::move(fields)));
     if (inFlatList && hadHotkey != item->hasHotkey()) {
         if (hadHotkey) {
             std::erase(hotkeyHolders_, item);

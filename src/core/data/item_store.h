@@ -102,6 +102,9 @@ class ItemStore {
   private:
     struct PendingRecord;
 
+    // createItem for fields that are storable already (those the data file gave).
+    std::unique_ptr<LauncherItem> createStorableItem(ItemFields fields) const;
+
     bool belongsHere(const LauncherItem* item) const;
     LauncherItem* attachChild(LauncherItem* parent, std::unique_ptr<LauncherItem> item);
     void placeInParent(LauncherItem* item);

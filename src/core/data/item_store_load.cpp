@@ -167,7 +167,7 @@ ItemStore::PendingRecord ItemStore::readRecord(const RecordTable& records, std::
         .hotKey1 = read.number(kHotKey1),
         .hotKey2 = read.number(kHotKey2),
     };
-    pending.item = createItem(std::move(fields));
+    pending.item = createStorableItem(std::move(fields));
     pending.item->level_ = read.number(kLevel);
     return pending;
 }

@@ -83,6 +83,31 @@ TEST(DataFileWorkedExample, ReadsBackToTheSameTreeAndBytes) {
     EXPECT_EQ(writeItemTree(*storeFromFile(bare)), kWorkedExample);
 }
 
+TEST(DataFileWorkedExample, WhatTheStoreHoldsIsWhatASaveAndLoadGiveBack) {
+    auto store = defaultStore();
+    const std::string longJapanese = std::string(510, 'a') + "表";  // the character would end at byte 512
+    LauncherItem* edited =
+        store->addToRoot(store->createItem(ItemFields{.type = ItemType::DataItem,
+                                                      .name = "mail\r\n5:ItemName=injected",
+                                                      .comment = std::string(600, 'c'),
+                                                      .app = std::string("C:\\a.exe\0tail", 14),
+                                                      .option = longJapanese}));
+    EXPECT_EQ(edited->name(), "mail\r");
+    EXPECT_EQ(edited->fields().comment, std::string(511, 'c'));
+    EXPECT_EQ(edited->fields().app, "C:\\a.exe");
+    EXPECT_EQ(edited->fields().option, std::string(510, 'a'));
+    ItemFields fields = edited->fields();
+    fields.dir = "D:\\x\nD:\\y";
+    store->setItemFields(edited, fields);
+    EXPECT_EQ(edited->fields().dir, "D:\\x");
+
+    const std::string saved = writeItemTree(*store);
+    const auto reloaded = storeFromFile(saved);
+    ASSERT_EQ(reloaded->count(), store->count()) << "no record of its own from a line feed";
+    EXPECT_EQ(reloaded->findByName("mail\r")->fields(), edited->fields());
+    EXPECT_EQ(writeItemTree(*reloaded), saved);
+}
+
 TEST(DataFileReading, HeaderOnlyGivesTheDefaultTree) {
     const DataFileReading reading = readDataFile("[100]\r\n\r\n");
     EXPECT_TRUE(reading.onlyHeader);
