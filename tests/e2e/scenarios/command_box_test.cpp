@@ -17,8 +17,11 @@ namespace {
 class CommandBox : public LauncherScenario {
   protected:
     // The bar shown with notepad, notebook and calc, the first two starting the probe.
-    void showBarWithItems() {
+    void showBarWithItems(const std::string& ini = "") {
         probe_ = probeInSpacedFolder();
+        if (!ini.empty()) {
+            ASSERT_TRUE(writeFileBytes(folder_ + "ZekLauncher.ini", ini));
+        }
         ASSERT_TRUE(writeFileBytes(folder_ + "ZekLauncher.dat",
                                    dataFileText({{.name = "notepad", .app = probe_, .option = "pad"},
                                                  {.name = "notebook", .app = probe_, .option = "book"},
@@ -128,6 +131,36 @@ TEST_F(CommandBox, EnterRunsTheCompletedItemAndHidesTheBar) {
     EXPECT_TRUE(waitUntil([&] { return !::IsWindowVisible(bar_); }, 5000));
     ::Sleep(300);
     EXPECT_EQ(readProbeLog(probeLogPath(probe_)).size(), 1u) << "one Enter, one start";
+}
+
+TEST_F(CommandBox, CtrlAltEnterOpensTheItemsFolderWithTheFiler) {
+    showBarWithItems("[ExtMode]\r\nFileApp=" + folder_ + "probe.exe\r\nFileAppOption=/e,\r\n");
+    typeAscii("noteb");
+    ASSERT_TRUE(textBecomes("notebook"));
+    pressChord({VK_CONTROL, VK_MENU, VK_RETURN});
+    const auto starts = waitForProbeStarts(folder_ + "probe.log", 1);
+    ASSERT_EQ(starts.size(), 1u);
+    EXPECT_TRUE(starts[0].commandLine.starts_with("\"" + folder_ + "probe.exe\" /e,"))
+        << starts[0].commandLine;
+    EXPECT_TRUE(starts[0].commandLine.ends_with("probe folder\\\"")) << starts[0].commandLine;
+    EXPECT_TRUE(readProbeLog(probeLogPath(probe_)).empty()) << "the item itself does not run";
+    EXPECT_TRUE(waitUntil([&] { return !::IsWindowVisible(bar_); }, 5000));
+}
+
+TEST_F(CommandBox, LeftAndRightRefilterTheListAtTheCaret) {
+    showBarWithItems();
+    const auto listCount = [&] { return ::SendMessageA(combo_, CB_GETCOUNT, 0, 0); };
+    const LRESULT everything = listCount();
+    typeAscii("c");
+    ASSERT_TRUE(textBecomes("calc"));
+    EXPECT_EQ(listCount(), 1);
+    pressKey(VK_HOME);
+    pressKey(VK_LEFT);  // the caret at the start: nothing typed, every name
+    EXPECT_TRUE(waitUntil([&] { return listCount() == everything; }, 5000)) << listCount();
+    EXPECT_EQ(text(), "calc");
+    pressKey(VK_RIGHT);  // "c" before the caret
+    EXPECT_TRUE(waitUntil([&] { return listCount() == 1; }, 5000)) << listCount();
+    EXPECT_EQ(text(), "calc");
 }
 
 TEST_F(CommandBox, EnterOnAnUnknownNameLeavesTheBarOpen) {
