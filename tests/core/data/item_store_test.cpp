@@ -69,6 +69,9 @@ TEST(ItemStoreLookups, CollectByNameGoesInTreeOrderButNotBelowAHit) {
     EXPECT_THAT(store->collectByName("dup"), ElementsAre(outer, low, high));  // equal names stay as added
     EXPECT_THAT(store->collectByName("Dup"), IsEmpty());
     EXPECT_EQ(store->findByName("dup"), high);
+    EXPECT_EQ(store->findByName("Dup"), nullptr);
+    EXPECT_EQ(store->findByName("du"), nullptr);
+    EXPECT_EQ(store->findByName(""), nullptr);
     expectStoreInvariants(*store);
 }
 
