@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "../core/data/profile_double.h"
+#include "../core/data/settings_snapshot.h"
 #include "data/launcher_settings.h"
 #include "test_folder.h"
 
@@ -27,43 +28,9 @@ using test::isFolder;
 using test::readBytes;
 using test::TestFolder;
 using test::writeBytes;
-
-const std::string kDefaultModeSection =
-    "[Mode]\r\n"
-    "Key1=8\r\n"
-    "Key2=13\r\n"
-    "Key3=8\r\n"
-    "Key4=32\r\n"
-    "Key5=0\r\n"
-    "Key6=-1\r\n"
-    "Cpu=100\r\n"
-    "Transparent=5\r\n"
-    "MenuType=0\r\n";
-
-struct Snapshot {
-    BasicSettings values;
-    std::int32_t cpuStep;
-    std::vector<Association> associations;
-    FilerSetting filer;
-
-    bool operator==(const Snapshot&) const = default;
-};
-
-void PrintTo(const Snapshot& snapshot, std::ostream* out) {
-    const BasicSettings& v = snapshot.values;
-    *out << "{keys " << v.launcherKey1 << ' ' << v.launcherKey2 << ' ' << v.taskKey1 << ' ' << v.taskKey2
-         << ' ' << v.sameAppKey1 << ' ' << v.sameAppKey2 << ", cpu " << v.cpu << '/' << snapshot.cpuStep
-         << ", transparent " << v.transparent << ", menu " << v.menuType << ", filer ["
-         << snapshot.filer.fileApp << "] [" << snapshot.filer.fileAppOption << "]";
-    for (const Association& entry : snapshot.associations) {
-        *out << ", [" << entry.ext << "] [" << entry.appPath << "] [" << entry.appOption << "]";
-    }
-    *out << "}";
-}
-
-Snapshot snapshotOf(const LauncherSettings& settings) {
-    return {settings.values(), settings.cpuStep(), settings.associations(), settings.filer()};
-}
+using zek::test::kDefaultModeSection;
+using zek::test::Snapshot;
+using zek::test::snapshotOf;
 
 class SettingsOnDisk : public ::testing::Test {
   protected:

@@ -11,32 +11,18 @@
 
 #include "data/profile_double.h"
 #include "data/profile_value.h"
+#include "data/settings_snapshot.h"
 
 namespace zek::data {
 namespace {
 
+using test::kDefaultModeSection;
 using test::ProfileDouble;
+using test::Snapshot;
+using test::snapshotOf;
 
 const std::string kIni = "C:\\Programs\\ZekLauncher\\ZekLauncher.ini";
 const std::string kAside = kIni + ".tmp";
-
-const std::string kDefaultModeSection =
-    "[Mode]\r\nKey1=8\r\nKey2=13\r\nKey3=8\r\nKey4=32\r\nKey5=0\r\nKey6=-1\r\nCpu=100\r\nTransparent=5\r\n"
-    "MenuType=0\r\n";
-
-// Everything a load yields, for comparing two loads.
-struct Snapshot {
-    BasicSettings values;
-    std::int32_t cpuStep;
-    std::vector<Association> associations;
-    FilerSetting filer;
-
-    bool operator==(const Snapshot&) const = default;
-};
-
-Snapshot snapshotOf(const LauncherSettings& settings) {
-    return {settings.values(), settings.cpuStep(), settings.associations(), settings.filer()};
-}
 
 class LauncherSettingsTest : public ::testing::Test {
   protected:

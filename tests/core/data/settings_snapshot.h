@@ -1,0 +1,48 @@
+#pragma once
+// What a settings load yields, for comparing loads with each other; shared by the
+// core's tests (on the profile double) and the adapter's (on the system functions).
+#include <cstdint>
+#include <ostream>
+#include <string>
+#include <vector>
+
+#include "data/launcher_settings.h"
+
+namespace zek::test {
+
+using data::Association;
+using data::BasicSettings;
+using data::FilerSetting;
+using data::LauncherSettings;
+
+// The [Mode] section a save writes for default settings.
+inline const std::string kDefaultModeSection =
+    "[Mode]\r\nKey1=8\r\nKey2=13\r\nKey3=8\r\nKey4=32\r\nKey5=0\r\nKey6=-1\r\nCpu=100\r\nTransparent=5\r\n"
+    "MenuType=0\r\n";
+
+struct Snapshot {
+    BasicSettings values;
+    std::int32_t cpuStep;
+    std::vector<Association> associations;
+    FilerSetting filer;
+
+    bool operator==(const Snapshot&) const = default;
+};
+
+inline Snapshot snapshotOf(const LauncherSettings& settings) {
+    return {settings.values(), settings.cpuStep(), settings.associations(), settings.filer()};
+}
+
+inline void PrintTo(const Snapshot& snapshot, std::ostream* out) {
+    const BasicSettings& v = snapshot.values;
+    *out << "{keys " << v.launcherKey1 << ' ' << v.launcherKey2 << ' ' << v.taskKey1 << ' ' << v.taskKey2
+         << ' ' << v.sameAppKey1 << ' ' << v.sameAppKey2 << ", cpu " << v.cpu << '/' << snapshot.cpuStep
+         << ", transparent " << v.transparent << ", menu " << v.menuType << ", filer ["
+         << snapshot.filer.fileApp << "] [" << snapshot.filer.fileAppOption << "]";
+    for (const Association& entry : snapshot.associations) {
+        *out << ", [" << entry.ext << "] [" << entry.appPath << "] [" << entry.appOption << "]";
+    }
+    *out << "}";
+}
+
+}  // namespace zek::test
