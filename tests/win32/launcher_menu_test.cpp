@@ -220,21 +220,6 @@ TEST_F(LauncherMenuTest, ListMenuRowsFollowTheListAndEndWithExit) {
     EXPECT_EQ(owner_.context().activeMenu, nullptr);
 }
 
-TEST_F(LauncherMenuTest, SecondMenuWhileOneIsOpenShowsNothing) {
-    buildExampleTree();
-    LauncherMenu first(owner_.context());
-    ASSERT_TRUE(first.isActive());
-    {
-        LauncherMenu second(owner_.context());
-        EXPECT_FALSE(second.isActive());
-        test::MenuScript script;
-        script.press(VK_RETURN);
-        owner_.track(script, [&] { EXPECT_EQ(second.showNodeMenu(*node_, kOwnerDrawn), nullptr); });
-        EXPECT_FALSE(script.sawMenu());
-    }
-    EXPECT_EQ(owner_.context().activeMenu, &first);
-}
-
 // Letters select the next row below the highlighted one that starts with them,
 // wrapping to the top, whichever way the rows are drawn. The arrows put the
 // highlight in place before each letter, so that each answer is checked against a

@@ -115,17 +115,6 @@ TEST_F(TaskMenuTest, TextRowsListTheTaskWindowsAndBringTheChosenOneForward) {
     EXPECT_EQ(::GetForegroundWindow(), two_);
 }
 
-TEST_F(TaskMenuTest, ChosenMinimisedWindowIsRestored) {
-    ::ShowWindow(one_, SW_MINIMIZE);
-    ASSERT_TRUE(::IsIconic(one_));
-    test::MenuScript script;
-    script.highlightText(kOne).press(VK_RETURN);
-    showTaskMenu(kPlainText, script);
-    EXPECT_FALSE(script.closedByForce());
-    EXPECT_FALSE(::IsIconic(one_));
-    ::ShowWindow(one_, SW_RESTORE);
-}
-
 TEST_F(TaskMenuTest, OwnerDrawnRowsStandForTheSameWindows) {
     // The text menu tells where the second probe's row is; the owner-drawn rows
     // carry no text of their own.
@@ -208,15 +197,6 @@ TEST_F(TaskMenuTest, SameAppMenuListsTheWindowsOfTheProgramInFront) {
     EXPECT_NEAR((shown.left + shown.right) / 2, centre.x, 1);
     EXPECT_NEAR((shown.top + shown.bottom) / 2, centre.y, 1);
     EXPECT_EQ(::GetForegroundWindow(), two_);
-}
-
-TEST_F(TaskMenuTest, SameAppMenuNeedsTwoWindows) {
-    ::ShowWindow(two_, SW_HIDE);
-    test::MenuScript script;
-    script.press(VK_ESCAPE);
-    showSameAppMenu(one_, script);
-    EXPECT_FALSE(script.sawMenu());
-    ::ShowWindow(two_, SW_SHOWNORMAL);
 }
 
 }  // namespace

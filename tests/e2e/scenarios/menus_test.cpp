@@ -165,28 +165,6 @@ TEST_F(Menus, OwnerDrawnRowsAreMeasuredPaintedAndFoundByTheirLetter) {
     EXPECT_EQ(::SendMessageA(bar_, WM_MENUCHAR, MAKEWPARAM('b', MF_POPUP), rows), 0) << "no menu, no answer";
 }
 
-TEST_F(Menus, AMenuTallerThanTheScreenOpensAndReachesItsLastRow) {
-    const std::string probe = folder_ + "probe folder\\probe.exe";
-    std::vector<RecordText> items;
-    for (int i = 0; i < 120; ++i) {
-        const std::string number = std::to_string(1000 + i).substr(1);
-        items.push_back({.name = "i" + number, .app = probe, .option = number});
-    }
-    startWith(dataFileText(items));
-    showBarAndType("i");
-    pressChord({VK_CONTROL, VK_RETURN});
-    HWND menu = waitForOpenMenu(5000);
-    ASSERT_NE(menu, nullptr) << "no menu of 120 candidates";
-    const RECT rect = windowRect(menu);
-    EXPECT_LE(rect.bottom - rect.top, ::GetSystemMetrics(SM_CYSCREEN)) << "the menu scrolls instead";
-    pressKey(VK_UP);  // from the top round to "Exit"
-    pressKey(VK_UP);  // the last candidate
-    pressKey(VK_RETURN);
-    const auto starts = probeStarts(1);
-    ASSERT_EQ(starts.size(), 1u);
-    EXPECT_TRUE(starts[0].commandLine.ends_with(" 119")) << starts[0].commandLine;
-}
-
 HWND startTitledProbe(const std::string& probe, const std::string& title) {
     startProcess(probe, "--title=" + title, "");
     HWND window = nullptr;
