@@ -1,23 +1,13 @@
 #include "launch/window_actions.h"
 
 #include "launch/desktop_snapshot.h"
+#include "menus/menu_placement.h"
 #include "platform/unique_handle.h"
 #include "tasks/window_operations.h"
 
 namespace zek::win32 {
 
 namespace {
-
-constexpr UINT kMenuTrackFlags =
-    TPM_RETURNCMD | TPM_NONOTIFY | TPM_VCENTERALIGN | TPM_CENTERALIGN | TPM_RIGHTBUTTON;
-
-POINT barCentre(HWND bar) {
-    RECT client{};
-    ::GetClientRect(bar, &client);
-    POINT centre{(client.left + client.right) / 2, (client.top + client.bottom) / 2};
-    ::ClientToScreen(bar, &centre);
-    return centre;
-}
 
 void showAll(HWND bar, int showCommand) {
     for (tasks::WindowHandle window : tasks::minimizeRestoreOrder(snapshotDesktop(bar, ProgramPaths::Skip))) {
@@ -70,7 +60,7 @@ tasks::AppWindowChoice chooseAppWindow(std::string_view programPath, HWND bar) {
     for (const tasks::ChooserRow& row : rows) {
         ::AppendMenuA(menu.get(), MF_STRING, static_cast<UINT_PTR>(row.id), row.text.c_str());
     }
-    const POINT centre = barCentre(bar);
+    const POINT centre = barClientCentre(bar);
     const int chosen = ::TrackPopupMenu(menu.get(), kMenuTrackFlags, centre.x, centre.y, 0, bar, nullptr);
     return tasks::resolveAppWindowChoice(
         rows, chosen, [](tasks::WindowHandle window) { return ::IsWindow(toWindow(window)) != FALSE; });

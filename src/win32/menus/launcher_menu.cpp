@@ -7,6 +7,7 @@
 #include "launch/window_actions.h"
 #include "menus/menu_builder.h"
 #include "menus/menu_char.h"
+#include "menus/menu_placement.h"
 #include "menus/owner_draw.h"
 #include "menus/owner_draw_painter.h"
 #include "menus/task_menu_windows.h"
@@ -14,11 +15,6 @@
 
 namespace zek::win32 {
 namespace {
-
-// Centred on the point, the chosen id returned rather than sent as WM_COMMAND.
-constexpr UINT kTrackFlags =
-    TPM_RETURNCMD | TPM_NONOTIFY | TPM_VCENTERALIGN | TPM_CENTERALIGN | TPM_RIGHTBUTTON;
-static_assert(kTrackFlags == 0x196);
 
 constexpr LRESULT kMenuCharSelect = static_cast<LRESULT>(MNC_SELECT) << 16;
 
@@ -28,14 +24,6 @@ POINT launcherMenuAnchor(HWND bar) {
     POINT anchor{client.left + menus::kMenuAnchorX, client.top + menus::kMenuAnchorY};
     ::ClientToScreen(bar, &anchor);
     return anchor;
-}
-
-POINT barClientCentre(HWND bar) {
-    RECT client{};
-    ::GetClientRect(bar, &client);
-    POINT centre{(client.left + client.right) / 2, (client.top + client.bottom) / 2};
-    ::ClientToScreen(bar, &centre);
-    return centre;
 }
 
 std::vector<menus::MenuRowState> rowStates(HMENU menu) {
@@ -102,7 +90,7 @@ const data::LauncherItem* LauncherMenu::trackItemMenu(const menus::MenuRows& row
     const POINT anchor = launcherMenuAnchor(bar);
     // The menu closes on a click elsewhere only while its owner is in front.
     ::SetForegroundWindow(bar);
-    const BOOL command = ::TrackPopupMenuEx(menu_.get(), kTrackFlags, anchor.x, anchor.y, bar, nullptr);
+    const BOOL command = ::TrackPopupMenuEx(menu_.get(), kMenuTrackFlags, anchor.x, anchor.y, bar, nullptr);
     return content_.chosenTarget(static_cast<menus::CommandId>(command)).item;
 }
 
@@ -122,7 +110,7 @@ void LauncherMenu::showTaskMenu(std::int32_t menuType) {
         return;
     }
     const POINT anchor = launcherMenuAnchor(bar);
-    const BOOL command = ::TrackPopupMenu(menu_.get(), kTrackFlags, anchor.x, anchor.y, 0, bar, nullptr);
+    const BOOL command = ::TrackPopupMenu(menu_.get(), kMenuTrackFlags, anchor.x, anchor.y, 0, bar, nullptr);
     const menus::WindowRef chosen = content_.chosenTarget(static_cast<menus::CommandId>(command)).window;
     if (chosen != 0) {
         activateWindow(toWindow(chosen));
@@ -150,7 +138,7 @@ void LauncherMenu::showSameAppMenu() {
     }
     const POINT centre = barClientCentre(bar);
     ::SetForegroundWindow(bar);
-    const BOOL command = ::TrackPopupMenu(handle.get(), kTrackFlags, centre.x, centre.y, 0, bar, nullptr);
+    const BOOL command = ::TrackPopupMenu(handle.get(), kMenuTrackFlags, centre.x, centre.y, 0, bar, nullptr);
     const menus::WindowRef chosen = menu->chosenWindow(static_cast<menus::CommandId>(command));
     if (chosen != 0) {
         activateWindow(toWindow(chosen));
