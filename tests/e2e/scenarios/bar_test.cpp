@@ -81,7 +81,7 @@ TEST_F(Bar, VersionDialogShowsOnceAtATime) {
     EXPECT_TRUE(firstInstance_.running());
 }
 
-TEST_F(Bar, TheTrayMenuEndsTheProgram) {
+TEST_F(Bar, TheTrayIconsRightButtonMenuEndsTheProgram) {
     ASSERT_NE(startFirstInstance(), nullptr);
     HWND tray = nullptr;
     ASSERT_TRUE(waitUntil([&] {
@@ -90,7 +90,11 @@ TEST_F(Bar, TheTrayMenuEndsTheProgram) {
     }));
     RECT icon;
     ASSERT_TRUE(::GetWindowRect(::GetWindow(tray, GW_CHILD), &icon));
-    clickAt((icon.left + icon.right) / 2, (icon.top + icon.bottom) / 2, true);
+    const int x = (icon.left + icon.right) / 2;
+    const int y = (icon.top + icon.bottom) / 2;
+    clickAt(x, y, false);  // the left button does nothing
+    EXPECT_EQ(waitForOpenMenu(2000), nullptr);
+    clickAt(x, y, true);
     HWND menu = waitForOpenMenu(5000);
     ASSERT_NE(menu, nullptr) << "no tray menu";
     pressKey('X');
