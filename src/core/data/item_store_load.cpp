@@ -79,11 +79,6 @@ enum RecordKey {
     kKeyCount
 };
 
-// In the order of RecordKey.
-constexpr std::string_view kRecordKeys[kKeyCount] = {
-    "ItemName",  "ItemComment", "ItemApp", "ItemOption",    "ItemIcon",     "ItemDir",     "ItemType",
-    "ItemLevel", "ItemBoot",    "ItemTsk", "ItemExtension", "ItemPriority", "ItemHotKey1", "ItemHotKey2"};
-
 // The RecordKey of a key, or kKeyCount for a key the program does not know. The
 // length picks the few keys to compare with, each compare of a fixed length.
 RecordKey recordKeyOf(std::string_view key) {
