@@ -9,6 +9,7 @@ packages=(
   g++-mingw-w64-x86-64-posix g++-mingw-w64-i686-posix binutils-mingw-w64-x86-64 binutils-mingw-w64-i686
   wine wine64
   locales xvfb xdotool x11-utils imagemagick fonts-ipafont-gothic
+  zip unzip
 )
 
 # Wine names files through the Linux locale: without ja_JP.UTF-8 generated it
