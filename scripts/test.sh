@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds every preset that runs here and runs the whole
-# suite: native core tests (sanitizers), then under Wine the core tests of the
-# Windows build and the end-to-end scenarios. Ends with one summary line.
+# Installs what is missing, builds every preset that runs here and the release
+# packages, and runs the whole suite: native core tests (sanitizers), then under
+# Wine the core tests of the Windows build, the end-to-end scenarios and the
+# checks of the packages. Ends with one summary line.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 cd "$root"
@@ -9,11 +10,13 @@ cd "$root"
 "$root/scripts/install-deps.sh"
 
 jobs=$(nproc)
-for preset in native win64 win32; do
+for preset in native win64; do
   echo "== build $preset"
   cmake --preset "$preset" >/dev/null
   cmake --build --preset "$preset" -j "$jobs"
 done
+# The 32-bit program is compiled here, by its release preset.
+"$root/scripts/package.sh"
 
 passed=0 failed=0
 tally() {  # preset, ctest log
@@ -40,6 +43,15 @@ ZEK_FORCE_XVFB=1 zek_wine_start "$root/build/wine/prefix"
 echo "== Windows tests under Wine (display $DISPLAY)"
 ctest --preset win64 2>&1 | tee "$logs/win64.log" || true
 tally win64 "$logs/win64.log"
+echo "== package checks"
+"$root/tests/package/check-package.sh" 2>&1 | tee "$logs/package.log" || true
+if [[ $(tail -n 1 "$logs/package.log") =~ ^package\ checks:\ ([0-9]+)\ passed,\ ([0-9]+)\ failed$ ]]; then
+  passed=$((passed + BASH_REMATCH[1]))
+  failed=$((failed + BASH_REMATCH[2]))
+else
+  echo "package checks reported no result"
+  failed=$((failed + 1))
+fi
 zek_wine_stop
 trap - EXIT
 
