@@ -17,9 +17,12 @@ check() {  # what, command...
   local what=$1 output
   shift
   if output=$("$@" 2>&1); then
-    echo "ok   $what" && passed=$((passed + 1))
+    echo "ok   $what"
+    passed=$((passed + 1))
   else
-    echo "FAIL $what" && failed=$((failed + 1)) && [ -n "$output" ] && sed 's/^/     /' <<<"$output"
+    echo "FAIL $what"
+    failed=$((failed + 1))
+    [ -z "$output" ] || sed 's/^/     /' <<<"$output"
   fi
 }
 
@@ -34,7 +37,7 @@ holds_the_release() {  # zip
 imports_only_system_dlls() {  # objdump, PE format, program
   [[ $(LC_ALL=C "$1" -f "$3") == *"file format $2"* ]] || { echo "not $2"; return 1; }
   local dlls bad=0
-  dlls=$(LC_ALL=C "$1" -p "$3" | sed -n 's/^\s*DLL Name: \(.*\)\.dll$/\1/Ip' | tr 'A-Z' 'a-z')
+  dlls=$(LC_ALL=C "$1" -p "$3" | sed -n 's/^\s*DLL Name: \(.*\)\.dll$/\1/Ip' | tr '[:upper:]' '[:lower:]')
   [ -n "$dlls" ] || { echo "no imports found"; return 1; }
   for dll in $dlls; do
     [[ $system_dlls == *" $dll "* ]] || { echo "imports $dll.dll" && bad=1; }
@@ -63,7 +66,9 @@ carries_its_resources() {  # windres, program
 
 starts_from_a_fresh_unzip() {  # zip
   local folder launcher
-  [ -n "${WINEPREFIX:-}" ] && [ -n "${DISPLAY:-}" ] || { echo "no Wine session"; return 1; }
+  if [ -z "${WINEPREFIX:-}" ] || [ -z "${DISPLAY:-}" ]; then
+    echo "no Wine session" && return 1
+  fi
   folder=$(mktemp -d)
   unzip -q "$1" -d "$folder" && cd "$folder" || return 1
   timeout 60 /usr/lib/wine/wine64 ./ZekLauncher.exe </dev/null >/dev/null 2>&1 &
