@@ -15,9 +15,7 @@ using data::WholeFile;
 using test::isAbsent;
 using test::isFile;
 using test::isFolder;
-using test::readBytes;
 using test::TestFolder;
-using test::writeBytes;
 
 // All of a literal, NULs included.
 template <std::size_t N>
@@ -45,12 +43,12 @@ TEST_F(DataFileOnDisk, ReadsEveryByteAsItIsOnDisk) {
     // CR LF and a lone LF, a NUL, Ctrl-Z (which ends a text-mode read), Shift-JIS,
     // and a last line without a line end.
     const std::string content = bytesOf("[100]\r\n0:ItemName=\x95\x5C\x1A\0x\n\r\n0:ItemHotKey2=78");
-    ASSERT_TRUE(writeBytes(dat, content));
+    ASSERT_TRUE(e2e::writeFileBytes(dat, content));
     WholeFile file = storage.readWholeFile(dat);
     EXPECT_EQ(file.status, WholeFile::Status::Read);
     EXPECT_EQ(file.bytes, content);
 
-    ASSERT_TRUE(writeBytes(dat, ""));
+    ASSERT_TRUE(e2e::writeFileBytes(dat, ""));
     file = storage.readWholeFile(dat);
     EXPECT_EQ(file.status, WholeFile::Status::Read);
     EXPECT_EQ(file.bytes, "");
@@ -61,7 +59,7 @@ TEST_F(DataFileOnDisk, ReadsEveryByteAsItIsOnDisk) {
 }
 
 TEST_F(DataFileOnDisk, AFileBeingWrittenByOthersIsUnreadable) {
-    ASSERT_TRUE(writeBytes(dat, "[100]\r\n"));
+    ASSERT_TRUE(e2e::writeFileBytes(dat, "[100]\r\n"));
     {
         const UniqueFileHandle writer = openExisting(dat, GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE);
         ASSERT_TRUE(writer);
@@ -77,7 +75,7 @@ TEST_F(DataFileOnDisk, AFileBeingWrittenByOthersIsUnreadable) {
 }
 
 TEST_F(DataFileOnDisk, ExistsForFilesAndFolders) {
-    ASSERT_TRUE(writeBytes(dat, "x"));
+    ASSERT_TRUE(e2e::writeFileBytes(dat, "x"));
     EXPECT_TRUE(storage.exists(dat));
     EXPECT_TRUE(storage.exists(folder.path()));
     EXPECT_FALSE(storage.exists(bak));
@@ -86,20 +84,20 @@ TEST_F(DataFileOnDisk, ExistsForFilesAndFolders) {
 
 TEST_F(DataFileOnDisk, EachReplacementKeepsThePreviousFileAsTheBackup) {
     ASSERT_TRUE(storage.replaceWithBackup(dat, "one\r\n", bak));
-    EXPECT_EQ(readBytes(dat), "one\r\n");
+    EXPECT_EQ(e2e::readFileBytes(dat), "one\r\n");
     EXPECT_TRUE(isAbsent(bak));  // there was nothing to keep
 
     ASSERT_TRUE(storage.replaceWithBackup(dat, "two\r\n", bak));
-    EXPECT_EQ(readBytes(dat), "two\r\n");
-    EXPECT_EQ(readBytes(bak), "one\r\n");
+    EXPECT_EQ(e2e::readFileBytes(dat), "two\r\n");
+    EXPECT_EQ(e2e::readFileBytes(bak), "one\r\n");
 
     ASSERT_TRUE(storage.replaceWithBackup(dat, bytesOf("three\0\x1A"), bak));
-    EXPECT_EQ(readBytes(dat), bytesOf("three\0\x1A"));
-    EXPECT_EQ(readBytes(bak), "two\r\n");
+    EXPECT_EQ(e2e::readFileBytes(dat), bytesOf("three\0\x1A"));
+    EXPECT_EQ(e2e::readFileBytes(bak), "two\r\n");
 
     ASSERT_TRUE(storage.replaceWithBackup(dat, "", ""));  // no backup asked for
-    EXPECT_EQ(readBytes(dat), "");
-    EXPECT_EQ(readBytes(bak), "two\r\n");
+    EXPECT_EQ(e2e::readFileBytes(dat), "");
+    EXPECT_EQ(e2e::readFileBytes(bak), "two\r\n");
 
     EXPECT_TRUE(isAbsent(fresh));
     EXPECT_TRUE(isAbsent(bak + ".new"));
@@ -107,12 +105,12 @@ TEST_F(DataFileOnDisk, EachReplacementKeepsThePreviousFileAsTheBackup) {
 
 TEST_F(DataFileOnDisk, AFailedReplacementLeavesTheFileAsItWas) {
     const auto expectUntouched = [&](const char* step) {
-        EXPECT_EQ(readBytes(dat), "old\r\n") << step;
-        EXPECT_EQ(readBytes(bak), "older\r\n") << step;
+        EXPECT_EQ(e2e::readFileBytes(dat), "old\r\n") << step;
+        EXPECT_EQ(e2e::readFileBytes(bak), "older\r\n") << step;
         EXPECT_TRUE(isAbsent(bak + ".new")) << step;
     };
-    ASSERT_TRUE(writeBytes(dat, "old\r\n"));
-    ASSERT_TRUE(writeBytes(bak, "older\r\n"));
+    ASSERT_TRUE(e2e::writeFileBytes(dat, "old\r\n"));
+    ASSERT_TRUE(e2e::writeFileBytes(bak, "older\r\n"));
 
     // The new content cannot be written beside the file.
     ASSERT_TRUE(::CreateDirectoryA(fresh.c_str(), nullptr));
@@ -124,8 +122,8 @@ TEST_F(DataFileOnDisk, AFailedReplacementLeavesTheFileAsItWas) {
     // The backup cannot be written.
     ASSERT_TRUE(::CreateDirectoryA((bak + ".new").c_str(), nullptr));
     EXPECT_FALSE(storage.replaceWithBackup(dat, "new\r\n", bak));
-    EXPECT_EQ(readBytes(dat), "old\r\n");
-    EXPECT_EQ(readBytes(bak), "older\r\n");
+    EXPECT_EQ(e2e::readFileBytes(dat), "old\r\n");
+    EXPECT_EQ(e2e::readFileBytes(bak), "older\r\n");
     EXPECT_TRUE(isAbsent(fresh));
     ASSERT_TRUE(::RemoveDirectoryA((bak + ".new").c_str()));
 
@@ -154,10 +152,10 @@ TEST_F(DataFileOnDisk, AFailedReplacementLeavesTheFileAsItWas) {
         ASSERT_TRUE(reader);
         EXPECT_FALSE(storage.replaceWithBackup(dat, "new\r\n", bak));
     }
-    EXPECT_EQ(readBytes(dat), "old\r\n");
-    EXPECT_EQ(readBytes(bak), "old\r\n");
+    EXPECT_EQ(e2e::readFileBytes(dat), "old\r\n");
+    EXPECT_EQ(e2e::readFileBytes(bak), "old\r\n");
     EXPECT_TRUE(isAbsent(fresh));
-    ASSERT_TRUE(writeBytes(bak, "older\r\n"));
+    ASSERT_TRUE(e2e::writeFileBytes(bak, "older\r\n"));
 
     // A folder where the file should be: it cannot be replaced, with or without backup.
     const std::string target = folder.file("target");
@@ -175,15 +173,15 @@ TEST_F(DataFileOnDisk, AFailedReplacementLeavesTheFileAsItWas) {
 
 TEST_F(DataFileOnDisk, MovingAsideNeverOverwrites) {
     const std::string aside = dat + ".unreadable";
-    ASSERT_TRUE(writeBytes(dat, "damaged"));
+    ASSERT_TRUE(e2e::writeFileBytes(dat, "damaged"));
     ASSERT_TRUE(storage.moveAside(dat, aside));
     EXPECT_TRUE(isAbsent(dat));
-    EXPECT_EQ(readBytes(aside), "damaged");
+    EXPECT_EQ(e2e::readFileBytes(aside), "damaged");
 
-    ASSERT_TRUE(writeBytes(dat, "second"));
+    ASSERT_TRUE(e2e::writeFileBytes(dat, "second"));
     EXPECT_FALSE(storage.moveAside(dat, aside));
-    EXPECT_EQ(readBytes(dat), "second");
-    EXPECT_EQ(readBytes(aside), "damaged");
+    EXPECT_EQ(e2e::readFileBytes(dat), "second");
+    EXPECT_EQ(e2e::readFileBytes(aside), "damaged");
 
     EXPECT_FALSE(storage.moveAside(folder.file("missing.dat"), folder.file("missing.aside")));
     EXPECT_TRUE(isAbsent(folder.file("missing.aside")));

@@ -2,10 +2,9 @@
 // What the icon tests need around the code under test: icon files written byte by
 // byte, shortcuts made with the shell link object, document types registered for
 // the test's lifetime, the program's module with the stock icons, and the pixels of
-// an icon or of an image-list image.
+// an icon.
 #include <windows.h>
 
-#include <commctrl.h>
 #include <objbase.h>
 #include <objidl.h>
 #include <shlobj.h>
@@ -117,13 +116,14 @@ inline int iconWidth(HICON icon) {
     return bitmap.bmWidth;
 }
 
-// Draws into a 32-bit top-down surface filled with kBackground and returns its pixels.
+// Draws into a 32-bit top-down surface filled with kBackground and returns its
+// pixels (0x00RRGGBB, as e2e::ScreenImage holds them).
 template <typename Draw>
-std::vector<std::uint32_t> renderPixels(int size, Draw draw) {
+std::vector<std::uint32_t> renderPixels(int width, int height, Draw draw) {
     BITMAPINFO info{};
     info.bmiHeader.biSize = sizeof info.bmiHeader;
-    info.bmiHeader.biWidth = size;
-    info.bmiHeader.biHeight = -size;
+    info.bmiHeader.biWidth = width;
+    info.bmiHeader.biHeight = -height;
     info.bmiHeader.biPlanes = 1;
     info.bmiHeader.biBitCount = 32;
     void* bits = nullptr;
@@ -134,10 +134,10 @@ std::vector<std::uint32_t> renderPixels(int size, Draw draw) {
     }
     const HGDIOBJ previous = ::SelectObject(dc.get(), surface.get());
     auto* pixels = static_cast<std::uint32_t*>(bits);
-    std::fill(pixels, pixels + size * size, kBackground);
+    std::fill(pixels, pixels + width * height, kBackground);
     draw(dc.get());
     ::GdiFlush();
-    std::vector<std::uint32_t> result(pixels, pixels + size * size);
+    std::vector<std::uint32_t> result(pixels, pixels + width * height);
     for (std::uint32_t& pixel : result) {
         pixel &= 0xFFFFFF;
     }
@@ -146,25 +146,8 @@ std::vector<std::uint32_t> renderPixels(int size, Draw draw) {
 }
 
 inline std::vector<std::uint32_t> iconPixels(HICON icon, int size) {
-    return renderPixels(size,
+    return renderPixels(size, size,
                         [&](HDC dc) { ::DrawIconEx(dc, 0, 0, icon, size, size, 0, nullptr, DI_NORMAL); });
-}
-
-inline std::vector<std::uint32_t> imagePixels(HIMAGELIST list, int index) {
-    return renderPixels(16, [&](HDC dc) { ::ImageList_Draw(list, index, dc, 0, 0, ILD_NORMAL); });
-}
-
-// The pixels `icon` gets once it is an image of a list made like the item list, so
-// that a list's image can be compared with the icon it should hold.
-inline std::vector<std::uint32_t> pixelsAsListImage(HICON icon) {
-    const HIMAGELIST list = ::ImageList_Create(16, 16, ILC_COLORDDB | ILC_MASK, 1, 0);
-    if (list == nullptr || ::ImageList_ReplaceIcon(list, -1, icon) != 0) {
-        ::ImageList_Destroy(list);
-        return {};
-    }
-    std::vector<std::uint32_t> pixels = imagePixels(list, 0);
-    ::ImageList_Destroy(list);
-    return pixels;
 }
 
 inline std::uint32_t centrePixel(const std::vector<std::uint32_t>& pixels, int size) {

@@ -11,21 +11,13 @@
 #include <vector>
 
 #include "app/launcher_context.h"
+#include "driver/window_query.h"
 #include "menus/launcher_menu.h"
 
 namespace zek::win32::test {
 
 // The visible popup menu windows, the most recently opened (deepest) first.
-inline std::vector<HWND> openMenuWindows() {
-    std::vector<HWND> found;
-    for (HWND window = ::FindWindowExA(nullptr, nullptr, "#32768", nullptr); window != nullptr;
-         window = ::FindWindowExA(nullptr, window, "#32768", nullptr)) {
-        if (::IsWindowVisible(window)) {
-            found.push_back(window);
-        }
-    }
-    return found;
-}
+using e2e::openMenus;
 
 inline HMENU menuOfWindow(HWND menuWindow) {
     return reinterpret_cast<HMENU>(::SendMessageA(menuWindow, MN_GETHMENU, 0, 0));
@@ -111,12 +103,6 @@ class MenuScript {
             return true;
         });
     }
-    MenuScript& typeChar(char character) {
-        return then([character](HWND menuWindow) {
-            ::PostMessageA(menuWindow, WM_CHAR, static_cast<unsigned char>(character), 1);
-            return true;
-        });
-    }
     // Down until the row at `position` of the deepest menu is highlighted.
     MenuScript& highlight(int position) {
         return then([position](HWND menuWindow) {
@@ -127,28 +113,14 @@ class MenuScript {
             return false;
         });
     }
-    // Down until the first row of the deepest menu with this text is highlighted;
-    // a row that is not there is a fault the script ends in (closedByForce).
-    MenuScript& highlightText(std::string text) {
-        return then([text = std::move(text)](HWND menuWindow) {
-            const HMENU menu = menuOfWindow(menuWindow);
-            const std::vector<MenuRowInfo> rows = readMenuRows(menu);
-            const int highlighted = highlightedRow(menu);
-            if (highlighted >= 0 && rows[static_cast<std::size_t>(highlighted)].text == text) {
-                return true;
-            }
-            ::PostMessageA(menuWindow, WM_KEYDOWN, VK_DOWN, 1);
-            return false;
-        });
-    }
     // Right on the highlighted row, then wait for its submenu.
     MenuScript& openSubmenu() {
         return then([this](HWND) {
-                   depthBefore_ = openMenuWindows().size();
+                   depthBefore_ = openMenus().size();
                    return true;
                })
             .press(VK_RIGHT)
-            .then([this](HWND) { return openMenuWindows().size() > depthBefore_; });
+            .then([this](HWND) { return openMenus().size() > depthBefore_; });
     }
     MenuScript& observe(std::function<void(HWND menuWindow)> look) {
         return then([look = std::move(look)](HWND menuWindow) {
@@ -158,7 +130,7 @@ class MenuScript {
     }
 
     void tick() {
-        const std::vector<HWND> open = openMenuWindows();
+        const std::vector<HWND> open = openMenus();
         if (open.empty()) {
             return;
         }
@@ -187,12 +159,6 @@ class MenuScript {
     bool sawMenu_ = false;
     bool closedByForce_ = false;
 };
-
-// Wine's menus honour only the "execute" and "close" answers to WM_MENUCHAR and
-// beep at "select", so there a letter leaves the selection where it was.
-inline bool systemIgnoresMenuCharSelect() {
-    return ::GetProcAddress(::GetModuleHandleA("ntdll.dll"), "wine_get_version") != nullptr;
-}
 
 // A visible, untitled, topmost popup window in the bar's place, with the launcher
 // context that names it as the bar. Destroying a shown window costs Wine without a
@@ -230,13 +196,10 @@ class MenuOwner {
     void resetCounts() {
         measured = 0;
         drawn = 0;
-        menuCharAnswers.clear();
     }
 
     int measured = 0;
     int drawn = 0;
-    // What the menu object answered to each WM_MENUCHAR, in order.
-    std::vector<LRESULT> menuCharAnswers;
 
   private:
     static constexpr UINT_PTR kScriptTimer = 1;
@@ -271,8 +234,7 @@ class MenuOwner {
                 break;
             case WM_MENUCHAR:
                 if (menu != nullptr) {
-                    self->menuCharAnswers.push_back(menu->onMenuChar(wParam, lParam));
-                    return self->menuCharAnswers.back();
+                    return menu->onMenuChar(wParam, lParam);
                 }
                 break;
             case WM_TIMER:

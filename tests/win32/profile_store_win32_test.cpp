@@ -25,9 +25,7 @@ using data::LauncherSettings;
 using test::isAbsent;
 using test::isFile;
 using test::isFolder;
-using test::readBytes;
 using test::TestFolder;
-using test::writeBytes;
 using zek::test::kDefaultModeSection;
 using zek::test::Snapshot;
 using zek::test::snapshotOf;
@@ -45,8 +43,8 @@ class SettingsOnDisk : public ::testing::Test {
 // The system caches profile files; a key written once must not come back from that
 // cache after the file was deleted and built anew.
 TEST_F(SettingsOnDisk, EverySaveHoldsExactlyTheCurrentSettings) {
-    ASSERT_TRUE(writeBytes(ini, "[Other]\r\nA=1\r\n[mode]\r\nKey1=2\r\nUserNote=x\r\n"));
-    ASSERT_TRUE(writeBytes(aside, "[ExtMode]\r\nExtKey5=junk\r\nPathKey5=x\r\n[Mode]\r\nCpu=1\r\n"));
+    ASSERT_TRUE(e2e::writeFileBytes(ini, "[Other]\r\nA=1\r\n[mode]\r\nKey1=2\r\nUserNote=x\r\n"));
+    ASSERT_TRUE(e2e::writeFileBytes(aside, "[ExtMode]\r\nExtKey5=junk\r\nPathKey5=x\r\n[Mode]\r\nCpu=1\r\n"));
     LauncherSettings settings(profile, ini);
     EXPECT_EQ(settings.values().launcherKey1, 2);
     std::string modeSection = kDefaultModeSection;
@@ -55,17 +53,18 @@ TEST_F(SettingsOnDisk, EverySaveHoldsExactlyTheCurrentSettings) {
     ASSERT_TRUE(settings.addAssociation("txt", "C:\\t.exe", "-a"));
     ASSERT_TRUE(settings.addAssociation("log", "C:\\l.exe", ""));
     ASSERT_TRUE(settings.saveSettings());
-    EXPECT_EQ(readBytes(ini), modeSection +
-                                  "[ExtMode]\r\nExtKey0=txt\r\nPathKey0=C:\\t.exe\r\nOptionKey0=-a\r\n"
-                                  "ExtKey1=log\r\nPathKey1=C:\\l.exe\r\n");
+    EXPECT_EQ(e2e::readFileBytes(ini),
+              modeSection +
+                  "[ExtMode]\r\nExtKey0=txt\r\nPathKey0=C:\\t.exe\r\nOptionKey0=-a\r\n"
+                  "ExtKey1=log\r\nPathKey1=C:\\l.exe\r\n");
 
     ASSERT_TRUE(settings.removeAssociation("txt"));
     ASSERT_TRUE(settings.saveSettings());
-    EXPECT_EQ(readBytes(ini), modeSection + "[ExtMode]\r\nExtKey0=log\r\nPathKey0=C:\\l.exe\r\n");
+    EXPECT_EQ(e2e::readFileBytes(ini), modeSection + "[ExtMode]\r\nExtKey0=log\r\nPathKey0=C:\\l.exe\r\n");
 
     ASSERT_TRUE(settings.removeAssociation("log"));
     ASSERT_TRUE(settings.saveSettings());
-    EXPECT_EQ(readBytes(ini), modeSection);
+    EXPECT_EQ(e2e::readFileBytes(ini), modeSection);
     EXPECT_TRUE(isAbsent(aside));
 
     settings.loadSettings();
@@ -74,13 +73,13 @@ TEST_F(SettingsOnDisk, EverySaveHoldsExactlyTheCurrentSettings) {
 
 TEST_F(SettingsOnDisk, AFailedSaveLeavesTheOldFileAsItWas) {
     const std::string old = "[Mode]\r\nKey1=2\r\nUserNote=keep me\r\n";
-    ASSERT_TRUE(writeBytes(ini, old));
+    ASSERT_TRUE(e2e::writeFileBytes(ini, old));
     LauncherSettings settings(profile, ini);
 
     // A folder in the way of the file the new settings are built in.
     ASSERT_TRUE(::CreateDirectoryA(aside.c_str(), nullptr));
     EXPECT_FALSE(settings.saveSettings());
-    EXPECT_EQ(readBytes(ini), old);
+    EXPECT_EQ(e2e::readFileBytes(ini), old);
     EXPECT_TRUE(isFolder(aside));
     ASSERT_TRUE(::RemoveDirectoryA(aside.c_str()));
 
@@ -103,29 +102,8 @@ class ShiftJisSettings : public SettingsOnDisk {
     }
 };
 
-// 表 and ソ end in the byte of a backslash (0x5C).
-TEST_F(ShiftJisSettings, TextsAreKeptByteForByte) {
-    Snapshot written{};
-    {
-        LauncherSettings settings(profile, ini);
-        ASSERT_TRUE(settings.setFiler("C:\\表示\\ソフト.exe", "／表"));
-        ASSERT_TRUE(settings.addAssociation("表", "D:\\ソ\\a.exe", "-表 \"%1\""));
-        ASSERT_TRUE(settings.saveSettings());
-        written = snapshotOf(settings);
-    }
-    EXPECT_EQ(readBytes(ini), kDefaultModeSection +
-                                  "[ExtMode]\r\n"
-                                  "FileApp=C:\\表示\\ソフト.exe\r\n"
-                                  "FileAppOption=／表\r\n"
-                                  "ExtKey0=表\r\n"
-                                  "PathKey0=D:\\ソ\\a.exe\r\n"
-                                  "OptionKey0=-表 \"%1\"\r\n");
-    LauncherSettings reloaded(profile, ini);
-    EXPECT_EQ(snapshotOf(reloaded), written);
-}
-
 TEST_F(ShiftJisSettings, AValueCutInsideACharacterLosesTheWholeCharacter) {
-    ASSERT_TRUE(writeBytes(ini, "[S]\r\nWide=" + std::string(510, 'e') + "表\r\n"));
+    ASSERT_TRUE(e2e::writeFileBytes(ini, "[S]\r\nWide=" + std::string(510, 'e') + "表\r\n"));
     EXPECT_EQ(profile.readString(ini, "S", "Wide", "", 512), std::string(510, 'e'));
     EXPECT_EQ(profile.readString(ini, "S", "Wide", "", 513), std::string(510, 'e') + "表");
 }
@@ -142,7 +120,8 @@ TEST_F(ShiftJisSettings, AFolderNamedInShiftJisHoldsTheFile) {
         ASSERT_TRUE(settings.addAssociation("txt", "C:\\a.exe", ""));
         ASSERT_TRUE(settings.saveSettings());
     }
-    EXPECT_EQ(readBytes(path), kDefaultModeSection + "[ExtMode]\r\nExtKey0=txt\r\nPathKey0=C:\\a.exe\r\n");
+    EXPECT_EQ(e2e::readFileBytes(path),
+              kDefaultModeSection + "[ExtMode]\r\nExtKey0=txt\r\nPathKey0=C:\\a.exe\r\n");
     EXPECT_TRUE(isAbsent(path + ".tmp"));
     LauncherSettings reloaded(profile, path);
     EXPECT_EQ(reloaded.associationCount(), 1u);
@@ -197,9 +176,12 @@ TEST_F(SettingsOnDisk, TheCoreTestsDoubleReadsAndWritesAsTheSystemDoes) {
          none},
         // LF line ends and no final line end.
         {"[Mode]\nKey1=3\n[ExtMode]\nExtKey0=txt\nPathKey0=C:\\t.exe", none},
-        // Values longer than the program's buffers, one cut inside a double-byte character.
+        // Values longer than the program's buffers, one cut inside a double-byte character;
+        // Shift-JIS whose trail bytes are backslashes.
         {"[ExtMode]\r\nFileApp=C:\\" + std::string(700, 'p') + "\r\nExtKey0=" + std::string(510, 'e') +
-             "\x95\x5C\r\nPathKey0=C:\\" + std::string(600, 'q') + "\r\n",
+             "\x95\x5C\r\nPathKey0=C:\\" + std::string(600, 'q') +
+             "\r\nExtKey1=表\r\nPathKey1=D:\\ソ\\a.exe\r\n"
+             "OptionKey1=-表 \"%1\"\r\n",
          none},
     };
     for (std::size_t i = 0; i < std::size(cases); ++i) {
@@ -208,7 +190,7 @@ TEST_F(SettingsOnDisk, TheCoreTestsDoubleReadsAndWritesAsTheSystemDoes) {
         zek::test::ProfileDouble model;
         ::DeleteFileA(ini.c_str());
         if (file) {
-            ASSERT_TRUE(writeBytes(ini, *file));
+            ASSERT_TRUE(e2e::writeFileBytes(ini, *file));
             model.files[ini] = *file;
         }
         Snapshot expected{};
@@ -227,18 +209,18 @@ TEST_F(SettingsOnDisk, TheCoreTestsDoubleReadsAndWritesAsTheSystemDoes) {
             ASSERT_NO_FATAL_FAILURE(edit(real));
             EXPECT_EQ(snapshotOf(real), expected);
             ASSERT_TRUE(real.saveSettings());
-            EXPECT_EQ(readBytes(ini), expectedSave);
+            EXPECT_EQ(e2e::readFileBytes(ini), expectedSave);
         }
-        EXPECT_EQ(readBytes(ini), expectedSave);  // written once more at destruction
+        EXPECT_EQ(e2e::readFileBytes(ini), expectedSave);  // written once more at destruction
         EXPECT_TRUE(isAbsent(aside));
         EXPECT_EQ(snapshotOf(LauncherSettings(profile, ini)), expected);
     }
 }
 
 TEST_F(SettingsOnDisk, StoreReadsAndWritesAsTheInterfaceSays) {
-    ASSERT_TRUE(writeBytes(ini,
-                           "[S]\r\nText=  abcdef  \r\nBig=4294967295\r\nNeg=-7x\r\nEmpty=\r\n"
-                           "Hex=0x70\r\nOctal=0o17\r\nBinary=0b11\r\n"));
+    ASSERT_TRUE(e2e::writeFileBytes(ini,
+                                    "[S]\r\nText=  abcdef  \r\nBig=4294967295\r\nNeg=-7x\r\nEmpty=\r\n"
+                                    "Hex=0x70\r\nOctal=0o17\r\nBinary=0b11\r\n"));
     EXPECT_EQ(profile.readString(ini, "S", "Text", "dflt", 512), "abcdef");
     EXPECT_EQ(profile.readString(ini, "s", "TEXT", "dflt", 4), "abc");
     EXPECT_EQ(profile.readString(ini, "S", "Text", "dflt", 0), "");
@@ -257,13 +239,13 @@ TEST_F(SettingsOnDisk, StoreReadsAndWritesAsTheInterfaceSays) {
     EXPECT_FALSE(profile.flush(other));  // there is nothing to flush
     ASSERT_TRUE(profile.writeString(other, "T", "Key", "value"));
     EXPECT_TRUE(profile.flush(other));
-    EXPECT_EQ(readBytes(other), "[T]\r\nKey=value\r\n");
+    EXPECT_EQ(e2e::readFileBytes(other), "[T]\r\nKey=value\r\n");
 
     EXPECT_FALSE(profile.replaceFile(folder.file("missing.ini"), ini));
     EXPECT_TRUE(isFile(ini));
     ASSERT_TRUE(profile.replaceFile(other, ini));
     EXPECT_TRUE(isAbsent(other));
-    EXPECT_EQ(readBytes(ini), "[T]\r\nKey=value\r\n");
+    EXPECT_EQ(e2e::readFileBytes(ini), "[T]\r\nKey=value\r\n");
     EXPECT_EQ(profile.readString(ini, "T", "Key", "", 512), "value");
     EXPECT_EQ(profile.readString(ini, "S", "Text", "gone", 512), "gone");
 

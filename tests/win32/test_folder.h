@@ -1,15 +1,13 @@
 #pragma once
 // A fresh folder of one's own under the system's temporary folder, removed with all
-// it holds at the end; and file access through the C runtime, so that what the
-// adapters under test wrote is checked by other means than their own.
+// it holds at the end. Files are read and written with the end-to-end driver's
+// helpers, which the adapters under test do not use.
 #include <windows.h>
 
-#include <cstdio>
-#include <memory>
-#include <optional>
 #include <string>
 #include <string_view>
 
+#include "driver/files.h"
 #include "platform/unique_handle.h"
 
 namespace zek::win32::test {
@@ -66,31 +64,6 @@ class TestFolder {
     std::string path_;
     bool created_ = false;
 };
-
-struct FileCloser {
-    void operator()(std::FILE* file) const { std::fclose(file); }
-};
-using UniqueCFile = std::unique_ptr<std::FILE, FileCloser>;
-
-inline bool writeBytes(const std::string& path, std::string_view bytes) {
-    const UniqueCFile file(std::fopen(path.c_str(), "wb"));
-    return file && std::fwrite(bytes.data(), 1, bytes.size(), file.get()) == bytes.size() &&
-           std::fflush(file.get()) == 0;
-}
-
-// Nothing when the file cannot be opened.
-inline std::optional<std::string> readBytes(const std::string& path) {
-    const UniqueCFile file(std::fopen(path.c_str(), "rb"));
-    if (!file) {
-        return std::nullopt;
-    }
-    std::string bytes;
-    char chunk[4096];
-    for (std::size_t got; (got = std::fread(chunk, 1, sizeof chunk, file.get())) > 0;) {
-        bytes.append(chunk, got);
-    }
-    return bytes;
-}
 
 inline bool isFile(const std::string& path) {
     const DWORD attributes = ::GetFileAttributesA(path.c_str());

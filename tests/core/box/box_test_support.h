@@ -81,6 +81,17 @@ struct FakeBox {
 
     Reaction tab() { return apply(onEditKeyDown(state, key::kTab, false, view(), store)); }
 
+    // Where the item of this name stands in the current list.
+    std::optional<std::size_t> indexOf(std::string_view name) const {
+        const auto list = store.currentList();
+        for (std::size_t i = 0; i < list.size(); ++i) {
+            if (list[i]->name() == name) {
+                return i;
+            }
+        }
+        return std::nullopt;
+    }
+
     std::string selectedText() const { return text.substr(selection.start, selection.end - selection.start); }
     std::string shownName() const { return lastStatus.item != nullptr ? lastStatus.item->name() : "-"; }
 };

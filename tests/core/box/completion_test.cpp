@@ -151,15 +151,20 @@ TEST(RefilterAtCaret, FiltersByTheTextLeftOfTheCaretAndKeepsTheSelectedCandidate
 }
 
 TEST(RefilterAtCaret, WithoutASelectedCandidateTheTextStays) {
-    auto store = storeWith({{"notepad", 0}});
+    auto store = storeWith({{"notepad", 0}, {"calc", 0}});
     FakeBox box(*store);
     box.text = "notes";
     box.selection = {3, 5};
-    const Reaction reaction = box.apply(refilterAtCaret(box.state, box.view(), *store));
-    EXPECT_EQ(reaction.editText, "notes");
-    EXPECT_EQ(box.selection, (EditSelection{3, 5}));
-    EXPECT_FALSE(box.listSelection.has_value());
-    EXPECT_EQ(box.state.matchLength, 3);
+    // A selected candidate that the new filter leaves out counts as none.
+    for (const std::optional<std::size_t> selected : {std::optional<std::size_t>{}, box.indexOf("calc")}) {
+        box.listSelection = selected;
+        const Reaction reaction = box.apply(refilterAtCaret(box.state, box.view(), *store));
+        EXPECT_EQ(reaction.editText, "notes");
+        EXPECT_EQ(box.selection, (EditSelection{3, 5}));
+        EXPECT_FALSE(box.listSelection.has_value());
+        EXPECT_EQ(box.state.matchLength, 3);
+        store->buildMatches("");
+    }
 }
 
 TEST(RefilterAtCaret, ShiftEmptyTextOrNoItemsOnlyMoveTheMatchLength) {

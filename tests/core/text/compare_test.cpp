@@ -6,6 +6,7 @@
 #include <random>
 #include <string>
 
+#include "text/decoded_compare.h"
 #include "text/sjis_walk.h"
 
 namespace zek::text {
@@ -32,35 +33,14 @@ std::string randomName(std::mt19937& random) {
     return name;
 }
 
-// A straightforward reference: decode to character values first, fold the ASCII
-// and full-width capitals when asked, then compare.
-int referenceCompare(const std::string& a, const std::string& b, bool foldCase) {
-    const auto decode = [foldCase](const std::string& text) {
-        std::vector<std::uint32_t> values;
-        for (std::size_t pos = 0; pos < text.size();) {
-            const Character character = characterAt(text, pos);
-            std::uint32_t value = character.value;
-            if (foldCase && ((value >= 'A' && value <= 'Z') || (value >= 0x8260 && value <= 0x8279))) {
-                value += value < 0x80 ? 0x20 : 0x21;
-            }
-            values.push_back(value);
-            pos += character.length;
-        }
-        return values;
-    };
-    const auto valuesA = decode(a);
-    const auto valuesB = decode(b);
-    return valuesA < valuesB ? -1 : (valuesB < valuesA ? 1 : 0);
-}
-
 TEST(Compare, AgreesWithDecodedValuesAndItsShortcuts) {
     std::mt19937 random(20240611);
     for (int round = 0; round < 20000; ++round) {
         const std::string a = randomName(random);
         const std::string b = randomName(random);
-        const int expected = referenceCompare(a, b, false);
+        const int expected = test::decodedCompare(a, b, false);
         ASSERT_EQ(sign(compareExact(a, b)), expected) << a << " / " << b;
-        ASSERT_EQ(sign(compareIgnoringCase(a, b)), referenceCompare(a, b, true)) << a << " / " << b;
+        ASSERT_EQ(sign(compareIgnoringCase(a, b)), test::decodedCompare(a, b, true)) << a << " / " << b;
         const std::uint64_t keyA = orderKey(a, false);
         const std::uint64_t keyB = orderKey(b, false);
         if (keyA != keyB) {
