@@ -32,3 +32,42 @@
 // Controls of the version dialog
 #define IDC_ABOUT_OK 1001
 #define IDC_ABOUT_ICON 1002
+
+// Settings dialogs
+#define IDD_LAUNCHER_TREE 129
+#define IDD_ITEM 130
+#define IDD_ROOT_NODE 132
+
+// Entries of the settings tree's context menu (the second popup of IDR_TRAY_MENU)
+#define IDM_TREE_ADD 32774
+#define IDM_TREE_EDIT 32775
+#define IDM_TREE_DELETE 32776
+
+// Controls of the settings dialogs
+#define IDC_OK 1001
+#define IDC_TREE 1000
+#define IDC_ADD_ROOT_NODE 1029
+#define IDC_PROGRESS_NOTICE 1052
+#define IDC_HOTKEY_MODIFIER 1002
+#define IDC_HOTKEY_KEY 1003
+#define IDC_NAME 1004
+#define IDC_ICON_PATH 1005
+#define IDC_COMMENT 1006
+#define IDC_DIR 1010
+#define IDC_OPTION 1011
+#define IDC_TASK_SWITCH 1012
+#define IDC_APP 1013
+#define IDC_OWN_ASSOCIATION 1014
+#define IDC_DIR_FOLDER 1016
+#define IDC_APP_FILE 1017
+#define IDC_NODE_MODE 1019
+#define IDC_ITEM_MODE 1020
+#define IDC_ICON_PREVIEW 1021
+#define IDC_OPTION_FILE 1022
+#define IDC_OPTION_FOLDER 1023
+#define IDC_APP_FOLDER 1024
+#define IDC_ICON_FILE 1025
+#define IDC_CANCEL 1026
+#define IDC_PRIORITY 1032
+#define IDC_PRIORITY_LABEL 1033
+#define IDC_BOOT 1047

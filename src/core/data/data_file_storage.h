@@ -31,6 +31,9 @@ class DataFileStorage {
     virtual bool replaceWithBackup(const std::string& path, std::string_view content,
                                    const std::string& backupPath) = 0;
 
+    // The platform's code for why the last replacement failed; 0 when it cannot tell.
+    virtual unsigned long lastFailureCode() const { return 0; }
+
     // Renames `path` to `asidePath`, which does not exist. False when that fails.
     virtual bool moveAside(const std::string& path, const std::string& asidePath) = 0;
 };

@@ -48,6 +48,8 @@ class ItemStoreFile {
     const LoadReport& lastLoad() const { return report_; }
 
     SaveResult save(const ItemStore& store);
+    // Why the last WriteFailed happened, as the storage tells it (0: unknown).
+    unsigned long lastFailureCode() const { return storage_.lastFailureCode(); }
 
     std::string backupPath() const;
 

@@ -21,6 +21,7 @@
 #include "data/item_store.h"
 #include "data/launcher_item.h"
 #include "data/launcher_settings.h"
+#include "dialogs/launcher_tree_dialog.h"
 #include "launch/item_runner.h"
 #include "menus/launcher_menu.h"
 #include "resource.h"
@@ -132,7 +133,7 @@ LRESULT LauncherBar::onMessage(UINT message, WPARAM wParam, LPARAM lParam) {
 }
 
 void LauncherBar::onCreate() {
-    INITCOMMONCONTROLSEX controls{sizeof controls, ICC_DATE_CLASSES};
+    INITCOMMONCONTROLSEX controls{sizeof controls, ICC_DATE_CLASSES | ICC_TREEVIEW_CLASSES | ICC_BAR_CLASSES};
     ::InitCommonControlsEx(&controls);
     menu_.reset(::LoadMenuA(context_.instance, MAKEINTRESOURCEA(IDR_TRAY_MENU)));
     trayMenu_ = menu_ ? ::GetSubMenu(menu_.get(), 0) : nullptr;
@@ -224,10 +225,14 @@ LRESULT LauncherBar::onCommand(WPARAM wParam, LPARAM lParam) {
     return 0;
 }
 
-// Runs the dialog of a menu command and what has to follow it. The settings
-// dialogs are not part of the program yet: their commands do nothing.
+// Runs the dialog of a menu command and what has to follow it. The dialogs not
+// built yet do nothing.
 bool LauncherBar::runDialog(int commandId) {
     switch (commandId) {
+        case IDM_LAUNCHER_SETTINGS:
+            runLauncherTreeDialog(context_);
+            ::SendMessageA(window_, app::LM_RELOADLIST, 0, 0);
+            return true;
         case IDM_ABOUT:
             showAboutDialog(context_.instance, window_);
             return true;

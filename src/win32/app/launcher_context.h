@@ -3,6 +3,8 @@
 // deletes them in a fixed order; everything else reaches them through here.
 #include <windows.h>
 
+#include <memory>
+
 #include "data/config_paths.h"
 
 namespace zek::data {
@@ -22,6 +24,9 @@ struct LauncherContext {
     data::LauncherSettings* settings = nullptr;
     data::ItemStoreFile* storeFile = nullptr;
     data::ItemStore* store = nullptr;
+    // Owns `store`: the settings dialog puts a store read afresh in its place when
+    // the user discards the edits.
+    std::unique_ptr<data::ItemStore>* storeOwner = nullptr;
     // The one popup menu being tracked, if any: owner-draw and menu-character
     // messages go to it, and no second menu opens while it is set.
     LauncherMenu* activeMenu = nullptr;

@@ -83,6 +83,7 @@ int runLauncher(HINSTANCE instance, const char* commandLine) {
     std::unique_ptr<data::ItemStore> store = storeFile.load();
     context.storeFile = &storeFile;
     context.store = store.get();
+    context.storeOwner = &store;
 
     ::SendMessageA(context.bar, app::LM_RELOADLIST, 0, 0);
     ::SendMessageA(context.bar, app::LM_SETHOTKEYS, 1, 0);
@@ -103,6 +104,7 @@ int runLauncher(HINSTANCE instance, const char* commandLine) {
     settings.reset();
     context.store = nullptr;
     context.storeFile = nullptr;
+    context.storeOwner = nullptr;
     store.reset();
     return exitCode;
 }

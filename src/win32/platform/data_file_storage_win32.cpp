@@ -136,14 +136,22 @@ bool Win32DataFileStorage::exists(const std::string& path) {
 
 bool Win32DataFileStorage::replaceWithBackup(const std::string& path, std::string_view content,
                                              const std::string& backupPath) {
+    // The code is taken at the failing step, before clean-up can change it.
+    lastFailureCode_ = 0;
     NewFile newFile(path + std::string{kNewFileSuffix});
     if (!newFile.write(content)) {
+        lastFailureCode_ = ::GetLastError();
         return false;
     }
     if (!backupPath.empty() && !keepBackup(path, backupPath)) {
+        lastFailureCode_ = ::GetLastError();
         return false;
     }
-    return newFile.moveTo(path);
+    if (!newFile.moveTo(path)) {
+        lastFailureCode_ = ::GetLastError();
+        return false;
+    }
+    return true;
 }
 
 bool Win32DataFileStorage::moveAside(const std::string& path, const std::string& asidePath) {

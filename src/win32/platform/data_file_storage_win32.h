@@ -23,6 +23,11 @@ class Win32DataFileStorage final : public data::DataFileStorage {
     bool replaceWithBackup(const std::string& path, std::string_view content,
                            const std::string& backupPath) override;
     bool moveAside(const std::string& path, const std::string& asidePath) override;
+    // The system error code of the step that failed last.
+    unsigned long lastFailureCode() const override { return lastFailureCode_; }
+
+  private:
+    unsigned long lastFailureCode_ = 0;
 };
 
 }  // namespace zek::win32

@@ -1,0 +1,281 @@
+#include <windows.h>
+
+#include <commctrl.h>
+
+#include <array>
+
+#include "app/global_hotkeys.h"
+#include "data/hotkey_table.h"
+#include "dialogs/folder_chooser.h"
+#include "dialogs/form_dialog.h"
+#include "dialogs/item_dialogs.h"
+#include "dialogs/item_form.h"
+#include "launch/file_chooser.h"
+#include "resource.h"
+
+namespace zek::win32 {
+namespace {
+
+using data::ItemFields;
+using data::ItemType;
+
+constexpr UINT DLGM_NODEMODE = WM_USER + 3;
+constexpr UINT DLGM_ITEMMODE = WM_USER + 4;
+constexpr UINT DLGM_UPDATEHOTKEYBOXES = WM_USER + 5;
+
+constexpr std::array kPathFields = {IDC_APP, IDC_OPTION, IDC_DIR};
+constexpr std::array kItemModeControls = {IDC_APP_FILE,       IDC_APP_FOLDER, IDC_OPTION_FILE,
+                                          IDC_OPTION_FOLDER,  IDC_DIR_FOLDER, IDC_TASK_SWITCH,
+                                          IDC_OWN_ASSOCIATION};
+constexpr std::size_t kHotkeyTextBytes = 64;
+
+// The row of the first entry whose whole text is `text`, -1 when none.
+int rowOfText(std::span<const data::HotkeyRow> rows, std::string_view text) {
+    for (std::size_t row = 0; row < rows.size(); ++row) {
+        if (rows[row].text == text) {
+            return static_cast<int>(row);
+        }
+    }
+    return -1;
+}
+
+class ItemDialog final : public FormDialog {
+  public:
+    ItemDialog(HWND bar, const ItemFields* source) : bar_(bar), source_(source) {}
+    std::optional<ItemFields> result;
+
+  private:
+    bool onInit() override;
+    bool onCommand(int id, int code, HWND source) override;
+    bool onMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
+    void onFilesDropped(const std::vector<std::string>& paths) override;
+    void onCancel() override { end(IDCANCEL); }
+
+    void fillHotkeyBoxes();
+    void setMode(bool node);
+    void updateHotkeyBoxes();
+    void refreshPreview();
+    void chooseInto(int id, bool folder);
+    void confirm();
+    bool applyHotkey(app::HotkeyPair chosen);
+
+    HWND bar_;
+    const ItemFields* source_;
+    bool refreshing_ = false;
+};
+
+bool ItemDialog::onInit() {
+    ::DragAcceptFiles(window(), TRUE);
+    fillHotkeyBoxes();
+    if (source_ != nullptr) {
+        setControlText(IDC_NAME, source_->name);
+        setControlText(IDC_COMMENT, source_->comment);
+        setControlText(IDC_APP, source_->app);
+        setControlText(IDC_OPTION, source_->option);
+        setControlText(IDC_ICON_PATH, source_->icon);
+        setControlText(IDC_DIR, source_->dir);
+        setChecked(IDC_BOOT, source_->boot == 1);
+        setChecked(IDC_TASK_SWITCH, source_->tsk == 1);
+        setChecked(IDC_OWN_ASSOCIATION, source_->extension == 1);
+        // An edit never changes the type.
+        const bool node = source_->type == ItemType::NodeItem;
+        setMode(node);
+        enable(node ? IDC_ITEM_MODE : IDC_NODE_MODE, false);
+        initPriority(source_->priority);
+        const int modifierRow =
+            rowOfText(data::modifierRows(), data::modifierText(source_->hotKey1).value_or(""));
+        const int keyRow = rowOfText(data::keyRows(), data::keyText(source_->hotKey2));
+        ::SendDlgItemMessageA(window(), IDC_HOTKEY_MODIFIER, CB_SETCURSEL, modifierRow, 0);
+        ::SendDlgItemMessageA(window(), IDC_HOTKEY_KEY, CB_SETCURSEL, keyRow, 0);
+    } else {
+        setMode(true);
+        initPriority(0);
+        const int notUsedRow = rowOfText(data::modifierRows(), data::modifierText(0).value_or(""));
+        ::SendDlgItemMessageA(window(), IDC_HOTKEY_MODIFIER, CB_SETCURSEL, notUsedRow, 0);
+    }
+    updateHotkeyBoxes();
+    refreshPreview();
+    return true;
+}
+
+void ItemDialog::fillHotkeyBoxes() {
+    for (const data::HotkeyRow& row : data::modifierRows()) {
+        ::SendDlgItemMessageA(window(), IDC_HOTKEY_MODIFIER, CB_ADDSTRING, 0,
+                              reinterpret_cast<LPARAM>(row.text.data()));
+    }
+    for (const data::HotkeyRow& row : data::keyRows()) {
+        ::SendDlgItemMessageA(window(), IDC_HOTKEY_KEY, CB_ADDSTRING, 0,
+                              reinterpret_cast<LPARAM>(row.text.data()));
+    }
+}
+
+void ItemDialog::setMode(bool node) {
+    if (node) {
+        for (const int id : kPathFields) {
+            setControlText(id, "");
+        }
+    }
+    setChecked(IDC_NODE_MODE, node);
+    setChecked(IDC_ITEM_MODE, !node);
+    for (const int id : kPathFields) {
+        ::SendDlgItemMessageA(window(), id, EM_SETREADONLY, node ? TRUE : FALSE, 0);
+    }
+    for (const int id : kItemModeControls) {
+        enable(id, !node);
+    }
+    enable(IDC_BOOT, node);
+}
+
+void ItemDialog::updateHotkeyBoxes() {
+    const std::string first = controlText(IDC_HOTKEY_MODIFIER, kHotkeyTextBytes);
+    const bool keyBoxOn = dialogs::secondHotkeyBoxEnabled(first);
+    enable(IDC_HOTKEY_KEY, keyBoxOn);
+    if (keyBoxOn && controlText(IDC_HOTKEY_KEY, kHotkeyTextBytes).empty()) {
+        ::SendDlgItemMessageA(window(), IDC_HOTKEY_KEY, CB_SETCURSEL, 0, 0);
+    }
+}
+
+void ItemDialog::refreshPreview() {
+    if (refreshing_) {
+        return;  // writing the trimmed path back changes the box once more
+    }
+    refreshing_ = true;
+    const std::string icon = trimmedFieldText(IDC_ICON_PATH);
+    showPreview({icon, std::string(dialogs::trimField(controlText(IDC_APP)))});
+    refreshing_ = false;
+}
+
+void ItemDialog::chooseInto(int id, bool folder) {
+    const std::optional<std::string> path = folder ? chooseFolder(bar_) : chooseAnyFile(window());
+    if (path) {
+        setControlText(id, *path);
+    }
+}
+
+bool ItemDialog::onCommand(int id, int code, HWND source) {
+    if (code == EN_CHANGE && (id == IDC_ICON_PATH || id == IDC_APP)) {
+        refreshPreview();
+        return true;
+    }
+    if (id == IDC_HOTKEY_MODIFIER && code == CBN_SELCHANGE) {
+        updateHotkeyBoxes();
+        return true;
+    }
+    if (code != BN_CLICKED) {
+        return FormDialog::onCommand(id, code, source);
+    }
+    switch (id) {
+        case IDC_NODE_MODE:
+            setMode(true);
+            return true;
+        case IDC_ITEM_MODE:
+            setMode(false);
+            return true;
+        case IDC_APP_FILE:
+            chooseInto(IDC_APP, false);
+            return true;
+        case IDC_OPTION_FILE:
+            chooseInto(IDC_OPTION, false);
+            return true;
+        case IDC_APP_FOLDER:
+            chooseInto(IDC_APP, true);
+            return true;
+        case IDC_OPTION_FOLDER:
+            chooseInto(IDC_OPTION, true);
+            return true;
+        case IDC_DIR_FOLDER:
+            chooseInto(IDC_DIR, true);
+            return true;
+        case IDC_OK:
+            confirm();
+            return true;
+        case IDC_CANCEL:
+            onCancel();
+            return true;
+        default:
+            return FormDialog::onCommand(id, code, source);
+    }
+}
+
+bool ItemDialog::onMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
+    switch (message) {
+        case DLGM_NODEMODE:
+        case DLGM_ITEMMODE:
+            setMode(message == DLGM_NODEMODE);
+            return true;
+        case DLGM_UPDATEHOTKEYBOXES:
+            updateHotkeyBoxes();
+            return true;
+        default:
+            return FormDialog::onMessage(message, wParam, lParam, result);
+    }
+}
+
+void ItemDialog::onFilesDropped(const std::vector<std::string>& paths) {
+    const bool accepts = source_ == nullptr || source_->type == ItemType::DataItem;
+    if (!accepts || paths.size() != 1 || paths.front().empty()) {
+        return;
+    }
+    const dialogs::DroppedFileFields fields = dialogs::droppedFileFields(paths.front());
+    setMode(false);
+    setControlText(IDC_NAME, fields.name);
+    setControlText(IDC_APP, fields.app);
+    setControlText(IDC_DIR, fields.dir);
+    ::SetForegroundWindow(window());
+}
+
+void ItemDialog::confirm() {
+    const dialogs::ItemFormValues form{
+        .nodeMode = isChecked(IDC_NODE_MODE),
+        .name = controlText(IDC_NAME),
+        .comment = controlText(IDC_COMMENT),
+        .app = controlText(IDC_APP),
+        .option = controlText(IDC_OPTION),
+        .icon = controlText(IDC_ICON_PATH),
+        .dir = controlText(IDC_DIR),
+        .boot = isChecked(IDC_BOOT),
+        .tsk = isChecked(IDC_TASK_SWITCH),
+        .extension = isChecked(IDC_OWN_ASSOCIATION),
+        .priority = priority(),
+        .hotkey = dialogs::hotkeyPairFromBoxes(controlText(IDC_HOTKEY_MODIFIER, kHotkeyTextBytes),
+                                               controlText(IDC_HOTKEY_KEY, kHotkeyTextBytes)),
+    };
+    std::optional<ItemFields> item = dialogs::itemFromForm(form);
+    if (!item || !applyHotkey(form.hotkey)) {
+        return;
+    }
+    result = std::move(item);
+    end(IDOK);
+}
+
+bool ItemDialog::applyHotkey(app::HotkeyPair chosen) {
+    std::optional<app::HotkeyPair> old;
+    if (source_ != nullptr) {
+        old = app::HotkeyPair{source_->hotKey1, source_->hotKey2};
+    }
+    const dialogs::HotkeyChange change = dialogs::planHotkeyChange(old, chosen);
+    if (change.registerNew) {
+        const auto keys = app::registrationFor(chosen);
+        if (!keys || !::RegisterHotKey(bar_, data::hotkeyId(chosen.first, chosen.second), keys->modifiers,
+                                       keys->virtualKey)) {
+            const std::string message = dialogs::hotkeyTakenMessage(chosen);
+            ::MessageBoxA(window(), message.c_str(), app::kHotkeyFailureCaption.data(), MB_ICONERROR);
+            ::SetFocus(control(IDC_HOTKEY_MODIFIER));
+            return false;
+        }
+    }
+    if (change.releaseOld) {
+        ::UnregisterHotKey(bar_, data::hotkeyId(old->first, old->second));
+    }
+    return true;
+}
+
+}  // namespace
+
+std::optional<ItemFields> runItemDialog(HINSTANCE instance, HWND owner, HWND bar, const ItemFields* source) {
+    ItemDialog dialog(bar, source);
+    dialog.run(instance, IDD_ITEM, owner);
+    return std::move(dialog.result);
+}
+
+}  // namespace zek::win32

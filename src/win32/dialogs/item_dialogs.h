@@ -1,0 +1,21 @@
+#pragma once
+// The two forms that build or edit one item for a caller: ItemDialog (resource 130)
+// for a node or a data item and RootNodeDialog (resource 132) for a root node. They
+// never change the item tree; the caller attaches what they give back.
+#include <windows.h>
+
+#include <optional>
+
+#include "data/launcher_item.h"
+
+namespace zek::win32 {
+
+// The values the user confirmed with OK, none on cancel. `source` is the item to
+// show, none for a new one. At OK the item's global hotkey is registered on `bar`
+// (and the source's old one released); a pair already taken keeps the form open.
+std::optional<data::ItemFields> runItemDialog(HINSTANCE instance, HWND owner, HWND bar,
+                                              const data::ItemFields* source);
+std::optional<data::ItemFields> runRootNodeDialog(HINSTANCE instance, HWND owner,
+                                                  const data::ItemFields* source);
+
+}  // namespace zek::win32

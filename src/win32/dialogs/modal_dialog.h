@@ -1,0 +1,54 @@
+#pragma once
+// The base of every modal dialog of the program: the dialog template from the
+// resources, `this` bound to the window at WM_INITDIALOG, and one virtual handler
+// per kind of message. No exception leaves a handler: one that escapes ends the
+// dialog as cancelled.
+#include <windows.h>
+
+#include <string>
+
+namespace zek::win32 {
+
+class ModalDialog {
+  public:
+    ModalDialog(const ModalDialog&) = delete;
+    ModalDialog& operator=(const ModalDialog&) = delete;
+
+    // Runs the dialog to its end: the value given to end(), or -1 when it could not
+    // be created.
+    INT_PTR run(HINSTANCE instance, int templateId, HWND owner);
+
+  protected:
+    ModalDialog() = default;
+    virtual ~ModalDialog() = default;
+
+    HWND window() const { return window_; }
+    HWND control(int id) const { return ::GetDlgItem(window_, id); }
+    std::string controlText(int id, std::size_t capacity = 512) const;
+    void setControlText(int id, const std::string& text) const;
+    bool isChecked(int id) const;
+    void setChecked(int id, bool checked) const;
+    void enable(int id, bool enabled) const;
+    void end(INT_PTR result);
+
+    // TRUE to let the system set the focus, as WM_INITDIALOG does.
+    virtual bool onInit() { return true; }
+    // A command from a control, a menu or an accelerator; true when handled.
+    virtual bool onCommand(int id, int code, HWND source);
+    // A notification from a control; `result` is what the message returns.
+    virtual bool onNotify(const NMHDR& header, LRESULT& result);
+    // Any other message; `result` is what the message returns.
+    virtual bool onMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result);
+    virtual void onOK() { end(IDOK); }
+    virtual void onCancel() { end(IDCANCEL); }
+
+  private:
+    static INT_PTR CALLBACK procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+    INT_PTR dispatch(UINT message, WPARAM wParam, LPARAM lParam);
+    // What a dialog procedure returns for a handled message with this result.
+    INT_PTR answer(UINT message, LRESULT result);
+
+    HWND window_ = nullptr;
+};
+
+}  // namespace zek::win32

@@ -1,0 +1,55 @@
+#include "dialogs/tree_view.h"
+
+#include <string>
+
+namespace zek::win32 {
+
+HTREEITEM TreeView::insertLast(data::LauncherItem& item, HTREEITEM parent) const {
+    TVINSERTSTRUCTA insert{};
+    insert.hParent = parent;
+    insert.hInsertAfter = TVI_LAST;
+    insert.item.mask = TVIF_TEXT | TVIF_IMAGE | TVIF_SELECTEDIMAGE | TVIF_PARAM;
+    insert.item.pszText = const_cast<char*>(item.name().c_str());
+    insert.item.iImage = I_IMAGECALLBACK;
+    insert.item.iSelectedImage = I_IMAGECALLBACK;
+    insert.item.lParam = reinterpret_cast<LPARAM>(&item);
+    const auto row = reinterpret_cast<HTREEITEM>(
+        ::SendMessageA(control_, TVM_INSERTITEMA, 0, reinterpret_cast<LPARAM>(&insert)));
+    item.setTreeItem(reinterpret_cast<data::TreeRowHandle>(row));
+    return row;
+}
+
+void TreeView::sortChildren(HTREEITEM parent) const {
+    ::SendMessageA(control_, TVM_SORTCHILDREN, FALSE, reinterpret_cast<LPARAM>(parent));
+}
+
+void TreeView::rename(HTREEITEM row, const std::string& name) const {
+    TVITEMA change{};
+    change.mask = TVIF_TEXT;
+    change.hItem = row;
+    change.pszText = const_cast<char*>(name.c_str());
+    ::SendMessageA(control_, TVM_SETITEMA, 0, reinterpret_cast<LPARAM>(&change));
+}
+
+void TreeView::forgetImage(HTREEITEM row) const {
+    TVITEMA change{};
+    change.mask = TVIF_IMAGE | TVIF_SELECTEDIMAGE;
+    change.hItem = row;
+    change.iImage = I_IMAGECALLBACK;
+    change.iSelectedImage = I_IMAGECALLBACK;
+    ::SendMessageA(control_, TVM_SETITEMA, 0, reinterpret_cast<LPARAM>(&change));
+}
+
+void TreeView::remove(HTREEITEM row) const {
+    TreeView_DeleteItem(control_, row);
+}
+
+HTREEITEM TreeView::rowAtScreenPoint(POINT screen) const {
+    TVHITTESTINFO hit{};
+    hit.pt = screen;
+    ::ScreenToClient(control_, &hit.pt);
+    const HTREEITEM row = TreeView_HitTest(control_, &hit);
+    return row;
+}
+
+}  // namespace zek::win32
