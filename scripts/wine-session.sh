@@ -22,6 +22,13 @@ zek_wine_start() {  # prefix directory
     "$ZEK_WINE64" wineboot -i </dev/null >/dev/null 2>&1 || true
   fi
   /usr/lib/wine/wineserver -p </dev/null >/dev/null 2>&1 || true
+  # A crashing program must end at once with a failure, not wait in winedbg (the
+  # default when no debugger is named): name one that does not exist.
+  if [ ! -f "$WINEPREFIX/.zek-no-debugger" ]; then
+    "$ZEK_WINE64" reg add 'HKLM\Software\Microsoft\Windows NT\CurrentVersion\AeDebug' \
+      /v Debugger /d 'zek-no-debugger.exe %ld %ld' /f </dev/null >/dev/null 2>&1 || true
+    touch "$WINEPREFIX/.zek-no-debugger"
+  fi
   # Without this warm-up the Wine services inherit the first program's output pipe.
   "$ZEK_WINE64" wineboot </dev/null >/dev/null 2>&1 || true
 }

@@ -171,6 +171,10 @@ class RandomTrees : public ::testing::TestWithParam<unsigned> {
         std::erase(children_[removed->parent()], removed);
         std::erase_if(items_,
                       [&gone](LauncherItem* each) { return std::ranges::find(gone, each) != gone.end(); });
+        // The allocator may hand a removed item's address to the next one added.
+        for (LauncherItem* each : gone) {
+            children_.erase(each);
+        }
         store_->removeItem(removed);
     }
 
