@@ -49,7 +49,7 @@ class ItemDialog final : public FormDialog {
     bool onCommand(int id, int code, HWND source) override;
     bool onMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
     void onFilesDropped(const std::vector<std::string>& paths) override;
-    void onCancel() override { end(IDCANCEL); }
+    void onOK() override { confirm(); }
 
     void fillHotkeyBoxes();
     void setMode(bool node);
@@ -187,7 +187,7 @@ bool ItemDialog::onCommand(int id, int code, HWND source) {
             chooseInto(IDC_DIR, true);
             return true;
         case IDC_OK:
-            confirm();
+            onOK();
             return true;
         case IDC_CANCEL:
             onCancel();

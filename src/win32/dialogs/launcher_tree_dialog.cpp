@@ -43,6 +43,7 @@ class LauncherTreeDialog final : public ModalDialog {
     bool onCommand(int id, int code, HWND source) override;
     bool onNotify(const NMHDR& header, LRESULT& result) override;
     bool onMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
+    void onOK() override { beginFinish(true); }
     void onCancel() override { beginFinish(false); }
 
     data::ItemStore& store() const { return *context_.store; }
@@ -191,7 +192,7 @@ bool LauncherTreeDialog::onCommand(int id, int code, HWND) {
             return true;
         case IDC_OK:
             if (code == BN_CLICKED) {
-                beginFinish(true);
+                onOK();
             }
             return true;
         default:

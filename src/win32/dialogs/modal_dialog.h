@@ -39,6 +39,8 @@ class ModalDialog {
     virtual bool onNotify(const NMHDR& header, LRESULT& result);
     // Any other message; `result` is what the message returns.
     virtual bool onMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result);
+    // IDOK (Enter without a default button of another id) and IDCANCEL (Esc, the
+    // close box). A dialog whose OK has rules overrides onOK.
     virtual void onOK() { end(IDOK); }
     virtual void onCancel() { end(IDCANCEL); }
 

@@ -31,10 +31,7 @@ class RootNodeDialog final : public FormDialog {
             return true;
         }
         if (id == IDC_OK && code == BN_CLICKED) {
-            result = dialogs::rootNodeFromForm(controlText(IDC_NAME), controlText(IDC_ICON_PATH), priority());
-            if (result) {
-                end(IDOK);
-            }
+            onOK();
             return true;
         }
         if (id == IDC_CANCEL && code == BN_CLICKED) {
@@ -42,6 +39,13 @@ class RootNodeDialog final : public FormDialog {
             return true;
         }
         return FormDialog::onCommand(id, code, source);
+    }
+
+    void onOK() override {
+        result = dialogs::rootNodeFromForm(controlText(IDC_NAME), controlText(IDC_ICON_PATH), priority());
+        if (result) {
+            end(IDOK);
+        }
     }
 
     void onFilesDropped(const std::vector<std::string>& paths) override {

@@ -1,0 +1,232 @@
+// The launcher settings tree and the item form, driven as a user drives them.
+#include <windows.h>
+
+#include <commctrl.h>
+
+#include <algorithm>
+
+#include "driver/files.h"
+#include "driver/input.h"
+#include "driver/window_query.h"
+#include "scenarios/data_file_text.h"
+#include "scenarios/launcher_scenario.h"
+
+namespace zek::e2e {
+namespace {
+
+constexpr int kLauncherSettings = 32784;
+
+class SettingsTree : public LauncherScenario {
+  protected:
+    // The launcher with this data file, and its settings dialog opened by typing
+    // "newitem" in the bar.
+    HWND openTree(const std::string& dataFile) {
+        if (!dataFile.empty()) {
+            EXPECT_TRUE(writeFileBytes(datPath(), dataFile));
+        }
+        bar_ = startFirstInstance();
+        if (bar_ == nullptr) {
+            return nullptr;
+        }
+        pressChord({VK_LWIN, VK_RETURN});
+        waitUntil([&] { return ::IsWindowVisible(bar_) != FALSE; }, 5000);
+        typeAscii("newitem");
+        pressKey(VK_RETURN);
+        return dialogTitled("ランチャー設定");
+    }
+    HWND dialogTitled(const std::string& caption) {
+        HWND found = nullptr;
+        waitUntil([&] {
+            for (HWND dialog : dialogsOfProcess(firstInstance_.id())) {
+                if (windowText(dialog) == caption) {
+                    found = dialog;
+                }
+            }
+            return found != nullptr;
+        });
+        return found;
+    }
+    // The message box with this caption; its text and owner.
+    MessageBoxView messageBox(const std::string& caption) {
+        MessageBoxView box;
+        box.window = dialogTitled(caption);
+        if (box.window != nullptr) {
+            box.owner = ::GetWindow(box.window, GW_OWNER);
+            box.caption = caption;
+            box.text = windowText(::GetDlgItem(box.window, 0xFFFF));
+        }
+        return box;
+    }
+    std::string datPath() const { return folder_ + "ZekLauncher.dat"; }
+
+    static HWND treeOf(HWND dialog) { return ::GetDlgItem(dialog, 1000); }
+    static int rowCount(HWND tree) { return static_cast<int>(::SendMessageA(tree, TVM_GETCOUNT, 0, 0)); }
+    static HTREEITEM nextRow(HWND tree, HTREEITEM row, UINT how) {
+        return reinterpret_cast<HTREEITEM>(
+            ::SendMessageA(tree, TVM_GETNEXTITEM, how, reinterpret_cast<LPARAM>(row)));
+    }
+    // The n-th top-level row (the top level is in alphabetical order).
+    static HTREEITEM topRow(HWND tree, int n) {
+        HTREEITEM row = nextRow(tree, nullptr, TVGN_ROOT);
+        while (n-- > 0 && row != nullptr) {
+            row = nextRow(tree, row, TVGN_NEXT);
+        }
+        return row;
+    }
+    // Selects the row and presses a key in the tree, as a user does after a click.
+    static void pressOnRow(HWND dialog, HTREEITEM row, WORD key) {
+        ::SendMessageA(treeOf(dialog), TVM_SELECTITEM, TVGN_CARET, reinterpret_cast<LPARAM>(row));
+        ::SetForegroundWindow(dialog);
+        ::SendMessageA(dialog, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(treeOf(dialog)), TRUE);
+        pressKey(key);
+    }
+    static void setText(HWND dialog, int id, const char* text) {
+        ::SendDlgItemMessageA(dialog, id, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text));
+    }
+    static void click(HWND dialog, int id) { ::SendDlgItemMessageA(dialog, id, BM_CLICK, 0, 0); }
+    bool closes(HWND dialog) {
+        return waitUntil([&] { return ::IsWindow(dialog) == FALSE || ::IsWindowVisible(dialog) == FALSE; });
+    }
+
+    HWND bar_ = nullptr;
+};
+
+const std::string kToolsFile = dataFileText({
+    {.name = "command", .type = 1, .level = 1},
+    {.name = "tools", .type = 2, .level = 1},
+    {.name = "editor", .level = 2, .app = "C:\\windows\\notepad.exe"},
+    {.name = "group", .type = 3, .level = 2},
+    {.name = "deep", .level = 3, .app = "C:\\deep.exe"},
+});
+
+TEST_F(SettingsTree, InsertOnTheBuiltInNodeAddsAnItemThatOkWritesToTheFile) {
+    HWND dialog = openTree("");
+    ASSERT_NE(dialog, nullptr) << "newitem opened no settings dialog";
+    HWND tree = treeOf(dialog);
+    ASSERT_EQ(rowCount(tree), 9) << "the built-in node and its eight commands";
+    // A second request while it is open opens nothing.
+    ::PostMessageA(bar_, WM_COMMAND, kLauncherSettings, 0);
+    ::Sleep(300);
+    EXPECT_EQ(dialogsOfProcess(firstInstance_.id()).size(), 1u);
+
+    pressOnRow(dialog, topRow(tree, 0), VK_INSERT);
+    HWND form = dialogTitled("ランチャー登録");
+    ASSERT_NE(form, nullptr);
+    click(form, 1020);  // item mode
+    setText(form, 1004,
+            "\x81\x40"
+            "Calc\x81\x40");
+    setText(form, 1013, " C:\\windows\\calc.exe\t");
+    setText(form, 1010, "C:\\windows\\");
+    click(form, 1001);
+    ASSERT_TRUE(closes(form));
+    EXPECT_EQ(rowCount(tree), 10);
+
+    click(dialog, 1001);
+    ASSERT_TRUE(closes(dialog));
+    EXPECT_EQ(readFileBytes(datPath()).value_or(""),
+              "[100]\r\n0:ItemName=command\r\n0:ItemComment=command node\r\n0:ItemType=1\r\n0:ItemLevel=1\r\n"
+              "0:ItemBoot=0\r\n0:ItemTsk=0\r\n0:ItemExtension=0\r\n0:ItemPriority=0\r\n0:ItemHotKey1=0\r\n"
+              "0:ItemHotKey2=0\r\n1:ItemName=Calc\r\n1:ItemApp=C:\\windows\\calc.exe\r\n"
+              "1:ItemDir=C:\\windows\\\r\n1:ItemType=4\r\n1:ItemLevel=2\r\n1:ItemBoot=0\r\n1:ItemTsk=0\r\n"
+              "1:ItemExtension=0\r\n1:ItemPriority=0\r\n1:ItemHotKey1=0\r\n1:ItemHotKey2=0\r\n");
+    const auto names = listTexts(findCommandBox(bar_));
+    EXPECT_NE(std::find(names.begin(), names.end(), "Calc"), names.end())
+        << "the bar's list was not refilled";
+}
+
+TEST_F(SettingsTree, DeleteTakesAWholeRootNodeAndTheCloseBoxBringsItBack) {
+    HWND dialog = openTree(kToolsFile);
+    ASSERT_NE(dialog, nullptr);
+    HWND tree = treeOf(dialog);
+    ASSERT_EQ(rowCount(tree), 13);
+    pressOnRow(dialog, topRow(tree, 0), VK_DELETE);  // "command": never deleted
+    EXPECT_EQ(rowCount(tree), 13);
+    pressOnRow(dialog, topRow(tree, 1), VK_DELETE);  // "tools" and its four
+    EXPECT_TRUE(waitUntil([&] { return rowCount(tree) == 9; }, 3000));
+    EXPECT_TRUE(dialogsOfProcess(firstInstance_.id()).size() == 1u) << "deleting asks nothing";
+    const auto before = lastWriteTime(datPath());
+
+    pressKey(VK_ESCAPE);
+    ASSERT_TRUE(closes(dialog));
+    EXPECT_EQ(readFileBytes(datPath()).value_or(""), kToolsFile);
+    const auto after = lastWriteTime(datPath());
+    ASSERT_TRUE(before && after);
+    EXPECT_EQ(::CompareFileTime(&*before, &*after), 0);
+    const auto names = listTexts(findCommandBox(bar_));
+    EXPECT_NE(std::find(names.begin(), names.end(), "deep"), names.end()) << "the list was not re-read";
+}
+
+TEST_F(SettingsTree, AHotkeyTakenElsewhereIsRefusedAndTheFormStaysOpen) {
+    // The driver holds Ctrl+Q, as another program would.
+    ASSERT_TRUE(::RegisterHotKey(nullptr, 7, MOD_CONTROL, 'Q'));
+    HWND dialog = openTree(kToolsFile);
+    ASSERT_NE(dialog, nullptr);
+    HWND tree = treeOf(dialog);
+    HTREEITEM tools = topRow(tree, 1);
+    ::SendMessageA(tree, TVM_EXPAND, TVE_EXPAND, reinterpret_cast<LPARAM>(tools));
+    ::SendMessageA(tree, TVM_SELECTITEM, TVGN_CARET,
+                   reinterpret_cast<LPARAM>(nextRow(tree, tools, TVGN_CHILD)));
+    ::PostMessageA(dialog, WM_COMMAND, 32775, 0);  // edit "editor"
+    HWND form = dialogTitled("ランチャー登録");
+    ASSERT_NE(form, nullptr);
+    EXPECT_FALSE(::IsWindowEnabled(::GetDlgItem(form, 1019))) << "editing a data item keeps its type";
+    EXPECT_FALSE(::IsWindowEnabled(::GetDlgItem(form, 1003))) << "no modifier, no key";
+    HWND modifier = ::GetDlgItem(form, 1002);
+    ::SendMessageA(modifier, CB_SETCURSEL, ::SendMessageA(modifier, CB_FINDSTRINGEXACT, -1, (LPARAM) "Ctrl"),
+                   0);
+    ::SendMessageA(form, WM_COMMAND, MAKEWPARAM(1002, CBN_SELCHANGE), reinterpret_cast<LPARAM>(modifier));
+    HWND key = ::GetDlgItem(form, 1003);
+    EXPECT_TRUE(::IsWindowEnabled(key));
+    EXPECT_EQ(windowText(key), "Space");
+    ::SendMessageA(key, CB_SETCURSEL, ::SendMessageA(key, CB_FINDSTRINGEXACT, -1, (LPARAM) "Q"), 0);
+    ::PostMessageA(form, WM_COMMAND, MAKEWPARAM(1001, BN_CLICKED),
+                   reinterpret_cast<LPARAM>(::GetDlgItem(form, 1001)));
+
+    const auto box = messageBox("HOTKEY");
+    ASSERT_NE(box.window, nullptr);
+    EXPECT_EQ(box.text, "Ctrl + Qのホットキーはすでに使用されています。");
+    EXPECT_EQ(box.owner, form);
+    pressDialogButton(box.window, IDOK);
+    EXPECT_TRUE(waitUntil(
+        [&] {
+            GUITHREADINFO focus{sizeof focus};
+            return ::GetGUIThreadInfo(::GetWindowThreadProcessId(form, nullptr), &focus) &&
+                   focus.hwndFocus == modifier;
+        },
+        5000))
+        << "the focus is not back on the first hotkey box";
+    EXPECT_TRUE(::IsWindowVisible(form));
+    ::UnregisterHotKey(nullptr, 7);
+}
+
+TEST_F(SettingsTree, ASaveThatCannotReplaceTheFileSaysWhyAndKeepsTheEdits) {
+    HWND dialog = openTree(kToolsFile);
+    ASSERT_NE(dialog, nullptr);
+    HWND tree = treeOf(dialog);
+    pressOnRow(dialog, topRow(tree, 1), VK_DELETE);
+    ASSERT_TRUE(waitUntil([&] { return rowCount(tree) == 9; }, 3000));
+    {
+        // Another program holds the file open without sharing it.
+        const win32::UniqueFileHandle lock(
+            ::CreateFileA(datPath().c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr));
+        ASSERT_TRUE(lock);
+        click(dialog, 1001);
+        const auto box = messageBox("保存失敗");
+        ASSERT_NE(box.window, nullptr);
+        EXPECT_EQ(box.owner, dialog);
+        EXPECT_NE(box.text.find(datPath()), std::string::npos) << box.text;
+        EXPECT_NE(box.text.find("他のプログラムに使用されています"), std::string::npos) << box.text;
+        pressDialogButton(box.window, IDOK);
+        ::Sleep(300);
+        EXPECT_TRUE(::IsWindowVisible(dialog)) << "the dialog closed and took the edits with it";
+        EXPECT_EQ(rowCount(tree), 9);
+    }
+    EXPECT_EQ(readFileBytes(datPath()).value_or(""), kToolsFile);
+    click(dialog, 1001);
+    ASSERT_TRUE(closes(dialog));
+    EXPECT_EQ(readFileBytes(datPath()).value_or("").find("tools"), std::string::npos);
+}
+
+}  // namespace
+}  // namespace zek::e2e
