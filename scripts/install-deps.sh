@@ -5,6 +5,7 @@ set -euo pipefail
 
 packages=(
   g++ make cmake ninja-build git
+  clang libclang-rt-14-dev
   googletest libgtest-dev libbenchmark-dev
   g++-mingw-w64-x86-64-posix g++-mingw-w64-i686-posix binutils-mingw-w64-x86-64 binutils-mingw-w64-i686
   wine wine64

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds every preset that runs here and the release
-# packages, and runs the whole suite: native core tests (sanitizers), then under
+# packages, and runs the whole suite: native core tests (sanitizers), the fuzz
+# targets over their corpus, then under
 # Wine the core tests of the Windows build, the end-to-end scenarios and the
 # checks of the packages. Ends with one summary line.
 set -euo pipefail
@@ -10,7 +11,7 @@ cd "$root"
 "$root/scripts/install-deps.sh"
 
 jobs=$(nproc)
-for preset in native win64; do
+for preset in native fuzz win64; do
   echo "== build $preset"
   cmake --preset "$preset" >/dev/null
   cmake --build --preset "$preset" -j "$jobs"
@@ -36,6 +37,9 @@ logs=$(mktemp -d)
 echo "== native tests"
 ctest --preset native -j "$jobs" 2>&1 | tee "$logs/native.log" || true
 tally native "$logs/native.log"
+echo "== fuzz targets over their corpus"
+ctest --preset fuzz -j "$jobs" 2>&1 | tee "$logs/fuzz.log" || true
+tally fuzz "$logs/fuzz.log"
 
 source "$root/scripts/wine-session.sh"
 trap zek_wine_stop EXIT

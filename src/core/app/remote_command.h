@@ -34,7 +34,12 @@ inline constexpr std::size_t kRemoteCommandSize = sizeof(RemoteCommand);
 inline constexpr const char* kSharedMemoryName = "ZekLauncherSharedMemory";
 // Mutexes and mappings share one kernel namespace, so the guard needs a name of its own.
 inline constexpr const char* kHandoverMutexName = "ZekLauncherSharedMemoryGuard";
-inline constexpr unsigned kHandoverMutexWaitMs = 1000;
+// A later start writes and sends only while it holds the guard. It waits this long
+// for a running instance that is busy with another start's switches (a message box,
+// a slow program start), then gives up without writing anything.
+inline constexpr unsigned kHandoverMutexWaitMs = 10000;
+// The exit code of a later start that gave up that way: its switches did not run.
+inline constexpr int kHandoverBusyExitCode = 2;
 
 // A field's text, never reading past the field even when a hostile writer left
 // it unterminated: such a field counts only up to its last byte but one, as if cut.

@@ -1,5 +1,6 @@
 #include "data/item_store_file.h"
 
+#include <new>
 #include <utility>
 
 #include "data/data_file.h"
@@ -22,6 +23,18 @@ std::string ItemStoreFile::backupPath() const {
 std::unique_ptr<ItemStore> ItemStoreFile::load(ImageAssigner assignImage) {
     report_ = LoadReport{};
     saveBlocked_ = false;
+    try {
+        return loadFile(assignImage);
+    } catch (const std::bad_alloc&) {
+        // A file too large for the memory at hand is left as it is, and no save may
+        // write over what could not be read.
+        report_ = LoadReport{.fileStatus = WholeFile::Status::Unreadable};
+        saveBlocked_ = true;
+        return std::make_unique<ItemStore>(RecordTable{}, std::move(assignImage));
+    }
+}
+
+std::unique_ptr<ItemStore> ItemStoreFile::loadFile(ImageAssigner assignImage) {
     if (!datPath_ || datPath_->empty()) {
         return std::make_unique<ItemStore>(RecordTable{}, std::move(assignImage));
     }

@@ -9,7 +9,8 @@
 // - A file that holds something but yields no item at all is renamed to
 //   "ZekLauncher.dat.unreadable" (or ".unreadable1", ... when taken) before the
 //   default tree is used, so no later save writes over it. While a file could be
-//   neither read nor set aside, saving is refused.
+//   neither read nor set aside (or was too large for the memory at hand), saving
+//   is refused.
 
 #include <cstddef>
 #include <memory>
@@ -54,6 +55,7 @@ class ItemStoreFile {
     std::string backupPath() const;
 
   private:
+    std::unique_ptr<ItemStore> loadFile(ImageAssigner assignImage);
     bool keepAside();
 
     DataFileStorage& storage_;

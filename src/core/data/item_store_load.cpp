@@ -146,9 +146,12 @@ ItemStore::PendingRecord ItemStore::readRecord(const RecordTable& records, std::
     }
     // A second built-in node record cannot place the one built-in node again: it
     // loads as an ordinary root node, so nothing below it is lost and the user can
-    // delete it.
+    // delete it. A built-in command record loads as a data item for the same reason:
+    // a save skips built-in commands with all below them.
     ItemFields fields{
-        .type = type == ItemType::DefaultRootNode ? ItemType::RootItem : type,
+        .type = type == ItemType::DefaultRootNode  ? ItemType::RootItem
+                : type == ItemType::DefaultCommand ? ItemType::DataItem
+                                                   : type,
         .name = read.text(kName),
         .comment = read.text(kComment),
         .app = read.text(kApp),

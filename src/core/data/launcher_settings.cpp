@@ -106,6 +106,7 @@ std::string LauncherSettings::readText(const char* section, const std::string& k
 
 void LauncherSettings::loadSettings() {
     associations_.clear();
+    associationsCut_ = false;
     filer_ = {};
     if (iniPath_.empty()) {
         applyValues(kDefaultBasicSettings);
@@ -123,14 +124,16 @@ void LauncherSettings::loadSettings() {
 
     // The list ends at the first missing number; an entry without an application is
     // skipped but does not end it.
-    for (std::size_t n = 0;; ++n) {
+    std::size_t n = 0;
+    for (; n < kMaxAssociations; ++n) {
         const std::string ext = readText(kExtModeSection, numberedKey(kExtKeyStem, n));
         if (ext.empty()) {
-            break;
+            return;
         }
         associations_.add(ext, readText(kExtModeSection, numberedKey(kPathKeyStem, n)),
                           readText(kExtModeSection, numberedKey(kOptionKeyStem, n)));
     }
+    associationsCut_ = !readText(kExtModeSection, numberedKey(kExtKeyStem, n)).empty();
 }
 
 bool LauncherSettings::writeAll(const std::string& path) const {
@@ -165,7 +168,7 @@ bool LauncherSettings::writeAll(const std::string& path) const {
 }
 
 bool LauncherSettings::saveSettings() const {
-    if (iniPath_.empty()) {
+    if (iniPath_.empty() || associationsCut_) {
         return false;
     }
     // Writing straight into the settings file would leave it half written (or

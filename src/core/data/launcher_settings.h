@@ -52,6 +52,11 @@ struct FilerSetting {
     bool operator==(const FilerSetting&) const = default;
 };
 
+// The profile functions walk the whole file for every key, so reading a list of
+// numbered keys costs its length squared: a hand-made list of many thousands would
+// hold up the start for minutes. Entries past this many are not read.
+inline constexpr std::size_t kMaxAssociations = 256;
+
 // Animation step of the status display for a CPU-load level; a negative level
 // leaves the step as it was.
 std::int32_t cpuStepFor(std::int32_t cpu, std::int32_t previousStep);
@@ -73,7 +78,8 @@ class LauncherSettings {
 
     // Replaces the settings file with exactly the current settings. The new file is
     // built beside the old one and put in its place only when complete; on any
-    // failure the old file stays as it was and false is returned.
+    // failure the old file stays as it was and false is returned. Refused while the
+    // file holds more associations than were read, which a save would drop.
     bool saveSettings() const;
 
     // Stores the nine values and derives the animation step from `cpu`.
@@ -81,10 +87,12 @@ class LauncherSettings {
     const BasicSettings& values() const { return values_; }
     std::int32_t cpuStep() const { return cpuStep_; }
 
-    // The association operations; see AssociationList for what they refuse.
+    // The association operations; see AssociationList for what they refuse. No
+    // more than kMaxAssociations are held.
     bool addAssociation(std::string_view ext, std::string_view appPath, std::string_view appOption) {
-        return associations_.add(ext, appPath, appOption);
+        return associations_.size() < kMaxAssociations && associations_.add(ext, appPath, appOption);
     }
+    bool associationsCut() const { return associationsCut_; }
     bool updateAssociation(std::string_view ext, std::string_view appPath, std::string_view appOption) {
         return associations_.update(ext, appPath, appOption);
     }
@@ -109,6 +117,7 @@ class LauncherSettings {
     BasicSettings values_{};
     std::int32_t cpuStep_ = 0;
     AssociationList associations_;
+    bool associationsCut_ = false;
     FilerSetting filer_;
 };
 

@@ -8,27 +8,32 @@
 
 namespace zek::win32 {
 
-void handOverCommandLine(HWND runningBar, std::span<const std::string_view> arguments) {
+HandOverResult handOverCommandLine(HWND runningBar, std::span<const std::string_view> arguments) {
     UniqueKernelHandle mapping(::CreateFileMappingA(INVALID_HANDLE_VALUE, nullptr, PAGE_READWRITE, 0,
                                                     app::kRemoteCommandSize, app::kSharedMemoryName));
     if (!mapping) {
-        return;
+        return HandOverResult::NoBlock;
     }
     // Mapping an explicit size fails when an object of that name exists but is
     // smaller, so a short block is never written past its end.
     UniqueMappedView view(::MapViewOfFile(mapping.get(), FILE_MAP_ALL_ACCESS, 0, 0, app::kRemoteCommandSize));
     if (!view) {
-        return;
+        return HandOverResult::NoBlock;
     }
 
     app::RemoteCommand block{};
     const std::size_t count = app::parseCommandLine(arguments, block.entries, app::kRemoteRecordCount);
 
     UniqueKernelHandle guard(::CreateMutexA(nullptr, FALSE, app::kHandoverMutexName));
-    // After the wait the block is written whether or not the guard was obtained.
+    // Writing without the guard would overwrite the block of a start whose switches
+    // the bar has not read yet: one command lost, another run twice.
     ScopedMutexWait wait(guard.get(), app::kHandoverMutexWaitMs);
+    if (!wait.owned()) {
+        return HandOverResult::GuardBusy;
+    }
     std::memcpy(view.get(), &block, sizeof block);
     ::SendMessageA(runningBar, app::LM_REMOTECOMMAND, count, reinterpret_cast<LPARAM>(view.get()));
+    return HandOverResult::Sent;
 }
 
 std::optional<app::RemoteCommand> readRemoteCommand() {

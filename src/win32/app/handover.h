@@ -11,10 +11,15 @@
 
 namespace zek::win32 {
 
-// Parses the arguments, writes them into the shared block and waits until the
-// running bar has run them. When the block cannot be had at its full size,
-// nothing is written and nothing is sent.
-void handOverCommandLine(HWND runningBar, std::span<const std::string_view> arguments);
+enum class HandOverResult {
+    Sent,
+    NoBlock,    // the shared block could not be had at its full size: nothing sent
+    GuardBusy,  // another start kept the guard for the whole wait: nothing written
+};
+
+// Parses the arguments and, only while holding the guard, writes them into the
+// shared block and waits until the running bar has run them.
+HandOverResult handOverCommandLine(HWND runningBar, std::span<const std::string_view> arguments);
 
 // The receiver's private copy of the shared block, or none when there is no
 // block of the full size to read.

@@ -128,6 +128,10 @@ LRESULT LauncherBar::onMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             trimOwnWorkingSet();
             return 0;
         default:
+            if (message == taskbarCreated_ && taskbarCreated_ != 0) {
+                addTrayIcon(window_, context_.instance);
+                return 0;
+            }
             return ::DefWindowProcA(window_, message, wParam, lParam);
     }
 }
@@ -137,6 +141,7 @@ void LauncherBar::onCreate() {
     ::InitCommonControlsEx(&controls);
     menu_.reset(::LoadMenuA(context_.instance, MAKEINTRESOURCEA(IDR_TRAY_MENU)));
     trayMenu_ = menu_ ? ::GetSubMenu(menu_.get(), 0) : nullptr;
+    taskbarCreated_ = ::RegisterWindowMessageA("TaskbarCreated");
     addTrayIcon(window_, context_.instance);
     look_ = BarLook::create();
     box_.create(window_, look_.text.get());

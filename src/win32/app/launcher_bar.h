@@ -55,6 +55,8 @@ class LauncherBar {
     CommandBox box_;
     UniqueMenu menu_;
     HMENU trayMenu_ = nullptr;
+    // Broadcast by the shell when it (re)starts and has lost every tray icon.
+    UINT taskbarCreated_ = 0;
 
     // The off-screen status picture, copied into the window on paint.
     UniqueMemoryDC pictureDC_;

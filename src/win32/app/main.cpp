@@ -125,7 +125,10 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR commandLine, int) {
         if (*line == '\0') {
             ::SetFocus(running);
         } else {
-            win32::handOverCommandLine(running, startArguments());
+            const auto result = win32::handOverCommandLine(running, startArguments());
+            if (result == win32::HandOverResult::GuardBusy) {
+                return app::kHandoverBusyExitCode;
+            }
         }
         return 0;
     }

@@ -73,7 +73,8 @@ using UniqueBrush = UniqueHandle<NullIsEmpty<HBRUSH, deleteGdiObject<HBRUSH>>>;
 using UniqueBitmap = UniqueHandle<NullIsEmpty<HBITMAP, deleteGdiObject<HBITMAP>>>;
 using UniqueRegKey = UniqueHandle<NullIsEmpty<HKEY, ::RegCloseKey>>;
 
-// A mutex wait that releases the mutex only if the wait obtained it.
+// A mutex wait that releases the mutex only if the wait obtained it. A mutex its
+// last owner left without releasing counts as obtained.
 class ScopedMutexWait {
   public:
     ScopedMutexWait(HANDLE mutex, DWORD timeoutMs) : mutex_(mutex) {
@@ -84,6 +85,7 @@ class ScopedMutexWait {
     }
     ScopedMutexWait(const ScopedMutexWait&) = delete;
     ScopedMutexWait& operator=(const ScopedMutexWait&) = delete;
+    bool owned() const { return owned_; }
     ~ScopedMutexWait() {
         if (owned_) {
             ::ReleaseMutex(mutex_);

@@ -1,5 +1,7 @@
 #include "data/data_file.h"
 
+#include <algorithm>
+
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
@@ -151,12 +153,16 @@ TEST(DataFileReading, NoItemDeeperThanTheLevelLimit) {
     expectStoreInvariants(*store);
 }
 
-TEST(DataFileReading, SecondBuiltInNodeRecordLoadsAsAnOrdinaryRootNode) {
-    const auto store =
-        storeFromFile(crlfLines({"[100]", "0:ItemName=command", "0:ItemType=1", "0:ItemLevel=1",
-                                 "1:ItemName=command", "1:ItemComment=second", "1:ItemType=1",
-                                 "1:ItemLevel=1", "2:ItemName=kept", "2:ItemType=4", "2:ItemLevel=2"}));
-    EXPECT_EQ(store->itemsFromFile(), 3);
+// Records of the built-in types in a hand-edited file: the one built-in node is
+// placed once, and nothing a save would skip comes from the file, so a save keeps
+// every record with what lies below it.
+TEST(DataFileReading, BuiltInTypesFromTheFileLoadAsOrdinaryItemsThatASaveKeeps) {
+    const auto store = storeFromFile(
+        crlfLines({"[100]", "0:ItemName=command", "0:ItemType=1", "0:ItemLevel=1", "1:ItemName=command",
+                   "1:ItemComment=second", "1:ItemType=1", "1:ItemLevel=1", "2:ItemName=kept", "2:ItemType=4",
+                   "2:ItemLevel=2", "3:ItemName=exit", "3:ItemType=6", "3:ItemLevel=1", "4:ItemName=under",
+                   "4:ItemType=4", "4:ItemLevel=2"}));
+    EXPECT_EQ(store->itemsFromFile(), 5);
     const auto commands = store->collectByName("command");
     ASSERT_EQ(commands.size(), 2u);
     EXPECT_EQ(commands[0], store->commandNode());  // the first record placed the built-in node
@@ -164,7 +170,18 @@ TEST(DataFileReading, SecondBuiltInNodeRecordLoadsAsAnOrdinaryRootNode) {
     EXPECT_EQ(commands[1]->type(), ItemType::RootItem);
     EXPECT_EQ(commands[1]->fields().comment, "second");
     EXPECT_THAT(namesOf(commands[1]->children()), ElementsAre("kept"));
+    const auto exits = store->collectByName("exit");
+    const auto fromFile = std::find_if(exits.begin(), exits.end(), [&](const LauncherItem* item) {
+        return item->parent() == store->root();
+    });
+    ASSERT_NE(fromFile, exits.end());
+    EXPECT_EQ((*fromFile)->type(), ItemType::DataItem);
+    EXPECT_THAT(namesOf((*fromFile)->children()), ElementsAre("under"));
     expectStoreInvariants(*store);
+
+    const std::string saved = writeItemTree(*store);
+    EXPECT_NE(saved.find("ItemName=under"), std::string::npos);
+    EXPECT_EQ(writeItemTree(*storeFromFile(saved)), saved);
 }
 
 TEST(DataFileReading, LongLinesAreReadWholeAndValuesCutOnACharacter) {

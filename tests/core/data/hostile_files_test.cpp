@@ -1,0 +1,60 @@
+// Files made to hurt: too large for the memory at hand, or with more associations
+// than are read. Each is kept as it is on disk.
+#include <gtest/gtest.h>
+
+#include <new>
+
+#include "data/item_store_file.h"
+#include "data/launcher_settings.h"
+#include "profile_double.h"
+
+namespace zek::data {
+namespace {
+
+class OutOfMemoryStorage final : public DataFileStorage {
+  public:
+    WholeFile readWholeFile(const std::string&) override { throw std::bad_alloc(); }
+    bool exists(const std::string&) override { return true; }
+    bool replaceWithBackup(const std::string&, std::string_view, const std::string&) override {
+        ADD_FAILURE() << "wrote over a file it could not read";
+        return false;
+    }
+    bool moveAside(const std::string&, const std::string&) override { return false; }
+};
+
+TEST(HostileFiles, ADataFileTooLargeForMemoryGivesTheDefaultTreeAndIsNeverSavedOver) {
+    OutOfMemoryStorage storage;
+    ItemStoreFile file(storage, "C:\\Zek\\ZekLauncher.dat");
+    const auto store = file.load();
+    EXPECT_EQ(store->itemsFromFile(), 0);
+    EXPECT_EQ(file.lastLoad().fileStatus, WholeFile::Status::Unreadable);
+    EXPECT_EQ(file.save(*store), SaveResult::Blocked);
+}
+
+TEST(HostileFiles, AssociationsPastTheLimitAreNotReadAndTheFileIsNotSavedCut) {
+    const std::string path = "C:\\Zek\\ZekLauncher.ini";
+    test::ProfileDouble profile;
+    std::string ini = "[ExtMode]\r\n";
+    for (std::size_t n = 0; n <= kMaxAssociations; ++n) {
+        ini += "ExtKey" + std::to_string(n) + "=e" + std::to_string(n) + "\r\nPathKey" + std::to_string(n) +
+               "=p\r\n";
+    }
+    profile.files[path] = ini;
+    {
+        LauncherSettings settings(profile, path);
+        EXPECT_EQ(settings.associationCount(), kMaxAssociations);
+        EXPECT_TRUE(settings.associationsCut());
+        EXPECT_FALSE(settings.saveSettings());
+    }
+    EXPECT_EQ(profile.files.at(path), ini);  // the destructor's save kept it too
+
+    // Exactly the limit is read whole, saved, and takes no more.
+    profile.files[path] = ini.substr(0, ini.find("ExtKey" + std::to_string(kMaxAssociations)));
+    LauncherSettings full(profile, path);
+    EXPECT_FALSE(full.associationsCut());
+    EXPECT_FALSE(full.addAssociation("more", "p", ""));
+    EXPECT_TRUE(full.saveSettings());
+}
+
+}  // namespace
+}  // namespace zek::data

@@ -1,0 +1,115 @@
+// Many later starts at once: each hands over while it holds the guard, or gives up
+// with the busy code having written nothing; no command is lost or run twice.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <map>
+#include <string>
+#include <vector>
+
+#include "app/remote_command.h"
+#include "driver/files.h"
+#include "driver/probe_log.h"
+#include "driver/shared_block.h"
+#include "driver/window_query.h"
+#include "scenarios/data_file_text.h"
+#include "scenarios/launcher_scenario.h"
+
+namespace zek::e2e {
+namespace {
+
+using HandoverStorm = LauncherScenario;
+
+constexpr int kSenders = 16;
+
+std::string quoted(const std::string& text) {
+    return "\"" + text + "\"";
+}
+
+TEST_F(HandoverStorm, EveryStartedCommandRunsExactlyOnce) {
+    const std::string probe = probeInSpacedFolder();
+    ASSERT_TRUE(writeFileBytes(folder_ + "ZekLauncher.dat",
+                               dataFileText({{.name = "viewer", .app = probe, .option = "-x"}})));
+    std::vector<std::string> documents;
+    for (int i = 0; i < kSenders; ++i) {
+        documents.push_back(folder_ + "doc" + std::to_string(i) + ".txt");
+        ASSERT_TRUE(writeFileBytes(documents.back(), "x"));
+    }
+    ASSERT_NE(startFirstInstance(), nullptr);
+
+    // The help box keeps the running instance busy, its sender holding the guard,
+    // for longer than a sender used to wait before writing anyway.
+    Process help = startLauncher("/help");
+    ASSERT_TRUE(help);
+    const auto box = waitForMessageBox(firstInstance_.id());
+    ASSERT_TRUE(box);
+    std::vector<Process> senders;
+    for (int i = 0; i < kSenders / 2; ++i) {
+        senders.push_back(startLauncher("/e viewer " + quoted(documents[i])));
+    }
+    ::Sleep(2000);
+    pressDialogButton(box->window, IDOK);
+    for (int i = kSenders / 2; i < kSenders; ++i) {
+        senders.push_back(startLauncher("/e viewer " + quoted(documents[i])));
+    }
+
+    EXPECT_EQ(help.waitForExit(30000), 0u);
+    std::vector<bool> handedOver(kSenders, false);
+    for (int i = 0; i < kSenders; ++i) {
+        ASSERT_TRUE(senders[i]) << "sender " << i << " did not start";
+        const auto code = senders[i].waitForExit(60000);
+        ASSERT_TRUE(code) << "sender " << i << " hangs";
+        EXPECT_TRUE(*code == 0 || *code == app::kHandoverBusyExitCode) << "sender " << i << ": " << *code;
+        handedOver[i] = *code == 0;
+    }
+    const int sent = static_cast<int>(std::count(handedOver.begin(), handedOver.end(), true));
+    // All of them fit within the wait on this machine; the busy code is the
+    // sound answer on a slower one, and then the command must not have run.
+    EXPECT_EQ(sent, kSenders);
+
+    waitForProbeStarts(probeLogPath(probe), static_cast<std::size_t>(sent), 30000);
+    ::Sleep(1000);  // a command run twice would show up by now
+    std::map<std::string, int> runs;
+    for (const ProbeStart& start : readProbeLog(probeLogPath(probe))) {
+        ++runs[start.commandLine];
+    }
+    for (int i = 0; i < kSenders; ++i) {
+        const std::string expected = quoted(probe) + " -x " + quoted(documents[i]);
+        EXPECT_EQ(runs[expected], handedOver[i] ? 1 : 0) << expected;
+        runs.erase(expected);
+    }
+    EXPECT_TRUE(runs.empty()) << runs.size() << " unexpected starts, e.g. " << runs.begin()->first;
+    EXPECT_TRUE(firstInstance_.running());
+}
+
+DWORD WINAPI takeGuardAndEnd(void*) {
+    // Ends owning the guard (closing a handle releases nothing): the next waiter
+    // gets it as abandoned.
+    win32::UniqueKernelHandle guard(::CreateMutexA(nullptr, FALSE, app::kHandoverMutexName));
+    ::WaitForSingleObject(guard.get(), INFINITE);
+    return 0;
+}
+
+TEST_F(HandoverStorm, AStartThatCannotGetTheGuardWritesNothingAndSaysSo) {
+    HWND bar = startFirstInstance();
+    ASSERT_NE(bar, nullptr);
+    win32::UniqueKernelHandle guard(::CreateMutexA(nullptr, FALSE, app::kHandoverMutexName));
+    ASSERT_EQ(::WaitForSingleObject(guard.get(), 5000), WAIT_OBJECT_0);
+    {
+        SharedBlock watched(app::kRemoteCommandSize, 'S');
+        ASSERT_TRUE(watched);
+        EXPECT_EQ(runLauncher("/s", 60000), static_cast<DWORD>(app::kHandoverBusyExitCode));
+        EXPECT_TRUE(watched.allBytesAre('S'));
+        EXPECT_FALSE(::IsWindowVisible(bar));
+    }
+    ::ReleaseMutex(guard.get());
+
+    // A guard whose owner ended without releasing it is free to take.
+    win32::UniqueKernelHandle owner(::CreateThread(nullptr, 0, takeGuardAndEnd, nullptr, 0, nullptr));
+    ASSERT_EQ(::WaitForSingleObject(owner.get(), 5000), WAIT_OBJECT_0);
+    EXPECT_EQ(runLauncher("/s"), 0u);
+    EXPECT_TRUE(::IsWindowVisible(bar));
+}
+
+}  // namespace
+}  // namespace zek::e2e
