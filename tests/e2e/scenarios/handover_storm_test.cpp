@@ -22,7 +22,7 @@ using HandoverStorm = LauncherScenario;
 
 constexpr int kSenders = 16;
 
-std::string quoted(const std::string& text) {
+std::string inQuotes(const std::string& text) {
     return "\"" + text + "\"";
 }
 
@@ -45,12 +45,12 @@ TEST_F(HandoverStorm, EveryStartedCommandRunsExactlyOnce) {
     ASSERT_TRUE(box);
     std::vector<Process> senders;
     for (int i = 0; i < kSenders / 2; ++i) {
-        senders.push_back(startLauncher("/e viewer " + quoted(documents[i])));
+        senders.push_back(startLauncher("/e viewer " + inQuotes(documents[i])));
     }
     ::Sleep(2000);
     pressDialogButton(box->window, IDOK);
     for (int i = kSenders / 2; i < kSenders; ++i) {
-        senders.push_back(startLauncher("/e viewer " + quoted(documents[i])));
+        senders.push_back(startLauncher("/e viewer " + inQuotes(documents[i])));
     }
 
     EXPECT_EQ(help.waitForExit(30000), 0u);
@@ -74,7 +74,7 @@ TEST_F(HandoverStorm, EveryStartedCommandRunsExactlyOnce) {
         ++runs[start.commandLine];
     }
     for (int i = 0; i < kSenders; ++i) {
-        const std::string expected = quoted(probe) + " -x " + quoted(documents[i]);
+        const std::string expected = inQuotes(probe) + " -x " + inQuotes(documents[i]);
         EXPECT_EQ(runs[expected], handedOver[i] ? 1 : 0) << expected;
         runs.erase(expected);
     }
