@@ -22,6 +22,8 @@
 #include "data/launcher_item.h"
 #include "data/launcher_settings.h"
 #include "dialogs/launcher_tree_dialog.h"
+#include "dialogs/settings_dialogs.h"
+#include "dialogs/settings_forms.h"
 #include "launch/item_runner.h"
 #include "menus/launcher_menu.h"
 #include "resource.h"
@@ -238,6 +240,20 @@ bool LauncherBar::runDialog(int commandId) {
             runLauncherTreeDialog(context_);
             ::SendMessageA(window_, app::LM_RELOADLIST, 0, 0);
             return true;
+        case IDM_BASIC_SETTINGS:
+            if (context_.settings != nullptr) {
+                runBasicSettingsDialog(context_.instance, window_, *context_.settings);
+            }
+            // The dialog's OK registers the new hotkeys as it goes; after any ending
+            // the bar holds exactly the stored ones again.
+            ::SendMessageA(window_, app::LM_SETHOTKEYS, 1, 0);
+            ::SendMessageA(window_, app::LM_APPLYDISPLAY, 0, 0);
+            return true;
+        case IDM_ASSOCIATION_SETTINGS:
+            if (context_.settings != nullptr) {
+                runAssociationDialog(context_.instance, window_, *context_.settings);
+            }
+            return true;
         case IDM_ABOUT:
             showAboutDialog(context_.instance, window_);
             return true;
@@ -319,10 +335,7 @@ void LauncherBar::onSetHotkeys(bool registerAnew) {
     if (!registerAnew || context_.settings == nullptr) {
         return;
     }
-    const data::BasicSettings& keys = context_.settings->values();
-    const std::array<app::HotkeyPair, 3> pairs{{{keys.launcherKey1, keys.launcherKey2},
-                                                {keys.taskKey1, keys.taskKey2},
-                                                {keys.sameAppKey1, keys.sameAppKey2}}};
+    const auto pairs = dialogs::hotkeyPairsOf(context_.settings->values());
     for (int id = 0; id < static_cast<int>(pairs.size()); ++id) {
         const auto registration = app::registrationFor(pairs[id]);
         if (!registration) {

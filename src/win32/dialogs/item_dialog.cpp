@@ -8,6 +8,7 @@
 #include "data/hotkey_table.h"
 #include "dialogs/folder_chooser.h"
 #include "dialogs/form_dialog.h"
+#include "dialogs/hotkey_boxes.h"
 #include "dialogs/item_dialogs.h"
 #include "dialogs/item_form.h"
 #include "launch/file_chooser.h"
@@ -27,18 +28,6 @@ constexpr std::array kPathFields = {IDC_APP, IDC_OPTION, IDC_DIR};
 constexpr std::array kItemModeControls = {IDC_APP_FILE,       IDC_APP_FOLDER, IDC_OPTION_FILE,
                                           IDC_OPTION_FOLDER,  IDC_DIR_FOLDER, IDC_TASK_SWITCH,
                                           IDC_OWN_ASSOCIATION};
-constexpr std::size_t kHotkeyTextBytes = 64;
-
-// The row of the first entry whose whole text is `text`, -1 when none.
-int rowOfText(std::span<const data::HotkeyRow> rows, std::string_view text) {
-    for (std::size_t row = 0; row < rows.size(); ++row) {
-        if (rows[row].text == text) {
-            return static_cast<int>(row);
-        }
-    }
-    return -1;
-}
-
 class ItemDialog final : public FormDialog {
   public:
     ItemDialog(HWND bar, const ItemFields* source) : bar_(bar), source_(source) {}
@@ -51,13 +40,13 @@ class ItemDialog final : public FormDialog {
     void onFilesDropped(const std::vector<std::string>& paths) override;
     void onOK() override { confirm(); }
 
-    void fillHotkeyBoxes();
     void setMode(bool node);
-    void updateHotkeyBoxes();
     void refreshPreview();
     void chooseInto(int id, bool folder);
     void confirm();
     bool applyHotkey(app::HotkeyPair chosen);
+
+    HotkeyBoxes hotkeyBoxes() const { return HotkeyBoxes(window(), IDC_HOTKEY_MODIFIER, IDC_HOTKEY_KEY); }
 
     HWND bar_;
     const ItemFields* source_;
@@ -66,7 +55,7 @@ class ItemDialog final : public FormDialog {
 
 bool ItemDialog::onInit() {
     ::DragAcceptFiles(window(), TRUE);
-    fillHotkeyBoxes();
+    hotkeyBoxes().fill();
     if (source_ != nullptr) {
         setControlText(IDC_NAME, source_->name);
         setControlText(IDC_COMMENT, source_->comment);
@@ -82,31 +71,15 @@ bool ItemDialog::onInit() {
         setMode(node);
         enable(node ? IDC_ITEM_MODE : IDC_NODE_MODE, false);
         initPriority(source_->priority);
-        const int modifierRow =
-            rowOfText(data::modifierRows(), data::modifierText(source_->hotKey1).value_or(""));
-        const int keyRow = rowOfText(data::keyRows(), data::keyText(source_->hotKey2));
-        ::SendDlgItemMessageA(window(), IDC_HOTKEY_MODIFIER, CB_SETCURSEL, modifierRow, 0);
-        ::SendDlgItemMessageA(window(), IDC_HOTKEY_KEY, CB_SETCURSEL, keyRow, 0);
+        hotkeyBoxes().select({source_->hotKey1, source_->hotKey2});
     } else {
         setMode(true);
         initPriority(0);
-        const int notUsedRow = rowOfText(data::modifierRows(), data::modifierText(0).value_or(""));
-        ::SendDlgItemMessageA(window(), IDC_HOTKEY_MODIFIER, CB_SETCURSEL, notUsedRow, 0);
+        hotkeyBoxes().select({});
     }
-    updateHotkeyBoxes();
+    hotkeyBoxes().update();
     refreshPreview();
     return true;
-}
-
-void ItemDialog::fillHotkeyBoxes() {
-    for (const data::HotkeyRow& row : data::modifierRows()) {
-        ::SendDlgItemMessageA(window(), IDC_HOTKEY_MODIFIER, CB_ADDSTRING, 0,
-                              reinterpret_cast<LPARAM>(row.text.data()));
-    }
-    for (const data::HotkeyRow& row : data::keyRows()) {
-        ::SendDlgItemMessageA(window(), IDC_HOTKEY_KEY, CB_ADDSTRING, 0,
-                              reinterpret_cast<LPARAM>(row.text.data()));
-    }
 }
 
 void ItemDialog::setMode(bool node) {
@@ -124,15 +97,6 @@ void ItemDialog::setMode(bool node) {
         enable(id, !node);
     }
     enable(IDC_BOOT, node);
-}
-
-void ItemDialog::updateHotkeyBoxes() {
-    const std::string first = controlText(IDC_HOTKEY_MODIFIER, kHotkeyTextBytes);
-    const bool keyBoxOn = dialogs::secondHotkeyBoxEnabled(first);
-    enable(IDC_HOTKEY_KEY, keyBoxOn);
-    if (keyBoxOn && controlText(IDC_HOTKEY_KEY, kHotkeyTextBytes).empty()) {
-        ::SendDlgItemMessageA(window(), IDC_HOTKEY_KEY, CB_SETCURSEL, 0, 0);
-    }
 }
 
 void ItemDialog::refreshPreview() {
@@ -158,7 +122,7 @@ bool ItemDialog::onCommand(int id, int code, HWND source) {
         return true;
     }
     if (id == IDC_HOTKEY_MODIFIER && code == CBN_SELCHANGE) {
-        updateHotkeyBoxes();
+        hotkeyBoxes().update();
         return true;
     }
     if (code != BN_CLICKED) {
@@ -204,7 +168,7 @@ bool ItemDialog::onMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& 
             setMode(message == DLGM_NODEMODE);
             return true;
         case DLGM_UPDATEHOTKEYBOXES:
-            updateHotkeyBoxes();
+            hotkeyBoxes().update();
             return true;
         default:
             return FormDialog::onMessage(message, wParam, lParam, result);
@@ -237,8 +201,7 @@ void ItemDialog::confirm() {
         .tsk = isChecked(IDC_TASK_SWITCH),
         .extension = isChecked(IDC_OWN_ASSOCIATION),
         .priority = priority(),
-        .hotkey = dialogs::hotkeyPairFromBoxes(controlText(IDC_HOTKEY_MODIFIER, kHotkeyTextBytes),
-                                               controlText(IDC_HOTKEY_KEY, kHotkeyTextBytes)),
+        .hotkey = hotkeyBoxes().pair(),
     };
     std::optional<ItemFields> item = dialogs::itemFromForm(form);
     if (!item || !applyHotkey(form.hotkey)) {
@@ -254,15 +217,10 @@ bool ItemDialog::applyHotkey(app::HotkeyPair chosen) {
         old = app::HotkeyPair{source_->hotKey1, source_->hotKey2};
     }
     const dialogs::HotkeyChange change = dialogs::planHotkeyChange(old, chosen);
-    if (change.registerNew) {
-        const auto keys = app::registrationFor(chosen);
-        if (!keys || !::RegisterHotKey(bar_, data::hotkeyId(chosen.first, chosen.second), keys->modifiers,
-                                       keys->virtualKey)) {
-            const std::string message = dialogs::hotkeyTakenMessage(chosen);
-            ::MessageBoxA(window(), message.c_str(), app::kHotkeyFailureCaption.data(), MB_ICONERROR);
-            ::SetFocus(control(IDC_HOTKEY_MODIFIER));
-            return false;
-        }
+    if (change.registerNew &&
+        !registerHotkeyOrSay(window(), bar_, data::hotkeyId(chosen.first, chosen.second), chosen,
+                             IDC_HOTKEY_MODIFIER)) {
+        return false;
     }
     if (change.releaseOld) {
         ::UnregisterHotKey(bar_, data::hotkeyId(old->first, old->second));

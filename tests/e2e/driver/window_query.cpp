@@ -59,6 +59,22 @@ std::vector<HWND> dialogsOfProcess(DWORD processId) {
     return dialogs;
 }
 
+namespace {
+
+MessageBoxView viewOf(HWND box) {
+    MessageBoxView view;
+    view.window = box;
+    view.owner = ::GetWindow(box, GW_OWNER);
+    view.caption = windowText(box);
+    // A message box's text is the static control with id 0xFFFF.
+    if (HWND text = ::GetDlgItem(box, 0xFFFF)) {
+        view.text = windowText(text);
+    }
+    return view;
+}
+
+}  // namespace
+
 std::optional<MessageBoxView> waitForMessageBox(DWORD processId, DWORD timeoutMs) {
     HWND box = nullptr;
     waitUntil(
@@ -71,15 +87,35 @@ std::optional<MessageBoxView> waitForMessageBox(DWORD processId, DWORD timeoutMs
     if (box == nullptr) {
         return std::nullopt;
     }
-    MessageBoxView view;
-    view.window = box;
-    view.owner = ::GetWindow(box, GW_OWNER);
-    view.caption = windowText(box);
-    // The message text is the static control with id 0xFFFF.
-    if (HWND text = ::GetDlgItem(box, 0xFFFF)) {
-        view.text = windowText(text);
+    return viewOf(box);
+}
+
+std::optional<MessageBoxView> waitForDialogTitled(DWORD processId, const std::string& caption,
+                                                  DWORD timeoutMs) {
+    HWND found = nullptr;
+    waitUntil(
+        [&] {
+            for (HWND dialog : dialogsOfProcess(processId)) {
+                if (windowText(dialog) == caption) {
+                    found = dialog;
+                }
+            }
+            return found != nullptr;
+        },
+        timeoutMs);
+    if (found == nullptr) {
+        return std::nullopt;
     }
-    return view;
+    return viewOf(found);
+}
+
+bool waitForDialogClosed(HWND dialog, DWORD timeoutMs) {
+    return waitUntil([&] { return ::IsWindow(dialog) == FALSE || ::IsWindowVisible(dialog) == FALSE; },
+                     timeoutMs);
+}
+
+void setDialogItemText(HWND dialog, int id, const std::string& text) {
+    ::SendDlgItemMessageA(dialog, id, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()));
 }
 
 void pressDialogButton(HWND dialog, int buttonId) {

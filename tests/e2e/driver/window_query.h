@@ -28,6 +28,14 @@ struct MessageBoxView {
     std::string caption;
     std::string text;
 };
+// The first dialog or message box of the process with exactly this caption to
+// appear within the time, if any.
+std::optional<MessageBoxView> waitForDialogTitled(DWORD processId, const std::string& caption,
+                                                  DWORD timeoutMs = 10000);
+// Whether the dialog is gone or hidden within the time.
+bool waitForDialogClosed(HWND dialog, DWORD timeoutMs = 10000);
+// Sets the text of one of a dialog's controls, as typing it would.
+void setDialogItemText(HWND dialog, int id, const std::string& text);
 // The first message box of the process to appear within the time, if any.
 std::optional<MessageBoxView> waitForMessageBox(DWORD processId, DWORD timeoutMs = 10000);
 // Presses the box's button with this id (IDOK, IDCANCEL, ...).

@@ -35,27 +35,11 @@ class SettingsTree : public LauncherScenario {
         return dialogTitled("ランチャー設定");
     }
     HWND dialogTitled(const std::string& caption) {
-        HWND found = nullptr;
-        waitUntil([&] {
-            for (HWND dialog : dialogsOfProcess(firstInstance_.id())) {
-                if (windowText(dialog) == caption) {
-                    found = dialog;
-                }
-            }
-            return found != nullptr;
-        });
-        return found;
+        const auto found = waitForDialogTitled(firstInstance_.id(), caption);
+        return found ? found->window : nullptr;
     }
-    // The message box with this caption; its text and owner.
     MessageBoxView messageBox(const std::string& caption) {
-        MessageBoxView box;
-        box.window = dialogTitled(caption);
-        if (box.window != nullptr) {
-            box.owner = ::GetWindow(box.window, GW_OWNER);
-            box.caption = caption;
-            box.text = windowText(::GetDlgItem(box.window, 0xFFFF));
-        }
-        return box;
+        return waitForDialogTitled(firstInstance_.id(), caption).value_or(MessageBoxView{});
     }
     std::string datPath() const { return folder_ + "ZekLauncher.dat"; }
 
@@ -80,13 +64,8 @@ class SettingsTree : public LauncherScenario {
         ::SendMessageA(dialog, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(treeOf(dialog)), TRUE);
         pressKey(key);
     }
-    static void setText(HWND dialog, int id, const char* text) {
-        ::SendDlgItemMessageA(dialog, id, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text));
-    }
     static void click(HWND dialog, int id) { ::SendDlgItemMessageA(dialog, id, BM_CLICK, 0, 0); }
-    bool closes(HWND dialog) {
-        return waitUntil([&] { return ::IsWindow(dialog) == FALSE || ::IsWindowVisible(dialog) == FALSE; });
-    }
+    static bool closes(HWND dialog) { return waitForDialogClosed(dialog); }
 
     HWND bar_ = nullptr;
 };
@@ -113,11 +92,11 @@ TEST_F(SettingsTree, InsertOnTheBuiltInNodeAddsAnItemThatOkWritesToTheFile) {
     HWND form = dialogTitled("ランチャー登録");
     ASSERT_NE(form, nullptr);
     click(form, 1020);  // item mode
-    setText(form, 1004,
-            "\x81\x40"
-            "Calc\x81\x40");
-    setText(form, 1013, " C:\\windows\\calc.exe\t");
-    setText(form, 1010, "C:\\windows\\");
+    setDialogItemText(form, 1004,
+                      "\x81\x40"
+                      "Calc\x81\x40");
+    setDialogItemText(form, 1013, " C:\\windows\\calc.exe\t");
+    setDialogItemText(form, 1010, "C:\\windows\\");
     click(form, 1001);
     ASSERT_TRUE(closes(form));
     EXPECT_EQ(rowCount(tree), 10);

@@ -1,0 +1,138 @@
+#include <windows.h>
+
+#include <commctrl.h>
+
+#include <array>
+#include <string>
+
+#include "app/messages.h"
+#include "data/launcher_settings.h"
+#include "dialogs/hotkey_boxes.h"
+#include "dialogs/modal_dialog.h"
+#include "dialogs/settings_dialogs.h"
+#include "resource.h"
+
+namespace zek::win32 {
+namespace {
+
+constexpr UINT DLGM_UPDATEHOTKEYBOXES = WM_USER + 5;
+
+struct Trackbar {
+    int id;
+    int labelId;
+    int low;
+    int high;
+};
+constexpr Trackbar kCpu{IDC_CPU, IDC_CPU_LABEL, 1, 100};
+constexpr Trackbar kTransparency{IDC_TRANSPARENCY, IDC_TRANSPARENCY_LABEL, 0, 50};
+
+class BasicSettingsDialog final : public ModalDialog {
+  public:
+    BasicSettingsDialog(HWND bar, data::LauncherSettings& settings) : bar_(bar), settings_(settings) {}
+
+  private:
+    // The launcher, task menu and specific-task pairs: global hotkey ids 0, 1, 2.
+    std::array<HotkeyBoxes, 3> pairs() const {
+        return {HotkeyBoxes(window(), IDC_LAUNCHER_KEY1, IDC_LAUNCHER_KEY2),
+                HotkeyBoxes(window(), IDC_TASK_KEY1, IDC_TASK_KEY2),
+                HotkeyBoxes(window(), IDC_SAMEAPP_KEY1, IDC_SAMEAPP_KEY2)};
+    }
+
+    bool onInit() override {
+        const data::BasicSettings& values = settings_.values();
+        const auto stored = dialogs::hotkeyPairsOf(values);
+        const auto boxes = pairs();
+        for (std::size_t n = 0; n < boxes.size(); ++n) {
+            boxes[n].fill();
+            boxes[n].select(stored[n]);
+        }
+        initTrackbar(kCpu, values.cpu);
+        initTrackbar(kTransparency, values.transparent);
+        setChecked(values.menuType != 0 ? IDC_MENU_TEXT : IDC_MENU_ICONS, true);
+        ::SendMessageA(window(), DLGM_UPDATEHOTKEYBOXES, 0, 0);
+        return true;
+    }
+
+    void initTrackbar(const Trackbar& bar, int position) const {
+        ::SendDlgItemMessageA(window(), bar.id, TBM_SETRANGE, TRUE, MAKELPARAM(bar.low, bar.high));
+        ::SendDlgItemMessageA(window(), bar.id, TBM_SETPOS, TRUE, position);
+        showPosition(bar);
+    }
+    int position(const Trackbar& bar) const {
+        return static_cast<int>(::SendDlgItemMessageA(window(), bar.id, TBM_GETPOS, 0, 0));
+    }
+    void showPosition(const Trackbar& bar) const {
+        setControlText(bar.labelId, std::to_string(position(bar)));
+    }
+
+    bool onCommand(int id, int code, HWND source) override {
+        if (code == CBN_SELCHANGE &&
+            (id == IDC_LAUNCHER_KEY1 || id == IDC_TASK_KEY1 || id == IDC_SAMEAPP_KEY1)) {
+            ::SendMessageA(window(), DLGM_UPDATEHOTKEYBOXES, 0, 0);
+            return true;
+        }
+        if (code == BN_CLICKED && id == IDC_OK) {
+            onOK();
+            return true;
+        }
+        if (code == BN_CLICKED && id == IDC_CANCEL) {
+            onCancel();
+            return true;
+        }
+        return ModalDialog::onCommand(id, code, source);
+    }
+
+    bool onMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override {
+        if (message == DLGM_UPDATEHOTKEYBOXES) {
+            for (const HotkeyBoxes& boxes : pairs()) {
+                boxes.update();
+            }
+            return true;
+        }
+        if (message == WM_HSCROLL) {
+            const auto source = reinterpret_cast<HWND>(lParam);
+            for (const Trackbar* bar : {&kCpu, &kTransparency}) {
+                if (source == control(bar->id)) {
+                    showPosition(*bar);
+                    return true;
+                }
+            }
+        }
+        return ModalDialog::onMessage(message, wParam, lParam, result);
+    }
+
+    // Registers the pairs in order and stops at the first one that is taken; the
+    // ones registered before it stay until the bar registers its hotkeys again.
+    void onOK() override {
+        ::SendMessageA(bar_, app::LM_SETHOTKEYS, 0, 0);
+        dialogs::BasicSettingsForm form;
+        const auto boxes = pairs();
+        for (std::size_t n = 0; n < boxes.size(); ++n) {
+            form.pairs[n] = boxes[n].texts();
+        }
+        const auto chosen = dialogs::hotkeyPairsOfForm(form);
+        for (std::size_t n = 0; n < chosen.size(); ++n) {
+            if (chosen[n].first != 0 &&
+                !registerHotkeyOrSay(window(), bar_, static_cast<int>(n), chosen[n], boxes[n].firstId())) {
+                return;
+            }
+        }
+        form.cpu = position(kCpu);
+        form.transparent = position(kTransparency);
+        form.textMenus = !isChecked(IDC_MENU_ICONS);
+        settings_.applyValues(dialogs::basicSettingsFromForm(form));
+        end(IDOK);
+    }
+
+    HWND bar_;
+    data::LauncherSettings& settings_;
+};
+
+}  // namespace
+
+void runBasicSettingsDialog(HINSTANCE instance, HWND bar, data::LauncherSettings& settings) {
+    BasicSettingsDialog dialog(bar, settings);
+    dialog.run(instance, IDD_BASIC_SETTINGS, bar);
+}
+
+}  // namespace zek::win32

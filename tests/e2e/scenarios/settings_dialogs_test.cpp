@@ -1,0 +1,173 @@
+// The basic settings and association dialogs, opened from the tray menu's entries
+// and driven as a user drives them; what they change is in the INI the launcher
+// writes when it is closed.
+#include <windows.h>
+
+#include <commctrl.h>
+
+#include <string>
+
+#include "driver/files.h"
+#include "driver/input.h"
+#include "driver/window_query.h"
+#include "scenarios/launcher_scenario.h"
+
+namespace zek::e2e {
+namespace {
+
+constexpr int kBasicSettings = 32786;
+constexpr int kAssociationSettings = 32790;
+
+class SettingsDialogs : public LauncherScenario {
+  protected:
+    HWND open(int command, const std::string& caption) {
+        bar_ = startFirstInstance();
+        if (bar_ == nullptr) {
+            return nullptr;
+        }
+        ::PostMessageA(bar_, WM_COMMAND, command, 0);
+        return dialogTitled(caption);
+    }
+    HWND dialogTitled(const std::string& caption) {
+        const auto found = waitForDialogTitled(firstInstance_.id(), caption);
+        return found ? found->window : nullptr;
+    }
+    // The INI as the launcher writes it on WM_CLOSE (it keeps running).
+    std::string iniAfterClose() {
+        DWORD_PTR ignored = 0;
+        ::SendMessageTimeoutA(bar_, WM_CLOSE, 0, 0, SMTO_ABORTIFHUNG, 10000, &ignored);
+        return readFileBytes(folder_ + "ZekLauncher.ini").value_or("");
+    }
+    static void choose(HWND dialog, int comboId, const std::string& text) {
+        HWND combo = ::GetDlgItem(dialog, comboId);
+        ::SendMessageA(combo, CB_SETCURSEL,
+                       ::SendMessageA(combo, CB_FINDSTRINGEXACT, -1, reinterpret_cast<LPARAM>(text.c_str())),
+                       0);
+        ::SendMessageA(dialog, WM_COMMAND, MAKEWPARAM(comboId, CBN_SELCHANGE),
+                       reinterpret_cast<LPARAM>(combo));
+    }
+    static void pressIn(HWND dialog, int controlId, WORD key) {
+        ::SetForegroundWindow(dialog);
+        ::SendMessageA(dialog, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(::GetDlgItem(dialog, controlId)),
+                       TRUE);
+        pressKey(key);
+    }
+    static bool focusIsOn(HWND dialog, int controlId) {
+        return waitUntil(
+            [&] {
+                GUITHREADINFO focus{sizeof focus};
+                return ::GetGUIThreadInfo(::GetWindowThreadProcessId(dialog, nullptr), &focus) &&
+                       focus.hwndFocus == ::GetDlgItem(dialog, controlId);
+            },
+            5000);
+    }
+    static int rowCount(HWND dialog) {
+        return static_cast<int>(::SendDlgItemMessageA(dialog, 1030, LVM_GETITEMCOUNT, 0, 0));
+    }
+
+    HWND bar_ = nullptr;
+};
+
+TEST_F(SettingsDialogs, ATakenPairIsRefusedInOrderAndCancelKeepsTheOldHotkeys) {
+    HWND dialog = open(kBasicSettings, "基本設定");
+    ASSERT_NE(dialog, nullptr);
+    EXPECT_EQ(windowText(::GetDlgItem(dialog, 1005)), "Space");
+    EXPECT_EQ(windowText(::GetDlgItem(dialog, 1006)), "使用しない");
+    EXPECT_FALSE(::IsWindowEnabled(::GetDlgItem(dialog, 1007)));
+    EXPECT_EQ(windowText(::GetDlgItem(dialog, 1037)), "100");
+
+    // The task pair set to the launcher's own pair.
+    const std::string modifier = windowText(::GetDlgItem(dialog, 1002));
+    const std::string key = windowText(::GetDlgItem(dialog, 1003));
+    choose(dialog, 1004, modifier);
+    choose(dialog, 1005, key);
+    pressDialogButton(dialog, 1001);
+    const auto box = waitForDialogTitled(firstInstance_.id(), "HOTKEY");
+    ASSERT_TRUE(box);
+    EXPECT_EQ(box->text, modifier + " + " + key + "のホットキーはすでに使用されています。");
+    EXPECT_EQ(box->owner, dialog);
+    pressDialogButton(box->window, IDOK);
+    EXPECT_TRUE(focusIsOn(dialog, 1004));
+    EXPECT_TRUE(::IsWindowVisible(dialog));
+
+    pressDialogButton(dialog, 1026);
+    ASSERT_TRUE(waitForDialogClosed(dialog));
+    // Both of the old hotkeys are the launcher's again (the bar answers the first
+    // once it has registered them).
+    pressChord({VK_LWIN, VK_RETURN});
+    EXPECT_TRUE(waitUntil([&] { return ::IsWindowVisible(bar_) != FALSE; }, 5000));
+    EXPECT_FALSE(::RegisterHotKey(nullptr, 1, MOD_WIN, VK_SPACE));
+    EXPECT_NE(iniAfterClose().find("[Mode]\r\nKey1=8\r\nKey2=13\r\nKey3=8\r\nKey4=32\r\n"),
+              std::string::npos);
+}
+
+TEST_F(SettingsDialogs, OkStoresTheHotkeysTrackbarsAndMenuStyle) {
+    HWND dialog = open(kBasicSettings, "基本設定");
+    ASSERT_NE(dialog, nullptr);
+    choose(dialog, 1002, "CapsLockキーのみ");
+    EXPECT_FALSE(::IsWindowEnabled(::GetDlgItem(dialog, 1003)));
+    choose(dialog, 1006, "Ctrl");
+    EXPECT_TRUE(::IsWindowEnabled(::GetDlgItem(dialog, 1007)));
+    EXPECT_EQ(windowText(::GetDlgItem(dialog, 1007)), "Space") << "an empty key box takes its first entry";
+    choose(dialog, 1007, "S");
+    pressIn(dialog, 1036, VK_HOME);  // CPU: its lowest is 1
+    EXPECT_TRUE(waitUntil([&] { return windowText(::GetDlgItem(dialog, 1037)) == "1"; }, 3000));
+    pressIn(dialog, 1034, VK_END);  // transparency: its highest is 50
+    EXPECT_TRUE(waitUntil([&] { return windowText(::GetDlgItem(dialog, 1035)) == "50"; }, 3000));
+    ::SendDlgItemMessageA(dialog, 1028, BM_CLICK, 0, 0);
+    pressDialogButton(dialog, 1001);
+    ASSERT_TRUE(waitForDialogClosed(dialog));
+    EXPECT_FALSE(::RegisterHotKey(nullptr, 2, MOD_CONTROL, 'S')) << "the new pair is not registered";
+    EXPECT_NE(iniAfterClose().find("Key1=240\r\nKey2=1\r\nKey3=8\r\nKey4=32\r\nKey5=2\r\nKey6=83\r\nCpu=1\r\n"
+                                   "Transparent=50\r\nMenuType=1\r\n"),
+              std::string::npos);
+}
+
+TEST_F(SettingsDialogs, AssociationsAreAddedRefusedDeletedAndTheFilerSetAtOk) {
+    HWND dialog = open(kAssociationSettings, "関連設定");
+    ASSERT_NE(dialog, nullptr);
+    const auto add = [&](const std::string& ext, const std::string& app) {
+        pressDialogButton(dialog, 1039);
+        HWND edit = dialogTitled("関連設定編集");
+        setDialogItemText(edit, 1044, ext);
+        setDialogItemText(edit, 1045, app);
+        setDialogItemText(edit, 1011, "-v");
+        pressDialogButton(edit, 1001);
+        return edit;
+    };
+    ASSERT_TRUE(waitForDialogClosed(add(" txt ", "  C:\\tools\\viewer.exe\t")));
+    ASSERT_TRUE(waitForDialogClosed(add("TXT", "C:\\b.exe"))) << "another case is another extension";
+    EXPECT_EQ(rowCount(dialog), 2);
+
+    HWND edit = add("txt", "C:\\c.exe");
+    const auto box = waitForDialogTitled(firstInstance_.id(), "");
+    ASSERT_TRUE(box);
+    EXPECT_EQ(box->text, "txtの拡張子はすでに設定されています。");
+    EXPECT_EQ(box->owner, edit);
+    pressDialogButton(box->window, IDOK);
+    EXPECT_TRUE(waitForDialogClosed(box->window));
+    EXPECT_TRUE(::IsWindowVisible(edit));
+    pressDialogButton(edit, 1026);
+    ASSERT_TRUE(waitForDialogClosed(edit));
+    EXPECT_EQ(rowCount(dialog), 2);
+
+    // Sorted by extension, capitals first: the first row is TXT.
+    pressIn(dialog, 1030, VK_HOME);
+    pressKey(VK_DELETE);
+    EXPECT_TRUE(waitUntil([&] { return rowCount(dialog) == 1; }, 3000));
+    setDialogItemText(dialog, 1042, "  C:\\filer.exe ");
+    setDialogItemText(dialog, 1044, "/e,");
+    pressDialogButton(dialog, 1001);
+    ASSERT_TRUE(waitForDialogClosed(dialog));
+
+    const std::string ini = iniAfterClose();
+    EXPECT_NE(ini.find("[ExtMode]\r\n"), std::string::npos) << ini;
+    EXPECT_NE(ini.find("FileApp=C:\\filer.exe\r\nFileAppOption=/e,\r\n"), std::string::npos) << ini;
+    EXPECT_NE(ini.find("ExtKey0=txt\r\nPathKey0=C:\\tools\\viewer.exe\r\nOptionKey0=-v\r\n"),
+              std::string::npos)
+        << ini;
+    EXPECT_EQ(ini.find("ExtKey1"), std::string::npos) << ini;
+}
+
+}  // namespace
+}  // namespace zek::e2e
