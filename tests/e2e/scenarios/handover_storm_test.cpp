@@ -20,7 +20,7 @@ namespace {
 
 using HandoverStorm = LauncherScenario;
 
-constexpr int kSenders = 16;
+constexpr int kSenders = 50;
 
 std::string inQuotes(const std::string& text) {
     return "\"" + text + "\"";
