@@ -118,6 +118,13 @@ TEST_F(SettingsDialogs, OkStoresTheHotkeysTrackbarsAndMenuStyle) {
     pressDialogButton(dialog, 1001);
     ASSERT_TRUE(waitForDialogClosed(dialog));
     EXPECT_FALSE(::RegisterHotKey(nullptr, 2, MOD_CONTROL, 'S')) << "the new pair is not registered";
+    EXPECT_TRUE(waitUntil(
+        [&] {
+            BYTE alpha = 0;
+            return ::GetLayeredWindowAttributes(bar_, nullptr, &alpha, nullptr) && alpha == 127;
+        },
+        5000))
+        << "the new transparency is not applied at once";
     EXPECT_NE(iniAfterClose().find("Key1=240\r\nKey2=1\r\nKey3=8\r\nKey4=32\r\nKey5=2\r\nKey6=83\r\nCpu=1\r\n"
                                    "Transparent=50\r\nMenuType=1\r\n"),
               std::string::npos);
