@@ -1,8 +1,7 @@
 #pragma once
-// What the icon tests need around the code under test: icon files written byte by
-// byte, shortcuts made with the shell link object, document types registered for
-// the test's lifetime, the program's module with the stock icons, and the pixels of
-// an icon.
+// Icons as a user's desktop has them: icon files written byte by byte, shortcuts
+// made with the shell link object, document types registered for a while, the
+// program's module with the stock icons; and the pixels of what is drawn off screen.
 #include <windows.h>
 
 #include <objbase.h>
@@ -15,11 +14,18 @@
 #include <string_view>
 #include <vector>
 
+#include "driver/process.h"
 #include "launch/com_ptr.h"
 #include "platform/unique_handle.h"
-#include "test_folder.h"
 
-namespace zek::win32::test {
+namespace zek::e2e {
+
+using win32::ComPtr;
+using win32::ScopedComApartment;
+using win32::UniqueBitmap;
+using win32::UniqueMemoryDC;
+using win32::UniqueModule;
+using win32::UniqueRegKey;
 
 // Colours as a 32-bit DIB holds them (0xAARRGGBB, alpha ignored when compared).
 inline constexpr std::uint32_t kRed = 0xFF0000;
@@ -93,10 +99,8 @@ inline std::string ownProgramPath() {
     return path;
 }
 
-// ZekLauncher.exe is built into the same folder as the test program.
 inline std::string launcherProgramPath() {
-    const std::string own = ownProgramPath();
-    return own.substr(0, own.find_last_of('\\') + 1) + "ZekLauncher.exe";
+    return ownDirectory() + "ZekLauncher.exe";
 }
 
 inline UniqueModule loadAsDataFile(const std::string& path) {
@@ -226,4 +230,4 @@ class ScopedDocumentType {
     bool registered_ = false;
 };
 
-}  // namespace zek::win32::test
+}  // namespace zek::e2e

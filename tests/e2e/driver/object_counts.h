@@ -1,17 +1,20 @@
 #pragma once
-// How many GDI and USER objects this process holds, to prove that icons and image
-// lists are given back. Windows answers through GetGuiResources; Wine only stubs it
+// What a process holds: its handles, GDI and USER objects and committed memory, to
+// prove that nothing piles up. For the own process (icons and image lists given
+// back): Windows answers through GetGuiResources; Wine only stubs it
 // (0, ERROR_CALL_NOT_IMPLEMENTED) but keeps a GDI handle table of the process's own
 // at the place Windows keeps its shared one (PEB GdiSharedHandleTable), so there the
 // live entries are counted. Under Wine an icon's colour and mask bitmaps are GDI
 // objects of that table, so a leaked icon shows in the GDI count too.
 #include <windows.h>
+// After windows.h, which it needs.
+#include <psapi.h>
 
 #include <cstddef>
 #include <cstdint>
 #include <optional>
 
-namespace zek::win32::test {
+namespace zek::e2e {
 
 struct GuiObjectCounts {
     std::uint32_t gdi = 0;
@@ -76,4 +79,30 @@ inline std::optional<GuiObjectCounts> countGuiObjects() {
     return GuiObjectCounts{*tableCount, std::nullopt};
 }
 
-}  // namespace zek::win32::test
+// Another process as the system counts it; GDI and USER objects are 0 where the
+// system does not count them for other processes.
+struct ProcessUsage {
+    DWORD handles = 0;
+    DWORD gdiObjects = 0;
+    DWORD userObjects = 0;
+    SIZE_T committedBytes = 0;
+};
+
+inline ProcessUsage usageOf(DWORD processId) {
+    ProcessUsage usage;
+    const HANDLE process = ::OpenProcess(PROCESS_QUERY_INFORMATION | PROCESS_VM_READ, FALSE, processId);
+    if (process == nullptr) {
+        return usage;
+    }
+    ::GetProcessHandleCount(process, &usage.handles);
+    usage.gdiObjects = ::GetGuiResources(process, GR_GDIOBJECTS);
+    usage.userObjects = ::GetGuiResources(process, GR_USEROBJECTS);
+    PROCESS_MEMORY_COUNTERS_EX memory{};
+    if (::GetProcessMemoryInfo(process, reinterpret_cast<PROCESS_MEMORY_COUNTERS*>(&memory), sizeof memory)) {
+        usage.committedBytes = memory.PrivateUsage != 0 ? memory.PrivateUsage : memory.PagefileUsage;
+    }
+    ::CloseHandle(process);
+    return usage;
+}
+
+}  // namespace zek::e2e
