@@ -162,18 +162,15 @@ TEST(DataFileReading, LongLinesAreReadWholeAndValuesCutOnACharacter) {
 
 TEST(DataFileReading, UnsoundLinesAreSkippedAndUnknownKeysKeptButNotWritten) {
     const auto reading = readDataFile(crlfLines({
-        "[100]",
-        "0:ItemName=a",
-        "0:ItemLevel=1",
-        "0:" + std::string(510, 'k') + "=e",  // "=" at position 512
-        "0:" + std::string(509, 'k') + "=f",  // "=" at 511: sound
-        "x:ItemComment=first",                // reads as record 0, as atoi would
-        "0:ItemComment=second",
-        "0:ItemPriority=",
-        "0:ItemColour=red",
+        "[100]", "0:ItemName=a", "0:ItemLevel=1", "0:" + std::string(510, 'k') + "=e",  // "=" at position 512
+        "0:" + std::string(509, 'k') + "=f",                                            // "=" at 511: sound
+        "x:ItemComment=first",  // reads as record 0, as atoi would
+        "0:ItemComment=second", "0:ItemPriority=", "0:ItemColour=red",
+        std::string("0:ItemDir=D:\\x\0junk", 19),  // C string functions end at the NUL
     }));
     ASSERT_EQ(reading.records.recordCount(), 1);
-    EXPECT_EQ(reading.records.pairCount(0), 7u);
+    EXPECT_EQ(reading.records.pairCount(0), 8u);
+    EXPECT_EQ(reading.records.getString(0, "ItemDir"), "D:\\x");
     EXPECT_EQ(reading.records.getString(0, std::string(509, 'k')), "f");
     EXPECT_EQ(reading.records.getString(0, "ItemComment"), "first");
     EXPECT_EQ(reading.records.getInt(0, "ItemPriority", 42), 42);  // the empty value reads as missing
