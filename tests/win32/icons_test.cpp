@@ -111,27 +111,17 @@ TEST_F(IconTest, PathsThatLeadToNoIconGiveNone) {
     }
 }
 
+// Which texts name a location at all is the core's rule; here what only the system
+// decides: a file or an index it cannot load, a value past the read buffer, values
+// of other types, the terminator.
 TEST_F(IconTest, RegistryValuesThatNameNoUsableIconGiveNone) {
-    char temp[MAX_PATH + 1] = {};
-    const DWORD tempLength = ::GetTempPathA(sizeof temp, temp);
-    const std::string location = icoPath_ + ",0";
-    const std::string unusable[] = {
-        "%1",
-        icoPath_,
-        "\"" + icoPath_ + "\",0",
-        "%TEMP%\\" + icoPath_.substr(tempLength) + ",0",  // variables are not expanded
-        "," + icoPath_,
-        ",",
-        std::string(511, 'x') + ",0",
-        icoPath_ + ",-2147483648",
-        icoPath_ + ",2147483647",
-        "C:\\no such folder\\missing.ico,0",
-        std::string(600, '\\') + location,  // past the 512-byte buffer
-    };
-    for (const std::string& value : unusable) {
+    for (const std::string& value :
+         {icoPath_ + ",2147483647", std::string("C:\\no such folder\\missing.ico,0"),
+          std::string(600, '\\') + icoPath_ + ",0"}) {
         ASSERT_TRUE(type_.setDefaultIconText(value));
         EXPECT_FALSE(documentIcon()) << value;
     }
+    const std::string location = icoPath_ + ",0";
     ASSERT_TRUE(type_.setDefaultIcon(std::string(100000, ',')));
     EXPECT_FALSE(documentIcon());
     ASSERT_TRUE(type_.setDefaultIcon(std::string("\x01\x00\x00\x00", 4), REG_DWORD));
