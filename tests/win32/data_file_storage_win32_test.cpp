@@ -5,17 +5,17 @@
 
 #include <string>
 
+#include "driver/files.h"
 #include "platform/unique_handle.h"
-#include "test_folder.h"
 
 namespace zek::win32 {
 namespace {
 
 using data::WholeFile;
-using test::isAbsent;
-using test::isFile;
-using test::isFolder;
-using test::TestFolder;
+using e2e::isAbsent;
+using e2e::isFile;
+using e2e::isFolder;
+using e2e::TestFolder;
 
 // All of a literal, NULs included.
 template <std::size_t N>

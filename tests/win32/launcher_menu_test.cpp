@@ -12,8 +12,8 @@
 
 #include "data/item_store.h"
 #include "data/launcher_item.h"
-#include "gui_object_counter.h"
-#include "menu_test_support.h"
+#include "driver/object_counts.h"
+#include "menu_owner.h"
 #include "menus/launcher_menu.h"
 
 namespace zek::win32 {
@@ -42,15 +42,15 @@ TEST_F(LauncherMenuTest, TextMenuTypeShowsPlainRowsAtTheAnchor) {
     data::LauncherItem* node = add(store_.root(), data::ItemType::RootItem, "Node");
     add(add(node, data::ItemType::NodeItem, "A"), data::ItemType::DataItem, "A1");
     data::LauncherItem* b = add(node, data::ItemType::DataItem, "B");
-    std::vector<test::MenuRowInfo> top, level1;
+    std::vector<e2e::MenuRowInfo> top, level1;
     RECT shown{};
-    test::MenuScript script;
+    e2e::MenuScript script;
     script.observe([&](HWND menuWindow) { ::GetWindowRect(menuWindow, &shown); })
         .highlight(0)
         .openSubmenu()
         .observe([&](HWND menuWindow) {
-            level1 = test::readMenuRows(test::menuOfWindow(menuWindow));
-            top = test::readMenuRows(test::menuOfWindow(test::openMenus().back()));
+            level1 = e2e::readMenuRows(e2e::menuOfWindow(menuWindow));
+            top = e2e::readMenuRows(e2e::menuOfWindow(e2e::openMenus().back()));
         })
         .highlight(1)
         .press(VK_RETURN);
@@ -63,18 +63,18 @@ TEST_F(LauncherMenuTest, TextMenuTypeShowsPlainRowsAtTheAnchor) {
     EXPECT_EQ(chosen, b);
     EXPECT_FALSE(script.closedByForce());
     EXPECT_EQ(owner_->context().activeMenu, nullptr);
-    EXPECT_EQ(test::textsOf(top), (std::vector<std::string>{"Node", "Exit"}));
-    EXPECT_EQ(test::textsOf(level1), (std::vector<std::string>{"A", "B"}));
-    EXPECT_EQ(test::idsOf(level1), (std::vector<UINT>{2, 3}));
+    EXPECT_EQ(e2e::textsOf(top), (std::vector<std::string>{"Node", "Exit"}));
+    EXPECT_EQ(e2e::textsOf(level1), (std::vector<std::string>{"A", "B"}));
+    EXPECT_EQ(e2e::idsOf(level1), (std::vector<UINT>{2, 3}));
     for (const auto* rows : {&top, &level1}) {
-        for (const test::MenuRowInfo& row : *rows) {
+        for (const e2e::MenuRowInfo& row : *rows) {
             EXPECT_EQ(row.type & MFT_OWNERDRAW, 0u) << row.text;
         }
     }
     EXPECT_EQ(owner_->measured, 0);
     EXPECT_EQ(owner_->drawn, 0);
     // Centred on the point 150 right of and 50 below the owner's client area corner.
-    const POINT anchor = test::clientPointOnScreen(owner_->window(), 150, 50);
+    const POINT anchor = e2e::clientPointOnScreen(owner_->window(), 150, 50);
     EXPECT_NEAR((shown.left + shown.right) / 2, anchor.x, 1);
     EXPECT_NEAR((shown.top + shown.bottom) / 2, anchor.y, 1);
 }
@@ -87,15 +87,15 @@ TEST_F(LauncherMenuTest, MenuOfMoreRowsThanTheScreenHoldsOpensAndReachesItsLastR
     }
     RECT shown{};
     std::size_t rowCount = 0;
-    test::MenuScript script;
+    e2e::MenuScript script;
     script
         .observe([&](HWND menuWindow) {
             ::GetWindowRect(menuWindow, &shown);
-            rowCount = test::readMenuRows(test::menuOfWindow(menuWindow)).size();
+            rowCount = e2e::readMenuRows(e2e::menuOfWindow(menuWindow)).size();
         })
         .then([](HWND menuWindow) {
             // Up from the top wraps to "Exit"; once more is the last item.
-            if (test::highlightedRow(test::menuOfWindow(menuWindow)) == 1999) {
+            if (e2e::highlightedRow(e2e::menuOfWindow(menuWindow)) == 1999) {
                 return true;
             }
             ::PostMessageA(menuWindow, WM_KEYDOWN, VK_UP, 1);
@@ -123,13 +123,13 @@ TEST_F(LauncherMenuTest, OwnerDrawnMenusGiveBackEveryObjectAndMenu) {
     add(add(node, data::ItemType::NodeItem, "A"), data::ItemType::DataItem, "A1");
     std::vector<HMENU> seenMenus;
     const auto openAndClose = [&] {
-        test::MenuScript script;
+        e2e::MenuScript script;
         script.highlight(0)
             .openSubmenu()
             .openSubmenu()
             .observe([&](HWND) {
-                for (HWND window : test::openMenus()) {
-                    seenMenus.push_back(test::menuOfWindow(window));
+                for (HWND window : e2e::openMenus()) {
+                    seenMenus.push_back(e2e::menuOfWindow(window));
                 }
             })
             .press(VK_ESCAPE)
@@ -140,14 +140,14 @@ TEST_F(LauncherMenuTest, OwnerDrawnMenusGiveBackEveryObjectAndMenu) {
         EXPECT_FALSE(script.closedByForce());
     };
     openAndClose();  // the first menu loads what the system keeps for good (fonts, arrows)
-    const std::optional<test::GuiObjectCounts> before = test::countGuiObjects();
+    const std::optional<e2e::GuiObjectCounts> before = e2e::countGuiObjects();
     owner_->resetCounts();
     for (int round = 0; round < 50; ++round) {
         openAndClose();
     }
     EXPECT_GE(owner_->drawn, 50 * 3);
     if (before) {
-        EXPECT_EQ(*test::countGuiObjects(), *before);
+        EXPECT_EQ(*e2e::countGuiObjects(), *before);
     }
     ASSERT_EQ(seenMenus.size(), 51u * 3);
     EXPECT_EQ(std::count_if(seenMenus.begin(), seenMenus.end(), [](HMENU menu) { return ::IsMenu(menu); }),

@@ -2,8 +2,8 @@
 // left as it was found. What an open menu shows is the program's scenario.
 #include <gtest/gtest.h>
 
+#include "driver/icon_kit.h"
 #include "driver/screen.h"
-#include "icon_test_support.h"
 #include "menus/owner_draw.h"
 #include "menus/owner_draw_painter.h"
 #include "platform/unique_handle.h"
@@ -23,7 +23,7 @@ TEST(OwnerDrawnMenuPainting, PaintsInLayoutOrderAndLeavesTheContextAsFound) {
     paint.frame = menus::ColouredRect{{0, 0, 120, 30}, kFrame};
     paint.separator = menus::ColouredRect{{24, 1, 120, 2}, kLine};
     paint.text = {.text = "W", .x = 26, .y = 7, .colour = kText};
-    const e2e::ScreenImage pixels(120, 30, test::renderPixels(120, 30, [&](HDC dc) {
+    const e2e::ScreenImage pixels(120, 30, e2e::renderPixels(120, 30, [&](HDC dc) {
                                       const HGDIOBJ fontBefore = ::GetCurrentObject(dc, OBJ_FONT);
                                       ::SetBkMode(dc, OPAQUE);
                                       ::SetTextColor(dc, RGB(1, 2, 3));
@@ -41,15 +41,6 @@ TEST(OwnerDrawnMenuPainting, PaintsInLayoutOrderAndLeavesTheContextAsFound) {
     EXPECT_EQ(pixels.at(60, 1), kLine);
     EXPECT_EQ(pixels.at(23, 1), kFill);
     EXPECT_GT(pixels.count(RECT{20, 7, 119, 29}, kText), 0);
-}
-
-TEST(OwnerDrawnMenuPainting, MenuFontExtentGrowsWithTheText) {
-    const menus::Size one = measureMenuText("W");
-    const menus::Size three = measureMenuText("WWW");
-    EXPECT_GT(one.cx, 0);
-    EXPECT_GT(one.cy, 0);
-    EXPECT_GT(three.cx, one.cx);
-    EXPECT_EQ(three.cy, one.cy);
 }
 
 }  // namespace

@@ -13,7 +13,7 @@
 #include "../core/data/profile_double.h"
 #include "../core/data/settings_snapshot.h"
 #include "data/launcher_settings.h"
-#include "test_folder.h"
+#include "driver/files.h"
 
 namespace zek::win32 {
 namespace {
@@ -22,10 +22,10 @@ using data::Association;
 using data::BasicSettings;
 using data::FilerSetting;
 using data::LauncherSettings;
-using test::isAbsent;
-using test::isFile;
-using test::isFolder;
-using test::TestFolder;
+using e2e::isAbsent;
+using e2e::isFile;
+using e2e::isFolder;
+using e2e::TestFolder;
 using zek::test::kDefaultModeSection;
 using zek::test::Snapshot;
 using zek::test::snapshotOf;

@@ -5,29 +5,24 @@
 namespace zek::app {
 namespace {
 
-TEST(GlobalHotkeys, PairsBecomeRegistrations) {
-    // Windows + Return: the modifier set and the key.
-    auto windowsReturn = registrationFor({8, 13});
-    ASSERT_TRUE(windowsReturn);
-    EXPECT_EQ(windowsReturn->modifiers, 8u);
-    EXPECT_EQ(windowsReturn->virtualKey, 13u);
-    // F1 alone: a first part of 20 or more is the key; the second only has to be non-zero.
-    auto f1 = registrationFor({112, 1});
-    ASSERT_TRUE(f1);
-    EXPECT_EQ(f1->modifiers, 0u);
-    EXPECT_EQ(f1->virtualKey, 112u);
-    auto boundary = registrationFor({19, 65});
-    ASSERT_TRUE(boundary);
-    EXPECT_EQ(boundary->modifiers, 19u);
-    EXPECT_EQ(registrationFor({20, 65})->modifiers, 0u);
-    // Negative first parts are large when taken unsigned: a lone key, not modifiers.
+// Windows + Return is the modifier set and the key; a first part of 20 or more is a
+// lone key (the second only has to be non-zero), and so are negative first parts,
+// large when taken unsigned. A zero part turns the hotkey off.
+TEST(GlobalHotkeys, PairsBecomeRegistrationsAndAZeroPartTurnsTheHotkeyOff) {
+    const struct {
+        HotkeyPair pair;
+        unsigned modifiers, virtualKey;
+    } registered[] = {{{8, 13}, 8, 13}, {{112, 1}, 0, 112}, {{19, 65}, 19, 65}, {{20, 65}, 0, 20}};
+    for (const auto& [pair, modifiers, virtualKey] : registered) {
+        const auto registration = registrationFor(pair);
+        ASSERT_TRUE(registration) << pair.first;
+        EXPECT_EQ(registration->modifiers, modifiers) << pair.first;
+        EXPECT_EQ(registration->virtualKey, virtualKey) << pair.first;
+    }
     EXPECT_EQ(registrationFor({-1, 5})->modifiers, 0u);
-}
-
-TEST(GlobalHotkeys, AZeroPartTurnsTheHotkeyOff) {
-    EXPECT_FALSE(registrationFor({0, -1}));  // the third hotkey's default
-    EXPECT_FALSE(registrationFor({8, 0}));
-    EXPECT_FALSE(registrationFor({0, 0}));
+    for (const HotkeyPair off : {HotkeyPair{0, -1}, HotkeyPair{8, 0}, HotkeyPair{0, 0}}) {
+        EXPECT_FALSE(registrationFor(off)) << off.first << " " << off.second;  // {0, -1}: the third's default
+    }
 }
 
 TEST(GlobalHotkeys, FailureTextsNameTheirHotkey) {

@@ -8,6 +8,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <tuple>
 #include <utility>
 
 #include "box/box_input.h"
@@ -93,6 +94,10 @@ struct FakeBox {
     }
 
     std::string selectedText() const { return text.substr(selection.start, selection.end - selection.start); }
+    // The text, its selected part and how much of it counts as typed.
+    std::tuple<std::string, std::string, int> shown() const {
+        return {text, selectedText(), state.matchLength};
+    }
     std::string shownName() const { return lastStatus.item != nullptr ? lastStatus.item->name() : "-"; }
 };
 

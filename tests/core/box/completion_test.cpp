@@ -12,31 +12,26 @@ using data::ItemType;
 using data::LauncherItem;
 using test::FakeBox;
 using test::storeWith;
+using Shown = std::tuple<std::string, std::string, int>;
 
 TEST(IncrementalCompletion, CompletesTheOnlyCandidateWithItsTailSelected) {
     auto store = storeWith({{"notepad", 0}});
     FakeBox box(*store);
     box.type("n");
     box.type("o");
-    EXPECT_EQ(box.text, "notepad");
-    EXPECT_EQ(box.selectedText(), "tepad");
-    EXPECT_EQ(box.state.matchLength, 2);
+    EXPECT_EQ(box.shown(), (Shown{"notepad", "tepad", 2}));
     EXPECT_EQ(box.shownName(), "notepad");
-    ASSERT_TRUE(box.listSelection.has_value());
-    EXPECT_EQ(store->currentList()[*box.listSelection]->name(), "notepad");
+    EXPECT_EQ(box.listSelection, box.indexOf("notepad"));
 
     // Backspace removes the completed part and nothing is completed again ...
     const Reaction removed = box.backspace();
-    EXPECT_EQ(box.text, "no");
+    EXPECT_EQ(box.shown(), (Shown{"no", "", 1}));
     EXPECT_EQ(box.selection, (EditSelection{2, 2}));
-    EXPECT_EQ(box.state.matchLength, 1);
     EXPECT_EQ(removed.status.change, StatusChange::ShowNoItem);
     EXPECT_TRUE(removed.refillList);
     // ... until the next character is typed.
     box.type("t");
-    EXPECT_EQ(box.text, "notepad");
-    EXPECT_EQ(box.selectedText(), "epad");
-    EXPECT_EQ(box.state.matchLength, 3);
+    EXPECT_EQ(box.shown(), (Shown{"notepad", "epad", 3}));
 }
 
 TEST(IncrementalCompletion, TheHighestPriorityCandidateCompletes) {
@@ -69,12 +64,10 @@ TEST(IncrementalCompletion, AfterADeletionAnExactNameIsSelectedButNotCompleted) 
     box.selection = {4, 4};
     box.state.matchLength = 5;  // "mailx" was typed, then x deleted
     const Reaction reaction = box.apply(completeIncrementally(box.state, box.view(), *store));
-    EXPECT_EQ(box.text, "mail");
+    EXPECT_EQ(box.shown(), (Shown{"mail", "", 3}));
     EXPECT_EQ(box.selection, (EditSelection{4, 4}));
-    EXPECT_EQ(box.state.matchLength, 3);
     EXPECT_EQ(box.shownName(), "mail");
-    ASSERT_TRUE(reaction.listSelection.has_value());
-    EXPECT_EQ(store->currentList()[*reaction.listSelection]->name(), "mail");
+    EXPECT_EQ(reaction.listSelection, box.indexOf("mail"));
 
     // Deleting everything leaves nothing typed, not a negative length.
     box.text.clear();
@@ -89,9 +82,7 @@ TEST(IncrementalCompletion, DoubleByteNamesCompleteOnWholeCharacters) {
     auto store = storeWith({{"表計算", 0}, {"ソフト", 0}});
     FakeBox box(*store);
     box.type("表");
-    EXPECT_EQ(box.text, "表計算");
-    EXPECT_EQ(box.selectedText(), "計算");
-    EXPECT_EQ(box.state.matchLength, 2);
+    EXPECT_EQ(box.shown(), (Shown{"表計算", "計算", 2}));
 
     // A text that ends in a lead byte is completed by the whole character: the
     // selection starts before that byte, never inside the character.
@@ -99,13 +90,10 @@ TEST(IncrementalCompletion, DoubleByteNamesCompleteOnWholeCharacters) {
     half.text = "\x83";
     half.selection = {1, 1};
     half.apply(completeIncrementally(half.state, half.view(), *store));
-    EXPECT_EQ(half.text, "ソフト");
-    EXPECT_EQ(half.selection, (EditSelection{0, 6}));
-    EXPECT_EQ(half.state.matchLength, 0);
+    EXPECT_EQ(half.shown(), (Shown{"ソフト", "ソフト", 0}));
     // Typing over it completes again.
     half.type("ソ");
-    EXPECT_EQ(half.text, "ソフト");
-    EXPECT_EQ(half.selectedText(), "フト");
+    EXPECT_EQ(half.shown(), (Shown{"ソフト", "フト", 2}));
 }
 
 TEST(IncrementalCompletion, OverlongOrOddInputStaysWithinTheTextBuffer) {
@@ -114,8 +102,7 @@ TEST(IncrementalCompletion, OverlongOrOddInputStaysWithinTheTextBuffer) {
     box.text = std::string(700, 'b');
     box.selection = {-3, 9999};
     Reaction reaction = completeIncrementally(box.state, box.view(), *store);
-    ASSERT_TRUE(reaction.editText.has_value());
-    EXPECT_EQ(reaction.editText->size(), kBoxTextBytes - 1);
+    EXPECT_EQ(reaction.editText, std::string(kBoxTextBytes - 1, 'b'));
     EXPECT_EQ(reaction.editSelection, (EditSelection{0, 511}));
 
     // The typed part is read as the buffer holds it, as far as the store holds a
@@ -129,7 +116,7 @@ TEST(IncrementalCompletion, OverlongOrOddInputStaysWithinTheTextBuffer) {
     for (int i = 0; i < 300; ++i) {
         wide += "表";
     }
-    EXPECT_EQ(boxText(wide).size(), 510u);
+    EXPECT_EQ(boxText(wide), wide.substr(0, 510));
     EXPECT_EQ(boxText(std::string_view("ab\0c", 4)), "ab");
 }
 
@@ -142,12 +129,10 @@ TEST(RefilterAtCaret, FiltersByTheTextLeftOfTheCaretAndKeepsTheSelectedCandidate
     const Reaction reaction = box.apply(refilterAtCaret(box.state, box.view(), *store));
     EXPECT_TRUE(reaction.refillList);
     EXPECT_EQ(store->currentList().size(), 3u);  // everything beginning with "no"
-    ASSERT_TRUE(box.listSelection.has_value());
-    EXPECT_EQ(store->currentList()[*box.listSelection]->name(), "notepad");
+    EXPECT_EQ(box.listSelection, box.indexOf("notepad"));
     EXPECT_FALSE(reaction.editText.has_value());
-    EXPECT_EQ(box.text, "notepad");
+    EXPECT_EQ(box.shown(), (Shown{"notepad", "", 2}));
     EXPECT_EQ(box.selection, (EditSelection{2, 2}));
-    EXPECT_EQ(box.state.matchLength, 2);
 }
 
 TEST(RefilterAtCaret, WithoutASelectedCandidateTheTextStays) {
@@ -160,9 +145,8 @@ TEST(RefilterAtCaret, WithoutASelectedCandidateTheTextStays) {
         box.listSelection = selected;
         const Reaction reaction = box.apply(refilterAtCaret(box.state, box.view(), *store));
         EXPECT_EQ(reaction.editText, "notes");
-        EXPECT_EQ(box.selection, (EditSelection{3, 5}));
+        EXPECT_EQ(box.shown(), (Shown{"notes", "es", 3}));
         EXPECT_FALSE(box.listSelection.has_value());
-        EXPECT_EQ(box.state.matchLength, 3);
         store->buildMatches("");
     }
 }
@@ -193,8 +177,7 @@ TEST(RefilterAtCaret, ShiftEmptyTextOrNoItemsOnlyMoveTheMatchLength) {
     box.selection = {1, 1};
     reaction = refilterAtCaret(box.state, box.view(), *store);
     EXPECT_EQ(reaction.state.matchLength, 1);
-    EXPECT_FALSE(reaction.refillList);
-    EXPECT_FALSE(reaction.editSelection.has_value());
+    EXPECT_FALSE(reaction.refillList || reaction.editSelection.has_value());
 }
 
 TEST(RefilterAtCaret, ACaretInsideACharacterFiltersByWholeCharacters) {

@@ -13,6 +13,7 @@ using data::ItemType;
 using data::LauncherItem;
 using test::FakeBox;
 using test::storeWith;
+using Shown = std::tuple<std::string, std::string, int>;
 
 TEST(TabCycling, WalksTheCandidatesInListOrderKeepingTheCommonBeginning) {
     auto store = storeWith({{"notepad", 0}, {"notebook", 0}});
@@ -22,21 +23,16 @@ TEST(TabCycling, WalksTheCandidatesInListOrderKeepingTheCommonBeginning) {
     ASSERT_EQ(box.listSelection, 0u);
 
     box.tab();
-    EXPECT_EQ(box.text, "notepad");
-    EXPECT_EQ(box.selectedText(), "pad");
-    EXPECT_EQ(box.state.matchLength, 4);
+    EXPECT_EQ(box.shown(), (Shown{"notepad", "pad", 4}));
     EXPECT_EQ(box.shownName(), "notepad");
 
     box.tab();  // wraps to the first
-    EXPECT_EQ(box.text, "notebook");
-    EXPECT_EQ(box.selection, (EditSelection{4, 8}));
+    EXPECT_EQ(box.shown(), (Shown{"notebook", "book", 4}));
     EXPECT_EQ(box.listSelection, 0u);
-    EXPECT_EQ(box.state.matchLength, 4);
 
     // Typing after the common part completes from there.
     box.type("p");
-    EXPECT_EQ(box.text, "notepad");
-    EXPECT_EQ(box.selectedText(), "ad");
+    EXPECT_EQ(box.shown(), (Shown{"notepad", "ad", 5}));
 }
 
 TEST(TabCycling, WithoutAListSelectionStartsAfterTheExactName) {
@@ -93,9 +89,8 @@ TEST(TabCycling, ASingleCandidateSelectsNothingOfItsName) {
     FakeBox box(*store);
     box.type("no");
     box.tab();
-    EXPECT_EQ(box.text, "notepad");
+    EXPECT_EQ(box.shown(), (Shown{"notepad", "", 7}));
     EXPECT_EQ(box.selection, (EditSelection{7, 7}));
-    EXPECT_EQ(box.state.matchLength, 7);
 }
 
 std::vector<LauncherItem*> itemsNamed(data::ItemStore& store, std::initializer_list<const char*> names) {
@@ -122,9 +117,7 @@ TEST(TabCycling, DoubleByteCandidatesKeepWholeCharactersTyped) {
     box.type("あ");
     ASSERT_EQ(box.text, "あい");
     box.tab();
-    EXPECT_EQ(box.text, "あう");
-    EXPECT_EQ(box.selectedText(), "う");
-    EXPECT_EQ(box.state.matchLength, 2);
+    EXPECT_EQ(box.shown(), (Shown{"あう", "う", 2}));
 
     // "表" and "評" share only their lead byte: a caret after that byte has typed no
     // whole character, so Tab leaves everything as it is.

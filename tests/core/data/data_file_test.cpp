@@ -19,38 +19,15 @@ using test::namesOf;
 using test::storeFromFile;
 using ::testing::ElementsAre;
 
-const std::string kWorkedExample = crlfLines({"[100]",
-                                              "0:ItemName=command",
-                                              "0:ItemComment=command node",
-                                              "0:ItemType=1",
-                                              "0:ItemLevel=1",
-                                              "0:ItemBoot=0",
-                                              "0:ItemTsk=0",
-                                              "0:ItemExtension=0",
-                                              "0:ItemPriority=0",
-                                              "0:ItemHotKey1=0",
-                                              "0:ItemHotKey2=0",
-                                              "1:ItemName=tools",
-                                              "1:ItemType=2",
-                                              "1:ItemLevel=1",
-                                              "1:ItemBoot=0",
-                                              "1:ItemTsk=0",
-                                              "1:ItemExtension=0",
-                                              "1:ItemPriority=0",
-                                              "1:ItemHotKey1=0",
-                                              "1:ItemHotKey2=0",
-                                              "2:ItemName=notepad",
-                                              "2:ItemComment=text editor",
-                                              "2:ItemApp=C:\\Windows\\notepad.exe",
-                                              "2:ItemDir=C:\\Windows",
-                                              "2:ItemType=4",
-                                              "2:ItemLevel=2",
-                                              "2:ItemBoot=0",
-                                              "2:ItemTsk=1",
-                                              "2:ItemExtension=0",
-                                              "2:ItemPriority=50",
-                                              "2:ItemHotKey1=2",
-                                              "2:ItemHotKey2=78"});
+const std::string kWorkedExample =
+    "[100]\r\n"
+    "0:ItemName=command\r\n0:ItemComment=command node\r\n0:ItemType=1\r\n0:ItemLevel=1\r\n0:ItemBoot=0\r\n"
+    "0:ItemTsk=0\r\n0:ItemExtension=0\r\n0:ItemPriority=0\r\n0:ItemHotKey1=0\r\n0:ItemHotKey2=0\r\n"
+    "1:ItemName=tools\r\n1:ItemType=2\r\n1:ItemLevel=1\r\n1:ItemBoot=0\r\n1:ItemTsk=0\r\n"
+    "1:ItemExtension=0\r\n1:ItemPriority=0\r\n1:ItemHotKey1=0\r\n1:ItemHotKey2=0\r\n"
+    "2:ItemName=notepad\r\n2:ItemComment=text editor\r\n2:ItemApp=C:\\Windows\\notepad.exe\r\n"
+    "2:ItemDir=C:\\Windows\r\n2:ItemType=4\r\n2:ItemLevel=2\r\n2:ItemBoot=0\r\n2:ItemTsk=1\r\n"
+    "2:ItemExtension=0\r\n2:ItemPriority=50\r\n2:ItemHotKey1=2\r\n2:ItemHotKey2=78\r\n";
 
 TEST(DataFileWorkedExample, BuiltInTheDialogsWayItSavesByteForByte) {
     auto store = defaultStore();
@@ -134,9 +111,8 @@ TEST(DataFileReading, ALevelJumpOrAnEmptyNameEndsTheLoad) {
         EXPECT_EQ(store->count(), 9);
         expectStoreInvariants(*store);
         EXPECT_EQ(writeItemTree(*store),
-                  crlfLines({"[100]", "0:ItemName=a", "0:ItemType=0", "0:ItemLevel=1", "0:ItemBoot=0",
-                             "0:ItemTsk=0", "0:ItemExtension=0", "0:ItemPriority=0", "0:ItemHotKey1=0",
-                             "0:ItemHotKey2=0"}));
+                  "[100]\r\n0:ItemName=a\r\n0:ItemType=0\r\n0:ItemLevel=1\r\n0:ItemBoot=0\r\n0:ItemTsk=0\r\n"
+                  "0:ItemExtension=0\r\n0:ItemPriority=0\r\n0:ItemHotKey1=0\r\n0:ItemHotKey2=0\r\n");
     }
 }
 
@@ -203,18 +179,15 @@ TEST(DataFileReading, LongLinesAreReadWholeAndValuesCutOnACharacter) {
 
 TEST(DataFileReading, UnsoundLinesAreSkippedAndUnknownKeysKeptButNotWritten) {
     const auto reading = readDataFile(crlfLines({
-        "[100]",
-        "0:ItemName=a",
-        "0:ItemLevel=1",
-        "0:" + std::string(510, 'k') + "=e",  // "=" at position 512
-        "0:" + std::string(509, 'k') + "=f",  // "=" at 511: sound
-        "x:ItemComment=first",                // reads as record 0, as atoi would
-        "0:ItemComment=second",
-        "0:ItemPriority=",
-        "0:ItemColour=red",
+        "[100]", "0:ItemName=a", "0:ItemLevel=1", "0:" + std::string(510, 'k') + "=e",  // "=" at position 512
+        "0:" + std::string(509, 'k') + "=f",                                            // "=" at 511: sound
+        "x:ItemComment=first",  // reads as record 0, as atoi would
+        "0:ItemComment=second", "0:ItemPriority=", "0:ItemColour=red",
+        std::string("0:ItemDir=D:\\x\0junk", 19),  // C string functions end at the NUL
     }));
     ASSERT_EQ(reading.records.recordCount(), 1);
-    EXPECT_EQ(reading.records.pairCount(0), 7u);
+    EXPECT_EQ(reading.records.pairCount(0), 8u);
+    EXPECT_EQ(reading.records.getString(0, "ItemDir"), "D:\\x");
     EXPECT_EQ(reading.records.getString(0, std::string(509, 'k')), "f");
     EXPECT_EQ(reading.records.getString(0, "ItemComment"), "first");
     EXPECT_EQ(reading.records.getInt(0, "ItemPriority", 42), 42);  // the empty value reads as missing
@@ -224,18 +197,15 @@ TEST(DataFileReading, UnsoundLinesAreSkippedAndUnknownKeysKeptButNotWritten) {
 
 TEST(DataFileOldFormat, ConvertsSuffixNumbersPastNine) {
     std::string old;
-    std::vector<std::string> converted{"[100]"};
+    std::string expected = "[100]\r\n";
     for (int record = 0; record <= 10; ++record) {
-        const std::string pair = "ItemName=" + std::string(1, static_cast<char>('a' + record));
-        old += pair.substr(0, 8) + std::to_string(record) + pair.substr(8) + "\r\n";
-        converted.push_back(std::to_string(record) + ":" + pair);
+        const std::string n = std::to_string(record);
+        const char name = static_cast<char>('a' + record);
+        old += "ItemName" + n + "=" + name + "\r\n";
+        expected += n + ":ItemName=" + name + "\r\n";
     }
     const DataFileReading reading = readDataFile(old);
     ASSERT_TRUE(reading.convertedFromOldFormat);
-    std::string expected;
-    for (const std::string& line : converted) {
-        expected += line + "\r\n";
-    }
     EXPECT_EQ(reading.convertedText, expected);
     ASSERT_EQ(reading.records.recordCount(), 11);
     EXPECT_EQ(reading.records.getString(10, "ItemName"), "k");

@@ -10,25 +10,18 @@
 namespace zek::data {
 namespace {
 
+// Ctrl + N, Alt + Space, Ctrl + Shift + Z, Windows + A, F1 alone, the second launcher
+// button; a lone key's second part plays no part in its id. Pairs outside the tables
+// have none: "not used", Alt + Ctrl + Shift, Delete, no key, Space as a lone first
+// part, negative first parts (lone keys).
 TEST(HotkeyTable, IdsOfTablePairsAndNoneForOthers) {
-    EXPECT_EQ(hotkeyId(2, 0x4E), 146);   // Ctrl + N
-    EXPECT_EQ(hotkeyId(1, 0x20), 11);    // Alt + Space
-    EXPECT_EQ(hotkeyId(6, 0x5A), 959);   // Ctrl + Shift + Z
-    EXPECT_EQ(hotkeyId(8, 0x41), 76);    // Windows + A
-    EXPECT_EQ(hotkeyId(0x70, 1), 1013);  // F1 alone
-    EXPECT_EQ(hotkeyId(0xB7, 1), 1571);
-    // A lone key's second part plays no part in its id.
-    EXPECT_EQ(hotkeyId(0x70, 0), 1013);
-    EXPECT_EQ(hotkeyId(0xF0, 0x41), 1559);
-    // Pairs outside the tables have none.
-    EXPECT_EQ(hotkeyId(0, 0x41), -1);  // "not used"
-    EXPECT_EQ(hotkeyId(0, 1), -1);
-    EXPECT_EQ(hotkeyId(7, 0x41), -1);  // Alt + Ctrl + Shift is not offered
-    EXPECT_EQ(hotkeyId(1, 0x2E), -1);  // Delete is not in the key list
-    EXPECT_EQ(hotkeyId(1, 0), -1);
-    EXPECT_EQ(hotkeyId(0x20, 1), -1);   // Space is a key, never a lone first part
-    EXPECT_EQ(hotkeyId(-1, 0x41), -1);  // negative first parts count as lone keys
-    EXPECT_EQ(hotkeyId(INT32_MIN, 1), -1);
+    const std::int32_t cases[][3] = {{2, 0x4E, 146},  {1, 0x20, 11},   {6, 0x5A, 959},  {8, 0x41, 76},
+                                     {0x70, 1, 1013}, {0xB7, 1, 1571}, {0x70, 0, 1013}, {0xF0, 0x41, 1559},
+                                     {0, 0x41, -1},   {0, 1, -1},      {7, 0x41, -1},   {1, 0x2E, -1},
+                                     {1, 0, -1},      {0x20, 1, -1},   {-1, 0x41, -1},  {INT32_MIN, 1, -1}};
+    for (const auto& [first, second, id] : cases) {
+        EXPECT_EQ(hotkeyId(first, second), id) << first << " " << second;
+    }
 }
 
 TEST(HotkeyTable, UnknownTextsGiveZero) {
@@ -67,35 +60,35 @@ TEST(HotkeyTable, EveryTextRoundTripsThroughItsCode) {
 
 TEST(HotkeyTable, ListsInComboBoxOrder) {
     const auto modifiers = modifierRows();
+    const auto keys = keyRows();
     ASSERT_EQ(modifiers.size(), 33u);
-    EXPECT_EQ(modifiers.front().text, "Alt");
-    EXPECT_EQ(modifiers[6].text, "Ctrl + Shift");
-    EXPECT_EQ(modifiers[7].text, "F1キーのみ");
+    ASSERT_EQ(keys.size(), 54u);
+    const HotkeyRow first[] = {{1, "Alt"},        {2, "Ctrl"},        {4, "Shift"},       {8, "Windows"},
+                               {3, "Alt + Ctrl"}, {5, "Alt + Shift"}, {6, "Ctrl + Shift"}};
+    for (std::size_t i = 0; i < std::size(first); ++i) {
+        EXPECT_EQ(modifiers[i].code, first[i].code) << i;
+        EXPECT_EQ(modifiers[i].text, first[i].text) << i;
+    }
     EXPECT_EQ(modifiers[29].text, "CapsLockキーのみ");
     EXPECT_EQ(modifiers.back().text, "使用しない");
     EXPECT_EQ(modifiers.back().code, 0);
-
-    const auto keys = keyRows();
-    ASSERT_EQ(keys.size(), 54u);
     EXPECT_EQ(keys[0].text, "Space");
     EXPECT_EQ(keys[1].text, "Return");
     EXPECT_EQ(keys[2].text, "Tab");
-    for (int i = 0; i < 26; ++i) {
-        EXPECT_EQ(keys[3 + i].code, 0x41 + i);
-        EXPECT_EQ(keys[3 + i].text, std::string(1, static_cast<char>('A' + i)));
-    }
-    for (int i = 0; i < 12; ++i) {
-        EXPECT_EQ(keys[29 + i].code, 0x70 + i);
-        EXPECT_EQ(keys[29 + i].text, "F" + std::to_string(i + 1));
-        // The lone-key rows of the modifier list follow the same keys in the same order.
-        EXPECT_EQ(modifiers[7 + i].code, 0x70 + i);
-        EXPECT_EQ(modifiers[7 + i].text, "F" + std::to_string(i + 1) + "キーのみ");
-    }
-    for (int i = 0; i < 10; ++i) {
-        EXPECT_EQ(keys[41 + i].code, 0x60 + i);
-        EXPECT_EQ(keys[41 + i].text, "Num" + std::to_string(i));
-        EXPECT_EQ(modifiers[19 + i].code, 0x60 + i);
-        EXPECT_EQ(modifiers[19 + i].text, "Num" + std::to_string(i) + "キーのみ");
+    // Letters, function keys and the number pad in order; the lone-key rows of the
+    // modifier list follow the same keys in the same order.
+    const auto expectRun = [&](std::size_t at, int count, std::int32_t code, auto name) {
+        for (int i = 0; i < count; ++i) {
+            EXPECT_EQ(keys[at + i].code, code + i);
+            EXPECT_EQ(keys[at + i].text, name(i));
+        }
+    };
+    expectRun(3, 26, 0x41, [](int i) { return std::string(1, static_cast<char>('A' + i)); });
+    expectRun(29, 12, 0x70, [](int i) { return "F" + std::to_string(i + 1); });
+    expectRun(41, 10, 0x60, [](int i) { return "Num" + std::to_string(i); });
+    for (int i = 0; i < 22; ++i) {
+        EXPECT_EQ(modifiers[7 + i].code, keys[29 + i].code);
+        EXPECT_EQ(modifiers[7 + i].text, std::string(keys[29 + i].text) + "キーのみ");
     }
     EXPECT_EQ(keys[51].code, 0xF0);
     EXPECT_EQ(keys[52].code, 0xB6);

@@ -98,28 +98,23 @@ TEST_F(ItemStoreFileTest, CurrentEmptyAndHeaderOnlyFilesAreLoadedWithoutWriting)
 
 TEST_F(ItemStoreFileTest, OldFormatIsConvertedOnDiskAndKeptAsBackup) {
     storage.files[kDat] = kOldFormat;
-    auto store = file.load();
+    storage.failReplace = true;  // a failed conversion keeps the old file and the converted tree
+    EXPECT_NE(file.load()->findByName("mail"), nullptr);
     EXPECT_TRUE(file.lastLoad().convertedFromOldFormat);
+    EXPECT_FALSE(file.lastLoad().conversionWritten);
+    EXPECT_EQ(storage.files.at(kDat), kOldFormat);
+
+    storage.failReplace = false;
+    EXPECT_NE(file.load()->findByName("mail"), nullptr);
     EXPECT_TRUE(file.lastLoad().conversionWritten);
     EXPECT_EQ(storage.files.at(kDat),
               crlfLines({"[100]", "0:ItemName=mail", "0:ItemType=4", "0:ItemLevel=1"}));
     EXPECT_EQ(storage.files.at(kDat + ".bak"), kOldFormat);
-    EXPECT_NE(store->findByName("mail"), nullptr);
 
     ItemStoreFile again(storage, kDat);
     again.load();
     EXPECT_FALSE(again.lastLoad().convertedFromOldFormat);
     EXPECT_EQ(storage.writes, 1);
-}
-
-TEST_F(ItemStoreFileTest, FailedConversionKeepsTheOldFileAndTheConvertedTree) {
-    storage.files[kDat] = kOldFormat;
-    storage.failReplace = true;
-    auto store = file.load();
-    EXPECT_TRUE(file.lastLoad().convertedFromOldFormat);
-    EXPECT_FALSE(file.lastLoad().conversionWritten);
-    EXPECT_NE(store->findByName("mail"), nullptr);
-    EXPECT_EQ(storage.files.at(kDat), kOldFormat);
 }
 
 TEST_F(ItemStoreFileTest, DamagedFileIsKeptAsideNotOverwritten) {

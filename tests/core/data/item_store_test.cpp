@@ -26,8 +26,8 @@ TEST(ItemStoreConstruction, WithoutFileBuildsTheDefaultTree) {
     EXPECT_EQ(root->children()[0].get(), command);
     EXPECT_EQ(root->name(), "All Item List");
     EXPECT_EQ(root->level(), 0);
-    EXPECT_EQ(command->name(), "command");
-    EXPECT_EQ(command->fields().comment, "command node");
+    EXPECT_EQ(command->fields(),
+              (ItemFields{.type = ItemType::DefaultRootNode, .name = "command", .comment = "command node"}));
     EXPECT_EQ(command->level(), 1);
     EXPECT_EQ(namesOf(command->children()), kBuiltInsSorted);
     EXPECT_EQ(store->count(), 9);
@@ -37,9 +37,11 @@ TEST(ItemStoreConstruction, WithoutFileBuildsTheDefaultTree) {
 
     const LauncherItem* newitem = store->findByName("newitem");
     ASSERT_NE(newitem, nullptr);
-    EXPECT_EQ(newitem->serial(), 1);  // the command node was attached first, then in creation order
-    EXPECT_EQ(newitem->fields().comment, "New entry item.");
-    EXPECT_EQ(newitem->type(), ItemType::DefaultCommand);
+    EXPECT_EQ(
+        newitem->fields(),
+        (ItemFields{.type = ItemType::DefaultCommand, .name = "newitem", .comment = "New entry item."}));
+    // The command node was attached first, then the commands in creation order.
+    EXPECT_EQ(newitem->serial(), 1);
     EXPECT_EQ(newitem->level(), 2);
     EXPECT_EQ(newitem->imageIndex(), 2);
     EXPECT_EQ(store->findByName("nextwnd")->fields().comment, "Next window activate.");

@@ -53,8 +53,8 @@ TEST(ItemFormTest, HotkeyBoxesGiveThePair) {
     for (const auto& each : cases) {
         EXPECT_EQ(secondHotkeyBoxEnabled(each.first), each.secondEnabled) << each.first;
         const app::HotkeyPair pair = hotkeyPairFromBoxes(each.first, each.second);
-        EXPECT_EQ(pair.first, each.pair.first) << each.first;
-        EXPECT_EQ(pair.second, each.pair.second) << each.first;
+        EXPECT_EQ(std::pair(pair.first, pair.second), std::pair(each.pair.first, each.pair.second))
+            << each.first;
     }
 }
 
@@ -71,8 +71,8 @@ TEST(ItemFormTest, OkRegistersOnlyAChangedPairAndReleasesTheOldOne) {
     };
     for (const auto& each : cases) {
         const HotkeyChange change = planHotkeyChange(each.source, each.chosen);
-        EXPECT_EQ(change.registerNew, each.registerNew);
-        EXPECT_EQ(change.releaseOld, each.releaseOld);
+        EXPECT_EQ(std::pair(change.registerNew, change.releaseOld),
+                  std::pair(each.registerNew, each.releaseOld));
     }
     EXPECT_EQ(hotkeyTakenMessage({2, 'N'}), "Ctrl + Nのホットキーはすでに使用されています。");
     EXPECT_EQ(hotkeyTakenMessage({0x74, 1}), "F5キーのみ のホットキーはすでに使用されています。");
@@ -111,6 +111,11 @@ TEST(ItemFormTest, OkKeepsOnlyTheFieldsOfTheChosenMode) {
                                        .priority = 40,
                                        .hotKey1 = 2,
                                        .hotKey2 = 'T'}));
+    // Unchecked boxes store 0.
+    form.boot = form.tsk = form.extension = false;
+    EXPECT_EQ(itemFromForm(form)->tsk + itemFromForm(form)->extension, 0);
+    form.nodeMode = true;
+    EXPECT_EQ(itemFromForm(form)->boot, 0);
     form.name = "\x81\x40\t";
     EXPECT_FALSE(itemFromForm(form));
     EXPECT_FALSE(rootNodeFromForm(" ", "x.ico", 5));

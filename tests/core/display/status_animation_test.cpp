@@ -114,8 +114,11 @@ TEST(StatusAnimation, IdleFrameDrawsTheInstrumentClockAndNarrowPanel) {
     EXPECT_EQ(pies[0].start, 360 - 12 + 20);
     EXPECT_EQ(pies[1].start, 6 + 80);
     EXPECT_EQ(pies[4].start, 360 - 3 + 270);
+    EXPECT_EQ(all<BlackRectangle>(frame).at(1).area, (Corners{100, 0, 250, 80})) << "behind the panel";
     const auto gradients = all<MakeGradient>(frame);
     ASSERT_EQ(gradients.size(), 2u);
+    EXPECT_EQ(gradients[0].area, (Box{80, 0, 150, 150}));
+    EXPECT_EQ(gradients[0].angle, 36);
     EXPECT_EQ(gradients[0].to, 0xFF101010u) << "grey 12 / 2 + 10";
     EXPECT_EQ(gradients[1].angle, 2 * (360 - 3));
     const auto outline = all<PanelOutline>(frame).at(0).points;
@@ -125,6 +128,7 @@ TEST(StatusAnimation, IdleFrameDrawsTheInstrumentClockAndNarrowPanel) {
     ASSERT_EQ(texts.size(), 5u);
     EXPECT_EQ(texts[1].text, "2026/12/07");
     EXPECT_EQ(texts[3].text, "09:05:03:042");
+    EXPECT_EQ(texts[3].at, (Point{35, 70}));
     EXPECT_EQ(texts[4].text, "On Line");
     EXPECT_EQ(all<DrawLines>(frame).size(), 3u);
     for (int i = 0; i < 4; ++i) {

@@ -60,6 +60,8 @@ TEST(ItemHotkeys, AnOverlongNameStillGivesABoundedWholeCharacterMessage) {
     // Whole characters only: the name part has an even number of bytes.
     const std::size_t nameEnd = message.find(" ]  ");
     EXPECT_EQ((nameEnd - 2) % 2, 0u);
+    // A single-byte name fills the message buffer to its last byte.
+    EXPECT_EQ(hotkeyConflictMessage(itemWithKeys(std::string(600, 'n'), 2, 0x4E)).size(), 511u);
 }
 
 }  // namespace

@@ -32,24 +32,19 @@ TEST(BuiltInCommands, EachBuiltInItemOfTheStoreNamesItsOwnCommandExactly) {
     EXPECT_EQ(builtInCommandByName("allwndmin"), BuiltInCommand::MinimizeAllWindows);
     EXPECT_EQ(builtInCommandByName("nextwnd"), BuiltInCommand::ActivateNextWindow);
     EXPECT_EQ(builtInCommandByName("hotkeyoff"), BuiltInCommand::HotkeyOff);
-    EXPECT_FALSE(builtInCommandByName("NewItem"));
-    EXPECT_FALSE(builtInCommandByName("list "));
-    EXPECT_FALSE(builtInCommandByName("lis"));
-    EXPECT_FALSE(builtInCommandByName(""));
+    for (const char* other : {"NewItem", "list ", "lis", ""}) {
+        EXPECT_FALSE(builtInCommandByName(other)) << other;
+    }
 }
 
 TEST(RunDecision, DataItems) {
-    const ItemFields program{.type = ItemType::DataItem, .name = "p", .app = R"(D:\p.exe)"};
-    EXPECT_EQ(decide(program).route, RunRoute::LaunchDataItem);
-    ItemFields switching = program;
-    switching.tsk = 1;
-    EXPECT_EQ(decide(switching).route, RunRoute::ChooseAppWindow);
-    switching.tsk = 2;  // only 1 switches
-    EXPECT_EQ(decide(switching).route, RunRoute::LaunchDataItem);
-    ItemFields noProgram = program;
-    noProgram.app.clear();
-    noProgram.tsk = 1;
-    EXPECT_EQ(decide(noProgram).route, RunRoute::Nothing);
+    const auto route = [](std::string app, std::int32_t tsk) {
+        return decide({.type = ItemType::DataItem, .name = "p", .app = std::move(app), .tsk = tsk}).route;
+    };
+    EXPECT_EQ(route(R"(D:\p.exe)", 0), RunRoute::LaunchDataItem);
+    EXPECT_EQ(route(R"(D:\p.exe)", 1), RunRoute::ChooseAppWindow);
+    EXPECT_EQ(route(R"(D:\p.exe)", 2), RunRoute::LaunchDataItem);  // only 1 switches
+    EXPECT_EQ(route("", 1), RunRoute::Nothing);
 }
 
 TEST(RunDecision, NodesOpenAMenuUnlessTheyStartEverything) {

@@ -19,22 +19,17 @@ using data::test::defaultStore;
 using data::test::item;
 using ::testing::ElementsAre;
 
+// node { A { A1, A2 }, B }
 struct Tree {
     std::unique_ptr<data::ItemStore> store = defaultStore();
-    LauncherItem* add(LauncherItem* parent, ItemFields fields) {
-        return store->addChild(parent, store->createItem(std::move(fields)));
+    LauncherItem* add(LauncherItem* parent, ItemType type, std::string name) {
+        return store->addChild(parent, store->createItem(item(type, std::move(name))));
     }
-    LauncherItem* node = nullptr;
-    LauncherItem *a = nullptr, *a1 = nullptr, *a2 = nullptr, *b = nullptr;
-
-    // node { A { A1, A2 }, B }
-    Tree() {
-        node = store->addToRoot(store->createItem(item(ItemType::RootItem, "node")));
-        a = add(node, item(ItemType::NodeItem, "A"));
-        a1 = add(a, item(ItemType::DataItem, "A1"));
-        a2 = add(a, item(ItemType::DataItem, "A2"));
-        b = add(node, item(ItemType::DataItem, "B"));
-    }
+    LauncherItem* node = add(store->root(), ItemType::RootItem, "node");
+    LauncherItem* a = add(node, ItemType::NodeItem, "A");
+    LauncherItem* a1 = add(a, ItemType::DataItem, "A1");
+    LauncherItem* a2 = add(a, ItemType::DataItem, "A2");
+    LauncherItem* b = add(node, ItemType::DataItem, "B");
 };
 
 // Every row, at any depth, has the entry of its id, standing for what it shows.
@@ -64,17 +59,13 @@ TEST(NodeMenu, NumbersRowsBelowAChildBeforeTheChildAndEndsWithExit) {
     LauncherMenuContent menu;
     const auto rows = menu.buildNodeMenu(tree.node, 0);
     ASSERT_TRUE(rows.has_value());
-    ASSERT_EQ(rows->size(), 2u);
+    ASSERT_THAT(idsOf(*rows), ElementsAre(5, 6));  // node, "Exit"
     const MenuRow& top = (*rows)[0];
-    EXPECT_EQ(top.text, "node");
-    EXPECT_EQ(top.id, 5);
     ASSERT_THAT(idsOf(top.submenu), ElementsAre(3, 4));             // A, B
     EXPECT_THAT(idsOf(top.submenu[0].submenu), ElementsAre(1, 2));  // A1, A2
     EXPECT_FALSE(top.submenu[1].opensSubmenu());
     EXPECT_EQ((*rows)[1].text, "Exit");
-    EXPECT_EQ((*rows)[1].id, 6);
     EXPECT_FALSE((*rows)[1].opensSubmenu());
-
     EXPECT_EQ(menu.table().entryCount(), 6);
     EXPECT_EQ(menu.nextCommandId(), 6);
     EXPECT_TRUE(menu.table().isExitRow(6));
@@ -120,9 +111,8 @@ TEST(ListMenu, GivesEachItemItsSubtreeAndAnEmptyListOnlyExit) {
     LauncherMenuContent empty;
     const auto only = empty.buildListMenu({}, 0);
     ASSERT_TRUE(only.has_value());
-    ASSERT_EQ(only->size(), 1u);
+    ASSERT_THAT(idsOf(*only), ElementsAre(1));
     EXPECT_EQ((*only)[0].text, "Exit");
-    EXPECT_EQ((*only)[0].id, 1);
     EXPECT_TRUE(empty.table().isExitRow(1));
     EXPECT_TRUE(empty.chosenTarget(1).empty());
 }
@@ -141,32 +131,27 @@ TEST(ListMenu, MenuTypeZeroIsOwnerDrawnAndAnyOtherPlainTextThroughout) {
 
 TEST(RowIcons, IconFileFirstThenApplicationAndEachDestroyedOnce) {
     auto store = defaultStore();
-    const auto add = [&](std::string name, std::string icon, std::string app) {
-        ItemFields fields = item(ItemType::DataItem, std::move(name));
-        fields.icon = std::move(icon);
-        fields.app = std::move(app);
-        return store->addToRoot(store->createItem(std::move(fields)));
+    const auto add = [&](std::string icon, std::string app) {
+        return store->addToRoot(store->createItem({.type = ItemType::DataItem,
+                                                   .name = icon + app,
+                                                   .app = std::move(app),
+                                                   .icon = std::move(icon)}));
     };
-    std::vector<LauncherItem*> list{
-        add("own", "c:\\own.ico", "c:\\app.exe"),      // own icon
-        add("broken", "c:\\gone.ico", "c:\\app.exe"),  // icon file yields none: the program's
-        add("bare", "", "c:\\nothing.exe"),            // neither yields one
-        add("none", "", ""),                           // nothing to load
-    };
+    // Its own icon; an icon file that yields none (then the program's); neither
+    // yields one; nothing to load.
+    std::vector<LauncherItem*> list{add("c:\\own.ico", "c:\\app.exe"), add("c:\\gone.ico", "c:\\app.exe"),
+                                    add("", "c:\\nothing.exe"), add("", "")};
     test::CountingIcons icons;
     icons.knownPaths = {{"c:\\own.ico", 1}, {"c:\\app.exe", 2}};
     {
         LauncherMenuContent menu(&icons);
         ASSERT_TRUE(menu.buildListMenu(list, 0).has_value());
-        const auto pathOf = [&](CommandId id) {
+        std::vector<std::string> paths;  // of rows 1 to 4 and "Exit"
+        for (CommandId id = 1; id <= 5; ++id) {
             const IconHandle icon = menu.table().entryFor(id)->icon;
-            return icon == 0 ? std::string("-") : icons.loaded.at(icon);
-        };
-        EXPECT_EQ(pathOf(1), "c:\\own.ico");
-        EXPECT_EQ(pathOf(2), "c:\\app.exe");
-        EXPECT_EQ(pathOf(3), "-");
-        EXPECT_EQ(pathOf(4), "-");
-        EXPECT_EQ(pathOf(5), "-");      // "Exit"
+            paths.push_back(icon == 0 ? std::string("-") : icons.loaded.at(icon));
+        }
+        EXPECT_THAT(paths, ElementsAre("c:\\own.ico", "c:\\app.exe", "-", "-", "-"));
         EXPECT_EQ(icons.loadCalls, 4);  // empty paths are not loaded
         EXPECT_TRUE(icons.destroyed.empty());
     }
@@ -229,15 +214,10 @@ TEST(TaskMenu, RowIPointsAtEntryIAndExitComesLast) {
         EXPECT_EQ((*text.buildTaskMenu(windows, 1))[0].style, RowStyle::Text);
     }
     icons.expectAllDestroyedOnce();
-}
-
-TEST(TaskMenu, NoWindowMeansNoMenu) {
-    LauncherMenuContent menu;
-    EXPECT_FALSE(menu.buildTaskMenu({}, 0).has_value());
-    // A row that is neither titled nor a window is refused, leaving only "Exit".
+    // No window, or only a row that is neither titled nor a window: no menu.
+    EXPECT_FALSE(LauncherMenuContent().buildTaskMenu({}, 0).has_value());
     const std::vector<ListedWindow> blank{{.window = 0, .title = ""}};
-    LauncherMenuContent other;
-    EXPECT_FALSE(other.buildTaskMenu(blank, 0).has_value());
+    EXPECT_FALSE(LauncherMenuContent().buildTaskMenu(blank, 0).has_value());
 }
 
 TEST(TaskMenu, MoreWindowsThanTheTableHoldsAreLeftOut) {
@@ -260,10 +240,9 @@ TEST(WindowTitles, AreCutToTheirBufferOnAWholeCharacter) {
     for (int i = 0; i < 400; ++i) {
         wide += "表";
     }
-    ASSERT_EQ(wide.size(), 800u);
-    EXPECT_EQ(titleInBuffer(wide, kTaskMenuTitleBytes).size(), 510u);
-    EXPECT_EQ(titleInBuffer("a" + wide, kTaskMenuTitleBytes).size(), 511u);
-    EXPECT_EQ(titleInBuffer(std::string(600, 'x'), kTaskMenuTitleBytes).size(), 511u);
+    EXPECT_EQ(titleInBuffer(wide, kTaskMenuTitleBytes), wide.substr(0, 510));
+    EXPECT_EQ(titleInBuffer("a" + wide, kTaskMenuTitleBytes), ("a" + wide).substr(0, 511));
+    EXPECT_EQ(titleInBuffer(std::string(600, 'x'), kTaskMenuTitleBytes), std::string(511, 'x'));
     EXPECT_EQ(titleInBuffer(std::string_view("ab\0cd", 5), kTaskMenuTitleBytes), "ab");
     EXPECT_EQ(titleInBuffer("abc", 0), "");
 
@@ -280,14 +259,13 @@ TEST(SameAppMenu, ListsTwoOrMoreWindowsAsTextThenExit) {
     const std::vector<ListedWindow> two{{.window = 5, .title = "first"}, {.window = 9, .title = "second"}};
     const auto menu = buildSameAppMenu(two);
     ASSERT_TRUE(menu.has_value());
-    ASSERT_EQ(menu->rows.size(), 3u);
-    EXPECT_EQ(menu->rows[0].text, "first");
-    EXPECT_EQ(menu->rows[1].id, 2);
-    EXPECT_EQ(menu->rows[2].text, "Exit");
-    EXPECT_EQ(menu->rows[2].id, 3);
+    ASSERT_THAT(idsOf(menu->rows), ElementsAre(1, 2, 3));
+    std::vector<std::string> texts;
     for (const MenuRow& row : menu->rows) {
+        texts.push_back(row.text);
         EXPECT_EQ(row.style, RowStyle::Text);
     }
+    EXPECT_THAT(texts, ElementsAre("first", "second", "Exit"));
     EXPECT_EQ(menu->chosenWindow(1), 5u);
     EXPECT_EQ(menu->chosenWindow(2), 9u);
     for (CommandId nothing : {0, 3, 4, -2}) {

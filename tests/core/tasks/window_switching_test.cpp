@@ -86,9 +86,11 @@ TEST(AppWindowChooser, RowsAreBoundedByTheTableAndTheTitleBuffer) {
     for (WindowHandle handle = 2; handle <= kWindowTableSize + 10; ++handle) {
         desktop.windows.push_back(titled(handle, "w", kEditor));
     }
+    desktop.windows[1].title = std::string(kTitleBufferBytes + 5, 'u');
     const auto rows = appWindowChooserRows(desktop, kEditor);
     ASSERT_EQ(rows.size(), kWindowTableSize + 1);
     EXPECT_EQ(rows[1].text, std::string(kTitleBufferBytes - 2, 't'));
+    EXPECT_EQ(rows[2].text, std::string(kTitleBufferBytes - 1, 'u'));
     EXPECT_EQ(rows.back().id, static_cast<std::int32_t>(kWindowTableSize + 1));
     EXPECT_EQ(rows.back().window, kWindowTableSize);
 }

@@ -32,6 +32,52 @@ bool fileExists(const std::string& path) {
     return ::GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;
 }
 
+bool isFile(const std::string& path) {
+    const DWORD attributes = ::GetFileAttributesA(path.c_str());
+    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) == 0;
+}
+
+bool isFolder(const std::string& path) {
+    const DWORD attributes = ::GetFileAttributesA(path.c_str());
+    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
+}
+
+bool isAbsent(const std::string& path) {
+    return !fileExists(path);
+}
+
+void removeTree(const std::string& path) {
+    WIN32_FIND_DATAA entry{};
+    const HANDLE find = ::FindFirstFileA((path + "\\*").c_str(), &entry);
+    if (find != INVALID_HANDLE_VALUE) {
+        do {
+            const std::string name = entry.cFileName;
+            if (name == "." || name == "..") {
+                continue;
+            }
+            const std::string child = path + "\\" + name;
+            ::SetFileAttributesA(child.c_str(), FILE_ATTRIBUTE_NORMAL);
+            if (entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
+                removeTree(child);
+            } else {
+                ::DeleteFileA(child.c_str());
+            }
+        } while (::FindNextFileA(find, &entry));
+        ::FindClose(find);
+    }
+    ::RemoveDirectoryA(path.c_str());
+}
+
+TestFolder::TestFolder(std::string_view nameTail) {
+    static unsigned serial = 0;
+    char temp[MAX_PATH + 1] = {};
+    ::GetTempPathA(sizeof temp, temp);
+    path_ = std::string{temp} + "zek_win32_" + std::to_string(::GetCurrentProcessId()) + "_" +
+            std::to_string(++serial) + std::string{nameTail};
+    removeTree(path_);
+    created_ = ::CreateDirectoryA(path_.c_str(), nullptr) != FALSE;
+}
+
 std::optional<FILETIME> lastWriteTime(const std::string& path) {
     WIN32_FILE_ATTRIBUTE_DATA data;
     if (!::GetFileAttributesExA(path.c_str(), GetFileExInfoStandard, &data)) {

@@ -4,6 +4,7 @@
 
 #include <optional>
 #include <string>
+#include <string_view>
 
 namespace zek::e2e {
 
@@ -12,5 +13,30 @@ bool writeFileBytes(const std::string& path, const std::string& bytes);
 bool fileExists(const std::string& path);
 // Last write time, for telling whether a file was rewritten even with equal bytes.
 std::optional<FILETIME> lastWriteTime(const std::string& path);
+
+bool isFile(const std::string& path);
+bool isFolder(const std::string& path);
+bool isAbsent(const std::string& path);
+// Removes the folder with everything in it.
+void removeTree(const std::string& path);
+
+// A fresh folder of one's own under the system's temporary folder, removed with all
+// it holds at the end.
+class TestFolder {
+  public:
+    // `nameTail` ends the folder's name, to put awkward characters into the paths.
+    explicit TestFolder(std::string_view nameTail = {});
+    TestFolder(const TestFolder&) = delete;
+    TestFolder& operator=(const TestFolder&) = delete;
+    ~TestFolder() { removeTree(path_); }
+
+    bool created() const { return created_; }
+    const std::string& path() const { return path_; }
+    std::string file(std::string_view name) const { return path_ + "\\" + std::string{name}; }
+
+  private:
+    std::string path_;
+    bool created_ = false;
+};
 
 }  // namespace zek::e2e

@@ -2,6 +2,8 @@
 
 #include <vector>
 
+#include "driver/window_query.h"
+
 namespace zek::e2e {
 
 bool Process::running() const {
@@ -40,6 +42,44 @@ Process startProcess(const std::string& program, const std::string& arguments, c
     }
     ::CloseHandle(info.hThread);
     return Process(win32::UniqueKernelHandle(info.hProcess), info.dwProcessId);
+}
+
+std::string ownDirectory() {
+    char path[MAX_PATH] = {};
+    ::GetModuleFileNameA(nullptr, path, MAX_PATH);
+    std::string directory(path);
+    return directory.substr(0, directory.find_last_of('\\') + 1);
+}
+
+// Ends whatever launcher still runs: politely first, then by force.
+void endAnyLauncher() {
+    HWND bar = findBar();
+    if (bar == nullptr) {
+        return;
+    }
+    const DWORD processId = processOf(bar);
+    win32::UniqueKernelHandle process(::OpenProcess(SYNCHRONIZE | PROCESS_TERMINATE, FALSE, processId));
+    DWORD_PTR ignored = 0;
+    ::SendMessageTimeoutA(bar, WM_DESTROY, 0, 0, SMTO_ABORTIFHUNG, 2000, &ignored);
+    if (process && ::WaitForSingleObject(process.get(), 10000) != WAIT_OBJECT_0) {
+        ::TerminateProcess(process.get(), 99);
+        ::WaitForSingleObject(process.get(), 5000);
+    }
+}
+
+void closeProbeWindows() {
+    for (HWND probe = ::FindWindowA("ZekProbeWindow", nullptr); probe != nullptr;
+         probe = ::FindWindowA("ZekProbeWindow", nullptr)) {
+        const DWORD processId = processOf(probe);
+        win32::UniqueKernelHandle process(::OpenProcess(SYNCHRONIZE | PROCESS_TERMINATE, FALSE, processId));
+        ::PostMessageA(probe, WM_CLOSE, 0, 0);
+        if (process && ::WaitForSingleObject(process.get(), 5000) != WAIT_OBJECT_0) {
+            ::TerminateProcess(process.get(), 99);
+        }
+        if (!process) {
+            break;
+        }
+    }
 }
 
 }  // namespace zek::e2e

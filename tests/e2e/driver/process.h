@@ -29,4 +29,12 @@ class Process {
 // Starts `program` with `arguments` appended verbatim to its quoted path, in `directory`.
 Process startProcess(const std::string& program, const std::string& arguments, const std::string& directory);
 
+// The folder of the running test program, ending with a backslash; the programs
+// under test are built into it.
+std::string ownDirectory();
+// Ends whatever launcher still runs: politely first, then by force.
+void endAnyLauncher();
+// Closes every probe window, by force when it does not end.
+void closeProbeWindows();
+
 }  // namespace zek::e2e

@@ -4,8 +4,6 @@
 #include <algorithm>
 #include <string>
 
-#include "app/messages.h"
-#include "driver/files.h"
 #include "driver/input.h"
 #include "driver/window_query.h"
 #include "scenarios/launcher_scenario.h"
@@ -15,26 +13,17 @@ namespace {
 
 using Bar = LauncherScenario;
 
-std::string dataRecord(int number, const std::string& name, int type, int level) {
-    const std::string n = std::to_string(number) + ":";
-    return n + "ItemName=" + name + "\r\n" + n + "ItemType=" + std::to_string(type) + "\r\n" + n +
-           "ItemLevel=" + std::to_string(level) + "\r\n";
-}
-
 bool visible(HWND window) {
     return ::IsWindowVisible(window) != FALSE;
 }
 
 TEST_F(Bar, ShowingFillsTheBoxWithEveryName) {
-    ASSERT_TRUE(writeFileBytes(folder_ + "ZekLauncher.dat", "[100]\r\n" + dataRecord(0, "tools", 2, 1) +
-                                                                dataRecord(1, "notepad", 4, 2) +
-                                                                dataRecord(2, "表計算", 4, 2)));
-    HWND bar = startFirstInstance();
+    HWND bar = startWith({{.name = "tools", .type = 2, .level = 1},
+                          {.name = "notepad", .level = 2},
+                          {.name = "表計算", .level = 2}});
     ASSERT_NE(bar, nullptr);
     ASSERT_EQ(runLauncher("/s"), 0u);
-    HWND box = findCommandBox(bar);
-    ASSERT_NE(box, nullptr);
-    const auto names = listTexts(box);
+    const auto names = listTexts(findCommandBox(bar));
     // Three items of the file and the eight built-in commands; the built-in node is no command.
     EXPECT_EQ(names.size(), 11u);
     EXPECT_NE(std::find(names.begin(), names.end(), "表計算"), names.end());
@@ -45,10 +34,8 @@ TEST_F(Bar, ShowingFillsTheBoxWithEveryName) {
 TEST_F(Bar, EscapeHidesTheBarAndEmptiesTheBox) {
     HWND bar = startFirstInstance();
     ASSERT_NE(bar, nullptr);
-    ASSERT_EQ(runLauncher("/s"), 0u);
+    showAndFocus(bar);
     HWND box = findCommandBox(bar);
-    ASSERT_NE(box, nullptr);
-    ::SetForegroundWindow(bar);
     typeAscii("zz");
     EXPECT_TRUE(waitUntil([&] { return windowText(box) == "zz"; }, 5000)) << windowText(box);
     pressKey(VK_ESCAPE);
@@ -102,7 +89,7 @@ TEST_F(Bar, TheTrayIconsRightButtonMenuEndsTheProgram) {
 }
 
 TEST_F(Bar, TransparencyFollowsTheSettings) {
-    ASSERT_TRUE(writeFileBytes(folder_ + "ZekLauncher.ini", "[Mode]\r\nTransparent=20\r\n"));
+    writeFile("ZekLauncher.ini", "[Mode]\r\nTransparent=20\r\n");
     HWND bar = startFirstInstance();
     ASSERT_NE(bar, nullptr);
     COLORREF key = 1;

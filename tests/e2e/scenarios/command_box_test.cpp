@@ -3,11 +3,8 @@
 
 #include <string>
 
-#include "driver/files.h"
 #include "driver/input.h"
-#include "driver/probe_log.h"
 #include "driver/window_query.h"
-#include "scenarios/data_file_text.h"
 #include "scenarios/launcher_scenario.h"
 #include "text/character_positions.h"
 
@@ -18,23 +15,19 @@ class CommandBox : public LauncherScenario {
   protected:
     // The bar shown with notepad, notebook and calc, the first two starting the probe.
     void showBarWithItems(const std::string& ini = "") {
-        probe_ = probeInSpacedFolder();
-        if (!ini.empty()) {
-            ASSERT_TRUE(writeFileBytes(folder_ + "ZekLauncher.ini", ini));
-        }
-        ASSERT_TRUE(writeFileBytes(folder_ + "ZekLauncher.dat",
-                                   dataFileText({{.name = "notepad", .app = probe_, .option = "pad"},
-                                                 {.name = "notebook", .app = probe_, .option = "book"},
-                                                 {.name = "calc", .app = folder_ + "missing.exe"}})));
-        bar_ = startFirstInstance();
+        probeInSpacedFolder();
+        showBarWith({{.name = "notepad", .app = probe_, .option = "pad"},
+                     {.name = "notebook", .app = probe_, .option = "book"},
+                     {.name = "calc", .app = folder_ + "missing.exe"}},
+                    ini);
+    }
+    void showBarWith(const std::vector<RecordText>& items, const std::string& ini = "") {
+        bar_ = startWith(items, ini);
         ASSERT_NE(bar_, nullptr);
-        ASSERT_EQ(runLauncher("/s"), 0u);
+        showAndFocus(bar_);
         combo_ = findCommandBox(bar_);
-        ASSERT_NE(combo_, nullptr);
         edit_ = ::FindWindowExA(combo_, nullptr, "Edit", nullptr);
         ASSERT_NE(edit_, nullptr);
-        ::SetForegroundWindow(bar_);
-        ASSERT_TRUE(waitUntil([&] { return ::GetForegroundWindow() == bar_; }, 5000));
     }
 
     std::string text() const { return windowText(edit_); }
@@ -57,7 +50,6 @@ class CommandBox : public LauncherScenario {
         return waitUntil([&] { return text() == expected; }, 5000);
     }
 
-    std::string probe_;
     HWND bar_ = nullptr;
     HWND combo_ = nullptr;
     HWND edit_ = nullptr;
@@ -115,7 +107,7 @@ TEST_F(CommandBox, ArrowKeysAndTheWheelWalkTheListAndEnterRunsTheSelection) {
     pressKey(VK_DOWN);
     ASSERT_TRUE(textBecomes("notepad"));
     pressKey(VK_RETURN);
-    const auto starts = waitForProbeStarts(probeLogPath(probe_), 1);
+    const auto starts = probeStarts(1);
     ASSERT_EQ(starts.size(), 1u);
     EXPECT_TRUE(starts[0].commandLine.ends_with(" pad")) << starts[0].commandLine;
 }
@@ -125,7 +117,7 @@ TEST_F(CommandBox, EnterRunsTheCompletedItemAndHidesTheBar) {
     typeAscii("noteb");
     ASSERT_TRUE(textBecomes("notebook"));
     pressKey(VK_RETURN);
-    const auto starts = waitForProbeStarts(probeLogPath(probe_), 1);
+    const auto starts = probeStarts(1);
     ASSERT_EQ(starts.size(), 1u);
     EXPECT_TRUE(starts[0].commandLine.ends_with(" book"));
     EXPECT_TRUE(waitUntil([&] { return !::IsWindowVisible(bar_); }, 5000));
@@ -188,14 +180,8 @@ TEST_F(CommandBox, AFailedRunShowsItsMessageAndKeepsTheBar) {
 }
 
 TEST_F(CommandBox, JapaneseNamesCompleteLikeAscii) {
-    probe_ = probeInSpacedFolder();
-    ASSERT_TRUE(writeFileBytes(folder_ + "ZekLauncher.dat", dataFileText({{.name = "表計算", .app = probe_},
-                                                                          {.name = "表示", .app = probe_}})));
-    bar_ = startFirstInstance();
-    ASSERT_EQ(runLauncher("/s"), 0u);
-    combo_ = findCommandBox(bar_);
-    edit_ = ::FindWindowExA(combo_, nullptr, "Edit", nullptr);
-    ASSERT_NE(edit_, nullptr);
+    probeInSpacedFolder();
+    showBarWith({{.name = "表計算", .app = probe_}, {.name = "表示", .app = probe_}});
     // Japanese characters reach an ANSI window as lead and trail byte pairs.
     const std::string typed = "表計";
     for (char byte : typed) {

@@ -26,8 +26,7 @@ const std::string kCurrentFormat =
 
 TEST_F(DataFiles, ExitWithoutAnIniWritesTheDefaults) {
     ASSERT_NE(startFirstInstance(), nullptr);
-    ASSERT_EQ(runLauncher("/x"), 0u);
-    ASSERT_EQ(firstInstance_.waitForExit(15000), 0u);
+    exitLauncher();
     EXPECT_EQ(readFileBytes(folder_ + "ZekLauncher.ini"), kDefaultIni);
     EXPECT_FALSE(fileExists(folder_ + "ZekLauncher.ini.tmp"));
     // Nothing writes the data file at exit, not even an empty one.
@@ -41,13 +40,13 @@ TEST_F(DataFiles, CloseRequestSavesTheSettingsAndKeepsRunning) {
     DWORD_PTR result = 0;
     ASSERT_TRUE(::SendMessageTimeoutA(bar, WM_CLOSE, 0, 0, SMTO_ABORTIFHUNG, 5000, &result));
     EXPECT_EQ(readFileBytes(folder_ + "ZekLauncher.ini"), kDefaultIni);
+    EXPECT_TRUE(::IsWindow(bar));
     EXPECT_TRUE(firstInstance_.running());
 }
 
 TEST_F(DataFiles, HotkeysComeFromTheIni) {
     // Windows + F1 for the bar, the task menu off.
-    ASSERT_TRUE(writeFileBytes(folder_ + "ZekLauncher.ini",
-                               "[Mode]\r\nKey1=8\r\nKey2=112\r\nKey3=0\r\nKey4=0\r\nKey5=0\r\nKey6=-1\r\n"));
+    writeFile("ZekLauncher.ini", "[Mode]\r\nKey1=8\r\nKey2=112\r\nKey3=0\r\nKey4=0\r\nKey5=0\r\nKey6=-1\r\n");
     ASSERT_NE(startFirstInstance(), nullptr);
     auto taken = [](UINT modifiers, UINT key) {
         if (::RegisterHotKey(nullptr, 0x7000, modifiers, key)) {
@@ -80,7 +79,7 @@ TEST_F(DataFiles, AnOldFormatFileIsConvertedOnDiskAndBackedUp) {
     const std::string legacy =
         "ItemName0=tools\r\nItemType0=2\r\nItemLevel0=1\r\n"
         "ItemName1=表計算\r\nItemApp1=C:\\表\\calc.exe\r\nItemType1=4\r\nItemLevel1=2\r\n";
-    ASSERT_TRUE(writeFileBytes(folder_ + "ZekLauncher.dat", legacy));
+    writeFile("ZekLauncher.dat", legacy);
     ASSERT_NE(startFirstInstance(), nullptr);
     EXPECT_EQ(readFileBytes(folder_ + "ZekLauncher.dat"),
               "[100]\r\n0:ItemName=tools\r\n0:ItemType=2\r\n0:ItemLevel=1\r\n1:ItemName=表計算\r\n"
@@ -90,21 +89,19 @@ TEST_F(DataFiles, AnOldFormatFileIsConvertedOnDiskAndBackedUp) {
 
 TEST_F(DataFiles, ADamagedDataFileIsKeptAsideNotLost) {
     const std::string damaged("\x01\x02 not a launcher file \xff\xfe\r\n#only junk\r\n", 42);
-    ASSERT_TRUE(writeFileBytes(folder_ + "ZekLauncher.dat", damaged));
+    writeFile("ZekLauncher.dat", damaged);
     ASSERT_NE(startFirstInstance(), nullptr);
     EXPECT_EQ(readFileBytes(folder_ + "ZekLauncher.dat.unreadable"), damaged);
-    ASSERT_EQ(runLauncher("/x"), 0u);
-    ASSERT_EQ(firstInstance_.waitForExit(15000), 0u);
+    exitLauncher();
     EXPECT_EQ(readFileBytes(folder_ + "ZekLauncher.dat.unreadable"), damaged);
 }
 
 TEST_F(DataFiles, StartAndExitLeaveTheDataFileAlone) {
-    ASSERT_TRUE(writeFileBytes(folder_ + "ZekLauncher.dat", kCurrentFormat));
+    writeFile("ZekLauncher.dat", kCurrentFormat);
     const auto before = lastWriteTime(folder_ + "ZekLauncher.dat");
     ASSERT_TRUE(before);
     ASSERT_NE(startFirstInstance(), nullptr);
-    ASSERT_EQ(runLauncher("/x"), 0u);
-    ASSERT_EQ(firstInstance_.waitForExit(15000), 0u);
+    exitLauncher();
     EXPECT_EQ(readFileBytes(folder_ + "ZekLauncher.dat"), kCurrentFormat);
     const auto after = lastWriteTime(folder_ + "ZekLauncher.dat");
     ASSERT_TRUE(after);

@@ -6,11 +6,8 @@
 #include <string>
 
 #include "driver/drop_files.h"
-#include "driver/files.h"
 #include "driver/input.h"
-#include "driver/probe_log.h"
 #include "driver/window_query.h"
-#include "scenarios/data_file_text.h"
 #include "scenarios/launcher_scenario.h"
 
 namespace zek::e2e {
@@ -24,30 +21,21 @@ class Drop : public LauncherScenario {
   protected:
     void SetUp() override {
         LauncherScenario::SetUp();
-        probe_ = probeInSpacedFolder();
+        probeInSpacedFolder();
         document_ = folder_ + "a.zek";
-        ASSERT_TRUE(writeFileBytes(document_, "text"));
-        ASSERT_TRUE(writeFileBytes(folder_ + "ZekLauncher.ini",
-                                   "[ExtMode]\r\nExtKey0=zek\r\nPathKey0=" + probe_ + "\r\n"));
-        ASSERT_TRUE(writeFileBytes(folder_ + "ZekLauncher.dat",
-                                   dataFileText({{.name = "viewer", .app = probe_, .option = "-x"}})));
-        bar_ = startFirstInstance();
+        writeFile("a.zek", "text");
+        bar_ = startWith({{.name = "viewer", .app = probe_, .option = "-x"}},
+                         "[ExtMode]\r\nExtKey0=zek\r\nPathKey0=" + probe_ + "\r\n");
         ASSERT_NE(bar_, nullptr);
-        ASSERT_EQ(runLauncher("/s"), 0u);
+        showAndFocus(bar_);
         box_ = findCommandBox(bar_);
         ASSERT_NE(box_, nullptr);
     }
     void type(const std::string& text, const std::string& completed) {
-        ::SetForegroundWindow(bar_);
-        ASSERT_TRUE(waitUntil([&] { return ::GetForegroundWindow() == bar_; }, 5000));
         typeAscii(text);
         ASSERT_TRUE(waitUntil([&] { return windowText(box_) == completed; }, 5000)) << windowText(box_);
     }
-    std::vector<ProbeStart> probeStarts(std::size_t count) {
-        return waitForProbeStarts(probeLogPath(probe_), count);
-    }
 
-    std::string probe_;
     std::string document_;
     HWND bar_ = nullptr;
     HWND box_ = nullptr;
@@ -72,7 +60,7 @@ TEST_F(Drop, AFileOnAnEmptyBoxOpensByItsOwnAssociation) {
 
 TEST_F(Drop, TwoFilesAtOnceOrAnOverlongPathOpenNothingAndTheBarStays) {
     const std::string second = folder_ + "b.zek";
-    ASSERT_TRUE(writeFileBytes(second, "text"));
+    writeFile("b.zek", "text");
     type("vi", "viewer");
     ASSERT_TRUE(dropFiles(bar_, {document_, second}));
     // Cut to the box's 512 bytes it would name another file.

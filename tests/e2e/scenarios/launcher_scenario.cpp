@@ -2,68 +2,13 @@
 
 #include <cstdlib>
 
+#include "driver/files.h"
 #include "driver/window_query.h"
 
 namespace zek::e2e {
 
-namespace {
-
-std::string ownDirectory() {
-    char path[MAX_PATH] = {};
-    ::GetModuleFileNameA(nullptr, path, MAX_PATH);
-    std::string directory(path);
-    return directory.substr(0, directory.find_last_of('\\') + 1);
-}
-
-void emptyFolder(const std::string& folder) {
-    WIN32_FIND_DATAA found;
-    HANDLE search = ::FindFirstFileA((folder + "*").c_str(), &found);
-    if (search == INVALID_HANDLE_VALUE) {
-        return;
-    }
-    do {
-        if (!(found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)) {
-            ::DeleteFileA((folder + found.cFileName).c_str());
-        }
-    } while (::FindNextFileA(search, &found));
-    ::FindClose(search);
-}
-
-// Ends whatever launcher still runs: politely first, then by force.
-void stopAnyLauncher() {
-    HWND bar = findBar();
-    if (bar == nullptr) {
-        return;
-    }
-    const DWORD processId = processOf(bar);
-    win32::UniqueKernelHandle process(::OpenProcess(SYNCHRONIZE | PROCESS_TERMINATE, FALSE, processId));
-    DWORD_PTR ignored = 0;
-    ::SendMessageTimeoutA(bar, WM_DESTROY, 0, 0, SMTO_ABORTIFHUNG, 2000, &ignored);
-    if (process && ::WaitForSingleObject(process.get(), 10000) != WAIT_OBJECT_0) {
-        ::TerminateProcess(process.get(), 99);
-        ::WaitForSingleObject(process.get(), 5000);
-    }
-}
-
-void closeProbeWindows() {
-    for (HWND probe = ::FindWindowA("ZekProbeWindow", nullptr); probe != nullptr;
-         probe = ::FindWindowA("ZekProbeWindow", nullptr)) {
-        const DWORD processId = processOf(probe);
-        win32::UniqueKernelHandle process(::OpenProcess(SYNCHRONIZE | PROCESS_TERMINATE, FALSE, processId));
-        ::PostMessageA(probe, WM_CLOSE, 0, 0);
-        if (process && ::WaitForSingleObject(process.get(), 5000) != WAIT_OBJECT_0) {
-            ::TerminateProcess(process.get(), 99);
-        }
-        if (!process) {
-            break;
-        }
-    }
-}
-
-}  // namespace
-
 void LauncherScenario::SetUp() {
-    stopAnyLauncher();
+    endAnyLauncher();
     closeProbeWindows();
     const std::string binaries = ownDirectory();
     const char* root = std::getenv("ZEK_E2E_WORK");
@@ -74,15 +19,15 @@ void LauncherScenario::SetUp() {
     const auto* test = ::testing::UnitTest::GetInstance()->current_test_info();
     folder_ = base + test->test_suite_name() + "." + test->name() + "\\";
     ::CreateDirectoryA(base.c_str(), nullptr);
+    removeTree(folder_.substr(0, folder_.size() - 1));
     ::CreateDirectoryA(folder_.c_str(), nullptr);
-    emptyFolder(folder_);
     launcherPath_ = folder_ + "ZekLauncher.exe";
     ASSERT_TRUE(::CopyFileA((binaries + "ZekLauncher.exe").c_str(), launcherPath_.c_str(), FALSE));
     ASSERT_TRUE(::CopyFileA((binaries + "probe.exe").c_str(), (folder_ + "probe.exe").c_str(), FALSE));
 }
 
 void LauncherScenario::TearDown() {
-    stopAnyLauncher();
+    endAnyLauncher();
     closeProbeWindows();
     firstInstance_.kill();
 }
@@ -90,10 +35,44 @@ void LauncherScenario::TearDown() {
 std::string LauncherScenario::probeInSpacedFolder() {
     const std::string folder = folder_ + "probe folder\\";
     ::CreateDirectoryA(folder.c_str(), nullptr);
-    emptyFolder(folder);
-    const std::string probe = folder + "probe.exe";
-    EXPECT_TRUE(::CopyFileA((folder_ + "probe.exe").c_str(), probe.c_str(), FALSE));
-    return probe;
+    probe_ = folder + "probe.exe";
+    EXPECT_TRUE(::CopyFileA((folder_ + "probe.exe").c_str(), probe_.c_str(), FALSE));
+    return probe_;
+}
+
+std::vector<ProbeStart> LauncherScenario::probeStarts(std::size_t count) {
+    return waitForProbeStarts(probeLogPath(probe_), count);
+}
+
+HWND LauncherScenario::startProbeWindow(const std::string& title) {
+    startProcess(probe_, "--title=" + title, "");
+    HWND window = nullptr;
+    waitUntil([&] { return (window = ::FindWindowA("ZekProbeWindow", title.c_str())) != nullptr; });
+    return window;
+}
+
+void LauncherScenario::writeFile(const std::string& name, const std::string& bytes) {
+    ASSERT_TRUE(writeFileBytes(folder_ + name, bytes)) << name;
+}
+
+HWND LauncherScenario::startWith(const std::vector<RecordText>& items, const std::string& ini) {
+    EXPECT_TRUE(writeFileBytes(folder_ + "ZekLauncher.dat", dataFileText(items)));
+    if (!ini.empty()) {
+        EXPECT_TRUE(writeFileBytes(folder_ + "ZekLauncher.ini", ini));
+    }
+    return startFirstInstance();
+}
+
+void LauncherScenario::exitLauncher() {
+    ASSERT_EQ(runLauncher("/x"), 0u);
+    ASSERT_EQ(firstInstance_.waitForExit(15000), 0u);
+    EXPECT_EQ(findBar(), nullptr);
+}
+
+void LauncherScenario::showAndFocus(HWND bar) {
+    ASSERT_EQ(runLauncher("/s"), 0u);
+    ::SetForegroundWindow(bar);
+    ASSERT_TRUE(waitUntil([&] { return ::GetForegroundWindow() == bar; }, 5000));
 }
 
 std::string LauncherScenario::probeLogPath(const std::string& probePath) const {

@@ -6,8 +6,11 @@
 
 #include <optional>
 #include <string>
+#include <vector>
 
+#include "driver/probe_log.h"
 #include "driver/process.h"
+#include "driver/data_file_text.h"
 
 namespace zek::e2e {
 
@@ -23,12 +26,28 @@ class LauncherScenario : public ::testing::Test {
     // Starts a launcher and waits for it to end; the exit code or none.
     std::optional<DWORD> runLauncher(const std::string& arguments, DWORD timeoutMs = 20000);
 
-    // A copy of the probe in a folder whose name has a space; its log lies beside it.
+    // Writes a file of the scenario folder byte for byte.
+    void writeFile(const std::string& name, const std::string& bytes);
+    // Writes the data file of these items (and the settings file unless empty) and
+    // starts the first instance; its bar.
+    HWND startWith(const std::vector<RecordText>& items, const std::string& ini = "");
+    // Ends the first instance with /x, which must end both starts and leave no bar.
+    void exitLauncher();
+    // Shows the bar with /s and brings it to the front.
+    void showAndFocus(HWND bar);
+
+    // A copy of the probe in a folder whose name has a space (also kept in probe_);
+    // its log lies beside it.
     std::string probeInSpacedFolder();
     std::string probeLogPath(const std::string& probePath) const;
+    // What that copy logged once it logged `count` starts (or the time ran out).
+    std::vector<ProbeStart> probeStarts(std::size_t count);
+    // Starts that copy with a window of this title; the window.
+    HWND startProbeWindow(const std::string& title);
 
     std::string folder_;  // ends with a backslash
     std::string launcherPath_;
+    std::string probe_;
     Process firstInstance_;
 };
 

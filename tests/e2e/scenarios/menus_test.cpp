@@ -5,13 +5,10 @@
 #include <string>
 #include <vector>
 
-#include "driver/files.h"
 #include "driver/input.h"
-#include "driver/probe_log.h"
 #include "driver/screen.h"
 #include "driver/window_query.h"
 #include "menus/owner_draw.h"
-#include "scenarios/data_file_text.h"
 #include "scenarios/launcher_scenario.h"
 
 namespace zek::e2e {
@@ -19,38 +16,28 @@ namespace {
 
 class Menus : public LauncherScenario {
   protected:
-    void startWith(const std::string& dataFile, const std::string& ini = "") {
-        probe_ = probeInSpacedFolder();
-        if (!dataFile.empty()) {
-            ASSERT_TRUE(writeFileBytes(folder_ + "ZekLauncher.dat", dataFile));
-        }
-        if (!ini.empty()) {
-            ASSERT_TRUE(writeFileBytes(folder_ + "ZekLauncher.ini", ini));
-        }
-        bar_ = startFirstInstance();
+    void SetUp() override {
+        LauncherScenario::SetUp();
+        probeInSpacedFolder();
+    }
+    void startWith(const std::vector<RecordText>& items, const std::string& ini = "") {
+        bar_ = LauncherScenario::startWith(items, ini);
         ASSERT_NE(bar_, nullptr);
     }
     void showBarAndType(const std::string& text) {
-        ASSERT_EQ(runLauncher("/s"), 0u);
-        ::SetForegroundWindow(bar_);
-        ASSERT_TRUE(waitUntil([&] { return ::GetForegroundWindow() == bar_; }, 5000));
+        showAndFocus(bar_);
         typeAscii(text);
         HWND edit = ::FindWindowExA(findCommandBox(bar_), nullptr, "Edit", nullptr);
         ASSERT_TRUE(waitUntil([&] { return windowText(edit).starts_with(text); }, 5000)) << windowText(edit);
     }
-    std::vector<ProbeStart> probeStarts(std::size_t count) {
-        return waitForProbeStarts(probeLogPath(probe_), count);
-    }
 
-    std::string probe_;
     HWND bar_ = nullptr;
 };
 
 TEST_F(Menus, ANodeOpensItsMenuAndTheChosenItemRuns) {
-    startWith(dataFileText(
-        {{.name = "tools", .type = 2, .level = 1},
-         {.name = "pa", .level = 2, .app = folder_ + "probe folder\\probe.exe", .option = "A"},
-         {.name = "pb", .level = 2, .app = folder_ + "probe folder\\probe.exe", .option = "B"}}));
+    startWith({{.name = "tools", .type = 2, .level = 1},
+               {.name = "pa", .level = 2, .app = probe_, .option = "A"},
+               {.name = "pb", .level = 2, .app = probe_, .option = "B"}});
     showBarAndType("tools");
     pressKey(VK_RETURN);
     ASSERT_NE(waitForOpenMenu(5000), nullptr) << "no node menu";
@@ -69,11 +56,10 @@ TEST_F(Menus, ANodeOpensItsMenuAndTheChosenItemRuns) {
 }
 
 TEST_F(Menus, AltEnterOffersEveryItemOfTheNameAndEscapeRunsNothing) {
-    const std::string probe = folder_ + "probe folder\\probe.exe";
-    startWith(dataFileText({{.name = "one", .type = 2, .level = 1},
-                            {.name = "dup", .level = 2, .app = probe, .option = "X"},
-                            {.name = "two", .type = 2, .level = 1},
-                            {.name = "dup", .level = 2, .app = probe, .option = "Y"}}));
+    startWith({{.name = "one", .type = 2, .level = 1},
+               {.name = "dup", .level = 2, .app = probe_, .option = "X"},
+               {.name = "two", .type = 2, .level = 1},
+               {.name = "dup", .level = 2, .app = probe_, .option = "Y"}});
     showBarAndType("dup");
     pressChord({VK_MENU, VK_RETURN});
     ASSERT_NE(waitForOpenMenu(5000), nullptr) << "no menu of the two items";
@@ -86,14 +72,12 @@ TEST_F(Menus, AltEnterOffersEveryItemOfTheNameAndEscapeRunsNothing) {
     ASSERT_NE(waitForOpenMenu(5000), nullptr);
     pressKey(VK_DOWN);
     pressKey(VK_RETURN);
-    const auto starts = probeStarts(1);
-    ASSERT_EQ(starts.size(), 1u);
+    EXPECT_EQ(probeStarts(1).size(), 1u);
 }
 
 TEST_F(Menus, CtrlEnterOffersTheCandidatesOfTheTypedText) {
-    const std::string probe = folder_ + "probe folder\\probe.exe";
-    startWith(dataFileText({{.name = "notepad", .app = probe, .option = "pad"},
-                            {.name = "notebook", .app = probe, .option = "book"}}));
+    startWith({{.name = "notepad", .app = probe_, .option = "pad"},
+               {.name = "notebook", .app = probe_, .option = "book"}});
     showBarAndType("no");
     pressChord({VK_CONTROL, VK_RETURN});
     ASSERT_NE(waitForOpenMenu(5000), nullptr) << "no menu of the candidates";
@@ -105,8 +89,7 @@ TEST_F(Menus, CtrlEnterOffersTheCandidatesOfTheTypedText) {
 }
 
 TEST_F(Menus, OnlyOneMenuOpensAtATime) {
-    startWith(dataFileText({{.name = "tools", .type = 2, .level = 1},
-                            {.name = "pa", .level = 2, .app = folder_ + "probe folder\\probe.exe"}}));
+    startWith({{.name = "tools", .type = 2, .level = 1}, {.name = "pa", .level = 2, .app = probe_}});
     showBarAndType("tools");
     pressKey(VK_RETURN);
     ASSERT_NE(waitForOpenMenu(5000), nullptr);
@@ -127,11 +110,10 @@ int waitForColour(HWND window, COLORREF colour, int least) {
 }
 
 TEST_F(Menus, OwnerDrawnRowsAreMeasuredPaintedAndFoundByTheirLetter) {
-    const std::string probe = folder_ + "probe folder\\probe.exe";
-    startWith(dataFileText({{.name = "ba", .app = probe},
-                            {.name = "bb", .app = probe},
-                            {.name = "bc", .app = probe},
-                            {.name = "cd", .app = probe}}));
+    startWith({{.name = "ba", .app = probe_},
+               {.name = "bb", .app = probe_},
+               {.name = "bc", .app = probe_},
+               {.name = "cd", .app = probe_}});
     showBarAndType("b");
     pressChord({VK_CONTROL, VK_RETURN});
     HWND menu = waitForOpenMenu(5000);
@@ -165,19 +147,10 @@ TEST_F(Menus, OwnerDrawnRowsAreMeasuredPaintedAndFoundByTheirLetter) {
     EXPECT_EQ(::SendMessageA(bar_, WM_MENUCHAR, MAKEWPARAM('b', MF_POPUP), rows), 0) << "no menu, no answer";
 }
 
-HWND startTitledProbe(const std::string& probe, const std::string& title) {
-    startProcess(probe, "--title=" + title, "");
-    HWND window = nullptr;
-    waitUntil([&] { return (window = ::FindWindowA("ZekProbeWindow", title.c_str())) != nullptr; });
-    return window;
-}
-
 TEST_F(Menus, TheTaskHotkeyListsWindowsAndActivatesTheChosenOne) {
-    startWith("");
-    HWND first = startTitledProbe(probe_, "TaskOne");
-    HWND second = startTitledProbe(probe_, "TaskTwo");
-    ASSERT_NE(first, nullptr);
-    ASSERT_NE(second, nullptr);
+    startWith({});
+    HWND first = startProbeWindow("TaskOne");
+    ASSERT_TRUE(first != nullptr && startProbeWindow("TaskTwo") != nullptr);
     ::ShowWindow(first, SW_MINIMIZE);
     ASSERT_TRUE(waitUntil([&] { return ::IsIconic(first) != FALSE; }, 5000));
     pressChord({VK_LWIN, VK_SPACE});
@@ -201,8 +174,8 @@ TEST_F(Menus, TheTaskHotkeyListsWindowsAndActivatesTheChosenOne) {
 
 TEST_F(Menus, TheSameApplicationHotkeyNeedsTwoWindowsOfTheProgram) {
     // Ctrl + Alt + J for the windows of the foreground program.
-    startWith("", "[Mode]\r\nKey5=3\r\nKey6=74\r\n");
-    HWND first = startTitledProbe(probe_, "SameOne");
+    startWith({}, "[Mode]\r\nKey5=3\r\nKey6=74\r\n");
+    HWND first = startProbeWindow("SameOne");
     ASSERT_NE(first, nullptr);
     ::SetForegroundWindow(first);
     ASSERT_TRUE(waitUntil([&] { return ::GetForegroundWindow() == first; }, 5000));
@@ -210,7 +183,7 @@ TEST_F(Menus, TheSameApplicationHotkeyNeedsTwoWindowsOfTheProgram) {
     ::Sleep(500);
     EXPECT_TRUE(openMenus().empty()) << "one window only: no menu";
 
-    HWND second = startTitledProbe(probe_, "SameTwo");
+    HWND second = startProbeWindow("SameTwo");
     ASSERT_NE(second, nullptr);
     ::SetForegroundWindow(first);
     ASSERT_TRUE(waitUntil([&] { return ::GetForegroundWindow() == first; }, 5000));

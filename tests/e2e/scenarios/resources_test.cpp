@@ -2,18 +2,13 @@
 // objects and committed memory return to where they were after many shows,
 // keystrokes, hides and menus.
 #include <gtest/gtest.h>
-#include <windows.h>
-// After windows.h, which it needs.
-#include <psapi.h>
 
 #include <string>
 #include <vector>
 
 #include "app/messages.h"
-#include "driver/files.h"
+#include "driver/object_counts.h"
 #include "driver/window_query.h"
-#include "platform/unique_handle.h"
-#include "scenarios/data_file_text.h"
 #include "scenarios/launcher_scenario.h"
 
 namespace zek::e2e {
@@ -47,38 +42,12 @@ class Resources : public LauncherScenario {
     }
 };
 
-struct Usage {
-    DWORD handles = 0;
-    DWORD gdiObjects = 0;  // 0 where the system does not count them for other processes
-    DWORD userObjects = 0;
-    SIZE_T committedBytes = 0;
-};
-
-Usage usageOf(DWORD processId) {
-    Usage usage;
-    win32::UniqueKernelHandle process(
-        ::OpenProcess(PROCESS_QUERY_INFORMATION | PROCESS_VM_READ, FALSE, processId));
-    if (!process) {
-        return usage;
-    }
-    ::GetProcessHandleCount(process.get(), &usage.handles);
-    usage.gdiObjects = ::GetGuiResources(process.get(), GR_GDIOBJECTS);
-    usage.userObjects = ::GetGuiResources(process.get(), GR_USEROBJECTS);
-    PROCESS_MEMORY_COUNTERS_EX memory{};
-    if (::GetProcessMemoryInfo(process.get(), reinterpret_cast<PROCESS_MEMORY_COUNTERS*>(&memory),
-                               sizeof memory)) {
-        usage.committedBytes = memory.PrivateUsage != 0 ? memory.PrivateUsage : memory.PagefileUsage;
-    }
-    return usage;
-}
-
 TEST_F(Resources, ShowTypeHideCyclesAndMenusLeaveNothingBehind) {
     std::vector<RecordText> records{{.name = "tools", .type = 2, .level = 1}};
     for (int i = 0; i < 50; ++i) {
         records.push_back({.name = "item" + std::to_string(i), .level = 2, .app = folder_ + "missing.exe"});
     }
-    ASSERT_TRUE(writeFileBytes(folder_ + "ZekLauncher.dat", dataFileText(records)));
-    HWND bar = startFirstInstance();
+    HWND bar = startWith(records);
     ASSERT_NE(bar, nullptr);
     HWND edit = ::FindWindowExA(findCommandBox(bar), nullptr, "Edit", nullptr);
     ASSERT_NE(edit, nullptr);
@@ -105,7 +74,7 @@ TEST_F(Resources, ShowTypeHideCyclesAndMenusLeaveNothingBehind) {
     taskMenu();
     DWORD_PTR ignored = 0;
     ::SendMessageTimeoutA(bar, WM_NULL, 0, 0, SMTO_NORMAL, 10000, &ignored);
-    const Usage before = usageOf(firstInstance_.id());
+    const ProcessUsage before = usageOf(firstInstance_.id());
 
     for (int i = 0; i < 1000; ++i) {
         cycle();
@@ -114,7 +83,7 @@ TEST_F(Resources, ShowTypeHideCyclesAndMenusLeaveNothingBehind) {
         taskMenu();
     }
     ::SendMessageTimeoutA(bar, WM_NULL, 0, 0, SMTO_NORMAL, 10000, &ignored);
-    const Usage after = usageOf(firstInstance_.id());
+    const ProcessUsage after = usageOf(firstInstance_.id());
 
     EXPECT_LE(after.handles, before.handles + 2);
     EXPECT_LE(after.gdiObjects, before.gdiObjects + 2);
