@@ -9,6 +9,7 @@
 #include <cstdint>
 #include <vector>
 
+#include "app/bar_animation.h"
 #include "app/bar_look.h"
 #include "app/gdiplus_session.h"
 #include "data/launcher_item.h"
@@ -185,6 +186,50 @@ TEST_F(StatusPicture, ShowsHidesAndFramesKeepNothing) {
         EXPECT_EQ(test::countGuiObjects()->gdi, objects->gdi);
     }
     EXPECT_LT(privateBytes(), bytes + 512 * 1024);
+}
+
+bool animationTimerArrives(HWND window, DWORD withinMs) {
+    const DWORD start = ::GetTickCount();
+    do {
+        MSG message;
+        while (::PeekMessageA(&message, window, WM_TIMER, WM_TIMER, PM_REMOVE)) {
+            if (message.wParam == 2) {
+                return true;
+            }
+        }
+        ::Sleep(10);
+    } while (::GetTickCount() - start < withinMs);
+    return false;
+}
+
+int widthOf(HWND window) {
+    RECT rect{};
+    ::GetWindowRect(window, &rect);
+    return rect.right - rect.left;
+}
+
+// With no picture to draw on, the bar still runs its timer from show to hide and
+// paints the command box's strip on black, without calling into a missing display.
+TEST(BarWithoutStatusDisplay, ShowsTicksAndHides) {
+    LauncherContext context;
+    const UniqueWindow window(
+        ::CreateWindowExA(0, "STATIC", "", WS_POPUP, 0, 0, 240, 100, nullptr, nullptr, nullptr, nullptr));
+    const BarLook look = BarLook::create();
+    BarAnimation animation(context);
+    animation.create(window.get(), nullptr, look);
+    animation.onShow();
+    EXPECT_TRUE(animationTimerArrives(window.get(), 2000));
+    data::ItemFields fields;
+    fields.name = "notepad";
+    fields.comment = "a comment long enough to widen the panel a good way";
+    animation.showItem(data::LauncherItem(fields));
+    animation.onTimer(2);
+    animation.showNoItem();
+    EXPECT_EQ(animation.paintWidth(), 250);
+    EXPECT_EQ(widthOf(window.get()), 240);
+    animation.onHide();
+    animationTimerArrives(window.get(), 0);  // one already queued
+    EXPECT_FALSE(animationTimerArrives(window.get(), 300));
 }
 
 }  // namespace
