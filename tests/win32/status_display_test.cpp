@@ -54,10 +54,12 @@ UniqueIcon halfBlackIcon() {
 class StatusPicture : public ::testing::Test {
   protected:
     void SetUp() override {
-        bitmap_ = createPictureBitmap();  // the bar's own picture
-        DIBSECTION section{};
-        ::GetObjectA(bitmap_.get(), sizeof section, &section);
-        pixels_ = static_cast<const std::uint32_t*>(section.dsBm.bmBits);
+        BITMAPINFO layout{};
+        layout.bmiHeader = {
+            sizeof layout.bmiHeader, display::kPictureWidth, -display::kPictureHeight, 1, 32, BI_RGB};
+        void* bits = nullptr;
+        bitmap_.reset(::CreateDIBSection(nullptr, &layout, DIB_RGB_COLORS, &bits, nullptr, 0));
+        pixels_ = static_cast<const std::uint32_t*>(bits);
         dc_.reset(::CreateCompatibleDC(nullptr));
         previous_ = ::SelectObject(dc_.get(), bitmap_.get());
         ::PatBlt(dc_.get(), 0, 0, display::kPictureWidth, display::kPictureHeight, BLACKNESS);

@@ -22,7 +22,6 @@
 #include "data/launcher_item.h"
 #include "data/launcher_settings.h"
 #include "dialogs/launcher_tree_dialog.h"
-#include "display/frame_painter.h"
 #include "launch/item_runner.h"
 #include "menus/launcher_menu.h"
 #include "resource.h"
@@ -154,7 +153,7 @@ void LauncherBar::onCreate() {
 void LauncherBar::createPicture() {
     HDC windowDC = ::GetDC(window_);
     pictureDC_.reset(::CreateCompatibleDC(windowDC));
-    pictureBitmap_ = createPictureBitmap();
+    pictureBitmap_.reset(::CreateCompatibleBitmap(windowDC, kPictureWidth, kPictureHeight));
     ::ReleaseDC(window_, windowDC);
     if (pictureDC_ && pictureBitmap_) {
         originalBitmap_ = ::SelectObject(pictureDC_.get(), pictureBitmap_.get());

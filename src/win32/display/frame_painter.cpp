@@ -31,19 +31,6 @@ class Gradient : public Gdiplus::LinearGradientBrush {
     }
 };
 
-// The picture's pixels when it is a top-down 32-bit DIB section: GDI+ then draws
-// straight into them, which is many times cheaper than drawing through the DC.
-BYTE* pictureBits(HDC picture) {
-    DIBSECTION section{};
-    const HGDIOBJ bitmap = ::GetCurrentObject(picture, OBJ_BITMAP);
-    if (::GetObjectA(bitmap, sizeof section, &section) != sizeof section || section.dsBm.bmBitsPixel != 32 ||
-        section.dsBmih.biHeight >= 0 || section.dsBm.bmWidth != display::kPictureWidth ||
-        -section.dsBmih.biHeight != display::kPictureHeight) {
-        return nullptr;
-    }
-    return static_cast<BYTE*>(section.dsBm.bmBits);
-}
-
 LOGFONTA logFontOf(HFONT font) {
     LOGFONTA logFont{};
     ::GetObjectA(font, sizeof logFont, &logFont);
@@ -52,22 +39,10 @@ LOGFONTA logFontOf(HFONT font) {
 
 }  // namespace
 
-UniqueBitmap createPictureBitmap() {
-    BITMAPINFO layout{};
-    layout.bmiHeader.biSize = sizeof layout.bmiHeader;
-    layout.bmiHeader.biWidth = display::kPictureWidth;
-    layout.bmiHeader.biHeight = -display::kPictureHeight;
-    layout.bmiHeader.biPlanes = 1;
-    layout.bmiHeader.biBitCount = 32;
-    layout.bmiHeader.biCompression = BI_RGB;
-    void* bits = nullptr;
-    return UniqueBitmap(::CreateDIBSection(nullptr, &layout, DIB_RGB_COLORS, &bits, nullptr, 0));
-}
-
 struct FramePainter::Objects {
     Objects(HDC picture, const LOGFONTA& title, const LOGFONTA& text, const LOGFONTA& smallText)
         : titleFont(picture, &title), textFont(picture, &text), smallFont(picture, &smallText) {
-        graphicsOn(picture);
+        graphics.emplace(picture);
     }
 
     Gdiplus::Brush* brush(Brush which) {
@@ -116,18 +91,6 @@ struct FramePainter::Objects {
         return nullptr;
     }
 
-    // Drawn into the picture's own pixels where it can, else through its DC. Not
-    // on the heap: GDI+ allocates its objects itself and gives nothing when it is
-    // not running.
-    void graphicsOn(HDC picture) {
-        if (BYTE* bits = pictureBits(picture)) {
-            surface.emplace(display::kPictureWidth, display::kPictureHeight, display::kPictureWidth * 4,
-                            PixelFormat32bppRGB, bits);
-            graphics.emplace(&*surface);
-        } else {
-            graphics.emplace(picture);
-        }
-    }
     // Whether everything that lives from creation to destruction was made.
     bool complete() const {
         const Gdiplus::Status statuses[] = {
@@ -139,7 +102,8 @@ struct FramePainter::Objects {
         return std::ranges::all_of(statuses, [](Gdiplus::Status status) { return status == Gdiplus::Ok; });
     }
 
-    std::optional<Gdiplus::Bitmap> surface;
+    // Not on the heap: GDI+ allocates its objects itself and gives nothing when it
+    // is not running.
     std::optional<Gdiplus::Graphics> graphics;
     Gradient cyan{{0, 0, 100, 100}, display::kCyanFrom, display::kCyanTo, 0};
     Gradient grey{{0, 0, 100, 100}, display::kGreyFrom, display::kGreyTo, 0};

@@ -18,10 +18,6 @@ struct StatusFonts {
     HFONT smallText = nullptr;
 };
 
-// A black 640 x 100 picture as a top-down 32-bit DIB section, which the painter
-// draws into directly (on any other bitmap it draws through the DC, far slower).
-UniqueBitmap createPictureBitmap();
-
 class FramePainter {
   public:
     // Null when GDI+ cannot draw on the DC or a font is missing. GDI+ must be
