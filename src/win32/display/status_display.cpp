@@ -102,7 +102,11 @@ void StatusDisplay::dropItem() {
 
 void StatusDisplay::showItem(const data::LauncherItem& item, HICON icon, int step) {
     const Lock lock(lock_);
+    if (isShowing(item)) {
+        return;  // the same item again: the typing goes on
+    }
     const data::ItemFields& fields = item.fields();
+    itemIcon_ = recolouredCopy(icon);
     display::ShownItem shown{.key = item.serial(),
                              .name = fields.name,
                              .app = fields.app,
@@ -112,12 +116,7 @@ void StatusDisplay::showItem(const data::LauncherItem& item, HICON icon, int ste
                              .boot = fields.boot,
                              .task = fields.tsk,
                              .extension = fields.extension,
-                             .hasIcon = icon != nullptr};
-    if (isShowing(item)) {
-        return;  // the same item again: the typing goes on
-    }
-    itemIcon_ = recolouredCopy(icon);
-    shown.hasIcon = static_cast<bool>(itemIcon_);
+                             .hasIcon = static_cast<bool>(itemIcon_)};
     ScreenMeasurer measurer(textFont_);
     paint(animation_.showItem(std::move(shown), measurer, clockFor(step)));
 }
