@@ -23,3 +23,5 @@ for pair in TheBarWithACompletedName:bar AnOwnerDrawnNodeMenu:node-menu TheTaskM
   convert "$work/Pictures.${pair%%:*}/picture.bmp" "docs/pictures/${pair##*:}.png"
   echo "docs/pictures/${pair##*:}.png"
 done
+convert -delay 4 -loop 0 "$work/Pictures.TheIntroAndTyping/frame-"*.bmp -layers Optimize docs/pictures/bar-animation.gif
+echo docs/pictures/bar-animation.gif

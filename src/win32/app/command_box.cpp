@@ -192,9 +192,20 @@ bool CommandBox::apply(const box::Reaction& reaction) {
         ::SendMessageA(edit_, EM_SETSEL, selection.start, selection.end);
     }
     applying_ = false;
-    // The status picture shows the chosen item once the status display is built.
+    showStatus(reaction.status);
     carryOut(reaction.request);
     return reaction.swallow;
+}
+
+void CommandBox::showStatus(const box::StatusUpdate& update) {
+    if (status_ == nullptr) {
+        return;
+    }
+    if (update.change == box::StatusChange::ShowItem && update.item != nullptr) {
+        status_->showItem(*update.item);
+    } else if (update.change == box::StatusChange::ShowNoItem) {
+        status_->showNoItem();
+    }
 }
 
 void CommandBox::carryOut(const box::Request& request) {

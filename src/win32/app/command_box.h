@@ -19,6 +19,16 @@ class LauncherItem;
 
 namespace zek::win32 {
 
+// Where the box shows the item it chose, or that it found none.
+class StatusSink {
+  public:
+    virtual void showItem(const data::LauncherItem& item) = 0;
+    virtual void showNoItem() = 0;
+
+  protected:
+    ~StatusSink() = default;
+};
+
 class CommandBox {
   public:
     explicit CommandBox(LauncherContext& context) : context_(context) {}
@@ -32,6 +42,7 @@ class CommandBox {
     void destroy();
 
     HWND combo() const { return combo_; }
+    void setStatusSink(StatusSink* sink) { status_ = sink; }
 
     // Refills the list with these items' names, in this order; the selection and
     // the edit text are cleared, as emptying a list does.
@@ -49,6 +60,7 @@ class CommandBox {
     // Applies a reaction; true when the message is to be swallowed.
     bool apply(const box::Reaction& reaction);
     void carryOut(const box::Request& request);
+    void showStatus(const box::StatusUpdate& update);
     // Selections in the edit field as the control counts them (bytes on some
     // systems, characters on others) and as the rules count them (bytes).
     box::EditSelection toBytes(box::EditSelection selection, std::string_view text) const;
@@ -59,6 +71,7 @@ class CommandBox {
     HWND bar_ = nullptr;
     HWND combo_ = nullptr;
     HWND edit_ = nullptr;
+    StatusSink* status_ = nullptr;
     WNDPROC previousComboProcedure_ = nullptr;
     WNDPROC previousEditProcedure_ = nullptr;
     // The list's own messages, answered from `list_`.

@@ -1,16 +1,6 @@
 #include "app/gdiplus_session.h"
 
-#include <windows.h>
-
-#include <objidl.h>
-
-#include <algorithm>
-// The GDI+ headers expect min and max in scope.
-namespace Gdiplus {
-using std::max;
-using std::min;
-}  // namespace Gdiplus
-#include <gdiplus.h>
+#include "platform/gdiplus_headers.h"
 
 namespace zek::win32 {
 

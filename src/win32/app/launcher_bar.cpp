@@ -33,8 +33,6 @@ namespace zek::win32 {
 namespace {
 constexpr int kPictureWidth = 640;
 constexpr int kPictureHeight = 100;
-// Width of the status strip before the status display reports its own.
-constexpr int kInitialStatusWidth = 150;
 }  // namespace
 
 bool LauncherBar::create() {
@@ -102,6 +100,9 @@ LRESULT LauncherBar::onMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             return 0;
         case WM_MENUCHAR:
             return context_.activeMenu != nullptr ? context_.activeMenu->onMenuChar(wParam, lParam) : 0;
+        case WM_TIMER:
+            animation_.onTimer(wParam);
+            return 0;
         case WM_SIZE:
         case WM_KEYDOWN:
         case WM_MENUSELECT:
@@ -150,6 +151,8 @@ void LauncherBar::onCreate() {
     hidden_ = true;
     ::ShowWindow(window_, SW_HIDE);
     createPicture();
+    animation_.create(window_, pictureDC_.get(), look_);
+    box_.setStatusSink(&animation_);
     dialogOpen_ = false;
     ::DragAcceptFiles(window_, TRUE);
 }
@@ -191,7 +194,7 @@ void LauncherBar::onPaint() {
     PAINTSTRUCT paint;
     HDC dc = ::BeginPaint(window_, &paint);
     if (pictureDC_) {
-        ::BitBlt(dc, 0, 0, kInitialStatusWidth + 100, kPictureHeight, pictureDC_.get(), 0, 0, SRCCOPY);
+        ::BitBlt(dc, 0, 0, animation_.paintWidth(), kPictureHeight, pictureDC_.get(), 0, 0, SRCCOPY);
     }
     ::EndPaint(window_, &paint);
 }
@@ -313,6 +316,7 @@ void LauncherBar::onReloadList() {
 void LauncherBar::onShowBar() {
     ::SendMessageA(window_, app::LM_RELOADLIST, 0, 0);
     clearPicture();
+    animation_.onShow();
     ::ShowWindow(window_, SW_SHOW);
     hidden_ = false;
     ::SetForegroundWindow(window_);
@@ -321,6 +325,7 @@ void LauncherBar::onShowBar() {
 
 void LauncherBar::onHideBar() {
     box_.clearText();
+    animation_.onHide();
     clearPicture();
     ::InvalidateRect(window_, nullptr, FALSE);
     ::ShowWindow(window_, SW_HIDE);
@@ -354,6 +359,7 @@ void LauncherBar::onApplyDisplay() {
     if (context_.settings != nullptr) {
         applyLayeredAttributes(window_, app::alphaForTransparency(context_.settings->values().transparent));
     }
+    animation_.applyInterval();
 }
 
 void LauncherBar::onRemoteCommand(WPARAM recordCount) {

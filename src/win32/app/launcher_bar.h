@@ -4,6 +4,7 @@
 // After windows.h, which it needs.
 #include <shellapi.h>
 
+#include "app/bar_animation.h"
 #include "app/bar_look.h"
 #include "app/command_box.h"
 #include "app/launcher_context.h"
@@ -13,13 +14,15 @@ namespace zek::win32 {
 
 class LauncherBar {
   public:
-    explicit LauncherBar(LauncherContext& context) : context_(context), box_(context) {}
+    explicit LauncherBar(LauncherContext& context) : context_(context), box_(context), animation_(context) {}
     LauncherBar(const LauncherBar&) = delete;
     LauncherBar& operator=(const LauncherBar&) = delete;
 
     // Creates the hidden bar; false when the class or the window cannot be made.
     bool create();
     HWND window() const { return window_; }
+    // The status picture's drawing objects go before GDI+ shuts down.
+    void destroyStatusDisplay() { animation_.destroy(); }
 
   private:
     static LRESULT CALLBACK windowProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
@@ -62,6 +65,7 @@ class LauncherBar {
     UniqueMemoryDC pictureDC_;
     UniqueBitmap pictureBitmap_;
     HGDIOBJ originalBitmap_ = nullptr;
+    BarAnimation animation_;
 };
 
 }  // namespace zek::win32

@@ -96,6 +96,7 @@ int runLauncher(HINSTANCE instance, const char* commandLine) {
 
     const int exitCode = runMessageLoop();
 
+    bar.destroyStatusDisplay();
     gdiplus.shutdown();
     win32::setItemHotkeys(context, false);
     ::SendMessageA(context.bar, app::LM_SETHOTKEYS, 0, 0);

@@ -7,6 +7,7 @@
 #include <climits>
 #include <string>
 
+#include "data/launcher_item.h"
 #include "launch/default_icon.h"
 #include "launch/registry_text.h"
 #include "launch/shortcut.h"
@@ -74,6 +75,11 @@ UniqueIcon loadIconFollowing(std::string_view path, IconSize size, int hopsLeft)
 
 UniqueIcon loadIcon(std::string_view path, IconSize size) {
     return loadIconFollowing(path, size, kMaxShortcutHops);
+}
+
+UniqueIcon loadItemSmallIcon(const data::LauncherItem& item) {
+    UniqueIcon icon = loadSmallIcon(item.fields().icon);
+    return icon ? std::move(icon) : loadSmallIcon(item.fields().app);
 }
 
 }  // namespace zek::win32

@@ -6,6 +6,10 @@
 
 #include "platform/unique_handle.h"
 
+namespace zek::data {
+class LauncherItem;
+}
+
 namespace zek::win32 {
 
 enum class IconSize {
@@ -23,5 +27,8 @@ inline UniqueIcon loadSmallIcon(std::string_view path) {
 inline UniqueIcon loadLargeIcon(std::string_view path) {
     return loadIcon(path, IconSize::Large);
 }
+
+// The item's icon: that of its icon file, else that of its program.
+UniqueIcon loadItemSmallIcon(const data::LauncherItem& item);
 
 }  // namespace zek::win32

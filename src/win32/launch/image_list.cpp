@@ -50,10 +50,7 @@ std::int32_t ItemImageList::assignItemImage(const data::LauncherItem& item) {
     if (!ensureList()) {
         return stock;
     }
-    UniqueIcon icon = loadSmallIcon(item.fields().icon);
-    if (!icon) {
-        icon = loadSmallIcon(item.fields().app);
-    }
+    const UniqueIcon icon = loadItemSmallIcon(item);
     if (!icon) {
         return stock;
     }

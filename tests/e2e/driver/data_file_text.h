@@ -12,6 +12,7 @@ struct RecordText {
     std::string app;
     std::string option;
     std::string dir;
+    std::string comment;
     int boot = 0;
     int tsk = 0;
     int extension = 0;
@@ -33,6 +34,7 @@ inline std::string dataFileText(const std::vector<RecordText>& records) {
         line("ItemApp", record.app);
         line("ItemOption", record.option);
         line("ItemDir", record.dir);
+        line("ItemComment", record.comment);
         line("ItemType", std::to_string(record.type));
         line("ItemLevel", std::to_string(record.level));
         line("ItemBoot", std::to_string(record.boot));

@@ -88,4 +88,23 @@ void clickAt(int x, int y, bool rightButton) {
     ::Sleep(50);
 }
 
+void dragWithLeftButton(int x, int y, int dx, int dy) {
+    INPUT press[2] = {};
+    placeMouseEvents(press, x, y);
+    press[1].mi.dwFlags |= MOUSEEVENTF_LEFTDOWN;
+    ::SendInput(2, press, sizeof(INPUT));
+    ::Sleep(200);
+    for (int step = 1; step <= 5; ++step) {
+        INPUT move[1] = {};
+        placeMouseEvents(move, x + dx * step / 5, y + dy * step / 5);
+        ::SendInput(1, move, sizeof(INPUT));
+        ::Sleep(60);
+    }
+    INPUT release[1] = {};
+    placeMouseEvents(release, x + dx, y + dy);
+    release[0].mi.dwFlags |= MOUSEEVENTF_LEFTUP;
+    ::SendInput(1, release, sizeof(INPUT));
+    ::Sleep(100);
+}
+
 }  // namespace zek::e2e

@@ -21,5 +21,7 @@ namespace zek::e2e {
 void clickAt(int x, int y, bool rightButton);
 // One turn of the mouse wheel with the pointer at a screen point; +120 is one notch away from the user.
 void turnWheelAt(int x, int y, int delta);
+// Presses the left button at a screen point, moves it by (dx, dy) in a few steps and lets go.
+void dragWithLeftButton(int x, int y, int dx, int dy);
 
 }  // namespace zek::e2e

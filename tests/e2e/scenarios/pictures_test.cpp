@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstdio>
 #include <string>
 #include <vector>
 
@@ -31,6 +32,8 @@ RECT unionOf(const std::vector<HWND>& windows, int margin) {
     return all;
 }
 
+constexpr COLORREF kStatusTextColour = RGB(0x32, 0xDC, 0xA0);
+
 COLORREF stripColour() {
     return menus::stripColour(::GetSysColor(COLOR_MENU));
 }
@@ -55,12 +58,15 @@ class Pictures : public LauncherScenario {
     void startWithPrograms() {
         ASSERT_TRUE(writeFileBytes(
             folder_ + "ZekLauncher.dat",
-            dataFileText(
-                {{.name = "tools", .type = 2, .level = 1},
-                 {.name = "notepad", .level = 2, .app = "C:\\windows\\notepad.exe"},
-                 {.name = "notebook", .level = 2, .app = "C:\\windows\\notepad.exe", .option = "book.txt"},
-                 {.name = "regedit", .level = 2, .app = "C:\\windows\\regedit.exe"},
-                 {.name = "コマンド", .level = 2, .app = "C:\\windows\\system32\\cmd.exe"}})));
+            dataFileText({{.name = "tools", .type = 2, .level = 1},
+                          {.name = "notepad", .level = 2, .app = "C:\\windows\\notepad.exe"},
+                          {.name = "notebook",
+                           .level = 2,
+                           .app = "C:\\windows\\notepad.exe",
+                           .option = "book.txt",
+                           .comment = "the notes of the week"},
+                          {.name = "regedit", .level = 2, .app = "C:\\windows\\regedit.exe"},
+                          {.name = "コマンド", .level = 2, .app = "C:\\windows\\system32\\cmd.exe"}})));
         bar_ = startFirstInstance();
         ASSERT_NE(bar_, nullptr);
     }
@@ -75,6 +81,12 @@ class Pictures : public LauncherScenario {
         EXPECT_TRUE(captureScreen().crop(area).saveBitmap(folder_ + "picture.bmp"));
     }
 
+    // Where the status picture types the item's comment.
+    RECT commentArea() const {
+        const RECT bar = windowRect(bar_);
+        return {bar.left + 110, bar.top + 45, bar.right, bar.top + 57};
+    }
+
     HWND bar_ = nullptr;
 };
 
@@ -86,7 +98,39 @@ TEST_F(Pictures, TheBarWithACompletedName) {
     ASSERT_TRUE(
         waitUntil([&] { return captureScreen().count(windowRect(box), win32::kBarTextColour) >= 10; }));
     EXPECT_GT(captureScreen().count(windowRect(box), ::GetSysColor(COLOR_HIGHLIGHT)), 40);
+    // The item's texts typed out in the status picture, the comment last.
+    ASSERT_TRUE(
+        waitUntil([&] { return captureScreen().count(commentArea(), kStatusTextColour) >= 20; }, 5000));
+    ::Sleep(500);
     savePicture(unionOf({bar_}, 8));
+}
+
+// The intro unfolding, then a name typed and its panel growing, frame by frame.
+TEST_F(Pictures, TheIntroAndTyping) {
+    startWithPrograms();
+    std::vector<ScreenImage> frames;
+    const auto capture = [&](int count) {
+        for (int i = 0; i < count; ++i) {
+            const RECT bar = windowRect(bar_);
+            frames.push_back(
+                captureScreen().crop({bar.left - 8, bar.top - 8, bar.left + 300, bar.top + 108}));
+            ::Sleep(30);
+        }
+    };
+    ASSERT_EQ(runLauncher("/s"), 0u);
+    ::SetForegroundWindow(bar_);
+    capture(24);
+    for (char letter : std::string("note")) {
+        typeAscii(std::string(1, letter));
+        capture(4);
+    }
+    capture(20);
+    EXPECT_EQ(windowText(findCommandBox(bar_)), "notebook");
+    for (std::size_t i = 0; i < frames.size(); ++i) {
+        char name[32];
+        std::snprintf(name, sizeof name, "frame-%03zu.bmp", i);
+        EXPECT_TRUE(frames[i].saveBitmap(folder_ + name));
+    }
 }
 
 TEST_F(Pictures, AnOwnerDrawnNodeMenu) {

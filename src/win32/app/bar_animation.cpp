@@ -1,0 +1,120 @@
+#include "app/bar_animation.h"
+
+#include <algorithm>
+
+#include "app/bar_look.h"
+#include "app/display_rules.h"
+#include "data/launcher_item.h"
+#include "data/launcher_settings.h"
+#include "display/frame.h"
+#include "display/status_display.h"
+#include "launch/icons.h"
+
+namespace zek::win32 {
+
+namespace {
+constexpr UINT_PTR kAnimationTimer = 2;
+// Resized without moving, reordering, redrawing or activating it.
+constexpr UINT kResizeOnly =
+    SWP_NOMOVE | SWP_NOZORDER | SWP_NOREDRAW | SWP_NOACTIVATE | SWP_NOOWNERZORDER | SWP_DEFERERASE;
+constexpr int kNarrowWidth = 150;
+}  // namespace
+
+BarAnimation::BarAnimation(LauncherContext& context) : context_(context) {}
+
+BarAnimation::~BarAnimation() {
+    destroy();
+}
+
+void BarAnimation::create(HWND bar, HDC picture, const BarLook& look) {
+    bar_ = bar;
+    display_ = StatusDisplay::create(picture, context_.instance,
+                                     {look.title.get(), look.text.get(), look.small.get()});
+}
+
+void BarAnimation::destroy() {
+    if (timer_ != 0) {
+        ::KillTimer(bar_, kAnimationTimer);
+        timer_ = 0;
+    }
+    display_.reset();
+}
+
+int BarAnimation::step() const {
+    return context_.settings != nullptr ? context_.settings->cpuStep() : 10;
+}
+
+void BarAnimation::startTimer() {
+    const std::int32_t cpu = context_.settings != nullptr ? context_.settings->values().cpu : 100;
+    timer_ = ::SetTimer(bar_, kAnimationTimer, app::animationIntervalMs(cpu), nullptr);
+}
+
+void BarAnimation::onShow() {
+    if (display_) {
+        display_->reset();
+    }
+    startTimer();
+}
+
+void BarAnimation::onHide() {
+    ::KillTimer(bar_, kAnimationTimer);
+    timer_ = 0;
+    if (display_) {
+        display_->dropItem();
+    }
+}
+
+void BarAnimation::applyInterval() {
+    if (timer_ != 0) {
+        ::KillTimer(bar_, kAnimationTimer);
+        startTimer();
+    }
+}
+
+int BarAnimation::paintWidth() const {
+    const int width = display_ ? display_->currentWidth() : kNarrowWidth;
+    return std::min(width + 100, display::kPictureWidth);
+}
+
+void BarAnimation::showItem(const data::LauncherItem& item) {
+    // Loading an icon takes milliseconds; the same item again needs none.
+    if (display_ && !display_->isShowing(item)) {
+        const UniqueIcon icon = loadItemSmallIcon(item);
+        display_->showItem(item, icon.get(), step());
+    }
+}
+
+void BarAnimation::showNoItem() {
+    if (display_) {
+        display_->showNoItem();
+    }
+}
+
+void BarAnimation::onTimer(UINT_PTR id) {
+    if (id == kAnimationTimer && timer_ != 0) {
+        tick();
+    }
+}
+
+// The bar follows the display's width, the next frame is drawn into the picture,
+// and only the instrument and the panel above the command box are painted again.
+void BarAnimation::tick() {
+    if (!display_) {
+        return;
+    }
+    const int width = display_->currentWidth();
+    if (width != lastWidth_) {
+        lastWidth_ = width;
+        ::SetWindowPos(bar_, nullptr, 0, 0, width + 110, 100, kResizeOnly);
+        // Wine gives a resized layered window a new surface, blank where its
+        // children were: the command box must draw itself again.
+        ::RedrawWindow(bar_, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
+    }
+    display_->nextFrame(step());
+    const RECT instrument{0, 0, 100, 100};
+    const RECT panel{100, 0, lastWidth_ + 110, 80};
+    ::InvalidateRect(bar_, &instrument, FALSE);
+    ::InvalidateRect(bar_, &panel, FALSE);
+}
+
+}  // namespace zek::win32

@@ -1,0 +1,54 @@
+#pragma once
+// The bar's living picture: the status display on the off-screen picture, the
+// animation timer that draws its frames while the bar is shown, and the bar's
+// width that follows the panel.
+#include <windows.h>
+
+#include <memory>
+
+#include "app/command_box.h"
+#include "app/launcher_context.h"
+
+namespace zek::win32 {
+
+struct BarLook;
+class StatusDisplay;
+
+class BarAnimation final : public StatusSink {
+  public:
+    explicit BarAnimation(LauncherContext& context);
+    ~BarAnimation();
+    BarAnimation(const BarAnimation&) = delete;
+    BarAnimation& operator=(const BarAnimation&) = delete;
+
+    // Builds the status display on the picture. Without one the bar shows its
+    // command box on black and nothing here draws.
+    void create(HWND bar, HDC picture, const BarLook& look);
+    // Stops the timer and lets the display go (before GDI+ shuts down).
+    void destroy();
+
+    void onShow();  // a fresh picture and the timer started
+    void onHide();  // the timer stopped and the item let go
+    // The timer, if it runs, starts again at the interval of the current settings.
+    void applyInterval();
+    // The bar's WM_TIMER: timer 2 draws the next frame.
+    void onTimer(UINT_PTR id);
+    // How many pixels of the picture the bar copies on paint.
+    int paintWidth() const;
+
+    void showItem(const data::LauncherItem& item) override;
+    void showNoItem() override;
+
+  private:
+    void tick();
+    void startTimer();
+    int step() const;
+
+    LauncherContext& context_;
+    HWND bar_ = nullptr;
+    std::unique_ptr<StatusDisplay> display_;
+    UINT_PTR timer_ = 0;
+    int lastWidth_ = 150;
+};
+
+}  // namespace zek::win32

@@ -1,0 +1,48 @@
+#pragma once
+// Draws a frame of the status picture onto its off-screen DC with GDI+ and a few
+// plain GDI black shapes. The brushes, pens, fonts and the graphics object live
+// as long as the painter; a frame makes only its two gradient brushes.
+#include <windows.h>
+
+#include <array>
+#include <memory>
+
+#include "display/frame.h"
+#include "platform/unique_handle.h"
+
+namespace zek::win32 {
+
+struct StatusFonts {
+    HFONT title = nullptr;
+    HFONT text = nullptr;
+    HFONT smallText = nullptr;
+};
+
+class FramePainter {
+  public:
+    // Null when GDI+ cannot draw on the DC or a font is missing. GDI+ must be
+    // running, and the painter must be gone before it shuts down.
+    static std::unique_ptr<FramePainter> create(HDC picture, const StatusFonts& fonts);
+    ~FramePainter();
+    struct Objects;
+    // Only `create` makes one.
+    class Key {
+        Key() = default;
+        friend class FramePainter;
+    };
+    FramePainter(Key, HDC picture, std::unique_ptr<Objects> objects);
+    FramePainter(const FramePainter&) = delete;
+    FramePainter& operator=(const FramePainter&) = delete;
+
+    // The icons by display::Icon (item, boot, task, extension); a missing one is not drawn.
+    using Icons = std::array<HICON, 4>;
+    void paint(const display::Frame& frame, const Icons& icons);
+
+  private:
+    void paintText(const display::PaintText& text);
+
+    HDC picture_;
+    std::unique_ptr<Objects> objects_;
+};
+
+}  // namespace zek::win32

@@ -1,0 +1,139 @@
+#include "display/status_display.h"
+
+#include <ctime>
+
+#include "data/launcher_item.h"
+#include "display/recoloured_icon.h"
+#include "resource.h"
+
+namespace zek::win32 {
+
+namespace {
+
+std::uint32_t wholeSeconds() {
+    return static_cast<std::uint32_t>(std::time(nullptr));
+}
+
+UniqueIcon flagIcon(HINSTANCE resources, int id) {
+    return UniqueIcon(
+        static_cast<HICON>(::LoadImageA(resources, MAKEINTRESOURCEA(id), IMAGE_ICON, 16, 16, 0)));
+}
+
+// Text extents in the bar's text font on the screen, as the panel's width needs them.
+class ScreenMeasurer final : public display::TextMeasurer {
+  public:
+    explicit ScreenMeasurer(HFONT font) : dc_(::GetDC(nullptr)), previous_(::SelectObject(dc_, font)) {}
+    ~ScreenMeasurer() override {
+        ::SelectObject(dc_, previous_);
+        ::ReleaseDC(nullptr, dc_);
+    }
+    ScreenMeasurer(const ScreenMeasurer&) = delete;
+    ScreenMeasurer& operator=(const ScreenMeasurer&) = delete;
+    int extent(std::string_view text) override {
+        SIZE size{};
+        ::GetTextExtentPoint32A(dc_, text.data(), static_cast<int>(text.size()), &size);
+        return size.cx;
+    }
+
+  private:
+    HDC dc_;
+    HGDIOBJ previous_;
+};
+
+}  // namespace
+
+class StatusDisplay::Lock {
+  public:
+    explicit Lock(CRITICAL_SECTION& section) : section_(section) { ::EnterCriticalSection(&section_); }
+    ~Lock() { ::LeaveCriticalSection(&section_); }
+    Lock(const Lock&) = delete;
+    Lock& operator=(const Lock&) = delete;
+
+  private:
+    CRITICAL_SECTION& section_;
+};
+
+std::unique_ptr<StatusDisplay> StatusDisplay::create(HDC picture, HINSTANCE resources,
+                                                     const StatusFonts& fonts) {
+    auto painter = FramePainter::create(picture, fonts);
+    if (!painter) {
+        return nullptr;
+    }
+    return std::make_unique<StatusDisplay>(Key{}, std::move(painter), resources, fonts.text);
+}
+
+StatusDisplay::StatusDisplay(Key, std::unique_ptr<FramePainter> painter, HINSTANCE resources, HFONT textFont)
+    : painter_(std::move(painter)),
+      textFont_(textFont),
+      animation_(random_, wholeSeconds()),
+      bootIcon_(flagIcon(resources, IDI_FLAG_BOOT)),
+      taskIcon_(flagIcon(resources, IDI_FLAG_TASK)),
+      extensionIcon_(flagIcon(resources, IDI_FLAG_EXTENSION)) {
+    ::InitializeCriticalSection(&lock_);
+}
+
+StatusDisplay::~StatusDisplay() {
+    ::DeleteCriticalSection(&lock_);
+}
+
+display::FrameClock StatusDisplay::clockFor(int step) const {
+    SYSTEMTIME now;
+    ::GetLocalTime(&now);
+    return {.step = step,
+            .time = {now.wYear, now.wMonth, now.wDay, now.wHour, now.wMinute, now.wSecond, now.wMilliseconds},
+            .seconds = wholeSeconds()};
+}
+
+void StatusDisplay::paint(const display::Frame& frame) {
+    if (!frame.empty()) {
+        painter_->paint(frame, {itemIcon_.get(), bootIcon_.get(), taskIcon_.get(), extensionIcon_.get()});
+    }
+}
+
+void StatusDisplay::reset() {
+    animation_.reset(wholeSeconds());
+    itemIcon_.reset();
+}
+
+void StatusDisplay::dropItem() {
+    animation_.dropItem();
+    itemIcon_.reset();
+}
+
+void StatusDisplay::showItem(const data::LauncherItem& item, HICON icon, int step) {
+    const Lock lock(lock_);
+    if (isShowing(item)) {
+        return;  // the same item again: the typing goes on
+    }
+    const data::ItemFields& fields = item.fields();
+    itemIcon_ = recolouredCopy(icon);
+    display::ShownItem shown{.key = item.serial(),
+                             .name = fields.name,
+                             .app = fields.app,
+                             .option = fields.option,
+                             .comment = fields.comment,
+                             .type = static_cast<std::int32_t>(fields.type),
+                             .boot = fields.boot,
+                             .task = fields.tsk,
+                             .extension = fields.extension,
+                             .hasIcon = static_cast<bool>(itemIcon_)};
+    ScreenMeasurer measurer(textFont_);
+    paint(animation_.showItem(std::move(shown), measurer, clockFor(step)));
+}
+
+bool StatusDisplay::isShowing(const data::LauncherItem& item) const {
+    return animation_.holdsItem() && animation_.shownKey() == item.serial();
+}
+
+void StatusDisplay::showNoItem() {
+    const Lock lock(lock_);
+    animation_.showNoItem();
+    itemIcon_.reset();
+}
+
+void StatusDisplay::nextFrame(int step) {
+    const Lock lock(lock_);
+    paint(animation_.nextFrame(clockFor(step)));
+}
+
+}  // namespace zek::win32

@@ -1,0 +1,237 @@
+// Chosen frames of the status picture drawn off-screen with a fixed clock and a
+// scripted random source, then read back pixel by pixel.
+#include <gtest/gtest.h>
+#include <windows.h>
+// After windows.h, which it needs.
+#include <psapi.h>
+
+#include <cmath>
+#include <cstdint>
+#include <vector>
+
+#include "app/bar_animation.h"
+#include "app/bar_look.h"
+#include "app/gdiplus_session.h"
+#include "data/launcher_item.h"
+#include "display/frame_painter.h"
+#include "display/recoloured_icon.h"
+#include "display/status_animation.h"
+#include "display/status_display.h"
+#include "gui_object_counter.h"
+#include "platform/unique_handle.h"
+
+namespace zek::win32 {
+namespace {
+
+class SteadyRandom final : public display::RandomSource {
+  public:
+    void seed(std::uint32_t) override {}
+    int next() override { return 16000; }
+};
+
+class FixedPitch final : public display::TextMeasurer {
+  public:
+    int extent(std::string_view text) override { return static_cast<int>(text.size()) * 6; }
+};
+
+constexpr display::FrameClock kClock{.step = 10, .time = {2026, 12, 7, 9, 5, 3, 42}, .seconds = 0};
+
+// An opaque 16 x 16 icon whose left half is pure black.
+UniqueIcon halfBlackIcon() {
+    std::vector<std::uint32_t> colour(16 * 16, 0x00C03030);
+    for (int y = 0; y < 16; ++y) {
+        for (int x = 0; x < 8; ++x) {
+            colour[static_cast<std::size_t>(y * 16 + x)] = 0;
+        }
+    }
+    const std::vector<std::uint8_t> mask(16 * 2, 0);
+    const UniqueBitmap colourBitmap(::CreateBitmap(16, 16, 1, 32, colour.data()));
+    const UniqueBitmap maskBitmap(::CreateBitmap(16, 16, 1, 1, mask.data()));
+    ICONINFO info{TRUE, 0, 0, maskBitmap.get(), colourBitmap.get()};
+    return UniqueIcon(::CreateIconIndirect(&info));
+}
+
+class StatusPicture : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        BITMAPINFO layout{};
+        layout.bmiHeader = {
+            sizeof layout.bmiHeader, display::kPictureWidth, -display::kPictureHeight, 1, 32, BI_RGB};
+        void* bits = nullptr;
+        bitmap_.reset(::CreateDIBSection(nullptr, &layout, DIB_RGB_COLORS, &bits, nullptr, 0));
+        pixels_ = static_cast<const std::uint32_t*>(bits);
+        dc_.reset(::CreateCompatibleDC(nullptr));
+        previous_ = ::SelectObject(dc_.get(), bitmap_.get());
+        ::PatBlt(dc_.get(), 0, 0, display::kPictureWidth, display::kPictureHeight, BLACKNESS);
+        painter_ = FramePainter::create(dc_.get(), {look_.title.get(), look_.text.get(), look_.small.get()});
+        ASSERT_NE(painter_, nullptr);
+        icon_ = recolouredCopy(halfBlackIcon().get());
+        ASSERT_TRUE(icon_);
+    }
+    void TearDown() override {
+        painter_.reset();
+        ::SelectObject(dc_.get(), previous_);
+    }
+    void draw(const display::Frame& frame) {
+        painter_->paint(frame, {icon_.get(), nullptr, nullptr, nullptr});
+        ::GdiFlush();
+    }
+    // 0x00RRGGBB
+    std::uint32_t at(int x, int y) const { return pixels_[y * display::kPictureWidth + x] & 0xFFFFFF; }
+    int count(RECT area, bool (*wanted)(std::uint32_t)) const {
+        int found = 0;
+        for (int y = area.top; y < area.bottom; ++y) {
+            for (int x = area.left; x < area.right; ++x) {
+                found += wanted(at(x, y)) ? 1 : 0;
+            }
+        }
+        return found;
+    }
+    std::uint32_t onCircle(int radius, double degrees) const {
+        const double radians = degrees * 3.14159265358979 / 180;
+        return at(50 + static_cast<int>(std::lround(radius * std::cos(radians))),
+                  50 + static_cast<int>(std::lround(radius * std::sin(radians))));
+    }
+
+    GdiplusSession gdiplus_;
+    BarLook look_ = BarLook::create();
+    UniqueBitmap bitmap_;
+    UniqueMemoryDC dc_;
+    HGDIOBJ previous_ = nullptr;
+    const std::uint32_t* pixels_ = nullptr;
+    std::unique_ptr<FramePainter> painter_;
+    UniqueIcon icon_;
+    SteadyRandom random_;
+    display::StatusAnimation animation_{random_, 0};
+};
+
+bool isCyan(std::uint32_t c) {
+    const int r = (c >> 16) & 0xFF, g = (c >> 8) & 0xFF, b = c & 0xFF;
+    return r < 0x30 && g > 0x80 && b > 0x80 && std::abs(g - b) < 8;
+}
+bool isGrey(std::uint32_t c) {
+    const int r = (c >> 16) & 0xFF, g = (c >> 8) & 0xFF, b = c & 0xFF;
+    return r > 0x30 && r == g && g == b;
+}
+
+TEST_F(StatusPicture, ItemFrameShowsInstrumentTextsAndIcon) {
+    do {
+        draw(animation_.nextFrame(kClock));
+    } while (animation_.state() != display::AnimationState::Idle);
+    FixedPitch measure;
+    draw(animation_.showItem({.key = 1, .name = "notepad", .app = "C:\\np.exe", .type = 4, .hasIcon = true},
+                             measure, kClock));
+    for (int i = 0; i < 12; ++i) {
+        draw(animation_.nextFrame(kClock));
+    }
+    for (double degrees : {0.0, 30.0, 90.0, 150.0, 180.0}) {
+        EXPECT_EQ(onCircle(25, degrees), 0u) << "the see-through ring at " << degrees;
+    }
+    int cyan = 0, grey = 0;
+    for (int degrees = 0; degrees < 360; degrees += 2) {
+        cyan += isCyan(onCircle(43, degrees)) ? 1 : 0;
+        grey += isGrey(onCircle(43, degrees)) ? 1 : 0;
+    }
+    EXPECT_GT(cyan, 20) << "the cyan pies";
+    EXPECT_GT(grey, 20) << "the grey pie";
+    EXPECT_EQ(at(240, 45), 0x191919u) << "the outline's right edge at width 150";
+    EXPECT_GT(count({100, 9, 200, 23}, [](std::uint32_t c) { return c == 0x32DCA0u; }), 10) << "the name";
+    EXPECT_GT(count({5, 20, 75, 34}, [](std::uint32_t c) { return c == 0xFAFAFAu; }), 10) << "the date";
+    EXPECT_GT(count({35, 70, 100, 84}, [](std::uint32_t c) { return c == 0xFAFAFAu; }), 4) << "the time";
+    EXPECT_GT(
+        count({0, 0, 45, 14}, [](std::uint32_t c) { return (c & 0xFF) > 0xC0 && ((c >> 8) & 0xFF) > 0xC0; }),
+        10)
+        << "\"On Line\"";
+    EXPECT_EQ(count({42, 42, 58, 58}, [](std::uint32_t c) { return c == 0; }), 0) << "the recoloured icon";
+    EXPECT_EQ(count({42, 42, 50, 58}, [](std::uint32_t c) { return c == 0x0F0F0Fu; }), 8 * 16);
+}
+
+std::size_t privateBytes() {
+    PROCESS_MEMORY_COUNTERS_EX counters{};
+    counters.cb = sizeof counters;
+    ::GetProcessMemoryInfo(::GetCurrentProcess(), reinterpret_cast<PROCESS_MEMORY_COUNTERS*>(&counters),
+                           sizeof counters);
+    return counters.PrivateUsage;
+}
+
+// A thousand shows and hides with ten frames and an item each, as the bar runs them.
+TEST_F(StatusPicture, ShowsHidesAndFramesKeepNothing) {
+    auto display = StatusDisplay::create(dc_.get(), ::GetModuleHandleA(nullptr),
+                                         {look_.title.get(), look_.text.get(), look_.small.get()});
+    ASSERT_NE(display, nullptr);
+    data::ItemFields fields;
+    fields.type = data::ItemType::DataItem;
+    fields.name = "notepad";
+    fields.comment = "a comment long enough to widen the panel a good way";
+    const data::LauncherItem item(fields);
+    const auto cycle = [&] {
+        display->reset();
+        for (int frame = 0; frame < 10; ++frame) {
+            if (frame == 5) {
+                display->showItem(item, icon_.get(), 10);
+            }
+            display->nextFrame(10);
+        }
+        display->showNoItem();
+        display->dropItem();
+    };
+    for (int i = 0; i < 50; ++i) {
+        cycle();  // caches that stay for good
+    }
+    const auto objects = test::countGuiObjects();
+    const std::size_t bytes = privateBytes();
+    for (int i = 0; i < 1000; ++i) {
+        cycle();
+    }
+    if (objects) {
+        EXPECT_EQ(test::countGuiObjects()->gdi, objects->gdi);
+    }
+    EXPECT_LT(privateBytes(), bytes + 512 * 1024);
+}
+
+bool animationTimerArrives(HWND window, DWORD withinMs) {
+    const DWORD start = ::GetTickCount();
+    do {
+        MSG message;
+        while (::PeekMessageA(&message, window, WM_TIMER, WM_TIMER, PM_REMOVE)) {
+            if (message.wParam == 2) {
+                return true;
+            }
+        }
+        ::Sleep(10);
+    } while (::GetTickCount() - start < withinMs);
+    return false;
+}
+
+int widthOf(HWND window) {
+    RECT rect{};
+    ::GetWindowRect(window, &rect);
+    return rect.right - rect.left;
+}
+
+// With no picture to draw on, the bar still runs its timer from show to hide and
+// paints the command box's strip on black, without calling into a missing display.
+TEST(BarWithoutStatusDisplay, ShowsTicksAndHides) {
+    LauncherContext context;
+    const UniqueWindow window(
+        ::CreateWindowExA(0, "STATIC", "", WS_POPUP, 0, 0, 240, 100, nullptr, nullptr, nullptr, nullptr));
+    const BarLook look = BarLook::create();
+    BarAnimation animation(context);
+    animation.create(window.get(), nullptr, look);
+    animation.onShow();
+    EXPECT_TRUE(animationTimerArrives(window.get(), 2000));
+    data::ItemFields fields;
+    fields.name = "notepad";
+    fields.comment = "a comment long enough to widen the panel a good way";
+    animation.showItem(data::LauncherItem(fields));
+    animation.onTimer(2);
+    animation.showNoItem();
+    EXPECT_EQ(animation.paintWidth(), 250);
+    EXPECT_EQ(widthOf(window.get()), 240);
+    animation.onHide();
+    animationTimerArrives(window.get(), 0);  // one already queued
+    EXPECT_FALSE(animationTimerArrives(window.get(), 300));
+}
+
+}  // namespace
+}  // namespace zek::win32
