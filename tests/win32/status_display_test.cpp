@@ -17,7 +17,7 @@
 #include "display/recoloured_icon.h"
 #include "display/status_animation.h"
 #include "display/status_display.h"
-#include "gui_object_counter.h"
+#include "driver/object_counts.h"
 #include "platform/unique_handle.h"
 
 namespace zek::win32 {
@@ -178,15 +178,15 @@ TEST_F(StatusPicture, ShowsHidesAndFramesKeepNothing) {
     for (int i = 0; i < 50; ++i) {
         cycle();  // caches that stay for good
     }
-    const auto objects = test::countGuiObjects();
+    const auto objects = e2e::countGuiObjects();
     const std::size_t bytes = privateBytes();
-    for (int i = 0; i < 1000; ++i) {
+    for (int i = 0; i < 250; ++i) {
         cycle();
     }
     if (objects) {
-        EXPECT_EQ(test::countGuiObjects()->gdi, objects->gdi);
+        EXPECT_EQ(e2e::countGuiObjects()->gdi, objects->gdi);
     }
-    EXPECT_LT(privateBytes(), bytes + 512 * 1024);
+    EXPECT_LT(privateBytes(), bytes + 256 * 1024);
 }
 
 bool animationTimerArrives(HWND window, DWORD withinMs) {

@@ -12,7 +12,7 @@
 #include "driver/probe_log.h"
 #include "driver/shared_block.h"
 #include "driver/window_query.h"
-#include "scenarios/data_file_text.h"
+#include "driver/data_file_text.h"
 #include "scenarios/launcher_scenario.h"
 
 namespace zek::e2e {

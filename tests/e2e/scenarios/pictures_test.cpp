@@ -16,7 +16,7 @@
 #include "driver/screen.h"
 #include "driver/window_query.h"
 #include "menus/owner_draw.h"
-#include "scenarios/data_file_text.h"
+#include "driver/data_file_text.h"
 #include "scenarios/launcher_scenario.h"
 
 namespace zek::e2e {
