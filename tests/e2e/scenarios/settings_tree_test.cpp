@@ -5,10 +5,11 @@
 
 #include <algorithm>
 
+#include "driver/data_file_text.h"
+#include "driver/drop_files.h"
 #include "driver/files.h"
 #include "driver/input.h"
 #include "driver/window_query.h"
-#include "driver/data_file_text.h"
 #include "scenarios/launcher_scenario.h"
 
 namespace zek::e2e {
@@ -205,6 +206,34 @@ TEST_F(SettingsTree, ASaveThatCannotReplaceTheFileSaysWhyAndKeepsTheEdits) {
     click(dialog, 1001);
     ASSERT_TRUE(closes(dialog));
     EXPECT_EQ(readFileBytes(datPath()).value_or("").find("tools"), std::string::npos);
+}
+
+TEST_F(SettingsTree, FilesDroppedOnANodeOpenOneFormEachAndACancelSkipsOnlyItsFile) {
+    HWND dialog = openTree("");
+    ASSERT_NE(dialog, nullptr);
+    HWND tree = treeOf(dialog);
+    // The pointer over the first row, the built-in node, as at the end of a drag.
+    const RECT area = windowRect(tree);
+    ::SetCursorPos(area.left + 30, area.top + 8);
+    ASSERT_TRUE(dropFiles(tree, {"C:\\Tools\\Alpha.EXE", "C:\\Tools\\beta.exe", "D:\\gamma.exe"}));
+    for (const char* name : {"alpha", "beta", "gamma"}) {
+        HWND form = nullptr;
+        ASSERT_TRUE(waitUntil([&] {
+            form = dialogTitled("ランチャー登録");
+            return form != nullptr && windowText(::GetDlgItem(form, 1004)) == name;
+        })) << name;
+        click(form, std::string(name) == "beta" ? 1026 : 1001);
+        ASSERT_TRUE(closes(form)) << name;
+    }
+    EXPECT_TRUE(waitUntil([&] { return rowCount(tree) == 11; }, 3000)) << rowCount(tree);
+    click(dialog, 1001);
+    ASSERT_TRUE(closes(dialog));
+    const std::string saved = readFileBytes(datPath()).value_or("");
+    EXPECT_NE(saved.find("ItemName=alpha\r\n1:ItemApp=C:\\Tools\\Alpha.EXE\r\n1:ItemDir=C:\\Tools\\\r\n"),
+              std::string::npos)
+        << saved;
+    EXPECT_NE(saved.find("ItemName=gamma"), std::string::npos);
+    EXPECT_EQ(saved.find("beta"), std::string::npos);
 }
 
 }  // namespace
