@@ -1,5 +1,7 @@
 #include "driver/window_query.h"
 
+#include <algorithm>
+#include <cstdio>
 #include <optional>
 
 #include "app/messages.h"
@@ -30,9 +32,15 @@ HWND waitForBar(DWORD timeoutMs) {
 
 std::string windowText(HWND window) {
     std::string text(4096, '\0');
-    const LRESULT length =
-        ::SendMessageA(window, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data()));
-    text.resize(length > 0 ? static_cast<std::size_t>(length) : 0);
+    // Bounded, so that a hung launcher fails the scenario's wait instead of
+    // stopping the scenario until the runner's timeout kills it without a word.
+    DWORD_PTR length = 0;
+    if (!::SendMessageTimeoutA(window, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data()),
+                               SMTO_ABORTIFHUNG, 5000, &length)) {
+        std::fprintf(stderr, "window %p did not answer WM_GETTEXT within 5 s\n", static_cast<void*>(window));
+        length = 0;
+    }
+    text.resize(std::min<std::size_t>(length, text.size()));
     return text;
 }
 
