@@ -68,12 +68,6 @@ class AssociationEditDialog final : public ModalDialog {
                     setControlText(IDC_ASSOCIATION_APP, *path);
                 }
                 return true;
-            case IDC_OK:
-                onOK();
-                return true;
-            case IDC_CANCEL:
-                onCancel();
-                return true;
             default:
                 return ModalDialog::onCommand(id, code, source);
         }
@@ -252,12 +246,6 @@ class AssociationListDialog final : public ModalDialog {
                 if (const auto path = chooseExecutable(window())) {
                     setControlText(IDC_FILER_APP, *path);
                 }
-                return true;
-            case IDC_OK:
-                onOK();
-                return true;
-            case IDC_CANCEL:
-                onCancel();
                 return true;
             default:
                 return ModalDialog::onCommand(id, code, source);

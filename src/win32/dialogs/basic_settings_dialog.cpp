@@ -71,14 +71,6 @@ class BasicSettingsDialog final : public ModalDialog {
             ::SendMessageA(window(), DLGM_UPDATEHOTKEYBOXES, 0, 0);
             return true;
         }
-        if (code == BN_CLICKED && id == IDC_OK) {
-            onOK();
-            return true;
-        }
-        if (code == BN_CLICKED && id == IDC_CANCEL) {
-            onCancel();
-            return true;
-        }
         return ModalDialog::onCommand(id, code, source);
     }
 

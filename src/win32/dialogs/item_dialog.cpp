@@ -150,12 +150,6 @@ bool ItemDialog::onCommand(int id, int code, HWND source) {
         case IDC_DIR_FOLDER:
             chooseInto(IDC_DIR, true);
             return true;
-        case IDC_OK:
-            onOK();
-            return true;
-        case IDC_CANCEL:
-            onCancel();
-            return true;
         default:
             return FormDialog::onCommand(id, code, source);
     }

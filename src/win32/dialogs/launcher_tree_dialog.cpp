@@ -190,11 +190,6 @@ bool LauncherTreeDialog::onCommand(int id, int code, HWND) {
                 addRootNode();
             }
             return true;
-        case IDC_OK:
-            if (code == BN_CLICKED) {
-                onOK();
-            }
-            return true;
         default:
             return false;
     }

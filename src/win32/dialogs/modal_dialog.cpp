@@ -4,6 +4,8 @@
 
 #include <vector>
 
+#include "resource.h"
+
 namespace zek::win32 {
 
 INT_PTR ModalDialog::run(HINSTANCE instance, int templateId, HWND owner) {
@@ -41,11 +43,14 @@ INT_PTR ModalDialog::dispatch(UINT message, WPARAM wParam, LPARAM lParam) {
             if (onCommand(id, code, source)) {
                 return TRUE;
             }
-            if (id == IDOK && (code == BN_CLICKED || source == nullptr)) {
+            // The program's dialogs have their OK button at 1001 and their cancel
+            // button at 1026; Enter and Esc arrive as IDOK and IDCANCEL.
+            const bool clicked = code == BN_CLICKED;
+            if ((id == IDOK && (clicked || source == nullptr)) || (id == IDC_OK && clicked)) {
                 onOK();
                 return TRUE;
             }
-            if (id == IDCANCEL) {
+            if (id == IDCANCEL || (id == IDC_CANCEL && clicked)) {
                 onCancel();
                 return TRUE;
             }

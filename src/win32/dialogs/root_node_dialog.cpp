@@ -30,14 +30,6 @@ class RootNodeDialog final : public FormDialog {
             showPreview({std::string(dialogs::trimField(controlText(IDC_ICON_PATH)))});
             return true;
         }
-        if (id == IDC_OK && code == BN_CLICKED) {
-            onOK();
-            return true;
-        }
-        if (id == IDC_CANCEL && code == BN_CLICKED) {
-            end(IDCANCEL);
-            return true;
-        }
         return FormDialog::onCommand(id, code, source);
     }
 
