@@ -71,3 +71,11 @@
 #define IDC_PRIORITY 1032
 #define IDC_PRIORITY_LABEL 1033
 #define IDC_BOOT 1047
+
+// The command list dialog
+#define IDD_COMMAND_LIST 133
+#define IDC_COMMAND_LIST 1030
+#define IDC_COMMAND_COUNT 1048
+#define IDC_ROOT_COUNT 1049
+#define IDC_NODE_COUNT 1050
+#define IDC_ITEM_COUNT 1051

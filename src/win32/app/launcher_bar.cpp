@@ -21,6 +21,7 @@
 #include "data/item_store.h"
 #include "data/launcher_item.h"
 #include "data/launcher_settings.h"
+#include "dialogs/command_list_dialog.h"
 #include "dialogs/launcher_tree_dialog.h"
 #include "launch/item_runner.h"
 #include "menus/launcher_menu.h"
@@ -237,6 +238,9 @@ bool LauncherBar::runDialog(int commandId) {
         case IDM_LAUNCHER_SETTINGS:
             runLauncherTreeDialog(context_);
             ::SendMessageA(window_, app::LM_RELOADLIST, 0, 0);
+            return true;
+        case IDM_COMMAND_LIST:
+            runCommandListDialog(context_);
             return true;
         case IDM_ABOUT:
             showAboutDialog(context_.instance, window_);
