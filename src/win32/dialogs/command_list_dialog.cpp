@@ -2,6 +2,7 @@
 
 #include <commctrl.h>
 
+#include <algorithm>
 #include <array>
 #include <optional>
 #include <string>
@@ -63,8 +64,8 @@ class CommandListDialog final : public ModalDialog {
     void insertColumns();
     void fill();
     void resetImages();
-    void writeCells(int row, const LauncherItem& item, bool emptyToo);
-    void giveImage(NMLVDISPINFOA& info);
+    void giveDisplayInfo(NMLVDISPINFOA& info);
+    int giveImage(const LauncherItem* item);
     void sort();
     void updateHeaders();
     void onColumnClick(int column);
@@ -141,8 +142,9 @@ void CommandListDialog::resetImages() {
     images_ = std::move(fresh);
 }
 
-// Rows are written with their texts at once but get their icons when first shown:
-// an icon costs milliseconds, and most rows of a long list are never on screen.
+// A row's cells and icon are given when the list view first shows them: an icon
+// costs milliseconds, and most rows of a long list are never on screen. The texts
+// are asked for at every paint (a few rows), so an edited row shows its new values.
 void CommandListDialog::fill() {
     ::SendMessageA(list(), WM_SETREDRAW, FALSE, 0);
     resetImages();
@@ -155,15 +157,12 @@ void CommandListDialog::fill() {
         LVITEMA info{};
         info.mask = LVIF_TEXT | LVIF_IMAGE | LVIF_PARAM;
         info.iItem = row;
-        info.pszText = const_cast<char*>(item->name().c_str());
+        info.pszText = LPSTR_TEXTCALLBACKA;
         info.iImage = I_IMAGECALLBACK;
         info.lParam = reinterpret_cast<LPARAM>(item);
-        const int inserted =
-            static_cast<int>(::SendMessageA(list(), LVM_INSERTITEMA, 0, reinterpret_cast<LPARAM>(&info)));
-        if (inserted < 0) {
+        if (::SendMessageA(list(), LVM_INSERTITEMA, 0, reinterpret_cast<LPARAM>(&info)) < 0) {
             break;  // out of memory: the rows so far are shown and counted
         }
-        writeCells(inserted, *item, false);
         counts.count(item->type());
         ++row;
     }
@@ -176,23 +175,7 @@ void CommandListDialog::fill() {
     ::InvalidateRect(list(), nullptr, TRUE);
 }
 
-void CommandListDialog::writeCells(int row, const LauncherItem& item, bool emptyToo) {
-    for (std::size_t column = emptyToo ? 0 : 1; column < dialogs::kCommandListColumnCount; ++column) {
-        std::string text = dialogs::commandListCell(item, column);
-        if (text.empty() && !emptyToo) {
-            continue;  // a new row's cells are empty already
-        }
-        LVITEMA info{};
-        info.iSubItem = static_cast<int>(column);
-        info.pszText = text.data();
-        ::SendMessageA(list(), LVM_SETITEMTEXTA, row, reinterpret_cast<LPARAM>(&info));
-    }
-}
-
-void CommandListDialog::giveImage(NMLVDISPINFOA& info) {
-    if ((info.item.mask & LVIF_IMAGE) == 0) {
-        return;
-    }
+void CommandListDialog::giveDisplayInfo(NMLVDISPINFOA& info) {
     LPARAM data = info.item.lParam;
     if (data == 0) {
         LVITEMA row{};
@@ -202,20 +185,34 @@ void CommandListDialog::giveImage(NMLVDISPINFOA& info) {
         data = row.lParam;
     }
     const auto* item = reinterpret_cast<const LauncherItem*>(data);
-    int image = 0;
-    if (item != nullptr) {
-        image = data::stockImageIndex(*item);
-        UniqueIcon icon = loadSmallIcon(item->fields().icon);
-        if (!icon) {
-            icon = loadSmallIcon(item->fields().app);
-        }
-        if (icon && images_) {
-            const int appended = ::ImageList_ReplaceIcon(images_.get(), -1, icon.get());
-            image = appended >= 0 ? appended : image;
-        }
+    if ((info.item.mask & LVIF_TEXT) != 0 && info.item.pszText != nullptr && info.item.cchTextMax > 0) {
+        const std::string text =
+            item != nullptr ? dialogs::commandListCell(*item, static_cast<std::size_t>(info.item.iSubItem))
+                            : "";
+        const std::size_t length = std::min(text.size(), static_cast<std::size_t>(info.item.cchTextMax - 1));
+        text.copy(info.item.pszText, length);
+        info.item.pszText[length] = '\0';
     }
-    info.item.iImage = image;
-    info.item.mask |= LVIF_DI_SETITEM;
+    if ((info.item.mask & LVIF_IMAGE) != 0 && info.item.iSubItem == 0) {
+        info.item.iImage = giveImage(item);
+        info.item.mask |= LVIF_DI_SETITEM;  // the image is kept; the texts are asked for again
+    }
+}
+
+int CommandListDialog::giveImage(const LauncherItem* item) {
+    if (item == nullptr) {
+        return 0;
+    }
+    const int stock = data::stockImageIndex(*item);
+    UniqueIcon icon = loadSmallIcon(item->fields().icon);
+    if (!icon) {
+        icon = loadSmallIcon(item->fields().app);
+    }
+    if (!icon || !images_) {
+        return stock;
+    }
+    const int appended = ::ImageList_ReplaceIcon(images_.get(), -1, icon.get());
+    return appended >= 0 ? appended : stock;
 }
 
 // The list view sorts with the items themselves: no row has to be looked up.
@@ -325,7 +322,7 @@ bool CommandListDialog::onNotify(const NMHDR& header, LRESULT&) {
     }
     switch (header.code) {
         case LVN_GETDISPINFOA:
-            giveImage(*reinterpret_cast<NMLVDISPINFOA*>(const_cast<NMHDR*>(&header)));
+            giveDisplayInfo(*reinterpret_cast<NMLVDISPINFOA*>(const_cast<NMHDR*>(&header)));
             return true;
         case LVN_COLUMNCLICK:
             onColumnClick(reinterpret_cast<const NMLISTVIEW&>(header).iSubItem);
@@ -361,7 +358,7 @@ bool CommandListDialog::onMessage(UINT message, WPARAM wParam, LPARAM lParam, LR
                 info.iItem = row;
                 info.iImage = I_IMAGECALLBACK;  // its icon is loaded again when the row is drawn
                 ListView_SetItem(list(), &info);
-                writeCells(row, *item, true);
+                ListView_RedrawItems(list(), row, row);
             }
             return true;
         }
