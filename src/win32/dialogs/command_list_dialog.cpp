@@ -6,6 +6,7 @@
 #include <array>
 #include <optional>
 #include <string>
+#include <unordered_map>
 
 #include "data/item_store.h"
 #include "data/item_store_file.h"
@@ -66,6 +67,7 @@ class CommandListDialog final : public ModalDialog {
     void resetImages();
     void giveDisplayInfo(NMLVDISPINFOA& info);
     int giveImage(const LauncherItem* item);
+    int loadImage(const LauncherItem& item);
     void sort();
     void updateHeaders();
     void onColumnClick(int column);
@@ -78,6 +80,7 @@ class CommandListDialog final : public ModalDialog {
 
     LauncherContext& context_;
     UniqueImageList images_;
+    std::unordered_map<const LauncherItem*, int> imageOf_;
     dialogs::ListSortState sortState_{dialogs::kCommandListColumnCount};
 };
 
@@ -140,6 +143,7 @@ void CommandListDialog::resetImages() {
     // The list view shares the list (LVS_SHAREIMAGELISTS): it is ours to destroy.
     ListView_SetImageList(list(), fresh.get(), LVSIL_SMALL);
     images_ = std::move(fresh);
+    imageOf_.clear();
 }
 
 // A row's cells and icon are given when the list view first shows them: an icon
@@ -195,18 +199,27 @@ void CommandListDialog::giveDisplayInfo(NMLVDISPINFOA& info) {
     }
     if ((info.item.mask & LVIF_IMAGE) != 0 && info.item.iSubItem == 0) {
         info.item.iImage = giveImage(item);
-        info.item.mask |= LVIF_DI_SETITEM;  // the image is kept; the texts are asked for again
     }
 }
 
+// Kept here rather than in the list view (LVIF_DI_SETITEM would keep the name's text as well).
 int CommandListDialog::giveImage(const LauncherItem* item) {
     if (item == nullptr) {
         return 0;
     }
-    const int stock = data::stockImageIndex(*item);
-    UniqueIcon icon = loadSmallIcon(item->fields().icon);
+    if (const auto known = imageOf_.find(item); known != imageOf_.end()) {
+        return known->second;
+    }
+    const int image = loadImage(*item);
+    imageOf_.emplace(item, image);
+    return image;
+}
+
+int CommandListDialog::loadImage(const LauncherItem& item) {
+    const int stock = data::stockImageIndex(item);
+    UniqueIcon icon = loadSmallIcon(item.fields().icon);
     if (!icon) {
-        icon = loadSmallIcon(item->fields().app);
+        icon = loadSmallIcon(item.fields().app);
     }
     if (!icon || !images_) {
         return stock;
@@ -353,11 +366,7 @@ bool CommandListDialog::onMessage(UINT message, WPARAM wParam, LPARAM lParam, LR
             const int row = static_cast<int>(wParam);
             const auto* item = reinterpret_cast<const LauncherItem*>(lParam);
             if (item != nullptr) {
-                LVITEMA info{};
-                info.mask = LVIF_IMAGE;
-                info.iItem = row;
-                info.iImage = I_IMAGECALLBACK;  // its icon is loaded again when the row is drawn
-                ListView_SetItem(list(), &info);
+                imageOf_.erase(item);  // its icon is loaded again when the row is drawn
                 ListView_RedrawItems(list(), row, row);
             }
             return true;
