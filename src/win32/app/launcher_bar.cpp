@@ -21,6 +21,7 @@
 #include "data/item_store.h"
 #include "data/launcher_item.h"
 #include "data/launcher_settings.h"
+#include "dialogs/command_list_dialog.h"
 #include "dialogs/launcher_tree_dialog.h"
 #include "dialogs/settings_dialogs.h"
 #include "dialogs/settings_forms.h"
@@ -235,8 +236,7 @@ LRESULT LauncherBar::onCommand(WPARAM wParam, LPARAM lParam) {
     return 0;
 }
 
-// Runs the dialog of a menu command and what has to follow it. The dialogs not
-// built yet do nothing.
+// Runs the dialog of a menu command and what has to follow it.
 bool LauncherBar::runDialog(int commandId) {
     switch (commandId) {
         case IDM_LAUNCHER_SETTINGS:
@@ -256,6 +256,9 @@ bool LauncherBar::runDialog(int commandId) {
             if (context_.settings != nullptr) {
                 runAssociationDialog(context_.instance, window_, *context_.settings);
             }
+            return true;
+        case IDM_COMMAND_LIST:
+            runCommandListDialog(context_);
             return true;
         case IDM_ABOUT:
             showAboutDialog(context_.instance, window_);

@@ -16,6 +16,7 @@ struct RecordText {
     int boot = 0;
     int tsk = 0;
     int extension = 0;
+    int priority = 0;  // written only when set
     int hotKey1 = 0;
     int hotKey2 = 0;
 };
@@ -40,6 +41,7 @@ inline std::string dataFileText(const std::vector<RecordText>& records) {
         line("ItemBoot", std::to_string(record.boot));
         line("ItemTsk", std::to_string(record.tsk));
         line("ItemExtension", std::to_string(record.extension));
+        line("ItemPriority", record.priority != 0 ? std::to_string(record.priority) : "");
         line("ItemHotKey1", std::to_string(record.hotKey1));
         line("ItemHotKey2", std::to_string(record.hotKey2));
     }

@@ -8,6 +8,7 @@
 #include <optional>
 
 #include "driver/drop_request.h"
+#include "driver/remote_block.h"
 #include "platform/unique_handle.h"
 
 namespace zek::e2e {
@@ -21,32 +22,6 @@ std::string besideDriver(const char* fileName) {
     std::string directory(path);
     return directory.substr(0, directory.find_last_of('\\') + 1) + fileName;
 }
-
-// Memory in the other process, freed when the object goes.
-class RemoteBlock {
-  public:
-    RemoteBlock(HANDLE process, const std::string& bytes) : process_(process) {
-        address_ = ::VirtualAllocEx(process, nullptr, bytes.size(), MEM_COMMIT | MEM_RESERVE, PAGE_READWRITE);
-        if (address_ != nullptr &&
-            !::WriteProcessMemory(process, address_, bytes.data(), bytes.size(), nullptr)) {
-            release();
-        }
-    }
-    ~RemoteBlock() { release(); }
-    RemoteBlock(const RemoteBlock&) = delete;
-    RemoteBlock& operator=(const RemoteBlock&) = delete;
-    void* address() const { return address_; }
-
-  private:
-    void release() {
-        if (address_ != nullptr) {
-            ::VirtualFreeEx(process_, address_, 0, MEM_RELEASE);
-            address_ = nullptr;
-        }
-    }
-    HANDLE process_;
-    void* address_ = nullptr;
-};
 
 // Runs `start(parameter)` on a new thread of the process; its exit code, or none.
 std::optional<DWORD> runRemote(HANDLE process, LPTHREAD_START_ROUTINE start, void* parameter) {

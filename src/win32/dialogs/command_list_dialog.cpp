@@ -1,0 +1,389 @@
+#include "dialogs/command_list_dialog.h"
+
+#include <commctrl.h>
+
+#include <algorithm>
+#include <array>
+#include <optional>
+#include <string>
+#include <unordered_map>
+
+#include "data/item_store.h"
+#include "data/item_store_file.h"
+#include "dialogs/command_list.h"
+#include "dialogs/item_dialogs.h"
+#include "dialogs/list_sort.h"
+#include "dialogs/modal_dialog.h"
+#include "dialogs/save_failure.h"
+#include "dialogs/tree_rules.h"
+#include "launch/icons.h"
+#include "launch/image_list.h"
+#include "launch/item_runner.h"
+#include "resource.h"
+
+namespace zek::win32 {
+namespace {
+
+using data::LauncherItem;
+
+constexpr UINT DLGM_UPDATEHEADERS = WM_USER + 11;
+constexpr UINT DLGM_FILLLIST = WM_USER + 12;
+// wParam: the row index (all of it: a 16-bit half could not reach every row), lParam: the item.
+constexpr UINT DLGM_UPDATEROW = WM_USER + 15;
+
+constexpr int kImageSize = 16;
+constexpr std::array<WORD, 3> kStockIconIds = {IDI_NODE, IDI_DATA_ITEM, IDI_COMMAND};
+constexpr std::array<int, 4> kCounterIds = {IDC_COMMAND_COUNT, IDC_ROOT_COUNT, IDC_NODE_COUNT,
+                                            IDC_ITEM_COUNT};
+
+int columnFormat(dialogs::CellAlign align) {
+    switch (align) {
+        case dialogs::CellAlign::Right:
+            return LVCFMT_RIGHT;
+        case dialogs::CellAlign::Centre:
+            return LVCFMT_CENTER;
+        case dialogs::CellAlign::Left:
+            break;
+    }
+    return LVCFMT_LEFT;
+}
+
+class CommandListDialog final : public ModalDialog {
+  public:
+    explicit CommandListDialog(LauncherContext& context) : context_(context) {}
+
+  private:
+    bool onInit() override;
+    bool onCommand(int id, int code, HWND source) override;
+    bool onNotify(const NMHDR& header, LRESULT& result) override;
+    bool onMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
+
+    data::ItemStore& store() const { return *context_.store; }
+    HWND list() const { return control(IDC_COMMAND_LIST); }
+
+    void layout();
+    void insertColumns();
+    void fill();
+    void resetImages();
+    void giveDisplayInfo(NMLVDISPINFOA& info);
+    int giveImage(const LauncherItem* item);
+    int loadImage(const LauncherItem& item);
+    void sort();
+    void updateHeaders();
+    void onColumnClick(int column);
+    LauncherItem* selectedItem(int& row) const;
+    void runSelected();
+    void editSelected();
+    bool saveStore();
+
+    static int CALLBACK compareRows(LPARAM first, LPARAM second, LPARAM self);
+
+    LauncherContext& context_;
+    UniqueImageList images_;
+    std::unordered_map<const LauncherItem*, int> imageOf_;
+    dialogs::ListSortState sortState_{dialogs::kCommandListColumnCount};
+};
+
+bool CommandListDialog::onInit() {
+    const auto icon =
+        static_cast<HICON>(::LoadImageA(context_.instance, MAKEINTRESOURCEA(IDI_ZEKLAUNCHER_SMALL),
+                                        IMAGE_ICON, kImageSize, kImageSize, LR_SHARED));
+    ::SendMessageA(window(), WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(icon));
+    ListView_SetExtendedListViewStyleEx(list(), LVS_EX_GRIDLINES | LVS_EX_FULLROWSELECT,
+                                        LVS_EX_GRIDLINES | LVS_EX_FULLROWSELECT);
+    insertColumns();
+    ::SendMessageA(window(), DLGM_FILLLIST, 0, 0);
+    ::SendMessageA(window(), DLGM_UPDATEHEADERS, 0, 0);
+    layout();
+    ::ShowWindow(window(), SW_SHOW);
+    return true;
+}
+
+void CommandListDialog::layout() {
+    RECT client{};
+    ::GetClientRect(window(), &client);
+    const int width = client.right;
+    const int height = client.bottom;
+    const UINT flags = SWP_SHOWWINDOW | SWP_NOZORDER;
+    ::SetWindowPos(list(), nullptr, 10, 10, width - 20, height - 50, flags);
+    ::SetWindowPos(control(IDC_OK), nullptr, width - 100, height - 30, 90, 22, flags);
+    ::SetWindowPos(control(IDC_COMMAND_COUNT), nullptr, 20, height - 30, 100, 20, flags);
+    for (int i = 0; i < 3; ++i) {
+        ::SetWindowPos(control(kCounterIds[i + 1]), nullptr, 130 + 90 * i, height - 30, 80, 20, flags);
+    }
+}
+
+void CommandListDialog::insertColumns() {
+    int index = 0;
+    for (const dialogs::CommandListColumn& column : dialogs::commandListColumns()) {
+        std::string caption(column.caption);
+        LVCOLUMNA info{};
+        info.mask = LVCF_FMT | LVCF_WIDTH | LVCF_TEXT | LVCF_SUBITEM;
+        info.fmt = columnFormat(column.align);
+        info.cx = column.width;
+        info.pszText = caption.data();
+        info.iSubItem = index;
+        ::SendMessageA(list(), LVM_INSERTCOLUMNA, index++, reinterpret_cast<LPARAM>(&info));
+    }
+}
+
+void CommandListDialog::resetImages() {
+    UniqueImageList fresh(::ImageList_Create(kImageSize, kImageSize, ILC_COLORDDB | ILC_MASK, 2, 0));
+    if (fresh) {
+        for (std::size_t slot = 0; slot < kStockIconIds.size(); ++slot) {
+            const UniqueIcon icon(
+                static_cast<HICON>(::LoadImageA(context_.instance, MAKEINTRESOURCEA(kStockIconIds[slot]),
+                                                IMAGE_ICON, kImageSize, kImageSize, LR_DEFAULTCOLOR)));
+            // A missing stock icon leaves a blank image, so that the indices keep their meaning.
+            if (!icon || ::ImageList_ReplaceIcon(fresh.get(), -1, icon.get()) < 0) {
+                ::ImageList_SetImageCount(fresh.get(), static_cast<UINT>(slot + 1));
+            }
+        }
+    }
+    // The list view shares the list (LVS_SHAREIMAGELISTS): it is ours to destroy.
+    ListView_SetImageList(list(), fresh.get(), LVSIL_SMALL);
+    images_ = std::move(fresh);
+    imageOf_.clear();
+}
+
+// A row's cells and icon are given when the list view first shows them: an icon
+// costs milliseconds, and most rows of a long list are never on screen. The texts
+// are asked for at every paint (a few rows), so an edited row shows its new values.
+void CommandListDialog::fill() {
+    ::SendMessageA(list(), WM_SETREDRAW, FALSE, 0);
+    resetImages();
+    ListView_DeleteAllItems(list());
+    const auto items = store().items();
+    ListView_SetItemCount(list(), static_cast<int>(items.size()));
+    dialogs::CommandListCounts counts;
+    int row = 0;
+    for (LauncherItem* item : items) {
+        LVITEMA info{};
+        info.mask = LVIF_TEXT | LVIF_IMAGE | LVIF_PARAM;
+        info.iItem = row;
+        info.pszText = LPSTR_TEXTCALLBACKA;
+        info.iImage = I_IMAGECALLBACK;
+        info.lParam = reinterpret_cast<LPARAM>(item);
+        if (::SendMessageA(list(), LVM_INSERTITEMA, 0, reinterpret_cast<LPARAM>(&info)) < 0) {
+            break;  // out of memory: the rows so far are shown and counted
+        }
+        counts.count(item->type());
+        ++row;
+    }
+    sort();
+    const auto texts = counts.texts();
+    for (std::size_t i = 0; i < kCounterIds.size(); ++i) {
+        setControlText(kCounterIds[i], texts[i]);
+    }
+    ::SendMessageA(list(), WM_SETREDRAW, TRUE, 0);
+    ::InvalidateRect(list(), nullptr, TRUE);
+}
+
+void CommandListDialog::giveDisplayInfo(NMLVDISPINFOA& info) {
+    LPARAM data = info.item.lParam;
+    if (data == 0) {
+        LVITEMA row{};
+        row.mask = LVIF_PARAM;
+        row.iItem = info.item.iItem;
+        ListView_GetItem(list(), &row);
+        data = row.lParam;
+    }
+    const auto* item = reinterpret_cast<const LauncherItem*>(data);
+    if ((info.item.mask & LVIF_TEXT) != 0 && info.item.pszText != nullptr && info.item.cchTextMax > 0) {
+        const std::string text =
+            item != nullptr ? dialogs::commandListCell(*item, static_cast<std::size_t>(info.item.iSubItem))
+                            : "";
+        const std::size_t length = std::min(text.size(), static_cast<std::size_t>(info.item.cchTextMax - 1));
+        text.copy(info.item.pszText, length);
+        info.item.pszText[length] = '\0';
+    }
+    if ((info.item.mask & LVIF_IMAGE) != 0 && info.item.iSubItem == 0) {
+        info.item.iImage = giveImage(item);
+    }
+}
+
+// Kept here rather than in the list view (LVIF_DI_SETITEM would keep the name's text as well).
+int CommandListDialog::giveImage(const LauncherItem* item) {
+    if (item == nullptr) {
+        return 0;
+    }
+    if (const auto known = imageOf_.find(item); known != imageOf_.end()) {
+        return known->second;
+    }
+    const int image = loadImage(*item);
+    imageOf_.emplace(item, image);
+    return image;
+}
+
+int CommandListDialog::loadImage(const LauncherItem& item) {
+    const int stock = data::stockImageIndex(item);
+    UniqueIcon icon = loadSmallIcon(item.fields().icon);
+    if (!icon) {
+        icon = loadSmallIcon(item.fields().app);
+    }
+    if (!icon || !images_) {
+        return stock;
+    }
+    const int appended = ::ImageList_ReplaceIcon(images_.get(), -1, icon.get());
+    return appended >= 0 ? appended : stock;
+}
+
+// The list view sorts with the items themselves: no row has to be looked up.
+int CALLBACK CommandListDialog::compareRows(LPARAM first, LPARAM second, LPARAM self) {
+    const auto& dialog = *reinterpret_cast<const CommandListDialog*>(self);
+    return dialogs::compareCommandListRows(*reinterpret_cast<const LauncherItem*>(first),
+                                           *reinterpret_cast<const LauncherItem*>(second),
+                                           dialog.sortState_.column(), dialog.sortState_.descending());
+}
+
+void CommandListDialog::sort() {
+    ::SendMessageA(list(), LVM_SORTITEMS, reinterpret_cast<WPARAM>(this),
+                   reinterpret_cast<LPARAM>(&CommandListDialog::compareRows));
+}
+
+// Only the caption changes; width and alignment stay as they are.
+void CommandListDialog::updateHeaders() {
+    const auto columns = dialogs::commandListColumns();
+    for (std::size_t column = 0; column < dialogs::kSortableColumnCount; ++column) {
+        std::string caption =
+            sortState_.caption(column, columns[column].caption, dialogs::kSortableColumnCount);
+        LVCOLUMNA info{};
+        info.mask = LVCF_TEXT;
+        info.pszText = caption.data();
+        ::SendMessageA(list(), LVM_SETCOLUMNA, column, reinterpret_cast<LPARAM>(&info));
+    }
+}
+
+void CommandListDialog::onColumnClick(int column) {
+    sortState_.click(static_cast<std::size_t>(column));
+    ::SendMessageA(window(), DLGM_UPDATEHEADERS, 0, 0);
+    sort();
+}
+
+LauncherItem* CommandListDialog::selectedItem(int& row) const {
+    row = ListView_GetNextItem(list(), -1, LVNI_SELECTED);
+    if (row < 0) {
+        return nullptr;
+    }
+    LVITEMA info{};
+    info.mask = LVIF_PARAM;
+    info.iItem = row;
+    if (!ListView_GetItem(list(), &info)) {
+        return nullptr;
+    }
+    return reinterpret_cast<LauncherItem*>(info.lParam);
+}
+
+void CommandListDialog::runSelected() {
+    int row = 0;
+    if (const LauncherItem* item = selectedItem(row)) {
+        runItem(context_, item);
+    }
+}
+
+void CommandListDialog::editSelected() {
+    int row = 0;
+    LauncherItem* item = selectedItem(row);
+    if (item == nullptr) {
+        return;
+    }
+    const data::ItemFields source = item->fields();
+    std::optional<data::ItemFields> edited;
+    switch (dialogs::editFormFor(item->type())) {
+        case dialogs::EditForm::RootNode:
+            edited = runRootNodeDialog(context_.instance, window(), &source);
+            break;
+        case dialogs::EditForm::Item:
+            edited = runItemDialog(context_.instance, window(), context_.bar, &source);
+            break;
+        case dialogs::EditForm::None:
+            return;
+    }
+    if (!edited) {
+        return;
+    }
+    store().setItemFields(item, std::move(*edited));
+    // A failed save is reported; the edit stays in the store and is written by the next save.
+    saveStore();
+    ::SendMessageA(window(), DLGM_UPDATEROW, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(item));
+}
+
+bool CommandListDialog::saveStore() {
+    if (context_.storeFile == nullptr) {
+        return false;
+    }
+    const data::SaveResult result = context_.storeFile->save(store());
+    if (result == data::SaveResult::Written) {
+        return true;
+    }
+    showSaveFailure(window(), context_.paths.datPath.value_or(""), result,
+                    context_.storeFile->lastFailureCode());
+    return false;
+}
+
+bool CommandListDialog::onCommand(int id, int code, HWND) {
+    if (id == IDC_OK && code == BN_CLICKED) {
+        end(IDOK);
+        return true;
+    }
+    return false;
+}
+
+bool CommandListDialog::onNotify(const NMHDR& header, LRESULT&) {
+    if (header.idFrom != IDC_COMMAND_LIST) {
+        return false;
+    }
+    switch (header.code) {
+        case LVN_GETDISPINFOA:
+            giveDisplayInfo(*reinterpret_cast<NMLVDISPINFOA*>(const_cast<NMHDR*>(&header)));
+            return true;
+        case LVN_COLUMNCLICK:
+            onColumnClick(reinterpret_cast<const NMLISTVIEW&>(header).iSubItem);
+            return true;
+        case NM_DBLCLK:
+            runSelected();
+            return true;
+        case NM_RCLICK:
+            editSelected();
+            return true;
+        default:
+            return false;
+    }
+}
+
+bool CommandListDialog::onMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT&) {
+    switch (message) {
+        case WM_SIZE:
+            layout();
+            return true;
+        case DLGM_FILLLIST:
+            fill();
+            return true;
+        case DLGM_UPDATEHEADERS:
+            updateHeaders();
+            return true;
+        case DLGM_UPDATEROW: {
+            const int row = static_cast<int>(wParam);
+            const auto* item = reinterpret_cast<const LauncherItem*>(lParam);
+            if (item != nullptr) {
+                imageOf_.erase(item);  // its icon is loaded again when the row is drawn
+                ListView_RedrawItems(list(), row, row);
+            }
+            return true;
+        }
+        default:
+            return false;
+    }
+}
+
+}  // namespace
+
+void runCommandListDialog(LauncherContext& context) {
+    if (context.store == nullptr) {
+        return;
+    }
+    CommandListDialog dialog(context);
+    dialog.run(context.instance, IDD_COMMAND_LIST, context.bar);
+}
+
+}  // namespace zek::win32

@@ -1,0 +1,98 @@
+#include "driver/list_view.h"
+
+#include <commctrl.h>
+
+#include <cstring>
+
+#include "driver/remote_block.h"
+#include "platform/unique_handle.h"
+
+namespace zek::e2e {
+namespace {
+
+constexpr std::size_t kTextCapacity = 512;
+
+win32::UniqueKernelHandle openOwner(HWND window) {
+    DWORD processId = 0;
+    ::GetWindowThreadProcessId(window, &processId);
+    return win32::UniqueKernelHandle(
+        ::OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE, FALSE, processId));
+}
+
+// Sends `message` with a structure that points to a text buffer beside it in the
+// list's process; the text the list wrote there.
+template <typename Structure>
+std::string remoteText(HWND list, UINT message, WPARAM wParam, Structure structure, char* Structure::*text,
+                       int Structure::*capacity) {
+    const win32::UniqueKernelHandle process = openOwner(list);
+    if (!process) {
+        return {};
+    }
+    const RemoteBlock block(process.get(), std::string(sizeof(Structure) + kTextCapacity, '\0'));
+    if (block.address() == nullptr) {
+        return {};
+    }
+    structure.*text = block.at(sizeof(Structure));
+    structure.*capacity = static_cast<int>(kTextCapacity);
+    if (!::WriteProcessMemory(process.get(), block.address(), &structure, sizeof structure, nullptr)) {
+        return {};
+    }
+    ::SendMessageA(list, message, wParam, reinterpret_cast<LPARAM>(block.address()));
+    const std::string bytes = block.read(sizeof(Structure), kTextCapacity);
+    return bytes.substr(0, bytes.find('\0'));
+}
+
+POINT centre(const RECT& rect) {
+    return {(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2};
+}
+
+}  // namespace
+
+int listViewRowCount(HWND list) {
+    return static_cast<int>(::SendMessageA(list, LVM_GETITEMCOUNT, 0, 0));
+}
+
+std::string listViewCell(HWND list, int row, int column) {
+    LVITEMA item{};
+    item.iSubItem = column;
+    return remoteText(list, LVM_GETITEMTEXTA, row, item, &LVITEMA::pszText, &LVITEMA::cchTextMax);
+}
+
+std::string listViewCaption(HWND list, int column) {
+    LVCOLUMNA info{};
+    info.mask = LVCF_TEXT;
+    return remoteText(list, LVM_GETCOLUMNA, column, info, &LVCOLUMNA::pszText, &LVCOLUMNA::cchTextMax);
+}
+
+POINT listViewHeaderPoint(HWND list, int column) {
+    HWND header = reinterpret_cast<HWND>(::SendMessageA(list, LVM_GETHEADER, 0, 0));
+    RECT rect{};
+    ::GetWindowRect(header, &rect);
+    int left = rect.left;
+    for (int i = 0; i < column; ++i) {
+        left += static_cast<int>(::SendMessageA(list, LVM_GETCOLUMNWIDTH, i, 0));
+    }
+    const int width = static_cast<int>(::SendMessageA(list, LVM_GETCOLUMNWIDTH, column, 0));
+    return {left + width / 2, (rect.top + rect.bottom) / 2};
+}
+
+POINT listViewRowPoint(HWND list, int row) {
+    const win32::UniqueKernelHandle process = openOwner(list);
+    RECT rect{};
+    rect.left = LVIR_LABEL;
+    std::string bytes(sizeof rect, '\0');
+    std::memcpy(bytes.data(), &rect, sizeof rect);
+    if (process) {
+        const RemoteBlock block(process.get(), bytes);
+        ::SendMessageA(list, LVM_GETITEMRECT, row, reinterpret_cast<LPARAM>(block.address()));
+        bytes = block.read(0, sizeof rect);
+        if (bytes.size() == sizeof rect) {
+            std::memcpy(&rect, bytes.data(), sizeof rect);
+        }
+    }
+    POINT point = centre(rect);
+    ::ClientToScreen(list, &point);
+    return point;
+}
+
+}  // namespace zek::e2e

@@ -1,0 +1,156 @@
+// The command list, opened and driven as a user does: read, sorted by header
+// clicks, and an item edited by a right-click.
+#include <windows.h>
+
+#include <algorithm>
+#include <string>
+#include <vector>
+
+#include "driver/files.h"
+#include "driver/input.h"
+#include "driver/list_view.h"
+#include "driver/window_query.h"
+#include "scenarios/data_file_text.h"
+#include "scenarios/launcher_scenario.h"
+
+namespace zek::e2e {
+namespace {
+
+constexpr int kCommandListCommand = 32783;
+constexpr int kListId = 1030;
+constexpr int kPriorityColumn = 6;
+constexpr int kTaskSwitchColumn = 9;
+
+const std::string kToolsFile = dataFileText({
+    {.name = "command", .type = 1, .level = 1},
+    {.name = "tools", .type = 2, .level = 1},
+    {.name = "9", .level = 2, .app = "C:\\nine.exe", .tsk = 1, .priority = 9},
+    {.name = "10", .level = 2, .app = "C:\\ten.exe", .priority = 10},
+    {.name = "editor", .level = 2, .app = "C:\\windows\\notepad.exe", .hotKey1 = 0x72, .hotKey2 = 1},
+});
+
+class CommandList : public LauncherScenario {
+  protected:
+    void SetUp() override {
+        LauncherScenario::SetUp();
+        ASSERT_TRUE(writeFileBytes(datPath(), kToolsFile));
+        bar_ = startFirstInstance();
+        ASSERT_NE(bar_, nullptr);
+    }
+    HWND dialogTitled(const std::string& caption) {
+        HWND found = nullptr;
+        waitUntil([&] {
+            for (HWND dialog : dialogsOfProcess(firstInstance_.id())) {
+                if (windowText(dialog) == caption && ::IsWindowVisible(dialog)) {
+                    found = dialog;
+                }
+            }
+            return found != nullptr;
+        });
+        return found;
+    }
+    std::string datPath() const { return folder_ + "ZekLauncher.dat"; }
+    static std::vector<std::string> column(HWND list, int index) {
+        std::vector<std::string> cells;
+        for (int row = 0; row < listViewRowCount(list); ++row) {
+            cells.push_back(listViewCell(list, row, index));
+        }
+        return cells;
+    }
+    // The captions of the columns that can show a sort marker, and the first flag column's.
+    static std::string captions(HWND list) {
+        std::string texts;
+        for (int index = 0; index <= kTaskSwitchColumn; ++index) {
+            texts += listViewCaption(list, index) + (index < kTaskSwitchColumn ? "|" : "");
+        }
+        return texts;
+    }
+    static void clickHeader(HWND list, int index) {
+        ::Sleep(::GetDoubleClickTime() + 100);  // two clicks, not a double-click
+        const POINT point = listViewHeaderPoint(list, index);
+        clickAt(point.x, point.y, false);
+        ::Sleep(200);
+    }
+    HWND bar_ = nullptr;
+};
+
+TEST_F(CommandList, ListShowsCountsAndCellsAndHeaderClicksSortAndMarkTheColumn) {
+    pressChord({VK_LWIN, VK_RETURN});
+    waitUntil([&] { return ::IsWindowVisible(bar_) != FALSE; }, 5000);
+    typeAscii("list");
+    pressKey(VK_RETURN);
+    HWND dialog = dialogTitled("コマンドリスト");
+    ASSERT_NE(dialog, nullptr) << "\"list\" opened no command list";
+    HWND list = ::GetDlgItem(dialog, kListId);
+    ASSERT_EQ(listViewRowCount(list), 13) << "tools, its three items, the built-in node and its eight";
+    std::string counters;
+    for (int id = 1048; id <= 1051; ++id) {
+        counters += windowText(::GetDlgItem(dialog, id)) + "|";
+    }
+    EXPECT_EQ(counters, "command:13 |root:2 |node:0 |item:11 |");
+
+    // Sorted by name as bytes: "10" before "9", both before the letters.
+    const std::vector<std::string> byName = column(list, 0);
+    ASSERT_GE(byName.size(), 2u);
+    EXPECT_EQ(std::vector<std::string>(byName.begin(), byName.begin() + 2),
+              (std::vector<std::string>{"10", "9"}));
+    const auto editorRow = std::find(byName.begin(), byName.end(), "editor") - byName.begin();
+    EXPECT_EQ(listViewCell(list, static_cast<int>(editorRow), 7), "F3キーのみ");
+    EXPECT_EQ(captions(list),
+              "▲ Command|File|Option|Directory|Comment|Type|Priority|HotKey|AllItemBoot|TaskSwitch");
+
+    clickHeader(list, kPriorityColumn);
+    std::vector<std::string> priorities = column(list, kPriorityColumn);
+    EXPECT_EQ(std::vector<std::string>(priorities.end() - 2, priorities.end()),
+              (std::vector<std::string>{"9", "10"}))
+        << "numbers, not bytes";
+    EXPECT_EQ(captions(list),
+              "Command|File|Option|Directory|Comment|Type|▲ Priority|HotKey|AllItemBoot|TaskSwitch");
+    clickHeader(list, kPriorityColumn);
+    priorities = column(list, kPriorityColumn);
+    EXPECT_EQ(std::vector<std::string>(priorities.begin(), priorities.begin() + 2),
+              (std::vector<std::string>{"10", "9"}));
+    EXPECT_EQ(listViewCaption(list, kPriorityColumn), "▼ Priority");
+
+    clickHeader(list, kTaskSwitchColumn);
+    EXPECT_EQ(captions(list),
+              "Command|File|Option|Directory|Comment|Type|Priority|HotKey|AllItemBoot|TaskSwitch")
+        << "the flag columns have no order and no marker";
+
+    ::SendDlgItemMessageA(dialog, 1001, BM_CLICK, 0, 0);
+    EXPECT_TRUE(waitUntil([&] { return ::IsWindow(dialog) == FALSE; }));
+}
+
+TEST_F(CommandList, RightClickEditsTheItemAndTheFileHoldsItAtOnce) {
+    ::PostMessageA(bar_, WM_COMMAND, kCommandListCommand, 0);  // the tray menu's command
+    HWND dialog = dialogTitled("コマンドリスト");
+    ASSERT_NE(dialog, nullptr);
+    HWND list = ::GetDlgItem(dialog, kListId);
+    const std::vector<std::string> names = column(list, 0);
+    const int row = static_cast<int>(std::find(names.begin(), names.end(), "editor") - names.begin());
+    ASSERT_LT(row, static_cast<int>(names.size()));
+
+    const POINT point = listViewRowPoint(list, row);
+    clickAt(point.x, point.y, true);
+    HWND form = dialogTitled("ランチャー登録");
+    ASSERT_NE(form, nullptr) << "a right-click on a data item opens its form";
+    ::SendDlgItemMessageA(form, 1004, WM_SETTEXT, 0, reinterpret_cast<LPARAM>("memo"));
+    ::SendDlgItemMessageA(form, 1006, WM_SETTEXT, 0, reinterpret_cast<LPARAM>("メモ帳"));
+    ::PostMessageA(form, WM_COMMAND, MAKEWPARAM(1001, BN_CLICKED),
+                   reinterpret_cast<LPARAM>(::GetDlgItem(form, 1001)));
+    ASSERT_TRUE(waitUntil([&] { return ::IsWindow(form) == FALSE; })) << "the form refused its OK";
+
+    // The save follows the form's closing within the same click.
+    EXPECT_TRUE(waitUntil([&] {
+        const std::string saved = readFileBytes(datPath()).value_or("");
+        return saved.find(":ItemName=memo\r\n") != std::string::npos &&
+               saved.find(":ItemComment=メモ帳\r\n") != std::string::npos;
+    })) << "saved while the list is still open";
+    EXPECT_EQ(listViewCell(list, row, 0) + "|" + listViewCell(list, row, 4), "memo|メモ帳")
+        << "the edited row is rewritten";
+    ::SendDlgItemMessageA(dialog, 1001, BM_CLICK, 0, 0);
+    EXPECT_TRUE(waitUntil([&] { return ::IsWindow(dialog) == FALSE; }));
+}
+
+}  // namespace
+}  // namespace zek::e2e
