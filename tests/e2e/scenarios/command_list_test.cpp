@@ -10,7 +10,7 @@
 #include "driver/input.h"
 #include "driver/list_view.h"
 #include "driver/window_query.h"
-#include "scenarios/data_file_text.h"
+#include "driver/data_file_text.h"
 #include "scenarios/launcher_scenario.h"
 
 namespace zek::e2e {
