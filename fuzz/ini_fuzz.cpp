@@ -1,7 +1,9 @@
-// The settings loader, through the in-memory profile store: any INI file loads,
-// and the file the program writes from it loads back to the same settings.
+// The settings loader, through the in-memory profile store: any INI file loads
+// into texts the file can hold, and the file the program writes from it loads back
+// to the same settings and saves again to the same bytes.
 #include "data/launcher_settings.h"
 #include "data/profile_double.h"
+#include "data/profile_value.h"
 #include "fuzz_check.h"
 
 using namespace zek;
@@ -11,17 +13,28 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     test::ProfileDouble profile;
     profile.files[path] = std::string(fuzz::bytesOf(data, size));
     data::LauncherSettings loaded(profile, path);
+    for (const data::Association& entry : loaded.associations()) {
+        ZEK_FUZZ_CHECK(!entry.ext.empty() && !entry.appPath.empty());
+        ZEK_FUZZ_CHECK(data::isStorableProfileText(entry.ext) && data::isStorableProfileText(entry.appPath) &&
+                       data::isStorableProfileText(entry.appOption));
+    }
+    ZEK_FUZZ_CHECK(data::isStorableProfileText(loaded.filer().fileApp) &&
+                   data::isStorableProfileText(loaded.filer().fileAppOption));
+    ZEK_FUZZ_CHECK(!loaded.filer().fileApp.empty() || loaded.filer().fileAppOption.empty());
+    ZEK_FUZZ_CHECK(loaded.cpuStep() == data::cpuStepFor(loaded.values().cpu, 0));
     // A list longer than is read must not be saved cut short.
     ZEK_FUZZ_CHECK(loaded.saveSettings() != loaded.associationsCut());
     if (loaded.associationsCut()) {
         return 0;
     }
 
+    const std::string saved = profile.files.at(path);
     data::LauncherSettings reloaded(profile, path);
     ZEK_FUZZ_CHECK(reloaded.values() == loaded.values());
     ZEK_FUZZ_CHECK(reloaded.cpuStep() == loaded.cpuStep());
     ZEK_FUZZ_CHECK(reloaded.filer() == loaded.filer());
     ZEK_FUZZ_CHECK(reloaded.associations() == loaded.associations());
     ZEK_FUZZ_CHECK(reloaded.associationCount() == loaded.associations().size());
+    ZEK_FUZZ_CHECK(reloaded.saveSettings() && profile.files.at(path) == saved);
     return 0;
 }

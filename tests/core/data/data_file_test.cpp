@@ -195,6 +195,16 @@ TEST(DataFileReading, UnsoundLinesAreSkippedAndUnknownKeysKeptButNotWritten) {
     EXPECT_EQ(writeItemTree(ItemStore(reading.records)).find("Colour"), std::string::npos);
 }
 
+TEST(DataFileReading, LinesOfAnEarlierRecordJoinItInFileOrder) {
+    const auto reading = readDataFile(crlfLines(
+        {"[100]", "0:ItemName=a", "1:ItemName=b", "0:ItemLevel=1", "1:ItemLevel=2", "0:ItemComment=c"}));
+    ASSERT_EQ(reading.records.recordCount(), 2);
+    EXPECT_EQ(reading.records.pairCount(0), 3u);
+    EXPECT_EQ(reading.records.key(0, 2), "ItemComment");
+    EXPECT_EQ(reading.records.key(1, 1), "ItemLevel");
+    EXPECT_EQ(reading.records.getInt(1, "ItemLevel", 0), 2);
+}
+
 TEST(DataFileOldFormat, ConvertsSuffixNumbersPastNine) {
     std::string old;
     std::string expected = "[100]\r\n";

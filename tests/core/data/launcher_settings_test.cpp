@@ -3,13 +3,11 @@
 #include <gtest/gtest.h>
 
 #include <climits>
-#include <random>
 #include <string>
 #include <utility>
 #include <vector>
 
 #include "data/profile_double.h"
-#include "data/profile_value.h"
 #include "data/settings_snapshot.h"
 
 namespace zek::data {
@@ -281,82 +279,6 @@ TEST_F(LauncherSettingsTest, HostileNumbersAndMissingKeys) {
     // Whatever was read is written back as the number it was read as.
     expectSaveAndReloadKeepEverything(settings);
     EXPECT_NE(profile.files.at(kIni).find("\r\nKey2=-2147483648\r\n"), std::string::npos);
-}
-
-// Random INI content: whatever the loader makes of it must be a valid state that
-// survives a save and a second load unchanged, and a second save byte for byte.
-class RandomIni {
-  public:
-    explicit RandomIni(std::uint32_t seed) : random_(seed) {}
-
-    // Mostly well-formed filer and association keys, so that values reach the
-    // settings, among sections, blanks and numbers the profile functions meet.
-    std::string file() {
-        std::string text =
-            below(2) == 0 ? "[ExtMode]\r\nFileApp=" + value() + "\r\nFileAppOption=" + value() + "\r\n" : "";
-        for (std::size_t i = 0, lines = below(50); i < lines; ++i) {
-            switch (below(6)) {
-                case 0:
-                    text +=
-                        pick({"[Mode]", "[ExtMode]", "[mode]", "[ ExtMode ]", "[Other]", "[", "[]", "Junk"});
-                    break;
-                case 1:
-                    text += pick({"Key1", "Key3", "Key6", "Cpu", "Transparent", "MenuType", "KEY1"}) +
-                            std::string("=") + number();
-                    break;
-                default:
-                    text += pick({"", " ", "\t"}) + pick({"ExtKey", "PathKey", "OptionKey", "extkey"}) +
-                            std::to_string(below(6)) + pick({"=", " = "}) + value();
-                    break;
-            }
-            text += pick({"\r\n", "\n", "\r", "", "\r\n\r\n"});
-        }
-        return text;
-    }
-
-  private:
-    std::size_t below(std::size_t bound) {
-        return std::uniform_int_distribution<std::size_t>(0, bound - 1)(random_);
-    }
-    std::string pick(std::initializer_list<const char*> choices) {
-        return *(choices.begin() + below(choices.size()));
-    }
-    std::string number() {
-        return below(2) == 0 ? std::to_string(static_cast<std::int32_t>(random_()))
-                             : pick({"-", "+", "", "-0", "0x10", " 7 ", "12abc", "99999999999999999999"});
-    }
-    // Bytes the profile functions and the quoting react to, Shift-JIS lead and trail
-    // bytes, and now and then a value longer than the read buffer.
-    std::string value() {
-        static constexpr char kBytes[] = {'a', 'Z',  '\\',   ' ',    '\t',   '"',    '\'',   '=',    '[',
-                                          ';', '\0', '\x81', '\x40', '\x95', '\x5C', '\xE0', '\xFC', '\x7F'};
-        std::string text;
-        for (std::size_t i = 0, length = below(8) == 0 ? 400 + below(400) : below(24); i < length; ++i) {
-            text += kBytes[below(sizeof kBytes)];
-        }
-        const std::string quote = pick({"\"", "'", "", ""});
-        return quote + text + quote;
-    }
-
-    std::mt19937 random_;
-};
-
-TEST_F(LauncherSettingsTest, AnyFileLoadsIntoAStateThatSurvivesASaveAndReload) {
-    for (std::uint32_t seed = 1; seed <= 200; ++seed) {
-        SCOPED_TRACE(seed);
-        profile.files = {{kIni, RandomIni(seed).file()}};
-        LauncherSettings loaded(profile, kIni);
-        for (const Association& entry : loaded.associations()) {
-            EXPECT_FALSE(entry.ext.empty() || entry.appPath.empty());
-            EXPECT_TRUE(isStorableProfileText(entry.ext) && isStorableProfileText(entry.appPath) &&
-                        isStorableProfileText(entry.appOption));
-        }
-        EXPECT_TRUE(isStorableProfileText(loaded.filer().fileApp) &&
-                    isStorableProfileText(loaded.filer().fileAppOption));
-        EXPECT_TRUE(!loaded.filer().fileApp.empty() || loaded.filer().fileAppOption.empty());
-        EXPECT_EQ(loaded.cpuStep(), cpuStepFor(loaded.values().cpu, 0));
-        expectSaveAndReloadKeepEverything(loaded);
-    }
 }
 
 }  // namespace

@@ -10,13 +10,11 @@
 #include <vector>
 
 #include "app/bar_look.h"
-#include "driver/files.h"
 #include "driver/input.h"
 #include "driver/process.h"
 #include "driver/screen.h"
 #include "driver/window_query.h"
 #include "menus/owner_draw.h"
-#include "driver/data_file_text.h"
 #include "scenarios/launcher_scenario.h"
 
 namespace zek::e2e {
@@ -56,9 +54,7 @@ bool menusPainted(std::size_t menuCount, int stripPixels) {
 class Pictures : public LauncherScenario {
   protected:
     void startWithPrograms() {
-        ASSERT_TRUE(writeFileBytes(
-            folder_ + "ZekLauncher.dat",
-            dataFileText({{.name = "tools", .type = 2, .level = 1},
+        bar_ = startWith({{.name = "tools", .type = 2, .level = 1},
                           {.name = "notepad", .level = 2, .app = "C:\\windows\\notepad.exe"},
                           {.name = "notebook",
                            .level = 2,
@@ -66,14 +62,11 @@ class Pictures : public LauncherScenario {
                            .option = "book.txt",
                            .comment = "the notes of the week"},
                           {.name = "regedit", .level = 2, .app = "C:\\windows\\regedit.exe"},
-                          {.name = "コマンド", .level = 2, .app = "C:\\windows\\system32\\cmd.exe"}})));
-        bar_ = startFirstInstance();
+                          {.name = "コマンド", .level = 2, .app = "C:\\windows\\system32\\cmd.exe"}});
         ASSERT_NE(bar_, nullptr);
     }
     void showBarAndType(const std::string& text, const std::string& completed) {
-        ASSERT_EQ(runLauncher("/s"), 0u);
-        ::SetForegroundWindow(bar_);
-        ASSERT_TRUE(waitUntil([&] { return ::GetForegroundWindow() == bar_; }, 5000));
+        showAndFocus(bar_);
         typeAscii(text);
         ASSERT_TRUE(waitUntil([&] { return windowText(findCommandBox(bar_)) == completed; }, 5000));
     }

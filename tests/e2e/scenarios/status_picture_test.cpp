@@ -7,11 +7,9 @@
 #include <string>
 
 #include "app/bar_look.h"
-#include "driver/files.h"
 #include "driver/input.h"
 #include "driver/screen.h"
 #include "driver/window_query.h"
-#include "driver/data_file_text.h"
 #include "scenarios/launcher_scenario.h"
 
 namespace zek::e2e {
@@ -38,14 +36,9 @@ int textExtent(const std::string& text) {
 class StatusPicture : public LauncherScenario {
   protected:
     void showBar() {
-        ASSERT_TRUE(writeFileBytes(
-            folder_ + "ZekLauncher.dat",
-            dataFileText({{.name = "notepad", .app = "C:\\windows\\notepad.exe", .comment = kLongComment}})));
-        bar_ = startFirstInstance();
+        bar_ = startWith({{.name = "notepad", .app = "C:\\windows\\notepad.exe", .comment = kLongComment}});
         ASSERT_NE(bar_, nullptr);
-        ASSERT_EQ(runLauncher("/s"), 0u);
-        ::SetForegroundWindow(bar_);
-        ASSERT_TRUE(waitUntil([&] { return ::GetForegroundWindow() == bar_; }, 5000));
+        showAndFocus(bar_);
         // After the intro the instrument square at the bar's left is mostly drawn.
         ASSERT_TRUE(waitUntil(
             [&] {
