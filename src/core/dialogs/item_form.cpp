@@ -86,6 +86,14 @@ HotkeyChange planHotkeyChange(std::optional<app::HotkeyPair> source, app::Hotkey
     if (source && source->first == chosen.first && source->second == chosen.second) {
         return {};
     }
+    // A lone key reads from the boxes as (key, 1) whatever second part the file
+    // holds; its keys and its id are the same, so it is already registered.
+    const auto oldKeys = source ? app::registrationFor(*source) : std::nullopt;
+    const auto newKeys = app::registrationFor(chosen);
+    if (oldKeys && newKeys && oldKeys->modifiers == newKeys->modifiers &&
+        oldKeys->virtualKey == newKeys->virtualKey) {
+        return {};
+    }
     return {.registerNew = true, .releaseOld = sourceHeldOne};
 }
 

@@ -65,9 +65,14 @@ TEST(ItemFormTest, OkRegistersOnlyAChangedPairAndReleasesTheOldOne) {
         Pair chosen;
         bool registerNew, releaseOld;
     } cases[] = {
-        {std::nullopt, {2, 'N'}, true, false},  {std::nullopt, {0, 0}, false, false},
-        {Pair{2, 'N'}, {2, 'N'}, false, false}, {Pair{2, 'N'}, {3, 'N'}, true, true},
-        {Pair{0, 0}, {3, 'N'}, true, false},    {Pair{2, 'N'}, {0, 0}, false, true},
+        {std::nullopt, {2, 'N'}, true, false},
+        {std::nullopt, {0, 0}, false, false},
+        {Pair{2, 'N'}, {2, 'N'}, false, false},
+        {Pair{2, 'N'}, {3, 'N'}, true, true},
+        {Pair{0, 0}, {3, 'N'}, true, false},
+        {Pair{2, 'N'}, {0, 0}, false, true},
+        // The form reads a lone key as (key, 1); the file may hold another second part.
+        {Pair{0x74, 0x41}, {0x74, 1}, false, false},
     };
     for (const auto& each : cases) {
         const HotkeyChange change = planHotkeyChange(each.source, each.chosen);
