@@ -17,10 +17,11 @@
 #include "driver/window_query.h"
 
 #include "bench_clock.h"
+#include "bench_launcher.h"
 
 namespace {
 
-using zek::bench::besideThisProgram;
+using zek::bench::BenchLauncher;
 using zek::bench::median;
 using zek::bench::nowMs;
 
@@ -60,22 +61,10 @@ struct Figures {
 
 Figures measure(int items) {
     Figures figures;
-    char temp[MAX_PATH] = {};
-    ::GetTempPathA(MAX_PATH, temp);
-    const std::string folder = std::string(temp) + "zek-bar-bench-" + std::to_string(items) + "\\";
-    ::CreateDirectoryA(folder.c_str(), nullptr);
-    ::DeleteFileA((folder + "ZekLauncher.ini").c_str());
-    ::CopyFileA(besideThisProgram("ZekLauncher.exe").c_str(), (folder + "ZekLauncher.exe").c_str(), FALSE);
-    writeFileBytes(folder + "ZekLauncher.dat", dataFile(items));
-
-    Process launcher = startProcess(folder + "ZekLauncher.exe", "", folder);
-    HWND bar = waitForBar(60000);
-    HWND box = nullptr;
-    waitUntil(
-        [&] { return (box = findCommandBox(bar)) != nullptr && ::SendMessageA(box, CB_GETCOUNT, 0, 0) > 0; },
-        60000);
+    BenchLauncher launcher("zek-bar-bench-" + std::to_string(items), dataFile(items));
+    HWND bar = launcher.bar;
+    HWND box = launcher.box;
     DWORD_PTR ignored = 0;
-    ::SendMessageTimeoutA(bar, WM_NULL, 0, 0, SMTO_NORMAL, 60000, &ignored);
     HWND edit = ::FindWindowExA(box, nullptr, "Edit", nullptr);
 
     std::vector<double> shows, keystrokes;
@@ -100,7 +89,7 @@ Figures measure(int items) {
 
     PROCESS_MEMORY_COUNTERS_EX memory{};
     zek::win32::UniqueKernelHandle process(
-        ::OpenProcess(PROCESS_QUERY_INFORMATION | PROCESS_VM_READ, FALSE, launcher.id()));
+        ::OpenProcess(PROCESS_QUERY_INFORMATION | PROCESS_VM_READ, FALSE, launcher.process.id()));
     if (process && ::GetProcessMemoryInfo(process.get(), reinterpret_cast<PROCESS_MEMORY_COUNTERS*>(&memory),
                                           sizeof memory)) {
         // Wine leaves PrivateUsage at 0; the commit charge is the same figure there.
@@ -122,10 +111,6 @@ Figures measure(int items) {
     while (HWND menu = findOpenMenu()) {
         ::PostMessageA(menu, WM_KEYDOWN, VK_ESCAPE, 0);
         ::Sleep(50);
-    }
-    ::SendMessageTimeoutA(bar, WM_DESTROY, 0, 0, SMTO_ABORTIFHUNG, 5000, &ignored);
-    if (!launcher.waitForExit(15000)) {
-        launcher.kill();
     }
     return figures;
 }

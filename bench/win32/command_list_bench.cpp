@@ -15,11 +15,13 @@
 #include "driver/window_query.h"
 
 #include "bench_clock.h"
+#include "bench_launcher.h"
 
 namespace {
 
-using zek::bench::besideThisProgram;
+using zek::bench::BenchLauncher;
 using zek::bench::nowMs;
+using zek::bench::settle;
 
 using namespace zek::e2e;
 
@@ -38,11 +40,6 @@ std::string dataFile(int items) {
                 "ItemPriority=" + std::to_string(i % 97) + "\r\n";
     }
     return text;
-}
-
-void settle(HWND window) {
-    DWORD_PTR ignored = 0;
-    ::SendMessageTimeoutA(window, WM_NULL, 0, 0, SMTO_NORMAL, 120000, &ignored);
 }
 
 // A click on the column's header until its caption shows the marker.
@@ -64,40 +61,15 @@ struct Figures {
 
 Figures measure(int items) {
     Figures figures;
-    char temp[MAX_PATH] = {};
-    ::GetTempPathA(MAX_PATH, temp);
-    const std::string folder = std::string(temp) + "zek-list-bench-" + std::to_string(items) + "\\";
-    ::CreateDirectoryA(folder.c_str(), nullptr);
-    ::DeleteFileA((folder + "ZekLauncher.ini").c_str());
-    ::CopyFileA(besideThisProgram("ZekLauncher.exe").c_str(), (folder + "ZekLauncher.exe").c_str(), FALSE);
-    writeFileBytes(folder + "ZekLauncher.dat", dataFile(items));
-
-    Process launcher = startProcess(folder + "ZekLauncher.exe", "", folder);
-    HWND bar = waitForBar(60000);
-    HWND box = nullptr;
-    waitUntil(
-        [&] { return (box = findCommandBox(bar)) != nullptr && ::SendMessageA(box, CB_GETCOUNT, 0, 0) > 0; },
-        60000);
-    settle(bar);
+    BenchLauncher launcher("zek-list-bench-" + std::to_string(items), dataFile(items));
 
     // With the bar hidden, as from the tray menu (see tree_dialog_bench.cpp).
     const double opening = nowMs();
-    ::PostMessageA(bar, WM_COMMAND, kCommandListCommand, 0);
+    ::PostMessageA(launcher.bar, WM_COMMAND, kCommandListCommand, 0);
     HWND dialog = nullptr;
     HWND list = nullptr;
-    waitUntil(
-        [&] {
-            for (HWND candidate : dialogsOfProcess(launcher.id())) {
-                if (HWND found = ::GetDlgItem(candidate, kListId)) {
-                    dialog = candidate;
-                    list = found;
-                }
-            }
-            return list != nullptr && ::IsWindowVisible(dialog) &&
-                   listViewRowCount(list) == items + kRowsBesideItems;
-        },
-        120000);
-    if (dialog != nullptr) {
+    if (launcher.waitForDialogWith(kListId, dialog, list) &&
+        waitUntil([&] { return listViewRowCount(list) == items + kRowsBesideItems; }, 120000)) {
         ::UpdateWindow(dialog);
         settle(dialog);
         figures.openMs = nowMs() - opening;
@@ -107,11 +79,6 @@ Figures measure(int items) {
         figures.commandClickMs = clickAndSortMs(dialog, list, 0, "▼ Command");
         ::PostMessageA(dialog, WM_COMMAND, IDCANCEL, 0);
         waitUntil([&] { return ::IsWindow(dialog) == FALSE; }, 30000);
-    }
-    DWORD_PTR ignored = 0;
-    ::SendMessageTimeoutA(bar, WM_DESTROY, 0, 0, SMTO_ABORTIFHUNG, 5000, &ignored);
-    if (!launcher.waitForExit(15000)) {
-        launcher.kill();
     }
     return figures;
 }

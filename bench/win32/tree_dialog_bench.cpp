@@ -13,11 +13,13 @@
 #include "driver/window_query.h"
 
 #include "bench_clock.h"
+#include "bench_launcher.h"
 
 namespace {
 
-using zek::bench::besideThisProgram;
+using zek::bench::BenchLauncher;
 using zek::bench::nowMs;
+using zek::bench::settle;
 
 using namespace zek::e2e;
 
@@ -54,46 +56,23 @@ struct Figures {
 
 Figures measure(int items) {
     Figures figures;
-    char temp[MAX_PATH] = {};
-    ::GetTempPathA(MAX_PATH, temp);
-    const std::string folder = std::string(temp) + "zek-tree-bench-" + std::to_string(items) + "\\";
-    const std::string dat = folder + "ZekLauncher.dat";
-    ::CreateDirectoryA(folder.c_str(), nullptr);
-    ::DeleteFileA((folder + "ZekLauncher.ini").c_str());
-    ::CopyFileA(besideThisProgram("ZekLauncher.exe").c_str(), (folder + "ZekLauncher.exe").c_str(), FALSE);
-    writeFileBytes(dat, dataFile(items));
-
-    Process launcher = startProcess(folder + "ZekLauncher.exe", "", folder);
-    HWND bar = waitForBar(60000);
-    HWND box = nullptr;
-    waitUntil(
-        [&] { return (box = findCommandBox(bar)) != nullptr && ::SendMessageA(box, CB_GETCOUNT, 0, 0) > 0; },
-        60000);
-    DWORD_PTR ignored = 0;
-    ::SendMessageTimeoutA(bar, WM_NULL, 0, 0, SMTO_NORMAL, 60000, &ignored);
+    BenchLauncher launcher("zek-tree-bench-" + std::to_string(items), dataFile(items));
+    const std::string dat = launcher.folder + "ZekLauncher.dat";
 
     // Opened from the tray menu's command with the bar hidden: under Wine without a
     // window manager every window that is hidden waits up to 2 s for the X server,
     // which is not the dialog's cost.
     const double opening = nowMs();
-    ::PostMessageA(bar, WM_COMMAND, kLauncherSettingsCommand, 0);
+    ::PostMessageA(launcher.bar, WM_COMMAND, kLauncherSettingsCommand, 0);
     HWND dialog = nullptr;
     HWND tree = nullptr;
-    waitUntil(
-        [&] {
-            for (HWND candidate : dialogsOfProcess(launcher.id())) {
-                if (HWND found = ::GetDlgItem(candidate, kTreeId)) {
-                    dialog = candidate;
-                    tree = found;
-                }
-            }
-            return tree != nullptr && ::IsWindowVisible(dialog) &&
-                   static_cast<int>(::SendMessageA(tree, TVM_GETCOUNT, 0, 0)) > items;
-        },
-        120000);
-    if (dialog != nullptr) {
+    // Opened means: the dialog is up, its tree holds every row, and it has
+    // answered a message after its first paint.
+    if (launcher.waitForDialogWith(kTreeId, dialog, tree) &&
+        waitUntil([&] { return static_cast<int>(::SendMessageA(tree, TVM_GETCOUNT, 0, 0)) > items; },
+                  120000)) {
         ::UpdateWindow(dialog);
-        ::SendMessageTimeoutA(dialog, WM_NULL, 0, 0, SMTO_NORMAL, 30000, &ignored);
+        settle(dialog, 30000);
         figures.openMs = nowMs() - opening;
 
         const FILETIME before = lastWrite(dat);
@@ -108,10 +87,6 @@ Figures measure(int items) {
             120000);
         figures.okMs = nowMs() - pressed;
         waitUntil([&] { return ::IsWindow(dialog) == FALSE; }, 30000);
-    }
-    ::SendMessageTimeoutA(bar, WM_DESTROY, 0, 0, SMTO_ABORTIFHUNG, 5000, &ignored);
-    if (!launcher.waitForExit(15000)) {
-        launcher.kill();
     }
     return figures;
 }

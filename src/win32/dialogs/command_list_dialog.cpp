@@ -15,7 +15,6 @@
 #include "dialogs/list_sort.h"
 #include "dialogs/modal_dialog.h"
 #include "dialogs/save_failure.h"
-#include "dialogs/tree_rules.h"
 #include "launch/icons.h"
 #include "launch/image_list.h"
 #include "launch/item_runner.h"
@@ -287,18 +286,7 @@ void CommandListDialog::editSelected() {
     if (item == nullptr) {
         return;
     }
-    const data::ItemFields source = item->fields();
-    std::optional<data::ItemFields> edited;
-    switch (dialogs::editFormFor(item->type())) {
-        case dialogs::EditForm::RootNode:
-            edited = runRootNodeDialog(context_.instance, window(), &source);
-            break;
-        case dialogs::EditForm::Item:
-            edited = runItemDialog(context_.instance, window(), context_.bar, &source);
-            break;
-        case dialogs::EditForm::None:
-            return;
-    }
+    std::optional<data::ItemFields> edited = runEditFormFor(context_.instance, window(), context_.bar, *item);
     if (!edited) {
         return;
     }

@@ -17,5 +17,9 @@ std::optional<data::ItemFields> runItemDialog(HINSTANCE instance, HWND owner, HW
                                               const data::ItemFields* source);
 std::optional<data::ItemFields> runRootNodeDialog(HINSTANCE instance, HWND owner,
                                                   const data::ItemFields* source);
+// The form that edits an item of this type, run on the item's fields; none when
+// the type is not edited in a form or the user cancelled.
+std::optional<data::ItemFields> runEditFormFor(HINSTANCE instance, HWND owner, HWND bar,
+                                               const data::LauncherItem& item);
 
 }  // namespace zek::win32

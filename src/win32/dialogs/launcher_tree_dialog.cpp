@@ -295,18 +295,7 @@ void LauncherTreeDialog::editSelected() {
     if (item == nullptr) {
         return;
     }
-    const data::ItemFields source = item->fields();
-    std::optional<data::ItemFields> edited;
-    switch (dialogs::editFormFor(item->type())) {
-        case dialogs::EditForm::RootNode:
-            edited = runRootNodeDialog(context_.instance, window(), &source);
-            break;
-        case dialogs::EditForm::Item:
-            edited = runItemDialog(context_.instance, window(), context_.bar, &source);
-            break;
-        case dialogs::EditForm::None:
-            return;
-    }
+    std::optional<data::ItemFields> edited = runEditFormFor(context_.instance, window(), context_.bar, *item);
     // The row may have gone while the form was open (a drop, a second edit).
     if (!edited || itemOf(tree_.selection()) != item) {
         return;

@@ -1,0 +1,20 @@
+#include "dialogs/item_dialogs.h"
+#include "dialogs/tree_rules.h"
+
+namespace zek::win32 {
+
+std::optional<data::ItemFields> runEditFormFor(HINSTANCE instance, HWND owner, HWND bar,
+                                               const data::LauncherItem& item) {
+    const data::ItemFields source = item.fields();
+    switch (dialogs::editFormFor(item.type())) {
+        case dialogs::EditForm::RootNode:
+            return runRootNodeDialog(instance, owner, &source);
+        case dialogs::EditForm::Item:
+            return runItemDialog(instance, owner, bar, &source);
+        case dialogs::EditForm::None:
+            break;
+    }
+    return std::nullopt;
+}
+
+}  // namespace zek::win32
