@@ -63,9 +63,9 @@ TEST_F(HandoverStorm, EveryStartedCommandRunsExactlyOnce) {
         handedOver[i] = *code == 0;
     }
     const int sent = static_cast<int>(std::count(handedOver.begin(), handedOver.end(), true));
-    // All of them fit within the wait on this machine; the busy code is the
-    // sound answer on a slower one, and then the command must not have run.
-    EXPECT_EQ(sent, kSenders);
+    // Here all of them fit within the wait; on a slower machine the last in the
+    // queue may give up with the busy code, and then its command must not have run.
+    EXPECT_GE(sent, kSenders * 4 / 5);
 
     waitForProbeStarts(probeLogPath(probe), static_cast<std::size_t>(sent), 30000);
     ::Sleep(1000);  // a command run twice would show up by now
