@@ -4,7 +4,6 @@
 #include <shellapi.h>
 
 #include <algorithm>
-#include <array>
 #include <string>
 
 #include "app/about_dialog.h"

@@ -26,13 +26,16 @@ struct Trackbar {
 constexpr Trackbar kCpu{IDC_CPU, IDC_CPU_LABEL, 1, 100};
 constexpr Trackbar kTransparency{IDC_TRANSPARENCY, IDC_TRANSPARENCY_LABEL, 0, 50};
 
+// The global hotkey each pair of boxes stands for, in the order OK registers them.
+constexpr std::array kPairIds = {app::HOTKEY_ID_BAR, app::HOTKEY_ID_TASKMENU, app::HOTKEY_ID_SAMEAPP};
+
 class BasicSettingsDialog final : public ModalDialog {
   public:
     BasicSettingsDialog(HWND bar, data::LauncherSettings& settings) : bar_(bar), settings_(settings) {}
 
   private:
-    // The launcher, task menu and specific-task pairs: global hotkey ids 0, 1, 2.
-    std::array<HotkeyBoxes, 3> pairs() const {
+    // The launcher, task menu and specific-task pairs, as in kPairIds.
+    std::array<HotkeyBoxes, kPairIds.size()> pairs() const {
         return {HotkeyBoxes(window(), IDC_LAUNCHER_KEY1, IDC_LAUNCHER_KEY2),
                 HotkeyBoxes(window(), IDC_TASK_KEY1, IDC_TASK_KEY2),
                 HotkeyBoxes(window(), IDC_SAMEAPP_KEY1, IDC_SAMEAPP_KEY2)};
@@ -105,7 +108,7 @@ class BasicSettingsDialog final : public ModalDialog {
         const auto chosen = dialogs::hotkeyPairsOfForm(form);
         for (std::size_t n = 0; n < chosen.size(); ++n) {
             if (chosen[n].first != 0 &&
-                !registerHotkeyOrSay(window(), bar_, static_cast<int>(n), chosen[n], boxes[n].firstId())) {
+                !registerHotkeyOrSay(window(), bar_, kPairIds[n], chosen[n], boxes[n].firstId())) {
                 return;
             }
         }
