@@ -5,6 +5,7 @@
 #include <optional>
 
 #include "app/messages.h"
+#include "driver/input.h"
 
 namespace zek::e2e {
 
@@ -129,6 +130,44 @@ void setDialogItemText(HWND dialog, int id, const std::string& text) {
 void pressDialogButton(HWND dialog, int buttonId) {
     HWND button = ::GetDlgItem(dialog, buttonId);
     ::PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(buttonId, BN_CLICKED), reinterpret_cast<LPARAM>(button));
+}
+
+HWND waitForShownDialog(DWORD processId, const std::string& caption, DWORD timeoutMs) {
+    HWND found = nullptr;
+    waitUntil(
+        [&] {
+            for (HWND dialog : dialogsOfProcess(processId)) {
+                if (::IsWindowVisible(dialog) && windowText(dialog) == caption) {
+                    found = dialog;
+                }
+            }
+            return found != nullptr;
+        },
+        timeoutMs);
+    return found;
+}
+
+void chooseInCombo(HWND dialog, int comboId, const std::string& text) {
+    HWND combo = ::GetDlgItem(dialog, comboId);
+    ::SendMessageA(combo, CB_SETCURSEL,
+                   ::SendMessageA(combo, CB_FINDSTRINGEXACT, -1, reinterpret_cast<LPARAM>(text.c_str())), 0);
+    ::SendMessageA(dialog, WM_COMMAND, MAKEWPARAM(comboId, CBN_SELCHANGE), reinterpret_cast<LPARAM>(combo));
+}
+
+void pressKeyIn(HWND dialog, int controlId, WORD key) {
+    ::SetForegroundWindow(dialog);
+    ::SendMessageA(dialog, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(::GetDlgItem(dialog, controlId)), TRUE);
+    pressKey(key);
+}
+
+bool waitForFocusOn(HWND dialog, int controlId, DWORD timeoutMs) {
+    return waitUntil(
+        [&] {
+            GUITHREADINFO focus{sizeof focus};
+            return ::GetGUIThreadInfo(::GetWindowThreadProcessId(dialog, nullptr), &focus) &&
+                   focus.hwndFocus == ::GetDlgItem(dialog, controlId);
+        },
+        timeoutMs);
 }
 
 }  // namespace zek::e2e

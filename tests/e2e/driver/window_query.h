@@ -40,6 +40,14 @@ void setDialogItemText(HWND dialog, int id, const std::string& text);
 std::optional<MessageBoxView> waitForMessageBox(DWORD processId, DWORD timeoutMs = 10000);
 // Presses the box's button with this id (IDOK, IDCANCEL, ...).
 void pressDialogButton(HWND dialog, int buttonId);
+// The shown dialog of the process with exactly this caption, once there is one.
+HWND waitForShownDialog(DWORD processId, const std::string& caption, DWORD timeoutMs = 10000);
+// Picks the entry of this text in a dialog's combo box, as a click in its list does.
+void chooseInCombo(HWND dialog, int comboId, const std::string& text);
+// Moves the focus to one of the dialog's controls and presses a key there.
+void pressKeyIn(HWND dialog, int controlId, WORD key);
+// Whether the focus of the dialog's thread is on this control within the time.
+bool waitForFocusOn(HWND dialog, int controlId, DWORD timeoutMs = 5000);
 
 DWORD processOf(HWND window);
 // Where the window is on the screen.

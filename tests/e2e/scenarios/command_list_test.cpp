@@ -6,11 +6,11 @@
 #include <string>
 #include <vector>
 
+#include "driver/data_file_text.h"
 #include "driver/files.h"
 #include "driver/input.h"
 #include "driver/list_view.h"
 #include "driver/window_query.h"
-#include "driver/data_file_text.h"
 #include "scenarios/launcher_scenario.h"
 
 namespace zek::e2e {
@@ -36,18 +36,6 @@ class CommandList : public LauncherScenario {
         ASSERT_TRUE(writeFileBytes(datPath(), kToolsFile));
         bar_ = startFirstInstance();
         ASSERT_NE(bar_, nullptr);
-    }
-    HWND dialogTitled(const std::string& caption) {
-        HWND found = nullptr;
-        waitUntil([&] {
-            for (HWND dialog : dialogsOfProcess(firstInstance_.id())) {
-                if (windowText(dialog) == caption && ::IsWindowVisible(dialog)) {
-                    found = dialog;
-                }
-            }
-            return found != nullptr;
-        });
-        return found;
     }
     std::string datPath() const { return folder_ + "ZekLauncher.dat"; }
     static std::vector<std::string> column(HWND list, int index) {
@@ -75,11 +63,8 @@ class CommandList : public LauncherScenario {
 };
 
 TEST_F(CommandList, ListShowsCountsAndCellsAndHeaderClicksSortAndMarkTheColumn) {
-    pressChord({VK_LWIN, VK_RETURN});
-    waitUntil([&] { return ::IsWindowVisible(bar_) != FALSE; }, 5000);
-    typeAscii("list");
-    pressKey(VK_RETURN);
-    HWND dialog = dialogTitled("コマンドリスト");
+    enterInBar(bar_, "list");
+    HWND dialog = shownDialog("コマンドリスト");
     ASSERT_NE(dialog, nullptr) << "\"list\" opened no command list";
     HWND list = ::GetDlgItem(dialog, kListId);
     ASSERT_EQ(listViewRowCount(list), 13) << "tools, its three items, the built-in node and its eight";
@@ -123,7 +108,7 @@ TEST_F(CommandList, ListShowsCountsAndCellsAndHeaderClicksSortAndMarkTheColumn) 
 
 TEST_F(CommandList, RightClickEditsTheItemAndTheFileHoldsItAtOnce) {
     ::PostMessageA(bar_, WM_COMMAND, kCommandListCommand, 0);  // the tray menu's command
-    HWND dialog = dialogTitled("コマンドリスト");
+    HWND dialog = shownDialog("コマンドリスト");
     ASSERT_NE(dialog, nullptr);
     HWND list = ::GetDlgItem(dialog, kListId);
     const std::vector<std::string> names = column(list, 0);
@@ -132,12 +117,11 @@ TEST_F(CommandList, RightClickEditsTheItemAndTheFileHoldsItAtOnce) {
 
     const POINT point = listViewRowPoint(list, row);
     clickAt(point.x, point.y, true);
-    HWND form = dialogTitled("ランチャー登録");
+    HWND form = shownDialog("ランチャー登録");
     ASSERT_NE(form, nullptr) << "a right-click on a data item opens its form";
-    ::SendDlgItemMessageA(form, 1004, WM_SETTEXT, 0, reinterpret_cast<LPARAM>("memo"));
-    ::SendDlgItemMessageA(form, 1006, WM_SETTEXT, 0, reinterpret_cast<LPARAM>("メモ帳"));
-    ::PostMessageA(form, WM_COMMAND, MAKEWPARAM(1001, BN_CLICKED),
-                   reinterpret_cast<LPARAM>(::GetDlgItem(form, 1001)));
+    setDialogItemText(form, 1004, "memo");
+    setDialogItemText(form, 1006, "メモ帳");
+    pressDialogButton(form, 1001);
     ASSERT_TRUE(waitUntil([&] { return ::IsWindow(form) == FALSE; })) << "the form refused its OK";
 
     // The save follows the form's closing within the same click.

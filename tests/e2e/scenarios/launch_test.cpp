@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <utility>
 
 #include "driver/input.h"
 #include "driver/window_query.h"
@@ -40,53 +41,34 @@ TEST_F(Launch, RunSwitchStartsTheItemWithItsOptionAndFolder) {
     EXPECT_EQ(readProbeLog(probeLogPath(probe)).size(), 1u);
 }
 
-TEST_F(Launch, ADocumentOpensWithTheOwnAssociation) {
+// One start at a time, so the log keeps their order.
+TEST_F(Launch, DocumentsOpenByAssociationOrWithAnItemAndFoldersWithTheFiler) {
     const std::string probe = probeInSpacedFolder();
     const std::string document = folder_ + "notes.zek";
-    writeFile("notes.zek", "text");
-    ASSERT_NE(startWith({{.name = "notes", .app = document, .option = "-v", .extension = 1}},
-                        "[ExtMode]\r\nExtKey0=zek\r\nPathKey0=" + probe + "\r\nOptionKey0=/o:\r\n"),
-              nullptr);
-    ASSERT_EQ(runLauncher("/c notes"), 0u);
-    const auto starts = probeStarts(1);
-    ASSERT_EQ(starts.size(), 1u);
-    EXPECT_EQ(starts[0].commandLine, quoted(probe) + " /o:-v " + quoted(document));
-}
-
-TEST_F(Launch, AFolderItemOpensWithTheFiler) {
-    const std::string probe = probeInSpacedFolder();
     const std::string target = withoutTrailingBackslash(folder_);
-    ASSERT_NE(startWith({{.name = "here", .app = target, .extension = 1}},
-                        "[ExtMode]\r\nFileApp=" + probe + "\r\nFileAppOption=/e,\r\n"),
-              nullptr);
-    // The item, then "/f" of the folder: both go to the filer with its option.
-    ASSERT_EQ(runLauncher("/c here"), 0u);
-    ASSERT_EQ(probeStarts(1).size(), 1u);
-    ASSERT_EQ(runLauncher("/f " + quoted(target)), 0u);
-    const auto starts = probeStarts(2);
-    ASSERT_EQ(starts.size(), 2u);
-    for (const ProbeStart& start : starts) {
-        EXPECT_EQ(start.commandLine, quoted(probe) + " /e," + quoted(target));
+    writeFile("notes.zek", "text");
+    ASSERT_NE(
+        startWith({{.name = "notes", .app = document, .option = "-v", .extension = 1},
+                   {.name = "here", .app = target, .extension = 1},
+                   {.name = "viewer", .app = probe, .option = "-x"}},
+                  "[ExtMode]\r\nFileApp=" + probe +
+                      "\r\nFileAppOption=/e,\r\nExtKey0=zek\r\nPathKey0=" + probe + "\r\nOptionKey0=/o:\r\n"),
+        nullptr);
+    const std::pair<std::string, std::string> runs[] = {
+        {"/c notes", " /o:-v " + quoted(document)},
+        {"/f " + quoted(document), " /o:" + quoted(document)},
+        {"/e viewer " + quoted(document), " -x " + quoted(document)},
+        {"/c here", " /e," + quoted(target)},
+        {"/f " + quoted(target), " /e," + quoted(target)},
+    };
+    for (std::size_t i = 0; i < std::size(runs); ++i) {
+        ASSERT_EQ(runLauncher(runs[i].first), 0u) << runs[i].first;
+        const auto starts = probeStarts(i + 1);
+        ASSERT_EQ(starts.size(), i + 1) << runs[i].first;
+        EXPECT_EQ(starts[i].commandLine, quoted(probe) + runs[i].second);
     }
-}
-
-TEST_F(Launch, FileSwitchesOpenByAssociationOrWithTheNamedItem) {
-    const std::string probe = probeInSpacedFolder();
-    const std::string document = folder_ + "a.zek";
-    writeFile("a.zek", "text");
-    ASSERT_NE(startWith({{.name = "viewer", .app = probe, .option = "-x"}},
-                        "[ExtMode]\r\nExtKey0=zek\r\nPathKey0=" + probe + "\r\n"),
-              nullptr);
-    // By association, started in the file's folder.
-    ASSERT_EQ(runLauncher("/f " + quoted(document)), 0u);
-    ASSERT_EQ(probeStarts(1).size(), 1u);
-    // With an item: its program, its option, the quoted file.
-    ASSERT_EQ(runLauncher("/e viewer " + quoted(document)), 0u);
-    const auto starts = probeStarts(2);
-    ASSERT_EQ(starts.size(), 2u);
-    EXPECT_EQ(starts[0].commandLine, quoted(probe) + " " + quoted(document));
-    EXPECT_EQ(withoutTrailingBackslash(starts[0].directory), withoutTrailingBackslash(folder_));
-    EXPECT_EQ(starts[1].commandLine, quoted(probe) + " -x " + quoted(document));
+    // A file opened by association starts in the file's folder.
+    EXPECT_EQ(withoutTrailingBackslash(probeStarts(2)[1].directory), target);
 }
 
 TEST_F(Launch, ABootNodeStartsEverythingAndReportsEachFailure) {
@@ -162,7 +144,7 @@ TEST_F(Launch, ARunningWindowIsOfferedAndChosenInsteadOfAnotherStart) {
     EXPECT_EQ(readProbeLog(probeLogPath(probe_)).size(), 1u) << "nothing else may start";
 }
 
-TEST_F(Launch, MinimiseAllAndRestoreAllLeaveTheBarAlone) {
+TEST_F(Launch, MinimiseRestoreAndNextWindowLeaveTheBarAlone) {
     probeInSpacedFolder();
     HWND bar = startFirstInstance();
     HWND first = startProbeWindow("ProbeA");
@@ -175,21 +157,14 @@ TEST_F(Launch, MinimiseAllAndRestoreAllLeaveTheBarAlone) {
     EXPECT_TRUE(::IsWindowVisible(bar));
     ASSERT_EQ(runLauncher("/u"), 0u);
     EXPECT_TRUE(waitUntil([&] { return !::IsIconic(first) && !::IsIconic(second); }, 5000));
-}
 
-TEST_F(Launch, NextWindowBringsUpTheWindowBelowTheTopOne) {
-    probeInSpacedFolder();
-    ASSERT_NE(startFirstInstance(), nullptr);
-    HWND first = startProbeWindow("ProbeX");
-    HWND second = startProbeWindow("ProbeY");
-    ASSERT_TRUE(first != nullptr && second != nullptr);
     ::SetForegroundWindow(second);
     ASSERT_TRUE(waitUntil([&] { return ::GetForegroundWindow() == second; }, 5000));
-    // The top window sinks to the bottom and the one below it comes up.
+    // The top window sinks to the bottom and the one below it comes up. Wine without
+    // a window manager keeps the Z order of other programs' windows as it was, so
+    // the cycle beyond this first step is left to the unit tests.
     ASSERT_EQ(runLauncher("/n"), 0u);
     EXPECT_TRUE(waitUntil([&] { return ::GetForegroundWindow() == first; }, 5000));
-    // Wine without a window manager keeps the Z order of other programs' windows
-    // as it was, so the cycle beyond this first step is left to the unit tests.
 }
 
 }  // namespace

@@ -3,6 +3,7 @@
 #include <cstdlib>
 
 #include "driver/files.h"
+#include "driver/input.h"
 #include "driver/window_query.h"
 
 namespace zek::e2e {
@@ -73,6 +74,17 @@ void LauncherScenario::showAndFocus(HWND bar) {
     ASSERT_EQ(runLauncher("/s"), 0u);
     ::SetForegroundWindow(bar);
     ASSERT_TRUE(waitUntil([&] { return ::GetForegroundWindow() == bar; }, 5000));
+}
+
+void LauncherScenario::enterInBar(HWND bar, const std::string& text) {
+    pressChord({VK_LWIN, VK_RETURN});
+    waitUntil([&] { return ::IsWindowVisible(bar) != FALSE; }, 5000);
+    typeAscii(text);
+    pressKey(VK_RETURN);
+}
+
+HWND LauncherScenario::shownDialog(const std::string& caption) {
+    return waitForShownDialog(firstInstance_.id(), caption);
 }
 
 std::string LauncherScenario::probeLogPath(const std::string& probePath) const {

@@ -8,9 +8,9 @@
 #include <string>
 #include <vector>
 
+#include "driver/data_file_text.h"
 #include "driver/probe_log.h"
 #include "driver/process.h"
-#include "driver/data_file_text.h"
 
 namespace zek::e2e {
 
@@ -35,6 +35,10 @@ class LauncherScenario : public ::testing::Test {
     void exitLauncher();
     // Shows the bar with /s and brings it to the front.
     void showAndFocus(HWND bar);
+    // Calls the bar up with its hotkey, types the text and presses Enter.
+    void enterInBar(HWND bar, const std::string& text);
+    // The first instance's shown dialog of this caption, once there is one.
+    HWND shownDialog(const std::string& caption);
 
     // A copy of the probe in a folder whose name has a space (also kept in probe_);
     // its log lies beside it.

@@ -26,40 +26,13 @@ class SettingsDialogs : public LauncherScenario {
             return nullptr;
         }
         ::PostMessageA(bar_, WM_COMMAND, command, 0);
-        return dialogTitled(caption);
-    }
-    HWND dialogTitled(const std::string& caption) {
-        const auto found = waitForDialogTitled(firstInstance_.id(), caption);
-        return found ? found->window : nullptr;
+        return shownDialog(caption);
     }
     // The INI as the launcher writes it on WM_CLOSE (it keeps running).
     std::string iniAfterClose() {
         DWORD_PTR ignored = 0;
         ::SendMessageTimeoutA(bar_, WM_CLOSE, 0, 0, SMTO_ABORTIFHUNG, 10000, &ignored);
         return readFileBytes(folder_ + "ZekLauncher.ini").value_or("");
-    }
-    static void choose(HWND dialog, int comboId, const std::string& text) {
-        HWND combo = ::GetDlgItem(dialog, comboId);
-        ::SendMessageA(combo, CB_SETCURSEL,
-                       ::SendMessageA(combo, CB_FINDSTRINGEXACT, -1, reinterpret_cast<LPARAM>(text.c_str())),
-                       0);
-        ::SendMessageA(dialog, WM_COMMAND, MAKEWPARAM(comboId, CBN_SELCHANGE),
-                       reinterpret_cast<LPARAM>(combo));
-    }
-    static void pressIn(HWND dialog, int controlId, WORD key) {
-        ::SetForegroundWindow(dialog);
-        ::SendMessageA(dialog, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(::GetDlgItem(dialog, controlId)),
-                       TRUE);
-        pressKey(key);
-    }
-    static bool focusIsOn(HWND dialog, int controlId) {
-        return waitUntil(
-            [&] {
-                GUITHREADINFO focus{sizeof focus};
-                return ::GetGUIThreadInfo(::GetWindowThreadProcessId(dialog, nullptr), &focus) &&
-                       focus.hwndFocus == ::GetDlgItem(dialog, controlId);
-            },
-            5000);
     }
     static int rowCount(HWND dialog) {
         return static_cast<int>(::SendDlgItemMessageA(dialog, 1030, LVM_GETITEMCOUNT, 0, 0));
@@ -79,15 +52,15 @@ TEST_F(SettingsDialogs, ATakenPairIsRefusedInOrderAndCancelKeepsTheOldHotkeys) {
     // The task pair set to the launcher's own pair.
     const std::string modifier = windowText(::GetDlgItem(dialog, 1002));
     const std::string key = windowText(::GetDlgItem(dialog, 1003));
-    choose(dialog, 1004, modifier);
-    choose(dialog, 1005, key);
+    chooseInCombo(dialog, 1004, modifier);
+    chooseInCombo(dialog, 1005, key);
     pressDialogButton(dialog, 1001);
     const auto box = waitForDialogTitled(firstInstance_.id(), "HOTKEY");
     ASSERT_TRUE(box);
     EXPECT_EQ(box->text, modifier + " + " + key + "のホットキーはすでに使用されています。");
     EXPECT_EQ(box->owner, dialog);
     pressDialogButton(box->window, IDOK);
-    EXPECT_TRUE(focusIsOn(dialog, 1004));
+    EXPECT_TRUE(waitForFocusOn(dialog, 1004));
     EXPECT_TRUE(::IsWindowVisible(dialog));
 
     pressDialogButton(dialog, 1026);
@@ -104,15 +77,15 @@ TEST_F(SettingsDialogs, ATakenPairIsRefusedInOrderAndCancelKeepsTheOldHotkeys) {
 TEST_F(SettingsDialogs, OkStoresTheHotkeysTrackbarsAndMenuStyle) {
     HWND dialog = open(kBasicSettings, "基本設定");
     ASSERT_NE(dialog, nullptr);
-    choose(dialog, 1002, "CapsLockキーのみ");
+    chooseInCombo(dialog, 1002, "CapsLockキーのみ");
     EXPECT_FALSE(::IsWindowEnabled(::GetDlgItem(dialog, 1003)));
-    choose(dialog, 1006, "Ctrl");
+    chooseInCombo(dialog, 1006, "Ctrl");
     EXPECT_TRUE(::IsWindowEnabled(::GetDlgItem(dialog, 1007)));
     EXPECT_EQ(windowText(::GetDlgItem(dialog, 1007)), "Space") << "an empty key box takes its first entry";
-    choose(dialog, 1007, "S");
-    pressIn(dialog, 1036, VK_HOME);  // CPU: its lowest is 1
+    chooseInCombo(dialog, 1007, "S");
+    pressKeyIn(dialog, 1036, VK_HOME);  // CPU: its lowest is 1
     EXPECT_TRUE(waitUntil([&] { return windowText(::GetDlgItem(dialog, 1037)) == "1"; }, 3000));
-    pressIn(dialog, 1034, VK_END);  // transparency: its highest is 50
+    pressKeyIn(dialog, 1034, VK_END);  // transparency: its highest is 50
     EXPECT_TRUE(waitUntil([&] { return windowText(::GetDlgItem(dialog, 1035)) == "50"; }, 3000));
     ::SendDlgItemMessageA(dialog, 1028, BM_CLICK, 0, 0);
     pressDialogButton(dialog, 1001);
@@ -135,7 +108,7 @@ TEST_F(SettingsDialogs, AssociationsAreAddedRefusedDeletedAndTheFilerSetAtOk) {
     ASSERT_NE(dialog, nullptr);
     const auto add = [&](const std::string& ext, const std::string& app) {
         pressDialogButton(dialog, 1039);
-        HWND edit = dialogTitled("関連設定編集");
+        HWND edit = shownDialog("関連設定編集");
         setDialogItemText(edit, 1044, ext);
         setDialogItemText(edit, 1045, app);
         setDialogItemText(edit, 1011, "-v");
@@ -159,7 +132,7 @@ TEST_F(SettingsDialogs, AssociationsAreAddedRefusedDeletedAndTheFilerSetAtOk) {
     EXPECT_EQ(rowCount(dialog), 2);
 
     // Sorted by extension, capitals first: the first row is TXT.
-    pressIn(dialog, 1030, VK_HOME);
+    pressKeyIn(dialog, 1030, VK_HOME);
     pressKey(VK_DELETE);
     EXPECT_TRUE(waitUntil([&] { return rowCount(dialog) == 1; }, 3000));
     setDialogItemText(dialog, 1042, "  C:\\filer.exe ");

@@ -29,18 +29,8 @@ class SettingsTree : public LauncherScenario {
         if (bar_ == nullptr) {
             return nullptr;
         }
-        pressChord({VK_LWIN, VK_RETURN});
-        waitUntil([&] { return ::IsWindowVisible(bar_) != FALSE; }, 5000);
-        typeAscii("newitem");
-        pressKey(VK_RETURN);
-        return dialogTitled("ランチャー設定");
-    }
-    HWND dialogTitled(const std::string& caption) {
-        const auto found = waitForDialogTitled(firstInstance_.id(), caption);
-        return found ? found->window : nullptr;
-    }
-    MessageBoxView messageBox(const std::string& caption) {
-        return waitForDialogTitled(firstInstance_.id(), caption).value_or(MessageBoxView{});
+        enterInBar(bar_, "newitem");
+        return shownDialog("ランチャー設定");
     }
     std::string datPath() const { return folder_ + "ZekLauncher.dat"; }
 
@@ -61,12 +51,8 @@ class SettingsTree : public LauncherScenario {
     // Selects the row and presses a key in the tree, as a user does after a click.
     static void pressOnRow(HWND dialog, HTREEITEM row, WORD key) {
         ::SendMessageA(treeOf(dialog), TVM_SELECTITEM, TVGN_CARET, reinterpret_cast<LPARAM>(row));
-        ::SetForegroundWindow(dialog);
-        ::SendMessageA(dialog, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(treeOf(dialog)), TRUE);
-        pressKey(key);
+        pressKeyIn(dialog, 1000, key);
     }
-    static void click(HWND dialog, int id) { ::SendDlgItemMessageA(dialog, id, BM_CLICK, 0, 0); }
-    static bool closes(HWND dialog) { return waitForDialogClosed(dialog); }
 
     HWND bar_ = nullptr;
 };
@@ -90,20 +76,20 @@ TEST_F(SettingsTree, InsertOnTheBuiltInNodeAddsAnItemThatOkWritesToTheFile) {
     EXPECT_EQ(dialogsOfProcess(firstInstance_.id()).size(), 1u);
 
     pressOnRow(dialog, topRow(tree, 0), VK_INSERT);
-    HWND form = dialogTitled("ランチャー登録");
+    HWND form = shownDialog("ランチャー登録");
     ASSERT_NE(form, nullptr);
-    click(form, 1020);  // item mode
+    ::SendDlgItemMessageA(form, 1020, BM_CLICK, 0, 0);  // item mode
     setDialogItemText(form, 1004,
                       "\x81\x40"
                       "Calc\x81\x40");
     setDialogItemText(form, 1013, " C:\\windows\\calc.exe\t");
     setDialogItemText(form, 1010, "C:\\windows\\");
-    click(form, 1001);
-    ASSERT_TRUE(closes(form));
+    pressDialogButton(form, 1001);
+    ASSERT_TRUE(waitForDialogClosed(form));
     EXPECT_EQ(rowCount(tree), 10);
 
-    click(dialog, 1001);
-    ASSERT_TRUE(closes(dialog));
+    pressDialogButton(dialog, 1001);
+    ASSERT_TRUE(waitForDialogClosed(dialog));
     EXPECT_EQ(readFileBytes(datPath()).value_or(""),
               "[100]\r\n0:ItemName=command\r\n0:ItemComment=command node\r\n0:ItemType=1\r\n0:ItemLevel=1\r\n"
               "0:ItemBoot=0\r\n0:ItemTsk=0\r\n0:ItemExtension=0\r\n0:ItemPriority=0\r\n0:ItemHotKey1=0\r\n"
@@ -128,7 +114,7 @@ TEST_F(SettingsTree, DeleteTakesAWholeRootNodeAndTheCloseBoxBringsItBack) {
     const auto before = lastWriteTime(datPath());
 
     pressKey(VK_ESCAPE);
-    ASSERT_TRUE(closes(dialog));
+    ASSERT_TRUE(waitForDialogClosed(dialog));
     EXPECT_EQ(readFileBytes(datPath()).value_or(""), kToolsFile);
     const auto after = lastWriteTime(datPath());
     ASSERT_TRUE(before && after);
@@ -148,34 +134,22 @@ TEST_F(SettingsTree, AHotkeyTakenElsewhereIsRefusedAndTheFormStaysOpen) {
     ::SendMessageA(tree, TVM_SELECTITEM, TVGN_CARET,
                    reinterpret_cast<LPARAM>(nextRow(tree, tools, TVGN_CHILD)));
     ::PostMessageA(dialog, WM_COMMAND, 32775, 0);  // edit "editor"
-    HWND form = dialogTitled("ランチャー登録");
+    HWND form = shownDialog("ランチャー登録");
     ASSERT_NE(form, nullptr);
     EXPECT_FALSE(::IsWindowEnabled(::GetDlgItem(form, 1019))) << "editing a data item keeps its type";
     EXPECT_FALSE(::IsWindowEnabled(::GetDlgItem(form, 1003))) << "no modifier, no key";
-    HWND modifier = ::GetDlgItem(form, 1002);
-    ::SendMessageA(modifier, CB_SETCURSEL, ::SendMessageA(modifier, CB_FINDSTRINGEXACT, -1, (LPARAM) "Ctrl"),
-                   0);
-    ::SendMessageA(form, WM_COMMAND, MAKEWPARAM(1002, CBN_SELCHANGE), reinterpret_cast<LPARAM>(modifier));
-    HWND key = ::GetDlgItem(form, 1003);
-    EXPECT_TRUE(::IsWindowEnabled(key));
-    EXPECT_EQ(windowText(key), "Space");
-    ::SendMessageA(key, CB_SETCURSEL, ::SendMessageA(key, CB_FINDSTRINGEXACT, -1, (LPARAM) "Q"), 0);
-    ::PostMessageA(form, WM_COMMAND, MAKEWPARAM(1001, BN_CLICKED),
-                   reinterpret_cast<LPARAM>(::GetDlgItem(form, 1001)));
+    chooseInCombo(form, 1002, "Ctrl");
+    EXPECT_TRUE(::IsWindowEnabled(::GetDlgItem(form, 1003)));
+    EXPECT_EQ(windowText(::GetDlgItem(form, 1003)), "Space");
+    chooseInCombo(form, 1003, "Q");
+    pressDialogButton(form, 1001);
 
-    const auto box = messageBox("HOTKEY");
-    ASSERT_NE(box.window, nullptr);
-    EXPECT_EQ(box.text, "Ctrl + Qのホットキーはすでに使用されています。");
-    EXPECT_EQ(box.owner, form);
-    pressDialogButton(box.window, IDOK);
-    EXPECT_TRUE(waitUntil(
-        [&] {
-            GUITHREADINFO focus{sizeof focus};
-            return ::GetGUIThreadInfo(::GetWindowThreadProcessId(form, nullptr), &focus) &&
-                   focus.hwndFocus == modifier;
-        },
-        5000))
-        << "the focus is not back on the first hotkey box";
+    const auto box = waitForDialogTitled(firstInstance_.id(), "HOTKEY");
+    ASSERT_TRUE(box);
+    EXPECT_EQ(box->text, "Ctrl + Qのホットキーはすでに使用されています。");
+    EXPECT_EQ(box->owner, form);
+    pressDialogButton(box->window, IDOK);
+    EXPECT_TRUE(waitForFocusOn(form, 1002)) << "the focus is not back on the first hotkey box";
     EXPECT_TRUE(::IsWindowVisible(form));
     ::UnregisterHotKey(nullptr, 7);
 }
@@ -191,20 +165,20 @@ TEST_F(SettingsTree, ASaveThatCannotReplaceTheFileSaysWhyAndKeepsTheEdits) {
         const win32::UniqueFileHandle lock(
             ::CreateFileA(datPath().c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr));
         ASSERT_TRUE(lock);
-        click(dialog, 1001);
-        const auto box = messageBox("保存失敗");
-        ASSERT_NE(box.window, nullptr);
-        EXPECT_EQ(box.owner, dialog);
-        EXPECT_NE(box.text.find(datPath()), std::string::npos) << box.text;
-        EXPECT_NE(box.text.find("他のプログラムに使用されています"), std::string::npos) << box.text;
-        pressDialogButton(box.window, IDOK);
+        pressDialogButton(dialog, 1001);
+        const auto box = waitForDialogTitled(firstInstance_.id(), "保存失敗");
+        ASSERT_TRUE(box);
+        EXPECT_EQ(box->owner, dialog);
+        EXPECT_NE(box->text.find(datPath()), std::string::npos) << box->text;
+        EXPECT_NE(box->text.find("他のプログラムに使用されています"), std::string::npos) << box->text;
+        pressDialogButton(box->window, IDOK);
         ::Sleep(300);
         EXPECT_TRUE(::IsWindowVisible(dialog)) << "the dialog closed and took the edits with it";
         EXPECT_EQ(rowCount(tree), 9);
     }
     EXPECT_EQ(readFileBytes(datPath()).value_or(""), kToolsFile);
-    click(dialog, 1001);
-    ASSERT_TRUE(closes(dialog));
+    pressDialogButton(dialog, 1001);
+    ASSERT_TRUE(waitForDialogClosed(dialog));
     EXPECT_EQ(readFileBytes(datPath()).value_or("").find("tools"), std::string::npos);
 }
 
@@ -219,15 +193,15 @@ TEST_F(SettingsTree, FilesDroppedOnANodeOpenOneFormEachAndACancelSkipsOnlyItsFil
     for (const char* name : {"alpha", "beta", "gamma"}) {
         HWND form = nullptr;
         ASSERT_TRUE(waitUntil([&] {
-            form = dialogTitled("ランチャー登録");
+            form = shownDialog("ランチャー登録");
             return form != nullptr && windowText(::GetDlgItem(form, 1004)) == name;
         })) << name;
-        click(form, std::string(name) == "beta" ? 1026 : 1001);
-        ASSERT_TRUE(closes(form)) << name;
+        pressDialogButton(form, std::string(name) == "beta" ? 1026 : 1001);
+        ASSERT_TRUE(waitForDialogClosed(form)) << name;
     }
     EXPECT_TRUE(waitUntil([&] { return rowCount(tree) == 11; }, 3000)) << rowCount(tree);
-    click(dialog, 1001);
-    ASSERT_TRUE(closes(dialog));
+    pressDialogButton(dialog, 1001);
+    ASSERT_TRUE(waitForDialogClosed(dialog));
     const std::string saved = readFileBytes(datPath()).value_or("");
     EXPECT_NE(saved.find("ItemName=alpha\r\n1:ItemApp=C:\\Tools\\Alpha.EXE\r\n1:ItemDir=C:\\Tools\\\r\n"),
               std::string::npos)
