@@ -24,16 +24,7 @@ const std::string kCurrentFormat =
     "1:ItemName=表計算\r\n1:ItemApp=C:\\表\\calc.exe\r\n1:ItemType=4\r\n1:ItemLevel=2\r\n1:ItemBoot=0\r\n"
     "1:ItemTsk=0\r\n1:ItemExtension=0\r\n1:ItemPriority=0\r\n1:ItemHotKey1=0\r\n1:ItemHotKey2=0\r\n";
 
-TEST_F(DataFiles, ExitWithoutAnIniWritesTheDefaults) {
-    ASSERT_NE(startFirstInstance(), nullptr);
-    exitLauncher();
-    EXPECT_EQ(readFileBytes(folder_ + "ZekLauncher.ini"), kDefaultIni);
-    EXPECT_FALSE(fileExists(folder_ + "ZekLauncher.ini.tmp"));
-    // Nothing writes the data file at exit, not even an empty one.
-    EXPECT_FALSE(fileExists(folder_ + "ZekLauncher.dat"));
-}
-
-TEST_F(DataFiles, CloseRequestSavesTheSettingsAndKeepsRunning) {
+TEST_F(DataFiles, CloseSavesTheSettingsAndKeepsRunningAndExitWritesThemAgain) {
     HWND bar = startFirstInstance();
     ASSERT_NE(bar, nullptr);
     EXPECT_FALSE(fileExists(folder_ + "ZekLauncher.ini"));
@@ -41,7 +32,12 @@ TEST_F(DataFiles, CloseRequestSavesTheSettingsAndKeepsRunning) {
     ASSERT_TRUE(::SendMessageTimeoutA(bar, WM_CLOSE, 0, 0, SMTO_ABORTIFHUNG, 5000, &result));
     EXPECT_EQ(readFileBytes(folder_ + "ZekLauncher.ini"), kDefaultIni);
     EXPECT_TRUE(::IsWindow(bar));
-    EXPECT_TRUE(firstInstance_.running());
+    ASSERT_TRUE(::DeleteFileA((folder_ + "ZekLauncher.ini").c_str()));
+    exitLauncher();
+    EXPECT_EQ(readFileBytes(folder_ + "ZekLauncher.ini"), kDefaultIni);
+    EXPECT_FALSE(fileExists(folder_ + "ZekLauncher.ini.tmp"));
+    // Nothing writes the data file at exit, not even an empty one.
+    EXPECT_FALSE(fileExists(folder_ + "ZekLauncher.dat"));
 }
 
 TEST_F(DataFiles, HotkeysComeFromTheIni) {
