@@ -75,19 +75,6 @@ TEST_F(Menus, AltEnterOffersEveryItemOfTheNameAndEscapeRunsNothing) {
     EXPECT_EQ(probeStarts(1).size(), 1u);
 }
 
-TEST_F(Menus, CtrlEnterOffersTheCandidatesOfTheTypedText) {
-    startWith({{.name = "notepad", .app = probe_, .option = "pad"},
-               {.name = "notebook", .app = probe_, .option = "book"}});
-    showBarAndType("no");
-    pressChord({VK_CONTROL, VK_RETURN});
-    ASSERT_NE(waitForOpenMenu(5000), nullptr) << "no menu of the candidates";
-    pressKey(VK_DOWN);
-    pressKey(VK_RETURN);
-    const auto starts = probeStarts(1);
-    ASSERT_EQ(starts.size(), 1u);
-    EXPECT_TRUE(starts[0].commandLine.ends_with(" book")) << starts[0].commandLine;
-}
-
 TEST_F(Menus, OnlyOneMenuOpensAtATime) {
     startWith({{.name = "tools", .type = 2, .level = 1}, {.name = "pa", .level = 2, .app = probe_}});
     showBarAndType("tools");
@@ -109,10 +96,10 @@ int waitForColour(HWND window, COLORREF colour, int least) {
     return found;
 }
 
-TEST_F(Menus, OwnerDrawnRowsAreMeasuredPaintedAndFoundByTheirLetter) {
+TEST_F(Menus, CtrlEnterOffersTheCandidatesInOwnerDrawnRowsFoundByTheirLetter) {
     startWith({{.name = "ba", .app = probe_},
                {.name = "bb", .app = probe_},
-               {.name = "bc", .app = probe_},
+               {.name = "bc", .app = probe_, .option = "C"},
                {.name = "cd", .app = probe_}});
     showBarAndType("b");
     pressChord({VK_CONTROL, VK_RETURN});
@@ -142,7 +129,10 @@ TEST_F(Menus, OwnerDrawnRowsAreMeasuredPaintedAndFoundByTheirLetter) {
     pressKey(VK_DOWN);
     EXPECT_EQ(menuChar('b'), 0x30000);
     EXPECT_EQ(menuChar('e'), 0x30003) << "Exit";
-    pressKey(VK_ESCAPE);
+    pressKey(VK_RETURN);  // the highlighted third candidate runs
+    const auto starts = probeStarts(1);
+    ASSERT_EQ(starts.size(), 1u);
+    EXPECT_TRUE(starts[0].commandLine.ends_with(" C")) << starts[0].commandLine;
     EXPECT_TRUE(waitUntil([&] { return openMenus().empty(); }, 5000));
     EXPECT_EQ(::SendMessageA(bar_, WM_MENUCHAR, MAKEWPARAM('b', MF_POPUP), rows), 0) << "no menu, no answer";
 }
