@@ -24,7 +24,7 @@ TEST(HotkeyTable, IdsOfTablePairsAndNoneForOthers) {
     }
 }
 
-TEST(HotkeyTable, UnknownTextsGiveZero) {
+TEST(HotkeyTable, TextsAndCodesBothWays) {
     for (const char* text : {"", "alt", "Alt ", " Alt", "Ctrl+Shift", "F1", "windows"}) {
         EXPECT_EQ(modifierCodeByText(text), 0) << text;
     }
@@ -33,79 +33,61 @@ TEST(HotkeyTable, UnknownTextsGiveZero) {
     }
     // Comparison is byte for byte: a text with a NUL inside is not its prefix.
     EXPECT_EQ(keyCodeByText(std::string_view{"Tab\0", 4}), 0);
-}
-
-TEST(HotkeyTable, EveryTextRoundTripsThroughItsCode) {
-    EXPECT_EQ(modifierText(3), "Alt + Ctrl");
     EXPECT_EQ(modifierText(7), std::nullopt);
     EXPECT_EQ(modifierText(0x20), std::nullopt);
     EXPECT_EQ(keyText(0x2E), "");
     EXPECT_EQ(keyText(0), "");
-    // The default launcher hotkey (8, 13) reads as Windows + Return.
-    EXPECT_EQ(modifierText(8), "Windows");
-    EXPECT_EQ(keyText(13), "Return");
-    EXPECT_EQ(modifierCodeByText("CapsLockキーのみ"), 0xF0);
-
-    for (const HotkeyRow& row : modifierRows()) {
-        const std::int32_t code = modifierCodeByText(row.text);
-        EXPECT_EQ(code, row.code) << row.text;
-        EXPECT_EQ(modifierText(code), row.text);
-    }
-    for (const HotkeyRow& row : keyRows()) {
-        const std::int32_t code = keyCodeByText(row.text);
-        EXPECT_EQ(code, row.code) << row.text;
-        EXPECT_EQ(keyText(code), row.text);
-    }
+    const auto expectRoundTrips = [](auto rows, auto codeByText, auto textOf) {
+        for (const HotkeyRow& row : rows) {
+            EXPECT_EQ(codeByText(row.text), row.code) << row.text;
+            EXPECT_EQ(textOf(row.code), row.text);
+        }
+    };
+    expectRoundTrips(modifierRows(), modifierCodeByText, modifierText);
+    expectRoundTrips(keyRows(), keyCodeByText, keyText);
 }
 
+// The combo boxes list the rows in this order; the lone-key rows of the modifier
+// list follow the same keys in the same order. Texts are Shift-JIS and fit rows of
+// 24 bytes with the terminator (UTF-8 texts would not).
 TEST(HotkeyTable, ListsInComboBoxOrder) {
     const auto modifiers = modifierRows();
     const auto keys = keyRows();
-    ASSERT_EQ(modifiers.size(), 33u);
-    ASSERT_EQ(keys.size(), 54u);
-    const HotkeyRow first[] = {{1, "Alt"},        {2, "Ctrl"},        {4, "Shift"},       {8, "Windows"},
-                               {3, "Alt + Ctrl"}, {5, "Alt + Shift"}, {6, "Ctrl + Shift"}};
-    for (std::size_t i = 0; i < std::size(first); ++i) {
-        EXPECT_EQ(modifiers[i].code, first[i].code) << i;
-        EXPECT_EQ(modifiers[i].text, first[i].text) << i;
+    std::vector<std::pair<std::int32_t, std::string>> expectedKeys = {
+        {0x20, "Space"}, {0x0D, "Return"}, {0x09, "Tab"}};
+    for (int i = 0; i < 26; ++i) {
+        expectedKeys.emplace_back(0x41 + i, std::string(1, static_cast<char>('A' + i)));
     }
-    EXPECT_EQ(modifiers[29].text, "CapsLockキーのみ");
-    EXPECT_EQ(modifiers.back().text, "使用しない");
-    EXPECT_EQ(modifiers.back().code, 0);
-    EXPECT_EQ(keys[0].text, "Space");
-    EXPECT_EQ(keys[1].text, "Return");
-    EXPECT_EQ(keys[2].text, "Tab");
-    // Letters, function keys and the number pad in order; the lone-key rows of the
-    // modifier list follow the same keys in the same order.
-    const auto expectRun = [&](std::size_t at, int count, std::int32_t code, auto name) {
-        for (int i = 0; i < count; ++i) {
-            EXPECT_EQ(keys[at + i].code, code + i);
-            EXPECT_EQ(keys[at + i].text, name(i));
-        }
-    };
-    expectRun(3, 26, 0x41, [](int i) { return std::string(1, static_cast<char>('A' + i)); });
-    expectRun(29, 12, 0x70, [](int i) { return "F" + std::to_string(i + 1); });
-    expectRun(41, 10, 0x60, [](int i) { return "Num" + std::to_string(i); });
-    for (int i = 0; i < 22; ++i) {
-        EXPECT_EQ(modifiers[7 + i].code, keys[29 + i].code);
-        EXPECT_EQ(modifiers[7 + i].text, std::string(keys[29 + i].text) + "キーのみ");
+    for (int i = 0; i < 12; ++i) {
+        expectedKeys.emplace_back(0x70 + i, "F" + std::to_string(i + 1));
     }
-    EXPECT_EQ(keys[51].code, 0xF0);
-    EXPECT_EQ(keys[52].code, 0xB6);
-    EXPECT_EQ(keys[53].code, 0xB7);
-}
-
-TEST(HotkeyTable, TextsAreShiftJisAndFitTheirRows) {
-    EXPECT_EQ(modifierRows().back().text, "\x8E\x67\x97\x70\x82\xB5\x82\xC8\x82\xA2");
-    EXPECT_EQ(keyText(0xB6),
-              "\x83\x89\x83\x93\x83\x60\x83\x83\x81\x5B\x83\x7B\x83\x5E\x83\x93"
-              "1");
-    // Rows hold 24 bytes with the terminator; UTF-8 texts would not fit.
-    for (const auto rows : {modifierRows(), keyRows()}) {
+    for (int i = 0; i < 10; ++i) {
+        expectedKeys.emplace_back(0x60 + i, "Num" + std::to_string(i));
+    }
+    expectedKeys.insert(expectedKeys.end(),
+                        {{0xF0, "CapsLock"},
+                         {0xB6,
+                          "\x83\x89\x83\x93\x83\x60\x83\x83\x81\x5B\x83\x7B\x83\x5E\x83\x93"
+                          "1"},
+                         {0xB7, "ランチャーボタン2"}});
+    std::vector<std::pair<std::int32_t, std::string>> expectedModifiers = {
+        {1, "Alt"},        {2, "Ctrl"},        {4, "Shift"},       {8, "Windows"},
+        {3, "Alt + Ctrl"}, {5, "Alt + Shift"}, {6, "Ctrl + Shift"}};
+    for (std::size_t i = 29; i < expectedKeys.size(); ++i) {
+        const bool launcherButton = i >= 52;  // named as on the keyboard, without "key only"
+        expectedModifiers.emplace_back(expectedKeys[i].first,
+                                       expectedKeys[i].second + (launcherButton ? "" : "キーのみ"));
+    }
+    expectedModifiers.emplace_back(0, "\x8E\x67\x97\x70\x82\xB5\x82\xC8\x82\xA2");
+    for (const auto& [rows, expected] :
+         {std::pair{modifiers, expectedModifiers}, std::pair{keys, expectedKeys}}) {
+        std::vector<std::pair<std::int32_t, std::string>> actual;
         for (const HotkeyRow& row : rows) {
+            actual.emplace_back(row.code, std::string(row.text));
             EXPECT_LE(row.text.size(), 23u) << row.text;
             EXPECT_EQ(row.text.data()[row.text.size()], '\0');
         }
+        EXPECT_EQ(actual, expected);
     }
 }
 

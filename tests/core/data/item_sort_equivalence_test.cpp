@@ -66,6 +66,13 @@ List bySerial(List list) {
     return list;
 }
 
+std::string recordLines(int number, const std::string& name, int type, int level, std::int32_t priority) {
+    const std::string n = std::to_string(number);
+    return n + ":ItemName=" + name + "\r\n" + n + ":ItemType=" + std::to_string(type) + "\r\n" + n +
+           ":ItemLevel=" + std::to_string(level) + "\r\n" + n + ":ItemPriority=" + std::to_string(priority) +
+           "\r\n";
+}
+
 // Names from few pieces so that equal names, names equal but for case, double-byte
 // and half-width names and byte-order traps all come up often; priorities mostly
 // small, now and then at the ends of the range.
@@ -97,11 +104,9 @@ class RandomTrees : public ::testing::TestWithParam<unsigned> {
         std::string file = "[100]\r\n";
         for (int record = 0, records = pick(5, 60), level = 1; record < records; ++record) {
             level = record == 0 ? 1 : pick(1, std::min(level + 1, 4));
-            const std::string n = std::to_string(record);
-            file += n + ":ItemName=" + name() + "\r\n" + n +
-                    ":ItemType=" + std::to_string(record == 3 ? 1 : pick(2, 4)) + "\r\n" + n +
-                    ":ItemLevel=" + std::to_string(level) + "\r\n" + n +
-                    ":ItemPriority=" + std::to_string(priority()) + "\r\n";
+            const std::string itemName = name();
+            const int type = record == 3 ? 1 : pick(2, 4);
+            file += recordLines(record, itemName, type, level, priority());
         }
         store_ = std::make_unique<ItemStore>(readDataFile(file).records);
         // At load the attach order is the serial order.
@@ -191,6 +196,15 @@ class RandomTrees : public ::testing::TestWithParam<unsigned> {
         ASSERT_EQ(store_->findByName(probe), named == items_.end() ? nullptr : *named) << probe;
     }
 
+    // Operations 0-2 add, 3-4 edit, 5 moves, 6 removes, the rest type and look up.
+    void run(int operation) {
+        void (RandomTrees::*const operations[])() = {
+            &RandomTrees::add,           &RandomTrees::add,          &RandomTrees::add,
+            &RandomTrees::edit,          &RandomTrees::edit,         &RandomTrees::moveLeaf,
+            &RandomTrees::removeSubtree, &RandomTrees::typeAndLookUp};
+        (this->*operations[std::min(operation, 7)])();
+    }
+
     std::mt19937 random_{GetParam()};
     std::unique_ptr<ItemStore> store_;
     List items_;
@@ -202,26 +216,7 @@ TEST_P(RandomTrees, StoreOrdersEqualPlainBubbleSorts) {
     for (int step = 0; step <= 400; ++step) {
         const int operation = pick(0, 9);
         if (step > 0) {
-            switch (operation) {
-                case 0:
-                case 1:
-                case 2:
-                    ASSERT_NO_FATAL_FAILURE(add());
-                    break;
-                case 3:
-                case 4:
-                    edit();
-                    break;
-                case 5:
-                    ASSERT_NO_FATAL_FAILURE(moveLeaf());
-                    break;
-                case 6:
-                    removeSubtree();
-                    break;
-                default:
-                    ASSERT_NO_FATAL_FAILURE(typeAndLookUp());
-                    break;
-            }
+            ASSERT_NO_FATAL_FAILURE(run(operation));
         }
         ASSERT_EQ(listOf(store_->items()), items_) << "step " << step << ", operation " << operation;
         for (LauncherItem* node : items_) {
@@ -246,9 +241,7 @@ TEST(StartUpSort, LargeFlatFileGivesAStableSortOfTheAttachOrder) {
         for (int pieces = pick(1, 4); pieces > 0; --pieces) {
             name += kPieces[pick(0, static_cast<int>(std::size(kPieces)) - 1)];
         }
-        const std::string n = std::to_string(record);
-        file += n + ":ItemName=" + name + "\r\n" + n + ":ItemType=4\r\n" + n + ":ItemLevel=1\r\n" + n +
-                ":ItemPriority=" + std::to_string(pick(-2, 2)) + "\r\n";
+        file += recordLines(record, name, 4, 1, pick(-2, 2));
     }
     const ItemStore store(readDataFile(file).records);
     const auto stableSorted = [](List list, OutOfOrder outOfOrder) {

@@ -143,7 +143,6 @@ TEST_F(ItemStoreFileTest, AFileThatCannotBeReadOrSetAsideIsNeverOverwritten) {
     EXPECT_EQ(file.lastLoad().keptAsidePath, "");
     EXPECT_EQ(file.save(*store), SaveResult::Blocked);
     EXPECT_EQ(storage.files.at(kDat), kDamaged);
-
     storage.files.clear();
     storage.unreadable.insert(kDat);
     ItemStoreFile locked(storage, kDat);

@@ -34,7 +34,6 @@ TEST(ItemStoreConstruction, WithoutFileBuildsTheDefaultTree) {
     EXPECT_EQ(store->itemsFromFile(), 0);
     EXPECT_FALSE(store->hasMatches());
     EXPECT_FALSE(store->hotkeysOn());
-
     const LauncherItem* newitem = store->findByName("newitem");
     ASSERT_NE(newitem, nullptr);
     EXPECT_EQ(
@@ -224,12 +223,8 @@ TEST(ItemStoreTree, TreeRowHandles) {
     EXPECT_EQ(store->findByName("x"), nullptr);
 }
 
-std::int32_t productId(std::int32_t first, std::int32_t second) {
-    return first * 1000 + second;
-}
-std::int32_t sumId(std::int32_t first, std::int32_t second) {
-    return first + second;
-}
+const auto productId = [](std::int32_t first, std::int32_t second) { return first * 1000 + second; };
+const auto sumId = [](std::int32_t first, std::int32_t second) { return first + second; };
 
 TEST(ItemStoreLookups, FindByHotkeyIdFollowsEdits) {
     auto store = defaultStore();

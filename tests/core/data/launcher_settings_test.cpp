@@ -45,12 +45,7 @@ TEST_F(LauncherSettingsTest, NoFileGivesTheDefaultsAndOnlyAPathGetsThemWritten) 
     }
     EXPECT_TRUE(profile.files.empty());
     EXPECT_TRUE(profile.writtenPaths.empty());
-
-    LauncherSettings settings(profile, kIni);
-    EXPECT_EQ(snapshotOf(settings), kDefaults);
-    ASSERT_TRUE(settings.saveSettings());
-    EXPECT_EQ(profile.files.at(kIni), kDefaultModeSection);
-    EXPECT_FALSE(profile.files.contains(kAside));
+    // A missing file at a path: see ALeftoverAsideFileNeverLeaksIntoTheSettings.
 }
 
 TEST_F(LauncherSettingsTest, FilerAndAssociationAreWrittenInTheirPlacesAlsoAtTheEnd) {
@@ -66,8 +61,7 @@ TEST_F(LauncherSettingsTest, FilerAndAssociationAreWrittenInTheirPlacesAlsoAtThe
         EXPECT_EQ(profile.files.at(kIni), expected);
         expectSaveAndReloadKeepEverything(settings);
     }
-    // The destructor wrote the same file once more.
-    EXPECT_EQ(profile.files.at(kIni), expected);
+    EXPECT_EQ(profile.files.at(kIni), expected);  // the destructor wrote it once more
     EXPECT_EQ(profile.replaceCount, 5);
 }
 
@@ -114,8 +108,7 @@ TEST_F(LauncherSettingsTest, AssociationOperations) {
     EXPECT_FALSE(settings.addAssociation("", "C:\\a.exe", ""));
     EXPECT_FALSE(settings.addAssociation("txt", "", "-x"));
     ASSERT_TRUE(settings.addAssociation("txt", "C:\\a.exe", "-x"));
-    ASSERT_TRUE(
-        settings.addAssociation("txt", "C:\\second.exe", ""));  // duplicates are the dialog's business
+    ASSERT_TRUE(settings.addAssociation("txt", "C:\\second.exe", ""));  // duplicates: the dialog's business
     ASSERT_TRUE(settings.addAssociation("TXT", "C:\\upper.exe", ""));
 
     // Extensions match exactly, case included; the first of two equal ones wins.
@@ -184,17 +177,15 @@ TEST_F(LauncherSettingsTest, AFailedSaveLeavesTheOldFileAsItWas) {
     profile.failFlush = false;
     profile.failReplace = true;
     expectOldFile("replace");
-
     // Nothing was ever written into the settings file itself.
-    for (const std::string& path : profile.writtenPaths) {
-        EXPECT_EQ(path, kAside);
-    }
+    EXPECT_EQ(profile.writtenPaths, std::vector<std::string>(profile.writtenPaths.size(), kAside));
     EXPECT_EQ(profile.replaceCount, 0);
 }
 
 TEST_F(LauncherSettingsTest, ALeftoverAsideFileNeverLeaksIntoTheSettings) {
     profile.files[kAside] = "[Mode]\r\nKey1=1\r\n[ExtMode]\r\nExtKey5=junk\r\nPathKey5=x\r\n";
     LauncherSettings settings(profile, kIni);
+    EXPECT_EQ(snapshotOf(settings), kDefaults);
     ASSERT_TRUE(settings.saveSettings());
     EXPECT_EQ(profile.files.at(kIni), kDefaultModeSection);
     EXPECT_FALSE(profile.files.contains(kAside));
@@ -211,15 +202,16 @@ TEST_F(LauncherSettingsTest, ALeftoverAsideFileNeverLeaksIntoTheSettings) {
 
 TEST_F(LauncherSettingsTest, TextsTheProfileFunctionsWouldAlterAreQuoted) {
     LauncherSettings settings(profile, kIni);
-    for (const char* awkward :
-         {" lead", "trail\t", "\"quoted\"", "'single'", "\x81\x40wide", "wide\x81\x40", "\"", "\"\"", " "}) {
+    for (const char* awkward : {" lead", "trail\t", "\"quoted\"", "'single'", "\x81\x40wide", "wide\x81\x40",
+                                "\"", "\"\"", " ", "\x81\x81\x40"}) {
         ASSERT_TRUE(settings.addAssociation(awkward, "C:\\a.exe", awkward)) << awkward;
     }
     ASSERT_TRUE(settings.setFiler("C:\\f.exe", " -x "));
     ASSERT_TRUE(settings.saveSettings());
     const std::string& file = profile.files.at(kIni);
     for (const char* line : {"\r\nExtKey0=\" lead\"\r\n", "\r\nExtKey2=\"\"quoted\"\"\r\n",
-                             "\r\nExtKey6=\"\r\n",  // a lone quote is kept as it is
+                             "\r\nExtKey6=\"\r\n",            // a lone quote is kept as it is
+                             "\r\nExtKey9=\x81\x81\x40\r\n",  // ends in "@", not in a full-width space
                              "\r\nFileAppOption=\" -x \"\r\n"}) {
         EXPECT_NE(file.find(line), std::string::npos) << line;
     }

@@ -22,17 +22,13 @@ namespace zek::test {
 
 class ProfileDouble final : public zek::data::ProfileStore {
   public:
-    // Path -> the file's bytes.
-    std::map<std::string, std::string> files;
-
+    std::map<std::string, std::string> files;  // path -> the file's bytes
     // Failure injection: how many more writes succeed (negative: all of them).
     int writesLeftBeforeFailure = -1;
     bool failFlush = false;
     bool failReplace = false;
     std::set<std::string> undeletable;
-
-    // Every path passed to writeString, in call order.
-    std::vector<std::string> writtenPaths;
+    std::vector<std::string> writtenPaths;  // every path passed to writeString, in call order
     int replaceCount = 0;
 
     std::int32_t readInt(const std::string& path, const std::string& section, const std::string& key,
@@ -74,14 +70,10 @@ class ProfileDouble final : public zek::data::ProfileStore {
         if (writesLeftBeforeFailure == 0) {
             return false;
         }
-        if (writesLeftBeforeFailure > 0) {
-            --writesLeftBeforeFailure;
-        }
+        writesLeftBeforeFailure -= writesLeftBeforeFailure > 0 ? 1 : 0;
         std::vector<Section> sections = parse(files[path]);
         Section* target = find(sections, section);
-        if (!target) {
-            target = &sections.emplace_back(Section{section, {}});
-        }
+        target = target ? target : &sections.emplace_back(Section{section, {}});
         const std::string stored{trimFront(value)};
         if (Entry* entry = find(target->entries, key)) {
             entry->value = stored;
