@@ -10,7 +10,7 @@ cd "$root"
 seconds=${1:?usage: scripts/fuzz.sh SECONDS [TARGET...]}
 shift
 targets=("$@")
-[ ${#targets[@]} -gt 0 ] || targets=(data_file old_format ini command_line remote_block default_icon box_keys)
+[ ${#targets[@]} -gt 0 ] || targets=(data_file old_format ini command_line remote_block default_icon box_keys store_orders)
 
 cmake --preset fuzz >/dev/null
 cmake --build --preset fuzz >/dev/null
