@@ -8,8 +8,6 @@
 namespace zek::box {
 namespace {
 
-using data::ItemType;
-using data::LauncherItem;
 using test::FakeBox;
 using test::storeWith;
 using Shown = std::tuple<std::string, std::string, int>;

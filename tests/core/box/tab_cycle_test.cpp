@@ -9,7 +9,6 @@
 namespace zek::box {
 namespace {
 
-using data::ItemType;
 using data::LauncherItem;
 using test::FakeBox;
 using test::storeWith;
