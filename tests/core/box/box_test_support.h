@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <memory>
 #include <optional>
 #include <string>
@@ -85,12 +86,8 @@ struct FakeBox {
     // Where the item of this name stands in the current list.
     std::optional<std::size_t> indexOf(std::string_view name) const {
         const auto list = store.currentList();
-        for (std::size_t i = 0; i < list.size(); ++i) {
-            if (list[i]->name() == name) {
-                return i;
-            }
-        }
-        return std::nullopt;
+        const auto found = std::ranges::find_if(list, [&](const auto* each) { return each->name() == name; });
+        return found == list.end() ? std::nullopt : std::optional<std::size_t>(found - list.begin());
     }
 
     std::string selectedText() const { return text.substr(selection.start, selection.end - selection.start); }

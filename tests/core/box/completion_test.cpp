@@ -8,8 +8,6 @@
 namespace zek::box {
 namespace {
 
-using data::ItemType;
-using data::LauncherItem;
 using test::FakeBox;
 using test::storeWith;
 using Shown = std::tuple<std::string, std::string, int>;
@@ -47,6 +45,8 @@ TEST(IncrementalCompletion, UnknownTextIsPutBackWithItsSelection) {
     auto store = storeWith({{"notepad", 0}});
     FakeBox box(*store);
     box.text = "zz";
+    box.selection = {2, 0};  // a selection made leftwards comes back in order
+    EXPECT_EQ(completeIncrementally(box.state, box.view(), *store).editSelection, (EditSelection{0, 2}));
     box.selection = {1, 2};
     const Reaction reaction = box.apply(completeIncrementally(box.state, box.view(), *store));
     EXPECT_EQ(reaction.editText, "zz");

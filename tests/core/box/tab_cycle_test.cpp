@@ -9,7 +9,6 @@
 namespace zek::box {
 namespace {
 
-using data::ItemType;
 using data::LauncherItem;
 using test::FakeBox;
 using test::storeWith;
@@ -103,10 +102,22 @@ std::vector<LauncherItem*> itemsNamed(data::ItemStore& store, std::initializer_l
 
 TEST(CommonPrefix, CountsWholeCharactersSharedByAllNames) {
     // "表" 0x95 0x5C and "評" 0x95 0x5D share their lead byte, not a character.
-    auto store = storeWith({{"表示", 0}, {"評価", 0}, {"あい", 0}, {"あう", 0}, {"ab", 0}, {"abc", 0}});
+    auto store = storeWith({{"表示", 0},
+                            {"評価", 0},
+                            {"あい", 0},
+                            {"あう", 0},
+                            {"ab", 0},
+                            {"abc", 0},
+                            {"abd", 0},
+                            {"axe", 0},
+                            {"xb", 0}});
     EXPECT_EQ(commonPrefixLength(itemsNamed(*store, {"表示", "評価"})), 0u);
+    EXPECT_EQ(commonPrefixLength(itemsNamed(*store, {"ab", "xb"})), 0u);  // the first byte differs
     EXPECT_EQ(commonPrefixLength(itemsNamed(*store, {"あい", "あう"})), 2u);
     EXPECT_EQ(commonPrefixLength(itemsNamed(*store, {"abc", "ab"})), 2u);
+    // Every further name can only shorten the common part.
+    EXPECT_EQ(commonPrefixLength(itemsNamed(*store, {"abc", "abd", "ab"})), 2u);
+    EXPECT_EQ(commonPrefixLength(itemsNamed(*store, {"abc", "abd", "axe"})), 1u);
     EXPECT_EQ(commonPrefixLength(itemsNamed(*store, {"表示"})), 4u);
     EXPECT_EQ(commonPrefixLength({}), 0u);
 }

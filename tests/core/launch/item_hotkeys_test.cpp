@@ -2,7 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <optional>
 #include <string>
+#include <tuple>
 
 #include "data/hotkey_table.h"
 
@@ -10,29 +12,29 @@ namespace zek::launch {
 namespace {
 
 data::LauncherItem itemWithKeys(std::string name, std::int32_t first, std::int32_t second) {
-    data::ItemFields fields;
-    fields.type = data::ItemType::DataItem;
-    fields.name = std::move(name);
-    fields.app = "C:\\tool.exe";
-    fields.hotKey1 = first;
-    fields.hotKey2 = second;
-    return data::LauncherItem(fields);
+    return data::LauncherItem({.type = data::ItemType::DataItem,
+                               .name = std::move(name),
+                               .app = "C:\\tool.exe",
+                               .hotKey1 = first,
+                               .hotKey2 = second});
+}
+
+// The id, the modifiers and the key of a registration, or nothing.
+using Keys = std::tuple<std::int32_t, unsigned, unsigned>;
+std::optional<Keys> registered(std::int32_t first, std::int32_t second) {
+    const auto registration = itemHotkeyRegistration(itemWithKeys("k", first, second));
+    if (!registration) {
+        return std::nullopt;
+    }
+    return Keys{registration->id, registration->keys.modifiers, registration->keys.virtualKey};
 }
 
 TEST(ItemHotkeys, PairsRegisterWithTheirIds) {
-    const auto ctrlN = itemHotkeyRegistration(itemWithKeys("n", 2, 0x4E));
-    ASSERT_TRUE(ctrlN);
-    EXPECT_EQ(ctrlN->id, 146);
-    EXPECT_EQ(ctrlN->keys.modifiers, 2u);
-    EXPECT_EQ(ctrlN->keys.virtualKey, 0x4Eu);
+    EXPECT_EQ(registered(2, 0x4E), (Keys{146, 2u, 0x4Eu}));
     // A lone key: no modifiers, the key is the first code.
-    const auto f1 = itemHotkeyRegistration(itemWithKeys("f", 112, 1));
-    ASSERT_TRUE(f1);
-    EXPECT_EQ(f1->id, data::hotkeyId(112, 1));
-    EXPECT_EQ(f1->keys.modifiers, 0u);
-    EXPECT_EQ(f1->keys.virtualKey, 112u);
-    EXPECT_FALSE(itemHotkeyRegistration(itemWithKeys("none", 0, 0x4E)));
-    EXPECT_FALSE(itemHotkeyRegistration(itemWithKeys("none", 2, 0)));
+    EXPECT_EQ(registered(112, 1), (Keys{data::hotkeyId(112, 1), 0u, 112u}));
+    EXPECT_EQ(registered(0, 0x4E), std::nullopt);
+    EXPECT_EQ(registered(2, 0), std::nullopt);
 }
 
 TEST(ItemHotkeys, ConflictMessagesNameTheItemAndItsKeys) {
