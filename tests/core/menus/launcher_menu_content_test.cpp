@@ -89,20 +89,19 @@ constexpr auto kId = &MenuRow::id;
 TEST(NodeMenu, NumbersRowsBelowAChildBeforeTheChildAndEndsWithExit) {
     Tree tree;
     LauncherMenuContent menu;
-    const auto rows = menu.buildNodeMenu(tree.node, 0);
-    ASSERT_TRUE(rows.has_value());
-    ASSERT_THAT(column(*rows, kId), ElementsAre(5, 6));  // node, "Exit"
-    const MenuRow& top = (*rows)[0];
+    const MenuRows rows = menu.buildNodeMenu(tree.node, 0).value();
+    ASSERT_THAT(column(rows, kId), ElementsAre(5, 6));  // node, "Exit"
+    const MenuRow& top = rows[0];
     ASSERT_THAT(column(top.submenu, kId), ElementsAre(3, 4));             // A, B
     EXPECT_THAT(column(top.submenu[0].submenu, kId), ElementsAre(1, 2));  // A1, A2
     EXPECT_FALSE(top.submenu[1].opensSubmenu());
-    EXPECT_EQ((*rows)[1].text, "Exit");
-    EXPECT_FALSE((*rows)[1].opensSubmenu());
+    EXPECT_EQ(rows[1].text, "Exit");
+    EXPECT_FALSE(rows[1].opensSubmenu());
     EXPECT_EQ(menu.table().entryCount(), 6);
     EXPECT_EQ(menu.nextCommandId(), 6);
     EXPECT_TRUE(menu.table().isExitRow(6));
     EXPECT_FALSE(menu.table().isExitRow(5));
-    expectRowsMatchEntries(*rows, menu.table());
+    expectRowsMatchEntries(rows, menu.table());
 
     EXPECT_EQ(menu.chosenTarget(2).item, tree.a2);
     EXPECT_EQ(menu.chosenTarget(4).item, tree.b);
@@ -130,21 +129,19 @@ TEST(ListMenu, GivesEachItemItsSubtreeAndAnEmptyListOnlyExit) {
     Tree tree;
     LauncherMenuContent menu;
     std::vector<LauncherItem*> list{tree.b, nullptr, tree.a};
-    const auto rows = menu.buildListMenu(list, 0);
-    ASSERT_TRUE(rows.has_value());
+    const MenuRows rows = menu.buildListMenu(list, 0).value();
     // B = 1; A's children 2, 3, then A = 4; "Exit" = 5. A null entry is no row.
-    EXPECT_THAT(column(*rows, kId), ElementsAre(1, 4, 5));
-    EXPECT_THAT(column((*rows)[1].submenu, kId), ElementsAre(2, 3));
-    EXPECT_EQ(rows->back().text, "Exit");
-    expectRowsMatchEntries(*rows, menu.table());
+    EXPECT_THAT(column(rows, kId), ElementsAre(1, 4, 5));
+    EXPECT_THAT(column(rows[1].submenu, kId), ElementsAre(2, 3));
+    EXPECT_EQ(rows.back().text, "Exit");
+    expectRowsMatchEntries(rows, menu.table());
     EXPECT_EQ(menu.chosenTarget(1).item, tree.b);
     EXPECT_TRUE(menu.chosenTarget(5).empty());
 
     LauncherMenuContent empty;
-    const auto only = empty.buildListMenu({}, 0);
-    ASSERT_TRUE(only.has_value());
-    EXPECT_THAT(column(*only, &MenuRow::text), ElementsAre("Exit"));
-    EXPECT_THAT(column(*only, kId), ElementsAre(1));
+    const MenuRows only = empty.buildListMenu({}, 0).value();
+    EXPECT_THAT(column(only, &MenuRow::text), ElementsAre("Exit"));
+    EXPECT_THAT(column(only, kId), ElementsAre(1));
     EXPECT_TRUE(empty.table().isExitRow(1));
     EXPECT_TRUE(empty.chosenTarget(1).empty());
 }
@@ -225,12 +222,11 @@ TEST(TaskMenu, RowIPointsAtEntryIAndExitComesLast) {
             {.window = 0x20, .title = "Other", .programPath = ""},  // no path: no icon looked up
         };
         LauncherMenuContent menu(&icons);
-        const auto rows = menu.buildTaskMenu(windows, 0);
-        ASSERT_TRUE(rows.has_value());
-        EXPECT_THAT(column(*rows, kId), ElementsAre(1, 2, 3));
-        EXPECT_THAT(column(*rows, &MenuRow::itemData), ElementsAre(0, 1, 2));
-        EXPECT_THAT(column(*rows, &MenuRow::style), testing::Each(RowStyle::OwnerDrawn));
-        EXPECT_EQ((*rows)[2].text, "Exit");
+        const MenuRows rows = menu.buildTaskMenu(windows, 0).value();
+        EXPECT_THAT(column(rows, kId), ElementsAre(1, 2, 3));
+        EXPECT_THAT(column(rows, &MenuRow::itemData), ElementsAre(0, 1, 2));
+        EXPECT_THAT(column(rows, &MenuRow::style), testing::Each(RowStyle::OwnerDrawn));
+        EXPECT_EQ(rows[2].text, "Exit");
         EXPECT_TRUE(menu.table().isExitRow(3));
         EXPECT_NE(menu.table().entryFor(1)->icon, 0u);
         EXPECT_EQ(menu.table().entryFor(2)->icon, 0u);
@@ -252,11 +248,10 @@ TEST(TaskMenu, RowIPointsAtEntryIAndExitComesLast) {
 TEST(TaskMenu, MoreWindowsThanTheTableHoldsAreLeftOut) {
     const auto windows = windowsNamed(kWindowTableSize + 300, "w");
     LauncherMenuContent menu;
-    const auto rows = menu.buildTaskMenu(windows, 0);
-    ASSERT_TRUE(rows.has_value());
-    ASSERT_EQ(rows->size(), kWindowTableSize + 1);
-    EXPECT_EQ(rows->back().text, "Exit");
-    EXPECT_EQ(rows->back().id, static_cast<CommandId>(kWindowTableSize + 1));
+    const MenuRows rows = menu.buildTaskMenu(windows, 0).value();
+    ASSERT_EQ(rows.size(), kWindowTableSize + 1);
+    EXPECT_EQ(rows.back().text, "Exit");
+    EXPECT_EQ(rows.back().id, static_cast<CommandId>(kWindowTableSize + 1));
     EXPECT_EQ(menu.chosenTarget(static_cast<CommandId>(kWindowTableSize)).window,
               windows[kWindowTableSize - 1].window);
     EXPECT_TRUE(menu.chosenTarget(static_cast<CommandId>(kWindowTableSize + 1)).empty());
@@ -286,15 +281,14 @@ TEST(SameAppMenu, ListsTwoOrMoreWindowsAsTextThenExit) {
     EXPECT_FALSE(buildSameAppMenu(one).has_value());
 
     const std::vector<ListedWindow> two{{.window = 5, .title = "first"}, {.window = 9, .title = "second"}};
-    const auto menu = buildSameAppMenu(two);
-    ASSERT_TRUE(menu.has_value());
-    EXPECT_THAT(column(menu->rows, kId), ElementsAre(1, 2, 3));
-    EXPECT_THAT(column(menu->rows, &MenuRow::text), ElementsAre("first", "second", "Exit"));
-    EXPECT_THAT(column(menu->rows, &MenuRow::style), testing::Each(RowStyle::Text));
-    EXPECT_EQ(menu->chosenWindow(1), 5u);
-    EXPECT_EQ(menu->chosenWindow(2), 9u);
+    const SameAppMenu menu = buildSameAppMenu(two).value();
+    EXPECT_THAT(column(menu.rows, kId), ElementsAre(1, 2, 3));
+    EXPECT_THAT(column(menu.rows, &MenuRow::text), ElementsAre("first", "second", "Exit"));
+    EXPECT_THAT(column(menu.rows, &MenuRow::style), testing::Each(RowStyle::Text));
+    EXPECT_EQ(menu.chosenWindow(1), 5u);
+    EXPECT_EQ(menu.chosenWindow(2), 9u);
     for (CommandId nothing : {0, 3, 4, -2}) {
-        EXPECT_EQ(menu->chosenWindow(nothing), 0u) << nothing;
+        EXPECT_EQ(menu.chosenWindow(nothing), 0u) << nothing;
     }
 }
 
@@ -304,12 +298,11 @@ TEST(SameAppMenu, CutsTheTableAndLongTitles) {
         wide += "ソ";  // 0x83 0x5C
     }
     const auto windows = windowsNamed(kWindowTableSize + 5, wide);
-    const auto menu = buildSameAppMenu(windows);
-    ASSERT_TRUE(menu.has_value());
-    EXPECT_EQ(menu->windows.size(), kWindowTableSize);
-    EXPECT_EQ(menu->rows.size(), kWindowTableSize + 1);
-    EXPECT_EQ(menu->rows[0].text.size(), 1022u);  // 1023 bytes would halve a character
-    EXPECT_EQ(menu->chosenWindow(static_cast<CommandId>(kWindowTableSize + 1)), 0u);
+    const SameAppMenu menu = buildSameAppMenu(windows).value();
+    EXPECT_EQ(menu.windows.size(), kWindowTableSize);
+    EXPECT_EQ(menu.rows.size(), kWindowTableSize + 1);
+    EXPECT_EQ(menu.rows[0].text.size(), 1022u);  // 1023 bytes would halve a character
+    EXPECT_EQ(menu.chosenWindow(static_cast<CommandId>(kWindowTableSize + 1)), 0u);
 }
 
 }  // namespace

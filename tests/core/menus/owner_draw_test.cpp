@@ -56,29 +56,23 @@ std::tuple<std::string_view, int, int, Colour> textOf(const EntryPaint& paint) {
     return {paint.text.text, paint.text.x, paint.text.y, paint.text.colour};
 }
 
-TEST(DrawEntry, PlainRowHasStripMenuBackgroundIconAndText) {
+TEST(DrawEntry, RowHasStripBackgroundIconAndTextAndWhenSelectedFillAndFrame) {
     TwoRows menu;
-    const auto paint = drawEntry(menu.table, 1, Rect{3, 40, 180, 61}, false, kColours);
-    ASSERT_TRUE(paint.has_value());
-    EXPECT_EQ(paint->strip,
-              (ColouredRect{{0, 40, 20, 61}, kStrip}));  // the strip starts at 0, not at the row's left
-    EXPECT_EQ(paint->background, (ColouredRect{{20, 40, 180, 61}, kColours.menu}));
-    EXPECT_FALSE(paint->frame.has_value());
-    EXPECT_FALSE(paint->separator.has_value());
-    ASSERT_TRUE(paint->icon.has_value());
-    EXPECT_EQ(iconOf(*paint), std::tuple(0x77u, 5, 42, 16));
-    EXPECT_EQ(textOf(*paint), std::tuple("Notepad", 29, 44, kColours.menuText));
-}
+    const auto paint = drawEntry(menu.table, 1, Rect{3, 40, 180, 61}, false, kColours).value();
+    EXPECT_EQ(paint.strip, (ColouredRect{{0, 40, 20, 61}, kStrip}));  // from 0, not from the row's left
+    EXPECT_EQ(paint.background, (ColouredRect{{20, 40, 180, 61}, kColours.menu}));
+    EXPECT_FALSE(paint.frame.has_value());
+    EXPECT_FALSE(paint.separator.has_value());
+    EXPECT_EQ(iconOf(paint), std::tuple(0x77u, 5, 42, 16));
+    EXPECT_EQ(textOf(paint), std::tuple("Notepad", 29, 44, kColours.menuText));
 
-TEST(DrawEntry, SelectedRowIsFilledFramedAndItsIconShiftsUpLeft) {
-    TwoRows menu;
-    const auto paint = drawEntry(menu.table, 1, Rect{0, 40, 180, 61}, true, kColours);
-    ASSERT_TRUE(paint.has_value());
-    EXPECT_EQ(paint->strip, (ColouredRect{{0, 40, 20, 61}, kStrip}));
-    EXPECT_EQ(paint->background, (ColouredRect{{0, 40, 180, 61}, kFill}));
-    EXPECT_EQ(paint->frame, (ColouredRect{{0, 40, 180, 61}, kColours.highlight}));
-    EXPECT_EQ(iconOf(*paint), std::tuple(0x77u, 1, 41, 16));
-    EXPECT_EQ(textOf(*paint), std::tuple("Notepad", 26, 44, kColours.menuText));
+    // Selected: filled and framed, the icon one pixel up and left.
+    const auto chosen = drawEntry(menu.table, 1, Rect{0, 40, 180, 61}, true, kColours).value();
+    EXPECT_EQ(chosen.strip, (ColouredRect{{0, 40, 20, 61}, kStrip}));
+    EXPECT_EQ(chosen.background, (ColouredRect{{0, 40, 180, 61}, kFill}));
+    EXPECT_EQ(chosen.frame, (ColouredRect{{0, 40, 180, 61}, kColours.highlight}));
+    EXPECT_EQ(iconOf(chosen), std::tuple(0x77u, 1, 41, 16));
+    EXPECT_EQ(textOf(chosen), std::tuple("Notepad", 26, 44, kColours.menuText));
 }
 
 TEST(DrawEntry, ExitRowCarriesTheSeparatorAndLowerText) {
