@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <cstring>
 #include <string>
 #include <vector>
@@ -11,61 +12,58 @@
 namespace zek::app {
 namespace {
 
+// Switch name, argument1, argument2.
+using Record = std::array<std::string, 3>;
+
 // Parses `words` (the program path is added in front) into a block pre-filled
 // with garbage, so fields the parser forgets to clear show up.
-struct Parsed {
-    RemoteCommand block;
-    std::size_t count;
-};
-
-Parsed parse(const std::vector<std::string>& words, std::size_t maxEntries = kRemoteRecordCount) {
+std::vector<Record> parse(const std::vector<std::string>& words,
+                          std::size_t maxEntries = kRemoteRecordCount) {
     std::vector<std::string_view> arguments{"C:\\ZekLauncher\\ZekLauncher.exe"};
     arguments.insert(arguments.end(), words.begin(), words.end());
-    Parsed parsed{};
-    std::memset(&parsed.block, 'G', sizeof parsed.block);
-    parsed.count = parseCommandLine(arguments, parsed.block.entries, maxEntries);
-    return parsed;
-}
-
-TEST(ParseCommandLine, ArgumentsBeforeTheFirstSwitchAreIgnoredAndTheLastExtraArgumentWins) {
-    const Parsed parsed = parse({"a", "b", "/c", "name", "x", "y", "z"});
-    ASSERT_EQ(parsed.count, 1u);
-    const SwitchEntry& entry = parsed.block.entries[0];
-    EXPECT_EQ(fieldText(entry.switchName), "/c");
-    EXPECT_EQ(fieldText(entry.argument1), "name");
-    EXPECT_EQ(fieldText(entry.argument2), "z");
-    // The switch name is zero-padded to its whole field: the receiver compares it exactly.
-    for (std::size_t i = 2; i < kSwitchNameSize; ++i) {
-        EXPECT_EQ(entry.switchName[i], '\0') << i;
+    RemoteCommand block;
+    std::memset(&block, 'G', sizeof block);
+    const std::size_t count = parseCommandLine(arguments, block.entries, maxEntries);
+    std::vector<Record> records;
+    for (std::size_t i = 0; i < count; ++i) {
+        const SwitchEntry& entry = block.entries[i];
+        const Record& record = records.emplace_back(Record{std::string(fieldText(entry.switchName)),
+                                                           std::string(fieldText(entry.argument1)),
+                                                           std::string(fieldText(entry.argument2))});
+        // Every field is terminated, even when cut; the switch name is zero-padded to
+        // its whole field, as the receiver compares it exactly.
+        EXPECT_EQ(entry.argument1[record[1].size()], '\0') << i;
+        EXPECT_EQ(entry.argument2[record[2].size()], '\0') << i;
+        for (std::size_t pad = record[0].size(); pad < kSwitchNameSize; ++pad) {
+            EXPECT_EQ(entry.switchName[pad], '\0') << i << " " << pad;
+        }
     }
+    return records;
 }
 
-TEST(ParseCommandLine, SwitchesAreExactAndCaseSensitive) {
-    EXPECT_EQ(parse({"/C", "name"}).count, 0u);
-    EXPECT_EQ(parse({"/Help", "/X", "-x", "/x "}).count, 0u);
-
-    const Parsed parsed = parse({"/f", "/e", "/s", "/x", "/c", "/h", "/m", "/help", "/z", "/u", "/n"});
-    ASSERT_EQ(parsed.count, 11u);
-    EXPECT_EQ(fieldText(parsed.block.entries[7].switchName), "/help");
-    for (std::size_t i = 0; i < parsed.count; ++i) {
-        EXPECT_EQ(parsed.block.entries[i].argument1[0], '\0');
-        EXPECT_EQ(parsed.block.entries[i].argument2[0], '\0');
+TEST(ParseCommandLine, SwitchesOpenRecordsTheirArgumentsFill) {
+    const struct {
+        std::vector<std::string> words;
+        std::vector<Record> records;
+    } cases[] = {
+        // Arguments before the first switch are ignored; the last extra argument wins.
+        {{"a", "b", "/c", "name", "x", "y", "z"}, {{"/c", "name", "z"}}},
+        // Switches are exact and case-sensitive.
+        {{"/C", "name"}, {}},
+        {{"/Help", "/X", "-x", "/x "}, {}},
+        {{"/f", "/help", "/n"}, {{"/f", "", ""}, {"/help", "", ""}, {"/n", "", ""}}},
+        {{"/e", "editor", "C:\\a b\\file.txt", "/c", "tool"},
+         {{"/e", "editor", "C:\\a b\\file.txt"}, {"/c", "tool", ""}}},
+        // An empty argument leaves the first argument open for the next.
+        {{"/e", "", "name", "path"}, {{"/e", "name", "path"}}},
+        {{}, {}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(testing::PrintToString(c.words));
+        EXPECT_EQ(parse(c.words), c.records);
     }
-}
-
-TEST(ParseCommandLine, EachSwitchStartsAFreshRecord) {
-    const Parsed parsed = parse({"/e", "editor", "C:\\a b\\file.txt", "/c", "tool"});
-    ASSERT_EQ(parsed.count, 2u);
-    EXPECT_EQ(fieldText(parsed.block.entries[0].argument1), "editor");
-    EXPECT_EQ(fieldText(parsed.block.entries[0].argument2), "C:\\a b\\file.txt");
-    EXPECT_EQ(fieldText(parsed.block.entries[1].argument1), "tool");
-    EXPECT_EQ(fieldText(parsed.block.entries[1].argument2), "");
-
-    // An empty argument leaves the first argument open for the next.
-    const Parsed empty = parse({"/e", "", "name", "path"});
-    ASSERT_EQ(empty.count, 1u);
-    EXPECT_EQ(fieldText(empty.block.entries[0].argument1), "name");
-    EXPECT_EQ(fieldText(empty.block.entries[0].argument2), "path");
+    const std::vector<std::string> all{"/f", "/e", "/s", "/x", "/c", "/h", "/m", "/help", "/z", "/u", "/n"};
+    EXPECT_EQ(parse(all).size(), all.size());
 }
 
 TEST(ParseCommandLine, RecordLimitsDropTheRestOfTheLine) {
@@ -74,49 +72,37 @@ TEST(ParseCommandLine, RecordLimitsDropTheRestOfTheLine) {
         words.push_back(i % 2 == 0 ? "/s" : "/h");
     }
     words.push_back("after");
-    EXPECT_EQ(parse(words, kRemoteRecordCount).count, 16u);
-    const Parsed own = parse(words, kOwnCommandLineRecordCount);
-    EXPECT_EQ(own.count, 12u);
+    EXPECT_EQ(parse(words, kRemoteRecordCount).size(), 16u);
+    const auto own = parse(words, kOwnCommandLineRecordCount);
+    ASSERT_EQ(own.size(), 12u);
     // The dropped switch's argument does not land in the last kept record.
-    EXPECT_EQ(fieldText(own.block.entries[11].argument1), "");
+    EXPECT_EQ(own.back(), (Record{"/h", "", ""}));
 
     // No arguments, not even the program's path, give no records.
-    EXPECT_EQ(parse({}).count, 0u);
     RemoteCommand block{};
     EXPECT_EQ(parseCommandLine({}, block.entries, 16), 0u);
 }
 
-TEST(ParseCommandLine, OverlongArgumentsAreCutAndAlwaysTerminated) {
-    const std::string ascii(600, 'a');
-    Parsed parsed = parse({"/c", ascii, ascii});
-    ASSERT_EQ(parsed.count, 1u);
-    EXPECT_EQ(fieldText(parsed.block.entries[0].argument1), std::string(511, 'a'));
-    EXPECT_EQ(parsed.block.entries[0].argument1[511], '\0');
-    EXPECT_EQ(parsed.block.entries[0].argument2[511], '\0');
-
-    EXPECT_EQ(fieldText(parse({"/c", std::string(511, 'b')}).block.entries[0].argument1).size(), 511u);
-    EXPECT_EQ(fieldText(parse({"/c", std::string(512, 'b')}).block.entries[0].argument1).size(), 511u);
-
-    // 255 double-byte characters and one more: the cut falls before the last
-    // character instead of keeping its lead byte alone.
+TEST(ParseCommandLine, ArgumentsAreCutToTheFieldOnAWholeCharacter) {
+    // 'x' and 256 double-byte characters: the cut falls before the last one, so
+    // the kept text ends in the trail byte 0x5C, not in a lone lead byte.
     std::string japanese = "x";
     for (int i = 0; i < 256; ++i) {
         japanese += "表";
     }
-    parsed = parse({"/c", japanese});
-    const std::string_view kept = fieldText(parsed.block.entries[0].argument1);
-    EXPECT_EQ(kept.size(), 511u);
-    EXPECT_EQ(kept, std::string_view(japanese).substr(0, 511));
-    EXPECT_EQ(static_cast<unsigned char>(kept.back()), 0x5C);
-}
-
-TEST(CopyToField, CutsBeforeALeadByteThatWouldLoseItsTrailByte) {
-    char field[4];
-    copyToField(field, "ab表");  // 'a' 'b' 0x95 0x5C: only three bytes fit
-    EXPECT_EQ(std::string_view(field), "ab");
-    EXPECT_EQ(field[3], '\0');
-    copyToField(field, "表x");
-    EXPECT_EQ(std::string_view(field), "表x");
+    const struct {
+        std::string argument, kept;
+    } cases[] = {
+        {std::string(600, 'a'), std::string(511, 'a')},
+        {std::string(511, 'b'), std::string(511, 'b')},
+        {std::string(512, 'b'), std::string(511, 'b')},
+        {japanese, japanese.substr(0, 511)},
+        {"a\x95", "a\x95"},  // a lead byte that ends the text is a character of its own
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.argument.size());
+        EXPECT_EQ(parse({"/c", c.argument, c.argument}), (std::vector<Record>{{"/c", c.kept, c.kept}}));
+    }
 }
 
 }  // namespace

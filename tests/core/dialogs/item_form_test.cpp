@@ -15,6 +15,7 @@ TEST(ItemFormTest, TrimsBlanksAndFullWidthSpacesButNoTrailByte) {
         {"\x83\x40", "\x83\x40"},          // "ァ": its trail byte 0x40 is no space
         {"\x95\x5c\x81\x40", "\x95\x5c"},  // "表" then a full-width space
         {" \x81\x40\t", ""},
+        {std::string_view("  ", 1), ""},  // the blank after the view is not its own
     };
     for (const auto& each : cases) {
         EXPECT_EQ(trimField(each.typed), each.stored) << each.typed;
@@ -69,6 +70,7 @@ TEST(ItemFormTest, OkRegistersOnlyAChangedPairAndReleasesTheOldOne) {
         {std::nullopt, {0, 0}, false, false},
         {Pair{2, 'N'}, {2, 'N'}, false, false},
         {Pair{2, 'N'}, {3, 'N'}, true, true},
+        {Pair{2, 'N'}, {2, 'M'}, true, true},
         {Pair{0, 0}, {3, 'N'}, true, false},
         {Pair{2, 'N'}, {0, 0}, false, true},
         // The form reads a lone key as (key, 1); the file may hold another second part.

@@ -39,7 +39,7 @@ TEST(ListSort, CellsCompareAsUnsignedBytesOrAsLeadingNumbers) {
         {"10", "9", -1, 1},      {"9", "9", 0, 0},      {"TXT", "txt", -1, 0},  // capitals first, no folding
         {"ab", "a", 1, 0},                                                      // a prefix first
         {"\x82\xa0", "z", 1, 0},  // a Shift-JIS lead byte after ASCII
-        {"-3", "2", -1, -1},     {"12abc", "12", 1, 0},
+        {"-3", "2", -1, -1},     {"12abc", "12", 1, 0}, {"12", "12abc", -1, 0},
     };
     for (const Case& c : cases) {
         EXPECT_EQ(compareCellBytes(c.a, c.b, false), c.bytes) << c.a << " " << c.b;

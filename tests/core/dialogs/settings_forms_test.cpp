@@ -27,10 +27,11 @@ TEST(BasicSettingsForm, PairsAreStoredAsTheBoxesReadAndTheSpecificTaskKeyIsKept)
     // A launcher pair not used is stored as 0 and 0, whatever its second box shows.
     BasicSettingsForm off = form;
     off.pairs[0] = {"使用しない", "S"};
+    off.pairs[2] = {"Alt", "T"};
     off.textMenus = false;
     const data::BasicSettings stored = basicSettingsFromForm(off);
-    EXPECT_EQ(stored.launcherKey1, 0);
-    EXPECT_EQ(stored.launcherKey2, 0);
+    EXPECT_EQ(std::pair(stored.launcherKey1, stored.launcherKey2), std::pair(0, 0));
+    EXPECT_EQ(std::pair(stored.sameAppKey1, stored.sameAppKey2), std::pair(1, std::int32_t{'T'}));
     EXPECT_EQ(stored.menuType, 0);
     EXPECT_EQ(hotkeyPairsOf(stored)[1].second, 0x20);
 }

@@ -4,6 +4,9 @@
 
 #include <cmath>
 #include <deque>
+#include <string>
+#include <utility>
+#include <vector>
 
 namespace zek::display {
 namespace {
@@ -109,11 +112,15 @@ TEST(StatusAnimation, IdleFrameDrawsTheInstrumentClockAndNarrowPanel) {
         animation.nextFrame(clockAt(10));
     }
     const Frame frame = animation.nextFrame(clockAt(10));  // alpha 12
-    const auto pies = all<FillPie>(frame);
-    ASSERT_EQ(pies.size(), 5u);
-    EXPECT_EQ(pies[0].start, 360 - 12 + 20);
-    EXPECT_EQ(pies[1].start, 6 + 80);
-    EXPECT_EQ(pies[4].start, 360 - 3 + 270);
+    // Alpha 12, beta 6, gamma 3 turn the grey, the cyan and the inner pie.
+    EXPECT_EQ(all<FillPie>(frame),
+              (std::vector<FillPie>{{Brush::Grey, {5, 5, 90, 90}, 360 - 12 + 20, 90},
+                                    {Brush::Cyan, {5, 5, 90, 90}, 6 + 80, 45},
+                                    {Brush::Cyan, {0, 0, 100, 100}, 100, 60},
+                                    {Brush::Cyan, {0, 0, 100, 100}, 240, 20},
+                                    {Brush::Cyan, {25, 25, 50, 50}, 360 - 3 + 270, 45}}));
+    EXPECT_EQ(all<FillEllipse>(frame),
+              (std::vector<FillEllipse>{{Brush::Cyan, {10, 10, 80, 80}}, {Brush::Cyan, {30, 30, 40, 40}}}));
     EXPECT_EQ(all<BlackRectangle>(frame).at(1).area, (Corners{100, 0, 250, 80})) << "behind the panel";
     const auto gradients = all<MakeGradient>(frame);
     ASSERT_EQ(gradients.size(), 2u);
@@ -124,12 +131,13 @@ TEST(StatusAnimation, IdleFrameDrawsTheInstrumentClockAndNarrowPanel) {
     const auto outline = all<PanelOutline>(frame).at(0).points;
     EXPECT_EQ(outline[9], (Point{240, 65})) << "the right edge at width 150";
     EXPECT_TRUE(all<DrawLine>(frame).empty()) << "no leader line before alpha reaches 30";
-    const auto texts = all<PaintText>(frame);
-    ASSERT_EQ(texts.size(), 5u);
-    EXPECT_EQ(texts[1].text, "2026/12/07");
-    EXPECT_EQ(texts[3].text, "09:05:03:042");
-    EXPECT_EQ(texts[3].at, (Point{35, 70}));
-    EXPECT_EQ(texts[4].text, "On Line");
+    // Date and time each over a shadow one pixel down and right.
+    EXPECT_EQ(all<PaintText>(frame),
+              (std::vector<PaintText>{{Brush::Shadow, Font::Text, {6, 21}, "2026/12/07", 10, {}},
+                                      {Brush::Light, Font::Text, {5, 20}, "2026/12/07", 10, {}},
+                                      {Brush::Shadow, Font::Text, {36, 71}, "09:05:03:042", 12, {}},
+                                      {Brush::Light, Font::Text, {35, 70}, "09:05:03:042", 12, {}},
+                                      {Brush::OnLine, Font::Title, {0, 0}, "On Line", 7, {}}}));
     EXPECT_EQ(all<DrawLines>(frame).size(), 3u);
     for (int i = 0; i < 4; ++i) {
         animation.nextFrame(clockAt(10));
@@ -191,6 +199,18 @@ TEST(StatusAnimation, PanelGrowsAtOnceAndShrinksBeforeTheBar) {
     EXPECT_EQ(frames, 29 + 4) << "8 pixels a frame to 155, then 153, 152, 151, 150";
     animation.nextFrame(clockAt(10));
     EXPECT_EQ(animation.currentWidth(), 150);
+}
+
+TEST(StatusTexts, TypeWordsAndPanelWidths) {
+    const std::pair<std::int32_t, std::string_view> words[] = {
+        {0, ""}, {1, "Default Root Node"}, {6, "Default Command"}, {7, ""}};
+    for (const auto& [type, word] : words) {
+        EXPECT_EQ(typeWord(type), word) << type;
+    }
+    FixedPitch measure;
+    // The name's extent + 10 (130 from 20 letters), and + 40 from 110 on.
+    EXPECT_EQ(targetWidthFor(std::string(20, 'n'), "", "", "", measure), 130 + 40);
+    EXPECT_EQ(targetWidthFor(std::string(16, 'n'), "", "", "", measure), kNarrowPanelWidth);
 }
 
 TEST(OrbitTrail, RestartsOnTheRimAndChangesModeByTheRandomValues) {

@@ -3,21 +3,50 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <map>
 #include <string>
 #include <vector>
 
 #include "data/item_test_support.h"
-#include "menu_test_support.h"
 
 namespace zek::menus {
 namespace {
 
-using data::ItemFields;
 using data::ItemType;
 using data::LauncherItem;
 using data::test::defaultStore;
 using data::test::item;
 using ::testing::ElementsAre;
+
+// Hands out a fresh handle per load of a known path, and remembers which.
+class CountingIcons : public IconSource {
+  public:
+    std::map<std::string, int, std::less<>> knownPaths;  // path -> base handle
+    std::map<IconHandle, int> destroyed;                 // handle -> times
+    std::map<IconHandle, std::string> loaded;            // handle -> path
+    int loadCalls = 0;
+
+    IconHandle loadSmallIcon(std::string_view path) override {
+        ++loadCalls;
+        const auto known = knownPaths.find(path);
+        if (known == knownPaths.end()) {
+            return 0;
+        }
+        const auto handle = static_cast<IconHandle>(known->second * 1000 + loadCalls);
+        loaded[handle] = std::string(path);
+        return handle;
+    }
+    void destroyIcon(IconHandle icon) override { ++destroyed[icon]; }
+
+    // Every loaded handle, and nothing else, destroyed exactly once.
+    void expectAllDestroyedOnce() const {
+        std::map<IconHandle, int> once;
+        for (const auto& [handle, path] : loaded) {
+            once[handle] = 1;
+        }
+        EXPECT_EQ(destroyed, once);
+    }
+};
 
 // node { A { A1, A2 }, B }
 struct Tree {
@@ -46,31 +75,33 @@ void expectRowsMatchEntries(const MenuRows& rows, const MenuEntryTable& table) {
     }
 }
 
-std::vector<CommandId> idsOf(const MenuRows& rows) {
-    std::vector<CommandId> ids;
+// One field of every row: ids, texts or styles.
+template <typename Field>
+std::vector<Field> column(const MenuRows& rows, Field MenuRow::*field) {
+    std::vector<Field> values;
     for (const MenuRow& row : rows) {
-        ids.push_back(row.id);
+        values.push_back(row.*field);
     }
-    return ids;
+    return values;
 }
+constexpr auto kId = &MenuRow::id;
 
 TEST(NodeMenu, NumbersRowsBelowAChildBeforeTheChildAndEndsWithExit) {
     Tree tree;
     LauncherMenuContent menu;
-    const auto rows = menu.buildNodeMenu(tree.node, 0);
-    ASSERT_TRUE(rows.has_value());
-    ASSERT_THAT(idsOf(*rows), ElementsAre(5, 6));  // node, "Exit"
-    const MenuRow& top = (*rows)[0];
-    ASSERT_THAT(idsOf(top.submenu), ElementsAre(3, 4));             // A, B
-    EXPECT_THAT(idsOf(top.submenu[0].submenu), ElementsAre(1, 2));  // A1, A2
+    const MenuRows rows = menu.buildNodeMenu(tree.node, 0).value();
+    ASSERT_THAT(column(rows, kId), ElementsAre(5, 6));  // node, "Exit"
+    const MenuRow& top = rows[0];
+    ASSERT_THAT(column(top.submenu, kId), ElementsAre(3, 4));             // A, B
+    EXPECT_THAT(column(top.submenu[0].submenu, kId), ElementsAre(1, 2));  // A1, A2
     EXPECT_FALSE(top.submenu[1].opensSubmenu());
-    EXPECT_EQ((*rows)[1].text, "Exit");
-    EXPECT_FALSE((*rows)[1].opensSubmenu());
+    EXPECT_EQ(rows[1].text, "Exit");
+    EXPECT_FALSE(rows[1].opensSubmenu());
     EXPECT_EQ(menu.table().entryCount(), 6);
     EXPECT_EQ(menu.nextCommandId(), 6);
     EXPECT_TRUE(menu.table().isExitRow(6));
     EXPECT_FALSE(menu.table().isExitRow(5));
-    expectRowsMatchEntries(*rows, menu.table());
+    expectRowsMatchEntries(rows, menu.table());
 
     EXPECT_EQ(menu.chosenTarget(2).item, tree.a2);
     EXPECT_EQ(menu.chosenTarget(4).item, tree.b);
@@ -81,7 +112,7 @@ TEST(NodeMenu, NumbersRowsBelowAChildBeforeTheChildAndEndsWithExit) {
 
 TEST(NodeMenu, ShowsNothingForNoNodeAChildlessNodeOrAUsedObject) {
     Tree tree;
-    test::CountingIcons icons;
+    CountingIcons icons;
     LauncherMenuContent forLeaf(&icons);
     EXPECT_FALSE(forLeaf.buildNodeMenu(tree.b, 0).has_value());
     EXPECT_FALSE(forLeaf.buildNodeMenu(nullptr, 0).has_value());
@@ -98,21 +129,19 @@ TEST(ListMenu, GivesEachItemItsSubtreeAndAnEmptyListOnlyExit) {
     Tree tree;
     LauncherMenuContent menu;
     std::vector<LauncherItem*> list{tree.b, nullptr, tree.a};
-    const auto rows = menu.buildListMenu(list, 0);
-    ASSERT_TRUE(rows.has_value());
+    const MenuRows rows = menu.buildListMenu(list, 0).value();
     // B = 1; A's children 2, 3, then A = 4; "Exit" = 5. A null entry is no row.
-    EXPECT_THAT(idsOf(*rows), ElementsAre(1, 4, 5));
-    EXPECT_THAT(idsOf((*rows)[1].submenu), ElementsAre(2, 3));
-    EXPECT_EQ(rows->back().text, "Exit");
-    expectRowsMatchEntries(*rows, menu.table());
+    EXPECT_THAT(column(rows, kId), ElementsAre(1, 4, 5));
+    EXPECT_THAT(column(rows[1].submenu, kId), ElementsAre(2, 3));
+    EXPECT_EQ(rows.back().text, "Exit");
+    expectRowsMatchEntries(rows, menu.table());
     EXPECT_EQ(menu.chosenTarget(1).item, tree.b);
     EXPECT_TRUE(menu.chosenTarget(5).empty());
 
     LauncherMenuContent empty;
-    const auto only = empty.buildListMenu({}, 0);
-    ASSERT_TRUE(only.has_value());
-    ASSERT_THAT(idsOf(*only), ElementsAre(1));
-    EXPECT_EQ((*only)[0].text, "Exit");
+    const MenuRows only = empty.buildListMenu({}, 0).value();
+    EXPECT_THAT(column(only, &MenuRow::text), ElementsAre("Exit"));
+    EXPECT_THAT(column(only, kId), ElementsAre(1));
     EXPECT_TRUE(empty.table().isExitRow(1));
     EXPECT_TRUE(empty.chosenTarget(1).empty());
 }
@@ -141,7 +170,7 @@ TEST(RowIcons, IconFileFirstThenApplicationAndEachDestroyedOnce) {
     // yields one; nothing to load.
     std::vector<LauncherItem*> list{add("c:\\own.ico", "c:\\app.exe"), add("c:\\gone.ico", "c:\\app.exe"),
                                     add("", "c:\\nothing.exe"), add("", "")};
-    test::CountingIcons icons;
+    CountingIcons icons;
     icons.knownPaths = {{"c:\\own.ico", 1}, {"c:\\app.exe", 2}};
     {
         LauncherMenuContent menu(&icons);
@@ -160,7 +189,7 @@ TEST(RowIcons, IconFileFirstThenApplicationAndEachDestroyedOnce) {
 }
 
 TEST(EntryTable, RefusesARowWithNeitherTextNorTargetWithoutLeakingItsIcon) {
-    test::CountingIcons icons;
+    CountingIcons icons;
     icons.knownPaths = {{"x", 1}};
     {
         MenuEntryTable table(&icons);
@@ -185,7 +214,7 @@ std::vector<ListedWindow> windowsNamed(std::size_t count, std::string_view title
 }
 
 TEST(TaskMenu, RowIPointsAtEntryIAndExitComesLast) {
-    test::CountingIcons icons;
+    CountingIcons icons;
     icons.knownPaths = {{"c:\\editor.exe", 3}};
     {
         const std::vector<ListedWindow> windows{
@@ -193,15 +222,11 @@ TEST(TaskMenu, RowIPointsAtEntryIAndExitComesLast) {
             {.window = 0x20, .title = "Other", .programPath = ""},  // no path: no icon looked up
         };
         LauncherMenuContent menu(&icons);
-        const auto rows = menu.buildTaskMenu(windows, 0);
-        ASSERT_TRUE(rows.has_value());
-        ASSERT_EQ(rows->size(), 3u);
-        for (std::size_t i = 0; i < rows->size(); ++i) {
-            EXPECT_EQ((*rows)[i].id, static_cast<CommandId>(i + 1));
-            EXPECT_EQ((*rows)[i].itemData, i);
-            EXPECT_EQ((*rows)[i].style, RowStyle::OwnerDrawn);
-        }
-        EXPECT_EQ((*rows)[2].text, "Exit");
+        const MenuRows rows = menu.buildTaskMenu(windows, 0).value();
+        EXPECT_THAT(column(rows, kId), ElementsAre(1, 2, 3));
+        EXPECT_THAT(column(rows, &MenuRow::itemData), ElementsAre(0, 1, 2));
+        EXPECT_THAT(column(rows, &MenuRow::style), testing::Each(RowStyle::OwnerDrawn));
+        EXPECT_EQ(rows[2].text, "Exit");
         EXPECT_TRUE(menu.table().isExitRow(3));
         EXPECT_NE(menu.table().entryFor(1)->icon, 0u);
         EXPECT_EQ(menu.table().entryFor(2)->icon, 0u);
@@ -223,11 +248,10 @@ TEST(TaskMenu, RowIPointsAtEntryIAndExitComesLast) {
 TEST(TaskMenu, MoreWindowsThanTheTableHoldsAreLeftOut) {
     const auto windows = windowsNamed(kWindowTableSize + 300, "w");
     LauncherMenuContent menu;
-    const auto rows = menu.buildTaskMenu(windows, 0);
-    ASSERT_TRUE(rows.has_value());
-    ASSERT_EQ(rows->size(), kWindowTableSize + 1);
-    EXPECT_EQ(rows->back().text, "Exit");
-    EXPECT_EQ(rows->back().id, static_cast<CommandId>(kWindowTableSize + 1));
+    const MenuRows rows = menu.buildTaskMenu(windows, 0).value();
+    ASSERT_EQ(rows.size(), kWindowTableSize + 1);
+    EXPECT_EQ(rows.back().text, "Exit");
+    EXPECT_EQ(rows.back().id, static_cast<CommandId>(kWindowTableSize + 1));
     EXPECT_EQ(menu.chosenTarget(static_cast<CommandId>(kWindowTableSize)).window,
               windows[kWindowTableSize - 1].window);
     EXPECT_TRUE(menu.chosenTarget(static_cast<CommandId>(kWindowTableSize + 1)).empty());
@@ -257,19 +281,14 @@ TEST(SameAppMenu, ListsTwoOrMoreWindowsAsTextThenExit) {
     EXPECT_FALSE(buildSameAppMenu(one).has_value());
 
     const std::vector<ListedWindow> two{{.window = 5, .title = "first"}, {.window = 9, .title = "second"}};
-    const auto menu = buildSameAppMenu(two);
-    ASSERT_TRUE(menu.has_value());
-    ASSERT_THAT(idsOf(menu->rows), ElementsAre(1, 2, 3));
-    std::vector<std::string> texts;
-    for (const MenuRow& row : menu->rows) {
-        texts.push_back(row.text);
-        EXPECT_EQ(row.style, RowStyle::Text);
-    }
-    EXPECT_THAT(texts, ElementsAre("first", "second", "Exit"));
-    EXPECT_EQ(menu->chosenWindow(1), 5u);
-    EXPECT_EQ(menu->chosenWindow(2), 9u);
+    const SameAppMenu menu = buildSameAppMenu(two).value();
+    EXPECT_THAT(column(menu.rows, kId), ElementsAre(1, 2, 3));
+    EXPECT_THAT(column(menu.rows, &MenuRow::text), ElementsAre("first", "second", "Exit"));
+    EXPECT_THAT(column(menu.rows, &MenuRow::style), testing::Each(RowStyle::Text));
+    EXPECT_EQ(menu.chosenWindow(1), 5u);
+    EXPECT_EQ(menu.chosenWindow(2), 9u);
     for (CommandId nothing : {0, 3, 4, -2}) {
-        EXPECT_EQ(menu->chosenWindow(nothing), 0u) << nothing;
+        EXPECT_EQ(menu.chosenWindow(nothing), 0u) << nothing;
     }
 }
 
@@ -279,12 +298,11 @@ TEST(SameAppMenu, CutsTheTableAndLongTitles) {
         wide += "ソ";  // 0x83 0x5C
     }
     const auto windows = windowsNamed(kWindowTableSize + 5, wide);
-    const auto menu = buildSameAppMenu(windows);
-    ASSERT_TRUE(menu.has_value());
-    EXPECT_EQ(menu->windows.size(), kWindowTableSize);
-    EXPECT_EQ(menu->rows.size(), kWindowTableSize + 1);
-    EXPECT_EQ(menu->rows[0].text.size(), 1022u);  // 1023 bytes would halve a character
-    EXPECT_EQ(menu->chosenWindow(static_cast<CommandId>(kWindowTableSize + 1)), 0u);
+    const SameAppMenu menu = buildSameAppMenu(windows).value();
+    EXPECT_EQ(menu.windows.size(), kWindowTableSize);
+    EXPECT_EQ(menu.rows.size(), kWindowTableSize + 1);
+    EXPECT_EQ(menu.rows[0].text.size(), 1022u);  // 1023 bytes would halve a character
+    EXPECT_EQ(menu.chosenWindow(static_cast<CommandId>(kWindowTableSize + 1)), 0u);
 }
 
 }  // namespace

@@ -13,78 +13,67 @@ struct Submenu {
     MenuEntryTable table;
     std::vector<MenuRowState> rows;
 
-    explicit Submenu(std::initializer_list<std::string_view> texts) {
+    explicit Submenu(const std::vector<std::string_view>& texts) {
         for (std::string_view text : texts) {
             table.addEntry(text, 0, MenuTarget{.window = 1});
             rows.push_back({0, table.entryCount()});
         }
     }
-    void highlight(std::size_t pos) {
-        for (auto& row : rows) {
-            row.state = 0;
-        }
-        rows[pos].state = kMenuStateHilite;
-    }
     int press(std::uint32_t character) const { return findMenuChar(character, rows, table); }
 };
 
-TEST(FindMenuChar, MovesToTheNextMatchBelowAndWrapsToTheTop) {
-    Submenu menu{"Alpha", "beta", "Bravo", "Beta"};
-    menu.highlight(3);
-    EXPECT_EQ(menu.press('b'), 1);  // nothing below Beta: wraps to the top
-    menu.highlight(1);
-    EXPECT_EQ(menu.press('b'), 2);  // Bravo: ASCII case does not matter
-    menu.highlight(2);
-    EXPECT_EQ(menu.press('B'), 3);
-    EXPECT_EQ(menu.press('a'), 0);
-    EXPECT_EQ(menu.press('z'), -1);
+TEST(FindMenuChar, FindsTheNextRowBelowTheHighlightWhoseFirstCharacterMatches) {
+    const std::vector<std::string_view> ab{"Alpha", "beta", "Bravo", "Beta"};
+    const std::vector<std::string_view> mnemonics{"R&D", "&Quit"};
+    const std::vector<std::string_view> wide{"表示", "Ｂｅｔａ", "beta", "\x95"};
+    const struct {
+        const std::vector<std::string_view>& texts;
+        int highlighted;  // -1: none, search from the top
+        std::uint32_t key;
+        int found;
+    } cases[] = {
+        {ab, 3, 'b', 1},  // nothing below Beta: wraps to the top
+        {ab, 1, 'b', 2},  // Bravo: ASCII case does not matter
+        {ab, 2, 'B', 3},
+        {ab, 2, 'a', 0},
+        {ab, 2, 'z', -1},
+        {ab, -1, 'b', 1},
+        {ab, 0, 'a', 0},  // the highlighted row itself is found again when it is the only match
+        // Text menus leave a mnemonic letter to the system; every other first letter is ours.
+        {mnemonics, -1, 'r', 0},
+        {mnemonics, -1, 'q', -1},
+        {wide, -1, 0x955C, 0},  // "表"
+        {wide, -1, 0x8282, 1},  // "ｂ" finds "Ｂ": full-width letters fold too
+        {wide, -1, 0x8261, 1},  // "Ｂ"
+        {wide, -1, 'b', 2},     // an ASCII b is not a full-width one
+        {wide, -1, 0x95, 0},    // a single-byte key compares with the first byte, whatever follows it
+        {wide, 0, 0x95, 3},     // a lone lead byte at the end of a text is a character of its own
+        {wide, 0, 0x955D, -1},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(testing::Message() << c.texts[0] << " " << c.highlighted << " " << c.key);
+        Submenu menu(c.texts);
+        if (c.highlighted >= 0) {
+            menu.rows[c.highlighted].state = kMenuStateHilite;
+        }
+        EXPECT_EQ(menu.press(c.key), c.found);
+    }
 }
 
-TEST(FindMenuChar, WithoutAHighlightedRowSearchesFromTheTop) {
-    Submenu menu{"Alpha", "beta", "Bravo"};
-    EXPECT_EQ(menu.press('b'), 1);
+TEST(FindMenuChar, PassesOverRowsWithoutEntryOrTextAndCheckedHighlights) {
+    Submenu menu({"Alpha", "beta", "Bravo"});
     // Only a state of exactly MFS_HILITE marks the current row: a highlighted row
     // that is also checked (MFS_CHECKED 0x08) does not.
     menu.rows[1].state = kMenuStateHilite | 0x08;
     EXPECT_EQ(menu.press('b'), 1);
-    // The highlighted row itself is found again when it is the only match.
-    menu.highlight(2);
-    EXPECT_EQ(menu.press('b'), 1);
-    Submenu single{"Alpha", "Bravo"};
-    single.highlight(1);
-    EXPECT_EQ(single.press('b'), 1);
-}
 
-TEST(FindMenuChar, PassesOverRowsWithoutEntryOrText) {
-    Submenu menu{"", "bx"};
+    Submenu blank({"", "bx"});
     // A row of a plain window menu (no entry in this table) and one with id 0.
-    menu.rows.insert(menu.rows.begin(), MenuRowState{0, 0});
-    menu.rows.insert(menu.rows.begin(), MenuRowState{0, 99});
-    EXPECT_EQ(menu.press('b'), 3);
-    EXPECT_EQ(findMenuChar('b', {}, menu.table), -1);
-    EXPECT_EQ(menu.press(0), -1);  // a NUL key never matches the end of an empty text
-}
-
-TEST(FindMenuChar, AnswersLettersAfterAnAmpersand) {
-    // Text menus leave a mnemonic letter to the system; every other first letter is ours.
-    Submenu menu{"R&D", "&Quit"};
-    EXPECT_EQ(menu.press('r'), 0);
-    EXPECT_EQ(menu.press('q'), -1);  // the system's mnemonic, not a first letter
-}
-
-TEST(FindMenuChar, MatchesDoubleByteFirstCharacters) {
-    Submenu menu{"表示", "Ｂｅｔａ", "beta", "\x95"};
-    constexpr std::uint32_t kHyou = 0x955C;  // "表"
-    EXPECT_EQ(menu.press(kHyou), 0);
-    EXPECT_EQ(menu.press(0x8282), 1);  // "ｂ" finds "Ｂ": full-width letters fold too
-    EXPECT_EQ(menu.press(0x8261), 1);  // "Ｂ"
-    EXPECT_EQ(menu.press('b'), 2);     // an ASCII b is not a full-width one
-    // A single-byte key compares with the first byte, whatever follows it.
-    EXPECT_EQ(menu.press(0x95), 0);
-    // A lone lead byte at the end of a text is a character of its own.
-    menu.highlight(0);
-    EXPECT_EQ(menu.press(0x95), 3);
-    EXPECT_EQ(menu.press(0x955D), -1);
+    blank.rows.insert(blank.rows.begin(), MenuRowState{0, 0});
+    blank.rows.insert(blank.rows.begin(), MenuRowState{0, 99});
+    EXPECT_EQ(blank.press('b'), 3);
+    EXPECT_EQ(findMenuChar('b', {}, blank.table), -1);
+    EXPECT_EQ(blank.press(0), -1);  // a NUL key never matches the end of an empty text
 }
 
 }  // namespace

@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <string_view>
+#include <tuple>
+
 namespace zek::menus {
 namespace {
 
@@ -31,14 +34,11 @@ TEST(MeasureEntry, AddsRoomForStripAndMarginsAndExitIsThreeTaller) {
         measured = text;
         return Size{static_cast<int>(text.size()) * 6, 13};
     };
-    const auto row = measureEntry(menu.table, 1, extent);
-    ASSERT_TRUE(row.has_value());
+    const auto row = measureEntry(menu.table, 1, extent).value();
     EXPECT_EQ(measured, "Notepad");
-    EXPECT_EQ(row->cx, 7 * 6 + 34);
-    EXPECT_EQ(row->cy, 13 + 8);
-    const auto exit = measureEntry(menu.table, 2, extent);
-    EXPECT_EQ(exit->cx, 4 * 6 + 34);
-    EXPECT_EQ(exit->cy, row->cy + 3);
+    EXPECT_EQ(std::pair(row.cx, row.cy), std::pair(7 * 6 + 34, 13 + 8));
+    const auto exit = measureEntry(menu.table, 2, extent).value();
+    EXPECT_EQ(std::pair(exit.cx, exit.cy), std::pair(4 * 6 + 34, row.cy + 3));
     EXPECT_FALSE(measureEntry(menu.table, 3, extent).has_value());
     EXPECT_FALSE(measureEntry(menu.table, 0, extent).has_value());
     EXPECT_FALSE(measureEntry(menu.table, 1, TextExtent{}).has_value());
@@ -49,58 +49,48 @@ constexpr MenuColours kColours{
 constexpr Colour kStrip = makeColour(204, 204, 204);
 constexpr Colour kFill = makeColour(140, 194, 237);
 
-TEST(DrawEntry, PlainRowHasStripMenuBackgroundIconAndText) {
-    TwoRows menu;
-    const auto paint = drawEntry(menu.table, 1, Rect{3, 40, 180, 61}, false, kColours);
-    ASSERT_TRUE(paint.has_value());
-    EXPECT_EQ(paint->strip,
-              (ColouredRect{{0, 40, 20, 61}, kStrip}));  // the strip starts at 0, not at the row's left
-    EXPECT_EQ(paint->background, (ColouredRect{{20, 40, 180, 61}, kColours.menu}));
-    EXPECT_FALSE(paint->frame.has_value());
-    EXPECT_FALSE(paint->separator.has_value());
-    ASSERT_TRUE(paint->icon.has_value());
-    EXPECT_EQ(paint->icon->icon, 0x77u);
-    EXPECT_EQ(paint->icon->x, 5);
-    EXPECT_EQ(paint->icon->y, 42);
-    EXPECT_EQ(paint->icon->size, 16);
-    EXPECT_EQ(paint->text.text, "Notepad");
-    EXPECT_EQ(paint->text.x, 29);
-    EXPECT_EQ(paint->text.y, 44);
-    EXPECT_EQ(paint->text.colour, kColours.menuText);
+std::tuple<IconHandle, int, int, int> iconOf(const EntryPaint& paint) {
+    return {paint.icon.value().icon, paint.icon->x, paint.icon->y, paint.icon->size};
+}
+std::tuple<std::string_view, int, int, Colour> textOf(const EntryPaint& paint) {
+    return {paint.text.text, paint.text.x, paint.text.y, paint.text.colour};
 }
 
-TEST(DrawEntry, SelectedRowIsFilledFramedAndItsIconShiftsUpLeft) {
+TEST(DrawEntry, RowHasStripBackgroundIconAndTextAndWhenSelectedFillAndFrame) {
     TwoRows menu;
-    const auto paint = drawEntry(menu.table, 1, Rect{0, 40, 180, 61}, true, kColours);
-    ASSERT_TRUE(paint.has_value());
-    EXPECT_EQ(paint->strip, (ColouredRect{{0, 40, 20, 61}, kStrip}));
-    EXPECT_EQ(paint->background, (ColouredRect{{0, 40, 180, 61}, kFill}));
-    ASSERT_TRUE(paint->frame.has_value());
-    EXPECT_EQ(*paint->frame, (ColouredRect{{0, 40, 180, 61}, kColours.highlight}));
-    EXPECT_EQ(paint->icon->x, 1);
-    EXPECT_EQ(paint->icon->y, 41);
-    EXPECT_EQ(paint->text.y, 44);
-    EXPECT_EQ(paint->text.colour, kColours.menuText);
+    const auto paint = drawEntry(menu.table, 1, Rect{3, 40, 180, 61}, false, kColours).value();
+    EXPECT_EQ(paint.strip, (ColouredRect{{0, 40, 20, 61}, kStrip}));  // from 0, not from the row's left
+    EXPECT_EQ(paint.background, (ColouredRect{{20, 40, 180, 61}, kColours.menu}));
+    EXPECT_FALSE(paint.frame.has_value());
+    EXPECT_FALSE(paint.separator.has_value());
+    EXPECT_EQ(iconOf(paint), std::tuple(0x77u, 5, 42, 16));
+    EXPECT_EQ(textOf(paint), std::tuple("Notepad", 29, 44, kColours.menuText));
+
+    // Selected: filled and framed, the icon one pixel up and left.
+    const auto chosen = drawEntry(menu.table, 1, Rect{0, 40, 180, 61}, true, kColours).value();
+    EXPECT_EQ(chosen.strip, (ColouredRect{{0, 40, 20, 61}, kStrip}));
+    EXPECT_EQ(chosen.background, (ColouredRect{{0, 40, 180, 61}, kFill}));
+    EXPECT_EQ(chosen.frame, (ColouredRect{{0, 40, 180, 61}, kColours.highlight}));
+    EXPECT_EQ(iconOf(chosen), std::tuple(0x77u, 1, 41, 16));
+    EXPECT_EQ(textOf(chosen), std::tuple("Notepad", 26, 44, kColours.menuText));
 }
 
 TEST(DrawEntry, ExitRowCarriesTheSeparatorAndLowerText) {
     TwoRows menu;
     const auto plain = drawEntry(menu.table, 2, Rect{0, 61, 180, 85}, false, kColours);
     ASSERT_TRUE(plain.has_value());
-    ASSERT_TRUE(plain->separator.has_value());
-    EXPECT_EQ(*plain->separator, (ColouredRect{{24, 62, 180, 63}, kStrip}));
+    EXPECT_EQ(plain->separator, (ColouredRect{{24, 62, 180, 63}, kStrip}));
     EXPECT_EQ(plain->background, (ColouredRect{{20, 61, 180, 85}, kColours.menu}));
     EXPECT_FALSE(plain->icon.has_value());
-    EXPECT_EQ(plain->text.text, "Exit");
-    EXPECT_EQ(plain->text.y, 68);
+    EXPECT_EQ(textOf(*plain), std::tuple("Exit", 26, 68, kColours.menuText));
 
     const auto selected = drawEntry(menu.table, 2, Rect{2, 61, 180, 85}, true, kColours);
     ASSERT_TRUE(selected.has_value());
-    EXPECT_EQ(*selected->separator, (ColouredRect{{24, 62, 180, 63}, kStrip}));
+    EXPECT_EQ(selected->separator, (ColouredRect{{24, 62, 180, 63}, kStrip}));
     // The fill leaves the separator line above it visible.
     EXPECT_EQ(selected->background, (ColouredRect{{2, 64, 180, 85}, kFill}));
-    EXPECT_EQ(*selected->frame, (ColouredRect{{2, 64, 180, 85}, kColours.highlight}));
-    EXPECT_EQ(selected->text.y, 68);
+    EXPECT_EQ(selected->frame, (ColouredRect{{2, 64, 180, 85}, kColours.highlight}));
+    EXPECT_EQ(textOf(*selected), std::tuple("Exit", 28, 68, kColours.menuText));
 
     EXPECT_FALSE(drawEntry(menu.table, 3, Rect{}, false, kColours).has_value());
     EXPECT_FALSE(drawEntry(menu.table, -1, Rect{}, true, kColours).has_value());

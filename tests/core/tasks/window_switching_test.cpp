@@ -71,11 +71,9 @@ TEST(AppWindowChooser, OffersNewThenTheProgramsWindowsInZOrder) {
     EXPECT_EQ(resolveAppWindowChoice(rows, -1, exists), AppWindowChoice{Kind::Cancelled});
     gone.insert(23);  // closed while the menu was open
     EXPECT_EQ(resolveAppWindowChoice(rows, 3, exists), AppWindowChoice{Kind::StartNew});
-}
 
-TEST(AppWindowChooser, AProgramWithoutWindowsOffersOnlyNew) {
-    Desktop desktop{.bar = kBar};
-    desktop.windows = {titled(21, "A", R"(C:\ED\ed.exe)")};  // letter case differs
+    // A program without windows (the path's letter case differs) is offered only "New".
+    desktop.windows = {titled(21, "A", R"(C:\ED\ed.exe)")};
     EXPECT_THAT(appWindowChooserRows(desktop, kEditor), ElementsAre(ChooserRow{1, "New", 0}));
 }
 

@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <random>
 #include <string>
+#include <vector>
 
 #include "text/decoded_compare.h"
 #include "text/sjis_walk.h"
@@ -74,6 +75,9 @@ TEST(SjisWalk, CutsOnlyBetweenCharacters) {
     EXPECT_FALSE(endsInsideCharacter("a表"));
     EXPECT_TRUE(endsInsideCharacter("表\x95"));
     EXPECT_FALSE(endsInsideCharacter("\x95\x95"));
+    // No terminator after this text: a read past its end stops the sanitizer.
+    const std::vector<char> exact{'a', 'b'};
+    EXPECT_FALSE(endsInsideCharacter({exact.data(), exact.size()}));
 }
 
 }  // namespace

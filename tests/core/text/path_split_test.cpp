@@ -22,6 +22,8 @@ TEST(SplitPath, SplitsOrdinaryPaths) {
     expectParts("d:/tools/a.b.exe", "d:", "/tools/", "a.b", ".exe");
     expectParts("C:\\dir.d\\noext", "C:", "\\dir.d\\", "noext", "");
     expectParts("", "", "", "", "");
+    // A view into a longer text ends at its own end, not at the separator after it.
+    expectParts(std::string_view("C:\\a.b\\c", 6), "C:", "\\", "a", ".b");
 }
 
 TEST(SplitPath, StepsOverTrailBytesThatLookLikeSeparators) {
