@@ -1,5 +1,6 @@
 #include "driver/process.h"
 
+#include <cstdio>
 #include <vector>
 
 #include "driver/window_query.h"
@@ -36,9 +37,20 @@ Process startProcess(const std::string& program, const std::string& arguments, c
     STARTUPINFOA startup{};
     startup.cb = sizeof startup;
     PROCESS_INFORMATION info{};
-    if (!::CreateProcessA(program.c_str(), mutableLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
-                          directory.empty() ? nullptr : directory.c_str(), &startup, &info)) {
-        return {};
+    // Under Wine a start in a loop that kills the launcher again and again has
+    // failed now and then on a loaded machine; a retry is what a user would do,
+    // and a start that fails three times running is a failure.
+    for (int attempt = 1;; ++attempt) {
+        if (::CreateProcessA(program.c_str(), mutableLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                             directory.empty() ? nullptr : directory.c_str(), &startup, &info)) {
+            break;
+        }
+        std::fprintf(stderr, "starting %s failed (error %lu, attempt %d)\n", program.c_str(),
+                     ::GetLastError(), attempt);
+        if (attempt == 3) {
+            return {};
+        }
+        ::Sleep(200);
     }
     ::CloseHandle(info.hThread);
     return Process(win32::UniqueKernelHandle(info.hProcess), info.dwProcessId);
