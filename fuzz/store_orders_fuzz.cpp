@@ -2,6 +2,9 @@
 // added, renamed, reprioritised, moved, removed and typed for, in the order the
 // input's bytes choose. After every step the flat list, every child list, the
 // matches and the lookups equal what the old program's bubble sorts give.
+#include <algorithm>
+#include <cstdint>
+#include <iterator>
 #include <map>
 #include <memory>
 #include <string>
