@@ -107,4 +107,19 @@ void dragWithLeftButton(int x, int y, int dx, int dy) {
     ::Sleep(100);
 }
 
+void sendCharacters(HWND window, std::string_view bytes) {
+    for (const char byte : bytes) {
+        ::SendMessageA(window, WM_CHAR, static_cast<unsigned char>(byte), 1);
+    }
+}
+
+bool hotkeyTakenElsewhere(UINT modifiers, UINT key) {
+    constexpr int kTrialId = 0x7000;
+    if (::RegisterHotKey(nullptr, kTrialId, modifiers, key)) {
+        ::UnregisterHotKey(nullptr, kTrialId);
+        return false;
+    }
+    return ::GetLastError() == ERROR_HOTKEY_ALREADY_REGISTERED;
+}
+
 }  // namespace zek::e2e

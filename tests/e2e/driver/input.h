@@ -12,6 +12,11 @@ void pressChord(std::initializer_list<WORD> virtualKeys);
 void pressKey(WORD virtualKey);
 // ASCII text, one key press per character (shift where needed).
 void typeAscii(std::string_view text);
+// Hands ANSI text to a window byte by byte as WM_CHAR, as an input method gives
+// a double-byte character to an ANSI window: lead byte, then trail byte.
+void sendCharacters(HWND window, std::string_view bytes);
+// Whether another program holds this hotkey: true when registering it from here is refused as taken.
+bool hotkeyTakenElsewhere(UINT modifiers, UINT key);
 
 }  // namespace zek::e2e
 

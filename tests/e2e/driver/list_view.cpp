@@ -4,6 +4,7 @@
 
 #include <cstring>
 
+#include "driver/input.h"
 #include "driver/remote_block.h"
 #include "platform/unique_handle.h"
 
@@ -58,6 +59,14 @@ std::string listViewCell(HWND list, int row, int column) {
     return remoteText(list, LVM_GETITEMTEXTA, row, item, &LVITEMA::pszText, &LVITEMA::cchTextMax);
 }
 
+std::vector<std::string> listViewColumn(HWND list, int column) {
+    std::vector<std::string> cells;
+    for (int row = 0; row < listViewRowCount(list); ++row) {
+        cells.push_back(listViewCell(list, row, column));
+    }
+    return cells;
+}
+
 std::string listViewCaption(HWND list, int column) {
     LVCOLUMNA info{};
     info.mask = LVCF_TEXT;
@@ -76,7 +85,14 @@ POINT listViewHeaderPoint(HWND list, int column) {
     return {left + width / 2, (rect.top + rect.bottom) / 2};
 }
 
-POINT listViewRowPoint(HWND list, int row) {
+void clickListViewHeader(HWND list, int column) {
+    ::Sleep(::GetDoubleClickTime() + 100);
+    const POINT point = listViewHeaderPoint(list, column);
+    clickAt(point.x, point.y, false);
+    ::Sleep(200);
+}
+
+void clickListViewRow(HWND list, int row, bool rightButton) {
     const win32::UniqueKernelHandle process = openOwner(list);
     RECT rect{};
     rect.left = LVIR_LABEL;
@@ -92,7 +108,7 @@ POINT listViewRowPoint(HWND list, int row) {
     }
     POINT point = centre(rect);
     ::ClientToScreen(list, &point);
-    return point;
+    clickAt(point.x, point.y, rightButton);
 }
 
 }  // namespace zek::e2e

@@ -26,6 +26,11 @@ class Process {
     DWORD id_ = 0;
 };
 
+// A path as one argument of a command line: between double quotes.
+inline std::string inQuotes(const std::string& text) {
+    return "\"" + text + "\"";
+}
+
 // Starts `program` with `arguments` appended verbatim to its quoted path, in `directory`.
 Process startProcess(const std::string& program, const std::string& arguments, const std::string& directory);
 

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "driver/files.h"
+#include "driver/window_query.h"
 #include "platform/unique_handle.h"
 
 namespace zek::e2e {
@@ -116,6 +117,19 @@ ScreenImage captureScreen() {
     }
     ::ReleaseDC(nullptr, screen);
     return image;
+}
+
+bool savePictureOf(const std::vector<HWND>& windows, const std::string& path) {
+    if (windows.empty()) {
+        return false;
+    }
+    RECT all = windowRect(windows.front());
+    for (HWND window : windows) {
+        const RECT rect = windowRect(window);
+        ::UnionRect(&all, &all, &rect);
+    }
+    ::InflateRect(&all, 8, 8);
+    return captureScreen().crop(all).saveBitmap(path);
 }
 
 }  // namespace zek::e2e

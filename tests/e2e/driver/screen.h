@@ -35,5 +35,8 @@ class ScreenImage {
 
 // The whole virtual screen as it is now; empty when it cannot be read.
 ScreenImage captureScreen();
+// Saves what the screen shows around these windows, with a margin of 8 pixels, as
+// a BMP file; false when it cannot.
+bool savePictureOf(const std::vector<HWND>& windows, const std::string& path);
 
 }  // namespace zek::e2e

@@ -6,6 +6,7 @@
 
 #include "app/messages.h"
 #include "driver/input.h"
+#include "text/character_positions.h"
 
 namespace zek::e2e {
 
@@ -43,6 +44,22 @@ std::string windowText(HWND window) {
     }
     text.resize(std::min<std::size_t>(length, text.size()));
     return text;
+}
+
+std::pair<int, int> editSelection(HWND edit) {
+    const LRESULT range = ::SendMessageA(edit, EM_GETSEL, 0, 0);
+    return {LOWORD(range), HIWORD(range)};
+}
+
+std::string selectedEditText(HWND edit) {
+    const std::string all = windowText(edit);
+    auto [start, end] = editSelection(edit);
+    const auto length = static_cast<std::size_t>(::SendMessageA(edit, EM_LINELENGTH, 0, 0));
+    if (length != all.size() && length == text::characterCount(all)) {
+        start = static_cast<int>(text::byteOffsetOfCharacter(all, start));
+        end = static_cast<int>(text::byteOffsetOfCharacter(all, end));
+    }
+    return all.substr(start, end - start);
 }
 
 std::string className(HWND window) {
@@ -218,6 +235,10 @@ bool closeOpenMenus(DWORD timeoutMs) {
 
 HWND findCommandBox(HWND bar) {
     return ::FindWindowExA(bar, nullptr, "ComboBox", nullptr);
+}
+
+HWND findCommandEdit(HWND bar) {
+    return ::FindWindowExA(findCommandBox(bar), nullptr, "Edit", nullptr);
 }
 
 std::vector<std::string> listTexts(HWND combo) {

@@ -5,6 +5,7 @@
 #include <functional>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace zek::e2e {
@@ -18,6 +19,10 @@ HWND waitForBar(DWORD timeoutMs = 15000);
 // The text as WM_GETTEXT gives it across processes (bytes in the ANSI code page).
 std::string windowText(HWND window);
 std::string className(HWND window);
+// An edit control's selection as EM_GETSEL gives it: start and end.
+std::pair<int, int> editSelection(HWND edit);
+// The selected part of an edit control's text, whether the control counts bytes or characters.
+std::string selectedEditText(HWND edit);
 
 // Top-level dialog windows (message boxes included) of one process.
 std::vector<HWND> dialogsOfProcess(DWORD processId);
@@ -66,6 +71,7 @@ std::vector<HWND> openMenus();
 bool closeOpenMenus(DWORD timeoutMs = 5000);
 // The command box of the bar and the texts of its list.
 HWND findCommandBox(HWND bar);
+HWND findCommandEdit(HWND bar);
 std::vector<std::string> listTexts(HWND combo);
 
 }  // namespace zek::e2e

@@ -6,7 +6,6 @@
 #include "driver/input.h"
 #include "driver/window_query.h"
 #include "scenarios/launcher_scenario.h"
-#include "text/character_positions.h"
 
 namespace zek::e2e {
 namespace {
@@ -26,26 +25,12 @@ class CommandBox : public LauncherScenario {
         ASSERT_NE(bar_, nullptr);
         showAndFocus(bar_);
         combo_ = findCommandBox(bar_);
-        edit_ = ::FindWindowExA(combo_, nullptr, "Edit", nullptr);
+        edit_ = findCommandEdit(bar_);
         ASSERT_NE(edit_, nullptr);
     }
 
     std::string text() const { return windowText(edit_); }
-    std::pair<int, int> selection() const {
-        const LRESULT range = ::SendMessageA(edit_, EM_GETSEL, 0, 0);
-        return {LOWORD(range), HIWORD(range)};
-    }
-    // The selected part of the text, whether the control counts bytes or characters.
-    std::string selectedText() const {
-        const std::string all = text();
-        auto [start, end] = selection();
-        const auto length = static_cast<std::size_t>(::SendMessageA(edit_, EM_LINELENGTH, 0, 0));
-        if (length != all.size() && length == text::characterCount(all)) {
-            start = static_cast<int>(text::byteOffsetOfCharacter(all, start));
-            end = static_cast<int>(text::byteOffsetOfCharacter(all, end));
-        }
-        return all.substr(start, end - start);
-    }
+    std::pair<int, int> selection() const { return editSelection(edit_); }
     bool textBecomes(const std::string& expected) const {
         return waitUntil([&] { return text() == expected; }, 5000);
     }
@@ -182,16 +167,11 @@ TEST_F(CommandBox, JapaneseNamesCompleteLikeAscii) {
     probeInSpacedFolder();
     showBarWith({{.name = "表計算", .app = probe_}, {.name = "表示", .app = probe_}});
     // Japanese characters reach an ANSI window as lead and trail byte pairs.
-    const std::string typed = "表計";
-    for (char byte : typed) {
-        ::SendMessageA(edit_, WM_CHAR, static_cast<unsigned char>(byte), 1);
-    }
+    sendCharacters(edit_, "表計");
     ASSERT_TRUE(textBecomes("表計算")) << ::testing::PrintToString(text());
-    EXPECT_EQ(selectedText(), "算");
+    EXPECT_EQ(selectedEditText(edit_), "算");
     // The next character replaces the completed tail, whole.
-    for (char byte : std::string("示")) {
-        ::SendMessageA(edit_, WM_CHAR, static_cast<unsigned char>(byte), 1);
-    }
+    sendCharacters(edit_, "示");
     EXPECT_TRUE(textBecomes("表計示")) << ::testing::PrintToString(text());
 }
 

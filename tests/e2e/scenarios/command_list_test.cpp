@@ -8,7 +8,6 @@
 
 #include "driver/data_file_text.h"
 #include "driver/files.h"
-#include "driver/input.h"
 #include "driver/list_view.h"
 #include "driver/window_query.h"
 #include "scenarios/launcher_scenario.h"
@@ -33,17 +32,9 @@ class CommandList : public LauncherScenario {
   protected:
     void SetUp() override {
         LauncherScenario::SetUp();
-        ASSERT_TRUE(writeFileBytes(datPath(), kToolsFile));
+        ASSERT_TRUE(writeFileBytes(dataFilePath(), kToolsFile));
         bar_ = startFirstInstance();
         ASSERT_NE(bar_, nullptr);
-    }
-    std::string datPath() const { return folder_ + "ZekLauncher.dat"; }
-    static std::vector<std::string> column(HWND list, int index) {
-        std::vector<std::string> cells;
-        for (int row = 0; row < listViewRowCount(list); ++row) {
-            cells.push_back(listViewCell(list, row, index));
-        }
-        return cells;
     }
     // The captions of the columns that can show a sort marker, and the first flag column's.
     static std::string captions(HWND list) {
@@ -52,12 +43,6 @@ class CommandList : public LauncherScenario {
             texts += listViewCaption(list, index) + (index < kTaskSwitchColumn ? "|" : "");
         }
         return texts;
-    }
-    static void clickHeader(HWND list, int index) {
-        ::Sleep(::GetDoubleClickTime() + 100);  // two clicks, not a double-click
-        const POINT point = listViewHeaderPoint(list, index);
-        clickAt(point.x, point.y, false);
-        ::Sleep(200);
     }
     HWND bar_ = nullptr;
 };
@@ -75,7 +60,7 @@ TEST_F(CommandList, ListShowsCountsAndCellsAndHeaderClicksSortAndMarkTheColumn) 
     EXPECT_EQ(counters, "command:13 |root:2 |node:0 |item:11 |");
 
     // Sorted by name as bytes: "10" before "9", both before the letters.
-    const std::vector<std::string> byName = column(list, 0);
+    const std::vector<std::string> byName = listViewColumn(list, 0);
     ASSERT_GE(byName.size(), 2u);
     EXPECT_EQ(std::vector<std::string>(byName.begin(), byName.begin() + 2),
               (std::vector<std::string>{"10", "9"}));
@@ -84,20 +69,20 @@ TEST_F(CommandList, ListShowsCountsAndCellsAndHeaderClicksSortAndMarkTheColumn) 
     EXPECT_EQ(captions(list),
               "▲ Command|File|Option|Directory|Comment|Type|Priority|HotKey|AllItemBoot|TaskSwitch");
 
-    clickHeader(list, kPriorityColumn);
-    std::vector<std::string> priorities = column(list, kPriorityColumn);
+    clickListViewHeader(list, kPriorityColumn);
+    std::vector<std::string> priorities = listViewColumn(list, kPriorityColumn);
     EXPECT_EQ(std::vector<std::string>(priorities.end() - 2, priorities.end()),
               (std::vector<std::string>{"9", "10"}))
         << "numbers, not bytes";
     EXPECT_EQ(captions(list),
               "Command|File|Option|Directory|Comment|Type|▲ Priority|HotKey|AllItemBoot|TaskSwitch");
-    clickHeader(list, kPriorityColumn);
-    priorities = column(list, kPriorityColumn);
+    clickListViewHeader(list, kPriorityColumn);
+    priorities = listViewColumn(list, kPriorityColumn);
     EXPECT_EQ(std::vector<std::string>(priorities.begin(), priorities.begin() + 2),
               (std::vector<std::string>{"10", "9"}));
     EXPECT_EQ(listViewCaption(list, kPriorityColumn), "▼ Priority");
 
-    clickHeader(list, kTaskSwitchColumn);
+    clickListViewHeader(list, kTaskSwitchColumn);
     EXPECT_EQ(captions(list),
               "Command|File|Option|Directory|Comment|Type|Priority|HotKey|AllItemBoot|TaskSwitch")
         << "the flag columns have no order and no marker";
@@ -111,12 +96,11 @@ TEST_F(CommandList, RightClickEditsTheItemAndTheFileHoldsItAtOnce) {
     HWND dialog = shownDialog("コマンドリスト");
     ASSERT_NE(dialog, nullptr);
     HWND list = ::GetDlgItem(dialog, kListId);
-    const std::vector<std::string> names = column(list, 0);
+    const std::vector<std::string> names = listViewColumn(list, 0);
     const int row = static_cast<int>(std::find(names.begin(), names.end(), "editor") - names.begin());
     ASSERT_LT(row, static_cast<int>(names.size()));
 
-    const POINT point = listViewRowPoint(list, row);
-    clickAt(point.x, point.y, true);
+    clickListViewRow(list, row, true);
     HWND form = shownDialog("ランチャー登録");
     ASSERT_NE(form, nullptr) << "a right-click on a data item opens its form";
     setDialogItemText(form, 1004, "memo");
@@ -126,7 +110,7 @@ TEST_F(CommandList, RightClickEditsTheItemAndTheFileHoldsItAtOnce) {
 
     // The save follows the form's closing within the same click.
     EXPECT_TRUE(waitUntil([&] {
-        const std::string saved = readFileBytes(datPath()).value_or("");
+        const std::string saved = readFileBytes(dataFilePath()).value_or("");
         return saved.find(":ItemName=memo\r\n") != std::string::npos &&
                saved.find(":ItemComment=メモ帳\r\n") != std::string::npos;
     })) << "saved while the list is still open";

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "driver/files.h"
+#include "driver/input.h"
 #include "driver/window_query.h"
 #include "scenarios/launcher_scenario.h"
 
@@ -37,23 +38,16 @@ TEST_F(DataFiles, CloseSavesTheSettingsAndKeepsRunningAndExitWritesThemAgain) {
     EXPECT_EQ(readFileBytes(folder_ + "ZekLauncher.ini"), kDefaultIni);
     EXPECT_FALSE(fileExists(folder_ + "ZekLauncher.ini.tmp"));
     // Nothing writes the data file at exit, not even an empty one.
-    EXPECT_FALSE(fileExists(folder_ + "ZekLauncher.dat"));
+    EXPECT_FALSE(fileExists(dataFilePath()));
 }
 
 TEST_F(DataFiles, HotkeysComeFromTheIni) {
     // Windows + F1 for the bar, the task menu off.
     writeFile("ZekLauncher.ini", "[Mode]\r\nKey1=8\r\nKey2=112\r\nKey3=0\r\nKey4=0\r\nKey5=0\r\nKey6=-1\r\n");
     ASSERT_NE(startFirstInstance(), nullptr);
-    auto taken = [](UINT modifiers, UINT key) {
-        if (::RegisterHotKey(nullptr, 0x7000, modifiers, key)) {
-            ::UnregisterHotKey(nullptr, 0x7000);
-            return false;
-        }
-        return true;
-    };
-    EXPECT_TRUE(taken(MOD_WIN, VK_F1));
-    EXPECT_FALSE(taken(MOD_WIN, VK_RETURN));
-    EXPECT_FALSE(taken(MOD_WIN, VK_SPACE));
+    EXPECT_TRUE(hotkeyTakenElsewhere(MOD_WIN, VK_F1));
+    EXPECT_FALSE(hotkeyTakenElsewhere(MOD_WIN, VK_RETURN));
+    EXPECT_FALSE(hotkeyTakenElsewhere(MOD_WIN, VK_SPACE));
 }
 
 TEST_F(DataFiles, AHotkeyTakenElsewhereIsReportedAndStopsTheRest) {
@@ -77,7 +71,7 @@ TEST_F(DataFiles, AnOldFormatFileIsConvertedOnDiskAndBackedUp) {
         "ItemName1=表計算\r\nItemApp1=C:\\表\\calc.exe\r\nItemType1=4\r\nItemLevel1=2\r\n";
     writeFile("ZekLauncher.dat", legacy);
     ASSERT_NE(startFirstInstance(), nullptr);
-    EXPECT_EQ(readFileBytes(folder_ + "ZekLauncher.dat"),
+    EXPECT_EQ(readFileBytes(dataFilePath()),
               "[100]\r\n0:ItemName=tools\r\n0:ItemType=2\r\n0:ItemLevel=1\r\n1:ItemName=表計算\r\n"
               "1:ItemApp=C:\\表\\calc.exe\r\n1:ItemType=4\r\n1:ItemLevel=2\r\n");
     EXPECT_EQ(readFileBytes(folder_ + "ZekLauncher.dat.bak"), legacy);
@@ -94,12 +88,12 @@ TEST_F(DataFiles, ADamagedDataFileIsKeptAsideNotLost) {
 
 TEST_F(DataFiles, StartAndExitLeaveTheDataFileAlone) {
     writeFile("ZekLauncher.dat", kCurrentFormat);
-    const auto before = lastWriteTime(folder_ + "ZekLauncher.dat");
+    const auto before = lastWriteTime(dataFilePath());
     ASSERT_TRUE(before);
     ASSERT_NE(startFirstInstance(), nullptr);
     exitLauncher();
-    EXPECT_EQ(readFileBytes(folder_ + "ZekLauncher.dat"), kCurrentFormat);
-    const auto after = lastWriteTime(folder_ + "ZekLauncher.dat");
+    EXPECT_EQ(readFileBytes(dataFilePath()), kCurrentFormat);
+    const auto after = lastWriteTime(dataFilePath());
     ASSERT_TRUE(after);
     EXPECT_EQ(::CompareFileTime(&*before, &*after), 0);
     EXPECT_FALSE(fileExists(folder_ + "ZekLauncher.dat.bak"));

@@ -13,10 +13,6 @@
 namespace zek::e2e {
 namespace {
 
-std::string inQuotes(const std::string& text) {
-    return "\"" + text + "\"";
-}
-
 class Drop : public LauncherScenario {
   protected:
     void SetUp() override {

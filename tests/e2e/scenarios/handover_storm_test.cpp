@@ -8,11 +8,11 @@
 #include <vector>
 
 #include "app/remote_command.h"
+#include "driver/data_file_text.h"
 #include "driver/files.h"
 #include "driver/probe_log.h"
 #include "driver/shared_block.h"
 #include "driver/window_query.h"
-#include "driver/data_file_text.h"
 #include "scenarios/launcher_scenario.h"
 
 namespace zek::e2e {
@@ -22,14 +22,10 @@ using HandoverStorm = LauncherScenario;
 
 constexpr int kSenders = 50;
 
-std::string inQuotes(const std::string& text) {
-    return "\"" + text + "\"";
-}
-
 TEST_F(HandoverStorm, EveryStartedCommandRunsExactlyOnce) {
     const std::string probe = probeInSpacedFolder();
-    ASSERT_TRUE(writeFileBytes(folder_ + "ZekLauncher.dat",
-                               dataFileText({{.name = "viewer", .app = probe, .option = "-x"}})));
+    ASSERT_TRUE(
+        writeFileBytes(dataFilePath(), dataFileText({{.name = "viewer", .app = probe, .option = "-x"}})));
     std::vector<std::string> documents;
     for (int i = 0; i < kSenders; ++i) {
         documents.push_back(folder_ + "doc" + std::to_string(i) + ".txt");

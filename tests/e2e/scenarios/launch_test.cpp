@@ -14,10 +14,6 @@ namespace {
 
 using Launch = LauncherScenario;
 
-std::string quoted(const std::string& text) {
-    return "\"" + text + "\"";
-}
-
 std::string withoutTrailingBackslash(std::string path) {
     if (!path.empty() && path.back() == '\\') {
         path.pop_back();
@@ -32,7 +28,7 @@ TEST_F(Launch, RunSwitchStartsTheItemWithItsOptionAndFolder) {
     ASSERT_EQ(runLauncher("/c probe"), 0u);
     const auto starts = probeStarts(1);
     ASSERT_EQ(starts.size(), 1u);
-    EXPECT_EQ(starts[0].commandLine, quoted(probe) + " alpha \"b c\"");
+    EXPECT_EQ(starts[0].commandLine, inQuotes(probe) + " alpha \"b c\"");
     EXPECT_EQ(withoutTrailingBackslash(starts[0].directory), withoutTrailingBackslash(folder_));
     EXPECT_EQ(starts[0].show, SW_SHOW);
     // An unknown name runs nothing.
@@ -55,17 +51,17 @@ TEST_F(Launch, DocumentsOpenByAssociationOrWithAnItemAndFoldersWithTheFiler) {
                       "\r\nFileAppOption=/e,\r\nExtKey0=zek\r\nPathKey0=" + probe + "\r\nOptionKey0=/o:\r\n"),
         nullptr);
     const std::pair<std::string, std::string> runs[] = {
-        {"/c notes", " /o:-v " + quoted(document)},
-        {"/f " + quoted(document), " /o:" + quoted(document)},
-        {"/e viewer " + quoted(document), " -x " + quoted(document)},
-        {"/c here", " /e," + quoted(target)},
-        {"/f " + quoted(target), " /e," + quoted(target)},
+        {"/c notes", " /o:-v " + inQuotes(document)},
+        {"/f " + inQuotes(document), " /o:" + inQuotes(document)},
+        {"/e viewer " + inQuotes(document), " -x " + inQuotes(document)},
+        {"/c here", " /e," + inQuotes(target)},
+        {"/f " + inQuotes(target), " /e," + inQuotes(target)},
     };
     for (std::size_t i = 0; i < std::size(runs); ++i) {
         ASSERT_EQ(runLauncher(runs[i].first), 0u) << runs[i].first;
         const auto starts = probeStarts(i + 1);
         ASSERT_EQ(starts.size(), i + 1) << runs[i].first;
-        EXPECT_EQ(starts[i].commandLine, quoted(probe) + runs[i].second);
+        EXPECT_EQ(starts[i].commandLine, inQuotes(probe) + runs[i].second);
     }
     // A file opened by association starts in the file's folder.
     EXPECT_EQ(withoutTrailingBackslash(probeStarts(2)[1].directory), target);
@@ -88,8 +84,8 @@ TEST_F(Launch, ABootNodeStartsEverythingAndReportsEachFailure) {
     EXPECT_EQ(sender.waitForExit(10000), 0u);
     const auto starts = probeStarts(2);
     ASSERT_EQ(starts.size(), 2u);
-    EXPECT_EQ(starts[0].commandLine, quoted(probe) + " first");
-    EXPECT_EQ(starts[1].commandLine, quoted(probe) + " third");
+    EXPECT_EQ(starts[0].commandLine, inQuotes(probe) + " first");
+    EXPECT_EQ(starts[1].commandLine, inQuotes(probe) + " third");
 }
 
 TEST_F(Launch, AnItemHotkeyRunsItsItem) {
@@ -100,10 +96,9 @@ TEST_F(Launch, AnItemHotkeyRunsItsItem) {
     EXPECT_EQ(probeStarts(1).size(), 1u);
     // Off, the keys are free for others; on again, they are taken.
     ASSERT_EQ(runLauncher("/c hotkeyoff"), 0u);
-    EXPECT_TRUE(::RegisterHotKey(nullptr, 0x7003, MOD_CONTROL | MOD_ALT, 'Q'));
-    ::UnregisterHotKey(nullptr, 0x7003);
+    EXPECT_FALSE(hotkeyTakenElsewhere(MOD_CONTROL | MOD_ALT, 'Q'));
     ASSERT_EQ(runLauncher("/c hotkeyon"), 0u);
-    EXPECT_FALSE(::RegisterHotKey(nullptr, 0x7003, MOD_CONTROL | MOD_ALT, 'Q'));
+    EXPECT_TRUE(hotkeyTakenElsewhere(MOD_CONTROL | MOD_ALT, 'Q'));
     // A second "hotkeyon" registers nothing twice: no conflict message.
     ASSERT_EQ(runLauncher("/c hotkeyon"), 0u);
     ::Sleep(300);

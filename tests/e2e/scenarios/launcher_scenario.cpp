@@ -57,7 +57,7 @@ void LauncherScenario::writeFile(const std::string& name, const std::string& byt
 }
 
 HWND LauncherScenario::startWith(const std::vector<RecordText>& items, const std::string& ini) {
-    EXPECT_TRUE(writeFileBytes(folder_ + "ZekLauncher.dat", dataFileText(items)));
+    EXPECT_TRUE(writeFileBytes(dataFilePath(), dataFileText(items)));
     if (!ini.empty()) {
         EXPECT_TRUE(writeFileBytes(folder_ + "ZekLauncher.ini", ini));
     }

@@ -49,6 +49,8 @@ class LauncherScenario : public ::testing::Test {
     // Starts that copy with a window of this title; the window.
     HWND startProbeWindow(const std::string& title);
 
+    std::string dataFilePath() const { return folder_ + "ZekLauncher.dat"; }
+
     std::string folder_;  // ends with a backslash
     std::string launcherPath_;
     std::string probe_;

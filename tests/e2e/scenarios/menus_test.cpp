@@ -27,7 +27,7 @@ class Menus : public LauncherScenario {
     void showBarAndType(const std::string& text) {
         showAndFocus(bar_);
         typeAscii(text);
-        HWND edit = ::FindWindowExA(findCommandBox(bar_), nullptr, "Edit", nullptr);
+        HWND edit = findCommandEdit(bar_);
         ASSERT_TRUE(waitUntil([&] { return windowText(edit).starts_with(text); }, 5000)) << windowText(edit);
     }
 

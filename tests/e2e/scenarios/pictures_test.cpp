@@ -20,16 +20,6 @@
 namespace zek::e2e {
 namespace {
 
-RECT unionOf(const std::vector<HWND>& windows, int margin) {
-    RECT all = windowRect(windows.front());
-    for (HWND window : windows) {
-        const RECT rect = windowRect(window);
-        ::UnionRect(&all, &all, &rect);
-    }
-    ::InflateRect(&all, margin, margin);
-    return all;
-}
-
 constexpr COLORREF kStatusTextColour = RGB(0x32, 0xDC, 0xA0);
 
 COLORREF stripColour() {
@@ -70,8 +60,8 @@ class Pictures : public LauncherScenario {
         typeAscii(text);
         ASSERT_TRUE(waitUntil([&] { return windowText(findCommandBox(bar_)) == completed; }, 5000));
     }
-    void savePicture(const RECT& area) {
-        EXPECT_TRUE(captureScreen().crop(area).saveBitmap(folder_ + "picture.bmp"));
+    void savePicture(const std::vector<HWND>& windows) {
+        EXPECT_TRUE(savePictureOf(windows, folder_ + "picture.bmp"));
     }
 
     // Where the status picture types the item's comment.
@@ -95,7 +85,7 @@ TEST_F(Pictures, TheBarWithACompletedName) {
     ASSERT_TRUE(
         waitUntil([&] { return captureScreen().count(commentArea(), kStatusTextColour) >= 20; }, 5000));
     ::Sleep(500);
-    savePicture(unionOf({bar_}, 8));
+    savePicture({bar_});
 }
 
 // The intro unfolding, then a name typed and its panel growing, frame by frame.
@@ -136,7 +126,7 @@ TEST_F(Pictures, AnOwnerDrawnNodeMenu) {
     ASSERT_TRUE(menusPainted(2, 300)) << "the node's row and Exit, and its four items";
     std::vector<HWND> shown = openMenus();
     shown.push_back(bar_);
-    savePicture(unionOf(shown, 8));
+    savePicture(shown);
     EXPECT_TRUE(closeOpenMenus());
 }
 
@@ -149,7 +139,7 @@ TEST_F(Pictures, TheTaskMenu) {
     pressChord({VK_LWIN, VK_SPACE});
     ASSERT_NE(waitForOpenMenu(5000), nullptr);
     ASSERT_TRUE(menusPainted(1, 1000)) << "three windows and Exit";
-    savePicture(unionOf(openMenus(), 8));
+    savePicture(openMenus());
     EXPECT_TRUE(closeOpenMenus());
 }
 

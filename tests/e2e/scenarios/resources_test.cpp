@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "app/messages.h"
+#include "driver/input.h"
 #include "driver/object_counts.h"
 #include "driver/window_query.h"
 #include "scenarios/launcher_scenario.h"
@@ -49,14 +50,12 @@ TEST_F(Resources, ShowTypeHideCyclesAndMenusLeaveNothingBehind) {
     }
     HWND bar = startWith(records);
     ASSERT_NE(bar, nullptr);
-    HWND edit = ::FindWindowExA(findCommandBox(bar), nullptr, "Edit", nullptr);
+    HWND edit = findCommandEdit(bar);
     ASSERT_NE(edit, nullptr);
 
     auto cycle = [&] {
         ::SendMessageA(bar, app::LM_SHOWBAR, 0, 0);
-        for (char c : std::string("item1")) {
-            ::SendMessageA(edit, WM_CHAR, static_cast<unsigned char>(c), 1);
-        }
+        sendCharacters(edit, "item1");
         ::SendMessageA(bar, app::LM_HIDEBAR, 0, 0);
     };
     auto taskMenu = [&] {

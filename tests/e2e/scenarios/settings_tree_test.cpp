@@ -1,14 +1,13 @@
 // The launcher settings tree and the item form, driven as a user drives them.
 #include <windows.h>
 
-#include <commctrl.h>
-
 #include <algorithm>
 
 #include "driver/data_file_text.h"
 #include "driver/drop_files.h"
 #include "driver/files.h"
 #include "driver/input.h"
+#include "driver/tree_view.h"
 #include "driver/window_query.h"
 #include "scenarios/launcher_scenario.h"
 
@@ -16,6 +15,7 @@ namespace zek::e2e {
 namespace {
 
 constexpr int kLauncherSettings = 32784;
+constexpr int kTreeId = 1000;
 
 class SettingsTree : public LauncherScenario {
   protected:
@@ -23,7 +23,7 @@ class SettingsTree : public LauncherScenario {
     // "newitem" in the bar.
     HWND openTree(const std::string& dataFile) {
         if (!dataFile.empty()) {
-            EXPECT_TRUE(writeFileBytes(datPath(), dataFile));
+            EXPECT_TRUE(writeFileBytes(dataFilePath(), dataFile));
         }
         bar_ = startFirstInstance();
         if (bar_ == nullptr) {
@@ -32,26 +32,9 @@ class SettingsTree : public LauncherScenario {
         enterInBar(bar_, "newitem");
         return shownDialog("ランチャー設定");
     }
-    std::string datPath() const { return folder_ + "ZekLauncher.dat"; }
-
-    static HWND treeOf(HWND dialog) { return ::GetDlgItem(dialog, 1000); }
-    static int rowCount(HWND tree) { return static_cast<int>(::SendMessageA(tree, TVM_GETCOUNT, 0, 0)); }
-    static HTREEITEM nextRow(HWND tree, HTREEITEM row, UINT how) {
-        return reinterpret_cast<HTREEITEM>(
-            ::SendMessageA(tree, TVM_GETNEXTITEM, how, reinterpret_cast<LPARAM>(row)));
-    }
-    // The n-th top-level row (the top level is in alphabetical order).
-    static HTREEITEM topRow(HWND tree, int n) {
-        HTREEITEM row = nextRow(tree, nullptr, TVGN_ROOT);
-        while (n-- > 0 && row != nullptr) {
-            row = nextRow(tree, row, TVGN_NEXT);
-        }
-        return row;
-    }
-    // Selects the row and presses a key in the tree, as a user does after a click.
+    static HWND treeOf(HWND dialog) { return ::GetDlgItem(dialog, kTreeId); }
     static void pressOnRow(HWND dialog, HTREEITEM row, WORD key) {
-        ::SendMessageA(treeOf(dialog), TVM_SELECTITEM, TVGN_CARET, reinterpret_cast<LPARAM>(row));
-        pressKeyIn(dialog, 1000, key);
+        pressKeyOnTreeRow(dialog, kTreeId, row, key);
     }
 
     HWND bar_ = nullptr;
@@ -69,13 +52,13 @@ TEST_F(SettingsTree, InsertOnTheBuiltInNodeAddsAnItemThatOkWritesToTheFile) {
     HWND dialog = openTree("");
     ASSERT_NE(dialog, nullptr) << "newitem opened no settings dialog";
     HWND tree = treeOf(dialog);
-    ASSERT_EQ(rowCount(tree), 9) << "the built-in node and its eight commands";
+    ASSERT_EQ(treeRowCount(tree), 9) << "the built-in node and its eight commands";
     // A second request while it is open opens nothing.
     ::PostMessageA(bar_, WM_COMMAND, kLauncherSettings, 0);
     ::Sleep(300);
     EXPECT_EQ(dialogsOfProcess(firstInstance_.id()).size(), 1u);
 
-    pressOnRow(dialog, topRow(tree, 0), VK_INSERT);
+    pressOnRow(dialog, treeTopRow(tree, 0), VK_INSERT);
     HWND form = shownDialog("ランチャー登録");
     ASSERT_NE(form, nullptr);
     ::SendDlgItemMessageA(form, 1020, BM_CLICK, 0, 0);  // item mode
@@ -86,11 +69,11 @@ TEST_F(SettingsTree, InsertOnTheBuiltInNodeAddsAnItemThatOkWritesToTheFile) {
     setDialogItemText(form, 1010, "C:\\windows\\");
     pressDialogButton(form, 1001);
     ASSERT_TRUE(waitForDialogClosed(form));
-    EXPECT_EQ(rowCount(tree), 10);
+    EXPECT_EQ(treeRowCount(tree), 10);
 
     pressDialogButton(dialog, 1001);
     ASSERT_TRUE(waitForDialogClosed(dialog));
-    EXPECT_EQ(readFileBytes(datPath()).value_or(""),
+    EXPECT_EQ(readFileBytes(dataFilePath()).value_or(""),
               "[100]\r\n0:ItemName=command\r\n0:ItemComment=command node\r\n0:ItemType=1\r\n0:ItemLevel=1\r\n"
               "0:ItemBoot=0\r\n0:ItemTsk=0\r\n0:ItemExtension=0\r\n0:ItemPriority=0\r\n0:ItemHotKey1=0\r\n"
               "0:ItemHotKey2=0\r\n1:ItemName=Calc\r\n1:ItemApp=C:\\windows\\calc.exe\r\n"
@@ -105,18 +88,18 @@ TEST_F(SettingsTree, DeleteTakesAWholeRootNodeAndTheCloseBoxBringsItBack) {
     HWND dialog = openTree(kToolsFile);
     ASSERT_NE(dialog, nullptr);
     HWND tree = treeOf(dialog);
-    ASSERT_EQ(rowCount(tree), 13);
-    pressOnRow(dialog, topRow(tree, 0), VK_DELETE);  // "command": never deleted
-    EXPECT_EQ(rowCount(tree), 13);
-    pressOnRow(dialog, topRow(tree, 1), VK_DELETE);  // "tools" and its four
-    EXPECT_TRUE(waitUntil([&] { return rowCount(tree) == 9; }, 3000));
+    ASSERT_EQ(treeRowCount(tree), 13);
+    pressOnRow(dialog, treeTopRow(tree, 0), VK_DELETE);  // "command": never deleted
+    EXPECT_EQ(treeRowCount(tree), 13);
+    pressOnRow(dialog, treeTopRow(tree, 1), VK_DELETE);  // "tools" and its four
+    EXPECT_TRUE(waitUntil([&] { return treeRowCount(tree) == 9; }, 3000));
     EXPECT_TRUE(dialogsOfProcess(firstInstance_.id()).size() == 1u) << "deleting asks nothing";
-    const auto before = lastWriteTime(datPath());
+    const auto before = lastWriteTime(dataFilePath());
 
     pressKey(VK_ESCAPE);
     ASSERT_TRUE(waitForDialogClosed(dialog));
-    EXPECT_EQ(readFileBytes(datPath()).value_or(""), kToolsFile);
-    const auto after = lastWriteTime(datPath());
+    EXPECT_EQ(readFileBytes(dataFilePath()).value_or(""), kToolsFile);
+    const auto after = lastWriteTime(dataFilePath());
     ASSERT_TRUE(before && after);
     EXPECT_EQ(::CompareFileTime(&*before, &*after), 0);
     const auto names = listTexts(findCommandBox(bar_));
@@ -129,10 +112,9 @@ TEST_F(SettingsTree, AHotkeyTakenElsewhereIsRefusedAndTheFormStaysOpen) {
     HWND dialog = openTree(kToolsFile);
     ASSERT_NE(dialog, nullptr);
     HWND tree = treeOf(dialog);
-    HTREEITEM tools = topRow(tree, 1);
+    HTREEITEM tools = treeTopRow(tree, 1);
     ::SendMessageA(tree, TVM_EXPAND, TVE_EXPAND, reinterpret_cast<LPARAM>(tools));
-    ::SendMessageA(tree, TVM_SELECTITEM, TVGN_CARET,
-                   reinterpret_cast<LPARAM>(nextRow(tree, tools, TVGN_CHILD)));
+    ::SendMessageA(tree, TVM_SELECTITEM, TVGN_CARET, reinterpret_cast<LPARAM>(treeFirstChild(tree, tools)));
     ::PostMessageA(dialog, WM_COMMAND, 32775, 0);  // edit "editor"
     HWND form = shownDialog("ランチャー登録");
     ASSERT_NE(form, nullptr);
@@ -158,28 +140,28 @@ TEST_F(SettingsTree, ASaveThatCannotReplaceTheFileSaysWhyAndKeepsTheEdits) {
     HWND dialog = openTree(kToolsFile);
     ASSERT_NE(dialog, nullptr);
     HWND tree = treeOf(dialog);
-    pressOnRow(dialog, topRow(tree, 1), VK_DELETE);
-    ASSERT_TRUE(waitUntil([&] { return rowCount(tree) == 9; }, 3000));
+    pressOnRow(dialog, treeTopRow(tree, 1), VK_DELETE);
+    ASSERT_TRUE(waitUntil([&] { return treeRowCount(tree) == 9; }, 3000));
     {
         // Another program holds the file open without sharing it.
         const win32::UniqueFileHandle lock(
-            ::CreateFileA(datPath().c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr));
+            ::CreateFileA(dataFilePath().c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr));
         ASSERT_TRUE(lock);
         pressDialogButton(dialog, 1001);
         const auto box = waitForDialogTitled(firstInstance_.id(), "保存失敗");
         ASSERT_TRUE(box);
         EXPECT_EQ(box->owner, dialog);
-        EXPECT_NE(box->text.find(datPath()), std::string::npos) << box->text;
+        EXPECT_NE(box->text.find(dataFilePath()), std::string::npos) << box->text;
         EXPECT_NE(box->text.find("他のプログラムに使用されています"), std::string::npos) << box->text;
         pressDialogButton(box->window, IDOK);
         ::Sleep(300);
         EXPECT_TRUE(::IsWindowVisible(dialog)) << "the dialog closed and took the edits with it";
-        EXPECT_EQ(rowCount(tree), 9);
+        EXPECT_EQ(treeRowCount(tree), 9);
     }
-    EXPECT_EQ(readFileBytes(datPath()).value_or(""), kToolsFile);
+    EXPECT_EQ(readFileBytes(dataFilePath()).value_or(""), kToolsFile);
     pressDialogButton(dialog, 1001);
     ASSERT_TRUE(waitForDialogClosed(dialog));
-    EXPECT_EQ(readFileBytes(datPath()).value_or("").find("tools"), std::string::npos);
+    EXPECT_EQ(readFileBytes(dataFilePath()).value_or("").find("tools"), std::string::npos);
 }
 
 TEST_F(SettingsTree, FilesDroppedOnANodeOpenOneFormEachAndACancelSkipsOnlyItsFile) {
@@ -199,10 +181,10 @@ TEST_F(SettingsTree, FilesDroppedOnANodeOpenOneFormEachAndACancelSkipsOnlyItsFil
         pressDialogButton(form, std::string(name) == "beta" ? 1026 : 1001);
         ASSERT_TRUE(waitForDialogClosed(form)) << name;
     }
-    EXPECT_TRUE(waitUntil([&] { return rowCount(tree) == 11; }, 3000)) << rowCount(tree);
+    EXPECT_TRUE(waitUntil([&] { return treeRowCount(tree) == 11; }, 3000)) << treeRowCount(tree);
     pressDialogButton(dialog, 1001);
     ASSERT_TRUE(waitForDialogClosed(dialog));
-    const std::string saved = readFileBytes(datPath()).value_or("");
+    const std::string saved = readFileBytes(dataFilePath()).value_or("");
     EXPECT_NE(saved.find("ItemName=alpha\r\n1:ItemApp=C:\\Tools\\Alpha.EXE\r\n1:ItemDir=C:\\Tools\\\r\n"),
               std::string::npos)
         << saved;

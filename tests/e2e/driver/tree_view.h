@@ -1,0 +1,16 @@
+#pragma once
+// Walking and working a tree view of another process, as a user sees it.
+#include <windows.h>
+
+#include <commctrl.h>
+
+namespace zek::e2e {
+
+int treeRowCount(HWND tree);
+// The n-th top-level row, or null when there are not that many.
+HTREEITEM treeTopRow(HWND tree, int n);
+HTREEITEM treeFirstChild(HWND tree, HTREEITEM row);
+// Selects the row and presses a key in the dialog's tree, as a user does after a click.
+void pressKeyOnTreeRow(HWND dialog, int treeId, HTREEITEM row, WORD key);
+
+}  // namespace zek::e2e
