@@ -94,4 +94,18 @@ void closeProbeWindows() {
     }
 }
 
+void setWineManagesWindows(bool on) {
+    HKEY key = nullptr;
+    if (::RegCreateKeyExA(HKEY_CURRENT_USER, "Software\\Wine\\X11 Driver", 0, nullptr, 0, KEY_SET_VALUE,
+                          nullptr, &key, nullptr) != ERROR_SUCCESS) {
+        return;
+    }
+    if (on) {
+        ::RegDeleteValueA(key, "Managed");
+    } else {
+        ::RegSetValueExA(key, "Managed", 0, REG_SZ, reinterpret_cast<const BYTE*>("N"), 2);
+    }
+    ::RegCloseKey(key);
+}
+
 }  // namespace zek::e2e

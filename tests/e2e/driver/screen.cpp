@@ -119,6 +119,18 @@ ScreenImage captureScreen() {
     return image;
 }
 
+bool waitForMenusShowing(std::size_t menuCount, COLORREF colour, int pixels, DWORD timeoutMs) {
+    return waitUntil(
+        [&] {
+            const auto menus = openMenus();
+            const ScreenImage screen = captureScreen();
+            return menus.size() == menuCount && std::all_of(menus.begin(), menus.end(), [&](HWND menu) {
+                       return screen.count(windowRect(menu), colour) >= pixels;
+                   });
+        },
+        timeoutMs);
+}
+
 bool savePictureOf(const std::vector<HWND>& windows, const std::string& path) {
     if (windows.empty()) {
         return false;

@@ -35,6 +35,9 @@ class ScreenImage {
 
 // The whole virtual screen as it is now; empty when it cannot be read.
 ScreenImage captureScreen();
+// Menus are mapped and painted a while after they open: waits until exactly this
+// many are open and each shows at least `pixels` pixels of this colour; whether they did.
+bool waitForMenusShowing(std::size_t menuCount, COLORREF colour, int pixels, DWORD timeoutMs = 8000);
 // Saves what the screen shows around these windows, with a margin of 8 pixels, as
 // a BMP file; false when it cannot.
 bool savePictureOf(const std::vector<HWND>& windows, const std::string& path);

@@ -26,21 +26,6 @@ COLORREF stripColour() {
     return menus::stripColour(::GetSysColor(COLOR_MENU));
 }
 
-// Menus are mapped and painted a while after they open: waits until there are
-// this many and each shows at least this many pixels of its icon strip (icons
-// and the highlighted row cover part of it).
-bool menusPainted(std::size_t menuCount, int stripPixels) {
-    return waitUntil(
-        [&] {
-            const auto menus = openMenus();
-            const ScreenImage screen = captureScreen();
-            return menus.size() == menuCount && std::all_of(menus.begin(), menus.end(), [&](HWND menu) {
-                       return screen.count(windowRect(menu), stripColour()) >= stripPixels;
-                   });
-        },
-        8000);
-}
-
 class Pictures : public LauncherScenario {
   protected:
     void startWithPrograms() {
@@ -123,7 +108,8 @@ TEST_F(Pictures, AnOwnerDrawnNodeMenu) {
     ASSERT_NE(waitForOpenMenu(5000), nullptr);
     pressKey(VK_DOWN);   // the node's row
     pressKey(VK_RIGHT);  // its items
-    ASSERT_TRUE(menusPainted(2, 300)) << "the node's row and Exit, and its four items";
+    // Each menu's icon strip, less what its icons and the highlighted row cover.
+    ASSERT_TRUE(waitForMenusShowing(2, stripColour(), 300)) << "the node's row and Exit, and its four items";
     std::vector<HWND> shown = openMenus();
     shown.push_back(bar_);
     savePicture(shown);
@@ -138,7 +124,7 @@ TEST_F(Pictures, TheTaskMenu) {
     }
     pressChord({VK_LWIN, VK_SPACE});
     ASSERT_NE(waitForOpenMenu(5000), nullptr);
-    ASSERT_TRUE(menusPainted(1, 1000)) << "three windows and Exit";
+    ASSERT_TRUE(waitForMenusShowing(1, stripColour(), 1000)) << "three windows and Exit";
     savePicture(openMenus());
     EXPECT_TRUE(closeOpenMenus());
 }

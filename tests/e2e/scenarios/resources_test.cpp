@@ -15,31 +15,17 @@
 namespace zek::e2e {
 namespace {
 
-// Without a window manager, Wine waits two seconds at every hide of a window it
-// thinks one looks after; for a thousand cycles this scenario's launcher is told
-// to manage its windows itself (read once, when the launcher starts).
+// A thousand hides would wait two seconds each in a window manager Wine thinks
+// there is; this scenario's launcher manages its windows itself.
 class Resources : public LauncherScenario {
   protected:
     void SetUp() override {
         LauncherScenario::SetUp();
-        setUnmanagedWindows(true);
+        setWineManagesWindows(false);
     }
     void TearDown() override {
-        setUnmanagedWindows(false);
+        setWineManagesWindows(true);
         LauncherScenario::TearDown();
-    }
-    static void setUnmanagedWindows(bool on) {
-        HKEY key = nullptr;
-        if (::RegCreateKeyExA(HKEY_CURRENT_USER, "Software\\Wine\\X11 Driver", 0, nullptr, 0, KEY_SET_VALUE,
-                              nullptr, &key, nullptr) != ERROR_SUCCESS) {
-            return;
-        }
-        if (on) {
-            ::RegSetValueExA(key, "Managed", 0, REG_SZ, reinterpret_cast<const BYTE*>("N"), 2);
-        } else {
-            ::RegDeleteValueA(key, "Managed");
-        }
-        ::RegCloseKey(key);
     }
 };
 
