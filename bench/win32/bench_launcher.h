@@ -7,6 +7,7 @@
 #include <string>
 
 #include "driver/files.h"
+#include "driver/launcher_copy.h"
 #include "driver/process.h"
 #include "driver/window_query.h"
 
@@ -30,20 +31,11 @@ struct BenchLauncher {
         char temp[MAX_PATH] = {};
         ::GetTempPathA(MAX_PATH, temp);
         folder = std::string(temp) + name + "\\";
-        ::CreateDirectoryA(folder.c_str(), nullptr);
-        ::DeleteFileA((folder + "ZekLauncher.ini").c_str());
-        ::CopyFileA(besideThisProgram("ZekLauncher.exe").c_str(), (folder + "ZekLauncher.exe").c_str(),
-                    FALSE);
+        e2e::makeLauncherFolder(folder);
         e2e::writeFileBytes(folder + "ZekLauncher.dat", dataFile);
         process = e2e::startProcess(folder + "ZekLauncher.exe", "", folder);
-        bar = e2e::waitForBar(60000);
-        e2e::waitUntil(
-            [&] {
-                return (box = e2e::findCommandBox(bar)) != nullptr &&
-                       ::SendMessageA(box, CB_GETCOUNT, 0, 0) > 0;
-            },
-            60000);
-        settle(bar, 60000);
+        bar = e2e::waitForStartedBar(60000);
+        box = e2e::findCommandBox(bar);
     }
     BenchLauncher(const BenchLauncher&) = delete;
     BenchLauncher& operator=(const BenchLauncher&) = delete;

@@ -3,9 +3,28 @@
 #include <sstream>
 
 #include "driver/files.h"
+#include "driver/process.h"
 #include "driver/window_query.h"
 
 namespace zek::e2e {
+
+std::string copyProbeInSpacedFolder(const std::string& folder) {
+    const std::string spaced = folder + "probe folder\\";
+    ::CreateDirectoryA(spaced.c_str(), nullptr);
+    const std::string probe = spaced + "probe.exe";
+    return ::CopyFileA((folder + "probe.exe").c_str(), probe.c_str(), FALSE) ? probe : std::string();
+}
+
+std::string probeLogBeside(const std::string& probePath) {
+    return probePath.substr(0, probePath.find_last_of('\\') + 1) + "probe.log";
+}
+
+HWND startProbeWindow(const std::string& probePath, const std::string& title) {
+    startProcess(probePath, "--title=" + inQuotes(title), "");
+    HWND window = nullptr;
+    waitUntil([&] { return (window = ::FindWindowA("ZekProbeWindow", title.c_str())) != nullptr; });
+    return window;
+}
 
 std::vector<ProbeStart> readProbeLog(const std::string& logPath) {
     std::vector<ProbeStart> starts;

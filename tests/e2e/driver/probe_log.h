@@ -1,5 +1,5 @@
 #pragma once
-// What the probe program wrote about each of its starts.
+// The probe program: copies of it, its windows, and what it wrote about each of its starts.
 #include <windows.h>
 
 #include <string>
@@ -12,6 +12,14 @@ struct ProbeStart {
     std::string directory;
     int show = -1;
 };
+
+// A copy of the probe in a folder whose name has a space, made inside `folder`
+// (which holds one); the copy's path.
+std::string copyProbeInSpacedFolder(const std::string& folder);
+// The log that the probe at this path writes beside itself.
+std::string probeLogBeside(const std::string& probePath);
+// Starts the probe at this path with a window of this title; the window, once it is there.
+HWND startProbeWindow(const std::string& probePath, const std::string& title);
 
 std::vector<ProbeStart> readProbeLog(const std::string& logPath);
 // Waits until the log holds at least `count` starts; returns what it holds then.

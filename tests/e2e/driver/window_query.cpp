@@ -208,6 +208,16 @@ RECT windowRect(HWND window) {
     return rect;
 }
 
+int windowWidth(HWND window) {
+    const RECT rect = windowRect(window);
+    return rect.right - rect.left;
+}
+
+HWND trayIconWindow() {
+    HWND tray = ::FindWindowA("__winex11_standalone_tray", nullptr);
+    return tray != nullptr && ::IsWindowVisible(tray) ? ::GetWindow(tray, GW_CHILD) : nullptr;
+}
+
 std::vector<HWND> openMenus() {
     std::vector<HWND> menus;
     for (HWND menu = ::FindWindowExA(nullptr, nullptr, "#32768", nullptr); menu != nullptr;

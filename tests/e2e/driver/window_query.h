@@ -55,8 +55,11 @@ void pressKeyIn(HWND dialog, int controlId, WORD key);
 bool waitForFocusOn(HWND dialog, int controlId, DWORD timeoutMs = 5000);
 
 DWORD processOf(HWND window);
-// Where the window is on the screen.
+// Where the window is on the screen, and how wide it is there.
 RECT windowRect(HWND window);
+int windowWidth(HWND window);
+// The icon window that Wine's stand-alone tray shows, or null while it shows none.
+HWND trayIconWindow();
 
 }  // namespace zek::e2e
 

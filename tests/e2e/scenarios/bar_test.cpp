@@ -65,15 +65,11 @@ TEST_F(Bar, VersionDialogShowsOnceAtATime) {
 
 TEST_F(Bar, TheTrayIconsRightButtonMenuEndsTheProgram) {
     ASSERT_NE(startFirstInstance(), nullptr);
-    HWND tray = nullptr;
-    ASSERT_TRUE(waitUntil([&] {
-        tray = ::FindWindowA("__winex11_standalone_tray", nullptr);
-        return tray != nullptr && ::GetWindow(tray, GW_CHILD) != nullptr;
-    }));
-    RECT icon;
-    ASSERT_TRUE(::GetWindowRect(::GetWindow(tray, GW_CHILD), &icon));
-    const int x = (icon.left + icon.right) / 2;
-    const int y = (icon.top + icon.bottom) / 2;
+    HWND icon = nullptr;
+    ASSERT_TRUE(waitUntil([&] { return (icon = trayIconWindow()) != nullptr; }));
+    const RECT rect = windowRect(icon);
+    const int x = (rect.left + rect.right) / 2;
+    const int y = (rect.top + rect.bottom) / 2;
     clickAt(x, y, false);  // the left button does nothing
     EXPECT_EQ(waitForOpenMenu(2000), nullptr);
     clickAt(x, y, true);

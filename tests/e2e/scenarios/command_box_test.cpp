@@ -40,7 +40,7 @@ class CommandBox : public LauncherScenario {
     HWND edit_ = nullptr;
 };
 
-TEST_F(CommandBox, TypingCompletesWithTheTailSelectedAndBackspaceTakesItBack) {
+TEST_F(CommandBox, TypingCompletesWithTheTailSelectedBackspaceTakesItBackAndTabCycles) {
     showBarWithItems();
     // Both names begin with "no"; notebook comes first in list order.
     typeAscii("no");
@@ -54,10 +54,9 @@ TEST_F(CommandBox, TypingCompletesWithTheTailSelectedAndBackspaceTakesItBack) {
     typeAscii("tep");
     EXPECT_TRUE(textBecomes("notepad")) << text();
     EXPECT_EQ(selection(), std::make_pair(5, 7));
-}
 
-TEST_F(CommandBox, TabCyclesTheCandidatesKeepingTheCommonBeginning) {
-    showBarWithItems();
+    // Tab cycles the candidates, keeping their common beginning.
+    ::SendMessageA(edit_, EM_SETSEL, 0, -1);
     typeAscii("no");
     ASSERT_TRUE(textBecomes("notebook"));
     pressKey(VK_TAB);
@@ -107,7 +106,7 @@ TEST_F(CommandBox, EnterRunsTheCompletedItemAndHidesTheBar) {
     EXPECT_TRUE(starts[0].commandLine.ends_with(" book"));
     EXPECT_TRUE(waitUntil([&] { return !::IsWindowVisible(bar_); }, 5000));
     ::Sleep(300);
-    EXPECT_EQ(readProbeLog(probeLogPath(probe_)).size(), 1u) << "one Enter, one start";
+    EXPECT_EQ(readProbeLog(probeLogBeside(probe_)).size(), 1u) << "one Enter, one start";
 }
 
 TEST_F(CommandBox, CtrlAltEnterOpensTheItemsFolderWithTheFiler) {
@@ -120,7 +119,7 @@ TEST_F(CommandBox, CtrlAltEnterOpensTheItemsFolderWithTheFiler) {
     EXPECT_TRUE(starts[0].commandLine.starts_with("\"" + folder_ + "probe.exe\" /e,"))
         << starts[0].commandLine;
     EXPECT_TRUE(starts[0].commandLine.ends_with("probe folder\\\"")) << starts[0].commandLine;
-    EXPECT_TRUE(readProbeLog(probeLogPath(probe_)).empty()) << "the item itself does not run";
+    EXPECT_TRUE(readProbeLog(probeLogBeside(probe_)).empty()) << "the item itself does not run";
     EXPECT_TRUE(waitUntil([&] { return !::IsWindowVisible(bar_); }, 5000));
 }
 
@@ -160,7 +159,7 @@ TEST_F(CommandBox, EnterOnAnUnknownNameOrAFailedRunKeepsTheBar) {
     ::Sleep(300);
     EXPECT_TRUE(::IsWindowVisible(bar_));
     EXPECT_TRUE(dialogsOfProcess(firstInstance_.id()).empty()) << "one Enter, one message";
-    EXPECT_TRUE(readProbeLog(probeLogPath(probe_)).empty());
+    EXPECT_TRUE(readProbeLog(probeLogBeside(probe_)).empty());
 }
 
 TEST_F(CommandBox, JapaneseNamesCompleteLikeAscii) {

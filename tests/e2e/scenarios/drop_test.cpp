@@ -68,7 +68,7 @@ TEST_F(Drop, TwoFilesAtOnceOrAnOverlongPathOpenNothingAndTheBarStays) {
     ASSERT_EQ(starts.size(), 1u);
     EXPECT_EQ(starts[0].commandLine, inQuotes(probe_) + " -x " + inQuotes(second));
     ::Sleep(300);
-    EXPECT_EQ(readProbeLog(probeLogPath(probe_)).size(), 1u);
+    EXPECT_EQ(readProbeLog(probeLogBeside(probe_)).size(), 1u);
 }
 
 }  // namespace

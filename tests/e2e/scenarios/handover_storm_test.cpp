@@ -63,10 +63,10 @@ TEST_F(HandoverStorm, EveryStartedCommandRunsExactlyOnce) {
     // queue may give up with the busy code, and then its command must not have run.
     EXPECT_GE(sent, kSenders * 4 / 5);
 
-    waitForProbeStarts(probeLogPath(probe), static_cast<std::size_t>(sent), 30000);
+    waitForProbeStarts(probeLogBeside(probe), static_cast<std::size_t>(sent), 30000);
     ::Sleep(1000);  // a command run twice would show up by now
     std::map<std::string, int> runs;
-    for (const ProbeStart& start : readProbeLog(probeLogPath(probe))) {
+    for (const ProbeStart& start : readProbeLog(probeLogBeside(probe))) {
         ++runs[start.commandLine];
     }
     for (int i = 0; i < kSenders; ++i) {

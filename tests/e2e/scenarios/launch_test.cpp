@@ -5,6 +5,7 @@
 #include <string>
 #include <utility>
 
+#include "driver/files.h"
 #include "driver/input.h"
 #include "driver/window_query.h"
 #include "scenarios/launcher_scenario.h"
@@ -13,13 +14,6 @@ namespace zek::e2e {
 namespace {
 
 using Launch = LauncherScenario;
-
-std::string withoutTrailingBackslash(std::string path) {
-    if (!path.empty() && path.back() == '\\') {
-        path.pop_back();
-    }
-    return path;
-}
 
 TEST_F(Launch, RunSwitchStartsTheItemWithItsOptionAndFolder) {
     const std::string probe = probeInSpacedFolder();
@@ -34,7 +28,7 @@ TEST_F(Launch, RunSwitchStartsTheItemWithItsOptionAndFolder) {
     // An unknown name runs nothing.
     ASSERT_EQ(runLauncher("/c nothing-by-this-name"), 0u);
     ::Sleep(300);
-    EXPECT_EQ(readProbeLog(probeLogPath(probe)).size(), 1u);
+    EXPECT_EQ(readProbeLog(probeLogBeside(probe)).size(), 1u);
 }
 
 // One start at a time, so the log keeps their order.
@@ -136,7 +130,7 @@ TEST_F(Launch, ARunningWindowIsOfferedAndChosenInsteadOfAnotherStart) {
     EXPECT_EQ(sender.waitForExit(10000), 0u);
     EXPECT_TRUE(waitUntil([&] { return ::GetForegroundWindow() == running; }, 5000));
     ::Sleep(300);
-    EXPECT_EQ(readProbeLog(probeLogPath(probe_)).size(), 1u) << "nothing else may start";
+    EXPECT_EQ(readProbeLog(probeLogBeside(probe_)).size(), 1u) << "nothing else may start";
 }
 
 TEST_F(Launch, MinimiseRestoreAndNextWindowLeaveTheBarAlone) {

@@ -4,6 +4,7 @@
 
 #include "driver/files.h"
 #include "driver/input.h"
+#include "driver/launcher_copy.h"
 #include "driver/window_query.h"
 
 namespace zek::e2e {
@@ -11,20 +12,16 @@ namespace zek::e2e {
 void LauncherScenario::SetUp() {
     endAnyLauncher();
     closeProbeWindows();
-    const std::string binaries = ownDirectory();
     const char* root = std::getenv("ZEK_E2E_WORK");
-    std::string base = root != nullptr && *root != '\0' ? std::string(root) : binaries + "e2e-work";
+    std::string base = root != nullptr && *root != '\0' ? std::string(root) : ownDirectory() + "e2e-work";
     if (base.back() != '\\') {
         base += '\\';
     }
     const auto* test = ::testing::UnitTest::GetInstance()->current_test_info();
     folder_ = base + test->test_suite_name() + "." + test->name() + "\\";
     ::CreateDirectoryA(base.c_str(), nullptr);
-    removeTree(folder_.substr(0, folder_.size() - 1));
-    ::CreateDirectoryA(folder_.c_str(), nullptr);
+    ASSERT_TRUE(makeLauncherFolder(folder_)) << folder_;
     launcherPath_ = folder_ + "ZekLauncher.exe";
-    ASSERT_TRUE(::CopyFileA((binaries + "ZekLauncher.exe").c_str(), launcherPath_.c_str(), FALSE));
-    ASSERT_TRUE(::CopyFileA((binaries + "probe.exe").c_str(), (folder_ + "probe.exe").c_str(), FALSE));
 }
 
 void LauncherScenario::TearDown() {
@@ -34,22 +31,13 @@ void LauncherScenario::TearDown() {
 }
 
 std::string LauncherScenario::probeInSpacedFolder() {
-    const std::string folder = folder_ + "probe folder\\";
-    ::CreateDirectoryA(folder.c_str(), nullptr);
-    probe_ = folder + "probe.exe";
-    EXPECT_TRUE(::CopyFileA((folder_ + "probe.exe").c_str(), probe_.c_str(), FALSE));
+    probe_ = copyProbeInSpacedFolder(folder_);
+    EXPECT_FALSE(probe_.empty()) << "no copy of the probe";
     return probe_;
 }
 
 std::vector<ProbeStart> LauncherScenario::probeStarts(std::size_t count) {
-    return waitForProbeStarts(probeLogPath(probe_), count);
-}
-
-HWND LauncherScenario::startProbeWindow(const std::string& title) {
-    startProcess(probe_, "--title=" + title, "");
-    HWND window = nullptr;
-    waitUntil([&] { return (window = ::FindWindowA("ZekProbeWindow", title.c_str())) != nullptr; });
-    return window;
+    return waitForProbeStarts(probeLogBeside(probe_), count);
 }
 
 void LauncherScenario::writeFile(const std::string& name, const std::string& bytes) {
@@ -87,10 +75,6 @@ HWND LauncherScenario::shownDialog(const std::string& caption) {
     return waitForShownDialog(firstInstance_.id(), caption);
 }
 
-std::string LauncherScenario::probeLogPath(const std::string& probePath) const {
-    return probePath.substr(0, probePath.find_last_of('\\') + 1) + "probe.log";
-}
-
 Process LauncherScenario::startLauncher(const std::string& arguments) {
     return startProcess(launcherPath_, arguments, folder_);
 }
@@ -98,21 +82,8 @@ Process LauncherScenario::startLauncher(const std::string& arguments) {
 HWND LauncherScenario::startFirstInstance(const std::string& arguments) {
     firstInstance_ = startLauncher(arguments);
     EXPECT_TRUE(firstInstance_) << "the launcher did not start";
-    HWND bar = waitForBar();
-    // The launcher has finished starting once it answers a message sent from here
-    // after filling its command box: before that, waits inside its start-up (the
-    // tray icon's, for one) may answer early.
-    EXPECT_TRUE(waitUntil(
-        [&] {
-            HWND box = bar != nullptr ? findCommandBox(bar) : nullptr;
-            return box != nullptr && ::SendMessageA(box, CB_GETCOUNT, 0, 0) > 0;
-        },
-        20000))
-        << "the command box was never filled";
-    DWORD_PTR ignored = 0;
-    EXPECT_TRUE(bar != nullptr &&
-                ::SendMessageTimeoutA(bar, WM_NULL, 0, 0, SMTO_NORMAL, 20000, &ignored) != 0)
-        << "the launcher did not finish starting";
+    HWND bar = waitForStartedBar(20000);
+    EXPECT_NE(bar, nullptr) << "the launcher did not finish starting";
     return bar;
 }
 

@@ -43,11 +43,10 @@ class LauncherScenario : public ::testing::Test {
     // A copy of the probe in a folder whose name has a space (also kept in probe_);
     // its log lies beside it.
     std::string probeInSpacedFolder();
-    std::string probeLogPath(const std::string& probePath) const;
     // What that copy logged once it logged `count` starts (or the time ran out).
     std::vector<ProbeStart> probeStarts(std::size_t count);
     // Starts that copy with a window of this title; the window.
-    HWND startProbeWindow(const std::string& title);
+    HWND startProbeWindow(const std::string& title) { return e2e::startProbeWindow(probe_, title); }
 
     std::string dataFilePath() const { return folder_ + "ZekLauncher.dat"; }
 

@@ -49,7 +49,7 @@ TEST_F(Menus, ANodeOpensItsMenuAndTheChosenItemRuns) {
     EXPECT_TRUE(starts[0].commandLine.ends_with(" A")) << starts[0].commandLine;
     EXPECT_TRUE(waitUntil([&] { return !::IsWindowVisible(bar_); }, 5000));
     ::Sleep(300);
-    EXPECT_EQ(readProbeLog(probeLogPath(probe_)).size(), 1u) << "one Enter, one run";
+    EXPECT_EQ(readProbeLog(probeLogBeside(probe_)).size(), 1u) << "one Enter, one run";
     // Nothing is left tracking a menu behind the hidden bar: the program ends when told.
     EXPECT_EQ(runLauncher("/x"), 0u);
     EXPECT_TRUE(firstInstance_.waitForExit(10000).has_value());
@@ -66,7 +66,7 @@ TEST_F(Menus, AltEnterOffersEveryItemOfTheNameAndEscapeRunsNothing) {
     pressKey(VK_ESCAPE);
     EXPECT_TRUE(waitUntil([&] { return openMenus().empty(); }, 5000));
     ::Sleep(300);
-    EXPECT_TRUE(readProbeLog(probeLogPath(probe_)).empty());
+    EXPECT_TRUE(readProbeLog(probeLogBeside(probe_)).empty());
     // Again, and this time the first one runs.
     pressChord({VK_MENU, VK_RETURN});
     ASSERT_NE(waitForOpenMenu(5000), nullptr);

@@ -119,8 +119,7 @@ TEST_F(Pictures, AnOwnerDrawnNodeMenu) {
 TEST_F(Pictures, TheTaskMenu) {
     startWithPrograms();
     for (const char* title : {"Report.txt - Notepad", "Inbox - Mail", "build log"}) {
-        startProcess(folder_ + "probe.exe", std::string("--title=\"") + title + "\"", "");
-        ASSERT_TRUE(waitUntil([&] { return ::FindWindowA("ZekProbeWindow", title) != nullptr; }));
+        ASSERT_NE(e2e::startProbeWindow(folder_ + "probe.exe", title), nullptr) << title;
     }
     pressChord({VK_LWIN, VK_SPACE});
     ASSERT_NE(waitForOpenMenu(5000), nullptr);

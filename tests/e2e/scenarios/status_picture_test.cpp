@@ -17,10 +17,6 @@ namespace {
 
 const std::string kLongComment = "a comment that is a good deal longer than the name and the path of it";
 
-int width(const RECT& rect) {
-    return rect.right - rect.left;
-}
-
 // What the bar's text font measures, as the panel is sized from it.
 int textExtent(const std::string& text) {
     const win32::BarLook look = win32::BarLook::create();
@@ -56,10 +52,10 @@ TEST_F(StatusPicture, ALongCommentWidensTheBarAndNoMatchNarrowsItAgain) {
     showBar();
     typeAscii("no");
     const int target = static_cast<int>(textExtent(kLongComment) * 0.95) + 40;
-    ASSERT_TRUE(waitUntil([&] { return width(windowRect(bar_)) == target + 110; }, 5000))
-        << width(windowRect(bar_)) << " for a target of " << target;
+    ASSERT_TRUE(waitUntil([&] { return windowWidth(bar_) == target + 110; }, 5000))
+        << windowWidth(bar_) << " for a target of " << target;
     typeAscii("x");  // "nox" names nothing: the bar narrows once the panel has shrunk
-    EXPECT_TRUE(waitUntil([&] { return width(windowRect(bar_)) == 150 + 110; }, 5000));
+    EXPECT_TRUE(waitUntil([&] { return windowWidth(bar_) == 150 + 110; }, 5000));
 }
 
 TEST_F(StatusPicture, TheDrawnBodyDragsTheBarAndOpensTheProgramMenu) {

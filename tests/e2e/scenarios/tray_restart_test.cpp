@@ -13,8 +13,7 @@ namespace {
 using TrayRestart = LauncherScenario;
 
 bool trayHoldsAnIcon() {
-    HWND tray = ::FindWindowA("__winex11_standalone_tray", nullptr);
-    return tray != nullptr && ::IsWindowVisible(tray) && ::GetWindow(tray, GW_CHILD) != nullptr;
+    return trayIconWindow() != nullptr;
 }
 
 TEST_F(TrayRestart, TheIconIsAddedAgainWhenTheTaskbarIsCreatedAgain) {
