@@ -119,6 +119,13 @@ ScreenImage captureScreen() {
     return image;
 }
 
+int waitForColourIn(HWND window, COLORREF colour, int least, DWORD timeoutMs) {
+    int found = 0;
+    waitUntil([&] { return (found = captureScreen().count(windowRect(window), colour)) >= least; },
+              timeoutMs);
+    return found;
+}
+
 bool waitForMenusShowing(std::size_t menuCount, COLORREF colour, int pixels, DWORD timeoutMs) {
     return waitUntil(
         [&] {

@@ -35,6 +35,9 @@ class ScreenImage {
 
 // The whole virtual screen as it is now; empty when it cannot be read.
 ScreenImage captureScreen();
+// Pixels of this colour inside the window, once the screen shows at least `least` of them
+// (or the time is up).
+int waitForColourIn(HWND window, COLORREF colour, int least, DWORD timeoutMs = 5000);
 // Menus are mapped and painted a while after they open: waits until exactly this
 // many are open and each shows at least `pixels` pixels of this colour; whether they did.
 bool waitForMenusShowing(std::size_t menuCount, COLORREF colour, int pixels, DWORD timeoutMs = 8000);

@@ -63,8 +63,7 @@ TEST_F(Pictures, TheBarWithACompletedName) {
     showBarAndType("no", "notebook");
     HWND box = findCommandBox(bar_);
     // The typed part in the bar's text colour, the completed tail selected.
-    ASSERT_TRUE(
-        waitUntil([&] { return captureScreen().count(windowRect(box), win32::kBarTextColour) >= 10; }));
+    ASSERT_GE(waitForColourIn(box, win32::kBarTextColour, 10, 10000), 10);
     EXPECT_GT(captureScreen().count(windowRect(box), ::GetSysColor(COLOR_HIGHLIGHT)), 40);
     // The item's texts typed out in the status picture, the comment last.
     ASSERT_TRUE(
