@@ -79,18 +79,5 @@ TEST_F(Bar, TheTrayIconsRightButtonMenuEndsTheProgram) {
     EXPECT_EQ(firstInstance_.waitForExit(15000), 0u);
 }
 
-TEST_F(Bar, TransparencyFollowsTheSettings) {
-    writeFile("ZekLauncher.ini", "[Mode]\r\nTransparent=20\r\n");
-    HWND bar = startFirstInstance();
-    ASSERT_NE(bar, nullptr);
-    COLORREF key = 1;
-    BYTE alpha = 0;
-    DWORD flags = 0;
-    ASSERT_TRUE(::GetLayeredWindowAttributes(bar, &key, &alpha, &flags));
-    EXPECT_EQ(key, RGB(0, 0, 0));
-    EXPECT_EQ(alpha, 204);
-    EXPECT_EQ(flags, static_cast<DWORD>(LWA_COLORKEY | LWA_ALPHA));
-}
-
 }  // namespace
 }  // namespace zek::e2e

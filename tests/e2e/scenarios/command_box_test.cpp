@@ -67,7 +67,7 @@ TEST_F(CommandBox, TypingCompletesWithTheTailSelectedBackspaceTakesItBackAndTabC
     EXPECT_EQ(selection(), std::make_pair(4, 8));
 }
 
-TEST_F(CommandBox, ArrowKeysAndTheWheelWalkTheListAndEnterRunsTheSelection) {
+TEST_F(CommandBox, ArrowKeysAndTheWheelWalkTheListAndEnterRunsTheSelectionAndHidesTheBar) {
     showBarWithItems();
     typeAscii("no");
     ASSERT_TRUE(textBecomes("notebook"));
@@ -94,16 +94,6 @@ TEST_F(CommandBox, ArrowKeysAndTheWheelWalkTheListAndEnterRunsTheSelection) {
     const auto starts = probeStarts(1);
     ASSERT_EQ(starts.size(), 1u);
     EXPECT_TRUE(starts[0].commandLine.ends_with(" pad")) << starts[0].commandLine;
-}
-
-TEST_F(CommandBox, EnterRunsTheCompletedItemAndHidesTheBar) {
-    showBarWithItems();
-    typeAscii("noteb");
-    ASSERT_TRUE(textBecomes("notebook"));
-    pressKey(VK_RETURN);
-    const auto starts = probeStarts(1);
-    ASSERT_EQ(starts.size(), 1u);
-    EXPECT_TRUE(starts[0].commandLine.ends_with(" book"));
     EXPECT_TRUE(waitUntil([&] { return !::IsWindowVisible(bar_); }, 5000));
     ::Sleep(300);
     EXPECT_EQ(readProbeLog(probeLogBeside(probe_)).size(), 1u) << "one Enter, one start";

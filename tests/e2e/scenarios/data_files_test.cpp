@@ -41,13 +41,22 @@ TEST_F(DataFiles, CloseSavesTheSettingsAndKeepsRunningAndExitWritesThemAgain) {
     EXPECT_FALSE(fileExists(dataFilePath()));
 }
 
-TEST_F(DataFiles, HotkeysComeFromTheIni) {
-    // Windows + F1 for the bar, the task menu off.
-    writeFile("ZekLauncher.ini", "[Mode]\r\nKey1=8\r\nKey2=112\r\nKey3=0\r\nKey4=0\r\nKey5=0\r\nKey6=-1\r\n");
-    ASSERT_NE(startFirstInstance(), nullptr);
+TEST_F(DataFiles, HotkeysAndTransparencyComeFromTheIni) {
+    // Windows + F1 for the bar, the task menu off, 20 % transparent.
+    writeFile("ZekLauncher.ini",
+              "[Mode]\r\nKey1=8\r\nKey2=112\r\nKey3=0\r\nKey4=0\r\nKey5=0\r\nKey6=-1\r\nTransparent=20\r\n");
+    HWND bar = startFirstInstance();
+    ASSERT_NE(bar, nullptr);
     EXPECT_TRUE(hotkeyTakenElsewhere(MOD_WIN, VK_F1));
     EXPECT_FALSE(hotkeyTakenElsewhere(MOD_WIN, VK_RETURN));
     EXPECT_FALSE(hotkeyTakenElsewhere(MOD_WIN, VK_SPACE));
+    COLORREF key = 1;
+    BYTE alpha = 0;
+    DWORD flags = 0;
+    ASSERT_TRUE(::GetLayeredWindowAttributes(bar, &key, &alpha, &flags));
+    EXPECT_EQ(key, RGB(0, 0, 0));
+    EXPECT_EQ(alpha, 204);
+    EXPECT_EQ(flags, static_cast<DWORD>(LWA_COLORKEY | LWA_ALPHA));
 }
 
 TEST_F(DataFiles, AHotkeyTakenElsewhereIsReportedAndStopsTheRest) {

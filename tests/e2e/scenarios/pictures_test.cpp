@@ -4,14 +4,12 @@
 // turns them into the README's pictures).
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <cstdio>
 #include <string>
 #include <vector>
 
 #include "app/bar_look.h"
 #include "driver/input.h"
-#include "driver/process.h"
 #include "driver/screen.h"
 #include "driver/window_query.h"
 #include "menus/owner_draw.h"

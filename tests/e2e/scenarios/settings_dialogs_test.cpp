@@ -9,6 +9,7 @@
 
 #include "driver/files.h"
 #include "driver/input.h"
+#include "driver/list_view.h"
 #include "driver/window_query.h"
 #include "scenarios/launcher_scenario.h"
 
@@ -33,9 +34,6 @@ class SettingsDialogs : public LauncherScenario {
         DWORD_PTR ignored = 0;
         ::SendMessageTimeoutA(bar_, WM_CLOSE, 0, 0, SMTO_ABORTIFHUNG, 10000, &ignored);
         return readFileBytes(folder_ + "ZekLauncher.ini").value_or("");
-    }
-    static int rowCount(HWND dialog) {
-        return static_cast<int>(::SendDlgItemMessageA(dialog, 1030, LVM_GETITEMCOUNT, 0, 0));
     }
 
     HWND bar_ = nullptr;
@@ -117,7 +115,7 @@ TEST_F(SettingsDialogs, AssociationsAreAddedRefusedDeletedAndTheFilerSetAtOk) {
     };
     ASSERT_TRUE(waitForDialogClosed(add(" txt ", "  C:\\tools\\viewer.exe\t")));
     ASSERT_TRUE(waitForDialogClosed(add("TXT", "C:\\b.exe"))) << "another case is another extension";
-    EXPECT_EQ(rowCount(dialog), 2);
+    EXPECT_EQ(listViewRowCount(::GetDlgItem(dialog, 1030)), 2);
 
     HWND edit = add("txt", "C:\\c.exe");
     const auto box = waitForDialogTitled(firstInstance_.id(), "");
@@ -129,12 +127,12 @@ TEST_F(SettingsDialogs, AssociationsAreAddedRefusedDeletedAndTheFilerSetAtOk) {
     EXPECT_TRUE(::IsWindowVisible(edit));
     pressDialogButton(edit, 1026);
     ASSERT_TRUE(waitForDialogClosed(edit));
-    EXPECT_EQ(rowCount(dialog), 2);
+    EXPECT_EQ(listViewRowCount(::GetDlgItem(dialog, 1030)), 2);
 
     // Sorted by extension, capitals first: the first row is TXT.
     pressKeyIn(dialog, 1030, VK_HOME);
     pressKey(VK_DELETE);
-    EXPECT_TRUE(waitUntil([&] { return rowCount(dialog) == 1; }, 3000));
+    EXPECT_TRUE(waitUntil([&] { return listViewRowCount(::GetDlgItem(dialog, 1030)) == 1; }, 3000));
     setDialogItemText(dialog, 1042, "  C:\\filer.exe ");
     setDialogItemText(dialog, 1044, "/e,");
     pressDialogButton(dialog, 1001);

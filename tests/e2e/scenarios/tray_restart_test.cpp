@@ -12,24 +12,20 @@ namespace {
 
 using TrayRestart = LauncherScenario;
 
-bool trayHoldsAnIcon() {
-    return trayIconWindow() != nullptr;
-}
-
 TEST_F(TrayRestart, TheIconIsAddedAgainWhenTheTaskbarIsCreatedAgain) {
     HWND bar = startFirstInstance();
     ASSERT_NE(bar, nullptr);
-    ASSERT_TRUE(waitUntil(trayHoldsAnIcon));
+    ASSERT_TRUE(waitUntil([] { return trayIconWindow() != nullptr; }));
     // A restarted shell has lost every icon: take the launcher's away as it would.
     NOTIFYICONDATAA record{};
     record.cbSize = NOTIFYICONDATAA_V2_SIZE;
     record.hWnd = bar;
     record.uID = 0;
     ASSERT_TRUE(::Shell_NotifyIconA(NIM_DELETE, &record));
-    ASSERT_TRUE(waitUntil([] { return !trayHoldsAnIcon(); }, 5000));
+    ASSERT_TRUE(waitUntil([] { return trayIconWindow() == nullptr; }, 5000));
 
     ::PostMessageA(HWND_BROADCAST, ::RegisterWindowMessageA("TaskbarCreated"), 0, 0);
-    EXPECT_TRUE(waitUntil(trayHoldsAnIcon, 5000));
+    EXPECT_TRUE(waitUntil([] { return trayIconWindow() != nullptr; }, 5000));
     EXPECT_TRUE(firstInstance_.running());
 }
 
