@@ -21,11 +21,15 @@ bool makeLauncherFolder(const std::string& folder) {
 
 HWND waitForStartedBar(DWORD timeoutMs) {
     HWND bar = waitForBar(timeoutMs);
+    if (bar == nullptr) {
+        std::fprintf(stderr, "no launcher bar appeared\n");
+        return nullptr;
+    }
     // Before its command box is filled, waits inside the launcher's start-up (the
     // tray icon's, for one) may answer a message early.
     if (!waitUntil(
             [&] {
-                HWND box = bar != nullptr ? findCommandBox(bar) : nullptr;
+                HWND box = findCommandBox(bar);
                 return box != nullptr && ::SendMessageA(box, CB_GETCOUNT, 0, 0) > 0;
             },
             timeoutMs)) {
