@@ -72,11 +72,11 @@ TEST_F(LauncherSettingsTest, AFullFileIsReadAndRewrittenInOrderWithoutUnknownKey
         "[Other]\r\nA=1\r\n[Mode]\r\nKey9=3\r\nMenuType=1\r\nTransparent=30\r\nCpu=60\r\nKey6=65\r\n"
         "Key5=2\r\nKey4=1\r\nKey3=0x70\r\nKey2=66\r\nKey1=4\r\n";
     LauncherSettings settings(profile, kIni);
-    EXPECT_EQ(settings.values(), (BasicSettings{4, 66, 0, 1, 2, 65, 60, 30, 1}));
+    EXPECT_EQ(settings.values(), (BasicSettings{4, 66, 112, 1, 2, 65, 60, 30, 1}));
     EXPECT_EQ(settings.cpuStep(), 6);
     ASSERT_TRUE(settings.saveSettings());
     EXPECT_EQ(profile.files.at(kIni),
-              "[Mode]\r\nKey1=4\r\nKey2=66\r\nKey3=0\r\nKey4=1\r\nKey5=2\r\nKey6=65\r\nCpu=60\r\n"
+              "[Mode]\r\nKey1=4\r\nKey2=66\r\nKey3=112\r\nKey4=1\r\nKey5=2\r\nKey6=65\r\nCpu=60\r\n"
               "Transparent=30\r\nMenuType=1\r\n[ExtMode]\r\nFileApp=C:\\f.exe\r\nFileAppOption=/e\r\n"
               "ExtKey0=txt\r\nPathKey0=C:\\a.exe\r\n"
               "ExtKey1=log\r\nPathKey1=C:\\\x95\x5C\\b.exe\r\nOptionKey1=-n \"x\"\r\n");

@@ -33,17 +33,32 @@ class ProfileDouble final : public zek::data::ProfileStore {
 
     std::int32_t readInt(const std::string& path, const std::string& section, const std::string& key,
                          std::int32_t defaultValue) override {
-        // The system reads the value through a 30-character buffer and accumulates
-        // the digits in 32 bits without an overflow check.
-        const std::string value = readString(path, section, key, "", 30);
-        if (value.empty()) {
+        // The system reads the value through a 30-character buffer, takes the C-style
+        // prefixes 0x, 0o and 0b after the sign, and accumulates the digits in 32 bits
+        // without an overflow check.
+        const std::string text = readString(path, section, key, "", 30);
+        if (text.empty()) {
             return defaultValue;
         }
+        std::string_view value = text;
         const bool negative = value[0] == '-';
+        value.remove_prefix(negative || value[0] == '+' ? 1 : 0);
+        std::uint32_t base = 10;
+        if (value.size() > 1 && value[0] == '0' && (value[1] == 'x' || value[1] == 'o' || value[1] == 'b')) {
+            base = value[1] == 'x' ? 16 : value[1] == 'o' ? 8 : 2;
+            value.remove_prefix(2);
+        }
         std::uint32_t number = 0;
-        for (std::size_t i = value[0] == '-' || value[0] == '+' ? 1 : 0;
-             i < value.size() && isDigit(value[i]); ++i) {
-            number = number * 10u + static_cast<std::uint32_t>(value[i] - '0');
+        for (const char c : value) {
+            const char lower = static_cast<char>(c | 0x20);
+            const std::uint32_t digit = isDigit(c) ? static_cast<std::uint32_t>(c - '0')
+                                        : lower >= 'a' && lower <= 'f'
+                                            ? static_cast<std::uint32_t>(lower - 'a' + 10)
+                                            : base;
+            if (digit >= base) {
+                break;
+            }
+            number = number * base + digit;
         }
         return static_cast<std::int32_t>(negative ? 0u - number : number);
     }
