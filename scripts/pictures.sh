@@ -19,9 +19,11 @@ trap - EXIT
 
 work="$root/build/win64/bin/e2e-work"
 mkdir -p docs/pictures
-for pair in TheBarWithACompletedName:bar AnOwnerDrawnNodeMenu:node-menu TheTaskMenu:task-menu; do
-  convert "$work/Pictures.${pair%%:*}/picture.bmp" "docs/pictures/${pair##*:}.png"
-  echo "docs/pictures/${pair##*:}.png"
+intro="$work/Pictures.TheIntroTypingAndTheBarWithACompletedName"
+menus="$work/Pictures.AnOwnerDrawnNodeMenuAndTheTaskMenu"
+for picture in "$intro/bar" "$menus/node-menu" "$menus/task-menu"; do
+  convert "$picture.bmp" "docs/pictures/${picture##*/}.png"
+  echo "docs/pictures/${picture##*/}.png"
 done
-convert -delay 4 -loop 0 "$work/Pictures.TheIntroAndTyping/frame-"*.bmp -layers Optimize docs/pictures/bar-animation.gif
+convert -delay 4 -loop 0 "$intro/frame-"*.bmp -layers Optimize docs/pictures/bar-animation.gif
 echo docs/pictures/bar-animation.gif

@@ -2,8 +2,6 @@
 // scripted random source, then read back pixel by pixel.
 #include <gtest/gtest.h>
 #include <windows.h>
-// After windows.h, which it needs.
-#include <psapi.h>
 
 #include <cmath>
 #include <cstdint>
@@ -18,6 +16,7 @@
 #include "display/status_animation.h"
 #include "display/status_display.h"
 #include "driver/object_counts.h"
+#include "driver/window_query.h"
 #include "platform/unique_handle.h"
 
 namespace zek::win32 {
@@ -146,14 +145,6 @@ TEST_F(StatusPicture, ItemFrameShowsInstrumentTextsAndIcon) {
     EXPECT_EQ(count({42, 42, 50, 58}, [](std::uint32_t c) { return c == 0x0F0F0Fu; }), 8 * 16);
 }
 
-std::size_t privateBytes() {
-    PROCESS_MEMORY_COUNTERS_EX counters{};
-    counters.cb = sizeof counters;
-    ::GetProcessMemoryInfo(::GetCurrentProcess(), reinterpret_cast<PROCESS_MEMORY_COUNTERS*>(&counters),
-                           sizeof counters);
-    return counters.PrivateUsage;
-}
-
 // A thousand shows and hides with ten frames and an item each, as the bar runs them.
 TEST_F(StatusPicture, ShowsHidesAndFramesKeepNothing) {
     auto display = StatusDisplay::create(dc_.get(), ::GetModuleHandleA(nullptr),
@@ -179,14 +170,14 @@ TEST_F(StatusPicture, ShowsHidesAndFramesKeepNothing) {
         cycle();  // caches that stay for good
     }
     const auto objects = e2e::countGuiObjects();
-    const std::size_t bytes = privateBytes();
+    const std::size_t bytes = e2e::usageOf(::GetCurrentProcessId()).committedBytes;
     for (int i = 0; i < 250; ++i) {
         cycle();
     }
     if (objects) {
         EXPECT_EQ(e2e::countGuiObjects()->gdi, objects->gdi);
     }
-    EXPECT_LT(privateBytes(), bytes + 256 * 1024);
+    EXPECT_LT(e2e::usageOf(::GetCurrentProcessId()).committedBytes, bytes + 256 * 1024);
 }
 
 bool animationTimerArrives(HWND window, DWORD withinMs) {
@@ -201,12 +192,6 @@ bool animationTimerArrives(HWND window, DWORD withinMs) {
         ::Sleep(10);
     } while (::GetTickCount() - start < withinMs);
     return false;
-}
-
-int widthOf(HWND window) {
-    RECT rect{};
-    ::GetWindowRect(window, &rect);
-    return rect.right - rect.left;
 }
 
 // With no picture to draw on, the bar still runs its timer from show to hide and
@@ -227,7 +212,7 @@ TEST(BarWithoutStatusDisplay, ShowsTicksAndHides) {
     animation.onTimer(2);
     animation.showNoItem();
     EXPECT_EQ(animation.paintWidth(), 250);
-    EXPECT_EQ(widthOf(window.get()), 240);
+    EXPECT_EQ(e2e::windowWidth(window.get()), 240);
     animation.onHide();
     animationTimerArrives(window.get(), 0);  // one already queued
     EXPECT_FALSE(animationTimerArrives(window.get(), 300));

@@ -240,10 +240,6 @@ void ItemStore::setItemFields(LauncherItem* item, ItemFields fields) {
     changed();
 }
 
-void ItemStore::copyItemFields(LauncherItem* item, const LauncherItem& source) {
-    setItemFields(item, source.fields());
-}
-
 void ItemStore::sortChildren(LauncherItem* node) {
     if (node == nullptr) {
         return;

@@ -91,7 +91,6 @@ class ItemStore {
     bool removeByTreeItem(TreeRowHandle handle);
     // Replaces the user's fields; tree links, level, serial and row handle stay.
     void setItemFields(LauncherItem* item, ItemFields fields);
-    void copyItemFields(LauncherItem* item, const LauncherItem& source);
 
     // Full sorts; after the operations above they find everything in order already.
     void sortChildren(LauncherItem* node);

@@ -196,8 +196,7 @@ TEST(ItemStoreTree, SetItemFieldsKeepsPlaceAndLinks) {
     EXPECT_EQ(store->items().back(), edited);
     EXPECT_EQ(store->findByTreeItem(77), edited);
 
-    auto temporary = store->createItem(item(ItemType::NodeItem, "Aaa", 3));
-    store->copyItemFields(edited, *temporary);
+    store->setItemFields(edited, item(ItemType::NodeItem, "Aaa", 3));
     EXPECT_EQ(edited->type(), ItemType::NodeItem);
     EXPECT_EQ(edited->imageIndex(), 0);
     EXPECT_THAT(namesOf(node->children()), ElementsAre("Aaa", "mmm"));

@@ -19,9 +19,6 @@ TEST(DefaultIconSource, ExtensionOfTheLastComponentDecidesIgnoringCase) {
     EXPECT_EQ(iconSourceOf("C:\\tools.exe\\folder"), IconSource::RegisteredType);
     EXPECT_EQ(iconSourceOf("C:\\tools\\"), IconSource::RegisteredType);
     EXPECT_EQ(iconSourceOf(""), IconSource::None);
-}
-
-TEST(DefaultIconSource, DoubleByteNamesKeepTheirExtension) {
     // "ソ" and "表" end in 0x5C, the byte of "\"; a byte-wise split would lose ".lnk".
     EXPECT_EQ(iconSourceOf("C:\\ソフト\\表.lnk"), IconSource::Shortcut);
     EXPECT_EQ(extensionOf("C:\\予定表.txt"), ".txt");

@@ -37,7 +37,7 @@ TEST(BuiltInCommands, EachBuiltInItemOfTheStoreNamesItsOwnCommandExactly) {
     }
 }
 
-TEST(RunDecision, DataItems) {
+TEST(RunDecision, ByTypeAndFields) {
     const auto route = [](std::string app, std::int32_t tsk) {
         return decide({.type = ItemType::DataItem, .name = "p", .app = std::move(app), .tsk = tsk}).route;
     };
@@ -45,17 +45,12 @@ TEST(RunDecision, DataItems) {
     EXPECT_EQ(route(R"(D:\p.exe)", 1), RunRoute::ChooseAppWindow);
     EXPECT_EQ(route(R"(D:\p.exe)", 2), RunRoute::LaunchDataItem);  // only 1 switches
     EXPECT_EQ(route("", 1), RunRoute::Nothing);
-}
-
-TEST(RunDecision, NodesOpenAMenuUnlessTheyStartEverything) {
+    // Nodes open a menu unless they start everything.
     for (const ItemType type : {ItemType::DefaultRootNode, ItemType::RootItem, ItemType::NodeItem}) {
         EXPECT_EQ(decide({.type = type, .name = "n"}).route, RunRoute::ShowNodeMenu);
         EXPECT_EQ(decide({.type = type, .name = "n", .boot = 1}).route, RunRoute::RunSubtree);
         EXPECT_EQ(decide({.type = type, .name = "n", .boot = -1}).route, RunRoute::ShowNodeMenu);
     }
-}
-
-TEST(RunDecision, BuiltInCommandsAndTheRest) {
     EXPECT_EQ(decide({.type = ItemType::DefaultCommand, .name = "taskchange"}),
               (RunDecision{RunRoute::BuiltInCommand, BuiltInCommand::TaskChange}));
     EXPECT_EQ(decide({.type = ItemType::DefaultCommand, .name = "unknown"}).route, RunRoute::Nothing);

@@ -7,7 +7,7 @@
 namespace zek::text {
 namespace {
 
-TEST(ParseLeadingInt, ReadsLikeAtoi) {
+TEST(ParseLeadingInt, ReadsLikeAtoiAndSaturatesOutOfRange) {
     EXPECT_EQ(parseLeadingInt("78"), 78);
     EXPECT_EQ(parseLeadingInt("  -12abc"), -12);
     EXPECT_EQ(parseLeadingInt("\t+7"), 7);
@@ -15,9 +15,6 @@ TEST(ParseLeadingInt, ReadsLikeAtoi) {
     EXPECT_EQ(parseLeadingInt(""), 0);
     EXPECT_EQ(parseLeadingInt("- 5"), 0);
     EXPECT_EQ(parseLeadingInt("007"), 7);
-}
-
-TEST(ParseLeadingInt, SaturatesOutOfRange) {
     EXPECT_EQ(parseLeadingInt("2147483647"), std::numeric_limits<std::int32_t>::max());
     EXPECT_EQ(parseLeadingInt("2147483648"), std::numeric_limits<std::int32_t>::max());
     EXPECT_EQ(parseLeadingInt("-2147483648"), std::numeric_limits<std::int32_t>::min());

@@ -181,7 +181,6 @@ class ScopedDocumentType {
     ~ScopedDocumentType() { removeAll(); }
 
     bool registered() const { return registered_; }
-    bool usesPerUserClasses() const { return root_ == HKEY_CURRENT_USER; }
 
     // The default value of class\DefaultIcon, as raw bytes of the given type.
     bool setDefaultIcon(std::string_view bytes, DWORD type = REG_SZ) {

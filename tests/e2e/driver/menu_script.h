@@ -128,7 +128,6 @@ class MenuScript {
         if (open.empty()) {
             return;
         }
-        sawMenu_ = true;
         if (next_ < steps_.size() && ++ticks_ < kMaxTicks) {
             if (steps_[next_](open.front())) {
                 ++next_;
@@ -139,7 +138,6 @@ class MenuScript {
         ::PostMessageA(open.front(), WM_KEYDOWN, VK_ESCAPE, 1);
     }
 
-    bool sawMenu() const { return sawMenu_; }
     bool finished() const { return next_ == steps_.size(); }
     bool closedByForce() const { return closedByForce_; }
 
@@ -150,7 +148,6 @@ class MenuScript {
     std::size_t next_ = 0;
     int ticks_ = 0;
     std::size_t depthBefore_ = 0;
-    bool sawMenu_ = false;
     bool closedByForce_ = false;
 };
 

@@ -62,12 +62,6 @@ std::string selectedEditText(HWND edit) {
     return all.substr(start, end - start);
 }
 
-std::string className(HWND window) {
-    char name[256] = {};
-    ::GetClassNameA(window, name, sizeof name);
-    return name;
-}
-
 DWORD processOf(HWND window) {
     DWORD processId = 0;
     ::GetWindowThreadProcessId(window, &processId);

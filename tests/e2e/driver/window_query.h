@@ -18,7 +18,6 @@ HWND waitForBar(DWORD timeoutMs = 15000);
 
 // The text as WM_GETTEXT gives it across processes (bytes in the ANSI code page).
 std::string windowText(HWND window);
-std::string className(HWND window);
 // An edit control's selection as EM_GETSEL gives it: start and end.
 std::pair<int, int> editSelection(HWND edit);
 // The selected part of an edit control's text, whether the control counts bytes or characters.

@@ -62,9 +62,6 @@ TEST_F(CommandBox, TypingCompletesWithTheTailSelectedBackspaceTakesItBackAndTabC
     pressKey(VK_TAB);
     ASSERT_TRUE(textBecomes("notepad")) << text();
     EXPECT_EQ(selection(), std::make_pair(4, 7));
-    pressKey(VK_TAB);
-    EXPECT_TRUE(textBecomes("notebook")) << text();
-    EXPECT_EQ(selection(), std::make_pair(4, 8));
 }
 
 TEST_F(CommandBox, ArrowKeysAndTheWheelWalkTheListAndEnterRunsTheSelectionAndHidesTheBar) {

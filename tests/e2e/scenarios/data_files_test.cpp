@@ -3,6 +3,7 @@
 
 #include <string>
 
+#include "../../core/data/settings_snapshot.h"
 #include "driver/files.h"
 #include "driver/input.h"
 #include "driver/window_query.h"
@@ -13,17 +14,7 @@ namespace {
 
 using DataFiles = LauncherScenario;
 
-const std::string kDefaultIni =
-    "[Mode]\r\nKey1=8\r\nKey2=13\r\nKey3=8\r\nKey4=32\r\nKey5=0\r\nKey6=-1\r\nCpu=100\r\nTransparent=5\r\n"
-    "MenuType=0\r\n";
-
-const std::string kCurrentFormat =
-    "[100]\r\n"
-    "0:ItemName=tools\r\n0:ItemType=2\r\n0:ItemLevel=1\r\n0:ItemBoot=0\r\n0:ItemTsk=0\r\n0:ItemExtension="
-    "0\r\n"
-    "0:ItemPriority=0\r\n0:ItemHotKey1=0\r\n0:ItemHotKey2=0\r\n"
-    "1:ItemName=表計算\r\n1:ItemApp=C:\\表\\calc.exe\r\n1:ItemType=4\r\n1:ItemLevel=2\r\n1:ItemBoot=0\r\n"
-    "1:ItemTsk=0\r\n1:ItemExtension=0\r\n1:ItemPriority=0\r\n1:ItemHotKey1=0\r\n1:ItemHotKey2=0\r\n";
+using zek::test::kDefaultModeSection;
 
 TEST_F(DataFiles, CloseSavesTheSettingsAndKeepsRunningAndExitWritesThemAgain) {
     HWND bar = startFirstInstance();
@@ -31,11 +22,11 @@ TEST_F(DataFiles, CloseSavesTheSettingsAndKeepsRunningAndExitWritesThemAgain) {
     EXPECT_FALSE(fileExists(folder_ + "ZekLauncher.ini"));
     DWORD_PTR result = 0;
     ASSERT_TRUE(::SendMessageTimeoutA(bar, WM_CLOSE, 0, 0, SMTO_ABORTIFHUNG, 5000, &result));
-    EXPECT_EQ(readFileBytes(folder_ + "ZekLauncher.ini"), kDefaultIni);
+    EXPECT_EQ(readFileBytes(folder_ + "ZekLauncher.ini"), kDefaultModeSection);
     EXPECT_TRUE(::IsWindow(bar));
     ASSERT_TRUE(::DeleteFileA((folder_ + "ZekLauncher.ini").c_str()));
     exitLauncher();
-    EXPECT_EQ(readFileBytes(folder_ + "ZekLauncher.ini"), kDefaultIni);
+    EXPECT_EQ(readFileBytes(folder_ + "ZekLauncher.ini"), kDefaultModeSection);
     EXPECT_FALSE(fileExists(folder_ + "ZekLauncher.ini.tmp"));
     // Nothing writes the data file at exit, not even an empty one.
     EXPECT_FALSE(fileExists(dataFilePath()));
@@ -74,18 +65,6 @@ TEST_F(DataFiles, AHotkeyTakenElsewhereIsReportedAndStopsTheRest) {
     ::UnregisterHotKey(nullptr, 0x7001);
 }
 
-TEST_F(DataFiles, AnOldFormatFileIsConvertedOnDiskAndBackedUp) {
-    const std::string legacy =
-        "ItemName0=tools\r\nItemType0=2\r\nItemLevel0=1\r\n"
-        "ItemName1=表計算\r\nItemApp1=C:\\表\\calc.exe\r\nItemType1=4\r\nItemLevel1=2\r\n";
-    writeFile("ZekLauncher.dat", legacy);
-    ASSERT_NE(startFirstInstance(), nullptr);
-    EXPECT_EQ(readFileBytes(dataFilePath()),
-              "[100]\r\n0:ItemName=tools\r\n0:ItemType=2\r\n0:ItemLevel=1\r\n1:ItemName=表計算\r\n"
-              "1:ItemApp=C:\\表\\calc.exe\r\n1:ItemType=4\r\n1:ItemLevel=2\r\n");
-    EXPECT_EQ(readFileBytes(folder_ + "ZekLauncher.dat.bak"), legacy);
-}
-
 TEST_F(DataFiles, ADamagedDataFileIsKeptAsideNotLost) {
     const std::string damaged("\x01\x02 not a launcher file \xff\xfe\r\n#only junk\r\n", 42);
     writeFile("ZekLauncher.dat", damaged);
@@ -93,19 +72,6 @@ TEST_F(DataFiles, ADamagedDataFileIsKeptAsideNotLost) {
     EXPECT_EQ(readFileBytes(folder_ + "ZekLauncher.dat.unreadable"), damaged);
     exitLauncher();
     EXPECT_EQ(readFileBytes(folder_ + "ZekLauncher.dat.unreadable"), damaged);
-}
-
-TEST_F(DataFiles, StartAndExitLeaveTheDataFileAlone) {
-    writeFile("ZekLauncher.dat", kCurrentFormat);
-    const auto before = lastWriteTime(dataFilePath());
-    ASSERT_TRUE(before);
-    ASSERT_NE(startFirstInstance(), nullptr);
-    exitLauncher();
-    EXPECT_EQ(readFileBytes(dataFilePath()), kCurrentFormat);
-    const auto after = lastWriteTime(dataFilePath());
-    ASSERT_TRUE(after);
-    EXPECT_EQ(::CompareFileTime(&*before, &*after), 0);
-    EXPECT_FALSE(fileExists(folder_ + "ZekLauncher.dat.bak"));
 }
 
 }  // namespace

@@ -93,6 +93,7 @@ TEST_F(KillLoop, TheConvertedDataFileIsAlwaysWhole) {
     std::printf("data file whole after %d kills (%d still old)\n", whole, oldSeen);
     EXPECT_TRUE(listsItems(kItems));
     EXPECT_EQ(readFileBytes(dat), converted);
+    EXPECT_EQ(readFileBytes(dat + ".bak"), old);
 }
 
 TEST_F(KillLoop, TheIniWrittenOnCloseIsAlwaysWhole) {

@@ -1,6 +1,6 @@
 // The program as a user sees it, read off the screen: the bar with a completed
 // name, an owner-drawn node menu with the icons of its programs, the task menu.
-// Each scenario leaves its picture as picture.bmp in its folder (scripts/pictures.sh
+// Each scenario leaves its pictures as bitmaps in its folder (scripts/pictures.sh
 // turns them into the README's pictures).
 #include <gtest/gtest.h>
 
@@ -38,13 +38,8 @@ class Pictures : public LauncherScenario {
                           {.name = "コマンド", .level = 2, .app = "C:\\windows\\system32\\cmd.exe"}});
         ASSERT_NE(bar_, nullptr);
     }
-    void showBarAndType(const std::string& text, const std::string& completed) {
-        showAndFocus(bar_);
-        typeAscii(text);
-        ASSERT_TRUE(waitUntil([&] { return windowText(findCommandBox(bar_)) == completed; }, 5000));
-    }
-    void savePicture(const std::vector<HWND>& windows) {
-        EXPECT_TRUE(savePictureOf(windows, folder_ + "picture.bmp"));
+    void savePicture(const std::vector<HWND>& windows, const std::string& name) {
+        EXPECT_TRUE(savePictureOf(windows, folder_ + name));
     }
 
     // Where the status picture types the item's comment.
@@ -56,22 +51,9 @@ class Pictures : public LauncherScenario {
     HWND bar_ = nullptr;
 };
 
-TEST_F(Pictures, TheBarWithACompletedName) {
-    startWithPrograms();
-    showBarAndType("no", "notebook");
-    HWND box = findCommandBox(bar_);
-    // The typed part in the bar's text colour, the completed tail selected.
-    ASSERT_GE(waitForColourIn(box, win32::kBarTextColour, 10, 10000), 10);
-    EXPECT_GT(captureScreen().count(windowRect(box), ::GetSysColor(COLOR_HIGHLIGHT)), 40);
-    // The item's texts typed out in the status picture, the comment last.
-    ASSERT_TRUE(
-        waitUntil([&] { return captureScreen().count(commentArea(), kStatusTextColour) >= 20; }, 5000));
-    ::Sleep(500);
-    savePicture({bar_});
-}
-
-// The intro unfolding, then a name typed and its panel growing, frame by frame.
-TEST_F(Pictures, TheIntroAndTyping) {
+// The intro unfolding, then a name typed and its panel growing, frame by frame;
+// then the bar with the completed name.
+TEST_F(Pictures, TheIntroTypingAndTheBarWithACompletedName) {
     startWithPrograms();
     std::vector<ScreenImage> frames;
     const auto capture = [&](int count) {
@@ -90,17 +72,29 @@ TEST_F(Pictures, TheIntroAndTyping) {
         capture(4);
     }
     capture(20);
-    EXPECT_EQ(windowText(findCommandBox(bar_)), "notebook");
     for (std::size_t i = 0; i < frames.size(); ++i) {
         char name[32];
         std::snprintf(name, sizeof name, "frame-%03zu.bmp", i);
         EXPECT_TRUE(frames[i].saveBitmap(folder_ + name));
     }
+
+    HWND box = findCommandBox(bar_);
+    ASSERT_EQ(windowText(box), "notebook");
+    // The typed part in the bar's text colour, the completed tail selected.
+    ASSERT_GE(waitForColourIn(box, win32::kBarTextColour, 10, 10000), 10);
+    EXPECT_GT(captureScreen().count(windowRect(box), ::GetSysColor(COLOR_HIGHLIGHT)), 40);
+    // The item's texts typed out in the status picture, the comment last.
+    ASSERT_TRUE(
+        waitUntil([&] { return captureScreen().count(commentArea(), kStatusTextColour) >= 20; }, 5000));
+    ::Sleep(500);
+    savePicture({bar_}, "bar.bmp");
 }
 
-TEST_F(Pictures, AnOwnerDrawnNodeMenu) {
+TEST_F(Pictures, AnOwnerDrawnNodeMenuAndTheTaskMenu) {
     startWithPrograms();
-    showBarAndType("tools", "tools");
+    showAndFocus(bar_);
+    typeAscii("tools");
+    ASSERT_TRUE(waitUntil([&] { return windowText(findCommandBox(bar_)) == "tools"; }, 5000));
     pressKey(VK_RETURN);
     ASSERT_NE(waitForOpenMenu(5000), nullptr);
     pressKey(VK_DOWN);   // the node's row
@@ -109,19 +103,18 @@ TEST_F(Pictures, AnOwnerDrawnNodeMenu) {
     ASSERT_TRUE(waitForMenusShowing(2, stripColour(), 300)) << "the node's row and Exit, and its four items";
     std::vector<HWND> shown = openMenus();
     shown.push_back(bar_);
-    savePicture(shown);
-    EXPECT_TRUE(closeOpenMenus());
-}
+    savePicture(shown, "node-menu.bmp");
+    ASSERT_TRUE(closeOpenMenus());
+    pressKey(VK_ESCAPE);  // the task menu opens from a hidden bar
+    ASSERT_TRUE(waitUntil([&] { return !::IsWindowVisible(bar_); }, 5000));
 
-TEST_F(Pictures, TheTaskMenu) {
-    startWithPrograms();
     for (const char* title : {"Report.txt - Notepad", "Inbox - Mail", "build log"}) {
         ASSERT_NE(e2e::startProbeWindow(folder_ + "probe.exe", title), nullptr) << title;
     }
     pressChord({VK_LWIN, VK_SPACE});
     ASSERT_NE(waitForOpenMenu(5000), nullptr);
     ASSERT_TRUE(waitForMenusShowing(1, stripColour(), 1000)) << "three windows and Exit";
-    savePicture(openMenus());
+    savePicture(openMenus(), "task-menu.bmp");
     EXPECT_TRUE(closeOpenMenus());
 }
 
