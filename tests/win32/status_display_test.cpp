@@ -145,7 +145,7 @@ TEST_F(StatusPicture, ItemFrameShowsInstrumentTextsAndIcon) {
     EXPECT_EQ(count({42, 42, 50, 58}, [](std::uint32_t c) { return c == 0x0F0F0Fu; }), 8 * 16);
 }
 
-// A thousand shows and hides with ten frames and an item each, as the bar runs them.
+// Three hundred shows and hides with ten frames and an item each, as the bar runs them.
 TEST_F(StatusPicture, ShowsHidesAndFramesKeepNothing) {
     auto display = StatusDisplay::create(dc_.get(), ::GetModuleHandleA(nullptr),
                                          {look_.title.get(), look_.text.get(), look_.small.get()});
