@@ -1,5 +1,5 @@
 // The command list, opened and driven as a user does: read, sorted by header
-// clicks, and an item edited by a right-click.
+// clicks, an item edited by a right-click and run by a double-click.
 #include <windows.h>
 
 #include <algorithm>
@@ -91,7 +91,8 @@ TEST_F(CommandList, ListShowsCountsAndCellsAndHeaderClicksSortAndMarkTheColumn) 
     EXPECT_TRUE(waitUntil([&] { return ::IsWindow(dialog) == FALSE; }));
 }
 
-TEST_F(CommandList, RightClickEditsTheItemAndTheFileHoldsItAtOnce) {
+TEST_F(CommandList, RightClickEditsTheItemAndTheFileHoldsItAtOnceAndADoubleClickRunsIt) {
+    probeInSpacedFolder();
     ::PostMessageA(bar_, WM_COMMAND, kCommandListCommand, 0);  // the tray menu's command
     HWND dialog = shownDialog("コマンドリスト");
     ASSERT_NE(dialog, nullptr);
@@ -105,6 +106,7 @@ TEST_F(CommandList, RightClickEditsTheItemAndTheFileHoldsItAtOnce) {
     ASSERT_NE(form, nullptr) << "a right-click on a data item opens its form";
     setDialogItemText(form, 1004, "memo");
     setDialogItemText(form, 1006, "メモ帳");
+    setDialogItemText(form, 1013, probe_);
     pressDialogButton(form, 1001);
     ASSERT_TRUE(waitUntil([&] { return ::IsWindow(form) == FALSE; })) << "the form refused its OK";
 
@@ -116,6 +118,12 @@ TEST_F(CommandList, RightClickEditsTheItemAndTheFileHoldsItAtOnce) {
     })) << "saved while the list is still open";
     EXPECT_EQ(listViewCell(list, row, 0) + "|" + listViewCell(list, row, 4), "memo|メモ帳")
         << "the edited row is rewritten";
+
+    clickListViewRow(list, row, false);
+    clickListViewRow(list, row, false);
+    const auto starts = probeStarts(1);
+    ASSERT_EQ(starts.size(), 1u) << "a double-click runs the row's item";
+    EXPECT_TRUE(starts[0].commandLine.starts_with(inQuotes(probe_))) << starts[0].commandLine;
     ::SendDlgItemMessageA(dialog, 1001, BM_CLICK, 0, 0);
     EXPECT_TRUE(waitUntil([&] { return ::IsWindow(dialog) == FALSE; }));
 }
