@@ -88,6 +88,12 @@ void clickAt(int x, int y, bool rightButton) {
     ::Sleep(50);
 }
 
+void clickInClient(HWND window, const RECT& area, bool rightButton) {
+    POINT point{(area.left + area.right) / 2, (area.top + area.bottom) / 2};
+    ::ClientToScreen(window, &point);
+    clickAt(point.x, point.y, rightButton);
+}
+
 void dragWithLeftButton(int x, int y, int dx, int dy) {
     INPUT press[2] = {};
     placeMouseEvents(press, x, y);

@@ -24,6 +24,8 @@ namespace zek::e2e {
 
 // A mouse click at a screen point, left or right button.
 void clickAt(int x, int y, bool rightButton);
+// Clicks the middle of `area`, given in the window's client coordinates.
+void clickInClient(HWND window, const RECT& area, bool rightButton);
 // One turn of the mouse wheel with the pointer at a screen point; +120 is one notch away from the user.
 void turnWheelAt(int x, int y, int delta);
 // Presses the left button at a screen point, moves it by (dx, dy) in a few steps and lets go.

@@ -13,19 +13,12 @@ namespace {
 
 constexpr std::size_t kTextCapacity = 512;
 
-win32::UniqueKernelHandle openOwner(HWND window) {
-    DWORD processId = 0;
-    ::GetWindowThreadProcessId(window, &processId);
-    return win32::UniqueKernelHandle(
-        ::OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE, FALSE, processId));
-}
-
 // Sends `message` with a structure that points to a text buffer beside it in the
 // list's process; the text the list wrote there.
 template <typename Structure>
 std::string remoteText(HWND list, UINT message, WPARAM wParam, Structure structure, char* Structure::*text,
                        int Structure::*capacity) {
-    const win32::UniqueKernelHandle process = openOwner(list);
+    const win32::UniqueKernelHandle process = openOwnerOf(list);
     if (!process) {
         return {};
     }
@@ -41,10 +34,6 @@ std::string remoteText(HWND list, UINT message, WPARAM wParam, Structure structu
     ::SendMessageA(list, message, wParam, reinterpret_cast<LPARAM>(block.address()));
     const std::string bytes = block.read(sizeof(Structure), kTextCapacity);
     return bytes.substr(0, bytes.find('\0'));
-}
-
-POINT centre(const RECT& rect) {
-    return {(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2};
 }
 
 }  // namespace
@@ -93,22 +82,7 @@ void clickListViewHeader(HWND list, int column) {
 }
 
 void clickListViewRow(HWND list, int row, bool rightButton) {
-    const win32::UniqueKernelHandle process = openOwner(list);
-    RECT rect{};
-    rect.left = LVIR_LABEL;
-    std::string bytes(sizeof rect, '\0');
-    std::memcpy(bytes.data(), &rect, sizeof rect);
-    if (process) {
-        const RemoteBlock block(process.get(), bytes);
-        ::SendMessageA(list, LVM_GETITEMRECT, row, reinterpret_cast<LPARAM>(block.address()));
-        bytes = block.read(0, sizeof rect);
-        if (bytes.size() == sizeof rect) {
-            std::memcpy(&rect, bytes.data(), sizeof rect);
-        }
-    }
-    POINT point = centre(rect);
-    ::ClientToScreen(list, &point);
-    clickAt(point.x, point.y, rightButton);
+    clickInClient(list, exchangeRect(list, LVM_GETITEMRECT, row, RECT{.left = LVIR_LABEL}), rightButton);
 }
 
 }  // namespace zek::e2e

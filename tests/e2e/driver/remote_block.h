@@ -3,7 +3,10 @@
 // (structures and text buffers): written and read from here, freed when the object goes.
 #include <windows.h>
 
+#include <cstring>
 #include <string>
+
+#include "platform/unique_handle.h"
 
 namespace zek::e2e {
 
@@ -42,5 +45,32 @@ class RemoteBlock {
     HANDLE process_;
     void* address_ = nullptr;
 };
+
+// The process that owns `window`, opened to take a RemoteBlock.
+inline win32::UniqueKernelHandle openOwnerOf(HWND window) {
+    DWORD processId = 0;
+    ::GetWindowThreadProcessId(window, &processId);
+    return win32::UniqueKernelHandle(
+        ::OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE, FALSE, processId));
+}
+
+// Sends `message` to a control of another process with a RECT there that starts as
+// `rect` (controls take their input in it); the RECT the control wrote back, or
+// `rect` when it could not be read.
+inline RECT exchangeRect(HWND control, UINT message, WPARAM wParam, RECT rect) {
+    const win32::UniqueKernelHandle process = openOwnerOf(control);
+    if (!process) {
+        return rect;
+    }
+    std::string bytes(sizeof rect, '\0');
+    std::memcpy(bytes.data(), &rect, sizeof rect);
+    const RemoteBlock block(process.get(), bytes);
+    ::SendMessageA(control, message, wParam, reinterpret_cast<LPARAM>(block.address()));
+    bytes = block.read(0, sizeof rect);
+    if (bytes.size() == sizeof rect) {
+        std::memcpy(&rect, bytes.data(), sizeof rect);
+    }
+    return rect;
+}
 
 }  // namespace zek::e2e

@@ -1,5 +1,9 @@
 #include "driver/tree_view.h"
 
+#include <cstring>
+
+#include "driver/input.h"
+#include "driver/remote_block.h"
 #include "driver/window_query.h"
 
 namespace zek::e2e {
@@ -31,6 +35,14 @@ HTREEITEM treeFirstChild(HWND tree, HTREEITEM row) {
 void pressKeyOnTreeRow(HWND dialog, int treeId, HTREEITEM row, WORD key) {
     ::SendDlgItemMessageA(dialog, treeId, TVM_SELECTITEM, TVGN_CARET, reinterpret_cast<LPARAM>(row));
     pressKeyIn(dialog, treeId, key);
+}
+
+void doubleClickTreeRow(HWND tree, HTREEITEM row) {
+    RECT rect{};  // in: the row's handle
+    std::memcpy(&rect, &row, sizeof row);
+    rect = exchangeRect(tree, TVM_GETITEMRECT, TRUE, rect);
+    clickInClient(tree, rect, false);
+    clickInClient(tree, rect, false);
 }
 
 }  // namespace zek::e2e

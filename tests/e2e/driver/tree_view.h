@@ -12,5 +12,7 @@ HTREEITEM treeTopRow(HWND tree, int n);
 HTREEITEM treeFirstChild(HWND tree, HTREEITEM row);
 // Selects the row and presses a key in the dialog's tree, as a user does after a click.
 void pressKeyOnTreeRow(HWND dialog, int treeId, HTREEITEM row, WORD key);
+// Double-clicks the row's text, which must be in view.
+void doubleClickTreeRow(HWND tree, HTREEITEM row);
 
 }  // namespace zek::e2e

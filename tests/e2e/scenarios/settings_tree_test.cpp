@@ -108,10 +108,9 @@ TEST_F(SettingsTree, AHotkeyTakenElsewhereIsRefusedAndTheFormStaysOpen) {
     HWND tree = treeOf(dialog);
     HTREEITEM tools = treeTopRow(tree, 1);
     ::SendMessageA(tree, TVM_EXPAND, TVE_EXPAND, reinterpret_cast<LPARAM>(tools));
-    ::SendMessageA(tree, TVM_SELECTITEM, TVGN_CARET, reinterpret_cast<LPARAM>(treeFirstChild(tree, tools)));
-    ::PostMessageA(dialog, WM_COMMAND, 32775, 0);  // edit "editor"
+    doubleClickTreeRow(tree, treeFirstChild(tree, tools));
     HWND form = shownDialog("ランチャー登録");
-    ASSERT_NE(form, nullptr);
+    ASSERT_NE(form, nullptr) << "a double-click on \"editor\" opens its form";
     EXPECT_FALSE(::IsWindowEnabled(::GetDlgItem(form, 1019))) << "editing a data item keeps its type";
     EXPECT_FALSE(::IsWindowEnabled(::GetDlgItem(form, 1003))) << "no modifier, no key";
     chooseInCombo(form, 1002, "Ctrl");
