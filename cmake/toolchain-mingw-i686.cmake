@@ -7,4 +7,5 @@ set(CMAKE_FIND_ROOT_PATH /usr/i686-w64-mingw32)
 set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
 set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
 set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
-# 32-bit programs cannot run on this kernel: the i686 build is compiled, not run.
+# wine64 hands a 32-bit program to Wine's 32-bit loader, as 64-bit Windows does.
+set(CMAKE_CROSSCOMPILING_EMULATOR /usr/lib/wine/wine64)

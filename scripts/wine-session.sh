@@ -21,6 +21,14 @@ zek_wine_start() {  # prefix directory
     echo "creating the Wine prefix $WINEPREFIX (once)"
     "$ZEK_WINE64" wineboot -i </dev/null >/dev/null 2>&1 || true
   fi
+  # A prefix made before Wine's 32-bit half was installed has an empty syswow64,
+  # where every 32-bit program fails to load kernel32; an update fills it, and
+  # runs only when the prefix's time stamp is gone.
+  if [ -x /usr/lib/wine/wine ] && [ ! -f "$WINEPREFIX/drive_c/windows/syswow64/kernel32.dll" ]; then
+    echo "adding the 32-bit half to the Wine prefix $WINEPREFIX (once)"
+    rm -f "$WINEPREFIX/.update-timestamp"
+    "$ZEK_WINE64" wineboot -u </dev/null >/dev/null 2>&1 || true
+  fi
   /usr/lib/wine/wineserver -p </dev/null >/dev/null 2>&1 || true
   # A crashing program must end at once with a failure, not wait in winedbg (the
   # default when no debugger is named): name one that does not exist.

@@ -1,12 +1,13 @@
 #!/usr/bin/env bash
 # The launcher's CPU while its bar is shown (a frame every 120 - Cpu ms, 20 ms at
 # the default Cpu of 100) and while it is hidden. Read from Linux: under Wine one
-# process cannot read another's CPU times. Run inside a Wine session (README).
+# process cannot read another's CPU times. Run inside a Wine session (README):
+#   bench/win32/launcher_cpu.sh [win64|win32]    (the build to measure, default win64)
 set -euo pipefail
 root=$(cd "$(dirname "$0")/../.." && pwd)
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
-cp "$root/build/win64/bin/ZekLauncher.exe" "$work/"
+cp "$root/build/${1:-win64}/bin/ZekLauncher.exe" "$work/"
 cd "$work"
 /usr/lib/wine/wine64 ZekLauncher.exe </dev/null >/dev/null 2>&1 &
 pid=$!

@@ -16,6 +16,8 @@ namespace {
 using EnumProcessModulesFunction = BOOL(WINAPI*)(HANDLE process, HMODULE* modules, DWORD bytes,
                                                  DWORD* bytesNeeded);
 using GetModuleFileNameExFunction = DWORD(WINAPI*)(HANDLE process, HMODULE module, char* name, DWORD size);
+// Vista and later only.
+using QueryFullProcessImageNameFunction = BOOL(WINAPI*)(HANDLE process, DWORD flags, char* name, DWORD* size);
 
 constexpr std::size_t kLongestPathBytes = 2 * 32767;
 
@@ -63,6 +65,30 @@ std::optional<std::string> firstModulePath(DWORD processId, std::size_t maxLengt
     return path;
 }
 
+// The image name of a process, which the system gives with the least access right
+// there is: to a 32-bit program for a 64-bit process and to anyone for an elevated
+// one, where the module list above is refused.
+std::optional<std::string> imageNamePath(DWORD processId, std::size_t maxLength) {
+    static const auto queryFullProcessImageName = lookUp<QueryFullProcessImageNameFunction>(
+        ::GetModuleHandleA("KERNEL32.DLL"), "QueryFullProcessImageNameA");
+    if (queryFullProcessImageName == nullptr) {
+        return std::nullopt;
+    }
+    const UniqueKernelHandle process(::OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION, FALSE, processId));
+    if (!process) {
+        return std::nullopt;
+    }
+    // As above, one byte more than the caller can take tells a path that is too long.
+    std::string path(maxLength + 2, '\0');
+    DWORD length = static_cast<DWORD>(path.size());
+    if (!queryFullProcessImageName(process.get(), 0, path.data(), &length) || length == 0 ||
+        length > maxLength) {
+        return std::nullopt;
+    }
+    path.resize(std::strlen(path.c_str()));
+    return path;
+}
+
 }  // namespace
 
 int getWindowProcessPath(HWND window, char* buffer, std::size_t size) {
@@ -78,7 +104,12 @@ int getWindowProcessPath(HWND window, char* buffer, std::size_t size) {
     // No path on the system is longer than 32,767 characters, which take at most
     // twice as many bytes in a double-byte code page; a larger buffer gains nothing.
     const std::size_t maxLength = std::min<std::size_t>(size, kLongestPathBytes + 1) - 1;
-    const std::optional<std::string> path = firstModulePath(processId, maxLength);
+    // The module list first: where it answers, its path is the one the program was
+    // started with, which is where its own settings have always been looked for.
+    std::optional<std::string> path = firstModulePath(processId, maxLength);
+    if (!path) {
+        path = imageNamePath(processId, maxLength);
+    }
     if (!path) {
         return 0;
     }

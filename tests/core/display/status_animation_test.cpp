@@ -211,6 +211,8 @@ TEST(StatusTexts, TypeWordsAndPanelWidths) {
     // The name's extent + 10 (130 from 20 letters), and + 40 from 110 on.
     EXPECT_EQ(targetWidthFor(std::string(20, 'n'), "", "", "", measure), 130 + 40);
     EXPECT_EQ(targetWidthFor(std::string(16, 'n'), "", "", "", measure), kNarrowPanelWidth);
+    // 95 % of a 240 px comment is 228 in double precision (227 in extended precision).
+    EXPECT_EQ(targetWidthFor("n", "", "", std::string(40, 'c'), measure), 228 + 40);
 }
 
 TEST(OrbitTrail, RestartsOnTheRimAndChangesModeByTheRandomValues) {

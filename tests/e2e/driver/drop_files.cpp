@@ -3,6 +3,7 @@
 #include <psapi.h>
 
 #include <algorithm>
+#include <cstdio>
 #include <cstring>
 #include <iterator>
 #include <optional>
@@ -51,6 +52,11 @@ HMODULE findModule(HANDLE process, const std::string& path) {
     return nullptr;
 }
 
+bool failed(const char* step) {
+    std::fprintf(stderr, "dropping files: %s failed (error %lu)\n", step, ::GetLastError());
+    return false;
+}
+
 }  // namespace
 
 bool dropFiles(HWND target, const std::vector<std::string>& paths) {
@@ -60,19 +66,25 @@ bool dropFiles(HWND target, const std::vector<std::string>& paths) {
     DWORD processId = 0;
     ::GetWindowThreadProcessId(target, &processId);
     win32::UniqueKernelHandle process(::OpenProcess(PROCESS_ALL_ACCESS, FALSE, processId));
-    if (localExport == nullptr || !process) {
-        return false;
+    if (localExport == nullptr) {
+        return failed("loading the dropper here");
+    }
+    if (!process) {
+        return failed("opening the launcher's process");
     }
     // Kernel32 lies at one address in every process of a session.
     const auto loadLibrary = reinterpret_cast<LPTHREAD_START_ROUTINE>(
         reinterpret_cast<void*>(::GetProcAddress(::GetModuleHandleA("kernel32.dll"), "LoadLibraryA")));
     const RemoteBlock remotePath(process.get(), dropperPath + '\0');
-    if (remotePath.address() == nullptr || !runRemote(process.get(), loadLibrary, remotePath.address())) {
-        return false;
+    if (remotePath.address() == nullptr) {
+        return failed("writing into the launcher");
+    }
+    if (!runRemote(process.get(), loadLibrary, remotePath.address())) {
+        return failed("loading the dropper there");
     }
     HMODULE remoteDropper = findModule(process.get(), dropperPath);
     if (remoteDropper == nullptr) {
-        return false;
+        return failed("finding the dropper there");
     }
     // The export lies at the same offset from the library's base in both processes.
     const std::ptrdiff_t offset = localExport - reinterpret_cast<const char*>(localDropper);
@@ -92,8 +104,10 @@ bool dropFiles(HWND target, const std::vector<std::string>& paths) {
     std::memcpy(request.data(), &header, sizeof header);
     request += list;
     const RemoteBlock remoteRequest(process.get(), request);
-    return remoteRequest.address() != nullptr &&
-           runRemote(process.get(), remoteExport, remoteRequest.address()) == 1u;
+    if (remoteRequest.address() == nullptr) {
+        return failed("writing the request into the launcher");
+    }
+    return runRemote(process.get(), remoteExport, remoteRequest.address()) == 1u || failed("the drop there");
 }
 
 }  // namespace zek::e2e

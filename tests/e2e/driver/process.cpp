@@ -1,6 +1,8 @@
 #include "driver/process.h"
 
+#include <algorithm>
 #include <cstdio>
+#include <cstdlib>
 #include <vector>
 
 #include "driver/window_query.h"
@@ -61,6 +63,20 @@ std::string ownDirectory() {
     ::GetModuleFileNameA(nullptr, path, MAX_PATH);
     std::string directory(path);
     return directory.substr(0, directory.find_last_of('\\') + 1);
+}
+
+std::string otherBuildDirectory() {
+    const char* linuxPath = std::getenv("ZEK_OTHER_BUILD");
+    if (linuxPath == nullptr || linuxPath[0] != '/') {
+        return {};
+    }
+    // Wine's drive Z: is the Linux root.
+    std::string directory = std::string("Z:") + linuxPath;
+    std::replace(directory.begin(), directory.end(), '/', '\\');
+    if (directory.back() != '\\') {
+        directory += '\\';
+    }
+    return directory;
 }
 
 // Ends whatever launcher still runs: politely first, then by force.

@@ -42,6 +42,10 @@ Process startProcess(const std::string& program, const std::string& arguments, c
 // The folder of the running test program, ending with a backslash; the programs
 // under test are built into it.
 std::string ownDirectory();
+// The folder of the other build's programs (the 64-bit ones beside the 32-bit
+// build), ending with a backslash, from the Linux path in ZEK_OTHER_BUILD; "" when
+// it names none.
+std::string otherBuildDirectory();
 // Ends whatever launcher still runs: politely first, then by force.
 void endAnyLauncher();
 // Closes every probe window, by force when it does not end.

@@ -59,9 +59,10 @@ TEST_F(HandoverStorm, EveryStartedCommandRunsExactlyOnce) {
         handedOver[i] = *code == 0;
     }
     const int sent = static_cast<int>(std::count(handedOver.begin(), handedOver.end(), true));
-    // Here all of them fit within the wait; on a slower machine the last in the
-    // queue may give up with the busy code, and then its command must not have run.
-    EXPECT_GE(sent, kSenders * 4 / 5);
+    // Natively all of them fit within the wait; on a slower machine (the 32-bit
+    // build emulated, where every start costs a second) the last in the queue give
+    // up with the busy code, and then their commands must not have run.
+    EXPECT_GE(sent, kSenders / 2);
 
     waitForProbeStarts(probeLogBeside(probe), static_cast<std::size_t>(sent), 30000);
     ::Sleep(1000);  // a command run twice would show up by now
