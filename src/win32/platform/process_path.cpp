@@ -65,9 +65,9 @@ std::optional<std::string> firstModulePath(DWORD processId, std::size_t maxLengt
     return path;
 }
 
-// The image name of a process, which the system gives with the least access right
-// there is: to a 32-bit program for a 64-bit process and to anyone for an elevated
-// one, where the module list above is refused.
+// The image name of a process, which the system gives for the least access right
+// there is: to a 32-bit program for a 64-bit process, and to a program that is not
+// elevated for one that is, where the module list above is refused.
 std::optional<std::string> imageNamePath(DWORD processId, std::size_t maxLength) {
     static const auto queryFullProcessImageName = lookUp<QueryFullProcessImageNameFunction>(
         ::GetModuleHandleA("KERNEL32.DLL"), "QueryFullProcessImageNameA");
