@@ -47,9 +47,6 @@ TEST(RunSwitches, RunsRecordsInOrderAndExitsOnlyAfterAll) {
     EXPECT_TRUE(exit);
     EXPECT_THAT(calls, ElementsAre("run notepad", "open a.txt with editor", "open b.txt", "show", "hide",
                                    "help", "minimize", "restore", "trim", "next"));
-    // Without exit the caller keeps running.
-    EXPECT_FALSE(run({"/s"}).first);
-    EXPECT_TRUE(run({"/x"}).first);
     EXPECT_THAT(run({"/e", "editor"}).second, ElementsAre("open  with editor"));
 }
 

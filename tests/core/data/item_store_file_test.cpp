@@ -85,7 +85,7 @@ TEST_F(ItemStoreFileTest, FirstSaveCreatesTheFileLaterSavesKeepABackup) {
 
 TEST_F(ItemStoreFileTest, CurrentEmptyAndHeaderOnlyFilesAreLoadedWithoutWriting) {
     for (const std::string& bytes :
-         {kCurrent, std::string(), std::string("[100]\r\n"), std::string("[100]")}) {
+         {kCurrent, std::string(), std::string("[100]\r\n\r\n"), std::string("[100]")}) {
         SCOPED_TRACE(bytes);
         storage.files = {{kDat, bytes}};
         auto store = file.load();
@@ -121,6 +121,7 @@ TEST_F(ItemStoreFileTest, DamagedFileIsKeptAsideNotOverwritten) {
     storage.files[kDat] = kDamaged;
     auto store = file.load();
     EXPECT_EQ(store->count(), 9);  // the default tree
+    EXPECT_FALSE(file.lastLoad().convertedFromOldFormat);
     EXPECT_EQ(file.lastLoad().keptAsidePath, kDat + ".unreadable");
     EXPECT_EQ(storage.files.at(kDat + ".unreadable"), kDamaged);
     EXPECT_FALSE(storage.files.contains(kDat));

@@ -38,13 +38,10 @@ class ShellLaunchTest : public ::testing::Test {
 
 TEST(LaunchFailureMessage, NamesFileAndParametersThenTheFixedTextInCodePage932) {
     EXPECT_EQ(kLaunchFailureCaption, "\x8B\x4E\x93\xAE\x8E\xB8\x94\x73");  // 起動失敗
-    // No parameters: the file, one blank, nothing, then the text.
-    EXPECT_EQ(launchFailureMessage({R"(D:\nothing.exe)", "", ""}), R"(D:\nothing.exe )" + kFailureTail);
-    EXPECT_EQ(launchFailureMessage({R"(D:\ed.exe)", R"(-r "D:\a.txt")", R"(D:\)"}),
-              R"(D:\ed.exe -r "D:\a.txt")" + kFailureTail);
-    // Bounded: 510 single bytes and then "表", which straddles the limit and goes whole.
+    // Bounded: 510 single bytes and then "表", which straddles the limit and goes whole;
+    // the folder is not named.
     const std::string longText = std::string(510, 'a') + "表";
-    EXPECT_EQ(launchFailureMessage({longText, longText, ""}),
+    EXPECT_EQ(launchFailureMessage({longText, longText, R"(D:\)"}),
               std::string(510, 'a') + " " + std::string(510, 'a') + kFailureTail);
 }
 
@@ -144,6 +141,8 @@ class RunSubtreeTest : public ShellLaunchTest {
 };
 
 TEST_F(RunSubtreeTest, StartsDataItemsDepthFirstAndGoesOnAfterAFailure) {
+    EXPECT_FALSE(runSubtree(nullptr, context()));
+    EXPECT_TRUE(runSubtree(store.commandNode(), context()));  // built-in commands only: nothing starts
     LauncherItem* boot =
         store.addToRoot(store.createItem({.type = ItemType::RootItem, .name = "boot", .boot = 1}));
     add(boot, named("1 x", R"(D:\x.exe)"));
@@ -153,7 +152,8 @@ TEST_F(RunSubtreeTest, StartsDataItemsDepthFirstAndGoesOnAfterAFailure) {
     add(deeper, named("w", R"(D:\w.exe)"));
     auto switching = named("3 y", R"(D:\y.exe)");
     switching.tsk = 1;  // no window chooser here: started directly
-    add(boot, switching);
+    // A data item with children starts after them.
+    add(add(boot, switching), named("c", R"(D:\c.exe)"));
     add(boot, {.type = ItemType::DataItem, .name = "4 no program"});
     add(boot, {.type = ItemType::DefaultCommand, .name = "nextwnd"});
     shell.refusedFiles.insert(R"(D:\z.exe)");
@@ -163,20 +163,9 @@ TEST_F(RunSubtreeTest, StartsDataItemsDepthFirstAndGoesOnAfterAFailure) {
     for (const ShellRequest& request : shell.opened) {
         started.push_back(request.file);
     }
-    EXPECT_THAT(started, ElementsAre(R"(D:\x.exe)", R"(D:\z.exe)", R"(D:\w.exe)", R"(D:\y.exe)"));
+    EXPECT_THAT(started,
+                ElementsAre(R"(D:\x.exe)", R"(D:\z.exe)", R"(D:\w.exe)", R"(D:\c.exe)", R"(D:\y.exe)"));
     EXPECT_THAT(shell.failures, ElementsAre(R"(D:\z.exe )" + kFailureTail));
-}
-
-TEST_F(RunSubtreeTest, ADataItemWithChildrenStartsAfterThem) {
-    LauncherItem* parent = store.addToRoot(store.createItem(named("parent", R"(D:\p.exe)")));
-    add(parent, named("child", R"(D:\c.exe)"));
-    EXPECT_THAT(subtreeLaunchOrder(*parent), ElementsAre(parent->children()[0].get(), parent));
-}
-
-TEST_F(RunSubtreeTest, NoNodeIsRefusedAndAnEmptyNodeStartsNothing) {
-    EXPECT_FALSE(runSubtree(nullptr, context()));
-    EXPECT_TRUE(runSubtree(store.commandNode(), context()));  // built-in commands only
-    EXPECT_THAT(shell.opened, IsEmpty());
 }
 
 }  // namespace
