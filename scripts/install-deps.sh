@@ -36,7 +36,7 @@ missing_of() {  # package...
 }
 
 updated=0
-install() {  # package...
+install() {  # [apt-get option...] package...
   [ $# -gt 0 ] || return 0
   echo "installing: $*"
   if [ $updated = 0 ]; then $SUDO apt-get update -qq && updated=1; fi
@@ -68,9 +68,7 @@ emulate_32bit() {
         $SUDO tee /etc/apt/sources.list.d/zek-backports.list >/dev/null
       updated=0
     fi
-    echo "installing: qemu-user-static (bookworm-backports), to run 32-bit code"
-    if [ $updated = 0 ]; then $SUDO apt-get update -qq && updated=1; fi
-    $SUDO apt-get install -y -qq --no-install-recommends -t bookworm-backports qemu-user-static >/dev/null
+    install -t bookworm-backports qemu-user-static
   fi
   [ -e "$binfmt/register" ] || $SUDO mount -t binfmt_misc binfmt_misc "$binfmt"
   # "F" opens the emulator now, so a registration made before an upgrade keeps

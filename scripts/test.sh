@@ -54,13 +54,14 @@ tally fuzz "$logs/fuzz.log"
 
 source "$root/scripts/wine-session.sh"
 build32=""
-trap 'zek_wine_stop; [ -z "$build32" ] || kill -- "$build32" 2>/dev/null || true' EXIT
+# The build runs in a process group of its own, so an interrupted run ends the compilers too.
+trap 'zek_wine_stop; [ -z "$build32" ] || kill -- "-$build32" 2>/dev/null || true' EXIT
 ZEK_FORCE_XVFB=1 zek_wine_start "$root/build/wine/prefix"
 # The scenarios mostly wait on windows: the 32-bit build takes the idle cores
 # meanwhile, behind them in priority for the processor and the disk (a save
 # that waits for its data to reach the disk must not wait behind the compiler).
 echo "== build win32 (in the background, log in $logs/win32-build.log)"
-nice -n 19 ionice -c 3 bash -c "$(declare -f build); jobs=$jobs; build win32" </dev/null >"$logs/win32-build.log" 2>&1 &
+setsid nice -n 19 ionice -c 3 bash -c "$(declare -f build); jobs=$jobs; build win32" </dev/null >"$logs/win32-build.log" 2>&1 &
 build32=$!
 echo "== Windows tests under Wine (display $DISPLAY)"
 ctest --preset win64 2>&1 | tee "$logs/win64.log" || true
