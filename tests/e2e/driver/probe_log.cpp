@@ -23,6 +23,12 @@ HWND startProbeWindow(const std::string& probePath, const std::string& title) {
     startProcess(probePath, "--title=" + inQuotes(title), "");
     HWND window = nullptr;
     waitUntil([&] { return (window = ::FindWindowA("ZekProbeWindow", title.c_str())) != nullptr; });
+    // The window exists before the probe shows and activates it; a sent message is answered only once
+    // the probe reads its queue, after that, so no later activation takes the foreground from the test.
+    DWORD_PTR ignored = 0;
+    if (window != nullptr) {
+        ::SendMessageTimeoutA(window, WM_NULL, 0, 0, SMTO_ABORTIFHUNG, 10000, &ignored);
+    }
     return window;
 }
 
