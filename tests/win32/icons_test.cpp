@@ -7,6 +7,7 @@
 #include "driver/files.h"
 #include "driver/icon_kit.h"
 #include "driver/object_counts.h"
+#include "launch/image_list.h"
 #include "launch/shortcut.h"
 #include "resource.h"
 
@@ -73,6 +74,32 @@ TEST_F(IconTest, IconFilesProgramsShortcutsAndDocumentsGiveTheSmallFrame) {
         ::LoadImageA(program.get(), MAKEINTRESOURCEA(IDI_NODE), IMAGE_ICON, 16, 16, LR_DEFAULTCOLOR)));
     EXPECT_EQ(iconPixels(documentIcon().get(), 16), iconPixels(expected.get(), 16));
     EXPECT_NE(iconPixels(documentIcon().get(), 16), iconPixels(otherStockIcon.get(), 16));
+}
+
+// Each opening of the tree makes a new list while the items keep the indices the last
+// one gave them; an item must get its own picture again, not another item's slot.
+TEST_F(IconTest, ANewImageListGivesEveryItemItsOwnPicture) {
+    const std::string blue = folder_.file("blue.ico");
+    ASSERT_TRUE(e2e::writeFileBytes(blue, e2e::icoFileBytes({{16, kBlue}})));
+    data::LauncherItem red({.type = data::ItemType::DataItem, .icon = icoPath_});
+    data::LauncherItem other({.type = data::ItemType::DataItem, .icon = blue});
+    const UniqueModule program = e2e::loadAsDataFile(e2e::launcherProgramPath());
+    for (int opening = 0; opening < 2; ++opening) {
+        ItemImageList images(program.get());
+        data::LauncherItem* order[] = {&red, &other};
+        if (opening == 1) {
+            std::swap(order[0], order[1]);
+        }
+        for (data::LauncherItem* item : order) {
+            item->setImageIndex(images.assignItemImage(*item));
+        }
+        const auto picture = [&](const data::LauncherItem& item) {
+            const UniqueIcon icon(::ImageList_GetIcon(images.handle(), item.imageIndex(), ILD_NORMAL));
+            return centrePixel(iconPixels(icon.get(), 16), 16);
+        };
+        EXPECT_EQ(picture(red), kRed) << "opening " << opening;
+        EXPECT_EQ(picture(other), kBlue) << "opening " << opening;
+    }
 }
 
 TEST_F(IconTest, PathsThatLeadToNoIconGiveNone) {

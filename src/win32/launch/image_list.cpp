@@ -56,12 +56,18 @@ std::int32_t ItemImageList::assignItemImage(const data::LauncherItem& item) {
     }
     // The list keeps its own copy of the icon; ours is destroyed on return.
     const std::int32_t slot = item.imageIndex();
-    if (slot >= kFirstOwnImage && slot < imageCount() &&
+    const auto owner = static_cast<std::size_t>(slot - kFirstOwnImage);
+    if (slot >= kFirstOwnImage && owner < slotOwners_.size() && slotOwners_[owner] == &item &&
         ::ImageList_ReplaceIcon(list_.get(), slot, icon.get()) == slot) {
         return slot;
     }
     const int appended = ::ImageList_ReplaceIcon(list_.get(), -1, icon.get());
-    return appended >= 0 ? appended : stock;
+    if (appended < kFirstOwnImage) {
+        return stock;
+    }
+    slotOwners_.resize(static_cast<std::size_t>(appended - kFirstOwnImage) + 1);
+    slotOwners_.back() = &item;
+    return appended;
 }
 
 }  // namespace zek::win32

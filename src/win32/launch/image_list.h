@@ -8,6 +8,7 @@
 #include <commctrl.h>
 
 #include <cstdint>
+#include <vector>
 
 #include "data/item_store.h"
 #include "data/launcher_item.h"
@@ -35,8 +36,8 @@ class ItemImageList {
     int imageCount() const;
 
     // The image index the item should have now: its own icon (the icon file, else the
-    // program) in its old slot of 3 or more, or in a new last slot; the stock image of
-    // its type when it has no icon.
+    // program) in the slot this list gave it before, or in a new last slot; the stock
+    // image of its type when it has no icon.
     std::int32_t assignItemImage(const data::LauncherItem& item);
 
     // For the ItemStore: this list must outlive the store that holds the assigner.
@@ -49,6 +50,9 @@ class ItemImageList {
 
     HMODULE resourceModule_;
     UniqueImageList list_;
+    // The item each own slot (3 on) was given to. An item keeps the index an earlier
+    // list gave it; reusing that index here would paint over another item's picture.
+    std::vector<const data::LauncherItem*> slotOwners_;
 };
 
 }  // namespace zek::win32
