@@ -38,6 +38,9 @@ class LauncherTreeDialog final : public ModalDialog {
     explicit LauncherTreeDialog(LauncherContext& context) : context_(context), images_(context.instance) {}
     ~LauncherTreeDialog() override;
 
+    // Puts the store back as the data file holds it, unless that was done already.
+    void reloadStore();
+
   private:
     bool onInit() override;
     bool onCommand(int id, int code, HWND source) override;
@@ -67,13 +70,12 @@ class LauncherTreeDialog final : public ModalDialog {
     void dragTo(POINT screen);
     void drop();
     void abandonDrag();
-    void moveUnder(HTREEITEM targetRow);
+    void moveUnder(HTREEITEM draggedRow, HTREEITEM targetRow);
     void onFilesDropped(HDROP drop);
 
     void beginFinish(bool save);
     void finish(bool save);
     bool saveStore();
-    void reloadStore();
     void barReloadList() const { ::SendMessageA(context_.bar, app::LM_RELOADLIST, 0, 0); }
 
     static LRESULT CALLBACK treeProcedure(HWND tree, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
@@ -393,9 +395,7 @@ void LauncherTreeDialog::drop() {
     const HTREEITEM target = tree_.rowAtScreenPoint(cursor);
     if (target != nullptr) {
         ::PostMessageA(window(), DLGM_SELECTITEM, 0, reinterpret_cast<LPARAM>(target));
-        dragItem_ = dragged;
-        moveUnder(target);
-        dragItem_ = nullptr;
+        moveUnder(dragged, target);
     } else {
         tree_.highlightDropTarget(nullptr);
     }
@@ -440,15 +440,21 @@ HTREEITEM dropParentRow(const TreeView& tree, const data::ItemStore& store, HTRE
     return nullptr;
 }
 
-void LauncherTreeDialog::moveUnder(HTREEITEM target) {
+void LauncherTreeDialog::moveUnder(HTREEITEM draggedRow, HTREEITEM target) {
     const HTREEITEM parentRow = dropParentRow(tree_, store(), target);
     LauncherItem* newParent = itemOf(parentRow);
-    LauncherItem* item = itemOf(dragItem_);
-    if (newParent == nullptr || item == nullptr || !store().moveItem(newParent, item)) {
+    LauncherItem* item = itemOf(draggedRow);
+    // A short drag ends on the row itself or a sibling: the item is where it was
+    // dropped already, and its row (which the drop selects) stays.
+    if (newParent == nullptr || item == nullptr || newParent == item->parent() ||
+        !store().moveItem(newParent, item)) {
         return;
     }
-    tree_.remove(dragItem_);
-    tree_.insertLast(*item, parentRow);
+    // The row goes with the rows of any children a hand-edited file gave the item;
+    // they come back under the new row with handles of their own.
+    tree_.remove(draggedRow);
+    const HTREEITEM row = tree_.insertLast(*item, parentRow);
+    fillBelow(*item, row);
     tree_.sortChildren(parentRow);
 }
 
@@ -540,8 +546,14 @@ void LauncherTreeDialog::reloadStore() {
     if (context_.storeFile == nullptr || context_.storeOwner == nullptr) {
         return;
     }
+    if (storeReplaced_) {
+        return;
+    }
     storeReplaced_ = true;
     std::unique_ptr<data::ItemStore> reread = context_.storeFile->load();
+    // The item hotkeys registered for the discarded store stay registered for the
+    // same items read again, so "hotkeyon" must not register them a second time.
+    reread->setHotkeysOn(store().hotkeysOn());
     context_.store = reread.get();
     *context_.storeOwner = std::move(reread);
     barReloadList();
@@ -554,7 +566,12 @@ void runLauncherTreeDialog(LauncherContext& context) {
         return;
     }
     LauncherTreeDialog dialog(context);
-    dialog.run(context.instance, IDD_LAUNCHER_TREE, context.bar);
+    // Only OK keeps the edits; an ending that bypassed the discard (an exception,
+    // a dialog ended from outside) must not leave them for the next save to write.
+    const INT_PTR result = dialog.run(context.instance, IDD_LAUNCHER_TREE, context.bar);
+    if (result != IDOK && result != -1) {
+        dialog.reloadStore();
+    }
 }
 
 }  // namespace zek::win32

@@ -14,5 +14,10 @@ HTREEITEM treeFirstChild(HWND tree, HTREEITEM row);
 void pressKeyOnTreeRow(HWND dialog, int treeId, HTREEITEM row, WORD key);
 // Double-clicks the row's text, which must be in view.
 void doubleClickTreeRow(HWND tree, HTREEITEM row);
+// Drags the row's text onto the other row's text with the left button; onto itself,
+// a short drag that ends a few pixels to the right. Both must be in view.
+void dragTreeRow(HWND tree, HTREEITEM row, HTREEITEM onto);
+// Whether the row shows its children.
+bool treeRowExpanded(HWND tree, HTREEITEM row);
 
 }  // namespace zek::e2e

@@ -39,12 +39,14 @@ class SettingsTree : public LauncherScenario {
     HWND bar_ = nullptr;
 };
 
+// "kid" under a data item, as only a hand-edited file has it; "deep" with Ctrl + Alt + D.
 const std::string kToolsFile = dataFileText({
     {.name = "command", .type = 1, .level = 1},
     {.name = "tools", .type = 2, .level = 1},
     {.name = "editor", .level = 2, .app = "C:\\windows\\notepad.exe"},
+    {.name = "kid", .level = 3, .app = "C:\\kid.exe"},
     {.name = "group", .type = 3, .level = 2},
-    {.name = "deep", .level = 3, .app = "C:\\deep.exe"},
+    {.name = "deep", .level = 3, .app = "C:\\deep.exe", .hotKey1 = 3, .hotKey2 = 'D'},
 });
 
 TEST_F(SettingsTree, InsertOnTheBuiltInNodeAddsAnItemThatOkWritesToTheFile) {
@@ -82,10 +84,10 @@ TEST_F(SettingsTree, DeleteTakesAWholeRootNodeAndTheCloseBoxBringsItBack) {
     HWND dialog = openTree(kToolsFile);
     ASSERT_NE(dialog, nullptr);
     HWND tree = treeOf(dialog);
-    ASSERT_EQ(treeRowCount(tree), 13);
+    ASSERT_EQ(treeRowCount(tree), 14);
     pressOnRow(dialog, treeTopRow(tree, 0), VK_DELETE);  // "command": never deleted
-    EXPECT_EQ(treeRowCount(tree), 13);
-    pressOnRow(dialog, treeTopRow(tree, 1), VK_DELETE);  // "tools" and its four
+    EXPECT_EQ(treeRowCount(tree), 14);
+    pressOnRow(dialog, treeTopRow(tree, 1), VK_DELETE);  // "tools" and its five
     EXPECT_TRUE(waitUntil([&] { return treeRowCount(tree) == 9; }, 3000));
     EXPECT_TRUE(dialogsOfProcess(firstInstance_.id()).size() == 1u) << "deleting asks nothing";
     const auto before = lastWriteTime(dataFilePath());
@@ -98,6 +100,42 @@ TEST_F(SettingsTree, DeleteTakesAWholeRootNodeAndTheCloseBoxBringsItBack) {
     EXPECT_EQ(::CompareFileTime(&*before, &*after), 0);
     const auto names = listTexts(findCommandBox(bar_));
     EXPECT_NE(std::find(names.begin(), names.end(), "deep"), names.end()) << "the list was not re-read";
+    // The items read again keep their hotkeys registered: nothing to register twice.
+    ASSERT_EQ(runLauncher("/c hotkeyon"), 0u);
+    ::Sleep(300);
+    EXPECT_TRUE(dialogsOfProcess(firstInstance_.id()).empty()) << "a hotkey was registered twice";
+}
+
+TEST_F(SettingsTree, ADraggedItemTakesItsChildrenAlongAndADropOnItselfMovesNothing) {
+    HWND dialog = openTree(kToolsFile);
+    ASSERT_NE(dialog, nullptr);
+    HWND tree = treeOf(dialog);
+    const auto expand = [tree](HTREEITEM row) {
+        ::SendMessageA(tree, TVM_EXPAND, TVE_EXPAND, reinterpret_cast<LPARAM>(row));
+    };
+    const HTREEITEM tools = treeTopRow(tree, 1);
+    expand(tools);
+    const HTREEITEM editor = treeFirstChild(tree, tools);
+    expand(editor);
+    dragTreeRow(tree, editor, editor);
+    EXPECT_TRUE(waitUntil([&] { return TreeView_GetSelection(tree) == editor; }, 3000));
+    EXPECT_TRUE(treeRowExpanded(tree, editor)) << "the row was made anew";
+
+    const HTREEITEM group = TreeView_GetNextSibling(tree, editor);
+    dragTreeRow(tree, editor, group);
+    ASSERT_TRUE(waitUntil([&] { return TreeView_GetSelection(tree) == group; }, 3000));
+    EXPECT_EQ(treeRowCount(tree), 14) << "the child's row stayed behind";
+    expand(group);
+    const HTREEITEM moved = TreeView_GetNextSibling(tree, treeFirstChild(tree, group));  // "deep", "editor"
+    const HTREEITEM kid = treeFirstChild(tree, moved);
+    ASSERT_NE(kid, nullptr);
+    pressOnRow(dialog, kid, VK_DELETE);
+    EXPECT_TRUE(waitUntil([&] { return treeRowCount(tree) == 13; }, 3000));
+    pressDialogButton(dialog, 1001);
+    ASSERT_TRUE(waitForDialogClosed(dialog));
+    const std::string saved = readFileBytes(dataFilePath()).value_or("");
+    EXPECT_EQ(saved.find("kid"), std::string::npos) << saved;
+    EXPECT_NE(saved.find("ItemName=editor"), std::string::npos) << saved;
 }
 
 TEST_F(SettingsTree, AHotkeyTakenElsewhereIsRefusedAndTheFormStaysOpen) {

@@ -1,0 +1,53 @@
+// The settings tree run in this process, to end it in ways a user cannot.
+#include "dialogs/launcher_tree_dialog.h"
+
+#include <gtest/gtest.h>
+
+#include <commctrl.h>
+
+#include "app/launcher_context.h"
+#include "data/item_store.h"
+#include "data/item_store_file.h"
+#include "driver/data_file_text.h"
+#include "driver/files.h"
+#include "driver/icon_kit.h"
+#include "platform/data_file_storage_win32.h"
+#include "resource.h"
+
+namespace zek::win32 {
+namespace {
+
+// Deletes the "tools" row, then ends the dialog the way an exception inside it does.
+void CALLBACK deleteAndEndFromInside(HWND, UINT, UINT_PTR timer, DWORD) {
+    ::KillTimer(nullptr, timer);
+    HWND dialog = ::FindWindowA(nullptr, "ランチャー設定");
+    HWND tree = ::GetDlgItem(dialog, IDC_TREE);
+    const HTREEITEM tools = TreeView_GetNextSibling(tree, TreeView_GetRoot(tree));
+    TreeView_SelectItem(tree, tools);
+    ::SendMessageA(dialog, WM_COMMAND, IDM_TREE_DELETE, 0);
+    ::EndDialog(dialog, IDCANCEL);
+}
+
+TEST(LauncherTreeDialog, AnEndingThatIsNotOkPutsBackWhatTheFileHolds) {
+    INITCOMMONCONTROLSEX controls{sizeof controls, ICC_TREEVIEW_CLASSES};
+    ::InitCommonControlsEx(&controls);
+    e2e::TestFolder folder;
+    const std::string path = folder.file("ZekLauncher.dat");
+    ASSERT_TRUE(
+        e2e::writeFileBytes(path, e2e::dataFileText({{.name = "command", .type = 1},
+                                                     {.name = "tools", .type = 2},
+                                                     {.name = "editor", .level = 2, .app = "a.exe"}})));
+    Win32DataFileStorage storage;
+    data::ItemStoreFile file(storage, path);
+    std::unique_ptr<data::ItemStore> store = file.load();
+    const UniqueModule program = e2e::loadAsDataFile(e2e::launcherProgramPath());
+    LauncherContext context{
+        .instance = program.get(), .storeFile = &file, .store = store.get(), .storeOwner = &store};
+    ASSERT_NE(::SetTimer(nullptr, 0, 100, &deleteAndEndFromInside), 0u);
+    runLauncherTreeDialog(context);
+    ASSERT_EQ(context.store, store.get());
+    EXPECT_NE(store->findByName("editor"), nullptr) << "the deletion was kept";
+}
+
+}  // namespace
+}  // namespace zek::win32
