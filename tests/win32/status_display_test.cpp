@@ -10,13 +10,17 @@
 #include "app/bar_animation.h"
 #include "app/bar_look.h"
 #include "app/gdiplus_session.h"
+#include "app/launcher_bar.h"
+#include "app/messages.h"
 #include "data/launcher_item.h"
+#include "data/launcher_settings.h"
 #include "display/frame_painter.h"
 #include "display/recoloured_icon.h"
 #include "display/status_animation.h"
 #include "display/status_display.h"
 #include "driver/object_counts.h"
 #include "driver/window_query.h"
+#include "platform/profile_store_win32.h"
 #include "platform/unique_handle.h"
 
 namespace zek::win32 {
@@ -196,8 +200,14 @@ bool animationTimerArrives(HWND window, DWORD withinMs) {
 
 // With no picture to draw on, the bar still runs its timer from show to hide and
 // paints the command box's strip on black, without calling into a missing display.
+// A change of Cpu while it is shown takes effect at once.
 TEST(BarWithoutStatusDisplay, ShowsTicksAndHides) {
-    LauncherContext context;
+    Win32ProfileStore profile;
+    data::LauncherSettings settings(profile, "");
+    data::BasicSettings values = settings.values();
+    values.cpu = 100;  // a tick every 20 ms
+    settings.applyValues(values);
+    LauncherContext context{.settings = &settings};
     const UniqueWindow window(
         ::CreateWindowExA(0, "STATIC", "", WS_POPUP, 0, 0, 240, 100, nullptr, nullptr, nullptr, nullptr));
     const BarLook look = BarLook::create();
@@ -205,6 +215,15 @@ TEST(BarWithoutStatusDisplay, ShowsTicksAndHides) {
     animation.create(window.get(), nullptr, look);
     animation.onShow();
     EXPECT_TRUE(animationTimerArrives(window.get(), 2000));
+    values.cpu = 1;  // every 119 ms
+    settings.applyValues(values);
+    animation.applyInterval();
+    animationTimerArrives(window.get(), 0);  // one already queued
+    int ticks = 0;
+    for (const DWORD start = ::GetTickCount(); ::GetTickCount() - start < 500;) {
+        ticks += animationTimerArrives(window.get(), 10) ? 1 : 0;
+    }
+    EXPECT_LE(ticks, 5) << "the timer kept its old interval";
     data::ItemFields fields;
     fields.name = "notepad";
     fields.comment = "a comment long enough to widen the panel a good way";
@@ -216,6 +235,25 @@ TEST(BarWithoutStatusDisplay, ShowsTicksAndHides) {
     animation.onHide();
     animationTimerArrives(window.get(), 0);  // one already queued
     EXPECT_FALSE(animationTimerArrives(window.get(), 300));
+}
+
+// The program leaves by sending the bar WM_DESTROY, and a nested message loop may
+// still dispatch messages after it: no tick may come to draw into the freed picture.
+TEST(BarShutdown, TheAnimationEndsWithThePicture) {
+    GdiplusSession gdiplus;
+    LauncherContext context{.instance = ::GetModuleHandleA(nullptr)};
+    LauncherBar bar(context);
+    ASSERT_TRUE(bar.create());
+    context.bar = bar.window();
+    ::SendMessageA(bar.window(), app::LM_SHOWBAR, 0, 0);
+    EXPECT_TRUE(animationTimerArrives(bar.window(), 2000));
+    ::SendMessageA(bar.window(), WM_DESTROY, 0, 0);
+    animationTimerArrives(bar.window(), 0);  // one already queued
+    EXPECT_FALSE(animationTimerArrives(bar.window(), 300));
+    ::DestroyWindow(bar.window());
+    MSG quit;
+    while (::PeekMessageA(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE)) {
+    }
 }
 
 }  // namespace

@@ -174,6 +174,9 @@ void LauncherBar::onDestroy() {
     box_.destroy();
     trayMenu_ = nullptr;
     menu_.reset();
+    // The timer and the painter's graphics go before the DC they draw into: a nested
+    // message loop may still dispatch a tick after this.
+    animation_.destroy();
     if (originalBitmap_ != nullptr) {
         ::SelectObject(pictureDC_.get(), originalBitmap_);
         originalBitmap_ = nullptr;
