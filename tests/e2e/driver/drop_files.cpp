@@ -3,10 +3,13 @@
 #include <psapi.h>
 
 #include <algorithm>
+#include <atomic>
 #include <cstdio>
 #include <cstring>
 #include <iterator>
+#include <memory>
 #include <optional>
+#include <thread>
 
 #include "driver/drop_request.h"
 #include "driver/remote_block.h"
@@ -16,6 +19,7 @@ namespace zek::e2e {
 namespace {
 
 constexpr DWORD kThreadWaitMs = 10000;
+constexpr DWORD kDropWaitMs = 40000;
 
 std::string besideDriver(const char* fileName) {
     char path[MAX_PATH] = {};
@@ -57,9 +61,7 @@ bool failed(const char* step) {
     return false;
 }
 
-}  // namespace
-
-bool dropFiles(HWND target, const std::vector<std::string>& paths) {
+bool dropFilesNow(HWND target, const std::vector<std::string>& paths, std::atomic<const char*>& step) {
     const std::string dropperPath = besideDriver(kDropperFileName);
     HMODULE localDropper = ::LoadLibraryA(dropperPath.c_str());
     const auto localExport = reinterpret_cast<const char*>(::GetProcAddress(localDropper, kDropperExport));
@@ -75,10 +77,12 @@ bool dropFiles(HWND target, const std::vector<std::string>& paths) {
     // Kernel32 lies at one address in every process of a session.
     const auto loadLibrary = reinterpret_cast<LPTHREAD_START_ROUTINE>(
         reinterpret_cast<void*>(::GetProcAddress(::GetModuleHandleA("kernel32.dll"), "LoadLibraryA")));
+    step = "writing into the launcher";
     const RemoteBlock remotePath(process.get(), dropperPath + '\0');
     if (remotePath.address() == nullptr) {
         return failed("writing into the launcher");
     }
+    step = "loading the dropper there";
     if (!runRemote(process.get(), loadLibrary, remotePath.address())) {
         return failed("loading the dropper there");
     }
@@ -103,11 +107,43 @@ bool dropFiles(HWND target, const std::vector<std::string>& paths) {
     std::string request(sizeof header, '\0');
     std::memcpy(request.data(), &header, sizeof header);
     request += list;
+    step = "writing the request into the launcher";
     const RemoteBlock remoteRequest(process.get(), request);
     if (remoteRequest.address() == nullptr) {
         return failed("writing the request into the launcher");
     }
-    return runRemote(process.get(), remoteExport, remoteRequest.address()) == 1u || failed("the drop there");
+    step = "the drop there";
+    const bool dropped = runRemote(process.get(), remoteExport, remoteRequest.address()) == 1u;
+    step = "freeing the memory written there";
+    return dropped || failed("the drop there");
+}
+
+}  // namespace
+
+// Wine carries out VirtualAllocEx, VirtualFreeEx and CreateRemoteThread inside the
+// other process and waits for that without a limit; a launcher that never takes the
+// request would hold the scenario until ctest kills it, saying nothing. The drop runs
+// on a thread of its own that is given up on after a bound, naming the step it was in.
+bool dropFiles(HWND target, const std::vector<std::string>& paths) {
+    struct Drop {
+        std::atomic<const char*> step{"opening the launcher's process"};
+        std::atomic<bool> result{false};
+        win32::UniqueKernelHandle done{::CreateEventA(nullptr, TRUE, FALSE, nullptr)};
+    };
+    const auto drop = std::make_shared<Drop>();
+    if (!drop->done) {
+        return failed("making an event");
+    }
+    std::thread([drop, target, paths] {
+        drop->result = dropFilesNow(target, paths, drop->step);
+        ::SetEvent(drop->done.get());
+    }).detach();
+    if (::WaitForSingleObject(drop->done.get(), kDropWaitMs) != WAIT_OBJECT_0) {
+        std::fprintf(stderr, "dropping files: no answer after %lu s, at: %s\n", kDropWaitMs / 1000,
+                     drop->step.load());
+        return false;
+    }
+    return drop->result;
 }
 
 }  // namespace zek::e2e
