@@ -168,7 +168,7 @@ bool LauncherSettings::writeAll(const std::string& path) const {
 }
 
 bool LauncherSettings::saveSettings() const {
-    if (iniPath_.empty() || associationsCut_) {
+    if (iniPath_.empty()) {
         return false;
     }
     // Writing straight into the settings file would leave it half written (or

@@ -78,8 +78,8 @@ class LauncherSettings {
 
     // Replaces the settings file with exactly the current settings. The new file is
     // built beside the old one and put in its place only when complete; on any
-    // failure the old file stays as it was and false is returned. Refused while the
-    // file holds more associations than were read, which a save would drop.
+    // failure the old file stays as it was and false is returned. Associations the
+    // file held past kMaxAssociations are not written (see associationsCut).
     bool saveSettings() const;
 
     // Stores the nine values and derives the animation step from `cpu`.
@@ -92,6 +92,7 @@ class LauncherSettings {
     bool addAssociation(std::string_view ext, std::string_view appPath, std::string_view appOption) {
         return associations_.size() < kMaxAssociations && associations_.add(ext, appPath, appOption);
     }
+    // The file held more associations than are read: a save keeps only those read.
     bool associationsCut() const { return associationsCut_; }
     bool updateAssociation(std::string_view ext, std::string_view appPath, std::string_view appOption) {
         return associations_.update(ext, appPath, appOption);
