@@ -54,6 +54,19 @@ int runMessageLoop() {
     return static_cast<int>(message.wParam);
 }
 
+// Reading a longer list would slow every start; the user learns once what the next
+// save of the settings will leave out.
+void tellOfUnreadAssociations(const data::LauncherSettings& settings, HWND bar) {
+    if (!settings.associationsCut()) {
+        return;
+    }
+    const std::string kept = std::to_string(data::kMaxAssociations);
+    const std::string text =
+        "ZekLauncher.ini には関連付けが多すぎるため、最初の" + kept +
+        "件だけを読み込みました。\r\n設定を保存すると、それより後の関連付けは失われます。";
+    ::MessageBoxA(bar, text.c_str(), "ZekLauncher", MB_OK | MB_ICONWARNING);
+}
+
 void runOwnCommandLine(win32::LauncherContext& context) {
     app::RemoteCommand block{};
     const std::size_t count =
@@ -89,6 +102,7 @@ int runLauncher(HINSTANCE instance, const char* commandLine) {
     ::SendMessageA(context.bar, app::LM_SETHOTKEYS, 1, 0);
     ::SendMessageA(context.bar, app::LM_APPLYDISPLAY, 0, 0);
     win32::setItemHotkeys(context, true);
+    tellOfUnreadAssociations(*context.settings, context.bar);
     if (*commandLine != '\0') {
         runOwnCommandLine(context);
     }

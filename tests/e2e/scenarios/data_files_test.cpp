@@ -65,6 +65,25 @@ TEST_F(DataFiles, AHotkeyTakenElsewhereIsReportedAndStopsTheRest) {
     ::UnregisterHotKey(nullptr, 0x7001);
 }
 
+TEST_F(DataFiles, AssociationsPastThoseReadAreToldOfOnceAndTheRestIsSaved) {
+    std::string ini = "[ExtMode]\r\n";
+    for (int n = 0; n <= 256; ++n) {
+        ini += "ExtKey" + std::to_string(n) + "=e" + std::to_string(n) + "\r\nPathKey" + std::to_string(n) +
+               "=p\r\n";
+    }
+    writeFile("ZekLauncher.ini", ini);
+    firstInstance_ = startLauncher();
+    const auto box = waitForMessageBox(firstInstance_.id());
+    ASSERT_TRUE(box);
+    EXPECT_NE(box->text.find("最初の256件だけ"), std::string::npos) << box->text;
+    pressDialogButton(box->window, IDOK);
+    exitLauncher();
+    const std::string saved = readFileBytes(folder_ + "ZekLauncher.ini").value_or("");
+    EXPECT_NE(saved.find("[Mode]\r\nKey1=8"), std::string::npos) << saved;
+    EXPECT_NE(saved.find("ExtKey255=e255\r\nPathKey255=p\r\n"), std::string::npos);
+    EXPECT_EQ(saved.find("ExtKey256"), std::string::npos);
+}
+
 TEST_F(DataFiles, ADamagedDataFileIsKeptAsideNotLost) {
     const std::string damaged("\x01\x02 not a launcher file \xff\xfe\r\n#only junk\r\n", 42);
     writeFile("ZekLauncher.dat", damaged);
