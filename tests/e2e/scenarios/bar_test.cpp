@@ -5,8 +5,8 @@
 #include <string>
 
 #include "driver/input.h"
+#include "driver/launcher_scenario.h"
 #include "driver/window_query.h"
-#include "scenarios/launcher_scenario.h"
 
 namespace zek::e2e {
 namespace {

@@ -8,9 +8,9 @@
 
 #include "driver/data_file_text.h"
 #include "driver/files.h"
+#include "driver/launcher_scenario.h"
 #include "driver/list_view.h"
 #include "driver/window_query.h"
-#include "scenarios/launcher_scenario.h"
 
 namespace zek::e2e {
 namespace {

@@ -6,8 +6,8 @@
 #include "../../core/data/settings_snapshot.h"
 #include "driver/files.h"
 #include "driver/input.h"
+#include "driver/launcher_scenario.h"
 #include "driver/window_query.h"
-#include "scenarios/launcher_scenario.h"
 
 namespace zek::e2e {
 namespace {

@@ -7,8 +7,8 @@
 
 #include "driver/drop_files.h"
 #include "driver/input.h"
+#include "driver/launcher_scenario.h"
 #include "driver/window_query.h"
-#include "scenarios/launcher_scenario.h"
 
 namespace zek::e2e {
 namespace {

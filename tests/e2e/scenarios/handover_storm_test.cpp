@@ -10,10 +10,10 @@
 #include "app/remote_command.h"
 #include "driver/data_file_text.h"
 #include "driver/files.h"
+#include "driver/launcher_scenario.h"
 #include "driver/probe_log.h"
 #include "driver/shared_block.h"
 #include "driver/window_query.h"
-#include "scenarios/launcher_scenario.h"
 
 namespace zek::e2e {
 namespace {

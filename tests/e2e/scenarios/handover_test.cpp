@@ -7,9 +7,9 @@
 #include "app/messages.h"
 #include "app/remote_command.h"
 #include "app/switches.h"
+#include "driver/launcher_scenario.h"
 #include "driver/shared_block.h"
 #include "driver/window_query.h"
-#include "scenarios/launcher_scenario.h"
 
 namespace zek::e2e {
 namespace {

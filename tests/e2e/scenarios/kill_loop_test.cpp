@@ -12,8 +12,8 @@
 #include "data/data_file.h"
 #include "driver/files.h"
 #include "driver/input.h"
+#include "driver/launcher_scenario.h"
 #include "driver/window_query.h"
-#include "scenarios/launcher_scenario.h"
 
 namespace zek::e2e {
 namespace {

@@ -6,10 +6,10 @@
 #include <vector>
 
 #include "driver/input.h"
+#include "driver/launcher_scenario.h"
 #include "driver/screen.h"
 #include "driver/window_query.h"
 #include "menus/owner_draw.h"
-#include "scenarios/launcher_scenario.h"
 
 namespace zek::e2e {
 namespace {

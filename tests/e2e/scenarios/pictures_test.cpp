@@ -10,10 +10,10 @@
 
 #include "app/bar_look.h"
 #include "driver/input.h"
+#include "driver/launcher_scenario.h"
 #include "driver/screen.h"
 #include "driver/window_query.h"
 #include "menus/owner_draw.h"
-#include "scenarios/launcher_scenario.h"
 
 namespace zek::e2e {
 namespace {

@@ -8,9 +8,9 @@
 
 #include "app/messages.h"
 #include "driver/input.h"
+#include "driver/launcher_scenario.h"
 #include "driver/object_counts.h"
 #include "driver/window_query.h"
-#include "scenarios/launcher_scenario.h"
 
 namespace zek::e2e {
 namespace {

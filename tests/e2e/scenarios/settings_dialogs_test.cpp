@@ -9,9 +9,9 @@
 
 #include "driver/files.h"
 #include "driver/input.h"
+#include "driver/launcher_scenario.h"
 #include "driver/list_view.h"
 #include "driver/window_query.h"
-#include "scenarios/launcher_scenario.h"
 
 namespace zek::e2e {
 namespace {

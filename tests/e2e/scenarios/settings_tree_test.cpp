@@ -7,9 +7,9 @@
 #include "driver/drop_files.h"
 #include "driver/files.h"
 #include "driver/input.h"
+#include "driver/launcher_scenario.h"
 #include "driver/tree_view.h"
 #include "driver/window_query.h"
-#include "scenarios/launcher_scenario.h"
 
 namespace zek::e2e {
 namespace {

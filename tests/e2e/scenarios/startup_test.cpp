@@ -5,9 +5,9 @@
 
 #include "app/messages.h"
 #include "driver/input.h"
+#include "driver/launcher_scenario.h"
 #include "driver/window_query.h"
 #include "platform/unique_handle.h"
-#include "scenarios/launcher_scenario.h"
 
 namespace zek::e2e {
 namespace {

@@ -4,8 +4,8 @@
 // After windows.h, which it needs.
 #include <shellapi.h>
 
+#include "driver/launcher_scenario.h"
 #include "driver/window_query.h"
-#include "scenarios/launcher_scenario.h"
 
 namespace zek::e2e {
 namespace {

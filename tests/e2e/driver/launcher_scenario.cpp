@@ -1,4 +1,4 @@
-#include "scenarios/launcher_scenario.h"
+#include "driver/launcher_scenario.h"
 
 #include <cstdlib>
 

@@ -1,6 +1,6 @@
 #pragma once
-// Each scenario gets a folder of its own with a fresh copy of the program, and
-// leaves no launcher running behind it.
+// The scenarios' fixture: each scenario gets a folder of its own with a fresh copy
+// of the program, and leaves no launcher running behind it.
 #include <gtest/gtest.h>
 #include <windows.h>
 
