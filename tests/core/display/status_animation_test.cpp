@@ -48,6 +48,15 @@ int finishIntro(StatusAnimation& animation, int step) {
     return ticks;
 }
 
+// Draws `count` frames; the last of them.
+Frame frames(StatusAnimation& animation, int count, int step) {
+    Frame last;
+    for (int i = 0; i < count; ++i) {
+        last = animation.nextFrame(clockAt(step));
+    }
+    return last;
+}
+
 template <typename Operation>
 std::vector<Operation> all(const Frame& frame) {
     std::vector<Operation> found;
@@ -60,145 +69,174 @@ std::vector<Operation> all(const Frame& frame) {
 }
 
 ShownItem itemWith(std::int32_t key, std::string comment = {}) {
-    return {.key = key,
-            .name = "notepad",
-            .app = "C:\\a.exe",
-            .option = "/x",
-            .comment = std::move(comment),
-            .type = 4,
-            .boot = 1,
-            .hasIcon = true};
+    return {key, "notepad", "C:\\a.exe", "/x", std::move(comment), 4, 1, 0, 0, true};
 }
 
-TEST(StatusAnimation, PaceFollowsTheStep) {
+TEST(StatusAnimation, AnglesPanelGreyLeaderLineAndTypingFollowTheStep) {
+    // The grey rises with alpha up to 180 and falls after it; an angle that
+    // reaches 360 or more starts again at 0 (gamma at step 4: 357, then 0); the
+    // leader line appears once alpha has reached 30.
     struct Case {
-        int step, introTicks, alpha, beta, gamma, letters;
+        int step, introTicks, frames, alpha, beta, gamma;
+        std::uint32_t grey;
+        bool leader;
+        int letters;
     };
-    for (const Case c : {Case{2, 6, 12, 10, 9, 6}, Case{10, 9, 4, 2, 1, 2}}) {
-        SCOPED_TRACE(c.step);
+    for (const Case c :
+         {Case{2, 6, 1, 12, 10, 9, 0xFF101010, false, 6}, Case{10, 9, 1, 4, 2, 1, 0xFF0C0C0C, false, 2},
+          Case{2, 6, 16, 192, 160, 144, 0xFF5E5E5E, true, 6}, Case{4, 6, 52, 160, 56, 0, 0xFF5A5A5A, true, 5},
+          Case{4, 6, 2, 20, 16, 14, 0xFF141414, false, 5}, Case{4, 6, 3, 30, 24, 21, 0xFF191919, true, 5}}) {
+        SCOPED_TRACE(testing::Message() << c.step << " " << c.frames);
         ScriptedRandom random;
         StatusAnimation animation(random, 0);
         EXPECT_EQ(finishIntro(animation, c.step), c.introTicks);
         EXPECT_EQ(animation.alpha(), 0) << "the clearing frame starts the angles at 0";
-        animation.nextFrame(clockAt(c.step));
+        frames(animation, c.frames, c.step);
         EXPECT_EQ(animation.alpha(), c.alpha);
         EXPECT_EQ(animation.beta(), c.beta);
         EXPECT_EQ(animation.gamma(), c.gamma);
+        const Frame frame = animation.nextFrame(clockAt(c.step));
+        EXPECT_EQ(all<MakeGradient>(frame).at(0).to, c.grey);
+        const std::vector<DrawLine> leader{{Pen::Text, {50, 50}, {90, 20}}, {Pen::Text, {90, 20}, {210, 20}}};
+        EXPECT_EQ(all<DrawLine>(frame), c.leader ? leader : std::vector<DrawLine>{});
         FixedPitch measure;
         animation.showItem(itemWith(1), measure, clockAt(c.step));
         EXPECT_EQ(animation.revealed(), c.letters);
     }
 }
 
-TEST(StatusAnimation, IntroUnfoldsFromTheLeftAndClearsOnce) {
+TEST(StatusAnimation, IntroUnfoldsTheInstrumentThatIdleFramesTurn) {
     ScriptedRandom random;
     StatusAnimation animation(random, 0);
-    const Frame first = animation.nextFrame(clockAt(10));
-    EXPECT_EQ(std::get<BlackRectangle>(first.front()).area, (Corners{0, 0, 640, 100}));
-    EXPECT_EQ(all<FillPie>(first).front().bounds, (Box{5, 5, 0, 90}));
-    const Frame second = animation.nextFrame(clockAt(10));  // progress 12
-    EXPECT_EQ(all<BlackRectangle>(second).size(), 2u)
-        << "only the first intro frame clears the whole picture";
-    EXPECT_EQ(all<FillPie>(second).front().bounds, (Box{5, 5, 10, 90}));
-    EXPECT_EQ(all<BlackEllipse>(second).front().area, (Corners{20, 20, 27, 80}));
-    EXPECT_EQ(all<DrawEllipse>(second).front().bounds, (Box{2, 2, 11, 96}));
+    EXPECT_EQ(animation.nextFrame(clockAt(10)).front(), (DrawOperation{BlackRectangle{{0, 0, 640, 100}}}));
+    // The eighth frame, at progress 84: every shape 84 % of its width.
+    EXPECT_EQ(
+        frames(animation, 7, 10),
+        (Frame{BlackRectangle{{0, 0, 100, 100}}, BlackRectangle{{100, 0, 250, 80}},
+               FillPie{Brush::Grey, {5, 5, 75, 90}, 20, 90}, FillPie{Brush::Cyan, {5, 5, 75, 90}, 80, 45},
+               FillPie{Brush::Cyan, {0, 0, 84, 100}, 100, 60}, FillPie{Brush::Cyan, {0, 0, 84, 100}, 240, 20},
+               FillEllipse{Brush::Cyan, {10, 10, 67, 80}}, BlackEllipse{{20, 20, 70, 80}},
+               FillEllipse{Brush::Cyan, {30, 30, 33, 40}}, FillPie{Brush::Cyan, {25, 25, 42, 50}, 270, 45},
+               DrawEllipse{Pen::Ring, {2, 2, 80, 96}}}));
+    finishIntro(animation, 10);
+    const Frame frame = frames(animation, 4, 10);
+    ASSERT_EQ(frame.size(), 22u);
+    // Alpha 12, beta 6, gamma 3 turn the panel's grey, the grey, the cyan and the inner pie.
+    // The narrow outline, its right edge at 240: (90, 10), (100, 0), (235, 0) ...
+    const std::array<Point, kOutlinePoints> narrow{90,  10, 100, 0,  235, 0,  235, 15, 230, 15,
+                                                   230, 20, 235, 20, 235, 20, 240, 25, 240, 65,
+                                                   230, 75, 90,  75, 90,  55, 93,  52, 90,  49};
+    EXPECT_EQ(
+        Frame(frame.begin(), frame.begin() + 12),
+        (Frame{BlackRectangle{{0, 0, 100, 100}}, BlackRectangle{{100, 0, 250, 80}},
+               MakeGradient{Brush::Panel, {80, 0, 150, 150}, 36, 0xFF0A0A0A, 0xFF101010},
+               PanelOutline{narrow}, FillPie{Brush::Grey, {5, 5, 90, 90}, 368, 90},
+               FillPie{Brush::Cyan, {5, 5, 90, 90}, 86, 45}, FillPie{Brush::Cyan, {0, 0, 100, 100}, 100, 60},
+               FillPie{Brush::Cyan, {0, 0, 100, 100}, 240, 20}, FillEllipse{Brush::Cyan, {10, 10, 80, 80}},
+               BlackEllipse{{20, 20, 80, 80}}, FillEllipse{Brush::Cyan, {30, 30, 40, 40}},
+               FillPie{Brush::Cyan, {25, 25, 50, 50}, 627, 45}}));
+    EXPECT_EQ(all<DrawLines>(frame).size(), 3u) << "the trails, before the ring";
+    // Date and time each over a shadow one pixel down and right; "On Line" in a
+    // gradient at twice 360 - gamma.
+    EXPECT_EQ(Frame(frame.begin() + 15, frame.end()),
+              (Frame{DrawEllipse{Pen::Ring, {2, 2, 96, 96}},
+                     PaintText{Brush::Shadow, Font::Text, {6, 21}, "2026/12/07", 10, {}},
+                     PaintText{Brush::Light, Font::Text, {5, 20}, "2026/12/07", 10, {}},
+                     PaintText{Brush::Shadow, Font::Text, {36, 71}, "09:05:03:042", 12, {}},
+                     PaintText{Brush::Light, Font::Text, {35, 70}, "09:05:03:042", 12, {}},
+                     MakeGradient{Brush::OnLine, {0, 0, 40, 10}, 714, 0xFFFFFFFF, 0xFF78D2FA},
+                     PaintText{Brush::OnLine, Font::Title, {0, 0}, "On Line", 7, {}}}));
 }
 
-TEST(StatusAnimation, IdleFrameDrawsTheInstrumentClockAndNarrowPanel) {
+TEST(StatusAnimation, ASecondIntroStartsTheAnglesAndTheNarrowPanelAgain) {
     ScriptedRandom random;
     StatusAnimation animation(random, 0);
     finishIntro(animation, 10);
-    for (int i = 0; i < 3; ++i) {
-        animation.nextFrame(clockAt(10));
-    }
-    const Frame frame = animation.nextFrame(clockAt(10));  // alpha 12
-    // Alpha 12, beta 6, gamma 3 turn the grey, the cyan and the inner pie.
-    EXPECT_EQ(all<FillPie>(frame),
-              (std::vector<FillPie>{{Brush::Grey, {5, 5, 90, 90}, 360 - 12 + 20, 90},
-                                    {Brush::Cyan, {5, 5, 90, 90}, 6 + 80, 45},
-                                    {Brush::Cyan, {0, 0, 100, 100}, 100, 60},
-                                    {Brush::Cyan, {0, 0, 100, 100}, 240, 20},
-                                    {Brush::Cyan, {25, 25, 50, 50}, 360 - 3 + 270, 45}}));
-    EXPECT_EQ(all<FillEllipse>(frame),
-              (std::vector<FillEllipse>{{Brush::Cyan, {10, 10, 80, 80}}, {Brush::Cyan, {30, 30, 40, 40}}}));
-    EXPECT_EQ(all<BlackRectangle>(frame).at(1).area, (Corners{100, 0, 250, 80})) << "behind the panel";
-    const auto gradients = all<MakeGradient>(frame);
-    ASSERT_EQ(gradients.size(), 2u);
-    EXPECT_EQ(gradients[0].area, (Box{80, 0, 150, 150}));
-    EXPECT_EQ(gradients[0].angle, 36);
-    EXPECT_EQ(gradients[0].to, 0xFF101010u) << "grey 12 / 2 + 10";
-    EXPECT_EQ(gradients[1].angle, 2 * (360 - 3));
-    const auto outline = all<PanelOutline>(frame).at(0).points;
-    EXPECT_EQ(outline[9], (Point{240, 65})) << "the right edge at width 150";
-    EXPECT_TRUE(all<DrawLine>(frame).empty()) << "no leader line before alpha reaches 30";
-    // Date and time each over a shadow one pixel down and right.
-    EXPECT_EQ(all<PaintText>(frame),
-              (std::vector<PaintText>{{Brush::Shadow, Font::Text, {6, 21}, "2026/12/07", 10, {}},
-                                      {Brush::Light, Font::Text, {5, 20}, "2026/12/07", 10, {}},
-                                      {Brush::Shadow, Font::Text, {36, 71}, "09:05:03:042", 12, {}},
-                                      {Brush::Light, Font::Text, {35, 70}, "09:05:03:042", 12, {}},
-                                      {Brush::OnLine, Font::Title, {0, 0}, "On Line", 7, {}}}));
-    EXPECT_EQ(all<DrawLines>(frame).size(), 3u);
-    for (int i = 0; i < 4; ++i) {
-        animation.nextFrame(clockAt(10));
-    }
-    EXPECT_EQ(all<DrawLine>(animation.nextFrame(clockAt(10))).size(), 2u) << "alpha past 30";
+    FixedPitch measure;
+    animation.showItem(itemWith(1, std::string(61, 'c')), measure, clockAt(10));
+    frames(animation, 10, 10);
+    ASSERT_EQ(animation.alpha(), 40);
+    animation.dropItem();
+    animation.reset(0);
+    EXPECT_EQ(animation.currentWidth(), 150);
+    EXPECT_EQ(finishIntro(animation, 10), 9);
+    EXPECT_EQ(animation.alpha() + animation.beta() + animation.gamma(), 0);
+    EXPECT_EQ(animation.panelWidth(), 150);
+    EXPECT_TRUE(all<DrawLine>(animation.nextFrame(clockAt(10))).empty()) << "no leader line before 30";
 }
 
-TEST(StatusAnimation, ItemTextsTypeOutBehindTheName) {
+TEST(StatusAnimation, ItemTextsTypeOutBehindTheNameAndTheIconGrows) {
     ScriptedRandom random;
     StatusAnimation animation(random, 0);
     finishIntro(animation, 2);
     FixedPitch measure;
-    animation.showItem(itemWith(7, "comment"), measure, clockAt(2));  // typing starts at 0
-    EXPECT_TRUE(animation.showItem(itemWith(7, "comment"), measure, clockAt(2)).empty());
+    ShownItem item = itemWith(7, "comment");
+    item.task = item.extension = 1;
+    Frame frame = animation.showItem(item, measure, clockAt(2));
+    EXPECT_TRUE(animation.showItem(item, measure, clockAt(2)).empty());
     EXPECT_EQ(animation.revealed(), 6) << "the same item again does not restart the typing";
-    const Frame frame = animation.nextFrame(clockAt(2));  // 6 letters revealed
+    // 6 letters a frame: the path follows 3 behind the name, the option 5, the
+    // comment 7 (then the type word, whole); the icon is 2 high at first, then as
+    // high as the letters, up to 16.
+    struct Case {
+        std::vector<std::size_t> letters;
+        int iconHeight;
+    };
+    for (const Case& c :
+         {Case{{9}, 2}, Case{{6, 3, 1, 9}, 6}, Case{{7, 8, 2, 5, 9}, 12}, Case{{7, 8, 2, 7, 9}, 16}}) {
+        SCOPED_TRACE(c.iconHeight);
+        std::vector<std::size_t> letters;
+        for (const PaintText& text : all<PaintText>(frame)) {
+            letters.push_back(text.letters);
+        }
+        EXPECT_EQ(std::vector(letters.begin() + 5, letters.end()), c.letters) << "after the clock's";
+        EXPECT_EQ(all<PaintIcon>(frame), (std::vector<PaintIcon>{{Icon::Item, {42, 42, 16, c.iconHeight}},
+                                                                 {Icon::Boot, {100, 58, 16, 16}},
+                                                                 {Icon::Task, {100, 58, 16, 16}},
+                                                                 {Icon::Extension, {110, 58, 16, 16}}}));
+        frame = animation.nextFrame(clockAt(2));
+    }
     const auto texts = all<PaintText>(frame);
-    ASSERT_EQ(texts.size(), 5u + 3u + 1u);
-    EXPECT_EQ(texts[5].letters, 6u) << "name";
-    EXPECT_EQ(texts[6].letters, 3u) << "path, 3 behind";
-    EXPECT_EQ(texts[6].clip, (Point{130, 12}));
-    EXPECT_EQ(texts[7].letters, 1u) << "option, 5 behind";
-    EXPECT_EQ(texts[8].text, "Data Item") << "the comment, 7 behind, not yet";
-    EXPECT_EQ(texts[8].letters, 9u);
-    const auto icons = all<PaintIcon>(frame);
-    ASSERT_EQ(icons.size(), 2u);
-    EXPECT_EQ(icons[0].bounds, (Box{42, 42, 16, 6}));
-    EXPECT_EQ(icons[1].icon, Icon::Boot);
-    EXPECT_EQ(all<DrawLine>(frame).size(), 2u) << "an item's panel is expanded";
+    ASSERT_EQ(texts.size(), 5u + 5u);
+    EXPECT_EQ(texts[6], (PaintText{Brush::Text, Font::Small, {110, 25}, item.app, 8, Point{130, 12}}));
+    EXPECT_EQ(texts[9], (PaintText{Brush::Text, Font::Small, {130, 60}, "Data Item", 9, {}}));
+    frames(animation, 80, 2);
+    EXPECT_EQ(animation.revealed(), 510);
+    animation.nextFrame(clockAt(2));
+    EXPECT_EQ(animation.revealed(), 512) << "516 is held at 512";
 }
 
 TEST(StatusAnimation, PanelGrowsAtOnceAndShrinksBeforeTheBar) {
-    ScriptedRandom random;
-    StatusAnimation animation(random, 0);
-    finishIntro(animation, 10);
-    FixedPitch measure;
-    animation.showItem(itemWith(1, "short"), measure, clockAt(10));
-    EXPECT_EQ(animation.targetWidth(), 150) << "short texts";
-    const std::string longComment(61, 'c');  // 366 px
-    animation.showItem(itemWith(2, longComment), measure, clockAt(10));
-    EXPECT_EQ(animation.targetWidth(), 347 + 40) << "95 % of the comment's extent + 40";
-    EXPECT_EQ(animation.currentWidth(), 387) << "the bar widens at once";
-    EXPECT_EQ(animation.panelWidth(), 158);
-    int frames = 0;
-    while (animation.panelWidth() != 387 && frames < 100) {
+    // 8 pixels a frame at step 10; a stride that would pass the target is cut to a
+    // quarter of what is left and one, one that lands on it is taken whole.
+    struct Case {
+        int comment, target, growFrames, shrinkFrames;
+    };
+    // 95 % of the comment's extent + 40: 25 letters give 182, 61 give 387.
+    for (const Case c : {Case{25, 182, 3, 4}, Case{61, 387, 28 + 4, 29 + 4}}) {
+        SCOPED_TRACE(c.target);
+        ScriptedRandom random;
+        StatusAnimation animation(random, 0);
+        finishIntro(animation, 10);
+        FixedPitch measure;
+        animation.showItem(itemWith(2, std::string(c.comment, 'c')), measure, clockAt(10));
+        EXPECT_EQ(animation.targetWidth(), c.target);
+        EXPECT_EQ(animation.currentWidth(), c.target) << "the bar widens at once";
+        EXPECT_EQ(animation.panelWidth(), 158);
+        const auto framesUntilPanelAt = [&animation](int width) {
+            int count = 0;
+            for (; animation.panelWidth() != width && count < 100; ++count) {
+                animation.nextFrame(clockAt(10));
+            }
+            return count;
+        };
+        EXPECT_EQ(framesUntilPanelAt(c.target), c.growFrames);
+        animation.showNoItem();
+        EXPECT_EQ(framesUntilPanelAt(150), c.shrinkFrames);
+        EXPECT_EQ(animation.currentWidth(), c.target) << "the bar keeps its width while the panel shrinks";
         animation.nextFrame(clockAt(10));
-        ++frames;
+        EXPECT_EQ(animation.currentWidth(), 150);
     }
-    EXPECT_EQ(frames, 28 + 4) << "8 pixels a frame to 382, then a quarter of the rest and one";
-    animation.showNoItem();
-    frames = 0;
-    while (animation.panelWidth() != 150 && frames < 100) {
-        animation.nextFrame(clockAt(10));
-        ++frames;
-        if (animation.panelWidth() != 150) {
-            EXPECT_EQ(animation.currentWidth(), 387) << "the bar keeps its width while the panel shrinks";
-        }
-    }
-    EXPECT_EQ(frames, 29 + 4) << "8 pixels a frame to 155, then 153, 152, 151, 150";
-    animation.nextFrame(clockAt(10));
-    EXPECT_EQ(animation.currentWidth(), 150);
 }
 
 TEST(StatusTexts, TypeWordsAndPanelWidths) {
@@ -215,42 +253,44 @@ TEST(StatusTexts, TypeWordsAndPanelWidths) {
     EXPECT_EQ(targetWidthFor("n", "", "", std::string(40, 'c'), measure), 228 + 40);
 }
 
-TEST(OrbitTrail, RestartsOnTheRimAndChangesModeByTheRandomValues) {
+TEST(OrbitTrail, TurnsAndSpiralsAsTheRandomValuesChoose) {
     ScriptedRandom random;
     OrbitTrail trail;
-    random.values = {5461 * 2};  // 120 degrees
-    trail.restart(random, 77);
-    EXPECT_EQ(random.seeds, std::vector<std::uint32_t>{77});
-    EXPECT_EQ(trail.angle(), 120);
-    EXPECT_NEAR(trail.points()[69].x, 50 - 50 * std::sin(120 * 0.01745329252), 1e-4);
+    // From the rim at a multiple of 60 degrees, 0 unless said: a turn moves the head
+    // 6 degrees one way or the other, a spiral takes the radius to 97 % less 1 or to
+    // 103 % and 1.
     struct Case {
-        int from;
+        int rim;
         std::deque<int> values;
-        int mode, counter;
+        int steps, mode, counter;
+        double angle;
+        float radius, x, y;
     };
-    for (const Case& c :
-         {Case{0, {16382, 0}, 1, 0}, Case{0, {32766, 32767}, 3, 19}, Case{1, {10921, 16383}, 3, 17},
-          Case{1, {10922, 32767}, 0, 18}, Case{3, {16383, 2730}, 2, 1}}) {
-        SCOPED_TRACE(c.from);
-        OrbitTrail moving;
-        random.values = {0};
-        moving.restart(random, 0);
-        // Reach the starting mode first, then take the scripted change.
-        if (c.from == 1) {
-            random.values = {0, 2730 * 19};
-            moving.step(random, 0);
-        } else if (c.from == 3) {
-            random.values = {32767, 10922 * 3};
-            moving.step(random, 0);
-        }
-        ASSERT_EQ(moving.mode(), c.from);
-        while (moving.modeCounter() < 19) {
-            moving.step(random, 0);
-        }
+    const Case cases[] = {
+        {5461 * 2, {}, 0, 0, 100, 120, 50, 6.6987f, 25},
+        {0, {16382, 0}, 1, 1, 0, -6, 50, 55.2264f, 99.7261f},
+        {0, {16383, 32767}, 1, 2, 12, 6, 50, 44.7736f, 99.7261f},
+        {0, {32766, 32767}, 1, 3, 19, 0, 52.5f, 50, 102.5f},
+        // Eight steps turning, then the change the next two values choose.
+        {0, {0, 32767, 10921, 16383}, 9, 3, 17, -48, 52.5f, 89.0151f, 85.1294f},
+        {0, {0, 32767, 10922, 32767}, 9, 0, 18, -48, 47.5f, 85.2994f, 81.7837f},
+        // Four steps out, then a turn.
+        {0, {32766, 0, 16383, 2730}, 5, 2, 1, 6, 60.4591f, 43.6803f, 110.1279f},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.x);
+        random.values = {c.rim};
+        trail.restart(random, 0);
         random.values = c.values;
-        moving.step(random, 0);
-        EXPECT_EQ(moving.mode(), c.mode);
-        EXPECT_EQ(moving.modeCounter(), c.counter);
+        for (int i = 0; i < c.steps; ++i) {
+            trail.step(random, 0);
+        }
+        EXPECT_EQ(trail.mode(), c.mode);
+        EXPECT_EQ(trail.modeCounter(), c.counter);
+        EXPECT_EQ(trail.angle(), c.angle);
+        EXPECT_NEAR(trail.radius(), c.radius, 1e-3);
+        EXPECT_NEAR(trail.points()[0].x, c.x, 1e-3);
+        EXPECT_NEAR(trail.points()[0].y, c.y, 1e-3);
     }
 }
 
@@ -260,14 +300,21 @@ TEST(OrbitTrail, StopsInTheCentreCollapsesAndStartsAgain) {
     // Turn for 8 steps, spiral in for 3, and again: the head reaches the centre.
     random.fallback = 32765;
     trail.restart(random, 0);
+    const auto inCentre = [](PointF p) { return p.x > 40 && p.x < 60 && p.y > 40 && p.y < 60; };
     int steps = 0;
-    while (random.seeds.size() < 2 && steps < 1000) {
+    while (!inCentre(trail.points()[0]) && steps < 1000) {
         trail.step(random, 5);
         ++steps;
     }
-    EXPECT_EQ(random.seeds.back(), 5u) << "restarted once the tail reached the head";
-    EXPECT_GT(steps, 69);
-    EXPECT_EQ(std::fmod(trail.angle(), 60.0), 0.0);
+    // The head stays there; the trail catches up one point a step, and starts again
+    // from the rim once its 70th point has.
+    for (int i = 0; i < 68; ++i) {
+        trail.step(random, 5);
+    }
+    EXPECT_EQ(random.seeds.size(), 1u);
+    trail.step(random, 5);
+    EXPECT_EQ(random.seeds, (std::vector<std::uint32_t>{0, 5}));
+    EXPECT_EQ(trail.angle(), 300) << "32765 / 5461 = 5 sixties";
 }
 
 }  // namespace
