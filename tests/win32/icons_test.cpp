@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <string>
 
 #include "driver/files.h"
@@ -84,21 +85,16 @@ TEST_F(IconTest, ANewImageListGivesEveryItemItsOwnPicture) {
     data::LauncherItem red({.type = data::ItemType::DataItem, .icon = icoPath_});
     data::LauncherItem other({.type = data::ItemType::DataItem, .icon = blue});
     const UniqueModule program = e2e::loadAsDataFile(e2e::launcherProgramPath());
-    for (int opening = 0; opening < 2; ++opening) {
+    // The second opening asks in the other order.
+    for (const auto& order : {std::array{&red, &other}, std::array{&other, &red}}) {
         ItemImageList images(program.get());
-        data::LauncherItem* order[] = {&red, &other};
-        if (opening == 1) {
-            std::swap(order[0], order[1]);
-        }
         for (data::LauncherItem* item : order) {
             item->setImageIndex(images.assignItemImage(*item));
         }
-        const auto picture = [&](const data::LauncherItem& item) {
-            const UniqueIcon icon(::ImageList_GetIcon(images.handle(), item.imageIndex(), ILD_NORMAL));
-            return centrePixel(iconPixels(icon.get(), 16), 16);
-        };
-        EXPECT_EQ(picture(red), kRed) << "opening " << opening;
-        EXPECT_EQ(picture(other), kBlue) << "opening " << opening;
+        for (const auto& [item, colour] : {std::pair{&red, kRed}, std::pair{&other, kBlue}}) {
+            const UniqueIcon icon(::ImageList_GetIcon(images.handle(), item->imageIndex(), ILD_NORMAL));
+            EXPECT_EQ(centrePixel(iconPixels(icon.get(), 16), 16), colour);
+        }
     }
 }
 
