@@ -99,6 +99,7 @@ TEST(StatusAnimation, AnglesPanelGreyLeaderLineAndTypingFollowTheStep) {
         EXPECT_EQ(all<MakeGradient>(frame).at(0).to, c.grey);
         const std::vector<DrawLine> leader{{Pen::Text, {50, 50}, {90, 20}}, {Pen::Text, {90, 20}, {210, 20}}};
         EXPECT_EQ(all<DrawLine>(frame), c.leader ? leader : std::vector<DrawLine>{});
+        EXPECT_EQ(animation.panelWidth(), 150) << "open or not, a panel without an item stays at 150";
         FixedPitch measure;
         animation.showItem(itemWith(1), measure, clockAt(c.step));
         EXPECT_EQ(animation.revealed(), c.letters);
