@@ -10,11 +10,10 @@ namespace {
 TEST(ParseLeadingInt, ReadsLikeAtoiAndSaturatesOutOfRange) {
     EXPECT_EQ(parseLeadingInt("78"), 78);
     EXPECT_EQ(parseLeadingInt("  -12abc"), -12);
-    EXPECT_EQ(parseLeadingInt("\t+7"), 7);
+    EXPECT_EQ(parseLeadingInt(" \t\n\v\f\r+7"), 7);  // every blank atoi skips
     EXPECT_EQ(parseLeadingInt("abc"), 0);
-    EXPECT_EQ(parseLeadingInt(""), 0);
+    EXPECT_EQ(parseLeadingInt(std::string_view{}), 0);  // no text, not even a terminator
     EXPECT_EQ(parseLeadingInt("- 5"), 0);
-    EXPECT_EQ(parseLeadingInt("007"), 7);
     EXPECT_EQ(parseLeadingInt("2147483647"), std::numeric_limits<std::int32_t>::max());
     EXPECT_EQ(parseLeadingInt("2147483648"), std::numeric_limits<std::int32_t>::max());
     EXPECT_EQ(parseLeadingInt("-2147483648"), std::numeric_limits<std::int32_t>::min());

@@ -18,6 +18,7 @@ TEST(SplitPath, SplitsOrdinaryPaths) {
     expectParts("C:\\Program Files\\Zek\\ZekLauncher.exe", "C:", "\\Program Files\\Zek\\", "ZekLauncher",
                 ".exe");
     expectParts("C:ZekLauncher.exe", "C:", "", "ZekLauncher", ".exe");
+    expectParts("C:", "C:", "", "", "");
     expectParts("\\\\server\\share\\z.exe", "", "\\\\server\\share\\", "z", ".exe");
     expectParts("d:/tools/a.b.exe", "d:", "/tools/", "a.b", ".exe");
     expectParts("C:\\dir.d\\noext", "C:", "\\dir.d\\", "noext", "");
