@@ -14,8 +14,7 @@ TEST(ItemFormTest, TrimsBlanksAndFullWidthSpacesButNoTrailByte) {
         {"\r\nname", "\r\nname"},          // CR and LF go only at the end
         {"\x83\x40", "\x83\x40"},          // "ァ": its trail byte 0x40 is no space
         {"\x95\x5c\x81\x40", "\x95\x5c"},  // "表" then a full-width space
-        {" \x81\x40\t", ""},
-        {std::string_view("  ", 1), ""},  // the blank after the view is not its own
+        {std::string_view("  ", 1), ""},   // the blank after the view is not its own
     };
     for (const auto& each : cases) {
         EXPECT_EQ(trimField(each.typed), each.stored) << each.typed;
@@ -49,7 +48,6 @@ TEST(ItemFormTest, HotkeyBoxesGiveThePair) {
         {"使用しない", "A", false, {0, 0}},
         {"ランチャーボタン1", "", false, {0xB6, 1}},
         {"Ctrl", "Space", true, {2, 0x20}},
-        {"Ctrl", "S", true, {2, 'S'}},
     };
     for (const auto& each : cases) {
         EXPECT_EQ(secondHotkeyBoxEnabled(each.first), each.secondEnabled) << each.first;

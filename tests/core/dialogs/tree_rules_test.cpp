@@ -46,7 +46,9 @@ TEST(TreeRulesTest, DropsLandOnANodeOrBesideALeaf) {
         {ItemType::DefaultRootNode, std::nullopt, DropParent::Target},
         {ItemType::DataItem, ItemType::NodeItem, DropParent::TargetsParent},
         {ItemType::DefaultCommand, ItemType::DefaultRootNode, DropParent::TargetsParent},
-        {ItemType::DataItem, std::nullopt, DropParent::None},  // a data item at the top level
+        {ItemType::CommandItem, ItemType::RootItem, DropParent::TargetsParent},
+        {ItemType::DataItem, ItemType::DataItem, DropParent::None},  // a hand-edited file's child of an item
+        {ItemType::DataItem, std::nullopt, DropParent::None},        // a data item at the top level
         {ItemType::AllItemRoot, std::nullopt, DropParent::None},
     };
     for (const auto& each : cases) {
