@@ -12,8 +12,8 @@
 
 #include "data/item_store.h"
 #include "data/launcher_item.h"
+#include "driver/menu_owner.h"
 #include "driver/object_counts.h"
-#include "menu_owner.h"
 #include "menus/launcher_menu.h"
 
 namespace zek::win32 {

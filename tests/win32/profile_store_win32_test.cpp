@@ -71,12 +71,6 @@ class ShiftJisSettings : public SettingsOnDisk {
     }
 };
 
-TEST_F(ShiftJisSettings, AValueCutInsideACharacterLosesTheWholeCharacter) {
-    ASSERT_TRUE(e2e::writeFileBytes(ini, "[S]\r\nWide=" + std::string(510, 'e') + "表\r\n"));
-    EXPECT_EQ(profile.readString(ini, "S", "Wide", "", 512), std::string(510, 'e'));
-    EXPECT_EQ(profile.readString(ini, "S", "Wide", "", 513), std::string(510, 'e') + "表");
-}
-
 TEST_F(ShiftJisSettings, AFolderNamedInShiftJisHoldsTheFile) {
     const TestFolder japanese("_設定表");
     if (!japanese.created()) {
