@@ -22,7 +22,7 @@ void copyToField(std::span<char> field, std::string_view text) {
         }
         length += step;
     }
-    std::memcpy(field.data(), text.data(), length);
+    std::copy_n(text.data(), length, field.data());  // also for a view with no text behind it
     std::memset(field.data() + length, 0, field.size() - length);
 }
 

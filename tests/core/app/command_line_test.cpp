@@ -23,7 +23,9 @@ std::vector<Record> parse(const std::vector<std::string>& words,
     std::vector<std::string_view> arguments{"C:\\ZekLauncher\\ZekLauncher.exe"};
     for (const std::string& word : words) {
         char* buffer = buffers.emplace_back(std::make_unique_for_overwrite<char[]>(word.size())).get();
-        arguments.emplace_back(buffer, word.copy(buffer, word.size()));
+        // An empty word is a view with no text behind it at all.
+        arguments.push_back(word.empty() ? std::string_view{}
+                                         : std::string_view(buffer, word.copy(buffer, word.size())));
     }
     RemoteCommand block;
     std::memset(&block, 'G', sizeof block);
