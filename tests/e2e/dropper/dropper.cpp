@@ -1,32 +1,63 @@
-// Loaded into the launcher by the driver: posts the launcher a WM_DROPFILES whose
-// memory belongs to the launcher, as a drop from Explorer would. Windows cannot
-// hand a drop handle from one process to another, so the message has to be made
-// inside the receiving process.
+// Loaded into the launcher by a message hook the driver sets on its thread: posts
+// the launcher a WM_DROPFILES whose memory belongs to the launcher, as a drop from
+// Explorer would. Windows cannot hand a drop handle from one process to another,
+// so the message has to be made inside the receiving process.
 #include <windows.h>
 // After windows.h, which it needs.
 #include <shlobj.h>
 
 #include <cstring>
+#include <initializer_list>
 
 #include "driver/drop_request.h"
 
-extern "C" __declspec(dllexport) DWORD WINAPI postDroppedFiles(void* parameter) {
-    const auto* request = static_cast<const zek::e2e::DropRequest*>(parameter);
-    HGLOBAL memory = ::GlobalAlloc(GHND, sizeof(DROPFILES) + request->listBytes);
+namespace {
+
+bool postDroppedFiles(const zek::e2e::DropRequest& request) {
+    HGLOBAL memory = ::GlobalAlloc(GHND, sizeof(DROPFILES) + request.listBytes);
     auto* drop = static_cast<DROPFILES*>(::GlobalLock(memory));
     if (drop == nullptr) {
-        return 0;
+        return false;
     }
     drop->pFiles = sizeof(DROPFILES);
     drop->pt = POINT{20, 20};
     drop->fNC = FALSE;
     drop->fWide = FALSE;
-    std::memcpy(drop + 1, request + 1, request->listBytes);
+    std::memcpy(drop + 1, &request + 1, request.listBytes);
     ::GlobalUnlock(memory);
-    HWND window = reinterpret_cast<HWND>(static_cast<ULONG_PTR>(request->window));
+    HWND window = reinterpret_cast<HWND>(static_cast<ULONG_PTR>(request.window));
     if (!::PostMessageA(window, WM_DROPFILES, reinterpret_cast<WPARAM>(memory), 0)) {
         ::GlobalFree(memory);
-        return 0;
+        return false;
     }
-    return 1;
+    return true;
+}
+
+void answerRequest() {
+    HANDLE block = ::OpenFileMappingA(FILE_MAP_ALL_ACCESS, FALSE, zek::e2e::kDropBlockName);
+    HANDLE done = ::OpenEventA(EVENT_MODIFY_STATE, FALSE, zek::e2e::kDropDoneName);
+    if (block != nullptr && done != nullptr) {
+        if (void* view = ::MapViewOfFile(block, FILE_MAP_ALL_ACCESS, 0, 0, 0)) {
+            auto* request = static_cast<zek::e2e::DropRequest*>(view);
+            request->posted = postDroppedFiles(*request) ? 1 : 0;
+            ::UnmapViewOfFile(view);
+        }
+        ::SetEvent(done);
+    }
+    for (HANDLE handle : {block, done}) {
+        if (handle != nullptr) {
+            ::CloseHandle(handle);
+        }
+    }
+}
+
+}  // namespace
+
+extern "C" __declspec(dllexport) LRESULT CALLBACK dropOnRequest(int code, WPARAM wParam, LPARAM lParam) {
+    static const UINT requestMessage = ::RegisterWindowMessageA(zek::e2e::kDropMessage);
+    if (code == HC_ACTION && wParam == PM_REMOVE &&
+        reinterpret_cast<const MSG*>(lParam)->message == requestMessage) {
+        answerRequest();
+    }
+    return ::CallNextHookEx(nullptr, code, wParam, lParam);
 }
