@@ -5,9 +5,9 @@
 #include <string>
 #include <variant>
 
-#include "box/box_input.h"
-#include "box/completion.h"
-#include "data/item_store.h"
+#include "core/box/box_input.h"
+#include "core/box/completion.h"
+#include "core/data/item_store.h"
 #include "fuzz_check.h"
 
 using namespace zek;
@@ -15,7 +15,8 @@ using namespace zek;
 namespace {
 
 // Names sharing beginnings, equal names, double-byte names with the trail byte 0x5C.
-constexpr const char* kNames[] = {"a", "ab", "abc", "ab", "b", "\x95\x5C", "\x95\x5Cx", "\x83\x5C\x83\x5C", "z"};
+constexpr const char* kNames[] = {"a", "ab", "abc", "ab", "b", "\x95\x5C", "\x95\x5Cx", "\x83\x5C\x83\x5C",
+                                  "z"};
 
 class Box {
   public:
@@ -27,8 +28,7 @@ class Box {
 
     void apply(const box::Reaction& reaction) {
         state_ = reaction.state;
-        ZEK_FUZZ_CHECK(state_.matchLength >= 0 &&
-                       state_.matchLength < static_cast<int>(box::kBoxTextBytes));
+        ZEK_FUZZ_CHECK(state_.matchLength >= 0 && state_.matchLength < static_cast<int>(box::kBoxTextBytes));
         const auto list = store_.currentList();
         if (reaction.refillList) {
             listSelection_.reset();
@@ -68,8 +68,8 @@ class Box {
     void type(std::string_view typed) {
         text_.replace(selection_.start, selection_.end - selection_.start, typed);
         text_.resize(std::min(text_.size(), box::kBoxTextBytes - 1));
-        selection_.start = selection_.end = std::min(selection_.start + static_cast<int>(typed.size()),
-                                                     static_cast<int>(text_.size()));
+        selection_.start = selection_.end =
+            std::min(selection_.start + static_cast<int>(typed.size()), static_cast<int>(text_.size()));
         apply(box::completeIncrementally(state_, view(), store_));
     }
 
@@ -124,9 +124,9 @@ class Box {
 };
 
 void step(Box& box, std::uint8_t op, std::uint8_t arg) {
-    static constexpr unsigned kKeys[] = {box::key::kTab,    box::key::kReturn, box::key::kShift,
+    static constexpr unsigned kKeys[] = {box::key::kTab,     box::key::kReturn, box::key::kShift,
                                          box::key::kControl, box::key::kEscape, box::key::kLeft,
-                                         box::key::kUp,     box::key::kRight,  box::key::kDown};
+                                         box::key::kUp,      box::key::kRight,  box::key::kDown};
     const unsigned someKey = kKeys[arg % std::size(kKeys)];
     const box::BoxState& state = box.state();
     switch (op % 12) {

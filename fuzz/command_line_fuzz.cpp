@@ -2,7 +2,7 @@
 // first byte. Records stay within their fields and the limit, and each runs once.
 #include <vector>
 
-#include "app/command_line.h"
+#include "core/app/command_line.h"
 #include "switch_recorder.h"
 
 using namespace zek;

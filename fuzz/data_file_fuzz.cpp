@@ -1,9 +1,9 @@
 // The data file reader and the tree built from it: any file loads, no field read
 // holds more than a record may, the tree keeps its shape, and what the program
 // saves from it reads back to the same tree and the same bytes.
-#include "data/data_file.h"
-#include "data/data_file_writer.h"
-#include "data/item_store.h"
+#include "core/data/data_file.h"
+#include "core/data/data_file_writer.h"
+#include "core/data/item_store.h"
 #include "fuzz_check.h"
 
 #include <vector>

@@ -1,6 +1,6 @@
 // The reading of a registry "file,index" icon location and of a path's extension.
+#include "core/launch/default_icon.h"
 #include "fuzz_check.h"
-#include "launch/default_icon.h"
 
 using namespace zek;
 

@@ -1,9 +1,9 @@
 // The settings loader, through the in-memory profile store: any INI file loads
 // into texts the file can hold, and the file the program writes from it loads back
 // to the same settings and saves again to the same bytes.
-#include "data/launcher_settings.h"
+#include "core/data/launcher_settings.h"
+#include "core/data/profile_value.h"
 #include "data/profile_double.h"
-#include "data/profile_value.h"
 #include "fuzz_check.h"
 
 using namespace zek;

@@ -1,6 +1,6 @@
 // The converter of the old key-and-number format: any text converts to a file of
 // the current format that reads without a second conversion.
-#include "data/data_file.h"
+#include "core/data/data_file.h"
 #include "fuzz_check.h"
 
 using namespace zek;

@@ -9,8 +9,8 @@
 #include <memory>
 #include <string>
 
-#include "data/data_file.h"
-#include "data/item_store.h"
+#include "core/data/data_file.h"
+#include "core/data/item_store.h"
 #include "data/store_order_model.h"
 #include "fuzz_check.h"
 

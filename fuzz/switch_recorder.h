@@ -2,8 +2,8 @@
 // Switch actions that only check what they are given: texts that fit their fields.
 #include <string_view>
 
-#include "app/remote_command.h"
-#include "app/switches.h"
+#include "core/app/remote_command.h"
+#include "core/app/switches.h"
 #include "fuzz_check.h"
 
 namespace zek::fuzz {

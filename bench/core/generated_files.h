@@ -12,8 +12,8 @@
 #include <string>
 #include <vector>
 
-#include "data/data_file.h"
-#include "data/item_store.h"
+#include "core/data/data_file.h"
+#include "core/data/item_store.h"
 
 namespace zek::bench {
 

@@ -11,9 +11,9 @@
 #include <string>
 #include <vector>
 
-#include "data/data_file.h"
-#include "data/data_file_writer.h"
-#include "data/item_store.h"
+#include "core/data/data_file.h"
+#include "core/data/data_file_writer.h"
+#include "core/data/item_store.h"
 #include "generated_files.h"
 
 namespace {

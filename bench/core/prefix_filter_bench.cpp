@@ -11,8 +11,8 @@
 #include <fstream>
 #include <string>
 
-#include "data/data_file.h"
-#include "data/item_store.h"
+#include "core/data/data_file.h"
+#include "core/data/item_store.h"
 #include "generated_files.h"
 
 namespace {

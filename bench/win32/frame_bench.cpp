@@ -11,12 +11,12 @@
 #include <variant>
 #include <vector>
 
-#include "app/bar_look.h"
-#include "app/gdiplus_session.h"
 #include "bench_clock.h"
-#include "display/frame_painter.h"
-#include "display/status_animation.h"
-#include "platform/unique_handle.h"
+#include "core/display/status_animation.h"
+#include "win32/app/bar_look.h"
+#include "win32/app/gdiplus_session.h"
+#include "win32/display/frame_painter.h"
+#include "win32/platform/unique_handle.h"
 
 namespace {
 

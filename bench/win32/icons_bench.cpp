@@ -13,10 +13,10 @@
 #include <string>
 #include <vector>
 
-#include "data/launcher_item.h"
-#include "launch/icons.h"
-#include "launch/image_list.h"
-#include "platform/unique_handle.h"
+#include "core/data/launcher_item.h"
+#include "win32/launch/icons.h"
+#include "win32/launch/image_list.h"
+#include "win32/platform/unique_handle.h"
 
 #include "bench_clock.h"
 

@@ -9,12 +9,12 @@
 #include <string>
 #include <vector>
 
-#include "app/launcher_context.h"
-#include "data/data_file.h"
-#include "data/item_store.h"
-#include "data/launcher_settings.h"
-#include "launch/item_runner.h"
-#include "platform/profile_store_win32.h"
+#include "core/data/data_file.h"
+#include "core/data/item_store.h"
+#include "core/data/launcher_settings.h"
+#include "win32/app/launcher_context.h"
+#include "win32/data/profile_store_win32.h"
+#include "win32/launch/item_runner.h"
 
 #include "bench_clock.h"
 

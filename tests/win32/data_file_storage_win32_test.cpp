@@ -1,4 +1,4 @@
-#include "platform/data_file_storage_win32.h"
+#include "win32/data/data_file_storage_win32.h"
 
 #include <gtest/gtest.h>
 #include <windows.h>
@@ -6,7 +6,7 @@
 #include <string>
 
 #include "driver/files.h"
-#include "platform/unique_handle.h"
+#include "win32/platform/unique_handle.h"
 
 namespace zek::win32 {
 namespace {

@@ -1,4 +1,4 @@
-#include "launch/icons.h"
+#include "win32/launch/icons.h"
 
 #include <gtest/gtest.h>
 
@@ -8,9 +8,9 @@
 #include "driver/files.h"
 #include "driver/icon_kit.h"
 #include "driver/object_counts.h"
-#include "launch/image_list.h"
-#include "launch/shortcut.h"
 #include "resource.h"
+#include "win32/launch/image_list.h"
+#include "win32/launch/shortcut.h"
 
 namespace zek::win32 {
 namespace {

@@ -10,11 +10,11 @@
 #include <string>
 #include <vector>
 
-#include "data/item_store.h"
-#include "data/launcher_item.h"
+#include "core/data/item_store.h"
+#include "core/data/launcher_item.h"
 #include "driver/menu_owner.h"
 #include "driver/object_counts.h"
-#include "menus/launcher_menu.h"
+#include "win32/menus/launcher_menu.h"
 
 namespace zek::win32 {
 namespace {

@@ -1,18 +1,18 @@
 // The settings tree run in this process, to end it in ways a user cannot.
-#include "dialogs/launcher_tree_dialog.h"
+#include "win32/dialogs/launcher_tree_dialog.h"
 
 #include <gtest/gtest.h>
 
 #include <commctrl.h>
 
-#include "app/launcher_context.h"
-#include "data/item_store.h"
-#include "data/item_store_file.h"
+#include "core/data/item_store.h"
+#include "core/data/item_store_file.h"
 #include "driver/data_file_text.h"
 #include "driver/files.h"
 #include "driver/icon_kit.h"
-#include "platform/data_file_storage_win32.h"
 #include "resource.h"
+#include "win32/app/launcher_context.h"
+#include "win32/data/data_file_storage_win32.h"
 
 namespace zek::win32 {
 namespace {

@@ -2,11 +2,11 @@
 // left as it was found. What an open menu shows is the program's scenario.
 #include <gtest/gtest.h>
 
+#include "core/menus/owner_draw.h"
 #include "driver/icon_kit.h"
 #include "driver/screen.h"
-#include "menus/owner_draw.h"
-#include "menus/owner_draw_painter.h"
-#include "platform/unique_handle.h"
+#include "win32/menus/owner_draw_painter.h"
+#include "win32/platform/unique_handle.h"
 
 namespace zek::win32 {
 namespace {

@@ -1,4 +1,4 @@
-#include "platform/profile_store_win32.h"
+#include "win32/data/profile_store_win32.h"
 
 #include <gtest/gtest.h>
 #include <windows.h>
@@ -12,7 +12,7 @@
 
 #include "../core/data/profile_double.h"
 #include "../core/data/settings_snapshot.h"
-#include "data/launcher_settings.h"
+#include "core/data/launcher_settings.h"
 #include "driver/files.h"
 
 namespace zek::win32 {

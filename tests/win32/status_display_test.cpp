@@ -7,21 +7,21 @@
 #include <cstdint>
 #include <vector>
 
-#include "app/bar_animation.h"
-#include "app/bar_look.h"
-#include "app/gdiplus_session.h"
-#include "app/launcher_bar.h"
-#include "app/messages.h"
-#include "data/launcher_item.h"
-#include "data/launcher_settings.h"
-#include "display/frame_painter.h"
-#include "display/recoloured_icon.h"
-#include "display/status_animation.h"
-#include "display/status_display.h"
+#include "core/app/messages.h"
+#include "core/data/launcher_item.h"
+#include "core/data/launcher_settings.h"
+#include "core/display/status_animation.h"
 #include "driver/object_counts.h"
 #include "driver/window_query.h"
-#include "platform/profile_store_win32.h"
-#include "platform/unique_handle.h"
+#include "win32/app/bar_look.h"
+#include "win32/app/gdiplus_session.h"
+#include "win32/app/launcher_bar.h"
+#include "win32/data/profile_store_win32.h"
+#include "win32/display/bar_animation.h"
+#include "win32/display/frame_painter.h"
+#include "win32/display/recoloured_icon.h"
+#include "win32/display/status_display.h"
+#include "win32/platform/unique_handle.h"
 
 namespace zek::win32 {
 namespace {

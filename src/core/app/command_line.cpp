@@ -1,10 +1,10 @@
-#include "app/command_line.h"
+#include "core/app/command_line.h"
 
 #include <algorithm>
 #include <cstring>
 
-#include "app/switches.h"
-#include "text/sjis.h"
+#include "core/app/switches.h"
+#include "core/text/sjis.h"
 
 namespace zek::app {
 

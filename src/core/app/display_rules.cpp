@@ -1,4 +1,4 @@
-#include "app/display_rules.h"
+#include "core/app/display_rules.h"
 
 #include <algorithm>
 

@@ -1,6 +1,6 @@
-#include "app/global_hotkeys.h"
+#include "core/app/global_hotkeys.h"
 
-#include "data/hotkey_table.h"
+#include "core/data/hotkey_table.h"
 
 namespace zek::app {
 

@@ -1,4 +1,4 @@
-#include "app/switches.h"
+#include "core/app/switches.h"
 
 #include <algorithm>
 #include <array>

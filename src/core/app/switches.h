@@ -5,7 +5,7 @@
 #include <span>
 #include <string_view>
 
-#include "app/remote_command.h"
+#include "core/app/remote_command.h"
 
 namespace zek::app {
 

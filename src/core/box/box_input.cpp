@@ -1,11 +1,11 @@
-#include "box/box_input.h"
+#include "core/box/box_input.h"
 
 #include <vector>
 
-#include "box/box_text.h"
-#include "box/completion.h"
-#include "box/tab_cycle.h"
-#include "data/item_store.h"
+#include "core/box/box_text.h"
+#include "core/box/completion.h"
+#include "core/box/tab_cycle.h"
+#include "core/data/item_store.h"
 
 namespace zek::box {
 

@@ -5,7 +5,7 @@
 
 #include <cstdint>
 
-#include "box/box_state.h"
+#include "core/box/box_state.h"
 
 namespace zek::data {
 class ItemStore;

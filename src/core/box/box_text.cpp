@@ -1,9 +1,9 @@
-#include "box/box_text.h"
+#include "core/box/box_text.h"
 
 #include <algorithm>
 
-#include "data/item_store.h"
-#include "text/sjis_walk.h"
+#include "core/data/item_store.h"
+#include "core/text/sjis_walk.h"
 
 namespace zek::box {
 

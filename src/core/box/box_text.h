@@ -7,7 +7,7 @@
 #include <span>
 #include <string_view>
 
-#include "box/box_state.h"
+#include "core/box/box_state.h"
 
 namespace zek::data {
 class ItemStore;

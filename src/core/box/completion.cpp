@@ -1,10 +1,10 @@
-#include "box/completion.h"
+#include "core/box/completion.h"
 
 #include <algorithm>
 #include <string>
 
-#include "box/box_text.h"
-#include "data/item_store.h"
+#include "core/box/box_text.h"
+#include "core/data/item_store.h"
 
 namespace zek::box {
 

@@ -3,7 +3,7 @@
 // change of the edit text, and the re-filter at the caret when the user moves it
 // with the arrow keys.
 
-#include "box/box_state.h"
+#include "core/box/box_state.h"
 
 namespace zek::data {
 class ItemStore;

@@ -1,12 +1,12 @@
-#include "box/tab_cycle.h"
+#include "core/box/tab_cycle.h"
 
 #include <algorithm>
 #include <string>
 #include <string_view>
 
-#include "box/box_text.h"
-#include "data/item_store.h"
-#include "text/sjis_walk.h"
+#include "core/box/box_text.h"
+#include "core/data/item_store.h"
+#include "core/text/sjis_walk.h"
 
 namespace zek::box {
 namespace {

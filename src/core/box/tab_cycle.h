@@ -5,7 +5,7 @@
 #include <cstddef>
 #include <span>
 
-#include "box/box_state.h"
+#include "core/box/box_state.h"
 
 namespace zek::data {
 class ItemStore;

@@ -1,8 +1,8 @@
-#include "data/association_list.h"
+#include "core/data/association_list.h"
 
 #include <algorithm>
 
-#include "data/profile_value.h"
+#include "core/data/profile_value.h"
 
 namespace zek::data {
 namespace {

@@ -1,6 +1,6 @@
-#include "data/config_paths.h"
+#include "core/data/config_paths.h"
 
-#include "text/path_split.h"
+#include "core/text/path_split.h"
 
 namespace zek::data {
 namespace {

@@ -1,12 +1,12 @@
-#include "data/data_file.h"
+#include "core/data/data_file.h"
 
 #include <algorithm>
 #include <cstring>
 #include <utility>
 #include <vector>
 
-#include "text/decimal.h"
-#include "text/sjis_walk.h"
+#include "core/text/decimal.h"
+#include "core/text/sjis_walk.h"
 
 namespace zek::data {
 namespace {

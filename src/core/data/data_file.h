@@ -11,7 +11,7 @@
 #include <string>
 #include <string_view>
 
-#include "data/record_table.h"
+#include "core/data/record_table.h"
 
 namespace zek::data {
 

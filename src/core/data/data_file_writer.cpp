@@ -1,4 +1,4 @@
-#include "data/data_file_writer.h"
+#include "core/data/data_file_writer.h"
 
 #include <charconv>
 #include <cstdint>

@@ -3,7 +3,7 @@
 
 #include <string>
 
-#include "data/item_store.h"
+#include "core/data/item_store.h"
 
 namespace zek::data {
 

@@ -1,4 +1,4 @@
-#include "data/hotkey_table.h"
+#include "core/data/hotkey_table.h"
 
 #include <algorithm>
 #include <array>

@@ -11,9 +11,9 @@
 #include <string_view>
 #include <vector>
 
-#include "data/key_sort.h"
-#include "data/launcher_item.h"
-#include "text/compare.h"
+#include "core/data/key_sort.h"
+#include "core/data/launcher_item.h"
+#include "core/text/compare.h"
 
 namespace zek::data {
 

@@ -1,12 +1,12 @@
-#include "data/item_store.h"
+#include "core/data/item_store.h"
 
 #include <algorithm>
 #include <initializer_list>
 #include <iterator>
 #include <utility>
 
-#include "data/data_file.h"
-#include "data/item_sort.h"
+#include "core/data/data_file.h"
+#include "core/data/item_sort.h"
 
 namespace zek::data {
 namespace {

@@ -19,8 +19,8 @@
 #include <unordered_map>
 #include <vector>
 
-#include "data/launcher_item.h"
-#include "data/record_table.h"
+#include "core/data/launcher_item.h"
+#include "core/data/record_table.h"
 
 namespace zek::data {
 

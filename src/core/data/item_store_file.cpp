@@ -1,10 +1,10 @@
-#include "data/item_store_file.h"
+#include "core/data/item_store_file.h"
 
 #include <new>
 #include <utility>
 
-#include "data/data_file.h"
-#include "data/data_file_writer.h"
+#include "core/data/data_file.h"
+#include "core/data/data_file_writer.h"
 
 namespace zek::data {
 namespace {

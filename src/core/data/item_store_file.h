@@ -17,8 +17,8 @@
 #include <optional>
 #include <string>
 
-#include "data/data_file_storage.h"
-#include "data/item_store.h"
+#include "core/data/data_file_storage.h"
+#include "core/data/item_store.h"
 
 namespace zek::data {
 

@@ -4,8 +4,8 @@
 #include <string_view>
 #include <utility>
 
-#include "data/item_store.h"
-#include "text/decimal.h"
+#include "core/data/item_store.h"
+#include "core/text/decimal.h"
 
 namespace zek::data {
 namespace {

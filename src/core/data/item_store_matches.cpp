@@ -6,9 +6,9 @@
 #include <string>
 #include <utility>
 
-#include "data/item_sort.h"
-#include "data/item_store.h"
-#include "text/sjis_walk.h"
+#include "core/data/item_sort.h"
+#include "core/data/item_store.h"
+#include "core/text/sjis_walk.h"
 
 namespace zek::data {
 namespace {

@@ -1,4 +1,4 @@
-#include "data/key_sort.h"
+#include "core/data/key_sort.h"
 
 #include <array>
 #include <utility>

@@ -1,8 +1,8 @@
-#include "data/launcher_item.h"
+#include "core/data/launcher_item.h"
 
 #include <utility>
 
-#include "text/compare.h"
+#include "core/text/compare.h"
 
 namespace zek::data {
 

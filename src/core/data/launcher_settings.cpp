@@ -1,10 +1,10 @@
-#include "data/launcher_settings.h"
+#include "core/data/launcher_settings.h"
 
 #include <array>
 #include <charconv>
 #include <utility>
 
-#include "data/profile_value.h"
+#include "core/data/profile_value.h"
 
 namespace zek::data {
 namespace {

@@ -10,8 +10,8 @@
 #include <string_view>
 #include <vector>
 
-#include "data/association_list.h"
-#include "data/profile_store.h"
+#include "core/data/association_list.h"
+#include "core/data/profile_store.h"
 
 namespace zek::data {
 

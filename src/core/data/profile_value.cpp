@@ -1,6 +1,6 @@
-#include "data/profile_value.h"
+#include "core/data/profile_value.h"
 
-#include "text/sjis.h"
+#include "core/text/sjis.h"
 
 namespace zek::data {
 namespace {

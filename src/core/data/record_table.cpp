@@ -1,8 +1,8 @@
-#include "data/record_table.h"
+#include "core/data/record_table.h"
 
 #include <utility>
 
-#include "text/decimal.h"
+#include "core/text/decimal.h"
 
 namespace zek::data {
 

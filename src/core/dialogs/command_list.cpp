@@ -1,10 +1,10 @@
-#include "dialogs/command_list.h"
+#include "core/dialogs/command_list.h"
 
 #include <charconv>
 #include <optional>
 
-#include "data/hotkey_table.h"
-#include "dialogs/list_sort.h"
+#include "core/data/hotkey_table.h"
+#include "core/dialogs/list_sort.h"
 
 namespace zek::dialogs {
 namespace {

@@ -8,7 +8,7 @@
 #include <string>
 #include <string_view>
 
-#include "data/launcher_item.h"
+#include "core/data/launcher_item.h"
 
 namespace zek::dialogs {
 

@@ -1,8 +1,8 @@
-#include "dialogs/item_form.h"
+#include "core/dialogs/item_form.h"
 
-#include "data/hotkey_table.h"
-#include "text/path_split.h"
-#include "text/sjis_walk.h"
+#include "core/data/hotkey_table.h"
+#include "core/text/path_split.h"
+#include "core/text/sjis_walk.h"
 
 namespace zek::dialogs {
 namespace {

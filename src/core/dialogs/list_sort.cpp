@@ -1,8 +1,8 @@
-#include "dialogs/list_sort.h"
+#include "core/dialogs/list_sort.h"
 
 #include <algorithm>
 
-#include "text/decimal.h"
+#include "core/text/decimal.h"
 
 namespace zek::dialogs {
 

@@ -1,7 +1,7 @@
-#include "dialogs/settings_forms.h"
+#include "core/dialogs/settings_forms.h"
 
-#include "data/hotkey_table.h"
-#include "dialogs/item_form.h"
+#include "core/data/hotkey_table.h"
+#include "core/dialogs/item_form.h"
 
 namespace zek::dialogs {
 

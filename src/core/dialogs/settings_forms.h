@@ -7,8 +7,8 @@
 #include <string>
 #include <string_view>
 
-#include "app/global_hotkeys.h"
-#include "data/launcher_settings.h"
+#include "core/app/global_hotkeys.h"
+#include "core/data/launcher_settings.h"
 
 namespace zek::dialogs {
 

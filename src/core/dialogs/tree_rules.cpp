@@ -1,4 +1,4 @@
-#include "dialogs/tree_rules.h"
+#include "core/dialogs/tree_rules.h"
 
 namespace zek::dialogs {
 

@@ -4,7 +4,7 @@
 // file lands.
 #include <optional>
 
-#include "data/launcher_item.h"
+#include "core/data/launcher_item.h"
 
 namespace zek::dialogs {
 

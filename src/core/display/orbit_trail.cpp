@@ -1,4 +1,4 @@
-#include "display/orbit_trail.h"
+#include "core/display/orbit_trail.h"
 
 #include <cmath>
 

@@ -6,7 +6,7 @@
 #include <array>
 #include <cstdint>
 
-#include "display/frame.h"
+#include "core/display/frame.h"
 
 namespace zek::display {
 

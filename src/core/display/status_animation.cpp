@@ -1,8 +1,8 @@
-#include "display/status_animation.h"
+#include "core/display/status_animation.h"
 
 #include <algorithm>
 
-#include "text/character_positions.h"
+#include "core/text/character_positions.h"
 
 namespace zek::display {
 

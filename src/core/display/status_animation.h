@@ -8,9 +8,9 @@
 #include <optional>
 #include <string>
 
-#include "display/frame.h"
-#include "display/orbit_trail.h"
-#include "display/status_texts.h"
+#include "core/display/frame.h"
+#include "core/display/orbit_trail.h"
+#include "core/display/status_texts.h"
 
 namespace zek::display {
 

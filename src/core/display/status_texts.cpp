@@ -1,8 +1,8 @@
-#include "display/status_texts.h"
+#include "core/display/status_texts.h"
 
 #include <cstdio>
 
-#include "data/launcher_item.h"
+#include "core/data/launcher_item.h"
 
 namespace zek::display {
 

@@ -1,7 +1,7 @@
-#include "launch/default_icon.h"
+#include "core/launch/default_icon.h"
 
-#include "text/decimal.h"
-#include "text/path_split.h"
+#include "core/text/decimal.h"
+#include "core/text/path_split.h"
 
 namespace zek::launch {
 namespace {

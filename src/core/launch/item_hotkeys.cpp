@@ -1,7 +1,7 @@
-#include "launch/item_hotkeys.h"
+#include "core/launch/item_hotkeys.h"
 
-#include "data/hotkey_table.h"
-#include "text/sjis_walk.h"
+#include "core/data/hotkey_table.h"
+#include "core/text/sjis_walk.h"
 
 namespace zek::launch {
 

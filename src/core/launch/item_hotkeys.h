@@ -5,8 +5,8 @@
 #include <optional>
 #include <string>
 
-#include "app/global_hotkeys.h"
-#include "data/launcher_item.h"
+#include "core/app/global_hotkeys.h"
+#include "core/data/launcher_item.h"
 
 namespace zek::launch {
 

@@ -1,9 +1,9 @@
-#include "launch/launch_requests.h"
+#include "core/launch/launch_requests.h"
 
 #include <string>
 
-#include "text/compare.h"
-#include "text/path_split.h"
+#include "core/text/compare.h"
+#include "core/text/path_split.h"
 
 namespace zek::launch {
 namespace {

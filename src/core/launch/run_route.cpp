@@ -1,4 +1,4 @@
-#include "launch/run_route.h"
+#include "core/launch/run_route.h"
 
 namespace zek::launch {
 

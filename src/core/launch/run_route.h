@@ -6,7 +6,7 @@
 #include <optional>
 #include <string_view>
 
-#include "data/launcher_item.h"
+#include "core/data/launcher_item.h"
 
 namespace zek::launch {
 

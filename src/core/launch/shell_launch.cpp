@@ -1,9 +1,9 @@
-#include "launch/shell_launch.h"
+#include "core/launch/shell_launch.h"
 
 #include <cstddef>
 #include <optional>
 
-#include "launch/launch_requests.h"
+#include "core/launch/launch_requests.h"
 
 namespace zek::launch {
 namespace {

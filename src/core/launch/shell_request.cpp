@@ -1,6 +1,6 @@
-#include "launch/shell_request.h"
+#include "core/launch/shell_request.h"
 
-#include "text/sjis_walk.h"
+#include "core/text/sjis_walk.h"
 
 namespace zek::launch {
 

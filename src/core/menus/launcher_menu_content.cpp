@@ -1,10 +1,10 @@
-#include "menus/launcher_menu_content.h"
+#include "core/menus/launcher_menu_content.h"
 
 #include <algorithm>
 #include <string>
 #include <utility>
 
-#include "data/launcher_item.h"
+#include "core/data/launcher_item.h"
 
 namespace zek::menus {
 

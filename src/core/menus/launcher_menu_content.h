@@ -10,9 +10,9 @@
 #include <optional>
 #include <span>
 
-#include "menus/menu_entry_table.h"
-#include "menus/menu_row.h"
-#include "menus/window_rows.h"
+#include "core/menus/menu_entry_table.h"
+#include "core/menus/menu_row.h"
+#include "core/menus/window_rows.h"
 
 namespace zek::menus {
 

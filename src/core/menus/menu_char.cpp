@@ -1,9 +1,9 @@
-#include "menus/menu_char.h"
+#include "core/menus/menu_char.h"
 
 #include <string_view>
 
-#include "text/case_fold.h"
-#include "text/sjis_walk.h"
+#include "core/text/case_fold.h"
+#include "core/text/sjis_walk.h"
 
 namespace zek::menus {
 namespace {

@@ -6,7 +6,7 @@
 #include <cstdint>
 #include <span>
 
-#include "menus/menu_entry_table.h"
+#include "core/menus/menu_entry_table.h"
 
 namespace zek::menus {
 

@@ -1,4 +1,4 @@
-#include "menus/menu_entry_table.h"
+#include "core/menus/menu_entry_table.h"
 
 namespace zek::menus {
 

@@ -9,7 +9,7 @@
 #include <string_view>
 #include <vector>
 
-#include "menus/menu_types.h"
+#include "core/menus/menu_types.h"
 
 namespace zek::menus {
 

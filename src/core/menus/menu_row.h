@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "menus/menu_types.h"
+#include "core/menus/menu_types.h"
 
 namespace zek::menus {
 

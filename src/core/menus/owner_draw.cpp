@@ -1,4 +1,4 @@
-#include "menus/owner_draw.h"
+#include "core/menus/owner_draw.h"
 
 namespace zek::menus {
 namespace {

@@ -14,7 +14,7 @@
 #include <optional>
 #include <string_view>
 
-#include "menus/menu_entry_table.h"
+#include "core/menus/menu_entry_table.h"
 
 namespace zek::menus {
 

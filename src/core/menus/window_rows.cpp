@@ -1,9 +1,9 @@
-#include "menus/window_rows.h"
+#include "core/menus/window_rows.h"
 
 #include <algorithm>
 #include <string>
 
-#include "text/sjis_walk.h"
+#include "core/text/sjis_walk.h"
 
 namespace zek::menus {
 

@@ -9,8 +9,8 @@
 #include <string_view>
 #include <vector>
 
-#include "menus/menu_row.h"
-#include "menus/menu_types.h"
+#include "core/menus/menu_row.h"
+#include "core/menus/menu_types.h"
 
 namespace zek::menus {
 

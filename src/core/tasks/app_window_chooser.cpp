@@ -1,7 +1,7 @@
-#include "tasks/app_window_chooser.h"
+#include "core/tasks/app_window_chooser.h"
 
-#include "tasks/window_filters.h"
-#include "text/sjis_walk.h"
+#include "core/tasks/window_filters.h"
+#include "core/text/sjis_walk.h"
 
 namespace zek::tasks {
 

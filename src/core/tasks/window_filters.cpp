@@ -1,4 +1,4 @@
-#include "tasks/window_filters.h"
+#include "core/tasks/window_filters.h"
 
 namespace zek::tasks {
 namespace {

@@ -5,7 +5,7 @@
 #include <string_view>
 #include <vector>
 
-#include "tasks/window_facts.h"
+#include "core/tasks/window_facts.h"
 
 namespace zek::tasks {
 

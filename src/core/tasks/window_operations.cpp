@@ -1,6 +1,6 @@
-#include "tasks/window_operations.h"
+#include "core/tasks/window_operations.h"
 
-#include "tasks/window_filters.h"
+#include "core/tasks/window_filters.h"
 
 namespace zek::tasks {
 

@@ -5,7 +5,7 @@
 #include <optional>
 #include <vector>
 
-#include "tasks/window_facts.h"
+#include "core/tasks/window_facts.h"
 
 namespace zek::tasks {
 

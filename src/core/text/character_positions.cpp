@@ -1,6 +1,6 @@
-#include "text/character_positions.h"
+#include "core/text/character_positions.h"
 
-#include "text/sjis_walk.h"
+#include "core/text/sjis_walk.h"
 
 namespace zek::text {
 

@@ -1,7 +1,7 @@
-#include "text/compare.h"
+#include "core/text/compare.h"
 
-#include "text/case_fold.h"
-#include "text/sjis_walk.h"
+#include "core/text/case_fold.h"
+#include "core/text/sjis_walk.h"
 
 namespace zek::text {
 namespace {

@@ -1,4 +1,4 @@
-#include "text/decimal.h"
+#include "core/text/decimal.h"
 
 #include <charconv>
 #include <limits>

@@ -1,6 +1,6 @@
-#include "text/path_split.h"
+#include "core/text/path_split.h"
 
-#include "text/sjis_walk.h"
+#include "core/text/sjis_walk.h"
 
 namespace zek::text {
 

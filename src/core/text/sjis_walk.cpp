@@ -1,4 +1,4 @@
-#include "text/sjis_walk.h"
+#include "core/text/sjis_walk.h"
 
 namespace zek::text {
 

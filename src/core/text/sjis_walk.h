@@ -6,7 +6,7 @@
 #include <cstdint>
 #include <string_view>
 
-#include "text/sjis.h"
+#include "core/text/sjis.h"
 
 namespace zek::text {
 

@@ -1,4 +1,4 @@
-#include "app/bar_look.h"
+#include "win32/app/bar_look.h"
 
 namespace zek::win32 {
 

@@ -2,7 +2,7 @@
 // The bar's fonts, brush and colours, created once with the window.
 #include <windows.h>
 
-#include "platform/unique_handle.h"
+#include "win32/platform/unique_handle.h"
 
 namespace zek::win32 {
 

@@ -1,6 +1,6 @@
-#include "app/bar_window_class.h"
+#include "win32/app/bar_window_class.h"
 
-#include "app/messages.h"
+#include "core/app/messages.h"
 #include "resource.h"
 
 namespace zek::win32 {

@@ -1,6 +1,6 @@
-#include "app/gdiplus_session.h"
+#include "win32/app/gdiplus_session.h"
 
-#include "platform/gdiplus_headers.h"
+#include "win32/platform/gdiplus_headers.h"
 
 namespace zek::win32 {
 

@@ -1,10 +1,10 @@
-#include "app/handover.h"
+#include "win32/app/handover.h"
 
 #include <cstring>
 
-#include "app/command_line.h"
-#include "app/messages.h"
-#include "platform/unique_handle.h"
+#include "core/app/command_line.h"
+#include "core/app/messages.h"
+#include "win32/platform/unique_handle.h"
 
 namespace zek::win32 {
 

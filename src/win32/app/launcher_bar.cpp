@@ -1,4 +1,4 @@
-#include "app/launcher_bar.h"
+#include "win32/app/launcher_bar.h"
 
 #include <commctrl.h>
 #include <shellapi.h>
@@ -6,27 +6,27 @@
 #include <algorithm>
 #include <string>
 
-#include "app/about_dialog.h"
-#include "app/bar_window_class.h"
-#include "app/display_rules.h"
-#include "app/global_hotkeys.h"
-#include "app/handover.h"
-#include "app/layered_display.h"
-#include "app/memory_trim.h"
-#include "app/messages.h"
-#include "app/switch_actions.h"
-#include "app/tray_icon.h"
-#include "data/hotkey_table.h"
-#include "data/item_store.h"
-#include "data/launcher_item.h"
-#include "data/launcher_settings.h"
-#include "dialogs/command_list_dialog.h"
-#include "dialogs/launcher_tree_dialog.h"
-#include "dialogs/settings_dialogs.h"
-#include "dialogs/settings_forms.h"
-#include "launch/item_runner.h"
-#include "menus/launcher_menu.h"
+#include "core/app/display_rules.h"
+#include "core/app/global_hotkeys.h"
+#include "core/app/messages.h"
+#include "core/data/hotkey_table.h"
+#include "core/data/item_store.h"
+#include "core/data/launcher_item.h"
+#include "core/data/launcher_settings.h"
+#include "core/dialogs/settings_forms.h"
 #include "resource.h"
+#include "win32/app/bar_window_class.h"
+#include "win32/app/handover.h"
+#include "win32/app/layered_display.h"
+#include "win32/app/memory_trim.h"
+#include "win32/app/switch_actions.h"
+#include "win32/app/tray_icon.h"
+#include "win32/dialogs/about_dialog.h"
+#include "win32/dialogs/command_list_dialog.h"
+#include "win32/dialogs/launcher_tree_dialog.h"
+#include "win32/dialogs/settings_dialogs.h"
+#include "win32/launch/item_runner.h"
+#include "win32/menus/launcher_menu.h"
 
 namespace zek::win32 {
 

@@ -4,11 +4,11 @@
 // After windows.h, which it needs.
 #include <shellapi.h>
 
-#include "app/bar_animation.h"
-#include "app/bar_look.h"
-#include "app/command_box.h"
-#include "app/launcher_context.h"
-#include "platform/unique_handle.h"
+#include "win32/app/bar_look.h"
+#include "win32/app/launcher_context.h"
+#include "win32/box/command_box.h"
+#include "win32/display/bar_animation.h"
+#include "win32/platform/unique_handle.h"
 
 namespace zek::win32 {
 

@@ -5,7 +5,7 @@
 
 #include <memory>
 
-#include "data/config_paths.h"
+#include "core/data/config_paths.h"
 
 namespace zek::data {
 class ItemStore;

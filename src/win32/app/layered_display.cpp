@@ -1,6 +1,6 @@
-#include "app/layered_display.h"
+#include "win32/app/layered_display.h"
 
-#include "platform/unique_handle.h"
+#include "win32/platform/unique_handle.h"
 
 namespace zek::win32 {
 

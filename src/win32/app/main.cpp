@@ -8,19 +8,19 @@
 #include <string_view>
 #include <vector>
 
-#include "app/command_line.h"
-#include "app/gdiplus_session.h"
-#include "app/handover.h"
-#include "app/launcher_bar.h"
-#include "app/messages.h"
-#include "app/switch_actions.h"
-#include "data/item_store.h"
-#include "data/item_store_file.h"
-#include "data/launcher_settings.h"
-#include "launch/item_runner.h"
-#include "platform/data_file_storage_win32.h"
-#include "platform/process_path.h"
-#include "platform/profile_store_win32.h"
+#include "core/app/command_line.h"
+#include "core/app/messages.h"
+#include "core/data/item_store.h"
+#include "core/data/item_store_file.h"
+#include "core/data/launcher_settings.h"
+#include "win32/app/gdiplus_session.h"
+#include "win32/app/handover.h"
+#include "win32/app/launcher_bar.h"
+#include "win32/app/switch_actions.h"
+#include "win32/data/data_file_storage_win32.h"
+#include "win32/data/profile_store_win32.h"
+#include "win32/launch/item_runner.h"
+#include "win32/platform/process_path.h"
 
 namespace {
 

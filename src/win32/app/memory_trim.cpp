@@ -1,8 +1,8 @@
-#include "app/memory_trim.h"
+#include "win32/app/memory_trim.h"
 
 #include <windows.h>
 
-#include "platform/unique_handle.h"
+#include "win32/platform/unique_handle.h"
 
 namespace zek::win32 {
 

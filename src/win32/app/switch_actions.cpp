@@ -1,12 +1,12 @@
-#include "app/switch_actions.h"
+#include "win32/app/switch_actions.h"
 
 #include <string>
 
-#include "app/memory_trim.h"
-#include "app/messages.h"
-#include "data/item_store.h"
-#include "launch/item_runner.h"
-#include "launch/window_actions.h"
+#include "core/app/messages.h"
+#include "core/data/item_store.h"
+#include "win32/app/memory_trim.h"
+#include "win32/launch/item_runner.h"
+#include "win32/tasks/window_actions.h"
 
 namespace zek::win32 {
 

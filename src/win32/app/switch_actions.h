@@ -1,8 +1,8 @@
 #pragma once
 #include <windows.h>
 
-#include "app/launcher_context.h"
-#include "app/switches.h"
+#include "core/app/switches.h"
+#include "win32/app/launcher_context.h"
 
 namespace zek::win32 {
 

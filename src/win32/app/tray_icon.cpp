@@ -1,10 +1,10 @@
-#include "app/tray_icon.h"
+#include "win32/app/tray_icon.h"
 
 #include <shellapi.h>
 
 #include <cstring>
 
-#include "app/messages.h"
+#include "core/app/messages.h"
 #include "resource.h"
 
 namespace zek::win32 {

@@ -7,15 +7,15 @@
 #include <string>
 #include <vector>
 
-#include "data/launcher_settings.h"
-#include "dialogs/dropped_files.h"
-#include "dialogs/item_form.h"
-#include "dialogs/list_sort.h"
-#include "dialogs/modal_dialog.h"
-#include "dialogs/settings_dialogs.h"
-#include "dialogs/settings_forms.h"
-#include "launch/file_chooser.h"
+#include "core/data/launcher_settings.h"
+#include "core/dialogs/item_form.h"
+#include "core/dialogs/list_sort.h"
+#include "core/dialogs/settings_forms.h"
 #include "resource.h"
+#include "win32/dialogs/dropped_files.h"
+#include "win32/dialogs/modal_dialog.h"
+#include "win32/dialogs/settings_dialogs.h"
+#include "win32/launch/file_chooser.h"
 
 namespace zek::win32 {
 namespace {

@@ -5,12 +5,12 @@
 #include <array>
 #include <string>
 
-#include "app/messages.h"
-#include "data/launcher_settings.h"
-#include "dialogs/hotkey_boxes.h"
-#include "dialogs/modal_dialog.h"
-#include "dialogs/settings_dialogs.h"
+#include "core/app/messages.h"
+#include "core/data/launcher_settings.h"
 #include "resource.h"
+#include "win32/dialogs/hotkey_boxes.h"
+#include "win32/dialogs/modal_dialog.h"
+#include "win32/dialogs/settings_dialogs.h"
 
 namespace zek::win32 {
 namespace {

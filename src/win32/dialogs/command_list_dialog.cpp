@@ -1,4 +1,4 @@
-#include "dialogs/command_list_dialog.h"
+#include "win32/dialogs/command_list_dialog.h"
 
 #include <commctrl.h>
 
@@ -8,17 +8,17 @@
 #include <string>
 #include <unordered_map>
 
-#include "data/item_store.h"
-#include "data/item_store_file.h"
-#include "dialogs/command_list.h"
-#include "dialogs/item_dialogs.h"
-#include "dialogs/list_sort.h"
-#include "dialogs/modal_dialog.h"
-#include "dialogs/save_failure.h"
-#include "launch/icons.h"
-#include "launch/image_list.h"
-#include "launch/item_runner.h"
+#include "core/data/item_store.h"
+#include "core/data/item_store_file.h"
+#include "core/dialogs/command_list.h"
+#include "core/dialogs/list_sort.h"
 #include "resource.h"
+#include "win32/dialogs/item_dialogs.h"
+#include "win32/dialogs/modal_dialog.h"
+#include "win32/dialogs/save_failure.h"
+#include "win32/launch/icons.h"
+#include "win32/launch/image_list.h"
+#include "win32/launch/item_runner.h"
 
 namespace zek::win32 {
 namespace {

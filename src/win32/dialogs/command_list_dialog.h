@@ -1,7 +1,7 @@
 #pragma once
 // The command list (resource 133): every item of the store in one sortable table,
 // run by a double-click and edited by a right-click, each edit saved at once.
-#include "app/launcher_context.h"
+#include "win32/app/launcher_context.h"
 
 namespace zek::win32 {
 

@@ -1,4 +1,4 @@
-#include "dialogs/dropped_files.h"
+#include "win32/dialogs/dropped_files.h"
 
 namespace zek::win32 {
 

@@ -1,5 +1,5 @@
-#include "dialogs/item_dialogs.h"
-#include "dialogs/tree_rules.h"
+#include "core/dialogs/tree_rules.h"
+#include "win32/dialogs/item_dialogs.h"
 
 namespace zek::win32 {
 

@@ -1,4 +1,4 @@
-#include "dialogs/folder_chooser.h"
+#include "win32/dialogs/folder_chooser.h"
 
 #include <shlobj.h>
 #include <optional>

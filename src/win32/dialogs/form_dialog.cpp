@@ -1,12 +1,12 @@
-#include "dialogs/form_dialog.h"
+#include "win32/dialogs/form_dialog.h"
 
 #include <commctrl.h>
 
-#include "dialogs/dropped_files.h"
-#include "dialogs/item_form.h"
-#include "launch/file_chooser.h"
-#include "launch/icons.h"
+#include "core/dialogs/item_form.h"
 #include "resource.h"
+#include "win32/dialogs/dropped_files.h"
+#include "win32/launch/file_chooser.h"
+#include "win32/launch/icons.h"
 
 namespace zek::win32 {
 namespace {

@@ -8,8 +8,8 @@
 #include <string>
 #include <vector>
 
-#include "dialogs/modal_dialog.h"
-#include "platform/unique_handle.h"
+#include "win32/dialogs/modal_dialog.h"
+#include "win32/platform/unique_handle.h"
 
 namespace zek::win32 {
 

@@ -1,10 +1,10 @@
-#include "dialogs/hotkey_boxes.h"
+#include "win32/dialogs/hotkey_boxes.h"
 
 #include <span>
 #include <string>
 
-#include "data/hotkey_table.h"
-#include "dialogs/item_form.h"
+#include "core/data/hotkey_table.h"
+#include "core/dialogs/item_form.h"
 
 namespace zek::win32 {
 namespace {

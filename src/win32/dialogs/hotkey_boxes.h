@@ -4,8 +4,8 @@
 // modifier combination.
 #include <windows.h>
 
-#include "app/global_hotkeys.h"
-#include "dialogs/settings_forms.h"
+#include "core/app/global_hotkeys.h"
+#include "core/dialogs/settings_forms.h"
 
 namespace zek::win32 {
 

@@ -4,15 +4,15 @@
 
 #include <array>
 
-#include "app/global_hotkeys.h"
-#include "data/hotkey_table.h"
-#include "dialogs/folder_chooser.h"
-#include "dialogs/form_dialog.h"
-#include "dialogs/hotkey_boxes.h"
-#include "dialogs/item_dialogs.h"
-#include "dialogs/item_form.h"
-#include "launch/file_chooser.h"
+#include "core/app/global_hotkeys.h"
+#include "core/data/hotkey_table.h"
+#include "core/dialogs/item_form.h"
 #include "resource.h"
+#include "win32/dialogs/folder_chooser.h"
+#include "win32/dialogs/form_dialog.h"
+#include "win32/dialogs/hotkey_boxes.h"
+#include "win32/dialogs/item_dialogs.h"
+#include "win32/launch/file_chooser.h"
 
 namespace zek::win32 {
 namespace {

@@ -6,7 +6,7 @@
 
 #include <optional>
 
-#include "data/launcher_item.h"
+#include "core/data/launcher_item.h"
 
 namespace zek::win32 {
 

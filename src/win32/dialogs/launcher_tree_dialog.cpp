@@ -1,4 +1,4 @@
-#include "dialogs/launcher_tree_dialog.h"
+#include "win32/dialogs/launcher_tree_dialog.h"
 
 #include <commctrl.h>
 
@@ -6,18 +6,18 @@
 #include <string>
 #include <vector>
 
-#include "app/messages.h"
-#include "data/item_store.h"
-#include "data/item_store_file.h"
-#include "dialogs/dropped_files.h"
-#include "dialogs/item_dialogs.h"
-#include "dialogs/item_form.h"
-#include "dialogs/modal_dialog.h"
-#include "dialogs/save_failure.h"
-#include "dialogs/tree_rules.h"
-#include "dialogs/tree_view.h"
-#include "launch/image_list.h"
+#include "core/app/messages.h"
+#include "core/data/item_store.h"
+#include "core/data/item_store_file.h"
+#include "core/dialogs/item_form.h"
+#include "core/dialogs/tree_rules.h"
 #include "resource.h"
+#include "win32/dialogs/dropped_files.h"
+#include "win32/dialogs/item_dialogs.h"
+#include "win32/dialogs/modal_dialog.h"
+#include "win32/dialogs/save_failure.h"
+#include "win32/dialogs/tree_view.h"
+#include "win32/launch/image_list.h"
 
 namespace zek::win32 {
 namespace {

@@ -2,7 +2,7 @@
 // The launcher settings dialog (resource 129): the item tree of the store, edited
 // in place, saved whole at OK and discarded at the close box or Esc by reading the
 // data file again.
-#include "app/launcher_context.h"
+#include "win32/app/launcher_context.h"
 
 namespace zek::win32 {
 

@@ -1,4 +1,4 @@
-#include "dialogs/modal_dialog.h"
+#include "win32/dialogs/modal_dialog.h"
 
 #include <commctrl.h>
 

@@ -1,7 +1,7 @@
-#include "dialogs/form_dialog.h"
-#include "dialogs/item_dialogs.h"
-#include "dialogs/item_form.h"
+#include "core/dialogs/item_form.h"
 #include "resource.h"
+#include "win32/dialogs/form_dialog.h"
+#include "win32/dialogs/item_dialogs.h"
 
 namespace zek::win32 {
 namespace {

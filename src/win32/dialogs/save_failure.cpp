@@ -1,4 +1,4 @@
-#include "dialogs/save_failure.h"
+#include "win32/dialogs/save_failure.h"
 
 namespace zek::win32 {
 namespace {

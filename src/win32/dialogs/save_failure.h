@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "data/item_store_file.h"
+#include "core/data/item_store_file.h"
 
 namespace zek::win32 {
 

@@ -1,4 +1,4 @@
-#include "dialogs/tree_view.h"
+#include "win32/dialogs/tree_view.h"
 
 #include <string>
 

@@ -4,7 +4,7 @@
 
 #include <commctrl.h>
 
-#include "data/launcher_item.h"
+#include "core/data/launcher_item.h"
 
 namespace zek::win32 {
 

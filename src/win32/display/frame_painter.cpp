@@ -1,11 +1,11 @@
-#include "display/frame_painter.h"
+#include "win32/display/frame_painter.h"
 
 #include <algorithm>
 #include <optional>
 #include <string>
 #include <type_traits>
 
-#include "platform/gdiplus_headers.h"
+#include "win32/platform/gdiplus_headers.h"
 
 namespace zek::win32 {
 

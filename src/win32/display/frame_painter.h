@@ -7,8 +7,8 @@
 #include <array>
 #include <memory>
 
-#include "display/frame.h"
-#include "platform/unique_handle.h"
+#include "core/display/frame.h"
+#include "win32/platform/unique_handle.h"
 
 namespace zek::win32 {
 

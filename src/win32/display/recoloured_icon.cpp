@@ -1,4 +1,4 @@
-#include "display/recoloured_icon.h"
+#include "win32/display/recoloured_icon.h"
 
 #include <cstdint>
 #include <vector>

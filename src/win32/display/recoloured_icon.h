@@ -1,7 +1,7 @@
 #pragma once
 #include <windows.h>
 
-#include "platform/unique_handle.h"
+#include "win32/platform/unique_handle.h"
 
 namespace zek::win32 {
 

@@ -1,10 +1,10 @@
-#include "display/status_display.h"
+#include "win32/display/status_display.h"
 
 #include <ctime>
 
-#include "data/launcher_item.h"
-#include "display/recoloured_icon.h"
+#include "core/data/launcher_item.h"
 #include "resource.h"
+#include "win32/display/recoloured_icon.h"
 
 namespace zek::win32 {
 

@@ -6,10 +6,10 @@
 
 #include <memory>
 
-#include "display/frame_painter.h"
-#include "display/orbit_trail.h"
-#include "display/status_animation.h"
-#include "platform/unique_handle.h"
+#include "core/display/orbit_trail.h"
+#include "core/display/status_animation.h"
+#include "win32/display/frame_painter.h"
+#include "win32/platform/unique_handle.h"
 
 namespace zek::data {
 class LauncherItem;

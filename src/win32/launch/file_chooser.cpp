@@ -1,4 +1,4 @@
-#include "launch/file_chooser.h"
+#include "win32/launch/file_chooser.h"
 
 #include <windows.h>
 
@@ -7,7 +7,7 @@
 #include <algorithm>
 #include <cstddef>
 
-#include "launch/default_icon.h"
+#include "core/launch/default_icon.h"
 
 namespace zek::win32 {
 namespace {

@@ -1,4 +1,4 @@
-#include "launch/icons.h"
+#include "win32/launch/icons.h"
 
 #include <windows.h>
 
@@ -7,10 +7,10 @@
 #include <climits>
 #include <string>
 
-#include "data/launcher_item.h"
-#include "launch/default_icon.h"
-#include "launch/registry_text.h"
-#include "launch/shortcut.h"
+#include "core/data/launcher_item.h"
+#include "core/launch/default_icon.h"
+#include "win32/launch/registry_text.h"
+#include "win32/launch/shortcut.h"
 
 namespace zek::win32 {
 namespace {

@@ -4,7 +4,7 @@
 // Every request reads the file or the registry again; nothing is cached.
 #include <string_view>
 
-#include "platform/unique_handle.h"
+#include "win32/platform/unique_handle.h"
 
 namespace zek::data {
 class LauncherItem;

@@ -1,9 +1,9 @@
-#include "launch/image_list.h"
+#include "win32/launch/image_list.h"
 
 #include <array>
 
-#include "launch/icons.h"
 #include "resource.h"
+#include "win32/launch/icons.h"
 
 namespace zek::win32 {
 namespace {

@@ -10,9 +10,9 @@
 #include <cstdint>
 #include <vector>
 
-#include "data/item_store.h"
-#include "data/launcher_item.h"
-#include "platform/unique_handle.h"
+#include "core/data/item_store.h"
+#include "core/data/launcher_item.h"
+#include "win32/platform/unique_handle.h"
 
 namespace zek::win32 {
 

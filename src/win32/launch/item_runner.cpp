@@ -1,19 +1,19 @@
-#include "launch/item_runner.h"
+#include "win32/launch/item_runner.h"
 
 #include <string>
 #include <vector>
 
-#include "data/hotkey_table.h"
-#include "data/item_store.h"
-#include "data/launcher_settings.h"
-#include "launch/desktop_snapshot.h"
-#include "launch/item_hotkeys.h"
-#include "launch/run_route.h"
-#include "launch/shell_launch.h"
-#include "launch/shell_win32.h"
-#include "launch/window_actions.h"
-#include "menus/launcher_menu.h"
+#include "core/data/hotkey_table.h"
+#include "core/data/item_store.h"
+#include "core/data/launcher_settings.h"
+#include "core/launch/item_hotkeys.h"
+#include "core/launch/run_route.h"
+#include "core/launch/shell_launch.h"
 #include "resource.h"
+#include "win32/launch/shell_win32.h"
+#include "win32/menus/launcher_menu.h"
+#include "win32/tasks/desktop_snapshot.h"
+#include "win32/tasks/window_actions.h"
 
 namespace zek::win32 {
 

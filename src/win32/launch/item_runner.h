@@ -3,7 +3,7 @@
 // document or folder, runs a node or a built-in command.
 #include <string_view>
 
-#include "app/launcher_context.h"
+#include "win32/app/launcher_context.h"
 
 namespace zek::data {
 class LauncherItem;

@@ -1,7 +1,7 @@
-#include "launch/registry_text.h"
+#include "win32/launch/registry_text.h"
 
-#include "launch/default_icon.h"
-#include "platform/unique_handle.h"
+#include "core/launch/default_icon.h"
+#include "win32/platform/unique_handle.h"
 
 namespace zek::win32 {
 

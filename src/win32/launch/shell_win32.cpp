@@ -1,4 +1,4 @@
-#include "launch/shell_win32.h"
+#include "win32/launch/shell_win32.h"
 
 #include <shellapi.h>
 

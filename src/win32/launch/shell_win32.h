@@ -2,8 +2,8 @@
 // The launch decisions carried out by the Windows shell.
 #include <windows.h>
 
-#include "launch/file_status.h"
-#include "launch/shell_launch.h"
+#include "core/launch/file_status.h"
+#include "core/launch/shell_launch.h"
 
 namespace zek::win32 {
 

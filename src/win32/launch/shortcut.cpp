@@ -1,4 +1,4 @@
-#include "launch/shortcut.h"
+#include "win32/launch/shortcut.h"
 
 #include <windows.h>
 
@@ -6,8 +6,8 @@
 #include <objidl.h>
 #include <shlobj.h>
 
-#include "launch/com_ptr.h"
-#include "launch/default_icon.h"
+#include "core/launch/default_icon.h"
+#include "win32/platform/com_ptr.h"
 
 namespace zek::win32 {
 

@@ -5,7 +5,7 @@
 
 #include <string_view>
 
-#include "menus/menu_types.h"
+#include "core/menus/menu_types.h"
 
 namespace zek::win32 {
 

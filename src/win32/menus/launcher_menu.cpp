@@ -1,17 +1,17 @@
-#include "menus/launcher_menu.h"
+#include "win32/menus/launcher_menu.h"
 
 #include <string>
 #include <vector>
 
-#include "launch/desktop_snapshot.h"
-#include "launch/window_actions.h"
-#include "menus/menu_builder.h"
-#include "menus/menu_char.h"
-#include "menus/menu_placement.h"
-#include "menus/owner_draw.h"
-#include "menus/owner_draw_painter.h"
-#include "menus/task_menu_windows.h"
-#include "platform/process_path.h"
+#include "core/menus/menu_char.h"
+#include "core/menus/owner_draw.h"
+#include "win32/menus/menu_builder.h"
+#include "win32/menus/menu_placement.h"
+#include "win32/menus/owner_draw_painter.h"
+#include "win32/platform/process_path.h"
+#include "win32/tasks/desktop_snapshot.h"
+#include "win32/tasks/task_menu_windows.h"
+#include "win32/tasks/window_actions.h"
 
 namespace zek::win32 {
 namespace {

@@ -12,10 +12,10 @@
 #include <cstdint>
 #include <span>
 
-#include "app/launcher_context.h"
-#include "menus/icon_source_win32.h"
-#include "menus/launcher_menu_content.h"
-#include "platform/unique_handle.h"
+#include "core/menus/launcher_menu_content.h"
+#include "win32/app/launcher_context.h"
+#include "win32/menus/icon_source_win32.h"
+#include "win32/platform/unique_handle.h"
 
 namespace zek::data {
 class LauncherItem;

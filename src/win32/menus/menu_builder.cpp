@@ -1,4 +1,4 @@
-#include "menus/menu_builder.h"
+#include "win32/menus/menu_builder.h"
 
 #include <windows.h>
 

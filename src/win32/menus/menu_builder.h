@@ -1,8 +1,8 @@
 #pragma once
 // Menu handles made from rows: the top rows become a popup menu, each row's
 // submenu a menu of its own hanging below that row.
-#include "menus/menu_row.h"
-#include "platform/unique_handle.h"
+#include "core/menus/menu_row.h"
+#include "win32/platform/unique_handle.h"
 
 namespace zek::win32 {
 

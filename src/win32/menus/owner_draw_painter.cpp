@@ -1,10 +1,10 @@
-#include "menus/owner_draw_painter.h"
+#include "win32/menus/owner_draw_painter.h"
 
 #include <algorithm>
 #include <climits>
 
-#include "menus/icon_source_win32.h"
-#include "platform/unique_handle.h"
+#include "win32/menus/icon_source_win32.h"
+#include "win32/platform/unique_handle.h"
 
 namespace zek::win32 {
 namespace {

@@ -5,7 +5,7 @@
 
 #include <string_view>
 
-#include "menus/owner_draw.h"
+#include "core/menus/owner_draw.h"
 
 namespace zek::win32 {
 

@@ -1,11 +1,11 @@
-#include "platform/process_path.h"
+#include "win32/platform/process_path.h"
 
 #include <algorithm>
 #include <bit>
 #include <cstring>
 #include <string>
 
-#include "platform/unique_handle.h"
+#include "win32/platform/unique_handle.h"
 
 namespace zek::win32 {
 namespace {

@@ -1,4 +1,4 @@
-#include "app/command_line.h"
+#include "core/app/command_line.h"
 
 #include <gtest/gtest.h>
 
@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "app/switches.h"
+#include "core/app/switches.h"
 
 namespace zek::app {
 namespace {

@@ -1,4 +1,4 @@
-#include "app/global_hotkeys.h"
+#include "core/app/global_hotkeys.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "box/box_input.h"
+#include "core/box/box_input.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>

@@ -12,9 +12,9 @@
 #include <tuple>
 #include <utility>
 
-#include "box/box_input.h"
-#include "box/box_state.h"
-#include "box/completion.h"
+#include "core/box/box_input.h"
+#include "core/box/box_state.h"
+#include "core/box/completion.h"
 #include "data/item_test_support.h"
 
 namespace zek::box::test {

@@ -1,9 +1,9 @@
-#include "box/completion.h"
+#include "core/box/completion.h"
 
 #include <gtest/gtest.h>
 
-#include "box/box_text.h"
 #include "box_test_support.h"
+#include "core/box/box_text.h"
 
 namespace zek::box {
 namespace {

@@ -1,4 +1,4 @@
-#include "box/tab_cycle.h"
+#include "core/box/tab_cycle.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "data/config_paths.h"
+#include "core/data/config_paths.h"
 
 #include <gtest/gtest.h>
 

@@ -1,11 +1,11 @@
-#include "data/data_file.h"
+#include "core/data/data_file.h"
 
 #include <algorithm>
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
-#include "data/data_file_writer.h"
+#include "core/data/data_file_writer.h"
 #include "item_test_support.h"
 
 namespace zek::data {

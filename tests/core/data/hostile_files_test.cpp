@@ -4,8 +4,8 @@
 
 #include <new>
 
-#include "data/item_store_file.h"
-#include "data/launcher_settings.h"
+#include "core/data/item_store_file.h"
+#include "core/data/launcher_settings.h"
 #include "profile_double.h"
 
 namespace zek::data {

@@ -7,7 +7,7 @@
 
 #include <random>
 
-#include "data/data_file.h"
+#include "core/data/data_file.h"
 #include "data/store_order_model.h"
 
 namespace zek::data {

@@ -1,11 +1,11 @@
-#include "data/item_store_file.h"
+#include "core/data/item_store_file.h"
 
 #include <gtest/gtest.h>
 
 #include <map>
 #include <set>
 
-#include "data/data_file_writer.h"
+#include "core/data/data_file_writer.h"
 #include "item_test_support.h"
 
 namespace zek::data {

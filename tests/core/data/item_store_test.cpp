@@ -1,4 +1,4 @@
-#include "data/item_store.h"
+#include "core/data/item_store.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>

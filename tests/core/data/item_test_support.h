@@ -8,9 +8,9 @@
 #include <string_view>
 #include <vector>
 
-#include "data/data_file.h"
-#include "data/item_sort.h"
-#include "data/item_store.h"
+#include "core/data/data_file.h"
+#include "core/data/item_sort.h"
+#include "core/data/item_store.h"
 
 namespace zek::data::test {
 

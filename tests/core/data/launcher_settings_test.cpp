@@ -1,4 +1,4 @@
-#include "data/launcher_settings.h"
+#include "core/data/launcher_settings.h"
 
 #include <gtest/gtest.h>
 

@@ -16,7 +16,7 @@
 #include <string_view>
 #include <vector>
 
-#include "data/profile_store.h"
+#include "core/data/profile_store.h"
 
 namespace zek::test {
 

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "data/launcher_settings.h"
+#include "core/data/launcher_settings.h"
 
 namespace zek::test {
 

@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "data/item_store.h"
+#include "core/data/item_store.h"
 #include "text/decoded_compare.h"
 
 namespace zek::data::test {

@@ -1,4 +1,4 @@
-#include "dialogs/command_list.h"
+#include "core/dialogs/command_list.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "dialogs/item_form.h"
+#include "core/dialogs/item_form.h"
 
 #include <gtest/gtest.h>
 

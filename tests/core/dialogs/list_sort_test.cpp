@@ -1,4 +1,4 @@
-#include "dialogs/list_sort.h"
+#include "core/dialogs/list_sort.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "dialogs/settings_forms.h"
+#include "core/dialogs/settings_forms.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "display/status_animation.h"
+#include "core/display/status_animation.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "launch/default_icon.h"
+#include "core/launch/default_icon.h"
 
 #include <gtest/gtest.h>
 

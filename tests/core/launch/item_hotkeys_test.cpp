@@ -1,4 +1,4 @@
-#include "launch/item_hotkeys.h"
+#include "core/launch/item_hotkeys.h"
 
 #include <gtest/gtest.h>
 
@@ -6,7 +6,7 @@
 #include <string>
 #include <tuple>
 
-#include "data/hotkey_table.h"
+#include "core/data/hotkey_table.h"
 
 namespace zek::launch {
 namespace {

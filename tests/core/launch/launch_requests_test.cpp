@@ -1,4 +1,4 @@
-#include "launch/launch_requests.h"
+#include "core/launch/launch_requests.h"
 
 #include <gtest/gtest.h>
 

@@ -9,12 +9,12 @@
 #include <string_view>
 #include <vector>
 
-#include "data/launcher_item.h"
-#include "data/launcher_settings.h"
+#include "core/data/launcher_item.h"
+#include "core/data/launcher_settings.h"
+#include "core/launch/file_status.h"
+#include "core/launch/shell_launch.h"
+#include "core/launch/shell_request.h"
 #include "data/profile_double.h"
-#include "launch/file_status.h"
-#include "launch/shell_launch.h"
-#include "launch/shell_request.h"
 
 namespace zek::launch::test {
 

@@ -1,10 +1,10 @@
-#include "launch/run_route.h"
+#include "core/launch/run_route.h"
 
 #include <gtest/gtest.h>
 
 #include <set>
 
-#include "data/item_store.h"
+#include "core/data/item_store.h"
 
 namespace zek::launch {
 namespace {

@@ -1,11 +1,11 @@
-#include "launch/shell_launch.h"
+#include "core/launch/shell_launch.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 #include <string>
 
-#include "data/item_store.h"
+#include "core/data/item_store.h"
 #include "launch_test_support.h"
 
 namespace zek::launch {

@@ -1,4 +1,4 @@
-#include "menus/launcher_menu_content.h"
+#include "core/menus/launcher_menu_content.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>

@@ -1,4 +1,4 @@
-#include "menus/menu_char.h"
+#include "core/menus/menu_char.h"
 
 #include <gtest/gtest.h>
 

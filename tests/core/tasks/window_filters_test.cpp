@@ -1,9 +1,9 @@
-#include "tasks/window_filters.h"
+#include "core/tasks/window_filters.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
-#include "tasks/window_operations.h"
+#include "core/tasks/window_operations.h"
 #include "tasks_test_support.h"
 
 namespace zek::tasks {

@@ -4,8 +4,8 @@
 #include <algorithm>
 #include <set>
 
-#include "tasks/app_window_chooser.h"
-#include "tasks/window_operations.h"
+#include "core/tasks/app_window_chooser.h"
+#include "core/tasks/window_operations.h"
 #include "tasks_test_support.h"
 
 namespace zek::tasks {

@@ -1,4 +1,4 @@
-#include "text/character_positions.h"
+#include "core/text/character_positions.h"
 
 #include <gtest/gtest.h>
 

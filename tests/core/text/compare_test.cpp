@@ -1,4 +1,4 @@
-#include "text/compare.h"
+#include "core/text/compare.h"
 
 #include <gtest/gtest.h>
 
@@ -7,8 +7,8 @@
 #include <string>
 #include <vector>
 
+#include "core/text/sjis_walk.h"
 #include "text/decoded_compare.h"
-#include "text/sjis_walk.h"
 
 namespace zek::text {
 namespace {

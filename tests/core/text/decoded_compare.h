@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "text/sjis_walk.h"
+#include "core/text/sjis_walk.h"
 
 namespace zek::text::test {
 

@@ -4,7 +4,7 @@
 #include <cstring>
 
 #include "driver/drop_request.h"
-#include "platform/unique_handle.h"
+#include "win32/platform/unique_handle.h"
 
 namespace zek::e2e {
 namespace {

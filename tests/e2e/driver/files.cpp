@@ -1,6 +1,6 @@
 #include "driver/files.h"
 
-#include "platform/unique_handle.h"
+#include "win32/platform/unique_handle.h"
 
 namespace zek::e2e {
 

@@ -15,8 +15,8 @@
 #include <vector>
 
 #include "driver/process.h"
-#include "launch/com_ptr.h"
-#include "platform/unique_handle.h"
+#include "win32/platform/com_ptr.h"
+#include "win32/platform/unique_handle.h"
 
 namespace zek::e2e {
 

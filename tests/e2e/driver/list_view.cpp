@@ -6,7 +6,7 @@
 
 #include "driver/input.h"
 #include "driver/remote_block.h"
-#include "platform/unique_handle.h"
+#include "win32/platform/unique_handle.h"
 
 namespace zek::e2e {
 namespace {

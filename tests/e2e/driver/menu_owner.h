@@ -5,9 +5,9 @@
 
 #include <functional>
 
-#include "app/launcher_context.h"
 #include "driver/menu_script.h"
-#include "menus/launcher_menu.h"
+#include "win32/app/launcher_context.h"
+#include "win32/menus/launcher_menu.h"
 
 namespace zek::win32::test {
 

@@ -5,7 +5,7 @@
 #include <optional>
 #include <string>
 
-#include "platform/unique_handle.h"
+#include "win32/platform/unique_handle.h"
 
 namespace zek::e2e {
 

@@ -6,7 +6,7 @@
 #include <cstring>
 #include <string>
 
-#include "platform/unique_handle.h"
+#include "win32/platform/unique_handle.h"
 
 namespace zek::e2e {
 

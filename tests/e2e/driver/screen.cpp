@@ -4,7 +4,7 @@
 
 #include "driver/files.h"
 #include "driver/window_query.h"
-#include "platform/unique_handle.h"
+#include "win32/platform/unique_handle.h"
 
 namespace zek::e2e {
 namespace {

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cstring>
 
-#include "app/remote_command.h"
+#include "core/app/remote_command.h"
 
 namespace zek::e2e {
 

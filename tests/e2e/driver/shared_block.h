@@ -4,7 +4,7 @@
 
 #include <cstddef>
 
-#include "platform/unique_handle.h"
+#include "win32/platform/unique_handle.h"
 
 namespace zek::e2e {
 

@@ -4,9 +4,9 @@
 #include <cstdio>
 #include <optional>
 
-#include "app/messages.h"
+#include "core/app/messages.h"
+#include "core/text/character_positions.h"
 #include "driver/input.h"
-#include "text/character_positions.h"
 
 namespace zek::e2e {
 

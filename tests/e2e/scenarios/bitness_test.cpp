@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "data/data_file.h"
+#include "core/data/data_file.h"
 #include "driver/files.h"
 #include "driver/input.h"
 #include "driver/launcher_copy.h"

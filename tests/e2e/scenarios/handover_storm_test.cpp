@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "app/remote_command.h"
+#include "core/app/remote_command.h"
 #include "driver/data_file_text.h"
 #include "driver/files.h"
 #include "driver/launcher_scenario.h"

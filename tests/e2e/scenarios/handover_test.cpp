@@ -4,9 +4,9 @@
 #include <cstring>
 #include <string>
 
-#include "app/messages.h"
-#include "app/remote_command.h"
-#include "app/switches.h"
+#include "core/app/messages.h"
+#include "core/app/remote_command.h"
+#include "core/app/switches.h"
 #include "driver/launcher_scenario.h"
 #include "driver/shared_block.h"
 #include "driver/window_query.h"

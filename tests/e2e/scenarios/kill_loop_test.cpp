@@ -9,7 +9,7 @@
 #include <random>
 #include <string>
 
-#include "data/data_file.h"
+#include "core/data/data_file.h"
 #include "driver/files.h"
 #include "driver/input.h"
 #include "driver/launcher_scenario.h"

@@ -5,11 +5,11 @@
 #include <string>
 #include <vector>
 
+#include "core/menus/owner_draw.h"
 #include "driver/input.h"
 #include "driver/launcher_scenario.h"
 #include "driver/screen.h"
 #include "driver/window_query.h"
-#include "menus/owner_draw.h"
 
 namespace zek::e2e {
 namespace {

@@ -8,12 +8,12 @@
 #include <string>
 #include <vector>
 
-#include "app/bar_look.h"
+#include "core/menus/owner_draw.h"
 #include "driver/input.h"
 #include "driver/launcher_scenario.h"
 #include "driver/screen.h"
 #include "driver/window_query.h"
-#include "menus/owner_draw.h"
+#include "win32/app/bar_look.h"
 
 namespace zek::e2e {
 namespace {

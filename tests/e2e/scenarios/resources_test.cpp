@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "app/messages.h"
+#include "core/app/messages.h"
 #include "driver/input.h"
 #include "driver/launcher_scenario.h"
 #include "driver/object_counts.h"

@@ -3,11 +3,11 @@
 
 #include <string>
 
-#include "app/messages.h"
+#include "core/app/messages.h"
 #include "driver/input.h"
 #include "driver/launcher_scenario.h"
 #include "driver/window_query.h"
-#include "platform/unique_handle.h"
+#include "win32/platform/unique_handle.h"
 
 namespace zek::e2e {
 namespace {

@@ -6,11 +6,11 @@
 #include <cstdlib>
 #include <string>
 
-#include "app/bar_look.h"
 #include "driver/input.h"
 #include "driver/launcher_scenario.h"
 #include "driver/screen.h"
 #include "driver/window_query.h"
+#include "win32/app/bar_look.h"
 
 namespace zek::e2e {
 namespace {

@@ -2,7 +2,7 @@
 // The desktop's top-level windows as the task-switching rules see them.
 #include <windows.h>
 
-#include "tasks/window_facts.h"
+#include "core/tasks/window_facts.h"
 
 namespace zek::win32 {
 

@@ -1,18 +1,18 @@
-#include "app/command_box.h"
+#include "win32/box/command_box.h"
 
 #include <algorithm>
 #include <cstring>
 #include <type_traits>
 
-#include "app/messages.h"
-#include "box/box_input.h"
-#include "box/box_text.h"
-#include "box/completion.h"
-#include "box/tab_cycle.h"
-#include "data/item_store.h"
-#include "data/launcher_item.h"
-#include "launch/item_runner.h"
-#include "text/character_positions.h"
+#include "core/app/messages.h"
+#include "core/box/box_input.h"
+#include "core/box/box_text.h"
+#include "core/box/completion.h"
+#include "core/box/tab_cycle.h"
+#include "core/data/item_store.h"
+#include "core/data/launcher_item.h"
+#include "core/text/character_positions.h"
+#include "win32/launch/item_runner.h"
 
 namespace zek::win32 {
 

@@ -6,8 +6,8 @@
 
 #include <memory>
 
-#include "app/command_box.h"
-#include "app/launcher_context.h"
+#include "win32/app/launcher_context.h"
+#include "win32/box/command_box.h"
 
 namespace zek::win32 {
 

@@ -5,7 +5,7 @@
 #include <string>
 #include <string_view>
 
-#include "data/data_file_storage.h"
+#include "core/data/data_file_storage.h"
 
 namespace zek::win32 {
 

@@ -1,4 +1,4 @@
-#include "platform/data_file_storage_win32.h"
+#include "win32/data/data_file_storage_win32.h"
 
 #include <windows.h>
 
@@ -7,8 +7,8 @@
 #include <cstdint>
 #include <utility>
 
-#include "data/item_store_file.h"
-#include "platform/unique_handle.h"
+#include "core/data/item_store_file.h"
+#include "win32/platform/unique_handle.h"
 
 namespace zek::win32 {
 namespace {

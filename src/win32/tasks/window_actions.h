@@ -5,7 +5,7 @@
 
 #include <string_view>
 
-#include "tasks/app_window_chooser.h"
+#include "core/tasks/app_window_chooser.h"
 
 namespace zek::win32 {
 

@@ -1,10 +1,10 @@
-#include "platform/profile_store_win32.h"
+#include "win32/data/profile_store_win32.h"
 
 #include <windows.h>
 
 #include <algorithm>
 
-#include "platform/unique_handle.h"
+#include "win32/platform/unique_handle.h"
 
 namespace zek::win32 {
 

@@ -6,8 +6,8 @@
 #include <string_view>
 #include <vector>
 
-#include "menus/window_rows.h"
-#include "tasks/window_facts.h"
+#include "core/menus/window_rows.h"
+#include "core/tasks/window_facts.h"
 
 namespace zek::win32 {
 

@@ -1,6 +1,6 @@
-#include "app/command_box.h"
-#include "data/launcher_settings.h"
-#include "menus/launcher_menu.h"
+#include "core/data/launcher_settings.h"
+#include "win32/box/command_box.h"
+#include "win32/menus/launcher_menu.h"
 
 namespace zek::win32 {
 

@@ -1,7 +1,7 @@
-#include "launch/desktop_snapshot.h"
+#include "win32/tasks/desktop_snapshot.h"
 
-#include "platform/process_path.h"
-#include "tasks/window_filters.h"
+#include "core/tasks/window_filters.h"
+#include "win32/platform/process_path.h"
 
 namespace zek::win32 {
 

@@ -10,8 +10,8 @@
 #include <string>
 #include <vector>
 
-#include "app/launcher_context.h"
-#include "box/box_state.h"
+#include "core/box/box_state.h"
+#include "win32/app/launcher_context.h"
 
 namespace zek::data {
 class LauncherItem;

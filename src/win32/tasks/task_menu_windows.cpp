@@ -1,9 +1,9 @@
-#include "menus/task_menu_windows.h"
+#include "win32/tasks/task_menu_windows.h"
 
 #include <algorithm>
 
-#include "launch/desktop_snapshot.h"
-#include "tasks/window_filters.h"
+#include "core/tasks/window_filters.h"
+#include "win32/tasks/desktop_snapshot.h"
 
 namespace zek::win32 {
 namespace {

@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <string>
 
-#include "data/profile_store.h"
+#include "core/data/profile_store.h"
 
 namespace zek::win32 {
 

@@ -1,9 +1,9 @@
-#include "launch/window_actions.h"
+#include "win32/tasks/window_actions.h"
 
-#include "launch/desktop_snapshot.h"
-#include "menus/menu_placement.h"
-#include "platform/unique_handle.h"
-#include "tasks/window_operations.h"
+#include "core/tasks/window_operations.h"
+#include "win32/menus/menu_placement.h"
+#include "win32/platform/unique_handle.h"
+#include "win32/tasks/desktop_snapshot.h"
 
 namespace zek::win32 {
 

@@ -1,14 +1,14 @@
-#include "app/bar_animation.h"
+#include "win32/display/bar_animation.h"
 
 #include <algorithm>
 
-#include "app/bar_look.h"
-#include "app/display_rules.h"
-#include "data/launcher_item.h"
-#include "data/launcher_settings.h"
-#include "display/frame.h"
-#include "display/status_display.h"
-#include "launch/icons.h"
+#include "core/app/display_rules.h"
+#include "core/data/launcher_item.h"
+#include "core/data/launcher_settings.h"
+#include "core/display/frame.h"
+#include "win32/app/bar_look.h"
+#include "win32/display/status_display.h"
+#include "win32/launch/icons.h"
 
 namespace zek::win32 {
 

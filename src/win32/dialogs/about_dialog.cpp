@@ -1,4 +1,4 @@
-#include "app/about_dialog.h"
+#include "win32/dialogs/about_dialog.h"
 
 #include "resource.h"
 
