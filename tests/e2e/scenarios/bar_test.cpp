@@ -7,6 +7,7 @@
 #include "driver/input.h"
 #include "driver/launcher_scenario.h"
 #include "driver/window_query.h"
+#include "resource.h"
 
 namespace zek::e2e {
 namespace {
@@ -41,7 +42,7 @@ TEST_F(Bar, ShowingFillsTheBoxWithEveryNameAndEscapeHidesAndEmptiesIt) {
 TEST_F(Bar, VersionDialogShowsOnceAtATime) {
     HWND bar = startFirstInstance();
     ASSERT_NE(bar, nullptr);
-    ::PostMessageA(bar, WM_COMMAND, 104, 0);
+    ::PostMessageA(bar, WM_COMMAND, IDM_ABOUT, 0);
     const auto dialog = waitForMessageBox(firstInstance_.id());
     ASSERT_TRUE(dialog);
     EXPECT_EQ(dialog->caption, "バージョン情報");
@@ -55,10 +56,10 @@ TEST_F(Bar, VersionDialogShowsOnceAtATime) {
         EXPECT_NE(texts.find(expected), std::string::npos) << expected << " in " << texts;
     }
     // The guard keeps a second one from opening while the first is up.
-    ::PostMessageA(bar, WM_COMMAND, 104, 0);
+    ::PostMessageA(bar, WM_COMMAND, IDM_ABOUT, 0);
     ::Sleep(300);
     EXPECT_EQ(dialogsOfProcess(firstInstance_.id()).size(), 1u);
-    pressDialogButton(dialog->window, 1001);
+    pressDialogButton(dialog->window, IDC_ABOUT_OK);
     EXPECT_TRUE(waitUntil([&] { return dialogsOfProcess(firstInstance_.id()).empty(); }, 5000));
     EXPECT_TRUE(firstInstance_.running());
 }

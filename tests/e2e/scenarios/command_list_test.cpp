@@ -11,12 +11,11 @@
 #include "driver/launcher_scenario.h"
 #include "driver/list_view.h"
 #include "driver/window_query.h"
+#include "resource.h"
 
 namespace zek::e2e {
 namespace {
 
-constexpr int kCommandListCommand = 32783;
-constexpr int kListId = 1030;
 constexpr int kPriorityColumn = 6;
 constexpr int kTaskSwitchColumn = 9;
 
@@ -51,10 +50,10 @@ TEST_F(CommandList, ListShowsCountsAndCellsAndHeaderClicksSortAndMarkTheColumn) 
     enterInBar(bar_, "list");
     HWND dialog = shownDialog("コマンドリスト");
     ASSERT_NE(dialog, nullptr) << "\"list\" opened no command list";
-    HWND list = ::GetDlgItem(dialog, kListId);
+    HWND list = ::GetDlgItem(dialog, IDC_COMMAND_LIST);
     ASSERT_EQ(listViewRowCount(list), 13) << "tools, its three items, the built-in node and its eight";
     std::string counters;
-    for (int id = 1048; id <= 1051; ++id) {
+    for (int id = IDC_COMMAND_COUNT; id <= IDC_ITEM_COUNT; ++id) {
         counters += windowText(::GetDlgItem(dialog, id)) + "|";
     }
     EXPECT_EQ(counters, "command:13 |root:2 |node:0 |item:11 |");
@@ -87,16 +86,16 @@ TEST_F(CommandList, ListShowsCountsAndCellsAndHeaderClicksSortAndMarkTheColumn) 
               "Command|File|Option|Directory|Comment|Type|Priority|HotKey|AllItemBoot|TaskSwitch")
         << "the flag columns have no order and no marker";
 
-    ::SendDlgItemMessageA(dialog, 1001, BM_CLICK, 0, 0);
+    ::SendDlgItemMessageA(dialog, IDC_OK, BM_CLICK, 0, 0);
     EXPECT_TRUE(waitUntil([&] { return ::IsWindow(dialog) == FALSE; }));
 }
 
 TEST_F(CommandList, RightClickEditsTheItemAndTheFileHoldsItAtOnceAndADoubleClickRunsIt) {
     probeInSpacedFolder();
-    ::PostMessageA(bar_, WM_COMMAND, kCommandListCommand, 0);  // the tray menu's command
+    ::PostMessageA(bar_, WM_COMMAND, IDM_COMMAND_LIST, 0);  // the tray menu's command
     HWND dialog = shownDialog("コマンドリスト");
     ASSERT_NE(dialog, nullptr);
-    HWND list = ::GetDlgItem(dialog, kListId);
+    HWND list = ::GetDlgItem(dialog, IDC_COMMAND_LIST);
     const std::vector<std::string> names = listViewColumn(list, 0);
     const int row = static_cast<int>(std::find(names.begin(), names.end(), "editor") - names.begin());
     ASSERT_LT(row, static_cast<int>(names.size()));
@@ -104,10 +103,10 @@ TEST_F(CommandList, RightClickEditsTheItemAndTheFileHoldsItAtOnceAndADoubleClick
     clickListViewRow(list, row, true);
     HWND form = shownDialog("ランチャー登録");
     ASSERT_NE(form, nullptr) << "a right-click on a data item opens its form";
-    setDialogItemText(form, 1004, "memo");
-    setDialogItemText(form, 1006, "メモ帳");
-    setDialogItemText(form, 1013, probe_);
-    pressDialogButton(form, 1001);
+    setDialogItemText(form, IDC_NAME, "memo");
+    setDialogItemText(form, IDC_COMMENT, "メモ帳");
+    setDialogItemText(form, IDC_APP, probe_);
+    pressDialogButton(form, IDC_OK);
     ASSERT_TRUE(waitUntil([&] { return ::IsWindow(form) == FALSE; })) << "the form refused its OK";
 
     // The save follows the form's closing within the same click.
@@ -124,7 +123,7 @@ TEST_F(CommandList, RightClickEditsTheItemAndTheFileHoldsItAtOnceAndADoubleClick
     const auto starts = probeStarts(1);
     ASSERT_EQ(starts.size(), 1u) << "a double-click runs the row's item";
     EXPECT_TRUE(starts[0].commandLine.starts_with(inQuotes(probe_))) << starts[0].commandLine;
-    ::SendDlgItemMessageA(dialog, 1001, BM_CLICK, 0, 0);
+    ::SendDlgItemMessageA(dialog, IDC_OK, BM_CLICK, 0, 0);
     EXPECT_TRUE(waitUntil([&] { return ::IsWindow(dialog) == FALSE; }));
 }
 

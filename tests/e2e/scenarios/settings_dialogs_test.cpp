@@ -12,12 +12,10 @@
 #include "driver/launcher_scenario.h"
 #include "driver/list_view.h"
 #include "driver/window_query.h"
+#include "resource.h"
 
 namespace zek::e2e {
 namespace {
-
-constexpr int kBasicSettings = 32786;
-constexpr int kAssociationSettings = 32790;
 
 class SettingsDialogs : public LauncherScenario {
   protected:
@@ -40,28 +38,28 @@ class SettingsDialogs : public LauncherScenario {
 };
 
 TEST_F(SettingsDialogs, ATakenPairIsRefusedInOrderAndCancelKeepsTheOldHotkeys) {
-    HWND dialog = open(kBasicSettings, "基本設定");
+    HWND dialog = open(IDM_BASIC_SETTINGS, "基本設定");
     ASSERT_NE(dialog, nullptr);
-    EXPECT_EQ(windowText(::GetDlgItem(dialog, 1005)), "Space");
-    EXPECT_EQ(windowText(::GetDlgItem(dialog, 1006)), "使用しない");
-    EXPECT_FALSE(::IsWindowEnabled(::GetDlgItem(dialog, 1007)));
-    EXPECT_EQ(windowText(::GetDlgItem(dialog, 1037)), "100");
+    EXPECT_EQ(windowText(::GetDlgItem(dialog, IDC_TASK_KEY2)), "Space");
+    EXPECT_EQ(windowText(::GetDlgItem(dialog, IDC_SAMEAPP_KEY1)), "使用しない");
+    EXPECT_FALSE(::IsWindowEnabled(::GetDlgItem(dialog, IDC_SAMEAPP_KEY2)));
+    EXPECT_EQ(windowText(::GetDlgItem(dialog, IDC_CPU_LABEL)), "100");
 
     // The task pair set to the launcher's own pair.
-    const std::string modifier = windowText(::GetDlgItem(dialog, 1002));
-    const std::string key = windowText(::GetDlgItem(dialog, 1003));
-    chooseInCombo(dialog, 1004, modifier);
-    chooseInCombo(dialog, 1005, key);
-    pressDialogButton(dialog, 1001);
+    const std::string modifier = windowText(::GetDlgItem(dialog, IDC_LAUNCHER_KEY1));
+    const std::string key = windowText(::GetDlgItem(dialog, IDC_LAUNCHER_KEY2));
+    chooseInCombo(dialog, IDC_TASK_KEY1, modifier);
+    chooseInCombo(dialog, IDC_TASK_KEY2, key);
+    pressDialogButton(dialog, IDC_OK);
     const auto box = waitForDialogTitled(firstInstance_.id(), "HOTKEY");
     ASSERT_TRUE(box);
     EXPECT_EQ(box->text, modifier + " + " + key + "のホットキーはすでに使用されています。");
     EXPECT_EQ(box->owner, dialog);
     pressDialogButton(box->window, IDOK);
-    EXPECT_TRUE(waitForFocusOn(dialog, 1004));
+    EXPECT_TRUE(waitForFocusOn(dialog, IDC_TASK_KEY1));
     EXPECT_TRUE(::IsWindowVisible(dialog));
 
-    pressDialogButton(dialog, 1026);
+    pressDialogButton(dialog, IDC_CANCEL);
     ASSERT_TRUE(waitForDialogClosed(dialog));
     // Both of the old hotkeys are the launcher's again (the bar answers the first
     // once it has registered them).
@@ -73,20 +71,22 @@ TEST_F(SettingsDialogs, ATakenPairIsRefusedInOrderAndCancelKeepsTheOldHotkeys) {
 }
 
 TEST_F(SettingsDialogs, OkStoresTheHotkeysTrackbarsAndMenuStyle) {
-    HWND dialog = open(kBasicSettings, "基本設定");
+    HWND dialog = open(IDM_BASIC_SETTINGS, "基本設定");
     ASSERT_NE(dialog, nullptr);
-    chooseInCombo(dialog, 1002, "CapsLockキーのみ");
-    EXPECT_FALSE(::IsWindowEnabled(::GetDlgItem(dialog, 1003)));
-    chooseInCombo(dialog, 1006, "Ctrl");
-    EXPECT_TRUE(::IsWindowEnabled(::GetDlgItem(dialog, 1007)));
-    EXPECT_EQ(windowText(::GetDlgItem(dialog, 1007)), "Space") << "an empty key box takes its first entry";
-    chooseInCombo(dialog, 1007, "S");
-    pressKeyIn(dialog, 1036, VK_HOME);  // CPU: its lowest is 1
-    EXPECT_TRUE(waitUntil([&] { return windowText(::GetDlgItem(dialog, 1037)) == "1"; }, 3000));
-    pressKeyIn(dialog, 1034, VK_END);  // transparency: its highest is 50
-    EXPECT_TRUE(waitUntil([&] { return windowText(::GetDlgItem(dialog, 1035)) == "50"; }, 3000));
-    ::SendDlgItemMessageA(dialog, 1028, BM_CLICK, 0, 0);
-    pressDialogButton(dialog, 1001);
+    chooseInCombo(dialog, IDC_LAUNCHER_KEY1, "CapsLockキーのみ");
+    EXPECT_FALSE(::IsWindowEnabled(::GetDlgItem(dialog, IDC_LAUNCHER_KEY2)));
+    chooseInCombo(dialog, IDC_SAMEAPP_KEY1, "Ctrl");
+    EXPECT_TRUE(::IsWindowEnabled(::GetDlgItem(dialog, IDC_SAMEAPP_KEY2)));
+    EXPECT_EQ(windowText(::GetDlgItem(dialog, IDC_SAMEAPP_KEY2)), "Space")
+        << "an empty key box takes its first entry";
+    chooseInCombo(dialog, IDC_SAMEAPP_KEY2, "S");
+    pressKeyIn(dialog, IDC_CPU, VK_HOME);  // CPU: its lowest is 1
+    EXPECT_TRUE(waitUntil([&] { return windowText(::GetDlgItem(dialog, IDC_CPU_LABEL)) == "1"; }, 3000));
+    pressKeyIn(dialog, IDC_TRANSPARENCY, VK_END);  // transparency: its highest is 50
+    EXPECT_TRUE(
+        waitUntil([&] { return windowText(::GetDlgItem(dialog, IDC_TRANSPARENCY_LABEL)) == "50"; }, 3000));
+    ::SendDlgItemMessageA(dialog, IDC_MENU_TEXT, BM_CLICK, 0, 0);
+    pressDialogButton(dialog, IDC_OK);
     ASSERT_TRUE(waitForDialogClosed(dialog));
     EXPECT_TRUE(hotkeyTakenElsewhere(MOD_CONTROL, 'S')) << "the new pair is not registered";
     EXPECT_TRUE(waitUntil(
@@ -102,20 +102,20 @@ TEST_F(SettingsDialogs, OkStoresTheHotkeysTrackbarsAndMenuStyle) {
 }
 
 TEST_F(SettingsDialogs, AssociationsAreAddedRefusedDeletedAndTheFilerSetAtOk) {
-    HWND dialog = open(kAssociationSettings, "関連設定");
+    HWND dialog = open(IDM_ASSOCIATION_SETTINGS, "関連設定");
     ASSERT_NE(dialog, nullptr);
     const auto add = [&](const std::string& ext, const std::string& app) {
-        pressDialogButton(dialog, 1039);
+        pressDialogButton(dialog, IDC_ASSOCIATION_ADD);
         HWND edit = shownDialog("関連設定編集");
-        setDialogItemText(edit, 1044, ext);
-        setDialogItemText(edit, 1045, app);
-        setDialogItemText(edit, 1011, "-v");
-        pressDialogButton(edit, 1001);
+        setDialogItemText(edit, IDC_ASSOCIATION_EXT, ext);
+        setDialogItemText(edit, IDC_ASSOCIATION_APP, app);
+        setDialogItemText(edit, IDC_ASSOCIATION_OPTION, "-v");
+        pressDialogButton(edit, IDC_OK);
         return edit;
     };
     ASSERT_TRUE(waitForDialogClosed(add(" txt ", "  C:\\tools\\viewer.exe\t")));
     ASSERT_TRUE(waitForDialogClosed(add("TXT", "C:\\b.exe"))) << "another case is another extension";
-    EXPECT_EQ(listViewRowCount(::GetDlgItem(dialog, 1030)), 2);
+    EXPECT_EQ(listViewRowCount(::GetDlgItem(dialog, IDC_ASSOCIATION_LIST)), 2);
 
     HWND edit = add("txt", "C:\\c.exe");
     const auto box = waitForDialogTitled(firstInstance_.id(), "");
@@ -125,17 +125,18 @@ TEST_F(SettingsDialogs, AssociationsAreAddedRefusedDeletedAndTheFilerSetAtOk) {
     pressDialogButton(box->window, IDOK);
     EXPECT_TRUE(waitForDialogClosed(box->window));
     EXPECT_TRUE(::IsWindowVisible(edit));
-    pressDialogButton(edit, 1026);
+    pressDialogButton(edit, IDC_CANCEL);
     ASSERT_TRUE(waitForDialogClosed(edit));
-    EXPECT_EQ(listViewRowCount(::GetDlgItem(dialog, 1030)), 2);
+    EXPECT_EQ(listViewRowCount(::GetDlgItem(dialog, IDC_ASSOCIATION_LIST)), 2);
 
     // Sorted by extension, capitals first: the first row is TXT.
-    pressKeyIn(dialog, 1030, VK_HOME);
+    pressKeyIn(dialog, IDC_ASSOCIATION_LIST, VK_HOME);
     pressKey(VK_DELETE);
-    EXPECT_TRUE(waitUntil([&] { return listViewRowCount(::GetDlgItem(dialog, 1030)) == 1; }, 3000));
-    setDialogItemText(dialog, 1042, "  C:\\filer.exe ");
-    setDialogItemText(dialog, 1044, "/e,");
-    pressDialogButton(dialog, 1001);
+    EXPECT_TRUE(
+        waitUntil([&] { return listViewRowCount(::GetDlgItem(dialog, IDC_ASSOCIATION_LIST)) == 1; }, 3000));
+    setDialogItemText(dialog, IDC_FILER_APP, "  C:\\filer.exe ");
+    setDialogItemText(dialog, IDC_FILER_OPTION, "/e,");
+    pressDialogButton(dialog, IDC_OK);
     ASSERT_TRUE(waitForDialogClosed(dialog));
 
     const std::string ini = iniAfterClose();

@@ -10,11 +10,10 @@
 #include "driver/launcher_scenario.h"
 #include "driver/tree_view.h"
 #include "driver/window_query.h"
+#include "resource.h"
 
 namespace zek::e2e {
 namespace {
-
-constexpr int kTreeId = 1000;
 
 class SettingsTree : public LauncherScenario {
   protected:
@@ -31,9 +30,9 @@ class SettingsTree : public LauncherScenario {
         enterInBar(bar_, "newitem");
         return shownDialog("ランチャー設定");
     }
-    static HWND treeOf(HWND dialog) { return ::GetDlgItem(dialog, kTreeId); }
+    static HWND treeOf(HWND dialog) { return ::GetDlgItem(dialog, IDC_TREE); }
     static void pressOnRow(HWND dialog, HTREEITEM row, WORD key) {
-        pressKeyOnTreeRow(dialog, kTreeId, row, key);
+        pressKeyOnTreeRow(dialog, IDC_TREE, row, key);
     }
 
     HWND bar_ = nullptr;
@@ -57,17 +56,17 @@ TEST_F(SettingsTree, InsertOnTheBuiltInNodeAddsAnItemThatOkWritesToTheFile) {
     pressOnRow(dialog, treeTopRow(tree, 0), VK_INSERT);
     HWND form = shownDialog("ランチャー登録");
     ASSERT_NE(form, nullptr);
-    ::SendDlgItemMessageA(form, 1020, BM_CLICK, 0, 0);  // item mode
-    setDialogItemText(form, 1004,
+    ::SendDlgItemMessageA(form, IDC_ITEM_MODE, BM_CLICK, 0, 0);
+    setDialogItemText(form, IDC_NAME,
                       "\x81\x40"
                       "Calc\x81\x40");
-    setDialogItemText(form, 1013, " C:\\windows\\calc.exe\t");
-    setDialogItemText(form, 1010, "C:\\windows\\");
-    pressDialogButton(form, 1001);
+    setDialogItemText(form, IDC_APP, " C:\\windows\\calc.exe\t");
+    setDialogItemText(form, IDC_DIR, "C:\\windows\\");
+    pressDialogButton(form, IDC_OK);
     ASSERT_TRUE(waitForDialogClosed(form));
     EXPECT_EQ(treeRowCount(tree), 10);
 
-    pressDialogButton(dialog, 1001);
+    pressDialogButton(dialog, IDC_OK);
     ASSERT_TRUE(waitForDialogClosed(dialog));
     EXPECT_EQ(readFileBytes(dataFilePath()).value_or(""),
               "[100]\r\n0:ItemName=command\r\n0:ItemComment=command node\r\n0:ItemType=1\r\n0:ItemLevel=1\r\n"
@@ -131,7 +130,7 @@ TEST_F(SettingsTree, ADraggedItemTakesItsChildrenAlongAndADropOnItselfMovesNothi
     ASSERT_NE(kid, nullptr);
     pressOnRow(dialog, kid, VK_DELETE);
     EXPECT_TRUE(waitUntil([&] { return treeRowCount(tree) == 13; }, 3000));
-    pressDialogButton(dialog, 1001);
+    pressDialogButton(dialog, IDC_OK);
     ASSERT_TRUE(waitForDialogClosed(dialog));
     const std::string saved = readFileBytes(dataFilePath()).value_or("");
     EXPECT_EQ(saved.find("kid"), std::string::npos) << saved;
@@ -149,20 +148,21 @@ TEST_F(SettingsTree, AHotkeyTakenElsewhereIsRefusedAndTheFormStaysOpen) {
     doubleClickTreeRow(tree, treeFirstChild(tree, tools));
     HWND form = shownDialog("ランチャー登録");
     ASSERT_NE(form, nullptr) << "a double-click on \"editor\" opens its form";
-    EXPECT_FALSE(::IsWindowEnabled(::GetDlgItem(form, 1019))) << "editing a data item keeps its type";
-    EXPECT_FALSE(::IsWindowEnabled(::GetDlgItem(form, 1003))) << "no modifier, no key";
-    chooseInCombo(form, 1002, "Ctrl");
-    EXPECT_TRUE(::IsWindowEnabled(::GetDlgItem(form, 1003)));
-    EXPECT_EQ(windowText(::GetDlgItem(form, 1003)), "Space");
-    chooseInCombo(form, 1003, "Q");
-    pressDialogButton(form, 1001);
+    EXPECT_FALSE(::IsWindowEnabled(::GetDlgItem(form, IDC_NODE_MODE)))
+        << "editing a data item keeps its type";
+    EXPECT_FALSE(::IsWindowEnabled(::GetDlgItem(form, IDC_HOTKEY_KEY))) << "no modifier, no key";
+    chooseInCombo(form, IDC_HOTKEY_MODIFIER, "Ctrl");
+    EXPECT_TRUE(::IsWindowEnabled(::GetDlgItem(form, IDC_HOTKEY_KEY)));
+    EXPECT_EQ(windowText(::GetDlgItem(form, IDC_HOTKEY_KEY)), "Space");
+    chooseInCombo(form, IDC_HOTKEY_KEY, "Q");
+    pressDialogButton(form, IDC_OK);
 
     const auto box = waitForDialogTitled(firstInstance_.id(), "HOTKEY");
     ASSERT_TRUE(box);
     EXPECT_EQ(box->text, "Ctrl + Qのホットキーはすでに使用されています。");
     EXPECT_EQ(box->owner, form);
     pressDialogButton(box->window, IDOK);
-    EXPECT_TRUE(waitForFocusOn(form, 1002)) << "the focus is not back on the first hotkey box";
+    EXPECT_TRUE(waitForFocusOn(form, IDC_HOTKEY_MODIFIER)) << "the focus is not back on the first hotkey box";
     EXPECT_TRUE(::IsWindowVisible(form));
     ::UnregisterHotKey(nullptr, 7);
 }
@@ -178,7 +178,7 @@ TEST_F(SettingsTree, ASaveThatCannotReplaceTheFileSaysWhyAndKeepsTheEdits) {
         const win32::UniqueFileHandle lock(
             ::CreateFileA(dataFilePath().c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr));
         ASSERT_TRUE(lock);
-        pressDialogButton(dialog, 1001);
+        pressDialogButton(dialog, IDC_OK);
         const auto box = waitForDialogTitled(firstInstance_.id(), "保存失敗");
         ASSERT_TRUE(box);
         EXPECT_EQ(box->owner, dialog);
@@ -190,7 +190,7 @@ TEST_F(SettingsTree, ASaveThatCannotReplaceTheFileSaysWhyAndKeepsTheEdits) {
         EXPECT_EQ(treeRowCount(tree), 9);
     }
     EXPECT_EQ(readFileBytes(dataFilePath()).value_or(""), kToolsFile);
-    pressDialogButton(dialog, 1001);
+    pressDialogButton(dialog, IDC_OK);
     ASSERT_TRUE(waitForDialogClosed(dialog));
     EXPECT_EQ(readFileBytes(dataFilePath()).value_or("").find("tools"), std::string::npos);
 }
@@ -207,13 +207,13 @@ TEST_F(SettingsTree, FilesDroppedOnANodeOpenOneFormEachAndACancelSkipsOnlyItsFil
         HWND form = nullptr;
         ASSERT_TRUE(waitUntil([&] {
             form = shownDialog("ランチャー登録");
-            return form != nullptr && windowText(::GetDlgItem(form, 1004)) == name;
+            return form != nullptr && windowText(::GetDlgItem(form, IDC_NAME)) == name;
         })) << name;
-        pressDialogButton(form, std::string(name) == "beta" ? 1026 : 1001);
+        pressDialogButton(form, std::string(name) == "beta" ? IDC_CANCEL : IDC_OK);
         ASSERT_TRUE(waitForDialogClosed(form)) << name;
     }
     EXPECT_TRUE(waitUntil([&] { return treeRowCount(tree) == 11; }, 3000)) << treeRowCount(tree);
-    pressDialogButton(dialog, 1001);
+    pressDialogButton(dialog, IDC_OK);
     ASSERT_TRUE(waitForDialogClosed(dialog));
     const std::string saved = readFileBytes(dataFilePath()).value_or("");
     EXPECT_NE(saved.find("ItemName=alpha\r\n1:ItemApp=C:\\Tools\\Alpha.EXE\r\n1:ItemDir=C:\\Tools\\\r\n"),

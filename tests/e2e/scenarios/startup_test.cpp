@@ -8,6 +8,7 @@
 #include "driver/launcher_scenario.h"
 #include "driver/window_query.h"
 #include "win32/platform/unique_handle.h"
+#include "resource.h"
 
 namespace zek::e2e {
 namespace {
@@ -45,14 +46,14 @@ TEST_F(Startup, TheBarIsCreatedHiddenTopmostAndCentredAndItsHotkeysAreHeldUntilE
 TEST_F(Startup, TheTrayMenuNamesItsCommandsInJapanese) {
     win32::UniqueModule program(::LoadLibraryExA(launcherPath_.c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE));
     ASSERT_TRUE(program);
-    win32::UniqueMenu menu(::LoadMenuA(program.get(), MAKEINTRESOURCEA(109)));
+    win32::UniqueMenu menu(::LoadMenuA(program.get(), MAKEINTRESOURCEA(IDR_TRAY_MENU)));
     ASSERT_TRUE(menu);
     HMENU tray = ::GetSubMenu(menu.get(), 0);
     ASSERT_NE(tray, nullptr);
     char text[64] = {};
-    ASSERT_GT(::GetMenuStringA(tray, 105, text, sizeof text, MF_BYCOMMAND), 0);
+    ASSERT_GT(::GetMenuStringA(tray, IDM_EXIT, text, sizeof text, MF_BYCOMMAND), 0);
     EXPECT_STREQ(text, "終了(&X)");
-    ASSERT_GT(::GetMenuStringA(tray, 32784, text, sizeof text, MF_BYCOMMAND), 0);
+    ASSERT_GT(::GetMenuStringA(tray, IDM_LAUNCHER_SETTINGS, text, sizeof text, MF_BYCOMMAND), 0);
     EXPECT_STREQ(text, "ランチャ設定(&S)");
 }
 
