@@ -11,10 +11,11 @@
 
 #include "core/data/data_file.h"
 #include "core/data/item_store.h"
+#include "core/data/item_store_file.h"
 #include "core/data/launcher_settings.h"
-#include "win32/app/launcher_context.h"
 #include "win32/data/profile_store_win32.h"
 #include "win32/launch/item_runner.h"
+#include "win32/process/launcher_process.h"
 
 #include "bench_clock.h"
 
@@ -23,11 +24,11 @@ namespace {
 using zek::bench::besideThisProgram;
 using zek::bench::nowMs;
 
-double medianMs(zek::win32::LauncherContext& context, const zek::data::LauncherItem* item, int rounds) {
+double medianMs(zek::win32::LauncherProcess& process, const zek::data::LauncherItem* item, int rounds) {
     std::vector<double> times;
     for (int i = 0; i < rounds; ++i) {
         const double start = nowMs();
-        zek::win32::runItem(context, item);
+        zek::win32::runItem(process, item);
         times.push_back(nowMs() - start);
     }
     std::sort(times.begin(), times.end());
@@ -49,20 +50,20 @@ int main() {
         "\r\n0:ItemType=4\r\n0:ItemLevel=1\r\n1:ItemName=document\r\n1:ItemApp=" + document +
         "\r\n1:ItemType=4\r\n1:ItemLevel=1\r\n1:ItemExtension=1\r\n";
     const data::DataFileReading reading = data::readDataFile(records);
-    data::ItemStore store(reading.records);
     win32::Win32ProfileStore profile;
-    data::LauncherSettings settings(profile, "");  // no file: defaults, nothing written
-    settings.addAssociation("zek", probe, "");
-    win32::LauncherContext context;
-    context.settings = &settings;
-    context.store = &store;
+    win32::LauncherProcess process(::GetModuleHandleA(nullptr));
+    // No file: default settings, nothing written.
+    process.adoptFiles({}, std::make_unique<data::LauncherSettings>(profile, ""), nullptr,
+                       std::make_unique<data::ItemStore>(reading.records));
+    process.settings().addAssociation("zek", probe, "");
+    const data::ItemStore& store = process.store();
 
     constexpr int kRounds = 21;
     std::printf("runItem up to ShellExecuteExA's return, median of %d:\n", kRounds);
     std::printf("  plain program:            %.2f ms\n",
-                medianMs(context, store.findByName("plain"), kRounds));
+                medianMs(process, store.findByName("plain"), kRounds));
     std::printf("  document by association:  %.2f ms\n",
-                medianMs(context, store.findByName("document"), kRounds));
+                medianMs(process, store.findByName("document"), kRounds));
     ::DeleteFileA(document.c_str());
     return 0;
 }

@@ -57,12 +57,12 @@ TEST_F(LauncherMenuTest, TextMenuTypeShowsPlainRowsAtTheAnchor) {
     owner_->resetCounts();
     const data::LauncherItem* chosen = nullptr;
     {
-        LauncherMenu menu(owner_->context());
+        LauncherMenu menu(owner_->process());
         owner_->track(script, [&] { chosen = menu.showNodeMenu(*node, kPlainText); });
     }
     EXPECT_EQ(chosen, b);
     EXPECT_FALSE(script.closedByForce());
-    EXPECT_EQ(owner_->context().activeMenu, nullptr);
+    EXPECT_EQ(owner_->process().activeMenu(), nullptr);
     EXPECT_EQ(e2e::textsOf(top), (std::vector<std::string>{"Node", "Exit"}));
     EXPECT_EQ(e2e::textsOf(level1), (std::vector<std::string>{"A", "B"}));
     EXPECT_EQ(e2e::idsOf(level1), (std::vector<UINT>{2, 3}));
@@ -105,7 +105,7 @@ TEST_F(LauncherMenuTest, MenuOfMoreRowsThanTheScreenHoldsOpensAndReachesItsLastR
     owner_->resetCounts();
     const data::LauncherItem* chosen = nullptr;
     {
-        LauncherMenu menu(owner_->context());
+        LauncherMenu menu(owner_->process());
         owner_->track(script, [&] { chosen = menu.showListMenu(list, kOwnerDrawn); });
     }
     EXPECT_EQ(chosen, list[1999]);
@@ -135,7 +135,7 @@ TEST_F(LauncherMenuTest, OwnerDrawnMenusGiveBackEveryObjectAndMenu) {
             .press(VK_ESCAPE)
             .press(VK_ESCAPE)
             .press(VK_ESCAPE);
-        LauncherMenu menu(owner_->context());
+        LauncherMenu menu(owner_->process());
         owner_->track(script, [&] { EXPECT_EQ(menu.showNodeMenu(*node, kOwnerDrawn), nullptr); });
         EXPECT_FALSE(script.closedByForce());
     };

@@ -11,8 +11,8 @@
 #include "driver/files.h"
 #include "driver/icon_kit.h"
 #include "resource.h"
-#include "win32/app/launcher_context.h"
 #include "win32/data/data_file_storage_win32.h"
+#include "win32/process/launcher_process.h"
 
 namespace zek::win32 {
 namespace {
@@ -38,15 +38,14 @@ TEST(LauncherTreeDialog, AnEndingThatIsNotOkPutsBackWhatTheFileHolds) {
                                                      {.name = "tools", .type = 2},
                                                      {.name = "editor", .level = 2, .app = "a.exe"}})));
     Win32DataFileStorage storage;
-    data::ItemStoreFile file(storage, path);
-    std::unique_ptr<data::ItemStore> store = file.load();
+    auto file = std::make_unique<data::ItemStoreFile>(storage, path);
+    std::unique_ptr<data::ItemStore> store = file->load();
     const UniqueModule program = e2e::loadAsDataFile(e2e::launcherProgramPath());
-    LauncherContext context{
-        .instance = program.get(), .storeFile = &file, .store = store.get(), .storeOwner = &store};
+    LauncherProcess process(program.get());
+    process.adoptFiles({}, nullptr, std::move(file), std::move(store));
     ASSERT_NE(::SetTimer(nullptr, 0, 100, &deleteAndEndFromInside), 0u);
-    runLauncherTreeDialog(context);
-    ASSERT_EQ(context.store, store.get());
-    EXPECT_NE(store->findByName("editor"), nullptr) << "the deletion was kept";
+    runLauncherTreeDialog(process);
+    EXPECT_NE(process.store().findByName("editor"), nullptr) << "the deletion was kept";
 }
 
 }  // namespace

@@ -16,6 +16,7 @@
 #include "win32/app/bar_look.h"
 #include "win32/app/gdiplus_session.h"
 #include "win32/app/launcher_bar.h"
+#include "win32/data/data_file_storage_win32.h"
 #include "win32/data/profile_store_win32.h"
 #include "win32/display/bar_animation.h"
 #include "win32/display/frame_painter.h"
@@ -203,15 +204,16 @@ bool animationTimerArrives(HWND window, DWORD withinMs) {
 // A change of Cpu while it is shown takes effect at once.
 TEST(BarWithoutStatusDisplay, ShowsTicksAndHides) {
     Win32ProfileStore profile;
-    data::LauncherSettings settings(profile, "");
+    LauncherProcess process(nullptr);
+    process.adoptFiles({}, std::make_unique<data::LauncherSettings>(profile, ""), nullptr, nullptr);
+    data::LauncherSettings& settings = process.settings();
     data::BasicSettings values = settings.values();
     values.cpu = 100;  // a tick every 20 ms
     settings.applyValues(values);
-    LauncherContext context{.settings = &settings};
     const UniqueWindow window(
         ::CreateWindowExA(0, "STATIC", "", WS_POPUP, 0, 0, 240, 100, nullptr, nullptr, nullptr, nullptr));
     const BarLook look = BarLook::create();
-    BarAnimation animation(context);
+    BarAnimation animation(process);
     animation.create(window.get(), nullptr, look);
     animation.onShow();
     EXPECT_TRUE(animationTimerArrives(window.get(), 2000));
@@ -241,10 +243,14 @@ TEST(BarWithoutStatusDisplay, ShowsTicksAndHides) {
 // still dispatch messages after it: no tick may come to draw into the freed picture.
 TEST(BarShutdown, TheAnimationEndsWithThePicture) {
     GdiplusSession gdiplus;
-    LauncherContext context{.instance = ::GetModuleHandleA(nullptr)};
-    LauncherBar bar(context);
+    Win32ProfileStore profile;
+    Win32DataFileStorage storage;
+    LauncherProcess process(::GetModuleHandleA(nullptr));
+    LauncherBar bar(process);
     ASSERT_TRUE(bar.create());
-    context.bar = bar.window();
+    process.attachBar(bar.window());
+    // No folder: the settings read and write no file, and the store is the default one.
+    process.openFiles({}, profile, storage);
     ::SendMessageA(bar.window(), app::LM_SHOWBAR, 0, 0);
     EXPECT_TRUE(animationTimerArrives(bar.window(), 2000));
     ::SendMessageA(bar.window(), WM_DESTROY, 0, 0);

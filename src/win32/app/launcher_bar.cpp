@@ -37,7 +37,7 @@ constexpr int kPictureHeight = 100;
 
 bool LauncherBar::create() {
     const BarWindowStyle style{10, 10, nullptr, WS_POPUP, WS_EX_LAYERED | WS_EX_TOOLWINDOW};
-    return createBarWindow(context_.instance, &LauncherBar::windowProcedure, style, this) != nullptr;
+    return createBarWindow(process_.instance(), &LauncherBar::windowProcedure, style, this) != nullptr;
 }
 
 LRESULT CALLBACK LauncherBar::windowProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -89,17 +89,17 @@ LRESULT LauncherBar::onMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             onDropFiles(reinterpret_cast<HDROP>(wParam));
             return 0;
         case WM_MEASUREITEM:
-            if (context_.activeMenu != nullptr) {
-                context_.activeMenu->measureEntry(*reinterpret_cast<MEASUREITEMSTRUCT*>(lParam));
+            if (LauncherMenu* menu = process_.activeMenu()) {
+                menu->measureEntry(*reinterpret_cast<MEASUREITEMSTRUCT*>(lParam));
             }
             return 0;
         case WM_DRAWITEM:
-            if (context_.activeMenu != nullptr) {
-                context_.activeMenu->drawEntry(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam));
+            if (LauncherMenu* menu = process_.activeMenu()) {
+                menu->drawEntry(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam));
             }
             return 0;
         case WM_MENUCHAR:
-            return context_.activeMenu != nullptr ? context_.activeMenu->onMenuChar(wParam, lParam) : 0;
+            return process_.menuOpen() ? process_.activeMenu()->onMenuChar(wParam, lParam) : 0;
         case WM_TIMER:
             animation_.onTimer(wParam);
             return 0;
@@ -132,7 +132,7 @@ LRESULT LauncherBar::onMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             return 0;
         default:
             if (message == taskbarCreated_ && taskbarCreated_ != 0) {
-                addTrayIcon(window_, context_.instance);
+                addTrayIcon(window_, process_.instance());
                 return 0;
             }
             return ::DefWindowProcA(window_, message, wParam, lParam);
@@ -142,10 +142,10 @@ LRESULT LauncherBar::onMessage(UINT message, WPARAM wParam, LPARAM lParam) {
 void LauncherBar::onCreate() {
     INITCOMMONCONTROLSEX controls{sizeof controls, ICC_DATE_CLASSES | ICC_TREEVIEW_CLASSES | ICC_BAR_CLASSES};
     ::InitCommonControlsEx(&controls);
-    menu_.reset(::LoadMenuA(context_.instance, MAKEINTRESOURCEA(IDR_TRAY_MENU)));
+    menu_.reset(::LoadMenuA(process_.instance(), MAKEINTRESOURCEA(IDR_TRAY_MENU)));
     trayMenu_ = menu_ ? ::GetSubMenu(menu_.get(), 0) : nullptr;
     taskbarCreated_ = ::RegisterWindowMessageA("TaskbarCreated");
-    addTrayIcon(window_, context_.instance);
+    addTrayIcon(window_, process_.instance());
     look_ = BarLook::create();
     box_.create(window_, look_.text.get());
     hidden_ = true;
@@ -188,9 +188,7 @@ void LauncherBar::onDestroy() {
 
 // The bar is never closed; a close request saves the settings.
 void LauncherBar::onClose() {
-    if (context_.settings != nullptr) {
-        context_.settings->saveSettings();
-    }
+    process_.settings().saveSettings();
 }
 
 void LauncherBar::onPaint() {
@@ -242,28 +240,24 @@ LRESULT LauncherBar::onCommand(WPARAM wParam, LPARAM lParam) {
 bool LauncherBar::runDialog(int commandId) {
     switch (commandId) {
         case IDM_LAUNCHER_SETTINGS:
-            runLauncherTreeDialog(context_);
+            runLauncherTreeDialog(process_);
             ::SendMessageA(window_, app::LM_RELOADLIST, 0, 0);
             return true;
         case IDM_BASIC_SETTINGS:
-            if (context_.settings != nullptr) {
-                runBasicSettingsDialog(context_.instance, window_, *context_.settings);
-            }
+            runBasicSettingsDialog(process_.instance(), window_, process_.settings());
             // The dialog's OK registers the new hotkeys as it goes; after any ending
             // the bar holds exactly the stored ones again.
             ::SendMessageA(window_, app::LM_SETHOTKEYS, 1, 0);
             ::SendMessageA(window_, app::LM_APPLYDISPLAY, 0, 0);
             return true;
         case IDM_ASSOCIATION_SETTINGS:
-            if (context_.settings != nullptr) {
-                runAssociationDialog(context_.instance, window_, *context_.settings);
-            }
+            runAssociationDialog(process_.instance(), window_, process_.settings());
             return true;
         case IDM_COMMAND_LIST:
-            runCommandListDialog(context_);
+            runCommandListDialog(process_);
             return true;
         case IDM_ABOUT:
-            showAboutDialog(context_.instance, window_);
+            showAboutDialog(process_.instance(), window_);
             return true;
         default:
             return false;
@@ -280,7 +274,7 @@ void LauncherBar::clearPicture() {
 }
 
 void LauncherBar::onHotkey(int id) {
-    const bool menuOpen = context_.activeMenu != nullptr;
+    const bool menuOpen = process_.menuOpen();
     if (id == app::HOTKEY_ID_BAR) {
         if (!hidden_) {
             ::SendMessageA(window_, app::LM_HIDEBAR, 0, 0);
@@ -293,29 +287,26 @@ void LauncherBar::onHotkey(int id) {
         }
     } else if (id == app::HOTKEY_ID_SAMEAPP && !menuOpen && hidden_) {
         showSameAppMenu();
-    } else if (context_.store != nullptr) {
-        runItem(context_, context_.store->findByHotkeyId(id, &data::hotkeyId));
+    } else {
+        runItem(process_, process_.store().findByHotkeyId(id, &data::hotkeyId));
     }
     ::SendMessageA(window_, app::LM_TRIMMEMORY, 0, 0);
 }
 
 void LauncherBar::showTaskMenu() {
     ::SetForegroundWindow(window_);
-    LauncherMenu menu(context_);
-    menu.showTaskMenu(context_.settings != nullptr ? context_.settings->values().menuType : 0);
+    LauncherMenu menu(process_);
+    menu.showTaskMenu(process_.settings().values().menuType);
 }
 
 void LauncherBar::showSameAppMenu() {
-    LauncherMenu menu(context_);
+    LauncherMenu menu(process_);
     menu.showSameAppMenu();
 }
 
 void LauncherBar::onReloadList() {
-    if (context_.store == nullptr) {
-        return;
-    }
-    context_.store->buildMatches({});
-    box_.fillList(context_.store->currentList());
+    process_.store().buildMatches({});
+    box_.fillList(process_.store().currentList());
 }
 
 void LauncherBar::onShowBar() {
@@ -342,10 +333,10 @@ void LauncherBar::onSetHotkeys(bool registerAnew) {
     for (int id : {app::HOTKEY_ID_BAR, app::HOTKEY_ID_TASKMENU, app::HOTKEY_ID_SAMEAPP}) {
         ::UnregisterHotKey(window_, id);
     }
-    if (!registerAnew || context_.settings == nullptr) {
+    if (!registerAnew) {
         return;
     }
-    const auto pairs = dialogs::hotkeyPairsOf(context_.settings->values());
+    const auto pairs = dialogs::hotkeyPairsOf(process_.settings().values());
     for (int id = 0; id < static_cast<int>(pairs.size()); ++id) {
         const auto registration = app::registrationFor(pairs[id]);
         if (!registration) {
@@ -361,9 +352,7 @@ void LauncherBar::onSetHotkeys(bool registerAnew) {
 }
 
 void LauncherBar::onApplyDisplay() {
-    if (context_.settings != nullptr) {
-        applyLayeredAttributes(window_, app::alphaForTransparency(context_.settings->values().transparent));
-    }
+    applyLayeredAttributes(window_, app::alphaForTransparency(process_.settings().values().transparent));
     animation_.applyInterval();
 }
 
@@ -372,7 +361,7 @@ void LauncherBar::onRemoteCommand(WPARAM recordCount) {
     if (!block) {
         return;
     }
-    BarSwitchActions actions(context_);
+    BarSwitchActions actions(process_);
     const std::size_t count = std::min<WPARAM>(recordCount, app::kRemoteRecordCount);
     if (app::runSwitches(block->entries, count, actions)) {
         ::SendMessageA(window_, WM_DESTROY, 0, 0);
@@ -391,20 +380,20 @@ void LauncherBar::onDropFiles(HDROP drop) {
         ::DragQueryFileA(drop, 0, path, kPathBytes);
     }
     ::DragFinish(drop);
-    if (!fits || context_.store == nullptr) {
+    if (!fits) {
         return;
     }
     const data::LauncherItem* item = nullptr;
     const LRESULT selected = ::SendMessageA(box_.combo(), CB_GETCURSEL, 0, 0);
-    const auto list = context_.store->currentList();
+    const auto list = process_.store().currentList();
     if (selected != CB_ERR && static_cast<std::size_t>(selected) < list.size()) {
         item = list[static_cast<std::size_t>(selected)];
     } else {
         char name[kPathBytes] = {};
         ::SendMessageA(box_.combo(), WM_GETTEXT, sizeof name, reinterpret_cast<LPARAM>(name));
-        item = context_.store->findByName(name);
+        item = process_.store().findByName(name);
     }
-    if (openFile(context_, item, path)) {
+    if (openFile(process_, item, path)) {
         ::SendMessageA(window_, app::LM_HIDEBAR, 0, 0);
     }
     ::SendMessageA(window_, app::LM_TRIMMEMORY, 0, 0);

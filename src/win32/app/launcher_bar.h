@@ -5,16 +5,16 @@
 #include <shellapi.h>
 
 #include "win32/app/bar_look.h"
-#include "win32/app/launcher_context.h"
 #include "win32/box/command_box.h"
 #include "win32/display/bar_animation.h"
 #include "win32/platform/unique_handle.h"
+#include "win32/process/launcher_process.h"
 
 namespace zek::win32 {
 
 class LauncherBar {
   public:
-    explicit LauncherBar(LauncherContext& context) : context_(context), box_(context), animation_(context) {}
+    explicit LauncherBar(LauncherProcess& process) : process_(process), box_(process), animation_(process) {}
     LauncherBar(const LauncherBar&) = delete;
     LauncherBar& operator=(const LauncherBar&) = delete;
 
@@ -50,7 +50,7 @@ class LauncherBar {
     void createPicture();
     void clearPicture();
 
-    LauncherContext& context_;
+    LauncherProcess& process_;
     HWND window_ = nullptr;
     bool hidden_ = true;
     bool dialogOpen_ = false;

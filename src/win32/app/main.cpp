@@ -67,60 +67,48 @@ void tellOfUnreadAssociations(const data::LauncherSettings& settings, HWND bar) 
     ::MessageBoxA(bar, text.c_str(), "ZekLauncher", MB_OK | MB_ICONWARNING);
 }
 
-void runOwnCommandLine(win32::LauncherContext& context) {
+void runOwnCommandLine(win32::LauncherProcess& process) {
     app::RemoteCommand block{};
     const std::size_t count =
         app::parseCommandLine(startArguments(), block.entries, app::kOwnCommandLineRecordCount);
-    win32::BarSwitchActions actions(context);
+    win32::BarSwitchActions actions(process);
     if (app::runSwitches(block.entries, count, actions)) {
-        ::SendMessageA(context.bar, WM_DESTROY, 0, 0);
+        ::SendMessageA(process.bar(), WM_DESTROY, 0, 0);
     }
 }
 
 int runLauncher(HINSTANCE instance, const char* commandLine) {
     win32::GdiplusSession gdiplus;
-    win32::LauncherContext context{.instance = instance};
-    win32::LauncherBar bar(context);
+    // The files the process opens keep references to these.
+    win32::Win32ProfileStore profile;
+    win32::Win32DataFileStorage storage;
+    win32::LauncherProcess process(instance);
+    win32::LauncherBar bar(process);
     if (!bar.create()) {
         return 0;
     }
-    context.bar = bar.window();
-
+    process.attachBar(bar.window());
     // The files lie beside the program that runs the bar.
-    context.paths = data::configPathsFor(win32::getWindowProcessPath(context.bar));
-    win32::Win32ProfileStore profile;
-    auto settings = std::make_unique<data::LauncherSettings>(profile, context.paths.iniPath.value_or(""));
-    context.settings = settings.get();
-    win32::Win32DataFileStorage storage;
-    data::ItemStoreFile storeFile(storage, context.paths.datPath);
-    std::unique_ptr<data::ItemStore> store = storeFile.load();
-    context.storeFile = &storeFile;
-    context.store = store.get();
-    context.storeOwner = &store;
+    process.openFiles(data::configPathsFor(win32::getWindowProcessPath(process.bar())), profile, storage);
 
-    ::SendMessageA(context.bar, app::LM_RELOADLIST, 0, 0);
-    ::SendMessageA(context.bar, app::LM_SETHOTKEYS, 1, 0);
-    ::SendMessageA(context.bar, app::LM_APPLYDISPLAY, 0, 0);
-    win32::setItemHotkeys(context, true);
-    tellOfUnreadAssociations(*context.settings, context.bar);
+    ::SendMessageA(process.bar(), app::LM_RELOADLIST, 0, 0);
+    ::SendMessageA(process.bar(), app::LM_SETHOTKEYS, 1, 0);
+    ::SendMessageA(process.bar(), app::LM_APPLYDISPLAY, 0, 0);
+    win32::setItemHotkeys(process, true);
+    tellOfUnreadAssociations(process.settings(), process.bar());
     if (*commandLine != '\0') {
-        runOwnCommandLine(context);
+        runOwnCommandLine(process);
     }
-    ::SendMessageA(context.bar, app::LM_TRIMMEMORY, 0, 0);
+    ::SendMessageA(process.bar(), app::LM_TRIMMEMORY, 0, 0);
 
     const int exitCode = runMessageLoop();
 
     bar.destroyStatusDisplay();
     gdiplus.shutdown();
-    win32::setItemHotkeys(context, false);
-    ::SendMessageA(context.bar, app::LM_SETHOTKEYS, 0, 0);
-    // The settings write their file as they go.
-    context.settings = nullptr;
-    settings.reset();
-    context.store = nullptr;
-    context.storeFile = nullptr;
-    context.storeOwner = nullptr;
-    store.reset();
+    win32::setItemHotkeys(process, false);
+    ::SendMessageA(process.bar(), app::LM_SETHOTKEYS, 0, 0);
+    // Closing the settings writes their file.
+    process.closeFiles();
     return exitCode;
 }
 

@@ -2,14 +2,14 @@
 #include <windows.h>
 
 #include "core/app/switches.h"
-#include "win32/app/launcher_context.h"
+#include "win32/process/launcher_process.h"
 
 namespace zek::win32 {
 
 // Carries out command-line switches on the running bar.
 class BarSwitchActions final : public app::SwitchActions {
   public:
-    explicit BarSwitchActions(LauncherContext& context) : context_(context) {}
+    explicit BarSwitchActions(LauncherProcess& process) : process_(process) {}
 
     void runCommand(std::string_view itemName) override;
     void openFile(std::string_view path) override;
@@ -23,7 +23,7 @@ class BarSwitchActions final : public app::SwitchActions {
     void activateNextWindow() override;
 
   private:
-    LauncherContext& context_;
+    LauncherProcess& process_;
 };
 
 }  // namespace zek::win32

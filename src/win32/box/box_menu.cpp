@@ -4,12 +4,12 @@
 
 namespace zek::win32 {
 
-data::LauncherItem* offerListMenu(LauncherContext& context, std::span<data::LauncherItem* const> items) {
-    if (context.activeMenu != nullptr) {
+data::LauncherItem* offerListMenu(LauncherProcess& process, std::span<data::LauncherItem* const> items) {
+    if (process.menuOpen()) {
         return nullptr;
     }
-    LauncherMenu menu(context);
-    const std::int32_t menuType = context.settings != nullptr ? context.settings->values().menuType : 0;
+    LauncherMenu menu(process);
+    const std::int32_t menuType = process.settings().values().menuType;
     // The rows point into the store, whose items the caller may run.
     return const_cast<data::LauncherItem*>(menu.showListMenu(items, menuType));
 }

@@ -36,7 +36,7 @@ WNDPROC subclass(HWND window, WNDPROC procedure) {
 bool CommandBox::create(HWND bar, HFONT font) {
     bar_ = bar;
     combo_ = ::CreateWindowExA(0, "COMBOBOX", nullptr, kComboStyle, 100, 80, 130, 15, bar, nullptr,
-                               context_.instance, nullptr);
+                               process_.instance(), nullptr);
     if (combo_ == nullptr) {
         return false;
     }
@@ -107,8 +107,8 @@ void CommandBox::moveListSelection(int step) {
     }
     selectListEntry(static_cast<WPARAM>(next));
     ::SendMessageA(edit_, EM_SETSEL, 0, -1);
-    if (context_.store != nullptr) {
-        apply(box::onListSelectionChanged(state_, readView(), *context_.store));
+    if (process_.filesOpen()) {
+        apply(box::onListSelectionChanged(state_, readView(), process_.store()));
     }
 }
 
@@ -176,8 +176,8 @@ box::BoxView CommandBox::readView() {
 bool CommandBox::apply(const box::Reaction& reaction) {
     state_ = reaction.state;
     applying_ = true;
-    if (reaction.refillList && context_.store != nullptr) {
-        fillList(context_.store->currentList());
+    if (reaction.refillList && process_.filesOpen()) {
+        fillList(process_.store().currentList());
     }
     if (reaction.listSelection) {
         ::SendMessageA(combo_, CB_SETCURSEL, *reaction.listSelection, 0);
@@ -215,11 +215,11 @@ void CommandBox::carryOut(const box::Request& request) {
             if constexpr (std::is_same_v<Kind, box::HideBar>) {
                 ::SendMessageA(bar_, app::LM_HIDEBAR, 0, 0);
             } else if constexpr (std::is_same_v<Kind, box::RunItem>) {
-                apply(box::afterRequest(state_, request, runItem(context_, what.item)));
+                apply(box::afterRequest(state_, request, runItem(process_, what.item)));
             } else if constexpr (std::is_same_v<Kind, box::OpenItemFolder>) {
-                apply(box::afterRequest(state_, request, openItemFolder(context_, what.item)));
+                apply(box::afterRequest(state_, request, openItemFolder(process_, what.item)));
             } else if constexpr (std::is_same_v<Kind, box::OfferMenu>) {
-                carryOut(box::afterMenu(offerListMenu(context_, what.items)));
+                carryOut(box::afterMenu(offerListMenu(process_, what.items)));
             } else if constexpr (std::is_same_v<Kind, box::PressKey>) {
                 ::SendMessageA(edit_, WM_KEYDOWN, what.virtualKey, 0);
             }
@@ -267,7 +267,8 @@ LRESULT CommandBox::onComboMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     if (const auto answer = onListMessage(message, wParam, lParam)) {
         return *answer;
     }
-    data::ItemStore* store = context_.store;
+    // The box is made with the bar, before the files are read.
+    data::ItemStore* store = process_.filesOpen() ? &process_.store() : nullptr;
     switch (message) {
         case app::LM_SETMATCHLEN:
             state_ = box::setMatchLength(state_, wParam);
@@ -313,7 +314,7 @@ void CommandBox::discardQueuedCharacter(char character) {
 }
 
 LRESULT CommandBox::onEditMessage(UINT message, WPARAM wParam, LPARAM lParam) {
-    data::ItemStore* store = context_.store;
+    data::ItemStore* store = process_.filesOpen() ? &process_.store() : nullptr;
     if (store == nullptr || (comboPassesKeyOn_ && message == WM_KEYDOWN)) {
         return ::CallWindowProcA(previousEditProcedure_, edit_, message, wParam, lParam);
     }

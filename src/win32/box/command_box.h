@@ -11,7 +11,7 @@
 #include <vector>
 
 #include "core/box/box_state.h"
-#include "win32/app/launcher_context.h"
+#include "win32/process/launcher_process.h"
 
 namespace zek::data {
 class LauncherItem;
@@ -31,7 +31,7 @@ class StatusSink {
 
 class CommandBox {
   public:
-    explicit CommandBox(LauncherContext& context) : context_(context) {}
+    explicit CommandBox(LauncherProcess& process) : process_(process) {}
     CommandBox(const CommandBox&) = delete;
     CommandBox& operator=(const CommandBox&) = delete;
     ~CommandBox() { destroy(); }
@@ -67,7 +67,7 @@ class CommandBox {
     box::EditSelection toControlUnits(box::EditSelection selection, std::string_view text) const;
     bool countsCharacters(std::string_view text) const;
 
-    LauncherContext& context_;
+    LauncherProcess& process_;
     HWND bar_ = nullptr;
     HWND combo_ = nullptr;
     HWND edit_ = nullptr;
@@ -98,6 +98,6 @@ class CommandBox {
 
 // The list menu over `items` (the box's Ctrl+Enter and Alt+Enter), as the one
 // active menu; the chosen item or none. Nothing opens while another menu is up.
-data::LauncherItem* offerListMenu(LauncherContext& context, std::span<data::LauncherItem* const> items);
+data::LauncherItem* offerListMenu(LauncherProcess& process, std::span<data::LauncherItem* const> items);
 
 }  // namespace zek::win32

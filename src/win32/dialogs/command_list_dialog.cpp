@@ -49,7 +49,7 @@ int columnFormat(dialogs::CellAlign align) {
 
 class CommandListDialog final : public ModalDialog {
   public:
-    explicit CommandListDialog(LauncherContext& context) : context_(context) {}
+    explicit CommandListDialog(LauncherProcess& process) : process_(process) {}
 
   private:
     bool onInit() override;
@@ -57,7 +57,7 @@ class CommandListDialog final : public ModalDialog {
     bool onNotify(const NMHDR& header, LRESULT& result) override;
     bool onMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
 
-    data::ItemStore& store() const { return *context_.store; }
+    data::ItemStore& store() const { return process_.store(); }
     HWND list() const { return control(IDC_COMMAND_LIST); }
 
     void layout();
@@ -77,7 +77,7 @@ class CommandListDialog final : public ModalDialog {
 
     static int CALLBACK compareRows(LPARAM first, LPARAM second, LPARAM self);
 
-    LauncherContext& context_;
+    LauncherProcess& process_;
     UniqueImageList images_;
     std::unordered_map<const LauncherItem*, int> imageOf_;
     dialogs::ListSortState sortState_{dialogs::kCommandListColumnCount};
@@ -85,7 +85,7 @@ class CommandListDialog final : public ModalDialog {
 
 bool CommandListDialog::onInit() {
     const auto icon =
-        static_cast<HICON>(::LoadImageA(context_.instance, MAKEINTRESOURCEA(IDI_ZEKLAUNCHER_SMALL),
+        static_cast<HICON>(::LoadImageA(process_.instance(), MAKEINTRESOURCEA(IDI_ZEKLAUNCHER_SMALL),
                                         IMAGE_ICON, kImageSize, kImageSize, LR_SHARED));
     ::SendMessageA(window(), WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(icon));
     ListView_SetExtendedListViewStyleEx(list(), LVS_EX_GRIDLINES | LVS_EX_FULLROWSELECT,
@@ -131,7 +131,7 @@ void CommandListDialog::resetImages() {
     if (fresh) {
         for (std::size_t slot = 0; slot < kStockIconIds.size(); ++slot) {
             const UniqueIcon icon(
-                static_cast<HICON>(::LoadImageA(context_.instance, MAKEINTRESOURCEA(kStockIconIds[slot]),
+                static_cast<HICON>(::LoadImageA(process_.instance(), MAKEINTRESOURCEA(kStockIconIds[slot]),
                                                 IMAGE_ICON, kImageSize, kImageSize, LR_DEFAULTCOLOR)));
             // A missing stock icon leaves a blank image, so that the indices keep their meaning.
             if (!icon || ::ImageList_ReplaceIcon(fresh.get(), -1, icon.get()) < 0) {
@@ -276,7 +276,7 @@ LauncherItem* CommandListDialog::selectedItem(int& row) const {
 void CommandListDialog::runSelected() {
     int row = 0;
     if (const LauncherItem* item = selectedItem(row)) {
-        runItem(context_, item);
+        runItem(process_, item);
     }
 }
 
@@ -286,7 +286,8 @@ void CommandListDialog::editSelected() {
     if (item == nullptr) {
         return;
     }
-    std::optional<data::ItemFields> edited = runEditFormFor(context_.instance, window(), context_.bar, *item);
+    std::optional<data::ItemFields> edited =
+        runEditFormFor(process_.instance(), window(), process_.bar(), *item);
     if (!edited) {
         return;
     }
@@ -297,16 +298,7 @@ void CommandListDialog::editSelected() {
 }
 
 bool CommandListDialog::saveStore() {
-    if (context_.storeFile == nullptr) {
-        return false;
-    }
-    const data::SaveResult result = context_.storeFile->save(store());
-    if (result == data::SaveResult::Written) {
-        return true;
-    }
-    showSaveFailure(window(), context_.paths.datPath.value_or(""), result,
-                    context_.storeFile->lastFailureCode());
-    return false;
+    return saveStoreOrReport(process_, window());
 }
 
 bool CommandListDialog::onCommand(int id, int code, HWND) {
@@ -366,12 +358,9 @@ bool CommandListDialog::onMessage(UINT message, WPARAM wParam, LPARAM lParam, LR
 
 }  // namespace
 
-void runCommandListDialog(LauncherContext& context) {
-    if (context.store == nullptr) {
-        return;
-    }
-    CommandListDialog dialog(context);
-    dialog.run(context.instance, IDD_COMMAND_LIST, context.bar);
+void runCommandListDialog(LauncherProcess& process) {
+    CommandListDialog dialog(process);
+    dialog.run(process.instance(), IDD_COMMAND_LIST, process.bar());
 }
 
 }  // namespace zek::win32

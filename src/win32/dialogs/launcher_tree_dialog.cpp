@@ -35,7 +35,7 @@ HTREEITEM rowOf(const LauncherItem& item) {
 
 class LauncherTreeDialog final : public ModalDialog {
   public:
-    explicit LauncherTreeDialog(LauncherContext& context) : context_(context), images_(context.instance) {}
+    explicit LauncherTreeDialog(LauncherProcess& process) : process_(process), images_(process.instance()) {}
     ~LauncherTreeDialog() override;
 
     // Puts the store back as the data file holds it, unless that was done already.
@@ -49,7 +49,7 @@ class LauncherTreeDialog final : public ModalDialog {
     void onOK() override { beginFinish(true); }
     void onCancel() override { beginFinish(false); }
 
-    data::ItemStore& store() const { return *context_.store; }
+    data::ItemStore& store() const { return process_.store(); }
     LauncherItem* itemOf(HTREEITEM row) const;
     LauncherItem* selectedItem() const { return itemOf(tree_.selection()); }
 
@@ -76,12 +76,12 @@ class LauncherTreeDialog final : public ModalDialog {
     void beginFinish(bool save);
     void finish(bool save);
     bool saveStore();
-    void barReloadList() const { ::SendMessageA(context_.bar, app::LM_RELOADLIST, 0, 0); }
+    void barReloadList() const { ::SendMessageA(process_.bar(), app::LM_RELOADLIST, 0, 0); }
 
     static LRESULT CALLBACK treeProcedure(HWND tree, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
                                           DWORD_PTR self);
 
-    LauncherContext& context_;
+    LauncherProcess& process_;
     ItemImageList images_;
     TreeView tree_;
     bool dragActive_ = false;
@@ -104,7 +104,7 @@ bool LauncherTreeDialog::onInit() {
     tree_ = TreeView(control(IDC_TREE));
     ::ShowWindow(control(IDC_PROGRESS_NOTICE), SW_HIDE);
     const auto icon = static_cast<HICON>(::LoadImageA(
-        context_.instance, MAKEINTRESOURCEA(IDI_ZEKLAUNCHER_SMALL), IMAGE_ICON, 16, 16, LR_SHARED));
+        process_.instance(), MAKEINTRESOURCEA(IDI_ZEKLAUNCHER_SMALL), IMAGE_ICON, 16, 16, LR_SHARED));
     ::SendMessageA(window(), WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(icon));
     layout();
     ::DragAcceptFiles(tree_.handle(), TRUE);
@@ -271,7 +271,7 @@ void LauncherTreeDialog::addChild(bool fromMenu) {
     if (fromMenu && parent->level() > data::kMaxItemLevel) {
         return;
     }
-    if (const auto fields = runItemDialog(context_.instance, window(), context_.bar, nullptr)) {
+    if (const auto fields = runItemDialog(process_.instance(), window(), process_.bar(), nullptr)) {
         addUnder(row, *fields);
     }
 }
@@ -285,7 +285,7 @@ void LauncherTreeDialog::addUnder(HTREEITEM parentRow, const data::ItemFields& f
 }
 
 void LauncherTreeDialog::addRootNode() {
-    if (const auto fields = runRootNodeDialog(context_.instance, window(), nullptr)) {
+    if (const auto fields = runRootNodeDialog(process_.instance(), window(), nullptr)) {
         if (LauncherItem* added = store().addToRoot(store().createItem(*fields))) {
             insertIntoTree(*added, nullptr);
         }
@@ -297,7 +297,8 @@ void LauncherTreeDialog::editSelected() {
     if (item == nullptr) {
         return;
     }
-    std::optional<data::ItemFields> edited = runEditFormFor(context_.instance, window(), context_.bar, *item);
+    std::optional<data::ItemFields> edited =
+        runEditFormFor(process_.instance(), window(), process_.bar(), *item);
     // The row may have gone while the form was open (a drop, a second edit).
     if (!edited || itemOf(tree_.selection()) != item) {
         return;
@@ -340,7 +341,7 @@ void LauncherTreeDialog::showContextMenu(LPARAM screenPoint) {
     }
     // The entries and the command they run concern the same row.
     tree_.select(row);
-    const UniqueMenu menu(::LoadMenuA(context_.instance, MAKEINTRESOURCEA(IDR_TRAY_MENU)));
+    const UniqueMenu menu(::LoadMenuA(process_.instance(), MAKEINTRESOURCEA(IDR_TRAY_MENU)));
     HMENU popup = menu ? ::GetSubMenu(menu.get(), kTreeMenuPosition) : nullptr;
     if (popup == nullptr) {
         return;
@@ -473,7 +474,7 @@ void LauncherTreeDialog::onFilesDropped(HDROP drop) {
         }
         const dialogs::DroppedFileFields dropped = dialogs::droppedFileFields(path);
         const data::ItemFields temporary{.name = dropped.name, .app = dropped.app, .dir = dropped.dir};
-        if (const auto fields = runItemDialog(context_.instance, window(), context_.bar, &temporary)) {
+        if (const auto fields = runItemDialog(process_.instance(), window(), process_.bar(), &temporary)) {
             // A form may run for long: the target row must still be there.
             if (itemOf(target) == nullptr) {
                 return;
@@ -530,45 +531,29 @@ void LauncherTreeDialog::finish(bool save) {
 }
 
 bool LauncherTreeDialog::saveStore() {
-    if (context_.storeFile == nullptr) {
-        return false;
-    }
-    const data::SaveResult result = context_.storeFile->save(store());
-    if (result == data::SaveResult::Written) {
-        return true;
-    }
-    showSaveFailure(window(), context_.paths.datPath.value_or(""), result,
-                    context_.storeFile->lastFailureCode());
-    return false;
+    return saveStoreOrReport(process_, window());
 }
 
 void LauncherTreeDialog::reloadStore() {
-    if (context_.storeFile == nullptr || context_.storeOwner == nullptr) {
-        return;
-    }
     if (storeReplaced_) {
         return;
     }
     storeReplaced_ = true;
-    std::unique_ptr<data::ItemStore> reread = context_.storeFile->load();
+    std::unique_ptr<data::ItemStore> reread = process_.storeFile().load();
     // The item hotkeys registered for the discarded store stay registered for the
     // same items read again, so "hotkeyon" must not register them a second time.
     reread->setHotkeysOn(store().hotkeysOn());
-    context_.store = reread.get();
-    *context_.storeOwner = std::move(reread);
+    process_.replaceStore(std::move(reread));
     barReloadList();
 }
 
 }  // namespace
 
-void runLauncherTreeDialog(LauncherContext& context) {
-    if (context.store == nullptr) {
-        return;
-    }
-    LauncherTreeDialog dialog(context);
+void runLauncherTreeDialog(LauncherProcess& process) {
+    LauncherTreeDialog dialog(process);
     // Only OK keeps the edits; an ending that bypassed the discard (an exception,
     // a dialog ended from outside) must not leave them for the next save to write.
-    const INT_PTR result = dialog.run(context.instance, IDD_LAUNCHER_TREE, context.bar);
+    const INT_PTR result = dialog.run(process.instance(), IDD_LAUNCHER_TREE, process.bar());
     if (result != IDOK && result != -1) {
         dialog.reloadStore();
     }

@@ -1,5 +1,7 @@
 #include "win32/dialogs/save_failure.h"
 
+#include "core/data/item_store.h"
+
 namespace zek::win32 {
 namespace {
 
@@ -53,6 +55,16 @@ void showSaveFailure(HWND owner, const std::string& path, data::SaveResult resul
                                 "\r\n\r\n変更は残っています。OK でもう一度保存するか、"
                                 "閉じるボタンで変更を破棄できます。";
     ::MessageBoxA(owner, message.c_str(), "保存失敗", MB_ICONERROR | MB_OK);
+}
+
+bool saveStoreOrReport(LauncherProcess& process, HWND owner) {
+    data::ItemStoreFile& file = process.storeFile();
+    const data::SaveResult result = file.save(process.store());
+    if (result == data::SaveResult::Written) {
+        return true;
+    }
+    showSaveFailure(owner, process.paths().datPath.value_or(""), result, file.lastFailureCode());
+    return false;
 }
 
 }  // namespace zek::win32

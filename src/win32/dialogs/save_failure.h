@@ -5,10 +5,15 @@
 #include <string>
 
 #include "core/data/item_store_file.h"
+#include "win32/process/launcher_process.h"
 
 namespace zek::win32 {
 
 // An error box owned by `owner` naming the file and the reason; nothing was lost.
 void showSaveFailure(HWND owner, const std::string& path, data::SaveResult result, unsigned long errorCode);
+
+// Writes the process's store to its file; false, after telling the user in a box
+// owned by `owner`, when it was not written.
+bool saveStoreOrReport(LauncherProcess& process, HWND owner);
 
 }  // namespace zek::win32

@@ -20,7 +20,7 @@ constexpr UINT kResizeOnly =
 constexpr int kNarrowWidth = 150;
 }  // namespace
 
-BarAnimation::BarAnimation(LauncherContext& context) : context_(context) {}
+BarAnimation::BarAnimation(LauncherProcess& process) : process_(process) {}
 
 BarAnimation::~BarAnimation() {
     destroy();
@@ -28,7 +28,7 @@ BarAnimation::~BarAnimation() {
 
 void BarAnimation::create(HWND bar, HDC picture, const BarLook& look) {
     bar_ = bar;
-    display_ = StatusDisplay::create(picture, context_.instance,
+    display_ = StatusDisplay::create(picture, process_.instance(),
                                      {look.title.get(), look.text.get(), look.small.get()});
 }
 
@@ -41,11 +41,11 @@ void BarAnimation::destroy() {
 }
 
 int BarAnimation::step() const {
-    return context_.settings != nullptr ? context_.settings->cpuStep() : 10;
+    return process_.settings().cpuStep();
 }
 
 void BarAnimation::startTimer() {
-    const std::int32_t cpu = context_.settings != nullptr ? context_.settings->values().cpu : 100;
+    const std::int32_t cpu = process_.settings().values().cpu;
     timer_ = ::SetTimer(bar_, kAnimationTimer, app::animationIntervalMs(cpu), nullptr);
 }
 

@@ -6,8 +6,8 @@
 
 #include <memory>
 
-#include "win32/app/launcher_context.h"
 #include "win32/box/command_box.h"
+#include "win32/process/launcher_process.h"
 
 namespace zek::win32 {
 
@@ -16,7 +16,7 @@ class StatusDisplay;
 
 class BarAnimation final : public StatusSink {
   public:
-    explicit BarAnimation(LauncherContext& context);
+    explicit BarAnimation(LauncherProcess& process);
     ~BarAnimation();
     BarAnimation(const BarAnimation&) = delete;
     BarAnimation& operator=(const BarAnimation&) = delete;
@@ -44,7 +44,7 @@ class BarAnimation final : public StatusSink {
     void startTimer();
     int step() const;
 
-    LauncherContext& context_;
+    LauncherProcess& process_;
     HWND bar_ = nullptr;
     std::unique_ptr<StatusDisplay> display_;
     UINT_PTR timer_ = 0;

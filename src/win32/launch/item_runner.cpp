@@ -21,104 +21,98 @@ namespace {
 
 // Carries a launch decision out with the real shell, messages owned by the bar.
 template <typename Action>
-bool withShell(LauncherContext& context, Action action) {
-    if (context.settings == nullptr) {
-        return false;
-    }
-    Win32Shell shell(context.bar);
+bool withShell(LauncherProcess& process, Action action) {
+    Win32Shell shell(process.bar());
     Win32FileStatus files;
-    const launch::LaunchContext launchContext{*context.settings, files, shell};
+    const launch::LaunchContext launchContext{process.settings(), files, shell};
     return action(launchContext);
 }
 
-std::int32_t menuType(const LauncherContext& context) {
-    return context.settings != nullptr ? context.settings->values().menuType : 0;
+std::int32_t menuType(const LauncherProcess& process) {
+    return process.settings().values().menuType;
 }
 
 // The chosen item runs only once the menu is gone, so that a chosen node can
 // open the next menu.
-bool runChosen(LauncherContext& context, const data::LauncherItem* chosen) {
-    return chosen != nullptr && runItem(context, chosen);
+bool runChosen(LauncherProcess& process, const data::LauncherItem* chosen) {
+    return chosen != nullptr && runItem(process, chosen);
 }
 
-bool showNodeMenu(LauncherContext& context, const data::LauncherItem& node) {
-    if (context.activeMenu != nullptr) {
+bool showNodeMenu(LauncherProcess& process, const data::LauncherItem& node) {
+    if (process.menuOpen()) {
         return true;  // a menu is open already: the request is dropped
     }
     const data::LauncherItem* chosen = nullptr;
     {
-        LauncherMenu menu(context);
+        LauncherMenu menu(process);
         // Menus only read the store's items; the store holds them mutable.
-        chosen = menu.showNodeMenu(const_cast<data::LauncherItem&>(node), menuType(context));
+        chosen = menu.showNodeMenu(const_cast<data::LauncherItem&>(node), menuType(process));
     }
-    return runChosen(context, chosen);
+    return runChosen(process, chosen);
 }
 
-bool showTaskChangeMenu(LauncherContext& context) {
-    if (context.activeMenu == nullptr) {
-        ::SetForegroundWindow(context.bar);
-        LauncherMenu menu(context);
-        menu.showTaskMenu(menuType(context));
+bool showTaskChangeMenu(LauncherProcess& process) {
+    if (!process.menuOpen()) {
+        ::SetForegroundWindow(process.bar());
+        LauncherMenu menu(process);
+        menu.showTaskMenu(menuType(process));
     }
     return true;
 }
 
-bool showAllItemMenu(LauncherContext& context) {
-    if (context.activeMenu != nullptr) {
+bool showAllItemMenu(LauncherProcess& process) {
+    if (process.menuOpen()) {
         return true;
     }
-    if (context.store == nullptr) {
-        return false;
-    }
     std::vector<data::LauncherItem*> rootNodes;
-    for (const auto& child : context.store->root()->children()) {
+    for (const auto& child : process.store().root()->children()) {
         rootNodes.push_back(child.get());
     }
     const data::LauncherItem* chosen = nullptr;
     {
-        LauncherMenu menu(context);
-        chosen = menu.showListMenu(rootNodes, menuType(context));
+        LauncherMenu menu(process);
+        chosen = menu.showListMenu(rootNodes, menuType(process));
     }
-    return runChosen(context, chosen);
+    return runChosen(process, chosen);
 }
 
-bool runBuiltInCommand(LauncherContext& context, launch::BuiltInCommand command) {
+bool runBuiltInCommand(LauncherProcess& process, launch::BuiltInCommand command) {
     switch (command) {
         case launch::BuiltInCommand::NewItem:
-            ::PostMessageA(context.bar, WM_COMMAND, IDM_LAUNCHER_SETTINGS, 0);
+            ::PostMessageA(process.bar(), WM_COMMAND, IDM_LAUNCHER_SETTINGS, 0);
             return true;
         case launch::BuiltInCommand::List:
-            ::PostMessageA(context.bar, WM_COMMAND, IDM_COMMAND_LIST, 0);
+            ::PostMessageA(process.bar(), WM_COMMAND, IDM_COMMAND_LIST, 0);
             return true;
         case launch::BuiltInCommand::HotkeyOn:
-            setItemHotkeys(context, true);
+            setItemHotkeys(process, true);
             return true;
         case launch::BuiltInCommand::HotkeyOff:
-            setItemHotkeys(context, false);
+            setItemHotkeys(process, false);
             return true;
         case launch::BuiltInCommand::MinimizeAllWindows:
-            minimizeAllWindows(context.bar);
+            minimizeAllWindows(process.bar());
             return true;
         case launch::BuiltInCommand::ActivateNextWindow:
-            activateNextWindow(context.bar);
+            activateNextWindow(process.bar());
             return true;
         case launch::BuiltInCommand::TaskChange:
-            return showTaskChangeMenu(context);
+            return showTaskChangeMenu(process);
         case launch::BuiltInCommand::AllItem:
-            return showAllItemMenu(context);
+            return showAllItemMenu(process);
     }
     return false;
 }
 
-bool launchDataItem(LauncherContext& context, const data::LauncherItem& item) {
+bool launchDataItem(LauncherProcess& process, const data::LauncherItem& item) {
     return withShell(
-        context, [&](const launch::LaunchContext& launch) { return launch::launchDataItem(item, launch); });
+        process, [&](const launch::LaunchContext& launch) { return launch::launchDataItem(item, launch); });
 }
 
-bool switchToRunningWindowOrLaunch(LauncherContext& context, const data::LauncherItem& item) {
+bool switchToRunningWindowOrLaunch(LauncherProcess& process, const data::LauncherItem& item) {
     // In front, so that the chooser's menu closes when the user clicks elsewhere.
-    ::SetForegroundWindow(context.bar);
-    const tasks::AppWindowChoice choice = chooseAppWindow(item.fields().app, context.bar);
+    ::SetForegroundWindow(process.bar());
+    const tasks::AppWindowChoice choice = chooseAppWindow(item.fields().app, process.bar());
     switch (choice.kind) {
         case tasks::AppWindowChoice::Kind::Cancelled:
             return false;
@@ -126,62 +120,62 @@ bool switchToRunningWindowOrLaunch(LauncherContext& context, const data::Launche
             activateWindow(toWindow(choice.window));
             return true;
         case tasks::AppWindowChoice::Kind::StartNew:
-            return launchDataItem(context, item);
+            return launchDataItem(process, item);
     }
     return false;
 }
 
 }  // namespace
 
-bool runItem(LauncherContext& context, const data::LauncherItem* item) {
+bool runItem(LauncherProcess& process, const data::LauncherItem* item) {
     const launch::RunDecision decision = launch::decideRun(item);
     switch (decision.route) {
         case launch::RunRoute::Nothing:
             return false;
         case launch::RunRoute::LaunchDataItem:
-            return launchDataItem(context, *item);
+            return launchDataItem(process, *item);
         case launch::RunRoute::ChooseAppWindow:
-            return switchToRunningWindowOrLaunch(context, *item);
+            return switchToRunningWindowOrLaunch(process, *item);
         case launch::RunRoute::RunSubtree:
-            return withShell(context, [&](const launch::LaunchContext& launch) {
+            return withShell(process, [&](const launch::LaunchContext& launch) {
                 return launch::runSubtree(item, launch);
             });
         case launch::RunRoute::ShowNodeMenu:
-            return showNodeMenu(context, *item);
+            return showNodeMenu(process, *item);
         case launch::RunRoute::BuiltInCommand:
-            return runBuiltInCommand(context, decision.command);
+            return runBuiltInCommand(process, decision.command);
     }
     return false;
 }
 
-bool openFile(LauncherContext& context, const data::LauncherItem* item, std::string_view path) {
+bool openFile(LauncherProcess& process, const data::LauncherItem* item, std::string_view path) {
     return withShell(
-        context, [&](const launch::LaunchContext& launch) { return launch::openFile(item, path, launch); });
+        process, [&](const launch::LaunchContext& launch) { return launch::openFile(item, path, launch); });
 }
 
-bool openItemFolder(LauncherContext& context, const data::LauncherItem* item) {
+bool openItemFolder(LauncherProcess& process, const data::LauncherItem* item) {
     return withShell(
-        context, [&](const launch::LaunchContext& launch) { return launch::openItemFolder(item, launch); });
+        process, [&](const launch::LaunchContext& launch) { return launch::openItemFolder(item, launch); });
 }
 
-void setItemHotkeys(LauncherContext& context, bool on) {
-    data::ItemStore* store = context.store;
-    if (store == nullptr || (store->hotkeysOn() && on)) {
+void setItemHotkeys(LauncherProcess& process, bool on) {
+    data::ItemStore& store = process.store();
+    if (store.hotkeysOn() && on) {
         return;
     }
-    store->setHotkeysOn(on);
-    for (const data::LauncherItem* item : store->items()) {
+    store.setHotkeysOn(on);
+    for (const data::LauncherItem* item : store.items()) {
         const auto registration = launch::itemHotkeyRegistration(*item);
         if (!on) {
             if (registration) {
-                ::UnregisterHotKey(context.bar, registration->id);
+                ::UnregisterHotKey(process.bar(), registration->id);
             }
             continue;
         }
-        if (registration && !::RegisterHotKey(context.bar, registration->id, registration->keys.modifiers,
+        if (registration && !::RegisterHotKey(process.bar(), registration->id, registration->keys.modifiers,
                                               registration->keys.virtualKey)) {
             const std::string message = launch::hotkeyConflictMessage(*item);
-            ::MessageBoxA(context.bar, message.c_str(), "HOTKEY", MB_ICONERROR);
+            ::MessageBoxA(process.bar(), message.c_str(), "HOTKEY", MB_ICONERROR);
         }
     }
 }

@@ -3,7 +3,7 @@
 // document or folder, runs a node or a built-in command.
 #include <string_view>
 
-#include "win32/app/launcher_context.h"
+#include "win32/process/launcher_process.h"
 
 namespace zek::data {
 class LauncherItem;
@@ -13,13 +13,13 @@ namespace zek::win32 {
 
 // True when something was started or done, or nothing more needs doing; false
 // when nothing happened or the start failed.
-bool runItem(LauncherContext& context, const data::LauncherItem* item);
+bool runItem(LauncherProcess& process, const data::LauncherItem* item);
 // A file opened with an item, or by its own association when there is none.
-bool openFile(LauncherContext& context, const data::LauncherItem* item, std::string_view path);
-bool openItemFolder(LauncherContext& context, const data::LauncherItem* item);
+bool openFile(LauncherProcess& process, const data::LauncherItem* item, std::string_view path);
+bool openItemFolder(LauncherProcess& process, const data::LauncherItem* item);
 
 // Registers (on) or unregisters (off) the hotkeys of all items; a pair already
 // held elsewhere is reported and the next item goes on.
-void setItemHotkeys(LauncherContext& context, bool on);
+void setItemHotkeys(LauncherProcess& process, bool on);
 
 }  // namespace zek::win32

@@ -50,22 +50,18 @@ std::vector<menus::MenuRowState> rowStates(HMENU menu) {
 
 }  // namespace
 
-LauncherMenu::LauncherMenu(LauncherContext& context) : context_(context) {
-    if (context_.activeMenu == nullptr) {
-        context_.activeMenu = this;
-    }
+LauncherMenu::LauncherMenu(LauncherProcess& process) : process_(process) {
+    process_.claimMenuSlot(this);
 }
 
 LauncherMenu::~LauncherMenu() {
     // The menu handles go first: no row may outlive the entry it is drawn from.
     menu_.reset();
-    if (context_.activeMenu == this) {
-        context_.activeMenu = nullptr;
-    }
+    process_.releaseMenuSlot(this);
 }
 
 const data::LauncherItem* LauncherMenu::showNodeMenu(data::LauncherItem& node, std::int32_t menuType) {
-    if (!isActive() || context_.bar == nullptr) {
+    if (!isActive() || process_.bar() == nullptr) {
         return nullptr;
     }
     const std::optional<menus::MenuRows> rows = content_.buildNodeMenu(&node, menuType);
@@ -74,7 +70,7 @@ const data::LauncherItem* LauncherMenu::showNodeMenu(data::LauncherItem& node, s
 
 const data::LauncherItem* LauncherMenu::showListMenu(std::span<data::LauncherItem* const> items,
                                                      std::int32_t menuType) {
-    if (!isActive() || context_.bar == nullptr) {
+    if (!isActive() || process_.bar() == nullptr) {
         return nullptr;
     }
     const std::optional<menus::MenuRows> rows = content_.buildListMenu(items, menuType);
@@ -86,7 +82,7 @@ const data::LauncherItem* LauncherMenu::trackItemMenu(const menus::MenuRows& row
     if (!menu_) {
         return nullptr;
     }
-    const HWND bar = context_.bar;
+    const HWND bar = process_.bar();
     const POINT anchor = launcherMenuAnchor(bar);
     // The menu closes on a click elsewhere only while its owner is in front.
     ::SetForegroundWindow(bar);
@@ -95,7 +91,7 @@ const data::LauncherItem* LauncherMenu::trackItemMenu(const menus::MenuRows& row
 }
 
 void LauncherMenu::showTaskMenu(std::int32_t menuType) {
-    const HWND bar = context_.bar;
+    const HWND bar = process_.bar();
     if (!isActive() || bar == nullptr) {
         return;
     }
@@ -118,7 +114,7 @@ void LauncherMenu::showTaskMenu(std::int32_t menuType) {
 }
 
 void LauncherMenu::showSameAppMenu() {
-    const HWND bar = context_.bar;
+    const HWND bar = process_.bar();
     if (!isActive() || bar == nullptr) {
         return;
     }

@@ -1,7 +1,7 @@
 #pragma once
 // One popup menu at the launcher bar, alive exactly while it is on screen.
 //
-// The object holds the process-wide menu slot (LauncherContext::activeMenu) from
+// The object holds the process-wide menu slot (LauncherProcess::activeMenu) from
 // construction to destruction, so that the bar can hand it the owner-draw and
 // menu-character messages of its rows; a second object made while the slot is
 // taken gets no slot and shows nothing. Each object shows one menu: later show
@@ -13,9 +13,9 @@
 #include <span>
 
 #include "core/menus/launcher_menu_content.h"
-#include "win32/app/launcher_context.h"
 #include "win32/menus/icon_source_win32.h"
 #include "win32/platform/unique_handle.h"
+#include "win32/process/launcher_process.h"
 
 namespace zek::data {
 class LauncherItem;
@@ -25,14 +25,14 @@ namespace zek::win32 {
 
 class LauncherMenu {
   public:
-    explicit LauncherMenu(LauncherContext& context);
+    explicit LauncherMenu(LauncherProcess& process);
     ~LauncherMenu();
 
     LauncherMenu(const LauncherMenu&) = delete;
     LauncherMenu& operator=(const LauncherMenu&) = delete;
 
     // Whether this object holds the menu slot (and so may show a menu).
-    bool isActive() const { return context_.activeMenu == this; }
+    bool isActive() const { return process_.activeMenu() == this; }
 
     // The node's row unfolding its whole subtree, and "Exit". Nothing for a node
     // without children, "Exit" or a dismissed menu.
@@ -58,7 +58,7 @@ class LauncherMenu {
   private:
     const data::LauncherItem* trackItemMenu(const menus::MenuRows& rows);
 
-    LauncherContext& context_;
+    LauncherProcess& process_;
     // Declared before the content, whose entry table gives its icons back through it.
     SmallIconSource icons_;
     menus::LauncherMenuContent content_{&icons_};

@@ -6,15 +6,15 @@
 #include <functional>
 
 #include "driver/menu_script.h"
-#include "win32/app/launcher_context.h"
 #include "win32/menus/launcher_menu.h"
+#include "win32/process/launcher_process.h"
 
 namespace zek::win32::test {
 
 using e2e::MenuScript;
 
 // A visible, untitled, topmost popup window in the bar's place, with the launcher
-// context that names it as the bar. Destroying a shown window costs Wine without a
+// process that names it as the bar. Destroying a shown window costs Wine without a
 // window manager seconds, so one owner serves many tests.
 class MenuOwner {
   public:
@@ -23,7 +23,7 @@ class MenuOwner {
         window_ = ::CreateWindowExA(WS_EX_TOPMOST, MAKEINTATOM(windowClass), "", WS_POPUP | WS_VISIBLE, 200,
                                     200, 640, 100, nullptr, nullptr, ::GetModuleHandleA(nullptr), nullptr);
         ::SetWindowLongPtrA(window_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
-        context_.bar = window_;
+        process_.attachBar(window_);
         ::UpdateWindow(window_);
     }
     MenuOwner(const MenuOwner&) = delete;
@@ -35,7 +35,7 @@ class MenuOwner {
     }
 
     HWND window() const { return window_; }
-    LauncherContext& context() { return context_; }
+    LauncherProcess& process() { return process_; }
 
     // Plays `script` into the menu that `show` opens.
     void track(MenuScript& script, const std::function<void()>& show) {
@@ -71,7 +71,7 @@ class MenuOwner {
     // The bar's forwarding of the menu messages, and the script's clock.
     static LRESULT CALLBACK procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
         auto* self = reinterpret_cast<MenuOwner*>(::GetWindowLongPtrA(window, GWLP_USERDATA));
-        LauncherMenu* menu = self != nullptr ? self->context_.activeMenu : nullptr;
+        LauncherMenu* menu = self != nullptr ? self->process_.activeMenu() : nullptr;
         switch (message) {
             case WM_MEASUREITEM:
                 if (menu != nullptr && menu->measureEntry(*reinterpret_cast<MEASUREITEMSTRUCT*>(lParam))) {
@@ -103,7 +103,7 @@ class MenuOwner {
     }
 
     HWND window_ = nullptr;
-    LauncherContext context_;
+    LauncherProcess process_{::GetModuleHandleA(nullptr)};
     MenuScript* script_ = nullptr;
 };
 
