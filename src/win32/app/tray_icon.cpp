@@ -6,6 +6,7 @@
 
 #include "core/app/messages.h"
 #include "resource.h"
+#include "win32/platform/popup_menu.h"
 
 namespace zek::win32 {
 
@@ -45,8 +46,7 @@ LRESULT onTrayNotify(HWND bar, HMENU menu, WPARAM wParam, LPARAM mouseMessage) {
     ::GetCursorPos(&cursor);
     // In front, so that the menu closes when the user clicks elsewhere.
     ::SetForegroundWindow(bar);
-    const int id =
-        ::TrackPopupMenu(menu, TPM_RETURNCMD | TPM_BOTTOMALIGN, cursor.x, cursor.y, 0, bar, nullptr);
+    const UINT id = trackPopupMenu(menu, bar, cursor, TPM_BOTTOMALIGN, MenuChoice::Returned);
     ::PostMessageA(bar, WM_COMMAND, static_cast<WPARAM>(id), 0);
     ::PostMessageA(bar, WM_NULL, 0, 0);
     return 0;

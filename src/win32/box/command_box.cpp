@@ -1,7 +1,10 @@
 #include "win32/box/command_box.h"
 
+#include <commctrl.h>
+
 #include <algorithm>
 #include <cstring>
+#include <string>
 #include <type_traits>
 
 #include "core/app/messages.h"
@@ -18,17 +21,36 @@ namespace zek::win32 {
 
 namespace {
 
-constexpr char kBoxProperty[] = "ZekLauncher.CommandBox";
 constexpr DWORD kComboStyle = WS_CHILD | WS_TABSTOP | CBS_SIMPLE | CBS_AUTOHSCROLL;  // 0x40010041
 constexpr WORD kListSelectionChanged = 1;
 
-CommandBox* boxOf(HWND window) {
-    return static_cast<CommandBox*>(::GetPropA(window, kBoxProperty));
+// Each procedure is installed once per control, so one id serves both.
+constexpr UINT_PTR kSubclassId = 0;
+
+CommandBox& boxOf(DWORD_PTR box) {
+    return *reinterpret_cast<CommandBox*>(box);
 }
 
-WNDPROC subclass(HWND window, WNDPROC procedure) {
-    return reinterpret_cast<WNDPROC>(
-        ::SetWindowLongPtrA(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(procedure)));
+// Names are kept in the system code page; a Unicode caller gets them in UTF-16.
+std::wstring wideText(const std::string& text) {
+    const int bytes = static_cast<int>(text.size());
+    const int size = ::MultiByteToWideChar(CP_ACP, 0, text.data(), bytes, nullptr, 0);
+    std::wstring wide(static_cast<std::size_t>(std::max(size, 0)), L'\0');
+    if (size > 0) {
+        ::MultiByteToWideChar(CP_ACP, 0, text.data(), bytes, wide.data(), size);
+    }
+    return wide;
+}
+
+std::string narrowText(const wchar_t* text) {
+    const int size = ::WideCharToMultiByte(CP_ACP, 0, text, -1, nullptr, 0, nullptr, nullptr);
+    if (size <= 1) {
+        return {};
+    }
+    std::string narrow(static_cast<std::size_t>(size), '\0');
+    ::WideCharToMultiByte(CP_ACP, 0, text, -1, narrow.data(), size, nullptr, nullptr);
+    narrow.resize(static_cast<std::size_t>(size - 1));
+    return narrow;
 }
 
 }  // namespace
@@ -47,11 +69,10 @@ bool CommandBox::create(HWND bar, HFONT font) {
     if (::GetComboBoxInfo(combo_, &info)) {
         edit_ = info.hwndItem;
     }
-    ::SetPropA(combo_, kBoxProperty, this);
-    previousComboProcedure_ = subclass(combo_, comboProcedure);
+    const auto self = reinterpret_cast<DWORD_PTR>(this);
+    comboSubclassed_ = ::SetWindowSubclass(combo_, &CommandBox::comboProcedure, kSubclassId, self) != FALSE;
     if (edit_ != nullptr) {
-        ::SetPropA(edit_, kBoxProperty, this);
-        previousEditProcedure_ = subclass(edit_, editProcedure);
+        editSubclassed_ = ::SetWindowSubclass(edit_, &CommandBox::editProcedure, kSubclassId, self) != FALSE;
     }
     ::ShowWindow(combo_, SW_SHOW);
     ::SendMessageA(combo_, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
@@ -59,17 +80,15 @@ bool CommandBox::create(HWND bar, HFONT font) {
 }
 
 void CommandBox::destroy() {
-    if (edit_ != nullptr && previousEditProcedure_ != nullptr) {
-        subclass(edit_, previousEditProcedure_);
-        ::RemovePropA(edit_, kBoxProperty);
-        previousEditProcedure_ = nullptr;
+    if (edit_ != nullptr && editSubclassed_) {
+        ::RemoveWindowSubclass(edit_, &CommandBox::editProcedure, kSubclassId);
+        editSubclassed_ = false;
     }
-    if (combo_ != nullptr && previousComboProcedure_ != nullptr) {
+    if (combo_ != nullptr && comboSubclassed_) {
         list_.clear();
         selected_ = -1;
-        subclass(combo_, previousComboProcedure_);
-        ::RemovePropA(combo_, kBoxProperty);
-        previousComboProcedure_ = nullptr;
+        ::RemoveWindowSubclass(combo_, &CommandBox::comboProcedure, kSubclassId);
+        comboSubclassed_ = false;
     }
     state_ = box::forgetMatchLength(state_);
 }
@@ -115,6 +134,9 @@ void CommandBox::moveListSelection(int step) {
 std::optional<LRESULT> CommandBox::onListMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     const auto index = static_cast<std::size_t>(wParam);
     const bool valid = index < list_.size();
+    // comctl32 installs its subclass through the Unicode entry, so the combo box
+    // may now take its texts in UTF-16; the system converts them for ANSI callers.
+    const bool unicode = ::IsWindowUnicode(combo_) != FALSE;
     switch (message) {
         case CB_GETCOUNT:
             return static_cast<LRESULT>(list_.size());
@@ -126,17 +148,32 @@ std::optional<LRESULT> CommandBox::onListMessage(UINT message, WPARAM wParam, LP
             fillList({});
             return CB_OKAY;
         case CB_GETLBTEXTLEN:
-            return valid ? static_cast<LRESULT>(list_[index]->name().size()) : CB_ERR;
+            if (!valid) {
+                return CB_ERR;
+            }
+            return static_cast<LRESULT>(unicode ? wideText(list_[index]->name()).size()
+                                                : list_[index]->name().size());
         case CB_GETLBTEXT: {
             if (!valid || lParam == 0) {
                 return CB_ERR;
             }
             const std::string& name = list_[index]->name();
+            if (unicode) {
+                const std::wstring wide = wideText(name);
+                std::memcpy(reinterpret_cast<wchar_t*>(lParam), wide.c_str(),
+                            (wide.size() + 1) * sizeof(wchar_t));
+                return static_cast<LRESULT>(wide.size());
+            }
             std::memcpy(reinterpret_cast<char*>(lParam), name.c_str(), name.size() + 1);
             return static_cast<LRESULT>(name.size());
         }
         case CB_FINDSTRINGEXACT: {
-            const std::string_view wanted = lParam != 0 ? reinterpret_cast<const char*>(lParam) : "";
+            std::string asked;
+            if (lParam != 0) {
+                asked = unicode ? narrowText(reinterpret_cast<const wchar_t*>(lParam))
+                                : std::string(reinterpret_cast<const char*>(lParam));
+            }
+            const std::string_view wanted = asked;
             for (std::size_t i = 0; i < list_.size(); ++i) {
                 if (list_[i]->name() == wanted) {
                     return static_cast<LRESULT>(i);
@@ -251,16 +288,21 @@ box::EditSelection CommandBox::toControlUnits(box::EditSelection selection, std:
             static_cast<int>(text::characterIndexOfByte(text, static_cast<std::size_t>(selection.end)))};
 }
 
-LRESULT CALLBACK CommandBox::comboProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    CommandBox* box = boxOf(window);
-    return box != nullptr ? box->onComboMessage(message, wParam, lParam)
-                          : ::DefWindowProcA(window, message, wParam, lParam);
+// A control destroyed before destroy() runs must not keep a subclass that points here.
+LRESULT CALLBACK CommandBox::comboProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
+                                            DWORD_PTR box) {
+    if (message == WM_NCDESTROY) {
+        ::RemoveWindowSubclass(window, &CommandBox::comboProcedure, kSubclassId);
+    }
+    return boxOf(box).onComboMessage(message, wParam, lParam);
 }
 
-LRESULT CALLBACK CommandBox::editProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    CommandBox* box = boxOf(window);
-    return box != nullptr ? box->onEditMessage(message, wParam, lParam)
-                          : ::DefWindowProcA(window, message, wParam, lParam);
+LRESULT CALLBACK CommandBox::editProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
+                                           DWORD_PTR box) {
+    if (message == WM_NCDESTROY) {
+        ::RemoveWindowSubclass(window, &CommandBox::editProcedure, kSubclassId);
+    }
+    return boxOf(box).onEditMessage(message, wParam, lParam);
 }
 
 LRESULT CommandBox::onComboMessage(UINT message, WPARAM wParam, LPARAM lParam) {
@@ -281,8 +323,7 @@ LRESULT CommandBox::onComboMessage(UINT message, WPARAM wParam, LPARAM lParam) {
                 apply(box::onComboKeyDown(state_, static_cast<unsigned>(wParam), readView(), *store));
             }
             comboPassesKeyOn_ = true;
-            const LRESULT result =
-                ::CallWindowProcA(previousComboProcedure_, combo_, message, wParam, lParam);
+            const LRESULT result = ::DefSubclassProc(combo_, message, wParam, lParam);
             comboPassesKeyOn_ = false;
             return result;
         }
@@ -299,7 +340,7 @@ LRESULT CommandBox::onComboMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         default:
             break;
     }
-    return ::CallWindowProcA(previousComboProcedure_, combo_, message, wParam, lParam);
+    return ::DefSubclassProc(combo_, message, wParam, lParam);
 }
 
 // The message loop queues a key's character before the key itself is handled. The
@@ -316,7 +357,7 @@ void CommandBox::discardQueuedCharacter(char character) {
 LRESULT CommandBox::onEditMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     data::ItemStore* store = process_.filesOpen() ? &process_.store() : nullptr;
     if (store == nullptr || (comboPassesKeyOn_ && message == WM_KEYDOWN)) {
-        return ::CallWindowProcA(previousEditProcedure_, edit_, message, wParam, lParam);
+        return ::DefSubclassProc(edit_, message, wParam, lParam);
     }
     const auto key = static_cast<unsigned>(wParam);
     switch (message) {
@@ -368,7 +409,7 @@ LRESULT CommandBox::onEditMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         default:
             break;
     }
-    return ::CallWindowProcA(previousEditProcedure_, edit_, message, wParam, lParam);
+    return ::DefSubclassProc(edit_, message, wParam, lParam);
 }
 
 }  // namespace zek::win32

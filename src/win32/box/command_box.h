@@ -38,7 +38,7 @@ class CommandBox {
 
     // Creates the combo box on the bar and subclasses it and its edit field.
     bool create(HWND bar, HFONT font);
-    // Puts the previous window procedures back.
+    // Takes the box's subclasses off the combo box and its edit field.
     void destroy();
 
     HWND combo() const { return combo_; }
@@ -50,8 +50,10 @@ class CommandBox {
     void clearText();
 
   private:
-    static LRESULT CALLBACK comboProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
-    static LRESULT CALLBACK editProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+    static LRESULT CALLBACK comboProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
+                                           UINT_PTR subclassId, DWORD_PTR box);
+    static LRESULT CALLBACK editProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
+                                          UINT_PTR subclassId, DWORD_PTR box);
     LRESULT onComboMessage(UINT message, WPARAM wParam, LPARAM lParam);
     LRESULT onEditMessage(UINT message, WPARAM wParam, LPARAM lParam);
     void discardQueuedCharacter(char character);
@@ -72,8 +74,8 @@ class CommandBox {
     HWND combo_ = nullptr;
     HWND edit_ = nullptr;
     StatusSink* status_ = nullptr;
-    WNDPROC previousComboProcedure_ = nullptr;
-    WNDPROC previousEditProcedure_ = nullptr;
+    bool comboSubclassed_ = false;
+    bool editSubclassed_ = false;
     // The list's own messages, answered from `list_`.
     std::optional<LRESULT> onListMessage(UINT message, WPARAM wParam, LPARAM lParam);
     LRESULT selectListEntry(WPARAM index);

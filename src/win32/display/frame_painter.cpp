@@ -5,6 +5,7 @@
 #include <string>
 #include <type_traits>
 
+#include "win32/platform/gdi_scope.h"
 #include "win32/platform/gdiplus_headers.h"
 
 namespace zek::win32 {
@@ -147,7 +148,7 @@ FramePainter::~FramePainter() = default;
 
 void FramePainter::paint(const display::Frame& frame, const Icons& icons) {
     Objects& o = *objects_;
-    const HGDIOBJ previousBrush = ::SelectObject(picture_, ::GetStockObject(BLACK_BRUSH));
+    const ScopedSelectObject blackBrush(picture_, ::GetStockObject(BLACK_BRUSH));
     bool gdiPending = false;
     for (const display::DrawOperation& operation : frame) {
         // GDI may hold its shapes back; they must be in the pixels before GDI+ draws over them.
@@ -209,7 +210,6 @@ void FramePainter::paint(const display::Frame& frame, const Icons& icons) {
     o.panel.reset();
     o.onLine.reset();
     ::GdiFlush();
-    ::SelectObject(picture_, previousBrush);
 }
 
 // Texts arrive in the system code page; GDI+ draws wide characters, as many as

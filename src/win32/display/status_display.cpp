@@ -5,6 +5,7 @@
 #include "core/data/launcher_item.h"
 #include "resource.h"
 #include "win32/display/recoloured_icon.h"
+#include "win32/platform/gdi_scope.h"
 
 namespace zek::win32 {
 
@@ -22,22 +23,16 @@ UniqueIcon flagIcon(HINSTANCE resources, int id) {
 // Text extents in the bar's text font on the screen, as the panel's width needs them.
 class ScreenMeasurer final : public display::TextMeasurer {
   public:
-    explicit ScreenMeasurer(HFONT font) : dc_(::GetDC(nullptr)), previous_(::SelectObject(dc_, font)) {}
-    ~ScreenMeasurer() override {
-        ::SelectObject(dc_, previous_);
-        ::ReleaseDC(nullptr, dc_);
-    }
-    ScreenMeasurer(const ScreenMeasurer&) = delete;
-    ScreenMeasurer& operator=(const ScreenMeasurer&) = delete;
+    explicit ScreenMeasurer(HFONT font) : font_(screen_.get(), font) {}
     int extent(std::string_view text) override {
         SIZE size{};
-        ::GetTextExtentPoint32A(dc_, text.data(), static_cast<int>(text.size()), &size);
+        ::GetTextExtentPoint32A(screen_.get(), text.data(), static_cast<int>(text.size()), &size);
         return size.cx;
     }
 
   private:
-    HDC dc_;
-    HGDIOBJ previous_;
+    ScopedGetDC screen_;
+    ScopedSelectObject font_;
 };
 
 }  // namespace

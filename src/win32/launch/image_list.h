@@ -16,11 +16,6 @@
 
 namespace zek::win32 {
 
-inline void destroyImageList(HIMAGELIST list) {
-    ::ImageList_Destroy(list);
-}
-using UniqueImageList = UniqueHandle<NullIsEmpty<HIMAGELIST, destroyImageList>>;
-
 class ItemImageList {
   public:
     // `resourceModule` holds the stock icons (IDI_NODE, IDI_DATA_ITEM, IDI_COMMAND):

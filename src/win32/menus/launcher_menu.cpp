@@ -8,6 +8,7 @@
 #include "win32/menus/menu_builder.h"
 #include "win32/menus/menu_placement.h"
 #include "win32/menus/owner_draw_painter.h"
+#include "win32/platform/popup_menu.h"
 #include "win32/platform/process_path.h"
 #include "win32/tasks/desktop_snapshot.h"
 #include "win32/tasks/task_menu_windows.h"
@@ -86,7 +87,7 @@ const data::LauncherItem* LauncherMenu::trackItemMenu(const menus::MenuRows& row
     const POINT anchor = launcherMenuAnchor(bar);
     // The menu closes on a click elsewhere only while its owner is in front.
     ::SetForegroundWindow(bar);
-    const BOOL command = ::TrackPopupMenuEx(menu_.get(), kMenuTrackFlags, anchor.x, anchor.y, bar, nullptr);
+    const UINT command = trackPopupMenu(menu_.get(), bar, anchor, kBarMenuFlags, MenuChoice::Returned);
     return content_.chosenTarget(static_cast<menus::CommandId>(command)).item;
 }
 
@@ -106,7 +107,7 @@ void LauncherMenu::showTaskMenu(std::int32_t menuType) {
         return;
     }
     const POINT anchor = launcherMenuAnchor(bar);
-    const BOOL command = ::TrackPopupMenu(menu_.get(), kMenuTrackFlags, anchor.x, anchor.y, 0, bar, nullptr);
+    const UINT command = trackPopupMenu(menu_.get(), bar, anchor, kBarMenuFlags, MenuChoice::Returned);
     const menus::WindowRef chosen = content_.chosenTarget(static_cast<menus::CommandId>(command)).window;
     if (chosen != 0) {
         activateWindow(toWindow(chosen));
@@ -134,7 +135,7 @@ void LauncherMenu::showSameAppMenu() {
     }
     const POINT centre = barClientCentre(bar);
     ::SetForegroundWindow(bar);
-    const BOOL command = ::TrackPopupMenu(handle.get(), kMenuTrackFlags, centre.x, centre.y, 0, bar, nullptr);
+    const UINT command = trackPopupMenu(handle.get(), bar, centre, kBarMenuFlags, MenuChoice::Returned);
     const menus::WindowRef chosen = menu->chosenWindow(static_cast<menus::CommandId>(command));
     if (chosen != 0) {
         activateWindow(toWindow(chosen));

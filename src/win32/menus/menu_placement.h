@@ -4,10 +4,10 @@
 
 namespace zek::win32 {
 
-// Centred on the point, the chosen id returned rather than sent as WM_COMMAND.
-inline constexpr UINT kMenuTrackFlags =
-    TPM_RETURNCMD | TPM_NONOTIFY | TPM_VCENTERALIGN | TPM_CENTERALIGN | TPM_RIGHTBUTTON;
-static_assert(kMenuTrackFlags == 0x196);
+// Centred on the point, either button choosing, no notifications while tracking;
+// the chosen id comes back to the caller (MenuChoice::Returned).
+inline constexpr UINT kBarMenuFlags = TPM_NONOTIFY | TPM_VCENTERALIGN | TPM_CENTERALIGN | TPM_RIGHTBUTTON;
+static_assert((kBarMenuFlags | TPM_RETURNCMD) == 0x196);
 
 // The centre of the bar's client area, in screen coordinates.
 inline POINT barClientCentre(HWND bar) {

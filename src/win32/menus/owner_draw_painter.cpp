@@ -4,45 +4,16 @@
 #include <climits>
 
 #include "win32/menus/icon_source_win32.h"
+#include "win32/platform/gdi_scope.h"
 #include "win32/platform/unique_handle.h"
 
 namespace zek::win32 {
 namespace {
 
-// The DC of the whole screen for measuring, given back on every path.
-class ScreenDC {
-  public:
-    ScreenDC() : dc_(::GetDC(nullptr)) {}
-    ScreenDC(const ScreenDC&) = delete;
-    ScreenDC& operator=(const ScreenDC&) = delete;
-    ~ScreenDC() {
-        if (dc_ != nullptr) {
-            ::ReleaseDC(nullptr, dc_);
-        }
-    }
-    HDC get() const { return dc_; }
-
-  private:
-    HDC dc_;
-};
-
-// The menu font selected for the lifetime of the object; the DC gets its own back.
-class MenuFontSelection {
-  public:
-    explicit MenuFontSelection(HDC dc)
-        : dc_(dc), previous_(::SelectObject(dc, ::GetStockObject(DEFAULT_GUI_FONT))) {}
-    MenuFontSelection(const MenuFontSelection&) = delete;
-    MenuFontSelection& operator=(const MenuFontSelection&) = delete;
-    ~MenuFontSelection() {
-        if (previous_ != nullptr && previous_ != HGDI_ERROR) {
-            ::SelectObject(dc_, previous_);
-        }
-    }
-
-  private:
-    HDC dc_;
-    HGDIOBJ previous_;
-};
+// Entries are measured and drawn in the same font, or their texts would not fit.
+HGDIOBJ menuFont() {
+    return ::GetStockObject(DEFAULT_GUI_FONT);
+}
 
 int clampedLength(std::string_view text) {
     return static_cast<int>(std::min<std::size_t>(text.size(), INT_MAX));
@@ -71,11 +42,11 @@ void frame(HDC dc, const menus::ColouredRect& area) {
 }  // namespace
 
 menus::Size measureMenuText(std::string_view text) {
-    const ScreenDC screen;
-    if (screen.get() == nullptr) {
+    const ScopedGetDC screen;
+    if (!screen) {
         return {};
     }
-    const MenuFontSelection font(screen.get());
+    const ScopedSelectObject font(screen.get(), menuFont());
     SIZE size{};
     if (!::GetTextExtentPoint32A(screen.get(), text.data(), clampedLength(text), &size)) {
         return {};
@@ -93,7 +64,7 @@ void paintEntry(HDC dc, const menus::EntryPaint& paint) {
     if (dc == nullptr) {
         return;
     }
-    const MenuFontSelection font(dc);
+    const ScopedSelectObject font(dc, menuFont());
     fill(dc, paint.strip);
     fill(dc, paint.background);
     if (paint.frame) {

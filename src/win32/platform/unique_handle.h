@@ -3,6 +3,8 @@
 // empty handle is and how to release one.
 #include <windows.h>
 
+#include <commctrl.h>
+
 #include <utility>
 
 namespace zek::win32 {
@@ -59,6 +61,9 @@ template <typename GdiObject>
 void deleteGdiObject(GdiObject object) {
     ::DeleteObject(object);
 }
+inline void destroyImageList(HIMAGELIST list) {
+    ::ImageList_Destroy(list);
+}
 
 using UniqueKernelHandle = UniqueHandle<NullIsEmpty<HANDLE, ::CloseHandle>>;
 using UniqueFileHandle = UniqueHandle<FileHandleTraits>;
@@ -72,6 +77,7 @@ using UniqueFont = UniqueHandle<NullIsEmpty<HFONT, deleteGdiObject<HFONT>>>;
 using UniqueBrush = UniqueHandle<NullIsEmpty<HBRUSH, deleteGdiObject<HBRUSH>>>;
 using UniqueBitmap = UniqueHandle<NullIsEmpty<HBITMAP, deleteGdiObject<HBITMAP>>>;
 using UniqueRegKey = UniqueHandle<NullIsEmpty<HKEY, ::RegCloseKey>>;
+using UniqueImageList = UniqueHandle<NullIsEmpty<HIMAGELIST, destroyImageList>>;
 
 // A mutex wait that releases the mutex only if the wait obtained it. A mutex its
 // last owner left without releasing counts as obtained.

@@ -2,6 +2,7 @@
 
 #include "core/tasks/window_operations.h"
 #include "win32/menus/menu_placement.h"
+#include "win32/platform/popup_menu.h"
 #include "win32/platform/unique_handle.h"
 #include "win32/tasks/desktop_snapshot.h"
 
@@ -61,9 +62,10 @@ tasks::AppWindowChoice chooseAppWindow(std::string_view programPath, HWND bar) {
         ::AppendMenuA(menu.get(), MF_STRING, static_cast<UINT_PTR>(row.id), row.text.c_str());
     }
     const POINT centre = barClientCentre(bar);
-    const int chosen = ::TrackPopupMenu(menu.get(), kMenuTrackFlags, centre.x, centre.y, 0, bar, nullptr);
+    const UINT chosen = trackPopupMenu(menu.get(), bar, centre, kBarMenuFlags, MenuChoice::Returned);
     return tasks::resolveAppWindowChoice(
-        rows, chosen, [](tasks::WindowHandle window) { return ::IsWindow(toWindow(window)) != FALSE; });
+        rows, static_cast<std::int32_t>(chosen),
+        [](tasks::WindowHandle window) { return ::IsWindow(toWindow(window)) != FALSE; });
 }
 
 }  // namespace zek::win32
