@@ -268,12 +268,6 @@ void ItemStore::sortItems() {
     }
 }
 
-void ItemStore::sortMatches() {
-    if (matches_) {
-        std::stable_sort(matches_->begin(), matches_->end(), ByPointee<MatchListOrder>{});
-    }
-}
-
 LauncherItem* ItemStore::findByTreeItem(TreeRowHandle handle) const {
     if (handle == 0) {
         return nullptr;

@@ -96,7 +96,6 @@ class ItemStore {
     void sortChildren(LauncherItem* node);
     void sortTree(LauncherItem* node);
     void sortItems();
-    void sortMatches();
 
   private:
     struct PendingRecord;

@@ -16,10 +16,11 @@
 #include "win32/app/gdiplus_session.h"
 #include "win32/app/handover.h"
 #include "win32/app/launcher_bar.h"
+#include "win32/app/memory_trim.h"
 #include "win32/app/switch_actions.h"
 #include "win32/data/data_file_storage_win32.h"
 #include "win32/data/profile_store_win32.h"
-#include "win32/launch/item_runner.h"
+#include "win32/launch/hotkeys.h"
 #include "win32/platform/process_path.h"
 
 namespace {
@@ -67,11 +68,11 @@ void tellOfUnreadAssociations(const data::LauncherSettings& settings, HWND bar) 
     ::MessageBoxA(bar, text.c_str(), "ZekLauncher", MB_OK | MB_ICONWARNING);
 }
 
-void runOwnCommandLine(win32::LauncherProcess& process) {
+void runOwnCommandLine(win32::LauncherProcess& process, win32::LauncherBar& bar) {
     app::RemoteCommand block{};
     const std::size_t count =
         app::parseCommandLine(startArguments(), block.entries, app::kOwnCommandLineRecordCount);
-    win32::BarSwitchActions actions(process);
+    win32::BarSwitchActions actions(process, bar);
     if (app::runSwitches(block.entries, count, actions)) {
         ::SendMessageA(process.bar(), WM_DESTROY, 0, 0);
     }
@@ -91,22 +92,22 @@ int runLauncher(HINSTANCE instance, const char* commandLine) {
     // The files lie beside the program that runs the bar.
     process.openFiles(data::configPathsFor(win32::getWindowProcessPath(process.bar())), profile, storage);
 
-    ::SendMessageA(process.bar(), app::LM_RELOADLIST, 0, 0);
-    ::SendMessageA(process.bar(), app::LM_SETHOTKEYS, 1, 0);
-    ::SendMessageA(process.bar(), app::LM_APPLYDISPLAY, 0, 0);
+    bar.reloadList();
+    bar.applyGlobalHotkeys(true);
+    bar.applyDisplay();
     win32::setItemHotkeys(process, true);
     tellOfUnreadAssociations(process.settings(), process.bar());
     if (*commandLine != '\0') {
-        runOwnCommandLine(process);
+        runOwnCommandLine(process, bar);
     }
-    ::SendMessageA(process.bar(), app::LM_TRIMMEMORY, 0, 0);
+    win32::trimOwnWorkingSet();
 
     const int exitCode = runMessageLoop();
 
     bar.destroyStatusDisplay();
     gdiplus.shutdown();
     win32::setItemHotkeys(process, false);
-    ::SendMessageA(process.bar(), app::LM_SETHOTKEYS, 0, 0);
+    bar.applyGlobalHotkeys(false);
     // Closing the settings writes their file.
     process.closeFiles();
     return exitCode;

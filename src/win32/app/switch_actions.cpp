@@ -4,6 +4,7 @@
 
 #include "core/app/messages.h"
 #include "core/data/item_store.h"
+#include "win32/app/launcher_bar.h"
 #include "win32/app/memory_trim.h"
 #include "win32/launch/item_runner.h"
 #include "win32/tasks/window_actions.h"
@@ -44,10 +45,10 @@ void BarSwitchActions::activateNextWindow() {
 }
 
 void BarSwitchActions::showBar() {
-    ::SendMessageA(process_.bar(), app::LM_SHOWBAR, 0, 0);
+    bar_.show();
 }
 void BarSwitchActions::hideBar() {
-    ::SendMessageA(process_.bar(), app::LM_HIDEBAR, 0, 0);
+    bar_.hide();
 }
 
 void BarSwitchActions::showHelp() {

@@ -7,9 +7,11 @@
 namespace zek::win32 {
 
 // Carries out command-line switches on the running bar.
+class LauncherBar;
+
 class BarSwitchActions final : public app::SwitchActions {
   public:
-    explicit BarSwitchActions(LauncherProcess& process) : process_(process) {}
+    BarSwitchActions(LauncherProcess& process, LauncherBar& bar) : process_(process), bar_(bar) {}
 
     void runCommand(std::string_view itemName) override;
     void openFile(std::string_view path) override;
@@ -24,6 +26,7 @@ class BarSwitchActions final : public app::SwitchActions {
 
   private:
     LauncherProcess& process_;
+    LauncherBar& bar_;
 };
 
 }  // namespace zek::win32

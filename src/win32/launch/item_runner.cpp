@@ -10,6 +10,7 @@
 #include "core/launch/run_route.h"
 #include "core/launch/shell_launch.h"
 #include "resource.h"
+#include "win32/launch/hotkeys.h"
 #include "win32/launch/shell_win32.h"
 #include "win32/menus/launcher_menu.h"
 #include "win32/tasks/desktop_snapshot.h"
@@ -156,28 +157,6 @@ bool openFile(LauncherProcess& process, const data::LauncherItem* item, std::str
 bool openItemFolder(LauncherProcess& process, const data::LauncherItem* item) {
     return withShell(
         process, [&](const launch::LaunchContext& launch) { return launch::openItemFolder(item, launch); });
-}
-
-void setItemHotkeys(LauncherProcess& process, bool on) {
-    data::ItemStore& store = process.store();
-    if (store.hotkeysOn() && on) {
-        return;
-    }
-    store.setHotkeysOn(on);
-    for (const data::LauncherItem* item : store.items()) {
-        const auto registration = launch::itemHotkeyRegistration(*item);
-        if (!on) {
-            if (registration) {
-                ::UnregisterHotKey(process.bar(), registration->id);
-            }
-            continue;
-        }
-        if (registration && !::RegisterHotKey(process.bar(), registration->id, registration->keys.modifiers,
-                                              registration->keys.virtualKey)) {
-            const std::string message = launch::hotkeyConflictMessage(*item);
-            ::MessageBoxA(process.bar(), message.c_str(), "HOTKEY", MB_ICONERROR);
-        }
-    }
 }
 
 }  // namespace zek::win32

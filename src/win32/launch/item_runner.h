@@ -18,8 +18,4 @@ bool runItem(LauncherProcess& process, const data::LauncherItem* item);
 bool openFile(LauncherProcess& process, const data::LauncherItem* item, std::string_view path);
 bool openItemFolder(LauncherProcess& process, const data::LauncherItem* item);
 
-// Registers (on) or unregisters (off) the hotkeys of all items; a pair already
-// held elsewhere is reported and the next item goes on.
-void setItemHotkeys(LauncherProcess& process, bool on);
-
 }  // namespace zek::win32
