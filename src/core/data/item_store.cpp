@@ -90,12 +90,17 @@ LauncherItem* ItemStore::attachChild(LauncherItem* parent, std::unique_ptr<Launc
     return attached;
 }
 
+std::vector<std::unique_ptr<LauncherItem>>::iterator ItemStore::slotAmongSiblings(LauncherItem* item) {
+    auto& siblings = item->parent_->children_;
+    return std::find_if(
+        siblings.begin(), siblings.end(),
+        [item](const std::unique_ptr<LauncherItem>& sibling) { return sibling.get() == item; });
+}
+
 void ItemStore::placeInParent(LauncherItem* item) {
     auto& siblings = item->parent_->children_;
-    const auto at =
-        std::find_if(siblings.begin(), siblings.end(),
-                     [item](const std::unique_ptr<LauncherItem>& sibling) { return sibling.get() == item; });
-    restoreOrderAfterChange<ChildOrder>(siblings, static_cast<std::size_t>(at - siblings.begin()));
+    restoreOrderAfterChange<ChildOrder>(siblings,
+                                        static_cast<std::size_t>(slotAmongSiblings(item) - siblings.begin()));
 }
 
 std::size_t ItemStore::flatListIndexOf(const LauncherItem* item) const {
@@ -151,12 +156,9 @@ bool ItemStore::moveItem(LauncherItem* newParent, LauncherItem* item) {
             return false;
         }
     }
-    auto& oldSiblings = item->parent_->children_;
-    const auto at =
-        std::find_if(oldSiblings.begin(), oldSiblings.end(),
-                     [item](const std::unique_ptr<LauncherItem>& sibling) { return sibling.get() == item; });
+    const auto at = slotAmongSiblings(item);
     std::unique_ptr<LauncherItem> owned = std::move(*at);
-    oldSiblings.erase(at);
+    item->parent_->children_.erase(at);
     item->parent_ = newParent;
     item->level_ = newParent->level_ + 1;
     newParent->children_.push_back(std::move(owned));
@@ -189,12 +191,9 @@ void ItemStore::removeItem(LauncherItem* item) {
 
     std::unique_ptr<LauncherItem> owned;
     if (LauncherItem* parent = item->parent_) {
-        auto& siblings = parent->children_;
-        const auto at = std::find_if(
-            siblings.begin(), siblings.end(),
-            [item](const std::unique_ptr<LauncherItem>& sibling) { return sibling.get() == item; });
+        const auto at = slotAmongSiblings(item);
         owned = std::move(*at);
-        siblings.erase(at);
+        parent->children_.erase(at);
         item->parent_ = nullptr;
     } else {
         owned = std::move(detachedCommandNode_);  // the built-in node, hanging nowhere

@@ -106,6 +106,8 @@ class ItemStore {
     bool belongsHere(const LauncherItem* item) const;
     LauncherItem* attachChild(LauncherItem* parent, std::unique_ptr<LauncherItem> item);
     void placeInParent(LauncherItem* item);
+    // Where `item` is held among its parent's children; it must have a parent.
+    static std::vector<std::unique_ptr<LauncherItem>>::iterator slotAmongSiblings(LauncherItem* item);
     std::size_t flatListIndexOf(const LauncherItem* item) const;
     bool comesFirst(const LauncherItem* a, const LauncherItem* b) const;
     // The entries of the flat list whose name begins with the bytes of a prefix: the
