@@ -1,0 +1,134 @@
+// The command box's invisible list: the names of the store's current list, kept
+// by the box itself and given out through the combo box's own list messages.
+#include "win32/box/command_box.h"
+
+#include <algorithm>
+#include <cstring>
+#include <string>
+
+#include "core/box/box_input.h"
+#include "core/data/item_store.h"
+#include "core/data/launcher_item.h"
+
+namespace zek::win32 {
+
+namespace {
+
+// Names are kept in the system code page; a Unicode caller gets them in UTF-16.
+std::wstring wideText(const std::string& text) {
+    const int bytes = static_cast<int>(text.size());
+    const int size = ::MultiByteToWideChar(CP_ACP, 0, text.data(), bytes, nullptr, 0);
+    std::wstring wide(static_cast<std::size_t>(std::max(size, 0)), L'\0');
+    if (size > 0) {
+        ::MultiByteToWideChar(CP_ACP, 0, text.data(), bytes, wide.data(), size);
+    }
+    return wide;
+}
+
+std::string narrowText(const wchar_t* text) {
+    const int size = ::WideCharToMultiByte(CP_ACP, 0, text, -1, nullptr, 0, nullptr, nullptr);
+    if (size <= 1) {
+        return {};
+    }
+    std::string narrow(static_cast<std::size_t>(size), '\0');
+    ::WideCharToMultiByte(CP_ACP, 0, text, -1, narrow.data(), size, nullptr, nullptr);
+    narrow.resize(static_cast<std::size_t>(size - 1));
+    return narrow;
+}
+
+}  // namespace
+
+void CommandBox::fillList(std::span<data::LauncherItem* const> items) {
+    list_.assign(items.begin(), items.end());
+    selected_ = -1;
+    clearText();
+}
+
+LRESULT CommandBox::selectListEntry(WPARAM index) {
+    const auto position = static_cast<std::size_t>(index);
+    if (index == static_cast<WPARAM>(-1) || position >= list_.size()) {
+        selected_ = -1;
+        clearText();
+        return CB_ERR;
+    }
+    selected_ = static_cast<int>(position);
+    applying_ = true;
+    ::SendMessageA(edit_, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(list_[position]->name().c_str()));
+    applying_ = false;
+    return selected_;
+}
+
+// Up and Down move the selection by one, putting the name into the edit field
+// with all of it selected, as a combo box's list does.
+void CommandBox::moveListSelection(int step) {
+    if (list_.empty()) {
+        return;
+    }
+    const int last = static_cast<int>(list_.size()) - 1;
+    const int next = selected_ < 0 ? 0 : std::clamp(selected_ + step, 0, last);
+    if (next == selected_) {
+        return;
+    }
+    selectListEntry(static_cast<WPARAM>(next));
+    ::SendMessageA(edit_, EM_SETSEL, 0, -1);
+    if (process_.filesOpen()) {
+        apply(box::onListSelectionChanged(state_, readView(), process_.store()));
+    }
+}
+
+std::optional<LRESULT> CommandBox::onListMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    const auto index = static_cast<std::size_t>(wParam);
+    const bool valid = index < list_.size();
+    // comctl32 installs its subclass through the Unicode entry, so the combo box
+    // may now take its texts in UTF-16; the system converts them for ANSI callers.
+    const bool unicode = ::IsWindowUnicode(combo_) != FALSE;
+    switch (message) {
+        case CB_GETCOUNT:
+            return static_cast<LRESULT>(list_.size());
+        case CB_GETCURSEL:
+            return selected_ < 0 ? CB_ERR : selected_;
+        case CB_SETCURSEL:
+            return selectListEntry(wParam);
+        case CB_RESETCONTENT:
+            fillList({});
+            return CB_OKAY;
+        case CB_GETLBTEXTLEN:
+            if (!valid) {
+                return CB_ERR;
+            }
+            return static_cast<LRESULT>(unicode ? wideText(list_[index]->name()).size()
+                                                : list_[index]->name().size());
+        case CB_GETLBTEXT: {
+            if (!valid || lParam == 0) {
+                return CB_ERR;
+            }
+            const std::string& name = list_[index]->name();
+            if (unicode) {
+                const std::wstring wide = wideText(name);
+                std::memcpy(reinterpret_cast<wchar_t*>(lParam), wide.c_str(),
+                            (wide.size() + 1) * sizeof(wchar_t));
+                return static_cast<LRESULT>(wide.size());
+            }
+            std::memcpy(reinterpret_cast<char*>(lParam), name.c_str(), name.size() + 1);
+            return static_cast<LRESULT>(name.size());
+        }
+        case CB_FINDSTRINGEXACT: {
+            std::string asked;
+            if (lParam != 0) {
+                asked = unicode ? narrowText(reinterpret_cast<const wchar_t*>(lParam))
+                                : std::string(reinterpret_cast<const char*>(lParam));
+            }
+            const std::string_view wanted = asked;
+            for (std::size_t i = 0; i < list_.size(); ++i) {
+                if (list_[i]->name() == wanted) {
+                    return static_cast<LRESULT>(i);
+                }
+            }
+            return CB_ERR;
+        }
+        default:
+            return std::nullopt;
+    }
+}
+
+}  // namespace zek::win32
