@@ -26,7 +26,6 @@ namespace {
 
 using data::LauncherItem;
 
-constexpr int kIconSize = 16;
 constexpr std::array<int, 4> kCounterIds = {IDC_COMMAND_COUNT, IDC_ROOT_COUNT, IDC_NODE_COUNT,
                                             IDC_ITEM_COUNT};
 
@@ -79,10 +78,7 @@ class CommandListDialog final : public ModalDialog {
 };
 
 bool CommandListDialog::onInit() {
-    const auto icon =
-        static_cast<HICON>(::LoadImageA(process_.instance(), MAKEINTRESOURCEA(IDI_ZEKLAUNCHER_SMALL),
-                                        IMAGE_ICON, kIconSize, kIconSize, LR_SHARED));
-    ::SendMessageA(window(), WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(icon));
+    setSmallIcon(process_.instance(), IDI_ZEKLAUNCHER_SMALL);
     list().addExtendedStyles(LVS_EX_GRIDLINES | LVS_EX_FULLROWSELECT);
     insertColumns();
     fill();
@@ -93,10 +89,7 @@ bool CommandListDialog::onInit() {
 }
 
 void CommandListDialog::layout() {
-    RECT client{};
-    ::GetClientRect(window(), &client);
-    const int width = client.right;
-    const int height = client.bottom;
+    const auto [width, height] = clientSize();
     const UINT flags = SWP_SHOWWINDOW | SWP_NOZORDER;
     ::SetWindowPos(list().handle(), nullptr, 10, 10, width - 20, height - 50, flags);
     ::SetWindowPos(control(IDC_OK), nullptr, width - 100, height - 30, 90, 22, flags);

@@ -33,9 +33,7 @@ LauncherItem* LauncherTreeDialog::itemOf(HTREEITEM row) const {
 bool LauncherTreeDialog::onInit() {
     tree_ = TreeView(control(IDC_TREE));
     ::ShowWindow(control(IDC_PROGRESS_NOTICE), SW_HIDE);
-    const auto icon = static_cast<HICON>(::LoadImageA(
-        process_.instance(), MAKEINTRESOURCEA(IDI_ZEKLAUNCHER_SMALL), IMAGE_ICON, 16, 16, LR_SHARED));
-    ::SendMessageA(window(), WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(icon));
+    setSmallIcon(process_.instance(), IDI_ZEKLAUNCHER_SMALL);
     layout();
     acceptFileDrops();
     fill();
@@ -43,10 +41,7 @@ bool LauncherTreeDialog::onInit() {
 }
 
 void LauncherTreeDialog::layout() {
-    RECT client{};
-    ::GetClientRect(window(), &client);
-    const int width = client.right;
-    const int height = client.bottom;
+    const auto [width, height] = clientSize();
     const UINT flags = SWP_SHOWWINDOW | SWP_NOZORDER;
     ::SetWindowPos(tree_.handle(), nullptr, 10, 10, width - 20, height - 50, flags);
     ::SetWindowPos(control(IDC_ADD_ROOT_NODE), nullptr, 20, height - 30, 110, 22, flags);

@@ -17,10 +17,9 @@ void LauncherTreeDialog::beginFinish(bool save) {
     }
     finishing_ = true;
     drag_.abandon();
-    RECT client{};
-    ::GetClientRect(window(), &client);
+    const auto [width, height] = clientSize();
     HWND notice = control(IDC_PROGRESS_NOTICE);
-    ::SetWindowPos(notice, HWND_TOP, client.right / 2 - 80, client.bottom / 2 - 30, 160, 25, 0);
+    ::SetWindowPos(notice, HWND_TOP, width / 2 - 80, height / 2 - 30, 160, 25, 0);
     ::SetWindowTextA(notice, save ? "データを保存しています･･･" : "データの再読込中･･･");
     ::ShowWindow(notice, SW_SHOW);
     ::UpdateWindow(notice);
