@@ -13,6 +13,7 @@
 #include "core/dialogs/settings_forms.h"
 #include "resource.h"
 #include "win32/dialogs/dropped_files.h"
+#include "win32/dialogs/list_view.h"
 #include "win32/dialogs/modal_dialog.h"
 #include "win32/dialogs/settings_dialogs.h"
 #include "win32/launch/file_chooser.h"
@@ -21,9 +22,6 @@ namespace zek::win32 {
 namespace {
 
 using data::Association;
-
-constexpr UINT DLGM_UPDATEHEADERS = WM_USER + 11;
-constexpr UINT DLGM_FILLLIST = WM_USER + 12;
 
 struct Column {
     const char* caption;
@@ -118,45 +116,32 @@ class AssociationListDialog final : public ModalDialog {
         : instance_(instance), settings_(settings) {}
 
   private:
-    HWND list() const { return control(IDC_ASSOCIATION_LIST); }
+    ListView list() const { return ListView(control(IDC_ASSOCIATION_LIST)); }
 
     bool onInit() override {
-        ListView_SetExtendedListViewStyle(list(), LVS_EX_FULLROWSELECT);
+        list().addExtendedStyles(LVS_EX_FULLROWSELECT);
         for (std::size_t n = 0; n < kColumns.size(); ++n) {
-            LVCOLUMNA column{};
-            column.mask = LVCF_FMT | LVCF_WIDTH | LVCF_TEXT | LVCF_SUBITEM;
-            column.fmt = LVCFMT_LEFT;
-            column.cx = kColumns[n].width;
-            column.pszText = const_cast<char*>(kColumns[n].caption);
-            column.iSubItem = static_cast<int>(n);
-            ::SendMessageA(list(), LVM_INSERTCOLUMNA, n, reinterpret_cast<LPARAM>(&column));
+            list().insertColumn(static_cast<int>(n), kColumns[n].caption, kColumns[n].width, LVCFMT_LEFT);
         }
         const data::FilerSetting& filer = settings_.filer();
         if (!filer.fileApp.empty()) {
             setControlText(IDC_FILER_APP, filer.fileApp);
             setControlText(IDC_FILER_OPTION, filer.fileAppOption);
         }
-        ::SendMessageA(window(), DLGM_FILLLIST, 0, 0);
-        ::SendMessageA(window(), DLGM_UPDATEHEADERS, 0, 0);
+        fill();
+        updateHeaders();
         return true;
     }
 
     // The rows show a copy of the associations as they were at filling: a deleted
     // row's neighbours keep their texts to sort by.
     void fill() {
-        ListView_DeleteAllItems(list());
+        list().deleteAllRows();
         rows_ = settings_.associations();
         for (std::size_t n = 0; n < rows_.size(); ++n) {
-            LVITEMA row{};
-            row.mask = LVIF_TEXT | LVIF_PARAM;
-            row.iItem = static_cast<int>(n);
-            row.pszText = const_cast<char*>(rows_[n].ext.c_str());
-            row.lParam = static_cast<LPARAM>(n);
-            const int index =
-                static_cast<int>(::SendMessageA(list(), LVM_INSERTITEMA, 0, reinterpret_cast<LPARAM>(&row)));
+            const int index = list().insertRow(static_cast<int>(n), rows_[n].ext, static_cast<LPARAM>(n));
             for (int column = 1; column < static_cast<int>(kColumns.size()); ++column) {
-                ListView_SetItemText(list(), index, column,
-                                     const_cast<char*>(cellOf(rows_[n], column).c_str()));
+                list().setCellText(index, column, cellOf(rows_[n], column));
             }
         }
         sort();
@@ -164,18 +149,12 @@ class AssociationListDialog final : public ModalDialog {
 
     void updateHeaders() const {
         for (std::size_t n = 0; n < kColumns.size(); ++n) {
-            const std::string caption = sort_.caption(n, kColumns[n].caption, kColumns.size());
-            LVCOLUMNA column{};
-            column.mask = LVCF_WIDTH | LVCF_TEXT;
-            column.cx = ListView_GetColumnWidth(list(), static_cast<int>(n));
-            column.pszText = const_cast<char*>(caption.c_str());
-            ::SendMessageA(list(), LVM_SETCOLUMNA, n, reinterpret_cast<LPARAM>(&column));
+            list().setColumnCaption(static_cast<int>(n),
+                                    sort_.caption(n, kColumns[n].caption, kColumns.size()));
         }
     }
 
-    void sort() {
-        ListView_SortItems(list(), &AssociationListDialog::compareRows, reinterpret_cast<LPARAM>(this));
-    }
+    void sort() { list().sort(&AssociationListDialog::compareRows, reinterpret_cast<LPARAM>(this)); }
 
     static int CALLBACK compareRows(LPARAM first, LPARAM second, LPARAM self) {
         const auto& dialog = *reinterpret_cast<const AssociationListDialog*>(self);
@@ -187,15 +166,11 @@ class AssociationListDialog final : public ModalDialog {
 
     // The selected row and the extension it shows, or -1.
     int selectedRow(std::string& ext) const {
-        const int row = ListView_GetNextItem(list(), -1, LVNI_SELECTED);
+        const int row = list().selectedRow();
         if (row < 0) {
             return -1;
         }
-        LVITEMA item{};
-        item.mask = LVIF_PARAM;
-        item.iItem = row;
-        ::SendMessageA(list(), LVM_GETITEMA, 0, reinterpret_cast<LPARAM>(&item));
-        ext = rows_[static_cast<std::size_t>(item.lParam)].ext;
+        ext = rows_[static_cast<std::size_t>(list().rowData(row))].ext;
         return row;
     }
 
@@ -211,21 +186,21 @@ class AssociationListDialog final : public ModalDialog {
         const Association source = *found;  // the edit replaces the stored entry
         AssociationEditDialog edit(settings_, &source);
         edit.run(instance_, IDD_ASSOCIATION_EDIT, window());
-        ::SendMessageA(window(), DLGM_FILLLIST, 0, 0);
+        fill();
     }
 
     void deleteSelected() {
         std::string ext;
         const int row = selectedRow(ext);
         if (row >= 0 && settings_.removeAssociation(ext)) {
-            ListView_DeleteItem(list(), row);
+            list().deleteRow(row);
         }
     }
 
     void add() {
         AssociationEditDialog edit(settings_, nullptr);
         edit.run(instance_, IDD_ASSOCIATION_EDIT, window());
-        ::SendMessageA(window(), DLGM_FILLLIST, 0, 0);
+        fill();
     }
 
     bool onCommand(int id, int code, HWND source) override {
@@ -273,19 +248,6 @@ class AssociationListDialog final : public ModalDialog {
                 return true;
             default:
                 return false;
-        }
-    }
-
-    bool onMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override {
-        switch (message) {
-            case DLGM_FILLLIST:
-                fill();
-                return true;
-            case DLGM_UPDATEHEADERS:
-                updateHeaders();
-                return true;
-            default:
-                return ModalDialog::onMessage(message, wParam, lParam, result);
         }
     }
 

@@ -15,8 +15,6 @@
 namespace zek::win32 {
 namespace {
 
-constexpr UINT DLGM_UPDATEHOTKEYBOXES = WM_USER + 5;
-
 struct Trackbar {
     int id;
     int labelId;
@@ -52,8 +50,14 @@ class BasicSettingsDialog final : public ModalDialog {
         initTrackbar(kCpu, values.cpu);
         initTrackbar(kTransparency, values.transparent);
         setChecked(values.menuType != 0 ? IDC_MENU_TEXT : IDC_MENU_ICONS, true);
-        ::SendMessageA(window(), DLGM_UPDATEHOTKEYBOXES, 0, 0);
+        updateHotkeyBoxes();
         return true;
+    }
+
+    void updateHotkeyBoxes() const {
+        for (const HotkeyBoxes& boxes : pairs()) {
+            boxes.update();
+        }
     }
 
     void initTrackbar(const Trackbar& bar, int position) const {
@@ -71,19 +75,13 @@ class BasicSettingsDialog final : public ModalDialog {
     bool onCommand(int id, int code, HWND source) override {
         if (code == CBN_SELCHANGE &&
             (id == IDC_LAUNCHER_KEY1 || id == IDC_TASK_KEY1 || id == IDC_SAMEAPP_KEY1)) {
-            ::SendMessageA(window(), DLGM_UPDATEHOTKEYBOXES, 0, 0);
+            updateHotkeyBoxes();
             return true;
         }
         return ModalDialog::onCommand(id, code, source);
     }
 
     bool onMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override {
-        if (message == DLGM_UPDATEHOTKEYBOXES) {
-            for (const HotkeyBoxes& boxes : pairs()) {
-                boxes.update();
-            }
-            return true;
-        }
         if (message == WM_HSCROLL) {
             const auto source = reinterpret_cast<HWND>(lParam);
             for (const Trackbar* bar : {&kCpu, &kTransparency}) {

@@ -14,6 +14,7 @@
 #include "core/dialogs/list_sort.h"
 #include "resource.h"
 #include "win32/dialogs/item_dialogs.h"
+#include "win32/dialogs/list_view.h"
 #include "win32/dialogs/modal_dialog.h"
 #include "win32/dialogs/save_failure.h"
 #include "win32/launch/icons.h"
@@ -25,13 +26,6 @@ namespace {
 
 using data::LauncherItem;
 
-constexpr UINT DLGM_UPDATEHEADERS = WM_USER + 11;
-constexpr UINT DLGM_FILLLIST = WM_USER + 12;
-// wParam: the row index (all of it: a 16-bit half could not reach every row), lParam: the item.
-constexpr UINT DLGM_UPDATEROW = WM_USER + 15;
-
-constexpr int kImageSize = 16;
-constexpr std::array<WORD, 3> kStockIconIds = {IDI_NODE, IDI_DATA_ITEM, IDI_COMMAND};
 constexpr std::array<int, 4> kCounterIds = {IDC_COMMAND_COUNT, IDC_ROOT_COUNT, IDC_NODE_COUNT,
                                             IDC_ITEM_COUNT};
 
@@ -58,7 +52,7 @@ class CommandListDialog final : public ModalDialog {
     bool onMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
 
     data::ItemStore& store() const { return process_.store(); }
-    HWND list() const { return control(IDC_COMMAND_LIST); }
+    ListView list() const { return ListView(control(IDC_COMMAND_LIST)); }
 
     void layout();
     void insertColumns();
@@ -73,7 +67,7 @@ class CommandListDialog final : public ModalDialog {
     LauncherItem* selectedItem(int& row) const;
     void runSelected();
     void editSelected();
-    bool saveStore();
+    void redrawRow(int row, const LauncherItem& item);
 
     static int CALLBACK compareRows(LPARAM first, LPARAM second, LPARAM self);
 
@@ -84,27 +78,20 @@ class CommandListDialog final : public ModalDialog {
 };
 
 bool CommandListDialog::onInit() {
-    const auto icon =
-        static_cast<HICON>(::LoadImageA(process_.instance(), MAKEINTRESOURCEA(IDI_ZEKLAUNCHER_SMALL),
-                                        IMAGE_ICON, kImageSize, kImageSize, LR_SHARED));
-    ::SendMessageA(window(), WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(icon));
-    ListView_SetExtendedListViewStyleEx(list(), LVS_EX_GRIDLINES | LVS_EX_FULLROWSELECT,
-                                        LVS_EX_GRIDLINES | LVS_EX_FULLROWSELECT);
+    setSmallIcon(process_.instance(), IDI_ZEKLAUNCHER_SMALL);
+    list().addExtendedStyles(LVS_EX_GRIDLINES | LVS_EX_FULLROWSELECT);
     insertColumns();
-    ::SendMessageA(window(), DLGM_FILLLIST, 0, 0);
-    ::SendMessageA(window(), DLGM_UPDATEHEADERS, 0, 0);
+    fill();
+    updateHeaders();
     layout();
     ::ShowWindow(window(), SW_SHOW);
     return true;
 }
 
 void CommandListDialog::layout() {
-    RECT client{};
-    ::GetClientRect(window(), &client);
-    const int width = client.right;
-    const int height = client.bottom;
+    const auto [width, height] = clientSize();
     const UINT flags = SWP_SHOWWINDOW | SWP_NOZORDER;
-    ::SetWindowPos(list(), nullptr, 10, 10, width - 20, height - 50, flags);
+    ::SetWindowPos(list().handle(), nullptr, 10, 10, width - 20, height - 50, flags);
     ::SetWindowPos(control(IDC_OK), nullptr, width - 100, height - 30, 90, 22, flags);
     ::SetWindowPos(control(IDC_COMMAND_COUNT), nullptr, 20, height - 30, 100, 20, flags);
     for (int i = 0; i < 3; ++i) {
@@ -115,32 +102,14 @@ void CommandListDialog::layout() {
 void CommandListDialog::insertColumns() {
     int index = 0;
     for (const dialogs::CommandListColumn& column : dialogs::commandListColumns()) {
-        std::string caption(column.caption);
-        LVCOLUMNA info{};
-        info.mask = LVCF_FMT | LVCF_WIDTH | LVCF_TEXT | LVCF_SUBITEM;
-        info.fmt = columnFormat(column.align);
-        info.cx = column.width;
-        info.pszText = caption.data();
-        info.iSubItem = index;
-        ::SendMessageA(list(), LVM_INSERTCOLUMNA, index++, reinterpret_cast<LPARAM>(&info));
+        list().insertColumn(index++, std::string(column.caption), column.width, columnFormat(column.align));
     }
 }
 
 void CommandListDialog::resetImages() {
-    UniqueImageList fresh(::ImageList_Create(kImageSize, kImageSize, ILC_COLORDDB | ILC_MASK, 2, 0));
-    if (fresh) {
-        for (std::size_t slot = 0; slot < kStockIconIds.size(); ++slot) {
-            const UniqueIcon icon(
-                static_cast<HICON>(::LoadImageA(process_.instance(), MAKEINTRESOURCEA(kStockIconIds[slot]),
-                                                IMAGE_ICON, kImageSize, kImageSize, LR_DEFAULTCOLOR)));
-            // A missing stock icon leaves a blank image, so that the indices keep their meaning.
-            if (!icon || ::ImageList_ReplaceIcon(fresh.get(), -1, icon.get()) < 0) {
-                ::ImageList_SetImageCount(fresh.get(), static_cast<UINT>(slot + 1));
-            }
-        }
-    }
+    UniqueImageList fresh = createStockImageList(process_.instance());
     // The list view shares the list (LVS_SHAREIMAGELISTS): it is ours to destroy.
-    ListView_SetImageList(list(), fresh.get(), LVSIL_SMALL);
+    list().setSmallImages(fresh.get());
     images_ = std::move(fresh);
     imageOf_.clear();
 }
@@ -149,21 +118,15 @@ void CommandListDialog::resetImages() {
 // costs milliseconds, and most rows of a long list are never on screen. The texts
 // are asked for at every paint (a few rows), so an edited row shows its new values.
 void CommandListDialog::fill() {
-    ::SendMessageA(list(), WM_SETREDRAW, FALSE, 0);
+    list().setRedraw(false);
     resetImages();
-    ListView_DeleteAllItems(list());
+    list().deleteAllRows();
     const auto items = store().items();
-    ListView_SetItemCount(list(), static_cast<int>(items.size()));
+    list().reserveRows(static_cast<int>(items.size()));
     dialogs::CommandListCounts counts;
     int row = 0;
     for (LauncherItem* item : items) {
-        LVITEMA info{};
-        info.mask = LVIF_TEXT | LVIF_IMAGE | LVIF_PARAM;
-        info.iItem = row;
-        info.pszText = LPSTR_TEXTCALLBACKA;
-        info.iImage = I_IMAGECALLBACK;
-        info.lParam = reinterpret_cast<LPARAM>(item);
-        if (::SendMessageA(list(), LVM_INSERTITEMA, 0, reinterpret_cast<LPARAM>(&info)) < 0) {
+        if (list().insertCallbackRow(row, reinterpret_cast<LPARAM>(item)) < 0) {
             break;  // out of memory: the rows so far are shown and counted
         }
         counts.count(item->type());
@@ -174,19 +137,11 @@ void CommandListDialog::fill() {
     for (std::size_t i = 0; i < kCounterIds.size(); ++i) {
         setControlText(kCounterIds[i], texts[i]);
     }
-    ::SendMessageA(list(), WM_SETREDRAW, TRUE, 0);
-    ::InvalidateRect(list(), nullptr, TRUE);
+    list().setRedraw(true);
 }
 
 void CommandListDialog::giveDisplayInfo(NMLVDISPINFOA& info) {
-    LPARAM data = info.item.lParam;
-    if (data == 0) {
-        LVITEMA row{};
-        row.mask = LVIF_PARAM;
-        row.iItem = info.item.iItem;
-        ListView_GetItem(list(), &row);
-        data = row.lParam;
-    }
+    const LPARAM data = info.item.lParam != 0 ? info.item.lParam : list().rowData(info.item.iItem);
     const auto* item = reinterpret_cast<const LauncherItem*>(data);
     if ((info.item.mask & LVIF_TEXT) != 0 && info.item.pszText != nullptr && info.item.cchTextMax > 0) {
         const std::string text =
@@ -216,10 +171,7 @@ int CommandListDialog::giveImage(const LauncherItem* item) {
 
 int CommandListDialog::loadImage(const LauncherItem& item) {
     const int stock = data::stockImageIndex(item);
-    UniqueIcon icon = loadSmallIcon(item.fields().icon);
-    if (!icon) {
-        icon = loadSmallIcon(item.fields().app);
-    }
+    const UniqueIcon icon = loadItemSmallIcon(item);
     if (!icon || !images_) {
         return stock;
     }
@@ -236,41 +188,27 @@ int CALLBACK CommandListDialog::compareRows(LPARAM first, LPARAM second, LPARAM 
 }
 
 void CommandListDialog::sort() {
-    ::SendMessageA(list(), LVM_SORTITEMS, reinterpret_cast<WPARAM>(this),
-                   reinterpret_cast<LPARAM>(&CommandListDialog::compareRows));
+    list().sort(&CommandListDialog::compareRows, reinterpret_cast<LPARAM>(this));
 }
 
 // Only the caption changes; width and alignment stay as they are.
 void CommandListDialog::updateHeaders() {
     const auto columns = dialogs::commandListColumns();
     for (std::size_t column = 0; column < dialogs::kSortableColumnCount; ++column) {
-        std::string caption =
-            sortState_.caption(column, columns[column].caption, dialogs::kSortableColumnCount);
-        LVCOLUMNA info{};
-        info.mask = LVCF_TEXT;
-        info.pszText = caption.data();
-        ::SendMessageA(list(), LVM_SETCOLUMNA, column, reinterpret_cast<LPARAM>(&info));
+        list().setColumnCaption(static_cast<int>(column), sortState_.caption(column, columns[column].caption,
+                                                                             dialogs::kSortableColumnCount));
     }
 }
 
 void CommandListDialog::onColumnClick(int column) {
     sortState_.click(static_cast<std::size_t>(column));
-    ::SendMessageA(window(), DLGM_UPDATEHEADERS, 0, 0);
+    updateHeaders();
     sort();
 }
 
 LauncherItem* CommandListDialog::selectedItem(int& row) const {
-    row = ListView_GetNextItem(list(), -1, LVNI_SELECTED);
-    if (row < 0) {
-        return nullptr;
-    }
-    LVITEMA info{};
-    info.mask = LVIF_PARAM;
-    info.iItem = row;
-    if (!ListView_GetItem(list(), &info)) {
-        return nullptr;
-    }
-    return reinterpret_cast<LauncherItem*>(info.lParam);
+    row = list().selectedRow();
+    return row < 0 ? nullptr : reinterpret_cast<LauncherItem*>(list().rowData(row));
 }
 
 void CommandListDialog::runSelected() {
@@ -293,12 +231,13 @@ void CommandListDialog::editSelected() {
     }
     store().setItemFields(item, std::move(*edited));
     // A failed save is reported; the edit stays in the store and is written by the next save.
-    saveStore();
-    ::SendMessageA(window(), DLGM_UPDATEROW, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(item));
+    saveStoreOrReport(process_, window());
+    redrawRow(row, *item);
 }
 
-bool CommandListDialog::saveStore() {
-    return saveStoreOrReport(process_, window());
+void CommandListDialog::redrawRow(int row, const LauncherItem& item) {
+    imageOf_.erase(&item);  // its icon is loaded again when the row is drawn
+    list().redrawRow(row);
 }
 
 bool CommandListDialog::onCommand(int id, int code, HWND) {
@@ -331,29 +270,12 @@ bool CommandListDialog::onNotify(const NMHDR& header, LRESULT&) {
     }
 }
 
-bool CommandListDialog::onMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT&) {
-    switch (message) {
-        case WM_SIZE:
-            layout();
-            return true;
-        case DLGM_FILLLIST:
-            fill();
-            return true;
-        case DLGM_UPDATEHEADERS:
-            updateHeaders();
-            return true;
-        case DLGM_UPDATEROW: {
-            const int row = static_cast<int>(wParam);
-            const auto* item = reinterpret_cast<const LauncherItem*>(lParam);
-            if (item != nullptr) {
-                imageOf_.erase(item);  // its icon is loaded again when the row is drawn
-                ListView_RedrawItems(list(), row, row);
-            }
-            return true;
-        }
-        default:
-            return false;
+bool CommandListDialog::onMessage(UINT message, WPARAM, LPARAM, LRESULT&) {
+    if (message == WM_SIZE) {
+        layout();
+        return true;
     }
+    return false;
 }
 
 }  // namespace

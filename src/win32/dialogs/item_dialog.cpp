@@ -20,10 +20,6 @@ namespace {
 using data::ItemFields;
 using data::ItemType;
 
-constexpr UINT DLGM_NODEMODE = WM_USER + 3;
-constexpr UINT DLGM_ITEMMODE = WM_USER + 4;
-constexpr UINT DLGM_UPDATEHOTKEYBOXES = WM_USER + 5;
-
 constexpr std::array kPathFields = {IDC_APP, IDC_OPTION, IDC_DIR};
 constexpr std::array kItemModeControls = {IDC_APP_FILE,       IDC_APP_FOLDER, IDC_OPTION_FILE,
                                           IDC_OPTION_FOLDER,  IDC_DIR_FOLDER, IDC_TASK_SWITCH,
@@ -36,7 +32,6 @@ class ItemDialog final : public FormDialog {
   private:
     bool onInit() override;
     bool onCommand(int id, int code, HWND source) override;
-    bool onMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
     void onFilesDropped(const std::vector<std::string>& paths) override;
     void onOK() override { confirm(); }
 
@@ -152,20 +147,6 @@ bool ItemDialog::onCommand(int id, int code, HWND source) {
             return true;
         default:
             return FormDialog::onCommand(id, code, source);
-    }
-}
-
-bool ItemDialog::onMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
-    switch (message) {
-        case DLGM_NODEMODE:
-        case DLGM_ITEMMODE:
-            setMode(message == DLGM_NODEMODE);
-            return true;
-        case DLGM_UPDATEHOTKEYBOXES:
-            hotkeyBoxes().update();
-            return true;
-        default:
-            return FormDialog::onMessage(message, wParam, lParam, result);
     }
 }
 

@@ -1,100 +1,30 @@
-#include "win32/dialogs/launcher_tree_dialog.h"
+#include "win32/dialogs/launcher_tree_dialog_impl.h"
 
 #include <commctrl.h>
 
-#include <memory>
-#include <string>
-#include <vector>
+#include <optional>
+#include <utility>
 
-#include "core/app/messages.h"
 #include "core/data/item_store.h"
-#include "core/data/item_store_file.h"
 #include "core/dialogs/item_form.h"
 #include "core/dialogs/tree_rules.h"
 #include "resource.h"
-#include "win32/dialogs/dropped_files.h"
 #include "win32/dialogs/item_dialogs.h"
-#include "win32/dialogs/modal_dialog.h"
-#include "win32/dialogs/save_failure.h"
-#include "win32/dialogs/tree_view.h"
-#include "win32/launch/image_list.h"
 
 namespace zek::win32 {
-namespace {
 
 using data::ItemType;
 using data::LauncherItem;
 
-constexpr UINT DLGM_SELECTITEM = WM_USER + 16;
-constexpr UINT DLGM_FINISH = WM_USER + 17;
+namespace {
+
 constexpr int kTreeMenuPosition = 1;
 
 HTREEITEM rowOf(const LauncherItem& item) {
     return reinterpret_cast<HTREEITEM>(item.treeItem());
 }
 
-class LauncherTreeDialog final : public ModalDialog {
-  public:
-    explicit LauncherTreeDialog(LauncherProcess& process) : process_(process), images_(process.instance()) {}
-    ~LauncherTreeDialog() override;
-
-    // Puts the store back as the data file holds it, unless that was done already.
-    void reloadStore();
-
-  private:
-    bool onInit() override;
-    bool onCommand(int id, int code, HWND source) override;
-    bool onNotify(const NMHDR& header, LRESULT& result) override;
-    bool onMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
-    void onOK() override { beginFinish(true); }
-    void onCancel() override { beginFinish(false); }
-
-    data::ItemStore& store() const { return process_.store(); }
-    LauncherItem* itemOf(HTREEITEM row) const;
-    LauncherItem* selectedItem() const { return itemOf(tree_.selection()); }
-
-    void layout();
-    void fill();
-    void fillBelow(LauncherItem& parent, HTREEITEM parentRow);
-    HTREEITEM insertIntoTree(LauncherItem& item, HTREEITEM parentRow);
-    void giveImage(NMTVDISPINFOA& info);
-
-    void addChild(bool fromMenu);
-    void addUnder(HTREEITEM parentRow, const data::ItemFields& fields);
-    void addRootNode();
-    void editSelected();
-    void deleteSelected();
-    void showContextMenu(LPARAM screenPoint);
-
-    void beginDrag(const NMTREEVIEWA& info);
-    void dragTo(POINT screen);
-    void drop();
-    void abandonDrag();
-    void moveUnder(HTREEITEM draggedRow, HTREEITEM targetRow);
-    void onFilesDropped(HDROP drop);
-
-    void beginFinish(bool save);
-    void finish(bool save);
-    bool saveStore();
-    void barReloadList() const { ::SendMessageA(process_.bar(), app::LM_RELOADLIST, 0, 0); }
-
-    static LRESULT CALLBACK treeProcedure(HWND tree, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
-                                          DWORD_PTR self);
-
-    LauncherProcess& process_;
-    ItemImageList images_;
-    TreeView tree_;
-    bool dragActive_ = false;
-    HTREEITEM dragItem_ = nullptr;
-    UniqueImageList dragImage_;
-    bool finishing_ = false;
-    // Set once the store the rows point to is gone.
-    bool storeReplaced_ = false;
-};
-
-LauncherTreeDialog::~LauncherTreeDialog() {
-    abandonDrag();
-}
+}  // namespace
 
 LauncherItem* LauncherTreeDialog::itemOf(HTREEITEM row) const {
     return store().findByTreeItem(reinterpret_cast<data::TreeRowHandle>(row));
@@ -103,22 +33,15 @@ LauncherItem* LauncherTreeDialog::itemOf(HTREEITEM row) const {
 bool LauncherTreeDialog::onInit() {
     tree_ = TreeView(control(IDC_TREE));
     ::ShowWindow(control(IDC_PROGRESS_NOTICE), SW_HIDE);
-    const auto icon = static_cast<HICON>(::LoadImageA(
-        process_.instance(), MAKEINTRESOURCEA(IDI_ZEKLAUNCHER_SMALL), IMAGE_ICON, 16, 16, LR_SHARED));
-    ::SendMessageA(window(), WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(icon));
+    setSmallIcon(process_.instance(), IDI_ZEKLAUNCHER_SMALL);
     layout();
-    ::DragAcceptFiles(tree_.handle(), TRUE);
-    ::SetWindowSubclass(tree_.handle(), &LauncherTreeDialog::treeProcedure, 0,
-                        reinterpret_cast<DWORD_PTR>(this));
+    acceptFileDrops();
     fill();
     return true;
 }
 
 void LauncherTreeDialog::layout() {
-    RECT client{};
-    ::GetClientRect(window(), &client);
-    const int width = client.right;
-    const int height = client.bottom;
+    const auto [width, height] = clientSize();
     const UINT flags = SWP_SHOWWINDOW | SWP_NOZORDER;
     ::SetWindowPos(tree_.handle(), nullptr, 10, 10, width - 20, height - 50, flags);
     ::SetWindowPos(control(IDC_ADD_ROOT_NODE), nullptr, 20, height - 30, 110, 22, flags);
@@ -235,20 +158,20 @@ bool LauncherTreeDialog::onMessage(UINT message, WPARAM wParam, LPARAM lParam, L
             showContextMenu(lParam);
             return true;
         case WM_MOUSEMOVE:
-            if (dragActive_) {
+            if (drag_.active()) {
                 POINT point{static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))};
                 ::ClientToScreen(window(), &point);
-                dragTo(point);
+                drag_.moveTo(point);
             }
-            return dragActive_;
+            return drag_.active();
         case WM_LBUTTONUP:
-            if (dragActive_) {
+            if (drag_.active()) {
                 drop();
                 return true;
             }
             return false;
         case WM_CAPTURECHANGED:
-            abandonDrag();
+            drag_.abandon();
             return false;
         case DLGM_SELECTITEM:
             tree_.highlightDropTarget(nullptr);
@@ -368,64 +291,23 @@ void LauncherTreeDialog::beginDrag(const NMTREEVIEWA& info) {
         tree_.select(row);
         return;
     }
-    dragImage_.reset(TreeView_CreateDragImage(tree_.handle(), row));
-    ::ImageList_BeginDrag(dragImage_.get(), 0, 0, 0);
-    ::ShowCursor(FALSE);
-    ::SetCapture(window());
-    dragActive_ = true;
-    dragItem_ = row;
-    POINT point = info.ptDrag;
-    ::ClientToScreen(tree_.handle(), &point);
-    ::ImageList_DragEnter(nullptr, point.x, point.y);
-}
-
-void LauncherTreeDialog::dragTo(POINT screen) {
-    ::ImageList_DragLeave(nullptr);
-    if (const HTREEITEM row = tree_.rowAtScreenPoint(screen)) {
-        tree_.highlightDropTarget(row);
-    }
-    ::ImageList_DragMove(screen.x, screen.y);
-    ::ImageList_DragEnter(nullptr, screen.x, screen.y);
+    drag_.begin(window(), tree_, row, info.ptDrag);
 }
 
 void LauncherTreeDialog::drop() {
-    const HTREEITEM dragged = dragItem_;
-    abandonDrag();
-    POINT cursor{};
-    ::GetCursorPos(&cursor);
-    const HTREEITEM target = tree_.rowAtScreenPoint(cursor);
-    if (target != nullptr) {
-        ::PostMessageA(window(), DLGM_SELECTITEM, 0, reinterpret_cast<LPARAM>(target));
-        moveUnder(dragged, target);
-    } else {
-        tree_.highlightDropTarget(nullptr);
+    if (const std::optional<TreeDrop> move = drag_.drop()) {
+        ::PostMessageA(window(), DLGM_SELECTITEM, 0, reinterpret_cast<LPARAM>(move->target));
+        moveUnder(move->dragged, move->target);
     }
 }
 
-// Ends a drag, also one cut short when another window took the mouse.
-void LauncherTreeDialog::abandonDrag() {
-    if (!dragActive_) {
-        return;
-    }
-    dragActive_ = false;
-    ::ImageList_DragLeave(nullptr);
-    ::ImageList_EndDrag();
-    dragImage_.reset();
-    if (::GetCapture() == window()) {
-        ::ReleaseCapture();
-    }
-    ::ShowCursor(TRUE);
-    dragItem_ = nullptr;
-}
-
-// The parent row a drop on `target` lands under, none when it lands nowhere.
-HTREEITEM dropParentRow(const TreeView& tree, const data::ItemStore& store, HTREEITEM target) {
-    const LauncherItem* targetItem = store.findByTreeItem(reinterpret_cast<data::TreeRowHandle>(target));
+HTREEITEM LauncherTreeDialog::dropParentRow(HTREEITEM target) const {
+    const LauncherItem* targetItem = itemOf(target);
     if (targetItem == nullptr) {
         return nullptr;
     }
-    const HTREEITEM parentRow = tree.parentOf(target);
-    const LauncherItem* parentItem = store.findByTreeItem(reinterpret_cast<data::TreeRowHandle>(parentRow));
+    const HTREEITEM parentRow = tree_.parentOf(target);
+    const LauncherItem* parentItem = itemOf(parentRow);
     std::optional<ItemType> parentType;
     if (parentItem != nullptr) {
         parentType = parentItem->type();
@@ -442,7 +324,7 @@ HTREEITEM dropParentRow(const TreeView& tree, const data::ItemStore& store, HTRE
 }
 
 void LauncherTreeDialog::moveUnder(HTREEITEM draggedRow, HTREEITEM target) {
-    const HTREEITEM parentRow = dropParentRow(tree_, store(), target);
+    const HTREEITEM parentRow = dropParentRow(target);
     LauncherItem* newParent = itemOf(parentRow);
     LauncherItem* item = itemOf(draggedRow);
     // A short drag ends on the row itself or a sibling: the item is where it was
@@ -457,106 +339,6 @@ void LauncherTreeDialog::moveUnder(HTREEITEM draggedRow, HTREEITEM target) {
     const HTREEITEM row = tree_.insertLast(*item, parentRow);
     fillBelow(*item, row);
     tree_.sortChildren(parentRow);
-}
-
-void LauncherTreeDialog::onFilesDropped(HDROP drop) {
-    POINT cursor{};
-    ::GetCursorPos(&cursor);
-    const std::vector<std::string> paths = droppedPaths(drop);
-    ::DragFinish(drop);
-    const HTREEITEM target = dropParentRow(tree_, store(), tree_.rowAtScreenPoint(cursor));
-    if (target == nullptr) {
-        return;
-    }
-    for (const std::string& path : paths) {
-        if (path.empty()) {
-            continue;
-        }
-        const dialogs::DroppedFileFields dropped = dialogs::droppedFileFields(path);
-        const data::ItemFields temporary{.name = dropped.name, .app = dropped.app, .dir = dropped.dir};
-        if (const auto fields = runItemDialog(process_.instance(), window(), process_.bar(), &temporary)) {
-            // A form may run for long: the target row must still be there.
-            if (itemOf(target) == nullptr) {
-                return;
-            }
-            addUnder(target, *fields);
-        }
-        tree_.highlightDropTarget(nullptr);
-        tree_.select(target);
-    }
-}
-
-LRESULT CALLBACK LauncherTreeDialog::treeProcedure(HWND tree, UINT message, WPARAM wParam, LPARAM lParam,
-                                                   UINT_PTR, DWORD_PTR self) {
-    if (message == WM_DROPFILES) {
-        try {
-            reinterpret_cast<LauncherTreeDialog*>(self)->onFilesDropped(reinterpret_cast<HDROP>(wParam));
-        } catch (...) {
-            // The drop is lost, nothing else: the tree and the store stay as they are.
-        }
-        return 0;
-    }
-    if (message == WM_NCDESTROY) {
-        ::RemoveWindowSubclass(tree, &LauncherTreeDialog::treeProcedure, 0);
-    }
-    return ::DefSubclassProc(tree, message, wParam, lParam);
-}
-
-void LauncherTreeDialog::beginFinish(bool save) {
-    if (finishing_) {
-        return;
-    }
-    finishing_ = true;
-    abandonDrag();
-    RECT client{};
-    ::GetClientRect(window(), &client);
-    HWND notice = control(IDC_PROGRESS_NOTICE);
-    ::SetWindowPos(notice, HWND_TOP, client.right / 2 - 80, client.bottom / 2 - 30, 160, 25, 0);
-    ::SetWindowTextA(notice, save ? "データを保存しています･･･" : "データの再読込中･･･");
-    ::ShowWindow(notice, SW_SHOW);
-    ::UpdateWindow(notice);
-    ::PostMessageA(window(), DLGM_FINISH, save ? 1 : 0, 0);
-}
-
-void LauncherTreeDialog::finish(bool save) {
-    if (save && !saveStore()) {
-        ::ShowWindow(control(IDC_PROGRESS_NOTICE), SW_HIDE);
-        finishing_ = false;
-        return;
-    }
-    if (!save) {
-        reloadStore();
-    }
-    end(save ? IDOK : IDCANCEL);
-}
-
-bool LauncherTreeDialog::saveStore() {
-    return saveStoreOrReport(process_, window());
-}
-
-void LauncherTreeDialog::reloadStore() {
-    if (storeReplaced_) {
-        return;
-    }
-    storeReplaced_ = true;
-    std::unique_ptr<data::ItemStore> reread = process_.storeFile().load();
-    // The item hotkeys registered for the discarded store stay registered for the
-    // same items read again, so "hotkeyon" must not register them a second time.
-    reread->setHotkeysOn(store().hotkeysOn());
-    process_.replaceStore(std::move(reread));
-    barReloadList();
-}
-
-}  // namespace
-
-void runLauncherTreeDialog(LauncherProcess& process) {
-    LauncherTreeDialog dialog(process);
-    // Only OK keeps the edits; an ending that bypassed the discard (an exception,
-    // a dialog ended from outside) must not leave them for the next save to write.
-    const INT_PTR result = dialog.run(process.instance(), IDD_LAUNCHER_TREE, process.bar());
-    if (result != IDOK && result != -1) {
-        dialog.reloadStore();
-    }
 }
 
 }  // namespace zek::win32

@@ -130,4 +130,17 @@ void ModalDialog::enable(int id, bool enabled) const {
     ::EnableWindow(control(id), enabled ? TRUE : FALSE);
 }
 
+void ModalDialog::setSmallIcon(HINSTANCE module, int iconId) const {
+    // A shared icon belongs to the system, which keeps it for as long as the module.
+    const auto icon =
+        static_cast<HICON>(::LoadImageA(module, MAKEINTRESOURCEA(iconId), IMAGE_ICON, 16, 16, LR_SHARED));
+    ::SendMessageA(window_, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(icon));
+}
+
+SIZE ModalDialog::clientSize() const {
+    RECT client{};
+    ::GetClientRect(window_, &client);
+    return {client.right, client.bottom};
+}
+
 }  // namespace zek::win32

@@ -29,6 +29,9 @@ class ModalDialog {
     bool isChecked(int id) const;
     void setChecked(int id, bool checked) const;
     void enable(int id, bool enabled) const;
+    // The title bar's icon: the 16x16 frame of icon resource `iconId` of `module`.
+    void setSmallIcon(HINSTANCE module, int iconId) const;
+    SIZE clientSize() const;
     void end(INT_PTR result);
 
     // TRUE to let the system set the focus, as WM_INITDIALOG does.

@@ -20,6 +20,20 @@ UniqueIcon loadStockIcon(HMODULE module, WORD id) {
 
 }  // namespace
 
+UniqueImageList createStockImageList(HMODULE resourceModule) {
+    UniqueImageList list(::ImageList_Create(kImageSize, kImageSize, ILC_COLORDDB | ILC_MASK, 2, 0));
+    if (!list) {
+        return list;
+    }
+    for (int slot = 0; slot < kFirstOwnImage; ++slot) {
+        const UniqueIcon icon = loadStockIcon(resourceModule, kStockIconIds[slot]);
+        if (!icon || ::ImageList_ReplaceIcon(list.get(), -1, icon.get()) != slot) {
+            ::ImageList_SetImageCount(list.get(), slot + 1);
+        }
+    }
+    return list;
+}
+
 ItemImageList::ItemImageList(HMODULE resourceModule) : resourceModule_(resourceModule) {
     ensureList();
 }
@@ -32,17 +46,8 @@ bool ItemImageList::ensureList() {
     if (list_) {
         return true;
     }
-    list_.reset(::ImageList_Create(kImageSize, kImageSize, ILC_COLORDDB | ILC_MASK, 2, 0));
-    if (!list_) {
-        return false;
-    }
-    for (int slot = 0; slot < kFirstOwnImage; ++slot) {
-        const UniqueIcon icon = loadStockIcon(resourceModule_, kStockIconIds[slot]);
-        if (!icon || ::ImageList_ReplaceIcon(list_.get(), -1, icon.get()) != slot) {
-            ::ImageList_SetImageCount(list_.get(), slot + 1);
-        }
-    }
-    return true;
+    list_ = createStockImageList(resourceModule_);
+    return static_cast<bool>(list_);
 }
 
 std::int32_t ItemImageList::assignItemImage(const data::LauncherItem& item) {

@@ -1,8 +1,7 @@
 #pragma once
-// The 16x16 image list the item tree and the settings tree view show: the three
-// stock images first (0 node, 1 data item, 2 built-in command, from the program's
-// icon resources), then one image per item that has an icon of its own. Images are
-// never removed while the program runs; an edited item reuses its own slot.
+// The 16x16 image lists of the item rows, in the settings tree and the command
+// list: the three stock images first (0 node, 1 data item, 2 built-in command, from
+// the program's icon resources), then one image per item that has an icon of its own.
 #include <windows.h>
 
 #include <commctrl.h>
@@ -10,17 +9,22 @@
 #include <cstdint>
 #include <vector>
 
-#include "core/data/item_store.h"
 #include "core/data/launcher_item.h"
 #include "win32/platform/unique_handle.h"
 
 namespace zek::win32 {
 
+// A 16x16 list holding the three stock images alone, from `resourceModule` (the
+// program's own module, or the program loaded as a data file). A stock icon it
+// lacks leaves a blank image, so that the indices keep their meaning. Empty only
+// when the system could not create the list.
+UniqueImageList createStockImageList(HMODULE resourceModule);
+
+// The settings tree's list. Images are never removed; an edited item reuses its
+// own slot.
 class ItemImageList {
   public:
-    // `resourceModule` holds the stock icons (IDI_NODE, IDI_DATA_ITEM, IDI_COMMAND):
-    // the program's own module, or the program loaded as a data file. A stock icon it
-    // lacks leaves a blank image, so that the indices keep their meaning.
+    // `resourceModule` holds the stock icons, as for createStockImageList.
     explicit ItemImageList(HMODULE resourceModule);
 
     ItemImageList(const ItemImageList&) = delete;
@@ -34,11 +38,6 @@ class ItemImageList {
     // program) in the slot this list gave it before, or in a new last slot; the stock
     // image of its type when it has no icon.
     std::int32_t assignItemImage(const data::LauncherItem& item);
-
-    // For the ItemStore: this list must outlive the store that holds the assigner.
-    data::ImageAssigner assigner() {
-        return [this](const data::LauncherItem& item) { return assignItemImage(item); };
-    }
 
   private:
     bool ensureList();
