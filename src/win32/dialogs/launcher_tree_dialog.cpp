@@ -10,6 +10,7 @@
 #include "core/dialogs/tree_rules.h"
 #include "resource.h"
 #include "win32/dialogs/item_dialogs.h"
+#include "win32/platform/popup_menu.h"
 
 namespace zek::win32 {
 
@@ -278,7 +279,7 @@ void LauncherTreeDialog::showContextMenu(LPARAM screenPoint) {
         info.fState = enabled ? MFS_ENABLED : (MFS_DISABLED | MFS_GRAYED);
         ::SetMenuItemInfoA(popup, id, FALSE, &info);
     }
-    ::TrackPopupMenu(popup, TPM_CENTERALIGN, point.x, point.y, 0, window(), nullptr);
+    trackPopupMenu(popup, window(), point, TPM_CENTERALIGN, MenuChoice::SentToOwner);
 }
 
 void LauncherTreeDialog::beginDrag(const NMTREEVIEWA& info) {
