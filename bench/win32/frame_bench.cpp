@@ -13,8 +13,8 @@
 
 #include "bench_clock.h"
 #include "core/display/status_animation.h"
-#include "win32/app/bar_look.h"
 #include "win32/app/gdiplus_session.h"
+#include "win32/display/bar_look.h"
 #include "win32/display/frame_painter.h"
 #include "win32/platform/unique_handle.h"
 

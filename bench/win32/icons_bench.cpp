@@ -14,8 +14,8 @@
 #include <vector>
 
 #include "core/data/launcher_item.h"
-#include "win32/launch/icons.h"
 #include "win32/launch/image_list.h"
+#include "win32/platform/icons.h"
 #include "win32/platform/unique_handle.h"
 
 #include "bench_clock.h"

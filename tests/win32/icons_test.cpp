@@ -1,4 +1,4 @@
-#include "win32/launch/icons.h"
+#include "win32/platform/icons.h"
 
 #include <gtest/gtest.h>
 
@@ -10,7 +10,7 @@
 #include "driver/object_counts.h"
 #include "resource.h"
 #include "win32/launch/image_list.h"
-#include "win32/launch/shortcut.h"
+#include "win32/platform/shortcut.h"
 
 namespace zek::win32 {
 namespace {

@@ -6,10 +6,10 @@
 // After windows.h, which it needs.
 #include <shellapi.h>
 
-#include "win32/app/bar_look.h"
+#include "win32/app/bar_animation.h"
 #include "win32/box/command_box.h"
 #include "win32/dialogs/dialog_runner.h"
-#include "win32/display/bar_animation.h"
+#include "win32/display/bar_look.h"
 #include "win32/platform/gdi_scope.h"
 #include "win32/platform/unique_handle.h"
 #include "win32/platform/window.h"

@@ -17,9 +17,9 @@
 #include "win32/dialogs/list_view.h"
 #include "win32/dialogs/modal_dialog.h"
 #include "win32/dialogs/save_failure.h"
-#include "win32/launch/icons.h"
 #include "win32/launch/image_list.h"
 #include "win32/launch/item_runner.h"
+#include "win32/platform/icons.h"
 
 namespace zek::win32 {
 namespace {

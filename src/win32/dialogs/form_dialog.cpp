@@ -6,7 +6,7 @@
 #include "resource.h"
 #include "win32/dialogs/dropped_files.h"
 #include "win32/launch/file_chooser.h"
-#include "win32/launch/icons.h"
+#include "win32/platform/icons.h"
 
 namespace zek::win32 {
 namespace {

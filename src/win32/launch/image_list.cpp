@@ -3,7 +3,7 @@
 #include <array>
 
 #include "resource.h"
-#include "win32/launch/icons.h"
+#include "win32/platform/icons.h"
 
 namespace zek::win32 {
 namespace {

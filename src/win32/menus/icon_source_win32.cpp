@@ -1,6 +1,6 @@
 #include "win32/menus/icon_source_win32.h"
 
-#include "win32/launch/icons.h"
+#include "win32/platform/icons.h"
 
 namespace zek::win32 {
 

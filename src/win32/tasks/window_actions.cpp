@@ -1,7 +1,7 @@
 #include "win32/tasks/window_actions.h"
 
 #include "core/tasks/window_operations.h"
-#include "win32/menus/menu_placement.h"
+#include "win32/platform/menu_placement.h"
 #include "win32/platform/popup_menu.h"
 #include "win32/platform/unique_handle.h"
 #include "win32/tasks/desktop_snapshot.h"

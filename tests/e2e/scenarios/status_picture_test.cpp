@@ -10,7 +10,7 @@
 #include "driver/launcher_scenario.h"
 #include "driver/screen.h"
 #include "driver/window_query.h"
-#include "win32/app/bar_look.h"
+#include "win32/display/bar_look.h"
 
 namespace zek::e2e {
 namespace {

@@ -1,4 +1,4 @@
-#include "win32/launch/icons.h"
+#include "win32/platform/icons.h"
 
 #include <windows.h>
 
@@ -9,8 +9,8 @@
 
 #include "core/data/launcher_item.h"
 #include "core/launch/default_icon.h"
-#include "win32/launch/registry_text.h"
-#include "win32/launch/shortcut.h"
+#include "win32/platform/registry_text.h"
+#include "win32/platform/shortcut.h"
 
 namespace zek::win32 {
 namespace {

@@ -1,4 +1,4 @@
-#include "win32/launch/shortcut.h"
+#include "win32/platform/shortcut.h"
 
 #include <windows.h>
 

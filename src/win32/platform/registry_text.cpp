@@ -1,4 +1,4 @@
-#include "win32/launch/registry_text.h"
+#include "win32/platform/registry_text.h"
 
 #include "core/launch/default_icon.h"
 #include "win32/platform/unique_handle.h"

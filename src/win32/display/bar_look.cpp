@@ -1,4 +1,4 @@
-#include "win32/app/bar_look.h"
+#include "win32/display/bar_look.h"
 
 namespace zek::win32 {
 

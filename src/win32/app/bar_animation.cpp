@@ -1,4 +1,4 @@
-#include "win32/display/bar_animation.h"
+#include "win32/app/bar_animation.h"
 
 #include <algorithm>
 
@@ -6,9 +6,9 @@
 #include "core/data/launcher_item.h"
 #include "core/data/launcher_settings.h"
 #include "core/display/frame.h"
-#include "win32/app/bar_look.h"
+#include "win32/display/bar_look.h"
 #include "win32/display/status_display.h"
-#include "win32/launch/icons.h"
+#include "win32/platform/icons.h"
 
 namespace zek::win32 {
 
