@@ -10,7 +10,7 @@
 #include <optional>
 
 #include "win32/dialogs/tree_view.h"
-#include "win32/launch/image_list.h"
+#include "win32/platform/unique_handle.h"
 
 namespace zek::win32 {
 
