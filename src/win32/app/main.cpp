@@ -3,15 +3,12 @@
 #include <windows.h>
 
 #include <cstdlib>
-#include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
 
 #include "core/app/command_line.h"
 #include "core/app/messages.h"
-#include "core/data/item_store.h"
-#include "core/data/item_store_file.h"
 #include "core/data/launcher_settings.h"
 #include "win32/app/gdiplus_session.h"
 #include "win32/app/handover.h"

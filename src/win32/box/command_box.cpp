@@ -2,8 +2,6 @@
 
 #include <commctrl.h>
 
-#include <algorithm>
-#include <cstring>
 #include <string>
 #include <type_traits>
 
