@@ -59,6 +59,7 @@ TEST(StartMenuImportTest, ShortcutBecomesTheItemADroppedFileGives) {
         {"C:\\P\\Foo.lnk", "C:\\F\\アンインストール.exe", true, std::nullopt},
         {"C:\\P\\Install Foo.lnk", "C:\\F\\setup.exe", true, "install foo"},
         {"C:\\P\\Foo.lnk", "C:\\Uninstall Tools\\foo.exe", true, "foo"},
+        {"C:\\P\\Setup Menu.lnk", "C:\\F\\setup menu", true, "setup menu"},  // ends as "uninstall" begins
         // "ブ" ends in the byte of 'u': no uninstaller's name starts inside it.
         {"C:\\P\\\x83uninstall.lnk", "C:\\F\\b.exe", true, "\x83uninstall"},
     };
