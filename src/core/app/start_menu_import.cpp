@@ -48,6 +48,11 @@ bool saysUninstall(std::string_view name) {
     return containsIgnoringCase(name, "uninstall") || containsIgnoringCase(name, "アンインストール");
 }
 
+bool isUninstallerShortcut(const FoundShortcut& shortcut) {
+    return saysUninstall(text::splitPath(shortcut.path).fileName) ||
+           saysUninstall(text::splitPath(shortcut.target).fileName);
+}
+
 // The folder of `top` the chain of folder names leads to, made where missing.
 ImportedFolder& folderFor(ImportedFolder& top, std::span<const std::string> chain) {
     ImportedFolder* at = &top;
@@ -87,11 +92,6 @@ void addContents(data::ItemStore& store, LauncherItem* node, const ImportedFolde
 }
 
 }  // namespace
-
-bool isUninstallerShortcut(const FoundShortcut& shortcut) {
-    return saysUninstall(text::splitPath(shortcut.path).fileName) ||
-           saysUninstall(text::splitPath(shortcut.target).fileName);
-}
 
 std::optional<data::ItemFields> itemForShortcut(const FoundShortcut& shortcut) {
     if (!shortcut.targetExists || isUninstallerShortcut(shortcut)) {

@@ -50,14 +50,11 @@ struct StartMenuImport {
     std::size_t overLimit = 0;  // shortcuts that passed the filters but were left out
 };
 
-// An uninstaller: its name or its target's file name says "uninstall" in any case,
-// or "アンインストール".
-bool isUninstallerShortcut(const FoundShortcut& shortcut);
-
 // The item a kept shortcut becomes: named as a file dropped on the settings tree
 // (file name without extension, ASCII letters in lower case), its path as the
-// program and no folder. None for an uninstaller, a shortcut whose target is gone
-// and one whose name is blank.
+// program and no folder. None for a shortcut whose target is gone, one whose name is
+// blank and an uninstaller: one whose name or whose target's file name says
+// "uninstall" in any case, or "アンインストール".
 std::optional<data::ItemFields> itemForShortcut(const FoundShortcut& shortcut);
 
 // What the two folders give, merged: a sub-folder of the same name in both (ignoring
@@ -67,10 +64,11 @@ std::optional<data::ItemFields> itemForShortcut(const FoundShortcut& shortcut);
 StartMenuImport planStartMenuImport(std::span<const FoundShortcut> userPrograms,
                                     std::span<const FoundShortcut> allUsersPrograms);
 
-// Removes every root node named kStartMenuNodeName and adds the planned one in its
-// place, leaving the rest of the tree as it was. A plan without any item changes
-// nothing, since an empty Start Menu more likely means a failed walk than a wish to
-// lose the earlier import. Returns the new root node, or nullptr.
+// Removes every root node (of that type, no data item) named exactly
+// kStartMenuNodeName and adds the planned one in its place, leaving the rest of the
+// tree as it was. A plan without any item changes nothing, since an empty Start Menu
+// more likely means a failed walk than a wish to lose the earlier import. Returns the new root node, or
+// nullptr.
 data::LauncherItem* replaceStartMenuNode(data::ItemStore& store, const StartMenuImport& plan);
 
 }  // namespace zek::app
