@@ -1,0 +1,145 @@
+#include "core/app/start_menu_import.h"
+
+#include <algorithm>
+#include <initializer_list>
+#include <utility>
+
+#include "core/dialogs/item_form.h"
+#include "core/text/case_fold.h"
+#include "core/text/compare.h"
+#include "core/text/path_split.h"
+#include "core/text/sjis_walk.h"
+
+namespace zek::app {
+namespace {
+
+using data::ItemType;
+using data::LauncherItem;
+
+// Whether `text` begins with `head`, letters compared without case. Walks whole
+// characters, so a trail byte never passes for a letter.
+bool beginsIgnoringCase(std::string_view text, std::string_view head) {
+    std::size_t at = 0;
+    for (std::size_t pos = 0; pos < head.size();) {
+        if (at >= text.size()) {
+            return false;
+        }
+        const text::Character wanted = text::characterAt(head, pos);
+        const text::Character found = text::characterAt(text, at);
+        if (text::foldCase(wanted.value) != text::foldCase(found.value)) {
+            return false;
+        }
+        pos += wanted.length;
+        at += found.length;
+    }
+    return true;
+}
+
+bool containsIgnoringCase(std::string_view text, std::string_view part) {
+    for (std::size_t pos = 0; pos < text.size(); pos += text::characterAt(text, pos).length) {
+        if (beginsIgnoringCase(text.substr(pos), part)) {
+            return true;
+        }
+    }
+    return false;
+}
+
+bool saysUninstall(std::string_view name) {
+    return containsIgnoringCase(name, "uninstall") || containsIgnoringCase(name, "アンインストール");
+}
+
+bool isUninstallerShortcut(const FoundShortcut& shortcut) {
+    return saysUninstall(text::splitPath(shortcut.path).fileName) ||
+           saysUninstall(text::splitPath(shortcut.target).fileName);
+}
+
+// The folder of `top` the chain of folder names leads to, made where missing.
+ImportedFolder& folderFor(ImportedFolder& top, std::span<const std::string> chain) {
+    ImportedFolder* at = &top;
+    std::size_t depth = 0;
+    for (const std::string& each : chain) {
+        const std::string_view name = dialogs::trimField(each);
+        if (name.empty()) {
+            continue;
+        }
+        if (depth == kMaxImportedFolderDepth) {
+            break;
+        }
+        auto& folders = at->folders;
+        auto found = std::find_if(folders.begin(), folders.end(), [name](const ImportedFolder& folder) {
+            return text::compareIgnoringCase(folder.name, name) == 0;
+        });
+        if (found == folders.end()) {
+            found = folders.insert(folders.end(), ImportedFolder{.name = std::string(name)});
+        }
+        at = &*found;
+        ++depth;
+    }
+    return *at;
+}
+
+void addContents(data::ItemStore& store, LauncherItem* node, const ImportedFolder& folder) {
+    for (const data::ItemFields& item : folder.items) {
+        store.addChild(node, store.createItem(item));
+    }
+    for (const ImportedFolder& inner : folder.folders) {
+        // Below a node the store refused (a plan deeper than it takes), every add is
+        // refused in turn: nothing is added and nothing breaks.
+        addContents(store,
+                    store.addChild(node, store.createItem({.type = ItemType::NodeItem, .name = inner.name})),
+                    inner);
+    }
+}
+
+}  // namespace
+
+std::optional<data::ItemFields> itemForShortcut(const FoundShortcut& shortcut) {
+    if (!shortcut.targetExists || isUninstallerShortcut(shortcut)) {
+        return std::nullopt;
+    }
+    const dialogs::DroppedFileFields dropped = dialogs::droppedFileFields(shortcut.path);
+    // As if the dropped file's form were confirmed with its folder cleared.
+    return dialogs::itemFromForm({.name = dropped.name, .app = dropped.app});
+}
+
+StartMenuImport planStartMenuImport(std::span<const FoundShortcut> userPrograms,
+                                    std::span<const FoundShortcut> allUsersPrograms) {
+    StartMenuImport plan{.top = {.name = std::string(kStartMenuNodeName)}};
+    std::size_t kept = 0;
+    for (const auto programs : {userPrograms, allUsersPrograms}) {
+        for (const FoundShortcut& shortcut : programs) {
+            std::optional<data::ItemFields> item = itemForShortcut(shortcut);
+            if (!item) {
+                continue;
+            }
+            if (kept == kMaxImportedShortcuts) {
+                ++plan.overLimit;
+                continue;
+            }
+            folderFor(plan.top, shortcut.folders).items.push_back(std::move(*item));
+            ++kept;
+        }
+    }
+    return plan;
+}
+
+LauncherItem* replaceStartMenuNode(data::ItemStore& store, const StartMenuImport& plan) {
+    if (plan.top.items.empty() && plan.top.folders.empty()) {
+        return nullptr;
+    }
+    std::vector<LauncherItem*> earlier;
+    for (const auto& rootNode : store.root()->children()) {
+        if (rootNode->type() == ItemType::RootItem && rootNode->name() == kStartMenuNodeName) {
+            earlier.push_back(rootNode.get());
+        }
+    }
+    for (LauncherItem* each : earlier) {
+        store.removeItem(each);
+    }
+    LauncherItem* node = store.addToRoot(
+        store.createItem({.type = ItemType::RootItem, .name = std::string(kStartMenuNodeName)}));
+    addContents(store, node, plan.top);
+    return node;
+}
+
+}  // namespace zek::app

@@ -1,0 +1,160 @@
+#include "core/app/start_menu_import.h"
+
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "data/item_test_support.h"
+
+namespace zek::app {
+namespace {
+
+using data::ItemFields;
+using data::ItemType;
+using data::LauncherItem;
+using ::testing::ElementsAre;
+
+FoundShortcut shortcut(std::vector<std::string> folders, std::string name, bool targetExists = true) {
+    return {.folders = std::move(folders),
+            .path = "C:\\Start Menu\\Programs\\" + name + ".lnk",
+            .target = "C:\\Apps\\" + name + ".exe",
+            .targetExists = targetExists};
+}
+
+// The subtree below `node` as "folder/name" lines in tree order.
+void collectPaths(const LauncherItem& node, const std::string& above, std::vector<std::string>& paths) {
+    for (const auto& child : node.children()) {
+        paths.push_back(above + child->name());
+        collectPaths(*child, above + child->name() + "/", paths);
+    }
+}
+
+std::vector<std::string> pathsBelow(const LauncherItem* node) {
+    std::vector<std::string> paths;
+    if (node != nullptr) {
+        collectPaths(*node, "", paths);
+    }
+    return paths;
+}
+
+TEST(StartMenuImportTest, ShortcutBecomesTheItemADroppedFileGives) {
+    const struct {
+        std::string_view path, target;
+        bool targetExists;
+        std::optional<std::string_view> name;  // none: left out
+    } cases[] = {
+        {"C:\\P\\NotePad.LNK", "C:\\W\\notepad.exe", true, "notepad"},
+        {"C:\\P\\Foo.Bar.Baz.lnk", "C:\\F\\foo.exe", true, "foo.bar.baz"},
+        // 表 ends in the byte of '\', ア in that of 'A': neither is split nor lowered.
+        {"C:\\P\\表計算アプリＡ.lnk", "C:\\F\\calc.exe", true, "表計算アプリＡ"},
+        {"C:\\P\\ .lnk", "C:\\F\\blank.exe", true, std::nullopt},
+        {"C:\\P\\Gone.lnk", "C:\\F\\gone.exe", false, std::nullopt},
+        // Uninstallers, by the shortcut's name or by its target's file name.
+        {"C:\\P\\Uninstall Foo.lnk", "C:\\F\\foo.exe", true, std::nullopt},
+        {"C:\\P\\Foo UNINSTALL.lnk", "C:\\F\\foo.exe", true, std::nullopt},
+        {"C:\\P\\Foo を アンインストール.lnk", "C:\\F\\foo.exe", true, std::nullopt},
+        {"C:\\P\\Foo.lnk", "C:\\F\\UnInstall.exe", true, std::nullopt},
+        {"C:\\P\\Foo.lnk", "C:\\F\\アンインストール.exe", true, std::nullopt},
+        {"C:\\P\\Install Foo.lnk", "C:\\F\\setup.exe", true, "install foo"},
+        {"C:\\P\\Foo.lnk", "C:\\Uninstall Tools\\foo.exe", true, "foo"},
+        {"C:\\P\\Setup Menu.lnk", "C:\\F\\setup menu", true, "setup menu"},  // ends as "uninstall" begins
+        // "ブ" ends in the byte of 'u': no uninstaller's name starts inside it.
+        {"C:\\P\\\x83uninstall.lnk", "C:\\F\\b.exe", true, "\x83uninstall"},
+    };
+    for (const auto& each : cases) {
+        const FoundShortcut found{.path = std::string(each.path),
+                                  .target = std::string(each.target),
+                                  .targetExists = each.targetExists};
+        const std::optional<ItemFields> item = itemForShortcut(found);
+        if (!each.name) {
+            EXPECT_FALSE(item) << each.path << " " << each.target;
+            continue;
+        }
+        EXPECT_EQ(item, (ItemFields{
+                            .type = ItemType::DataItem, .name = std::string(*each.name), .app = found.path}))
+            << each.path;
+    }
+}
+
+TEST(StartMenuImportTest, BothFoldersMergeIntoOneNodeWithoutEmptyFolders) {
+    const std::vector<FoundShortcut> user = {
+        shortcut({"Accessories"}, "Notepad"),
+        shortcut({"Games"}, "Solitaire"),
+        shortcut({}, "Zeta"),
+        shortcut({"Accessories", "System"}, "Uninstall Tool"),
+    };
+    const std::vector<FoundShortcut> allUsers = {
+        shortcut({"accessories"}, "Calc"),
+        shortcut({"Broken"}, "Old", false),
+        shortcut({"", " ", "Games"}, "Mines"),
+        shortcut({}, "alpha"),
+    };
+    const auto store = data::test::defaultStore();
+    const LauncherItem* node = replaceStartMenuNode(*store, planStartMenuImport(user, allUsers));
+    ASSERT_NE(node, nullptr);
+    EXPECT_EQ(node->fields(), (ItemFields{.type = ItemType::RootItem, .name = "スタートメニュー"}));
+    EXPECT_THAT(pathsBelow(node), ElementsAre("Accessories", "Accessories/calc", "Accessories/notepad",
+                                              "alpha", "Games", "Games/mines", "Games/solitaire", "zeta"));
+    EXPECT_EQ(node->children()[0]->type(), ItemType::NodeItem);
+    data::test::expectStoreInvariants(*store);
+}
+
+TEST(StartMenuImportTest, SecondImportReplacesOnlyItsOwnRootNode) {
+    const auto store = data::test::defaultStore();
+    auto add = [&store](LauncherItem* parent, ItemFields fields) {
+        return store->addChild(parent, store->createItem(std::move(fields)));
+    };
+    LauncherItem* apps = add(store->root(), {.type = ItemType::RootItem, .name = "Apps"});
+    add(apps, {.type = ItemType::NodeItem, .name = "スタートメニュー"});
+    add(store->root(), {.type = ItemType::DataItem, .name = "スタートメニュー", .app = "C:\\a.exe"});
+    add(store->root(), {.type = ItemType::RootItem, .name = "すたーとめにゅー"});
+    add(store->root(), {.type = ItemType::RootItem, .name = "Zed"});
+
+    const std::vector<FoundShortcut> first = {shortcut({"Old"}, "Viewer")};
+    ASSERT_NE(replaceStartMenuNode(*store, planStartMenuImport(first, {})), nullptr);
+    const ItemFields handMade{
+        .type = ItemType::DataItem, .name = "editor", .app = "C:\\e.exe", .hotKey1 = 2, .hotKey2 = 'E'};
+    add(apps, handMade);
+    const std::vector<std::string> rootsBefore = data::test::namesOf(store->root()->children());
+
+    const std::vector<FoundShortcut> second = {shortcut({}, "Browser")};
+    const LauncherItem* node = replaceStartMenuNode(*store, planStartMenuImport(second, {}));
+    EXPECT_THAT(pathsBelow(node), ElementsAre("browser"));
+    EXPECT_EQ(data::test::namesOf(store->root()->children()), rootsBefore);
+    EXPECT_THAT(pathsBelow(apps), ElementsAre("editor", "スタートメニュー"));
+    EXPECT_EQ(store->findByName("editor")->fields(), handMade);
+    EXPECT_EQ(store->findByName("viewer"), nullptr);
+
+    // Nothing found: the earlier import stays.
+    const std::vector<FoundShortcut> dangling = {shortcut({}, "Browser", false)};
+    EXPECT_EQ(replaceStartMenuNode(*store, planStartMenuImport(dangling, {})), nullptr);
+    EXPECT_NE(store->findByName("browser"), nullptr);
+    data::test::expectStoreInvariants(*store);
+}
+
+TEST(StartMenuImportTest, DeepFoldersFlattenAndManyShortcutsStopAtTheLimit) {
+    std::vector<std::string> deep;
+    for (int depth = 1; depth <= 40; ++depth) {
+        deep.push_back("d" + std::to_string(depth));
+    }
+    std::vector<FoundShortcut> many(kMaxImportedShortcuts + 2, shortcut({}, "Tool"));
+    many.front() = shortcut(deep, "Deepest");
+    many.push_back(shortcut({}, "Gone", false));
+
+    const StartMenuImport plan = planStartMenuImport(many, {});
+    EXPECT_EQ(plan.top.items.size() + 1, kMaxImportedShortcuts);
+    EXPECT_EQ(plan.overLimit, 2u);  // the dangling one is left out before it counts
+
+    const auto store = data::test::defaultStore();
+    ASSERT_NE(replaceStartMenuNode(*store, plan), nullptr);
+    const LauncherItem* deepest = store->findByName("deepest");
+    ASSERT_NE(deepest, nullptr);
+    EXPECT_EQ(deepest->level(), data::kMaxItemLevel);
+    EXPECT_EQ(deepest->parent()->name(), "d18");
+    data::test::expectStoreInvariants(*store);
+}
+
+}  // namespace
+}  // namespace zek::app
