@@ -4,6 +4,8 @@
 #include <initializer_list>
 #include <utility>
 
+#include "core/data/data_file.h"
+#include "core/data/data_file_writer.h"
 #include "core/dialogs/item_form.h"
 #include "core/text/case_fold.h"
 #include "core/text/compare.h"
@@ -140,6 +142,16 @@ LauncherItem* replaceStartMenuNode(data::ItemStore& store, const StartMenuImport
         store.createItem({.type = ItemType::RootItem, .name = std::string(kStartMenuNodeName)}));
     addContents(store, node, plan.top);
     return node;
+}
+
+std::unique_ptr<data::ItemStore> storeWithImport(const data::ItemStore& store, const StartMenuImport& plan) {
+    if (plan.top.items.empty() && plan.top.folders.empty()) {
+        return nullptr;
+    }
+    auto copy = std::make_unique<data::ItemStore>(data::readDataFile(data::writeItemTree(store)).records);
+    copy->setHotkeysOn(store.hotkeysOn());
+    replaceStartMenuNode(*copy, plan);
+    return copy;
 }
 
 }  // namespace zek::app

@@ -5,6 +5,7 @@
 // and the reading of the shortcuts are the program's; here only the rules. It lives
 // with the switches because it needs the item form's rule for a dropped file.
 #include <cstddef>
+#include <memory>
 #include <optional>
 #include <span>
 #include <string>
@@ -67,8 +68,14 @@ StartMenuImport planStartMenuImport(std::span<const FoundShortcut> userPrograms,
 // Removes every root node (of that type, no data item) named exactly
 // kStartMenuNodeName and adds the planned one in its place, leaving the rest of the
 // tree as it was. A plan without any item changes nothing, since an empty Start Menu
-// more likely means a failed walk than a wish to lose the earlier import. Returns the new root node, or
-// nullptr.
+// more likely means a failed walk than a wish to lose the earlier import. Returns
+// the new root node, or nullptr.
 data::LauncherItem* replaceStartMenuNode(data::ItemStore& store, const StartMenuImport& plan);
+
+// The store an import leaves: a copy of `store`, made as saving it and reading it
+// back would make it, with the planned node in place of the earlier one. `store`
+// itself stays as it is, so a save of the copy that fails loses nothing. None for a
+// plan without any item.
+std::unique_ptr<data::ItemStore> storeWithImport(const data::ItemStore& store, const StartMenuImport& plan);
 
 }  // namespace zek::app

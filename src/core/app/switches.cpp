@@ -8,7 +8,7 @@ namespace zek::app {
 
 std::optional<Switch> switchByName(std::string_view name) {
     // In the order the tokeniser has always tested them.
-    static constexpr std::array<std::pair<std::string_view, Switch>, 11> kSwitches{{
+    static constexpr std::array<std::pair<std::string_view, Switch>, 12> kSwitches{{
         {"/f", Switch::OpenFile},
         {"/e", Switch::OpenFileWithCommand},
         {"/s", Switch::ShowBar},
@@ -20,6 +20,7 @@ std::optional<Switch> switchByName(std::string_view name) {
         {"/z", Switch::MinimizeAll},
         {"/u", Switch::RestoreAll},
         {"/n", Switch::NextWindow},
+        {"/i", Switch::ImportStartMenu},
     }};
     for (const auto& [text, value] : kSwitches) {
         if (text == name) {
@@ -71,6 +72,9 @@ bool runSwitches(std::span<const SwitchEntry> entries, std::size_t count, Switch
                 break;
             case Switch::NextWindow:
                 actions.activateNextWindow();
+                break;
+            case Switch::ImportStartMenu:
+                actions.importStartMenu();
                 break;
         }
     }

@@ -20,7 +20,8 @@ enum class Switch {
     Help,
     MinimizeAll,
     RestoreAll,
-    NextWindow
+    NextWindow,
+    ImportStartMenu
 };
 
 // Exact and case-sensitive: "/C" is an ordinary argument.
@@ -52,6 +53,8 @@ class SwitchActions {
     virtual void restoreAllWindows() = 0;
     virtual void trimAllProcesses() = 0;
     virtual void activateNextWindow() = 0;
+    // Fills the item tree's Start Menu node from the Start Menu's shortcuts.
+    virtual void importStartMenu() = 0;
 };
 
 // Runs the first `count` records in order (never more than the block holds) and

@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "core/data/data_file_writer.h"
 #include "data/item_test_support.h"
 
 namespace zek::app {
@@ -132,6 +133,24 @@ TEST(StartMenuImportTest, SecondImportReplacesOnlyItsOwnRootNode) {
     EXPECT_EQ(replaceStartMenuNode(*store, planStartMenuImport(dangling, {})), nullptr);
     EXPECT_NE(store->findByName("browser"), nullptr);
     data::test::expectStoreInvariants(*store);
+}
+
+TEST(StartMenuImportTest, TheImportGoesIntoACopyAndLeavesTheStoreForAFailedSave) {
+    const auto store = data::test::defaultStore();
+    store->addToRoot(store->createItem(
+        {.type = ItemType::DataItem, .name = "editor", .app = "C:\\e.exe", .hotKey1 = 2, .hotKey2 = 'E'}));
+    store->setHotkeysOn(true);
+    const std::string before = data::writeItemTree(*store);
+    const std::vector<FoundShortcut> found = {shortcut({"Tools"}, "Viewer")};
+    const StartMenuImport plan = planStartMenuImport(found, {});
+
+    const auto copy = storeWithImport(*store, plan);
+    ASSERT_NE(copy, nullptr);
+    EXPECT_EQ(data::writeItemTree(*store), before);
+    EXPECT_TRUE(copy->hotkeysOn());
+    replaceStartMenuNode(*store, plan);
+    EXPECT_EQ(data::writeItemTree(*copy), data::writeItemTree(*store));
+    EXPECT_EQ(storeWithImport(*store, planStartMenuImport({}, {})), nullptr);
 }
 
 TEST(StartMenuImportTest, DeepFoldersFlattenAndManyShortcutsStopAtTheLimit) {

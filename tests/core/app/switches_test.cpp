@@ -28,6 +28,7 @@ class RecordingActions : public SwitchActions {
     void restoreAllWindows() override { calls.push_back("restore"); }
     void trimAllProcesses() override { calls.push_back("trim"); }
     void activateNextWindow() override { calls.push_back("next"); }
+    void importStartMenu() override { calls.push_back("import"); }
 };
 
 std::pair<bool, std::vector<std::string>> run(std::vector<std::string_view> words) {
@@ -43,10 +44,10 @@ using ::testing::ElementsAre;
 
 TEST(RunSwitches, RunsRecordsInOrderAndExitsOnlyAfterAll) {
     const auto [exit, calls] = run({"/c", "notepad", "/x", "/e", "editor", "a.txt", "/f", "b.txt", "/s", "/h",
-                                    "/help", "/z", "/u", "/m", "/n"});
+                                    "/help", "/z", "/u", "/m", "/n", "/i"});
     EXPECT_TRUE(exit);
     EXPECT_THAT(calls, ElementsAre("run notepad", "open a.txt with editor", "open b.txt", "show", "hide",
-                                   "help", "minimize", "restore", "trim", "next"));
+                                   "help", "minimize", "restore", "trim", "next", "import"));
     EXPECT_THAT(run({"/e", "editor"}).second, ElementsAre("open  with editor"));
 }
 
