@@ -14,6 +14,7 @@
 #include "win32/app/handover.h"
 #include "win32/app/layered_display.h"
 #include "win32/app/memory_trim.h"
+#include "win32/app/start_menu_import.h"
 #include "win32/app/switch_actions.h"
 #include "win32/app/tray_icon.h"
 #include "win32/launch/hotkeys.h"
@@ -22,6 +23,11 @@
 #include "win32/platform/popup_menu.h"
 
 namespace zek::win32 {
+namespace {
+// The animation's is 2.
+constexpr UINT_PTR kImportRetryTimer = 3;
+constexpr UINT kImportRetryMs = 250;
+}  // namespace
 
 bool LauncherBar::create() {
     const BarWindowStyle style{10, 10, nullptr, WS_POPUP, WS_EX_LAYERED | WS_EX_TOOLWINDOW};
@@ -70,7 +76,11 @@ LRESULT LauncherBar::onMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         case WM_MENUCHAR:
             return onOwnerDrawnMenu(message, wParam, lParam);
         case WM_TIMER:
-            animation_.onTimer(wParam);
+            if (wParam == kImportRetryTimer) {
+                importStartMenu();
+            } else {
+                animation_.onTimer(wParam);
+            }
             return 0;
         case WM_SIZE:
         case WM_KEYDOWN:
@@ -250,6 +260,23 @@ void LauncherBar::applyGlobalHotkeys(bool registerAnew) {
 void LauncherBar::applyDisplay() {
     applyLayeredAttributes(window(), app::alphaForTransparency(process_.settings().values().transparent));
     animation_.applyInterval();
+}
+
+void LauncherBar::importStartMenu() {
+    // An open dialog (the bar is disabled under it) or menu holds items of the store
+    // the import replaces: it waits until they are closed.
+    if (::IsWindowEnabled(window()) == FALSE || process_.menuOpen()) {
+        ::SetTimer(window(), kImportRetryTimer, kImportRetryMs, nullptr);
+        return;
+    }
+    ::KillTimer(window(), kImportRetryTimer);
+    if (win32::importStartMenu(process_)) {
+        reloadList();
+        if (!hidden_) {
+            // Shown items are told apart by their place in the store, which is new.
+            animation_.showNoItem();
+        }
+    }
 }
 
 void LauncherBar::onRemoteCommand(WPARAM recordCount) {

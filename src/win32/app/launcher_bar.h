@@ -36,6 +36,9 @@ class LauncherBar final : public Window<LauncherBar>, private DialogFollowUps {
     void applyGlobalHotkeys(bool registerAnew) override;
     // Transparency and the animation's pace from the current settings.
     void applyDisplay() override;
+    // The Start Menu's shortcuts into the store and the list; later, while a dialog
+    // or a menu is open.
+    void importStartMenu();
 
   private:
     friend class Window<LauncherBar>;

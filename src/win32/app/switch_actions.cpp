@@ -50,6 +50,9 @@ void BarSwitchActions::showBar() {
 void BarSwitchActions::hideBar() {
     bar_.hide();
 }
+void BarSwitchActions::importStartMenu() {
+    bar_.importStartMenu();
+}
 
 void BarSwitchActions::showHelp() {
     const std::string text(app::kHelpText);

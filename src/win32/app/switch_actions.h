@@ -23,6 +23,7 @@ class BarSwitchActions final : public app::SwitchActions {
     void restoreAllWindows() override;
     void trimAllProcesses() override;
     void activateNextWindow() override;
+    void importStartMenu() override;
 
   private:
     LauncherProcess& process_;

@@ -57,9 +57,9 @@ void showSaveFailure(HWND owner, const std::string& path, data::SaveResult resul
     ::MessageBoxA(owner, message.c_str(), "保存失敗", MB_ICONERROR | MB_OK);
 }
 
-bool saveStoreOrReport(LauncherProcess& process, HWND owner) {
+bool saveStoreOrReport(LauncherProcess& process, const data::ItemStore& store, HWND owner) {
     data::ItemStoreFile& file = process.storeFile();
-    const data::SaveResult result = file.save(process.store());
+    const data::SaveResult result = file.save(store);
     if (result == data::SaveResult::Written) {
         return true;
     }

@@ -12,8 +12,11 @@ namespace zek::win32 {
 // An error box owned by `owner` naming the file and the reason; nothing was lost.
 void showSaveFailure(HWND owner, const std::string& path, data::SaveResult result, unsigned long errorCode);
 
-// Writes the process's store to its file; false, after telling the user in a box
-// owned by `owner`, when it was not written.
-bool saveStoreOrReport(LauncherProcess& process, HWND owner);
+// Writes `store` (by default the process's own) to the process's data file; false,
+// after telling the user in a box owned by `owner`, when it was not written.
+bool saveStoreOrReport(LauncherProcess& process, const data::ItemStore& store, HWND owner);
+inline bool saveStoreOrReport(LauncherProcess& process, HWND owner) {
+    return saveStoreOrReport(process, process.store(), owner);
+}
 
 }  // namespace zek::win32

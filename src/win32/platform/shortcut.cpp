@@ -34,9 +34,10 @@ std::optional<std::string> resolveShortcut(std::string_view path) {
         return std::nullopt;
     }
     char target[launch::kIconTextCapacity] = {};
-    WIN32_FIND_DATAA details{};
     // S_FALSE: the shortcut points at no file-system path (a printer, a shell folder).
-    if (link->GetPath(target, sizeof target, &details, SLGP_UNCPRIORITY) != S_OK || target[0] == '\0') {
+    // No find data is asked for: filling it looks the target up on disk, which costs
+    // more than all the rest.
+    if (link->GetPath(target, sizeof target, nullptr, SLGP_UNCPRIORITY) != S_OK || target[0] == '\0') {
         return std::nullopt;
     }
     target[sizeof target - 1] = '\0';

@@ -48,10 +48,12 @@ struct NullIsEmpty {
     static void close(Handle handle) { Close(handle); }
 };
 
-struct FileHandleTraits {
+// Files and searches report failure as INVALID_HANDLE_VALUE, not null.
+template <auto Close>
+struct InvalidIsEmpty {
     using Handle = HANDLE;
     static Handle empty() { return INVALID_HANDLE_VALUE; }
-    static void close(Handle handle) { ::CloseHandle(handle); }
+    static void close(Handle handle) { Close(handle); }
 };
 
 inline void unmapView(void* view) {
@@ -66,7 +68,8 @@ inline void destroyImageList(HIMAGELIST list) {
 }
 
 using UniqueKernelHandle = UniqueHandle<NullIsEmpty<HANDLE, ::CloseHandle>>;
-using UniqueFileHandle = UniqueHandle<FileHandleTraits>;
+using UniqueFileHandle = UniqueHandle<InvalidIsEmpty<::CloseHandle>>;
+using UniqueFindHandle = UniqueHandle<InvalidIsEmpty<::FindClose>>;
 using UniqueMappedView = UniqueHandle<NullIsEmpty<void*, unmapView>>;
 using UniqueModule = UniqueHandle<NullIsEmpty<HMODULE, ::FreeLibrary>>;
 using UniqueWindow = UniqueHandle<NullIsEmpty<HWND, ::DestroyWindow>>;

@@ -16,12 +16,13 @@ struct RecordText {
     int boot = 0;
     int tsk = 0;
     int extension = 0;
-    int priority = 0;  // written only when set
+    int priority = 0;  // written only when set, unless the file is written as the program saves it
     int hotKey1 = 0;
     int hotKey2 = 0;
 };
 
-inline std::string dataFileText(const std::vector<RecordText>& records) {
+// `alwaysPriority`: the program's own save writes "ItemPriority" for every record.
+inline std::string dataFileText(const std::vector<RecordText>& records, bool alwaysPriority = false) {
     std::string text = "[100]\r\n";
     int number = 0;
     for (const RecordText& record : records) {
@@ -41,7 +42,7 @@ inline std::string dataFileText(const std::vector<RecordText>& records) {
         line("ItemBoot", std::to_string(record.boot));
         line("ItemTsk", std::to_string(record.tsk));
         line("ItemExtension", std::to_string(record.extension));
-        line("ItemPriority", record.priority != 0 ? std::to_string(record.priority) : "");
+        line("ItemPriority", alwaysPriority || record.priority != 0 ? std::to_string(record.priority) : "");
         line("ItemHotKey1", std::to_string(record.hotKey1));
         line("ItemHotKey2", std::to_string(record.hotKey2));
     }

@@ -80,14 +80,15 @@ inline std::string icoFileBytes(const std::vector<IconFrame>& frames) {
 }
 
 // Saves a shortcut to `target`; false when the shell link object refuses.
-inline bool createShortcut(const std::string& linkPath, const std::string& target) {
+inline bool createShortcut(const std::string& linkPath, const std::string& target,
+                           const std::string& arguments = "") {
     const ScopedComApartment apartment;
     ComPtr<IShellLinkA> link;
     ComPtr<IPersistFile> file;
     wchar_t widePath[MAX_PATH];
     return SUCCEEDED(::CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkA,
                                         link.receive())) &&
-           SUCCEEDED(link->SetPath(target.c_str())) &&
+           SUCCEEDED(link->SetPath(target.c_str())) && SUCCEEDED(link->SetArguments(arguments.c_str())) &&
            SUCCEEDED(link->QueryInterface(IID_IPersistFile, file.receive())) &&
            ::MultiByteToWideChar(CP_ACP, 0, linkPath.c_str(), -1, widePath, MAX_PATH) != 0 &&
            SUCCEEDED(file->Save(widePath, TRUE));

@@ -1,0 +1,96 @@
+#include "win32/app/start_menu_walk.h"
+
+#include <windows.h>
+
+#include <shlobj.h>
+
+#include <cstddef>
+#include <utility>
+
+#include "core/launch/default_icon.h"
+#include "win32/platform/com_ptr.h"
+#include "win32/platform/shortcut.h"
+#include "win32/platform/unique_handle.h"
+
+namespace zek::win32 {
+namespace {
+
+// Far beyond any real Start Menu, and far below what would make a walk slow.
+constexpr std::size_t kMaxWalkDepth = 32;
+constexpr std::size_t kMaxWalkEntries = 50000;
+
+class ShortcutWalk {
+  public:
+    std::vector<app::FoundShortcut> found;
+
+    void walk(const std::string& folder, std::vector<std::string>& chain) {
+        WIN32_FIND_DATAA entry{};
+        const std::string pattern = folder + "\\*";
+        const UniqueFindHandle search(::FindFirstFileA(pattern.c_str(), &entry));
+        if (!search) {
+            return;
+        }
+        do {
+            if (++entries_ > kMaxWalkEntries) {
+                return;
+            }
+            visit(folder, entry, chain);
+        } while (::FindNextFileA(search.get(), &entry));
+    }
+
+  private:
+    void visit(const std::string& folder, const WIN32_FIND_DATAA& entry, std::vector<std::string>& chain) {
+        const std::string name = entry.cFileName;
+        if (name == "." || name == "..") {
+            return;
+        }
+        const std::string path = folder + "\\" + name;
+        if (path.size() >= MAX_PATH) {
+            return;
+        }
+        if ((entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0) {
+            if ((entry.dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT) == 0 &&
+                chain.size() < kMaxWalkDepth) {
+                chain.push_back(name);
+                walk(path, chain);
+                chain.pop_back();
+            }
+            return;
+        }
+        if (launch::iconSourceOf(path) != launch::IconSource::Shortcut) {
+            return;
+        }
+        const std::optional<std::string> target = resolveShortcut(path);
+        const bool targetExists = target && ::GetFileAttributesA(target->c_str()) != INVALID_FILE_ATTRIBUTES;
+        found.push_back(
+            {.folders = chain, .path = path, .target = target.value_or(""), .targetExists = targetExists});
+    }
+
+    std::size_t entries_ = 0;
+};
+
+}  // namespace
+
+std::string startMenuProgramsFolder(bool allUsers) {
+    char folder[MAX_PATH] = {};
+    if (FAILED(::SHGetFolderPathA(nullptr, allUsers ? CSIDL_COMMON_PROGRAMS : CSIDL_PROGRAMS, nullptr,
+                                  SHGFP_TYPE_CURRENT, folder))) {
+        return {};
+    }
+    return folder;
+}
+
+std::vector<app::FoundShortcut> findStartMenuShortcuts(const std::string& programsFolder) {
+    if (programsFolder.empty()) {
+        return {};
+    }
+    // One apartment for the whole walk: each shortcut read inside it then only
+    // joins it, instead of entering and leaving COM once per shortcut.
+    const ScopedComApartment apartment;
+    ShortcutWalk walk;
+    std::vector<std::string> chain;
+    walk.walk(programsFolder, chain);
+    return std::move(walk.found);
+}
+
+}  // namespace zek::win32

@@ -1,0 +1,102 @@
+// "/i" fills the item tree from the Start Menu, through a running launcher.
+#include <windows.h>
+
+#include <string>
+
+#include "driver/data_file_text.h"
+#include "driver/files.h"
+#include "driver/launcher_scenario.h"
+#include "driver/start_menu.h"
+#include "driver/window_query.h"
+#include "resource.h"
+
+namespace zek::e2e {
+namespace {
+
+using Menu = StartMenuShortcuts::Menu;
+
+class StartMenu : public LauncherScenario {
+  protected:
+    // A user's and an all-users' folder of the same name, a nested folder, an
+    // uninstaller and a shortcut whose target was deleted; the records the import
+    // makes of them.
+    std::vector<RecordText> makeStartMenu() {
+        const std::string probe = probeInSpacedFolder();
+        const std::string gone = folder_ + "gone.exe";
+        EXPECT_TRUE(writeFileBytes(gone, "MZ"));
+        const std::string viewer = menu_.add(Menu::User, "Zek Tools\\Deep\\Viewer.lnk", probe);
+        const std::string probeLink = menu_.add(Menu::User, "Zek Tools\\Probe.lnk", probe, "from-shortcut");
+        const std::string editor = menu_.add(Menu::AllUsers, "zek tools\\Editor.lnk", probe);
+        EXPECT_FALSE(menu_.add(Menu::User, "Zek Tools\\Uninstall Probe.lnk", probe).empty());
+        EXPECT_FALSE(menu_.add(Menu::AllUsers, "Zek Gone.lnk", gone).empty());
+        EXPECT_TRUE(::DeleteFileA(gone.c_str()));
+        EXPECT_FALSE(viewer.empty() || probeLink.empty() || editor.empty());
+        return {{.name = "スタートメニュー", .type = 2, .level = 1},
+                {.name = "Zek Tools", .type = 3, .level = 2},
+                {.name = "Deep", .type = 3, .level = 3},
+                {.name = "viewer", .level = 4, .app = viewer},
+                {.name = "editor", .level = 3, .app = editor},
+                {.name = "probe", .level = 3, .app = probeLink}};
+    }
+
+    StartMenuShortcuts menu_{folder_};
+};
+
+const RecordText kCommandNode{.name = "command", .type = 1, .level = 1, .comment = "command node"};
+const RecordText kHandMade{.name = "mine", .level = 1, .app = "C:\\mine.exe", .hotKey1 = 3, .hotKey2 = 'Q'};
+
+TEST_F(StartMenu, ImportReplacesItsNodeKeepsTheRestAndItsItemsRunThroughTheShortcut) {
+    const std::vector<RecordText> imported = makeStartMenu();
+    HWND bar = startWith({kCommandNode,
+                          {.name = "スタートメニュー", .type = 2, .level = 1},
+                          {.name = "stale", .level = 2, .app = "C:\\stale.lnk"},
+                          kHandMade});
+    ASSERT_NE(bar, nullptr);
+    std::vector<RecordText> expected{kCommandNode, kHandMade};
+    expected.insert(expected.end(), imported.begin(), imported.end());
+
+    ASSERT_EQ(runLauncher("/i"), 0u);
+    const std::optional<std::string> first = readFileBytes(dataFilePath());
+    EXPECT_EQ(first, dataFileText(expected, true));
+    ASSERT_EQ(runLauncher("/i"), 0u);  // again: still one node, and the same file
+    EXPECT_EQ(readFileBytes(dataFilePath()), first);
+    EXPECT_EQ(readFileBytes(dataFilePath() + ".bak"), first);
+
+    enterInBar(bar, "prob");
+    const auto starts = probeStarts(1);
+    ASSERT_EQ(starts.size(), 1u);
+    EXPECT_NE(starts[0].commandLine.find("from-shortcut"), std::string::npos) << starts[0].commandLine;
+}
+
+TEST_F(StartMenu, AnImportWaitsForAnOpenDialogAndAFailedSaveChangesNothing) {
+    makeStartMenu();
+    const std::string before = dataFileText({kCommandNode, kHandMade});
+    HWND bar = startWith({kCommandNode, kHandMade});
+    ASSERT_NE(bar, nullptr);
+    {
+        // Another program holds the file open without sharing it.
+        const win32::UniqueFileHandle lock(
+            ::CreateFileA(dataFilePath().c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr));
+        ASSERT_TRUE(lock);
+        Process sender = startLauncher("/i");
+        const auto box = waitForDialogTitled(firstInstance_.id(), "保存失敗");
+        ASSERT_TRUE(box);
+        EXPECT_EQ(box->owner, bar);
+        pressDialogButton(box->window, IDOK);
+        EXPECT_EQ(sender.waitForExit(10000), 0u);
+    }
+    EXPECT_EQ(readFileBytes(dataFilePath()), before);
+
+    ::PostMessageA(bar, WM_COMMAND, IDM_ABOUT, 0);
+    const auto about = waitForMessageBox(firstInstance_.id());
+    ASSERT_TRUE(about);
+    ASSERT_EQ(runLauncher("/i"), 0u);
+    ::Sleep(1000);
+    EXPECT_EQ(readFileBytes(dataFilePath()), before) << "the store changed under an open dialog";
+    pressDialogButton(about->window, IDC_ABOUT_OK);
+    EXPECT_TRUE(waitUntil([&] { return readFileBytes(dataFilePath()) != before; }, 10000));
+    EXPECT_NE(readFileBytes(dataFilePath()).value_or("").find("Zek Tools"), std::string::npos);
+}
+
+}  // namespace
+}  // namespace zek::e2e
