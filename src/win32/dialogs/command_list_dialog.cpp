@@ -23,6 +23,7 @@
 #include "win32/launch/image_list.h"
 #include "win32/launch/item_runner.h"
 #include "win32/platform/icons.h"
+#include "win32/platform/wide_text.h"
 
 namespace zek::win32 {
 namespace {
@@ -31,16 +32,6 @@ using data::LauncherItem;
 
 constexpr std::array<int, 4> kCounterIds = {IDC_COMMAND_COUNT, IDC_ROOT_COUNT, IDC_NODE_COUNT,
                                             IDC_ITEM_COUNT};
-
-std::wstring wideText(std::string_view text) {
-    const int size = static_cast<int>(text.size());
-    const int length = ::MultiByteToWideChar(CP_ACP, 0, text.data(), size, nullptr, 0);
-    std::wstring wide(static_cast<std::size_t>(std::max(length, 0)), L'\0');
-    if (length > 0) {
-        ::MultiByteToWideChar(CP_ACP, 0, text.data(), size, wide.data(), length);
-    }
-    return wide;
-}
 
 int columnFormat(dialogs::CellAlign align) {
     switch (align) {
