@@ -42,8 +42,9 @@ struct MenuTarget {
 
 inline constexpr std::string_view kExitText = "Exit";
 
-// Loads and destroys row icons. Each loaded icon belongs to the menu entry that
-// took it and is destroyed exactly once, when the entry table goes away.
+// Loads row icons and takes them back. Each icon handed to a menu entry is given
+// back exactly once, when the entry table goes away; a source that hands one icon
+// to several rows destroys it itself, once.
 class IconSource {
   public:
     virtual ~IconSource() = default;

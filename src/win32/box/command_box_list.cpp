@@ -9,21 +9,11 @@
 #include "core/box/box_input.h"
 #include "core/data/item_store.h"
 #include "core/data/launcher_item.h"
+#include "win32/platform/wide_text.h"
 
 namespace zek::win32 {
 
 namespace {
-
-// Names are kept in the system code page; a Unicode caller gets them in UTF-16.
-std::wstring wideText(const std::string& text) {
-    const int bytes = static_cast<int>(text.size());
-    const int size = ::MultiByteToWideChar(CP_ACP, 0, text.data(), bytes, nullptr, 0);
-    std::wstring wide(static_cast<std::size_t>(std::max(size, 0)), L'\0');
-    if (size > 0) {
-        ::MultiByteToWideChar(CP_ACP, 0, text.data(), bytes, wide.data(), size);
-    }
-    return wide;
-}
 
 std::string narrowText(const wchar_t* text) {
     const int size = ::WideCharToMultiByte(CP_ACP, 0, text, -1, nullptr, 0, nullptr, nullptr);

@@ -4,9 +4,12 @@
 
 #include <algorithm>
 #include <array>
+#include <cwchar>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <unordered_map>
+#include <vector>
 
 #include "core/data/item_store.h"
 #include "core/data/item_store_file.h"
@@ -20,6 +23,7 @@
 #include "win32/launch/image_list.h"
 #include "win32/launch/item_runner.h"
 #include "win32/platform/icons.h"
+#include "win32/platform/wide_text.h"
 
 namespace zek::win32 {
 namespace {
@@ -61,6 +65,10 @@ class CommandListDialog final : public ModalDialog {
     void giveDisplayInfo(NMLVDISPINFOA& info);
     int giveImage(const LauncherItem* item);
     int loadImage(const LauncherItem& item);
+    LRESULT findRow(const NMLVFINDITEMA& find) const;
+    LRESULT findRow(const NMLVFINDITEMW& find) const;
+    LRESULT findRowStartingWith(const std::wstring& prefix, const LVFINDINFOW& how, int start) const;
+    LauncherItem* rowItem(int row) const;
     void sort();
     void updateHeaders();
     void onColumnClick(int column);
@@ -69,9 +77,10 @@ class CommandListDialog final : public ModalDialog {
     void editSelected();
     void redrawRow(int row, const LauncherItem& item);
 
-    static int CALLBACK compareRows(LPARAM first, LPARAM second, LPARAM self);
-
     LauncherProcess& process_;
+    // The list is virtual: row n shows rows_[n], and the rows are sorted here. A list
+    // that held its own rows took seconds to insert 100,000 of them and to sort them.
+    std::vector<LauncherItem*> rows_;
     UniqueImageList images_;
     std::unordered_map<const LauncherItem*, int> imageOf_;
     dialogs::ListSortState sortState_{dialogs::kCommandListColumnCount};
@@ -120,19 +129,14 @@ void CommandListDialog::resetImages() {
 void CommandListDialog::fill() {
     list().setRedraw(false);
     resetImages();
-    list().deleteAllRows();
     const auto items = store().items();
-    list().reserveRows(static_cast<int>(items.size()));
+    rows_.assign(items.begin(), items.end());
     dialogs::CommandListCounts counts;
-    int row = 0;
-    for (LauncherItem* item : items) {
-        if (list().insertCallbackRow(row, reinterpret_cast<LPARAM>(item)) < 0) {
-            break;  // out of memory: the rows so far are shown and counted
-        }
+    for (const LauncherItem* item : rows_) {
         counts.count(item->type());
-        ++row;
     }
     sort();
+    list().setVirtualRowCount(static_cast<int>(rows_.size()));
     const auto texts = counts.texts();
     for (std::size_t i = 0; i < kCounterIds.size(); ++i) {
         setControlText(kCounterIds[i], texts[i]);
@@ -140,9 +144,13 @@ void CommandListDialog::fill() {
     list().setRedraw(true);
 }
 
+LauncherItem* CommandListDialog::rowItem(int row) const {
+    return row >= 0 && static_cast<std::size_t>(row) < rows_.size() ? rows_[static_cast<std::size_t>(row)]
+                                                                    : nullptr;
+}
+
 void CommandListDialog::giveDisplayInfo(NMLVDISPINFOA& info) {
-    const LPARAM data = info.item.lParam != 0 ? info.item.lParam : list().rowData(info.item.iItem);
-    const auto* item = reinterpret_cast<const LauncherItem*>(data);
+    const LauncherItem* item = rowItem(info.item.iItem);
     if ((info.item.mask & LVIF_TEXT) != 0 && info.item.pszText != nullptr && info.item.cchTextMax > 0) {
         const std::string text =
             item != nullptr ? dialogs::commandListCell(*item, static_cast<std::size_t>(info.item.iSubItem))
@@ -153,6 +161,9 @@ void CommandListDialog::giveDisplayInfo(NMLVDISPINFOA& info) {
     }
     if ((info.item.mask & LVIF_IMAGE) != 0 && info.item.iSubItem == 0) {
         info.item.iImage = giveImage(item);
+    }
+    if ((info.item.mask & LVIF_INDENT) != 0) {
+        info.item.iIndent = 0;
     }
 }
 
@@ -179,16 +190,62 @@ int CommandListDialog::loadImage(const LauncherItem& item) {
     return appended >= 0 ? appended : stock;
 }
 
-// The list view sorts with the items themselves: no row has to be looked up.
-int CALLBACK CommandListDialog::compareRows(LPARAM first, LPARAM second, LPARAM self) {
-    const auto& dialog = *reinterpret_cast<const CommandListDialog*>(self);
-    return dialogs::compareCommandListRows(*reinterpret_cast<const LauncherItem*>(first),
-                                           *reinterpret_cast<const LauncherItem*>(second),
-                                           dialog.sortState_.column(), dialog.sortState_.descending());
+// As the list view sorted the rows it held: stably, and the selection and the focus
+// going with their rows.
+void CommandListDialog::sort() {
+    const LauncherItem* selected = rowItem(list().selectedRow());
+    const LauncherItem* focused = rowItem(list().focusedRow());
+    const std::size_t column = sortState_.column();
+    const bool descending = sortState_.descending();
+    std::stable_sort(rows_.begin(), rows_.end(), [&](const LauncherItem* a, const LauncherItem* b) {
+        return dialogs::compareCommandListRows(*a, *b, column, descending) < 0;
+    });
+    if (selected != nullptr || focused != nullptr) {
+        auto rowOf = [&](const LauncherItem* item) {
+            const auto at = std::find(rows_.begin(), rows_.end(), item);
+            return item != nullptr && at != rows_.end() ? static_cast<int>(at - rows_.begin()) : -1;
+        };
+        list().moveSelection(rowOf(selected), rowOf(focused));
+    }
+    list().redrawAll();
 }
 
-void CommandListDialog::sort() {
-    list().sort(&CommandListDialog::compareRows, reinterpret_cast<LPARAM>(this));
+// The list view's own letter search, which a virtual list leaves to its owner: the
+// first row from `start` on, wrapping, whose name begins with the typed letters,
+// compared as the list view compares its texts.
+LRESULT CommandListDialog::findRow(const NMLVFINDITEMA& find) const {
+    if ((find.lvfi.flags & (LVFI_STRING | LVFI_PARTIAL)) == 0 || find.lvfi.psz == nullptr) {
+        return -1;
+    }
+    const LVFINDINFOW how{.flags = find.lvfi.flags};
+    return findRowStartingWith(wideText(find.lvfi.psz), how, find.iStart);
+}
+
+LRESULT CommandListDialog::findRow(const NMLVFINDITEMW& find) const {
+    if ((find.lvfi.flags & (LVFI_STRING | LVFI_PARTIAL)) == 0 || find.lvfi.psz == nullptr) {
+        return -1;
+    }
+    return findRowStartingWith(find.lvfi.psz, find.lvfi, find.iStart);
+}
+
+LRESULT CommandListDialog::findRowStartingWith(const std::wstring& prefix, const LVFINDINFOW& how,
+                                               int start) const {
+    const int count = static_cast<int>(rows_.size());
+    if (prefix.empty() || count == 0) {
+        return -1;
+    }
+    start = start >= 0 && start < count ? start : 0;
+    const bool whole = (how.flags & LVFI_PARTIAL) == 0;
+    const int end = (how.flags & LVFI_WRAP) != 0 ? start + count : count;
+    for (int n = start; n < end; ++n) {
+        const int row = n % count;
+        const std::wstring name = wideText(rows_[static_cast<std::size_t>(row)]->name());
+        if (name.size() >= prefix.size() && (!whole || name.size() == prefix.size()) &&
+            ::_wcsnicmp(name.c_str(), prefix.c_str(), prefix.size()) == 0) {
+            return row;
+        }
+    }
+    return -1;
 }
 
 // Only the caption changes; width and alignment stay as they are.
@@ -208,7 +265,7 @@ void CommandListDialog::onColumnClick(int column) {
 
 LauncherItem* CommandListDialog::selectedItem(int& row) const {
     row = list().selectedRow();
-    return row < 0 ? nullptr : reinterpret_cast<LauncherItem*>(list().rowData(row));
+    return rowItem(row);
 }
 
 void CommandListDialog::runSelected() {
@@ -248,13 +305,19 @@ bool CommandListDialog::onCommand(int id, int code, HWND) {
     return false;
 }
 
-bool CommandListDialog::onNotify(const NMHDR& header, LRESULT&) {
+bool CommandListDialog::onNotify(const NMHDR& header, LRESULT& result) {
     if (header.idFrom != IDC_COMMAND_LIST) {
         return false;
     }
     switch (header.code) {
         case LVN_GETDISPINFOA:
             giveDisplayInfo(*reinterpret_cast<NMLVDISPINFOA*>(const_cast<NMHDR*>(&header)));
+            return true;
+        case LVN_ODFINDITEMA:
+            result = findRow(reinterpret_cast<const NMLVFINDITEMA&>(header));
+            return true;
+        case LVN_ODFINDITEMW:
+            result = findRow(reinterpret_cast<const NMLVFINDITEMW&>(header));
             return true;
         case LVN_COLUMNCLICK:
             onColumnClick(reinterpret_cast<const NMLISTVIEW&>(header).iSubItem);

@@ -36,8 +36,11 @@ bool LauncherTreeDialog::onInit() {
     ::ShowWindow(control(IDC_PROGRESS_NOTICE), SW_HIDE);
     setSmallIcon(process_.instance(), IDI_ZEKLAUNCHER_SMALL);
     layout();
-    acceptFileDrops();
+    // Filled before the subclass goes on: a message to a subclassed control first
+    // finds the subclass chain in a window property (under Wine, a call to its
+    // server), which made 10,000 rows take 940 ms to insert instead of 80.
     fill();
+    acceptFileDrops();
     return true;
 }
 

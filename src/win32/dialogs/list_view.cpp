@@ -35,16 +35,6 @@ int ListView::insertRow(int row, const std::string& text, LPARAM data) const {
     return static_cast<int>(::SendMessageA(control_, LVM_INSERTITEMA, 0, reinterpret_cast<LPARAM>(&info)));
 }
 
-int ListView::insertCallbackRow(int row, LPARAM data) const {
-    LVITEMA info{};
-    info.mask = LVIF_TEXT | LVIF_IMAGE | LVIF_PARAM;
-    info.iItem = row;
-    info.pszText = LPSTR_TEXTCALLBACKA;
-    info.iImage = I_IMAGECALLBACK;
-    info.lParam = data;
-    return static_cast<int>(::SendMessageA(control_, LVM_INSERTITEMA, 0, reinterpret_cast<LPARAM>(&info)));
-}
-
 void ListView::setCellText(int row, int column, const std::string& text) const {
     LVITEMA info{};
     info.iSubItem = column;
@@ -64,6 +54,16 @@ LPARAM ListView::rowData(int row) const {
 
 void ListView::sort(PFNLVCOMPARE compare, LPARAM context) const {
     ::SendMessageA(control_, LVM_SORTITEMS, static_cast<WPARAM>(context), reinterpret_cast<LPARAM>(compare));
+}
+
+void ListView::moveSelection(int selected, int focused) const {
+    ListView_SetItemState(control_, -1, 0, LVIS_SELECTED | LVIS_FOCUSED);
+    if (selected >= 0) {
+        ListView_SetItemState(control_, selected, LVIS_SELECTED, LVIS_SELECTED);
+    }
+    if (focused >= 0) {
+        ListView_SetItemState(control_, focused, LVIS_FOCUSED, LVIS_FOCUSED);
+    }
 }
 
 void ListView::setRedraw(bool on) const {

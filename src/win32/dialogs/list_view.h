@@ -23,17 +23,21 @@ class ListView {
     // A row at `row` whose text is `text` and whose further cells are set apart;
     // its index, or -1 when it could not be inserted.
     int insertRow(int row, const std::string& text, LPARAM data) const;
-    // A row whose cells and image the list asks for when it shows them.
-    int insertCallbackRow(int row, LPARAM data) const;
     void setCellText(int row, int column, const std::string& text) const;
-    // Room for `count` rows, so that inserting them does not grow the list each time.
-    void reserveRows(int count) const { ListView_SetItemCount(control_, count); }
+    // A virtual list (LVS_OWNERDATA) of `count` rows, whose cells and images the list
+    // asks for when it shows them.
+    void setVirtualRowCount(int count) const { ListView_SetItemCountEx(control_, count, 0); }
     void deleteRow(int row) const { ListView_DeleteItem(control_, row); }
     void deleteAllRows() const { ListView_DeleteAllItems(control_); }
     void redrawRow(int row) const { ListView_RedrawItems(control_, row, row); }
 
     // The first selected row, or -1.
     int selectedRow() const { return ListView_GetNextItem(control_, -1, LVNI_SELECTED); }
+    // The row with the focus, or -1.
+    int focusedRow() const { return ListView_GetNextItem(control_, -1, LVNI_FOCUSED); }
+    // Moves the selection and the focus to these rows (-1: none).
+    void moveSelection(int selected, int focused) const;
+    void redrawAll() const { ::InvalidateRect(control_, nullptr, TRUE); }
     // The row's LPARAM, 0 when there is no such row.
     LPARAM rowData(int row) const;
     // Sorts the rows by `compare`, which is given the rows' LPARAMs and `context`.

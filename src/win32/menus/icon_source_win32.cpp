@@ -5,14 +5,11 @@
 namespace zek::win32 {
 
 menus::IconHandle SmallIconSource::loadSmallIcon(std::string_view path) {
-    // From here on the menu entry that takes the handle owns it.
-    return reinterpret_cast<menus::IconHandle>(win32::loadSmallIcon(path).release());
-}
-
-void SmallIconSource::destroyIcon(menus::IconHandle icon) {
-    if (icon != 0) {
-        ::DestroyIcon(toIcon(icon));
+    auto known = loaded_.find(path);
+    if (known == loaded_.end()) {
+        known = loaded_.emplace(std::string(path), win32::loadSmallIcon(path)).first;
     }
+    return reinterpret_cast<menus::IconHandle>(known->second.get());
 }
 
 }  // namespace zek::win32
