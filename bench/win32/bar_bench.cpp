@@ -1,7 +1,8 @@
 // The bar under load, measured from another process as a user meets it: hotkey
 // to visible bar, one typed character to the completed text, a node menu of
 // 1,000 rows, and the launcher's private bytes — with 10, 10,000 and 100,000
-// items. Run under Wine beside ZekLauncher.exe (see README).
+// items, beside the same figures for bare_window, the floor the system sets. Run
+// under Wine beside ZekLauncher.exe and bare_window.exe (see README).
 #include <windows.h>
 // After windows.h, which it needs.
 #include <psapi.h>
@@ -52,18 +53,21 @@ std::string dataFile(int items) {
     return text;
 }
 
-// A key pressed without the scenario driver's pause after it, and a wait that
-// looks every millisecond instead of every 20: the figures hold the launcher's
+// Keys pressed without the scenario driver's pause after them, and a wait that
+// looks every millisecond instead of every 20: the figures hold the program's
 // time, not the measurement's own.
-void pressAtOnce(WORD key) {
-    INPUT inputs[2]{};
-    for (int i = 0; i < 2; ++i) {
-        inputs[i].type = INPUT_KEYBOARD;
-        inputs[i].ki.wVk = key;
-        inputs[i].ki.wScan = static_cast<WORD>(::MapVirtualKeyA(key, MAPVK_VK_TO_VSC));
-        inputs[i].ki.dwFlags = i == 0 ? 0 : KEYEVENTF_KEYUP;
+void pressAtOnce(std::initializer_list<WORD> keys) {
+    std::vector<INPUT> inputs;
+    for (int release = 0; release < 2; ++release) {
+        for (WORD key : keys) {
+            INPUT& input = inputs.emplace_back();
+            input.type = INPUT_KEYBOARD;
+            input.ki.wVk = key;
+            input.ki.wScan = static_cast<WORD>(::MapVirtualKeyA(key, MAPVK_VK_TO_VSC));
+            input.ki.dwFlags = release != 0 ? KEYEVENTF_KEYUP : 0;
+        }
     }
-    ::SendInput(2, inputs, sizeof(INPUT));
+    ::SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
 }
 
 template <typename Condition>
@@ -75,6 +79,50 @@ double msUntil(double since, Condition condition) {
         ::Sleep(1);
     }
     return nowMs() - since;
+}
+
+struct Rounds {
+    double hotkeyToVisibleMs = -1;
+    double keystrokeToTextMs = -1;
+};
+
+// Windows+Return to the window shown, "i" to the text in `edit` longer than
+// `typedLength`, Windows+Return to hide it; medians of 7 rounds.
+Rounds showTypeHide(HWND window, HWND edit, std::size_t typedLength) {
+    std::vector<double> shows, keystrokes;
+    DWORD_PTR ignored = 0;
+    for (int round = 0; round < 7; ++round) {
+        const double start = nowMs();
+        pressAtOnce({VK_LWIN, VK_RETURN});
+        shows.push_back(msUntil(start, [&] { return ::IsWindowVisible(window) != FALSE; }));
+        ::SetForegroundWindow(window);
+        ::SendMessageTimeoutA(window, WM_NULL, 0, 0, SMTO_NORMAL, 30000, &ignored);
+        const double typed = nowMs();
+        pressAtOnce({'I'});
+        keystrokes.push_back(msUntil(typed, [&] { return windowText(edit).size() > typedLength; }));
+        pressAtOnce({VK_LWIN, VK_RETURN});
+        waitUntil([&] { return ::IsWindowVisible(window) == FALSE; }, 30000);
+        // Hiding may keep the program busy after the window is gone (the X server
+        // is asked to confirm it); the next show is timed from an idle program.
+        ::SendMessageTimeoutA(window, WM_NULL, 0, 0, SMTO_NORMAL, 30000, &ignored);
+    }
+    return {median(shows), median(keystrokes)};
+}
+
+// The same rounds on bare_window, which shows its combo box on the hotkey and
+// does nothing with what is typed: what the system itself takes.
+Rounds measureFloor() {
+    Process bare = startProcess(zek::bench::besideThisProgram("bare_window.exe"), "", "");
+    HWND window = nullptr;
+    waitUntil([&] { return (window = ::FindWindowA("ZekBareWindow", nullptr)) != nullptr; }, 30000);
+    zek::bench::settle(window);
+    HWND combo = ::FindWindowExA(window, nullptr, "ComboBox", nullptr);
+    const Rounds rounds = showTypeHide(window, ::FindWindowExA(combo, nullptr, "Edit", nullptr), 0);
+    ::SendMessageTimeoutA(window, WM_DESTROY, 0, 0, SMTO_ABORTIFHUNG, 5000, nullptr);
+    if (!bare.waitForExit(15000)) {
+        bare.kill();
+    }
+    return rounds;
 }
 
 struct Figures {
@@ -92,24 +140,9 @@ Figures measure(int items) {
     DWORD_PTR ignored = 0;
     HWND edit = ::FindWindowExA(box, nullptr, "Edit", nullptr);
 
-    std::vector<double> shows, keystrokes;
-    for (int round = 0; round < 7; ++round) {
-        const double start = nowMs();
-        pressChord({VK_LWIN, VK_RETURN});
-        waitUntil([&] { return ::IsWindowVisible(bar) != FALSE; }, 30000);
-        shows.push_back(nowMs() - start);
-        ::SetForegroundWindow(bar);
-        const double typed = nowMs();
-        pressAtOnce('I');
-        keystrokes.push_back(msUntil(typed, [&] { return windowText(edit).size() > 1; }));
-        pressChord({VK_LWIN, VK_RETURN});
-        waitUntil([&] { return ::IsWindowVisible(bar) == FALSE; }, 30000);
-        // Hiding may keep the launcher busy after the window is gone (the X server
-        // is asked to confirm it); the next show is timed from an idle launcher.
-        ::SendMessageTimeoutA(bar, WM_NULL, 0, 0, SMTO_NORMAL, 30000, &ignored);
-    }
-    figures.hotkeyToVisibleMs = median(shows);
-    figures.keystrokeToCompletionMs = median(keystrokes);
+    const Rounds rounds = showTypeHide(bar, edit, 1);
+    figures.hotkeyToVisibleMs = rounds.hotkeyToVisibleMs;
+    figures.keystrokeToCompletionMs = rounds.keystrokeToTextMs;
 
     PROCESS_MEMORY_COUNTERS_EX memory{};
     zek::win32::UniqueKernelHandle process(
@@ -128,7 +161,7 @@ Figures measure(int items) {
     waitUntil([&] { return windowText(edit) == "big"; }, 30000);
     ::SendMessageTimeoutA(bar, WM_NULL, 0, 0, SMTO_NORMAL, 30000, &ignored);
     const double opened = nowMs();
-    pressAtOnce(VK_RETURN);
+    pressAtOnce({VK_RETURN});
     figures.nodeMenuMs = msUntil(opened, [] { return findOpenMenu() != nullptr; });
     while (HWND menu = findOpenMenu()) {
         ::PostMessageA(menu, WM_KEYDOWN, VK_ESCAPE, 0);
@@ -140,8 +173,10 @@ Figures measure(int items) {
 }  // namespace
 
 int main() {
+    const Rounds floor = measureFloor();
     std::printf("%8s %14s %16s %14s %14s\n", "items", "hotkey->bar ms", "key->complete ms", "node menu ms",
                 "private KiB");
+    std::printf("%8s %14.1f %16.1f\n", "floor", floor.hotkeyToVisibleMs, floor.keystrokeToTextMs);
     for (int items : {10, 10000, 100000}) {
         const Figures f = measure(items);
         std::printf("%8d %14.1f %16.1f %14.1f %14.0f\n", items, f.hotkeyToVisibleMs,
