@@ -4,6 +4,7 @@
 
 #include <string>
 #include <type_traits>
+#include <utility>
 
 #include "core/app/messages.h"
 #include "core/box/box_input.h"
@@ -24,6 +25,8 @@ constexpr WORD kListSelectionChanged = 1;
 
 // Each procedure is installed once per control, so one id serves both.
 constexpr UINT_PTR kSubclassId = 0;
+// Posted to the combo box by showStatus.
+constexpr UINT kShowPendingStatus = WM_APP + 1;
 
 CommandBox& boxOf(DWORD_PTR box) {
     return *reinterpret_cast<CommandBox*>(box);
@@ -117,13 +120,29 @@ bool CommandBox::apply(const box::Reaction& reaction) {
     return reaction.swallow;
 }
 
+// The picture follows the text. Drawing it takes milliseconds, so the key's own
+// work comes first: the field repaints now, and the picture is drawn once the key
+// is done (a posted message, before any other input is read).
 void CommandBox::showStatus(const box::StatusUpdate& update) {
-    if (status_ == nullptr) {
+    if (status_ == nullptr || update.change == box::StatusChange::Unchanged) {
         return;
     }
-    if (update.change == box::StatusChange::ShowItem && update.item != nullptr) {
-        status_->showItem(*update.item);
-    } else if (update.change == box::StatusChange::ShowNoItem) {
+    if (!pendingStatus_) {
+        ::PostMessageA(combo_, kShowPendingStatus, 0, 0);
+    }
+    pendingStatus_ = update;
+    ::UpdateWindow(edit_);
+}
+
+void CommandBox::showPendingStatus() {
+    const std::optional<box::StatusUpdate> update = std::exchange(pendingStatus_, std::nullopt);
+    // A bar hidden meanwhile starts its picture afresh when it is shown again.
+    if (!update || status_ == nullptr || ::IsWindowVisible(bar_) == FALSE) {
+        return;
+    }
+    if (update->change == box::StatusChange::ShowItem && update->item != nullptr) {
+        status_->showItem(*update->item);
+    } else if (update->change == box::StatusChange::ShowNoItem) {
         status_->showNoItem();
     }
 }
@@ -195,6 +214,9 @@ LRESULT CommandBox::onComboMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     // The box is made with the bar, before the files are read.
     data::ItemStore* store = process_.filesOpen() ? &process_.store() : nullptr;
     switch (message) {
+        case kShowPendingStatus:
+            showPendingStatus();
+            return 0;
         case app::LM_SETMATCHLEN:
             state_ = box::setMatchLength(state_, wParam);
             break;

@@ -63,6 +63,7 @@ class CommandBox {
     bool apply(const box::Reaction& reaction);
     void carryOut(const box::Request& request);
     void showStatus(const box::StatusUpdate& update);
+    void showPendingStatus();
     // Selections in the edit field as the control counts them (bytes on some
     // systems, characters on others) and as the rules count them (bytes).
     box::EditSelection toBytes(box::EditSelection selection, std::string_view text) const;
@@ -74,6 +75,8 @@ class CommandBox {
     HWND combo_ = nullptr;
     HWND edit_ = nullptr;
     StatusSink* status_ = nullptr;
+    // What showStatus left for the picture; its item belongs to the current list.
+    std::optional<box::StatusUpdate> pendingStatus_;
     bool comboSubclassed_ = false;
     bool editSubclassed_ = false;
     // The list's own messages, answered from `list_`.
