@@ -244,12 +244,7 @@ void FramePainter::paintStill(display::Frame::const_iterator begin, display::Fra
         still_ = StillLayer::capture(area, [&](HDC dc) {
             Gdiplus::Graphics graphics(dc);
             const ScopedSelectObject blackBrush(dc, ::GetStockObject(BLACK_BRUSH));
-            for (auto at = begin; at != end; ++at) {
-                if (!drawnByGdi(*at)) {
-                    ::GdiFlush();
-                }
-                draw(graphics, dc, *at, icons);
-            }
+            drawRun(graphics, dc, begin, end, icons);
         });
         stillRun_.assign(begin, end);
     }
@@ -258,8 +253,17 @@ void FramePainter::paintStill(display::Frame::const_iterator begin, display::Fra
         return;
     }
     candidateRun_.assign(begin, end);
+    drawRun(*objects_->graphics, picture_, begin, end, icons);
+}
+
+// GDI may hold its shapes back; each GDI+ shape goes after a flush.
+void FramePainter::drawRun(Gdiplus::Graphics& graphics, HDC dc, display::Frame::const_iterator begin,
+                           display::Frame::const_iterator end, const Icons& icons) {
     for (auto at = begin; at != end; ++at) {
-        draw(*objects_->graphics, picture_, *at, icons);
+        if (!drawnByGdi(*at)) {
+            ::GdiFlush();
+        }
+        draw(graphics, dc, *at, icons);
     }
 }
 

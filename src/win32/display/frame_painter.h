@@ -47,6 +47,8 @@ class FramePainter {
   private:
     void draw(Gdiplus::Graphics& graphics, HDC dc, const display::DrawOperation& operation,
               const Icons& icons);
+    void drawRun(Gdiplus::Graphics& graphics, HDC dc, display::Frame::const_iterator begin,
+                 display::Frame::const_iterator end, const Icons& icons);
     void paintStill(display::Frame::const_iterator begin, display::Frame::const_iterator end,
                     const Icons& icons);
     void paintText(const display::PaintText& text);
