@@ -1,6 +1,7 @@
 #include "win32/display/frame_painter.h"
 
 #include <algorithm>
+#include <iterator>
 #include <optional>
 #include <string>
 #include <type_traits>
@@ -146,70 +147,174 @@ FramePainter::FramePainter(Key, HDC picture, std::unique_ptr<Objects> objects)
 
 FramePainter::~FramePainter() = default;
 
+namespace {
+
+// Opaque, unsmoothed and the same whatever the frame: every brush but the two
+// gradients a frame makes for itself, every pen.
+bool isFixedShape(const display::DrawOperation& operation) {
+    if (const auto* pie = std::get_if<display::FillPie>(&operation)) {
+        return pie->brush != Brush::Panel && pie->brush != Brush::OnLine;
+    }
+    if (const auto* ellipse = std::get_if<display::FillEllipse>(&operation)) {
+        return ellipse->brush != Brush::Panel && ellipse->brush != Brush::OnLine;
+    }
+    return std::holds_alternative<display::BlackEllipse>(operation) ||
+           std::holds_alternative<display::DrawEllipse>(operation);
+}
+
+bool drawnByGdi(const display::DrawOperation& operation) {
+    return std::holds_alternative<display::BlackRectangle>(operation) ||
+           std::holds_alternative<display::BlackEllipse>(operation) ||
+           std::holds_alternative<display::PaintIcon>(operation);
+}
+
+// Every pixel a fixed shape may touch, with a margin for the pen's width.
+RECT reachOf(const display::DrawOperation& operation) {
+    constexpr int kMargin = 2;
+    RECT reach{};
+    std::visit(
+        [&](const auto& op) {
+            using Kind = std::decay_t<decltype(op)>;
+            if constexpr (std::is_same_v<Kind, display::BlackEllipse>) {
+                reach = {op.area.left, op.area.top, op.area.right, op.area.bottom};
+            } else if constexpr (requires { op.bounds.width; }) {
+                reach = {op.bounds.x, op.bounds.y, op.bounds.x + op.bounds.width,
+                         op.bounds.y + op.bounds.height};
+            }
+        },
+        operation);
+    return {reach.left - kMargin, reach.top - kMargin, reach.right + kMargin, reach.bottom + kMargin};
+}
+
+}  // namespace
+
 void FramePainter::paint(const display::Frame& frame, const Icons& icons) {
     Objects& o = *objects_;
     const ScopedSelectObject blackBrush(picture_, ::GetStockObject(BLACK_BRUSH));
     bool gdiPending = false;
-    for (const display::DrawOperation& operation : frame) {
+    const auto inLastFrame = [&](const display::DrawOperation& operation) {
+        return isFixedShape(operation) &&
+               std::ranges::find(lastFixedShapes_, operation) != lastFixedShapes_.end();
+    };
+    for (auto at = frame.begin(); at != frame.end();) {
+        // A run of fixed shapes the last frame drew too is likely to come again.
+        auto runEnd = at;
+        while (runEnd != frame.end() && inLastFrame(*runEnd)) {
+            ++runEnd;
+        }
+        const bool still = runEnd - at >= 2;
         // GDI may hold its shapes back; they must be in the pixels before GDI+ draws over them.
-        const bool byGdi = std::holds_alternative<display::BlackRectangle>(operation) ||
-                           std::holds_alternative<display::BlackEllipse>(operation) ||
-                           std::holds_alternative<display::PaintIcon>(operation);
+        const bool byGdi = still || drawnByGdi(*at);
         if (gdiPending && !byGdi) {
             ::GdiFlush();
         }
         gdiPending = byGdi;
-        std::visit(
-            [&](const auto& op) {
-                using Kind = std::decay_t<decltype(op)>;
-                if constexpr (std::is_same_v<Kind, display::BlackRectangle>) {
-                    ::Rectangle(picture_, op.area.left, op.area.top, op.area.right, op.area.bottom);
-                } else if constexpr (std::is_same_v<Kind, display::BlackEllipse>) {
-                    ::Ellipse(picture_, op.area.left, op.area.top, op.area.right, op.area.bottom);
-                } else if constexpr (std::is_same_v<Kind, display::MakeGradient>) {
-                    auto& slot = op.slot == Brush::Panel ? o.panel : o.onLine;
-                    slot.emplace(op.area, op.from, op.to, op.angle);
-                } else if constexpr (std::is_same_v<Kind, display::FillPie>) {
-                    if (Gdiplus::Brush* brush = o.brush(op.brush)) {
-                        o.graphics->FillPie(brush, rectOf(op.bounds), op.start, op.sweep);
-                    }
-                } else if constexpr (std::is_same_v<Kind, display::FillEllipse>) {
-                    if (Gdiplus::Brush* brush = o.brush(op.brush)) {
-                        o.graphics->FillEllipse(brush, rectOf(op.bounds));
-                    }
-                } else if constexpr (std::is_same_v<Kind, display::DrawEllipse>) {
-                    o.graphics->DrawEllipse(o.pen(op.pen), rectOf(op.bounds));
-                } else if constexpr (std::is_same_v<Kind, display::PanelOutline>) {
-                    Gdiplus::Point points[display::kOutlinePoints];
-                    for (std::size_t i = 0; i < display::kOutlinePoints; ++i) {
-                        points[i] = Gdiplus::Point(op.points[i].x, op.points[i].y);
-                    }
-                    if (Gdiplus::Brush* brush = o.brush(Brush::Panel)) {
-                        o.graphics->FillPolygon(brush, points, display::kOutlinePoints,
-                                                Gdiplus::FillModeAlternate);
-                    }
-                    o.graphics->DrawPolygon(&o.outlinePen, points, display::kOutlinePoints);
-                } else if constexpr (std::is_same_v<Kind, display::DrawLine>) {
-                    o.graphics->DrawLine(o.pen(op.pen), op.from.x, op.from.y, op.to.x, op.to.y);
-                } else if constexpr (std::is_same_v<Kind, display::DrawLines>) {
-                    static_assert(sizeof(display::PointF) == sizeof(Gdiplus::PointF));
-                    o.graphics->DrawLines(o.pen(op.pen),
-                                          reinterpret_cast<const Gdiplus::PointF*>(op.points.data()),
-                                          static_cast<INT>(op.points.size()));
-                } else if constexpr (std::is_same_v<Kind, display::PaintText>) {
-                    paintText(op);
-                } else if constexpr (std::is_same_v<Kind, display::PaintIcon>) {
-                    if (HICON icon = icons[static_cast<std::size_t>(op.icon)]) {
-                        ::DrawIconEx(picture_, op.bounds.x, op.bounds.y, icon, op.bounds.width,
-                                     op.bounds.height, 0, nullptr, DI_NORMAL);
-                    }
-                }
-            },
-            operation);
+        if (still) {
+            paintStill(at, runEnd, icons);
+            at = runEnd;
+        } else {
+            draw(*o.graphics, picture_, *at, icons);
+            ++at;
+        }
     }
+    lastFixedShapes_.clear();
+    std::ranges::copy_if(frame, std::back_inserter(lastFixedShapes_), isFixedShape);
     o.panel.reset();
     o.onLine.reset();
     ::GdiFlush();
+}
+
+// A run is kept as a layer once two frames in a row have drawn it; the first
+// frames after a clearing one still hold shapes that are about to move.
+void FramePainter::paintStill(display::Frame::const_iterator begin, display::Frame::const_iterator end,
+                              const Icons& icons) {
+    const auto isRun = [&](const std::vector<display::DrawOperation>& run) {
+        return std::ranges::equal(begin, end, run.begin(), run.end());
+    };
+    if (!(still_ && isRun(stillRun_)) && isRun(candidateRun_)) {
+        RECT area{display::kPictureWidth, display::kPictureHeight, 0, 0};
+        for (auto at = begin; at != end; ++at) {
+            const RECT reach = reachOf(*at);
+            area = {std::min(area.left, reach.left), std::min(area.top, reach.top),
+                    std::max(area.right, reach.right), std::max(area.bottom, reach.bottom)};
+        }
+        area = {std::max(area.left, 0L), std::max(area.top, 0L),
+                std::min<LONG>(area.right, display::kPictureWidth),
+                std::min<LONG>(area.bottom, display::kPictureHeight)};
+        still_ = StillLayer::capture(area, [&](HDC dc) {
+            Gdiplus::Graphics graphics(dc);
+            const ScopedSelectObject blackBrush(dc, ::GetStockObject(BLACK_BRUSH));
+            drawRun(graphics, dc, begin, end, icons);
+        });
+        stillRun_.assign(begin, end);
+    }
+    if (still_ && isRun(stillRun_)) {
+        still_->putOnto(picture_);
+        return;
+    }
+    candidateRun_.assign(begin, end);
+    drawRun(*objects_->graphics, picture_, begin, end, icons);
+}
+
+// GDI may hold its shapes back; each GDI+ shape goes after a flush.
+void FramePainter::drawRun(Gdiplus::Graphics& graphics, HDC dc, display::Frame::const_iterator begin,
+                           display::Frame::const_iterator end, const Icons& icons) {
+    for (auto at = begin; at != end; ++at) {
+        if (!drawnByGdi(*at)) {
+            ::GdiFlush();
+        }
+        draw(graphics, dc, *at, icons);
+    }
+}
+
+void FramePainter::draw(Gdiplus::Graphics& graphics, HDC dc, const display::DrawOperation& operation,
+                        const Icons& icons) {
+    Objects& o = *objects_;
+    std::visit(
+        [&](const auto& op) {
+            using Kind = std::decay_t<decltype(op)>;
+            if constexpr (std::is_same_v<Kind, display::BlackRectangle>) {
+                ::Rectangle(dc, op.area.left, op.area.top, op.area.right, op.area.bottom);
+            } else if constexpr (std::is_same_v<Kind, display::BlackEllipse>) {
+                ::Ellipse(dc, op.area.left, op.area.top, op.area.right, op.area.bottom);
+            } else if constexpr (std::is_same_v<Kind, display::MakeGradient>) {
+                auto& slot = op.slot == Brush::Panel ? o.panel : o.onLine;
+                slot.emplace(op.area, op.from, op.to, op.angle);
+            } else if constexpr (std::is_same_v<Kind, display::FillPie>) {
+                if (Gdiplus::Brush* brush = o.brush(op.brush)) {
+                    graphics.FillPie(brush, rectOf(op.bounds), op.start, op.sweep);
+                }
+            } else if constexpr (std::is_same_v<Kind, display::FillEllipse>) {
+                if (Gdiplus::Brush* brush = o.brush(op.brush)) {
+                    graphics.FillEllipse(brush, rectOf(op.bounds));
+                }
+            } else if constexpr (std::is_same_v<Kind, display::DrawEllipse>) {
+                graphics.DrawEllipse(o.pen(op.pen), rectOf(op.bounds));
+            } else if constexpr (std::is_same_v<Kind, display::PanelOutline>) {
+                Gdiplus::Point points[display::kOutlinePoints];
+                for (std::size_t i = 0; i < display::kOutlinePoints; ++i) {
+                    points[i] = Gdiplus::Point(op.points[i].x, op.points[i].y);
+                }
+                if (Gdiplus::Brush* brush = o.brush(Brush::Panel)) {
+                    graphics.FillPolygon(brush, points, display::kOutlinePoints, Gdiplus::FillModeAlternate);
+                }
+                graphics.DrawPolygon(&o.outlinePen, points, display::kOutlinePoints);
+            } else if constexpr (std::is_same_v<Kind, display::DrawLine>) {
+                graphics.DrawLine(o.pen(op.pen), op.from.x, op.from.y, op.to.x, op.to.y);
+            } else if constexpr (std::is_same_v<Kind, display::DrawLines>) {
+                static_assert(sizeof(display::PointF) == sizeof(Gdiplus::PointF));
+                graphics.DrawLines(o.pen(op.pen), reinterpret_cast<const Gdiplus::PointF*>(op.points.data()),
+                                   static_cast<INT>(op.points.size()));
+            } else if constexpr (std::is_same_v<Kind, display::PaintText>) {
+                paintText(op);
+            } else if constexpr (std::is_same_v<Kind, display::PaintIcon>) {
+                if (HICON icon = icons[static_cast<std::size_t>(op.icon)]) {
+                    ::DrawIconEx(dc, op.bounds.x, op.bounds.y, icon, op.bounds.width, op.bounds.height, 0,
+                                 nullptr, DI_NORMAL);
+                }
+            }
+        },
+        operation);
 }
 
 // Texts arrive in the system code page; GDI+ draws wide characters, as many as

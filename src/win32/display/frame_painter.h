@@ -6,9 +6,15 @@
 
 #include <array>
 #include <memory>
+#include <vector>
 
 #include "core/display/frame.h"
+#include "win32/display/still_layer.h"
 #include "win32/platform/unique_handle.h"
+
+namespace Gdiplus {
+class Graphics;
+}
 
 namespace zek::win32 {
 
@@ -39,10 +45,22 @@ class FramePainter {
     void paint(const display::Frame& frame, const Icons& icons);
 
   private:
+    void draw(Gdiplus::Graphics& graphics, HDC dc, const display::DrawOperation& operation,
+              const Icons& icons);
+    void drawRun(Gdiplus::Graphics& graphics, HDC dc, display::Frame::const_iterator begin,
+                 display::Frame::const_iterator end, const Icons& icons);
+    void paintStill(display::Frame::const_iterator begin, display::Frame::const_iterator end,
+                    const Icons& icons);
     void paintText(const display::PaintText& text);
 
     HDC picture_;
     std::unique_ptr<Objects> objects_;
+    // The fixed shapes of the last frame, the last run of them drawn one by one,
+    // and the run kept as a layer.
+    std::vector<display::DrawOperation> lastFixedShapes_;
+    std::vector<display::DrawOperation> candidateRun_;
+    std::vector<display::DrawOperation> stillRun_;
+    std::unique_ptr<StillLayer> still_;
 };
 
 }  // namespace zek::win32
