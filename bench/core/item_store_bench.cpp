@@ -61,7 +61,7 @@ std::vector<std::string> typedPrefixes(const ItemStore& store, std::size_t lengt
     std::mt19937 random(7);
     const auto items = store.items();
     for (int n = 0; n < 64; ++n) {
-        const std::string& name = items[random() % items.size()]->name();
+        const std::string_view name = items[random() % items.size()]->name();
         prefixes.push_back(name.substr(0, length));
     }
     return prefixes;
