@@ -61,8 +61,8 @@ std::vector<std::string> typedPrefixes(const ItemStore& store, std::size_t lengt
     std::mt19937 random(7);
     const auto items = store.items();
     for (int n = 0; n < 64; ++n) {
-        const std::string& name = items[random() % items.size()]->name();
-        prefixes.push_back(name.substr(0, length));
+        const std::string_view name = items[random() % items.size()]->name();
+        prefixes.emplace_back(name.substr(0, length));
     }
     return prefixes;
 }
@@ -87,7 +87,7 @@ void BM_FindByName(benchmark::State& state) {
     std::vector<std::string> names;
     std::mt19937 random(11);
     for (int n = 0; n < 64; ++n) {
-        names.push_back(store.items()[random() % store.items().size()]->name());
+        names.emplace_back(store.items()[random() % store.items().size()]->name());
     }
     std::size_t next = 0;
     for (auto _ : state) {

@@ -18,7 +18,7 @@ Reaction completeIncrementally(const BoxState& state, const BoxView& view, data:
 
     if (state.matchLength < typed) {
         if (data::LauncherItem* found = store.findFirstMatch(text)) {
-            const std::string& name = found->name();
+            const std::string_view name = found->name();
             // A text ending in the first byte of a double-byte character is completed
             // by that whole character: the selection starts before it, so the typed
             // part never ends inside a character.

@@ -74,7 +74,7 @@ Reaction cycleWithTab(const BoxState& state, const BoxView& view, data::ItemStor
     reaction.listSelection = index;
 
     const std::size_t common = std::max(commonPrefixLength(list), typed);
-    const std::string& name = target->name();
+    const std::string_view name = target->name();
     // A stale filter can list names that do not start with the typed part; the
     // selection still starts on a whole character of the name shown.
     const std::size_t kept = wholeCharactersWithin(name, common);

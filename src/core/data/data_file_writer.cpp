@@ -71,32 +71,31 @@ class RecordLines {
     std::size_t prefixLength_ = 0;
 };
 
-std::size_t roomForRecord(const ItemFields& fields) {
-    return kRecordKeyCount * kMaxLineFrame + kPrefixCopyBytes + fields.name.size() + fields.comment.size() +
-           fields.app.size() + fields.option.size() + fields.icon.size() + fields.dir.size();
+std::size_t roomForRecord(const LauncherItem& item) {
+    return kRecordKeyCount * kMaxLineFrame + kPrefixCopyBytes + item.name().size() + item.comment().size() +
+           item.app().size() + item.option().size() + item.icon().size() + item.dir().size();
 }
 
 // Appends one record to `out`, whose first `used` bytes are the file so far.
 void writeRecord(std::string& out, std::size_t& used, const LauncherItem& item, std::int32_t record) {
-    const ItemFields& fields = item.fields();
     // Growing the string zero-fills only the new room, a few hundred bytes that are
     // in the cache and written over at once; the reservation makes it rarely move.
-    out.resize(used + roomForRecord(fields));
+    out.resize(used + roomForRecord(item));
     RecordLines lines(out.data() + used, record);
-    lines.putString("ItemName=", fields.name);
-    lines.putString("ItemComment=", fields.comment);
-    lines.putString("ItemApp=", fields.app);
-    lines.putString("ItemOption=", fields.option);
-    lines.putString("ItemIcon=", fields.icon);
-    lines.putString("ItemDir=", fields.dir);
-    lines.putInt("ItemType=", static_cast<std::int32_t>(fields.type));
+    lines.putString("ItemName=", item.name());
+    lines.putString("ItemComment=", item.comment());
+    lines.putString("ItemApp=", item.app());
+    lines.putString("ItemOption=", item.option());
+    lines.putString("ItemIcon=", item.icon());
+    lines.putString("ItemDir=", item.dir());
+    lines.putInt("ItemType=", static_cast<std::int32_t>(item.type()));
     lines.putInt("ItemLevel=", item.level());
-    lines.putInt("ItemBoot=", fields.boot);
-    lines.putInt("ItemTsk=", fields.tsk);
-    lines.putInt("ItemExtension=", fields.extension);
-    lines.putInt("ItemPriority=", fields.priority);
-    lines.putInt("ItemHotKey1=", fields.hotKey1);
-    lines.putInt("ItemHotKey2=", fields.hotKey2);
+    lines.putInt("ItemBoot=", item.boot());
+    lines.putInt("ItemTsk=", item.tsk());
+    lines.putInt("ItemExtension=", item.extension());
+    lines.putInt("ItemPriority=", item.priority());
+    lines.putInt("ItemHotKey1=", item.hotKey1());
+    lines.putInt("ItemHotKey2=", item.hotKey2());
     used = static_cast<std::size_t>(lines.end() - out.data());
 }
 

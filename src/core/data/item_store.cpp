@@ -81,7 +81,7 @@ LauncherItem* ItemStore::attachChild(LauncherItem* parent, std::unique_ptr<Launc
     attached->parent_ = parent;
     attached->level_ = parent->level_ + 1;
     attached->serial_ = count();
-    parent->children_.push_back(std::move(item));
+    parent->childList().push_back(std::move(item));
     items_.push_back(attached);
     if (attached->hasHotkey()) {
         hotkeyHolders_.push_back(attached);
@@ -91,14 +91,14 @@ LauncherItem* ItemStore::attachChild(LauncherItem* parent, std::unique_ptr<Launc
 }
 
 std::vector<std::unique_ptr<LauncherItem>>::iterator ItemStore::slotAmongSiblings(LauncherItem* item) {
-    auto& siblings = item->parent_->children_;
+    auto& siblings = item->parent_->childList();
     return std::find_if(
         siblings.begin(), siblings.end(),
         [item](const std::unique_ptr<LauncherItem>& sibling) { return sibling.get() == item; });
 }
 
 void ItemStore::placeInParent(LauncherItem* item) {
-    auto& siblings = item->parent_->children_;
+    auto& siblings = item->parent_->childList();
     restoreOrderAfterChange<ChildOrder>(siblings,
                                         static_cast<std::size_t>(slotAmongSiblings(item) - siblings.begin()));
 }
@@ -158,10 +158,10 @@ bool ItemStore::moveItem(LauncherItem* newParent, LauncherItem* item) {
     }
     const auto at = slotAmongSiblings(item);
     std::unique_ptr<LauncherItem> owned = std::move(*at);
-    item->parent_->children_.erase(at);
+    item->parent_->childList().erase(at);
     item->parent_ = newParent;
     item->level_ = newParent->level_ + 1;
-    newParent->children_.push_back(std::move(owned));
+    newParent->childList().push_back(std::move(owned));
     placeInParent(item);
     changed();
     return true;
@@ -193,13 +193,13 @@ void ItemStore::removeItem(LauncherItem* item) {
     if (LauncherItem* parent = item->parent_) {
         const auto at = slotAmongSiblings(item);
         owned = std::move(*at);
-        parent->children_.erase(at);
+        parent->childList().erase(at);
         item->parent_ = nullptr;
     } else {
         owned = std::move(detachedCommandNode_);  // the built-in node, hanging nowhere
     }
     if (item == commandNode_) {
-        item->children_.clear();
+        item->children_.reset();
         detachedCommandNode_ = std::move(owned);
     }
     changed();
@@ -240,10 +240,10 @@ void ItemStore::setItemFields(LauncherItem* item, ItemFields fields) {
 }
 
 void ItemStore::sortChildren(LauncherItem* node) {
-    if (node == nullptr) {
+    if (node == nullptr || !node->children_) {
         return;
     }
-    auto& children = node->children_;
+    auto& children = *node->children_;
     if (!std::is_sorted(children.begin(), children.end(), ByPointee<ChildOrder>{})) {
         stableSortByKey<ChildOrder>(children);
     }
@@ -302,8 +302,8 @@ LauncherItem* ItemStore::findByHotkeyId(std::int32_t id, HotkeyIdFunction hotkey
     if (hotkeyIndex_.hotkeyId != hotkeyId || hotkeyIndex_.generation != generation_) {
         hotkeyIndex_.firstById.clear();
         for (LauncherItem* item : hotkeyHolders_) {
-            auto [slot, fresh] = hotkeyIndex_.firstById.try_emplace(
-                hotkeyId(item->fields().hotKey1, item->fields().hotKey2), item);
+            auto [slot, fresh] =
+                hotkeyIndex_.firstById.try_emplace(hotkeyId(item->hotKey1(), item->hotKey2()), item);
             if (!fresh && comesFirst(item, slot->second)) {
                 slot->second = item;  // where items share an id, the first in the flat list wins
             }

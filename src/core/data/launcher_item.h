@@ -56,17 +56,29 @@ class LauncherItem {
     LauncherItem(const LauncherItem&) = delete;
     LauncherItem& operator=(const LauncherItem&) = delete;
 
-    const ItemFields& fields() const { return fields_; }
-    ItemType type() const { return fields_.type; }
-    const std::string& name() const { return fields_.name; }
-    std::int32_t priority() const { return fields_.priority; }
-    bool hasHotkey() const { return fields_.hotKey1 != 0 && fields_.hotKey2 != 0; }
+    // A copy of the user's fields; the accessors below read one without copying.
+    ItemFields fields() const;
+    ItemType type() const { return type_; }
+    // NUL-terminated in memory: its data() can go to the C functions as it is.
+    std::string_view name() const { return {texts_.get(), textLengths_[kNameText]}; }
+    std::string_view comment() const { return text(kCommentText); }
+    std::string_view app() const { return text(kAppText); }
+    std::string_view option() const { return text(kOptionText); }
+    std::string_view icon() const { return text(kIconText); }
+    std::string_view dir() const { return text(kDirText); }
+    std::int32_t boot() const { return boot_; }
+    std::int32_t tsk() const { return tsk_; }
+    std::int32_t extension() const { return extension_; }
+    std::int32_t priority() const { return priority_; }
+    std::int32_t hotKey1() const { return hotKey1_; }
+    std::int32_t hotKey2() const { return hotKey2_; }
+    bool hasHotkey() const { return hotKey1_ != 0 && hotKey2_ != 0; }
 
     std::int32_t serial() const { return serial_; }
     std::int32_t level() const { return level_; }
     LauncherItem* parent() const { return parent_; }
-    std::span<const std::unique_ptr<LauncherItem>> children() const { return children_; }
-    std::int32_t childCount() const { return static_cast<std::int32_t>(children_.size()); }
+    std::span<const std::unique_ptr<LauncherItem>> children() const;
+    std::int32_t childCount() const { return static_cast<std::int32_t>(children().size()); }
 
     // Left to the tree-view binding and the image assignment.
     TreeRowHandle treeItem() const { return treeItem_; }
@@ -83,18 +95,39 @@ class LauncherItem {
   private:
     friend class ItemStore;
 
-    void assignFields(ItemFields fields);
+    using ChildList = std::vector<std::unique_ptr<LauncherItem>>;
 
-    ItemFields fields_;
+    enum TextIndex { kNameText, kCommentText, kAppText, kOptionText, kIconText, kDirText, kTextCount };
+
+    void assignFields(ItemFields fields);
+    std::string_view text(TextIndex index) const;
+    // The children, made on first use: most items are leaves.
+    ChildList& childList();
+
+    // A store holds an item per line of the user's list, a hundred thousand and
+    // more: the six texts share one block (the name first, with its NUL), and a
+    // leaf has no child list, which keeps an item at two small allocations.
+    std::unique_ptr<char[]> texts_;
     std::uint64_t nameKey_ = 0;
     std::uint64_t foldedNameKey_ = 0;
-    bool nameOrdersAsBytes_ = true;
     TreeRowHandle treeItem_ = 0;
+    LauncherItem* parent_ = nullptr;
+    std::unique_ptr<ChildList> children_;
+    ItemType type_ = ItemType::AllItemRoot;
+    std::int32_t boot_ = 0;
+    std::int32_t tsk_ = 0;
+    std::int32_t extension_ = 0;
+    std::int32_t priority_ = 0;
+    std::int32_t hotKey1_ = 0;
+    std::int32_t hotKey2_ = 0;
     std::int32_t serial_ = 0;
     std::int32_t level_ = 0;
     std::int32_t imageIndex_ = 0;
-    LauncherItem* parent_ = nullptr;
-    std::vector<std::unique_ptr<LauncherItem>> children_;
+    // Texts the store holds are at most kMaxValueBytes long (storableText); a
+    // longer one, as only a search's probe can bring, is cut at the limit, which
+    // orders it among stored names as the whole text would.
+    std::uint16_t textLengths_[kTextCount] = {};
+    bool nameOrdersAsBytes_ = true;
 };
 
 // The stock image of a type, used while an item has no image of its own:

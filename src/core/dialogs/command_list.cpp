@@ -33,26 +33,25 @@ std::string_view flagCell(std::int32_t flag) {
 
 // The cells that are a field or a fixed word as they are; none for the others.
 std::optional<std::string_view> textCell(const data::LauncherItem& item, std::size_t column) {
-    const data::ItemFields& fields = item.fields();
     switch (column) {
         case 0:
-            return fields.name;
+            return item.name();
         case 1:
-            return fields.app;
+            return item.app();
         case 2:
-            return fields.option;
+            return item.option();
         case 3:
-            return fields.dir;
+            return item.dir();
         case 4:
-            return fields.comment;
+            return item.comment();
         case 5:
-            return data::itemTypeDisplayWord(fields.type);
+            return data::itemTypeDisplayWord(item.type());
         case 8:
-            return flagCell(fields.boot);
+            return flagCell(item.boot());
         case 9:
-            return flagCell(fields.tsk);
+            return flagCell(item.tsk());
         case 10:
-            return flagCell(fields.extension);
+            return flagCell(item.extension());
         default:
             return std::nullopt;
     }
@@ -91,7 +90,7 @@ std::string commandListCell(const data::LauncherItem& item, std::size_t column) 
         return std::string(priorityCell(item.priority(), buffer));
     }
     if (column == 7) {
-        return hotkeyCellText(item.fields().hotKey1, item.fields().hotKey2);
+        return hotkeyCellText(item.hotKey1(), item.hotKey2());
     }
     return {};
 }

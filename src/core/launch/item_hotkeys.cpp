@@ -10,20 +10,20 @@ constexpr std::size_t kMessageBufferBytes = 512;
 }
 
 std::optional<ItemHotkeyRegistration> itemHotkeyRegistration(const data::LauncherItem& item) {
-    const auto keys = app::registrationFor({item.fields().hotKey1, item.fields().hotKey2});
+    const auto keys = app::registrationFor({item.hotKey1(), item.hotKey2()});
     if (!keys) {
         return std::nullopt;
     }
-    return ItemHotkeyRegistration{data::hotkeyId(item.fields().hotKey1, item.fields().hotKey2), *keys};
+    return ItemHotkeyRegistration{data::hotkeyId(item.hotKey1(), item.hotKey2()), *keys};
 }
 
 std::string hotkeyConflictMessage(const data::LauncherItem& item) {
-    const std::string_view modifier = data::modifierText(item.fields().hotKey1).value_or("");
+    const std::string_view modifier = data::modifierText(item.hotKey1()).value_or("");
     std::string keys;
-    if (data::isLoneKey(item.fields().hotKey1)) {
+    if (data::isLoneKey(item.hotKey1())) {
         keys = std::string(modifier) + " ";
     } else {
-        keys = std::string(modifier) + " + " + std::string(data::keyText(item.fields().hotKey2));
+        keys = std::string(modifier) + " + " + std::string(data::keyText(item.hotKey2()));
     }
     const std::string head = "[ ";
     const std::string tail = " ]  " + keys + "のホットキーはすでに使用されています。";

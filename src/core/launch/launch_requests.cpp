@@ -102,7 +102,7 @@ std::optional<ShellRequest> requestForOpenFile(const LauncherItem* item, std::st
 
 std::optional<ShellRequest> requestForItemFolder(const LauncherItem* item, const LauncherSettings& settings,
                                                  const FileStatusQuery& files) {
-    if (item == nullptr || item->type() != ItemType::DataItem || item->fields().app.empty()) {
+    if (item == nullptr || item->type() != ItemType::DataItem || item->app().empty()) {
         return std::nullopt;
     }
     const data::ItemFields& fields = item->fields();

@@ -13,7 +13,7 @@ bool sendIfDecided(const std::optional<ShellRequest>& request, Shell& shell) {
 }
 
 bool startsAsDataItem(const data::LauncherItem& item) {
-    return item.type() == data::ItemType::DataItem && !item.fields().app.empty();
+    return item.type() == data::ItemType::DataItem && !item.app().empty();
 }
 
 }  // namespace

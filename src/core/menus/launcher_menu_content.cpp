@@ -25,14 +25,17 @@ IconHandle LauncherMenuContent::loadIcon(std::string_view path) {
 }
 
 IconHandle LauncherMenuContent::rowIcon(const data::LauncherItem& item) {
-    const IconHandle own = loadIcon(item.fields().icon);
-    return own != 0 ? own : loadIcon(item.fields().app);
+    const IconHandle own = loadIcon(item.icon());
+    return own != 0 ? own : loadIcon(item.app());
 }
 
 MenuRow LauncherMenuContent::itemRow(data::LauncherItem& item, RowStyle style, MenuRows submenu) {
     // The row takes nextCommandId_ and its entry lands at index nextCommandId_ - 1,
     // keeping the id invariant; an item always has a target, so it is never refused.
-    MenuRow row{.id = nextCommandId_, .style = style, .text = item.name(), .submenu = std::move(submenu)};
+    MenuRow row{.id = nextCommandId_,
+                .style = style,
+                .text = std::string(item.name()),
+                .submenu = std::move(submenu)};
     table_.addEntry(item.name(), rowIcon(item), MenuTarget{.item = &item});
     ++nextCommandId_;
     return row;

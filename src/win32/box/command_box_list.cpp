@@ -45,7 +45,7 @@ LRESULT CommandBox::selectListEntry(WPARAM index) {
     }
     selected_ = static_cast<int>(position);
     applying_ = true;
-    ::SendMessageA(edit_, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(list_[position]->name().c_str()));
+    ::SendMessageA(edit_, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(list_[position]->name().data()));
     applying_ = false;
     return selected_;
 }
@@ -94,14 +94,14 @@ std::optional<LRESULT> CommandBox::onListMessage(UINT message, WPARAM wParam, LP
             if (!valid || lParam == 0) {
                 return CB_ERR;
             }
-            const std::string& name = list_[index]->name();
+            const std::string_view name = list_[index]->name();
             if (unicode) {
                 const std::wstring wide = wideText(name);
                 std::memcpy(reinterpret_cast<wchar_t*>(lParam), wide.c_str(),
                             (wide.size() + 1) * sizeof(wchar_t));
                 return static_cast<LRESULT>(wide.size());
             }
-            std::memcpy(reinterpret_cast<char*>(lParam), name.c_str(), name.size() + 1);
+            std::memcpy(reinterpret_cast<char*>(lParam), name.data(), name.size() + 1);
             return static_cast<LRESULT>(name.size());
         }
         case CB_FINDSTRINGEXACT: {

@@ -234,7 +234,7 @@ void LauncherTreeDialog::editSelected() {
     store().setItemFields(item, std::move(*edited));
     item->setImageIndex(ownImage);  // an edited item reuses its own image slot
     const HTREEITEM row = rowOf(*item);
-    tree_.rename(row, item->name());
+    tree_.rename(row, std::string(item->name()));
     tree_.forgetImage(row);
     const HTREEITEM parentRow = tree_.parentOf(row);
     tree_.sortChildren(parentRow != nullptr ? parentRow : TVI_ROOT);

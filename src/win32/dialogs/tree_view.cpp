@@ -9,7 +9,7 @@ HTREEITEM TreeView::insertLast(data::LauncherItem& item, HTREEITEM parent) const
     insert.hParent = parent;
     insert.hInsertAfter = TVI_LAST;
     insert.item.mask = TVIF_TEXT | TVIF_IMAGE | TVIF_SELECTEDIMAGE | TVIF_PARAM;
-    insert.item.pszText = const_cast<char*>(item.name().c_str());
+    insert.item.pszText = const_cast<char*>(item.name().data());
     insert.item.iImage = I_IMAGECALLBACK;
     insert.item.iSelectedImage = I_IMAGECALLBACK;
     insert.item.lParam = reinterpret_cast<LPARAM>(&item);

@@ -113,7 +113,7 @@ bool launchDataItem(LauncherProcess& process, const data::LauncherItem& item) {
 bool switchToRunningWindowOrLaunch(LauncherProcess& process, const data::LauncherItem& item) {
     // In front, so that the chooser's menu closes when the user clicks elsewhere.
     ::SetForegroundWindow(process.bar());
-    const tasks::AppWindowChoice choice = chooseAppWindow(item.fields().app, process.bar());
+    const tasks::AppWindowChoice choice = chooseAppWindow(item.app(), process.bar());
     switch (choice.kind) {
         case tasks::AppWindowChoice::Kind::Cancelled:
             return false;

@@ -78,8 +78,8 @@ UniqueIcon loadIcon(std::string_view path, IconSize size) {
 }
 
 UniqueIcon loadItemSmallIcon(const data::LauncherItem& item) {
-    UniqueIcon icon = loadSmallIcon(item.fields().icon);
-    return icon ? std::move(icon) : loadSmallIcon(item.fields().app);
+    UniqueIcon icon = loadSmallIcon(item.icon());
+    return icon ? std::move(icon) : loadSmallIcon(item.app());
 }
 
 }  // namespace zek::win32

@@ -27,8 +27,8 @@ FoundShortcut shortcut(std::vector<std::string> folders, std::string name, bool 
 // The subtree below `node` as "folder/name" lines in tree order.
 void collectPaths(const LauncherItem& node, const std::string& above, std::vector<std::string>& paths) {
     for (const auto& child : node.children()) {
-        paths.push_back(above + child->name());
-        collectPaths(*child, above + child->name() + "/", paths);
+        paths.push_back(above + std::string(child->name()));
+        collectPaths(*child, above + std::string(child->name()) + "/", paths);
     }
 }
 

@@ -130,7 +130,7 @@ TEST(EditCharacters, TabIsSwallowedAndCtrlEnterOffersTheFilteredList) {
     EXPECT_TRUE(offered.swallow);
     std::vector<std::string> names;
     for (const LauncherItem* each : requestOf<OfferMenu>(offered).items) {
-        names.push_back(each->name());
+        names.emplace_back(each->name());
     }
     EXPECT_THAT(names, ElementsAre("notebook", "notepad"));
 

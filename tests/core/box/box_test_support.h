@@ -95,7 +95,9 @@ struct FakeBox {
     std::tuple<std::string, std::string, int> shown() const {
         return {text, selectedText(), state.matchLength};
     }
-    std::string shownName() const { return lastStatus.item != nullptr ? lastStatus.item->name() : "-"; }
+    std::string shownName() const {
+        return lastStatus.item != nullptr ? std::string(lastStatus.item->name()) : "-";
+    }
 };
 
 }  // namespace zek::box::test

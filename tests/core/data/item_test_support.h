@@ -30,7 +30,7 @@ template <typename Range>
 std::vector<std::string> namesOf(const Range& items) {
     std::vector<std::string> names;
     for (const auto& each : items) {
-        names.push_back(each->name());
+        names.emplace_back(each->name());
     }
     return names;
 }

@@ -17,7 +17,7 @@ using List = std::vector<LauncherItem*>;
 using OutOfOrder = bool (*)(const LauncherItem*, const LauncherItem*);
 
 inline int compareNames(const LauncherItem* a, const LauncherItem* b, bool foldCase) {
-    return text::test::decodedCompare(a->name(), b->name(), foldCase);
+    return text::test::decodedCompare(std::string(a->name()), std::string(b->name()), foldCase);
 }
 
 // Children by name ignoring case; the flat list by name, then higher priority
