@@ -25,6 +25,7 @@ class SwitchRecorder final : public app::SwitchActions {
     void restoreAllWindows() override { ++calls; }
     void trimAllProcesses() override { ++calls; }
     void activateNextWindow() override { ++calls; }
+    void importStartMenu() override { ++calls; }
 
   private:
     void argument(std::string_view text) {
