@@ -215,7 +215,7 @@ bool ItemStore::removeByTreeItem(TreeRowHandle handle) {
 }
 
 void ItemStore::setItemFields(LauncherItem* item, ItemFields fields) {
-    if (item == nullptr) {
+    if (!belongsHere(item)) {
         return;
     }
     const bool inFlatList = belongsHere(item) && item != root_.get() && item != detachedCommandNode_.get();

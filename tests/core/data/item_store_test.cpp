@@ -140,6 +140,8 @@ TEST(ItemStoreTree, RefusesItemsOfAnotherStore) {
     EXPECT_FALSE(store->moveItem(store->root(), foreign));
     store->removeItem(foreign);
     EXPECT_EQ(other->count(), 9);
+    store->setItemFields(foreign, item(ItemType::DataItem, "renamed"));
+    EXPECT_EQ(foreign->name(), "list");
     auto loose = store->createItem(item(ItemType::NodeItem, "loose"));
     EXPECT_EQ(store->addChild(loose.get(), store->createItem(item(ItemType::DataItem, "x"))), nullptr);
 }
