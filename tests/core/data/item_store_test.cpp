@@ -240,6 +240,15 @@ TEST(ItemStoreLookups, FindByHotkeyIdFollowsEdits) {
     EXPECT_EQ(store->findByHotkeyId(2079, productId), first);
     store->removeItem(b);
     EXPECT_EQ(store->findByHotkeyId(2078, productId), nullptr);
+
+    // The built-in node taken out of the tree is in no list: a hotkey given to it starts nothing.
+    LauncherItem* command = store->commandNode();
+    store->removeItem(command);
+    ItemFields commandFields = command->fields();
+    commandFields.hotKey1 = 3;
+    commandFields.hotKey2 = 5;
+    store->setItemFields(command, commandFields);
+    EXPECT_EQ(store->findByHotkeyId(3005, productId), nullptr);
 }
 
 }  // namespace
