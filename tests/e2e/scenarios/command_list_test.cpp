@@ -85,6 +85,11 @@ TEST_F(CommandList, ListShowsCountsAndCellsAndHeaderClicksSortAndMarkTheColumn) 
     EXPECT_EQ(captions(list),
               "Command|File|Option|Directory|Comment|Type|Priority|HotKey|AllItemBoot|TaskSwitch")
         << "the flag columns have no order and no marker";
+    // A typed letter selects the next row whose name starts with it.
+    ::SendMessageA(list, WM_CHAR, 'e', 1);  // a repeat count of one, as a typed key has
+    const auto selected =
+        static_cast<int>(::SendMessageA(list, LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_SELECTED));
+    EXPECT_EQ(listViewCell(list, selected, 0), "editor");
 
     ::SendDlgItemMessageA(dialog, IDC_OK, BM_CLICK, 0, 0);
     EXPECT_TRUE(waitUntil([&] { return ::IsWindow(dialog) == FALSE; }));
