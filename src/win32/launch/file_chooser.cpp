@@ -8,6 +8,7 @@
 #include <cstddef>
 
 #include "core/launch/default_icon.h"
+#include "win32/platform/system_function.h"
 
 namespace zek::win32 {
 namespace {
@@ -39,7 +40,9 @@ std::optional<std::string> chooseFile(HWND owner, std::string_view initialName, 
     request.nMaxFile = sizeof path;
     request.lpstrTitle = "ファイルを開く";
     request.Flags = OFN_HIDEREADONLY | OFN_PATHMUSTEXIST | OFN_FILEMUSTEXIST;
-    if (!::GetOpenFileNameA(&request)) {
+    static const auto getOpenFileName =
+        systemFunction<decltype(::GetOpenFileNameA)>("comdlg32.dll", "GetOpenFileNameA");
+    if (getOpenFileName == nullptr || !getOpenFileName(&request)) {
         return std::nullopt;
     }
     path[sizeof path - 1] = '\0';

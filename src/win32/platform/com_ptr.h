@@ -7,6 +7,8 @@
 
 #include <utility>
 
+#include "win32/platform/system_function.h"
+
 namespace zek::win32 {
 
 template <typename Interface>
@@ -48,14 +50,14 @@ class ComPtr {
 
 class ScopedComApartment {
   public:
-    ScopedComApartment() : entered_(SUCCEEDED(::CoInitialize(nullptr))) {}
+    ScopedComApartment() : entered_(SUCCEEDED(comInitialize())) {}
     ScopedComApartment(const ScopedComApartment&) = delete;
     ScopedComApartment& operator=(const ScopedComApartment&) = delete;
     ~ScopedComApartment() {
         // A thread already in another apartment kind refuses (RPC_E_CHANGED_MODE) but
         // can still use COM; it must not be left on its owner's behalf.
         if (entered_) {
-            ::CoUninitialize();
+            comUninitialize();
         }
     }
 

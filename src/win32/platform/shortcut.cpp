@@ -24,8 +24,7 @@ std::optional<std::string> resolveShortcut(std::string_view path) {
     // Every resolution owns its apartment and objects; nothing outlives the call.
     const ScopedComApartment apartment;
     ComPtr<IShellLinkA> link;
-    if (FAILED(::CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkA,
-                                  link.receive()))) {
+    if (FAILED(comCreateInstance(CLSID_ShellLink, IID_IShellLinkA, link.receive()))) {
         return std::nullopt;
     }
     ComPtr<IPersistFile> file;
