@@ -14,6 +14,10 @@ namespace zek::win32 {
 
 namespace {
 constexpr UINT_PTR kAnimationTimer = 2;
+constexpr UINT_PTR kBuildDisplayTimer = 4;
+// A timer's message comes only when no other is waiting: the display is built
+// after the start-up's own work, when the launcher is idle.
+constexpr UINT kBuildDisplayDelayMs = 50;
 // Resized without moving, reordering, redrawing or activating it.
 constexpr UINT kResizeOnly =
     SWP_NOMOVE | SWP_NOZORDER | SWP_NOREDRAW | SWP_NOACTIVATE | SWP_NOOWNERZORDER | SWP_DEFERERASE;
@@ -28,11 +32,26 @@ BarAnimation::~BarAnimation() {
 
 void BarAnimation::create(HWND bar, HDC picture, const BarLook& look) {
     bar_ = bar;
-    display_ = StatusDisplay::create(picture, process_.instance(),
-                                     {look.title.get(), look.text.get(), look.small.get()});
+    picture_ = picture;
+    look_ = &look;
+    if (::SetTimer(bar_, kBuildDisplayTimer, kBuildDisplayDelayMs, nullptr) == 0) {
+        buildDisplay();
+    }
+}
+
+void BarAnimation::buildDisplay() {
+    ::KillTimer(bar_, kBuildDisplayTimer);
+    if (display_ || look_ == nullptr) {
+        return;
+    }
+    display_ = StatusDisplay::create(picture_, process_.instance(),
+                                     {look_->title.get(), look_->text.get(), look_->small.get()});
 }
 
 void BarAnimation::destroy() {
+    ::KillTimer(bar_, kBuildDisplayTimer);
+    // Nothing is built after this, not even by a show.
+    look_ = nullptr;
     if (timer_ != 0) {
         ::KillTimer(bar_, kAnimationTimer);
         timer_ = 0;
@@ -50,6 +69,7 @@ void BarAnimation::startTimer() {
 }
 
 void BarAnimation::onShow() {
+    buildDisplay();
     if (display_) {
         display_->reset();
     }
@@ -93,6 +113,8 @@ void BarAnimation::showNoItem() {
 void BarAnimation::onTimer(UINT_PTR id) {
     if (id == kAnimationTimer && timer_ != 0) {
         tick();
+    } else if (id == kBuildDisplayTimer) {
+        buildDisplay();
     }
 }
 

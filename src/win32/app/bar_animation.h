@@ -21,8 +21,11 @@ class BarAnimation final : public StatusSink {
     BarAnimation(const BarAnimation&) = delete;
     BarAnimation& operator=(const BarAnimation&) = delete;
 
-    // Builds the status display on the picture. Without one the bar shows its
-    // command box on black and nothing here draws.
+    // Keeps what the status display is built from. The display itself is built
+    // once the launcher waits for input after start-up (its GDI+ objects take
+    // milliseconds no one waits for then), or by the first show if that comes
+    // sooner. Without one the bar shows its command box on black and nothing here
+    // draws.
     void create(HWND bar, HDC picture, const BarLook& look);
     // Stops the timer and lets the display go (before GDI+ shuts down).
     void destroy();
@@ -31,7 +34,7 @@ class BarAnimation final : public StatusSink {
     void onHide();  // the timer stopped and the item let go
     // The timer, if it runs, starts again at the interval of the current settings.
     void applyInterval();
-    // The bar's WM_TIMER: timer 2 draws the next frame.
+    // The bar's WM_TIMER: timer 2 draws the next frame, timer 4 builds the display.
     void onTimer(UINT_PTR id);
     // How many pixels of the picture the bar copies on paint.
     int paintWidth() const;
@@ -40,12 +43,15 @@ class BarAnimation final : public StatusSink {
     void showNoItem() override;
 
   private:
+    void buildDisplay();
     void tick();
     void startTimer();
     int step() const;
 
     LauncherProcess& process_;
     HWND bar_ = nullptr;
+    HDC picture_ = nullptr;
+    const BarLook* look_ = nullptr;
     std::unique_ptr<StatusDisplay> display_;
     UINT_PTR timer_ = 0;
     int lastWidth_ = 150;
