@@ -48,13 +48,15 @@ bool CommandBox::create(HWND bar, HFONT font) {
     if (::GetComboBoxInfo(combo_, &info)) {
         edit_ = info.hwndItem;
     }
+    // Shown and given its font first: under Wine every message to a subclassed
+    // control costs a look-up of its subclass chain, and the box wants none of these.
+    ::ShowWindow(combo_, SW_SHOW);
+    ::SendMessageA(combo_, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
     const auto self = reinterpret_cast<DWORD_PTR>(this);
     comboSubclassed_ = ::SetWindowSubclass(combo_, &CommandBox::comboProcedure, kSubclassId, self) != FALSE;
     if (edit_ != nullptr) {
         editSubclassed_ = ::SetWindowSubclass(edit_, &CommandBox::editProcedure, kSubclassId, self) != FALSE;
     }
-    ::ShowWindow(combo_, SW_SHOW);
-    ::SendMessageA(combo_, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
     return true;
 }
 
@@ -78,20 +80,23 @@ void CommandBox::clearText() {
     applying_ = false;
 }
 
+// Asked of the field itself, not through the combo box, which would pass each
+// question on: the view is read on every key.
 box::BoxView CommandBox::readView() {
+    const HWND field = edit_ != nullptr ? edit_ : combo_;
     char buffer[box::kBoxTextBytes] = {};
-    ::SendMessageA(combo_, WM_GETTEXT, sizeof buffer, reinterpret_cast<LPARAM>(buffer));
+    ::SendMessageA(field, WM_GETTEXT, sizeof buffer, reinterpret_cast<LPARAM>(buffer));
     text_ = box::boxText(buffer);
     DWORD start = 0;
     DWORD end = 0;
-    ::SendMessageA(combo_, CB_GETEDITSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
-    const LRESULT selected = ::SendMessageA(combo_, CB_GETCURSEL, 0, 0);
+    ::SendMessageA(field, edit_ != nullptr ? EM_GETSEL : CB_GETEDITSEL, reinterpret_cast<WPARAM>(&start),
+                   reinterpret_cast<LPARAM>(&end));
     box::BoxView view;
     view.text = text_;
     view.selection =
         box::clampSelection(toBytes({static_cast<int>(start), static_cast<int>(end)}, text_), text_.size());
-    if (selected != CB_ERR) {
-        view.listSelection = static_cast<std::size_t>(selected);
+    if (selected_ >= 0) {
+        view.listSelection = static_cast<std::size_t>(selected_);
     }
     return view;
 }
@@ -99,11 +104,22 @@ box::BoxView CommandBox::readView() {
 bool CommandBox::apply(const box::Reaction& reaction) {
     state_ = reaction.state;
     applying_ = true;
+    // A new list empties the field and a list selection puts its name there, as a
+    // combo box's list does. When the text is set next anyway, neither is done:
+    // every setting of the field's text lays it out and repaints it again.
+    const bool textFollows = reaction.editText.has_value();
     if (reaction.refillList && process_.filesOpen()) {
-        fillList(process_.store().currentList());
+        replaceList(process_.store().currentList());
+        if (!textFollows) {
+            clearText();
+        }
     }
     if (reaction.listSelection) {
-        ::SendMessageA(combo_, CB_SETCURSEL, *reaction.listSelection, 0);
+        if (textFollows && *reaction.listSelection < list_.size()) {
+            selected_ = static_cast<int>(*reaction.listSelection);
+        } else {
+            ::SendMessageA(combo_, CB_SETCURSEL, *reaction.listSelection, 0);
+        }
     }
     if (reaction.editText) {
         ::SendMessageA(edit_, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(reaction.editText->c_str()));

@@ -83,6 +83,8 @@ class CommandBox {
     std::optional<LRESULT> onListMessage(UINT message, WPARAM wParam, LPARAM lParam);
     LRESULT selectListEntry(WPARAM index);
     void moveListSelection(int step);
+    // A new list with nothing selected, the field left as it is.
+    void replaceList(std::span<data::LauncherItem* const> items);
 
     box::BoxState state_;
     // The list the box holds. It is kept here rather than in the combo box's own

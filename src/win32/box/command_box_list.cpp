@@ -29,11 +29,15 @@ std::string narrowText(const wchar_t* text) {
 }  // namespace
 
 void CommandBox::fillList(std::span<data::LauncherItem* const> items) {
+    replaceList(items);
+    clearText();
+}
+
+void CommandBox::replaceList(std::span<data::LauncherItem* const> items) {
     // A list made anew may come from a store made anew.
     pendingStatus_.reset();
     list_.assign(items.begin(), items.end());
     selected_ = -1;
-    clearText();
 }
 
 LRESULT CommandBox::selectListEntry(WPARAM index) {
