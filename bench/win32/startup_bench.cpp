@@ -67,7 +67,11 @@ std::string launcherWith(int items) {
     const std::string folder = std::string(temp) + "zek-startup-bench-" + std::to_string(items) + "\\";
     ::CreateDirectoryA(folder.c_str(), nullptr);
     const std::string program = folder + "ZekLauncher.exe";
-    ::CopyFileA(besideThisProgram("ZekLauncher.exe").c_str(), program.c_str(), FALSE);
+    // The stripped program where the build made one (see CMakeLists.txt).
+    const std::string stripped = besideThisProgram("ZekLauncher-stripped.exe");
+    const bool haveStripped = ::GetFileAttributesA(stripped.c_str()) != INVALID_FILE_ATTRIBUTES;
+    ::CopyFileA(haveStripped ? stripped.c_str() : besideThisProgram("ZekLauncher.exe").c_str(),
+                program.c_str(), FALSE);
     std::string text = "[100]\r\n";
     for (int i = 0; i < items; ++i) {
         const std::string n = std::to_string(i) + ":";
