@@ -5,8 +5,8 @@
 namespace zek::win32 {
 
 FARPROC systemFunction(const char* library, const char* name) {
-    // comdlg32 and ole32 are known libraries: the system loads them from its own
-    // folder whatever the search path holds.
+    // user32, comdlg32 and ole32 are known libraries: the system loads them from
+    // its own folder whatever the search path holds.
     HMODULE module = ::GetModuleHandleA(library);
     if (module == nullptr) {
         module = ::LoadLibraryA(library);

@@ -1,10 +1,11 @@
 #pragma once
-// Functions of system libraries the launcher needs only on request (the file
-// chooser's comdlg32, the COM runtime's ole32), looked up on their first call
-// instead of imported: an imported library is loaded at every start, and these
-// two, with what comdlg32 brings along (the print spooler), cost tens of
-// milliseconds of each start under Wine. Call their functions through here only;
-// one direct call would import the library again.
+// Functions of system libraries looked up at run time instead of imported. The
+// launcher needs comdlg32 (the file chooser) and ole32 (the COM runtime) only on
+// request: an imported library is loaded at every start, and these two, with what
+// comdlg32 brings along (the print spooler), cost tens of milliseconds of each
+// start under Wine. Call their functions through here only; one direct call would
+// import the library again. user32's SetLayeredWindowAttributes is looked up too,
+// as systems without it must still start.
 #include <windows.h>
 
 namespace zek::win32 {
