@@ -24,6 +24,7 @@ done
 # The 32-bit build runs through Wine's 32-bit half, on a kernel that runs 32-bit
 # code natively or through the emulator install-deps.sh registered.
 runs32=0 how32="not run: this machine runs no 32-bit code"
+"$root/scripts/runs-32bit.sh" && how32="not run: Wine's 32-bit half (wine32:i386) could not be installed"
 if "$root/scripts/runs-32bit.sh" && [ -x /usr/lib/wine/wine ]; then
   runs32=1 how32="run natively"
   [ -e /proc/sys/fs/binfmt_misc/zek-i386 ] && how32="run emulated by qemu (this kernel runs no 32-bit code)"
