@@ -13,6 +13,7 @@
 #include <string>
 #include <vector>
 
+#include "core/data/item_store.h"
 #include "core/data/launcher_item.h"
 #include "win32/launch/image_list.h"
 #include "win32/platform/icons.h"
@@ -68,22 +69,23 @@ int main(int argc, char** argv) {
     }
 
     zek::win32::ItemImageList images(resources.get());
-    std::vector<std::unique_ptr<zek::data::LauncherItem>> items;
+    zek::data::ItemStore store{zek::data::RecordTable{}};
+    std::vector<const zek::data::LauncherItem*> items;
     for (int i = 0; i < kItems; ++i) {
         zek::data::ItemFields fields;
         fields.type = zek::data::ItemType::DataItem;
         fields.name = "item" + std::to_string(i);
         fields.app = programs[i % programs.size()];
-        items.push_back(std::make_unique<zek::data::LauncherItem>(std::move(fields)));
+        items.push_back(store.addToRoot(store.createItem(std::move(fields))));
     }
     const double appendStart = nowMs();
-    for (const auto& item : items) {
-        item->setImageIndex(images.assignItemImage(*item));
+    for (const auto* item : items) {
+        images.assignItemImage(*item);
     }
     const double appendMs = nowMs() - appendStart;
     const double replaceStart = nowMs();
-    for (const auto& item : items) {
-        item->setImageIndex(images.assignItemImage(*item));
+    for (const auto* item : items) {
+        images.assignItemImage(*item);
     }
     const double replaceMs = nowMs() - replaceStart;
 

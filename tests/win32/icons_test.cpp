@@ -5,6 +5,7 @@
 #include <array>
 #include <string>
 
+#include "core/data/item_store.h"
 #include "driver/files.h"
 #include "driver/icon_kit.h"
 #include "driver/object_counts.h"
@@ -77,25 +78,30 @@ TEST_F(IconTest, IconFilesProgramsShortcutsAndDocumentsGiveTheSmallFrame) {
     EXPECT_NE(iconPixels(documentIcon().get(), 16), iconPixels(otherStockIcon.get(), 16));
 }
 
-// Each opening of the tree makes a new list while the items keep the indices the last
-// one gave them; an item must get its own picture again, not another item's slot.
-TEST_F(IconTest, ANewImageListGivesEveryItemItsOwnPicture) {
+// Every item gets its own picture, and an edited item keeps its slot with its new one.
+TEST_F(IconTest, EveryItemHasItsOwnPictureAndKeepsItsSlotWhenEdited) {
     const std::string blue = folder_.file("blue.ico");
     ASSERT_TRUE(e2e::writeFileBytes(blue, e2e::icoFileBytes({{16, kBlue}})));
-    data::LauncherItem red({.type = data::ItemType::DataItem, .icon = icoPath_});
-    data::LauncherItem other({.type = data::ItemType::DataItem, .icon = blue});
+    data::ItemStore store{data::RecordTable{}};
+    data::LauncherItem* red =
+        store.addToRoot(store.createItem({.type = data::ItemType::DataItem, .name = "r", .icon = icoPath_}));
+    data::LauncherItem* other =
+        store.addToRoot(store.createItem({.type = data::ItemType::DataItem, .name = "o", .icon = blue}));
     const UniqueModule program = e2e::loadAsDataFile(e2e::launcherProgramPath());
-    // The second opening asks in the other order.
-    for (const auto& order : {std::array{&red, &other}, std::array{&other, &red}}) {
-        ItemImageList images(program.get());
-        for (data::LauncherItem* item : order) {
-            item->setImageIndex(images.assignItemImage(*item));
-        }
-        for (const auto& [item, colour] : {std::pair{&red, kRed}, std::pair{&other, kBlue}}) {
-            const UniqueIcon icon(::ImageList_GetIcon(images.handle(), item->imageIndex(), ILD_NORMAL));
-            EXPECT_EQ(centrePixel(iconPixels(icon.get(), 16), 16), colour);
-        }
-    }
+    ItemImageList images(program.get());
+    const auto colourOf = [&](const data::LauncherItem& item) {
+        const UniqueIcon icon(::ImageList_GetIcon(images.handle(), images.assignItemImage(item), ILD_NORMAL));
+        return centrePixel(iconPixels(icon.get(), 16), 16);
+    };
+    EXPECT_EQ(colourOf(*red), kRed);
+    EXPECT_EQ(colourOf(*other), kBlue);
+    const int slots = images.imageCount();
+    data::ItemFields edited = red->fields();
+    edited.icon = blue;
+    store.setItemFields(red, edited);
+    EXPECT_EQ(colourOf(*red), kBlue);
+    EXPECT_EQ(colourOf(*other), kBlue);
+    EXPECT_EQ(images.imageCount(), slots);
 }
 
 TEST_F(IconTest, PathsThatLeadToNoIconGiveNone) {

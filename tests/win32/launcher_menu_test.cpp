@@ -55,12 +55,12 @@ TEST_F(LauncherMenuTest, TextMenuTypeShowsPlainRowsAtTheAnchor) {
         .highlight(1)
         .press(VK_RETURN);
     owner_->resetCounts();
-    const data::LauncherItem* chosen = nullptr;
+    data::ItemRef chosen;
     {
         LauncherMenu menu(owner_->process());
         owner_->track(script, [&] { chosen = menu.showNodeMenu(*node, kPlainText); });
     }
-    EXPECT_EQ(chosen, b);
+    EXPECT_EQ(chosen.item, b->id());
     EXPECT_FALSE(script.closedByForce());
     EXPECT_EQ(owner_->process().activeMenu(), nullptr);
     EXPECT_EQ(e2e::textsOf(top), (std::vector<std::string>{"Node", "Exit"}));
@@ -103,12 +103,12 @@ TEST_F(LauncherMenuTest, MenuOfMoreRowsThanTheScreenHoldsOpensAndReachesItsLastR
         })
         .press(VK_RETURN);
     owner_->resetCounts();
-    const data::LauncherItem* chosen = nullptr;
+    data::ItemRef chosen;
     {
         LauncherMenu menu(owner_->process());
         owner_->track(script, [&] { chosen = menu.showListMenu(list, kOwnerDrawn); });
     }
-    EXPECT_EQ(chosen, list[1999]);
+    EXPECT_EQ(chosen.item, list[1999]->id());
     EXPECT_FALSE(script.closedByForce());
     EXPECT_EQ(rowCount, 2001u);
     EXPECT_GE(owner_->drawn, 1);
@@ -136,7 +136,7 @@ TEST_F(LauncherMenuTest, OwnerDrawnMenusGiveBackEveryObjectAndMenu) {
             .press(VK_ESCAPE)
             .press(VK_ESCAPE);
         LauncherMenu menu(owner_->process());
-        owner_->track(script, [&] { EXPECT_EQ(menu.showNodeMenu(*node, kOwnerDrawn), nullptr); });
+        owner_->track(script, [&] { EXPECT_EQ(menu.showNodeMenu(*node, kOwnerDrawn).item, 0u); });
         EXPECT_FALSE(script.closedByForce());
     };
     openAndClose();  // the first menu loads what the system keeps for good (fonts, arrows)

@@ -40,6 +40,9 @@ inline constexpr const char* kHandoverMutexName = "ZekLauncherSharedMemoryGuard"
 inline constexpr unsigned kHandoverMutexWaitMs = 10000;
 // The exit code of a later start that gave up that way: its switches did not run.
 inline constexpr int kHandoverBusyExitCode = 2;
+// What the running bar answers to a hand-over it cannot take (it is still reading
+// its files and holds as many as it keeps until then): the sender ends as above.
+inline constexpr long kHandoverRefusedReply = 2;
 
 // A field's text, never reading past the field even when a hostile writer left
 // it unterminated: such a field counts only up to its last byte but one, as if cut.

@@ -149,7 +149,6 @@ std::unique_ptr<data::ItemStore> storeWithImport(const data::ItemStore& store, c
         return nullptr;
     }
     auto copy = std::make_unique<data::ItemStore>(data::readDataFile(data::writeItemTree(store)).records);
-    copy->setHotkeysOn(store.hotkeysOn());
     replaceStartMenuNode(*copy, plan);
     return copy;
 }

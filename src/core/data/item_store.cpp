@@ -58,9 +58,14 @@ std::unique_ptr<LauncherItem> ItemStore::createItem(ItemFields fields) const {
 }
 
 std::unique_ptr<LauncherItem> ItemStore::createStorableItem(ItemFields fields) const {
-    auto item = std::make_unique<LauncherItem>(std::move(fields));
-    item->setImageIndex(assignImage_(*item));
-    return item;
+    return std::make_unique<LauncherItem>(std::move(fields));
+}
+
+LauncherItem* ItemStore::find(ItemRef ref) const {
+    if (ref.store != identity_ || ref.item == 0 || ref.item > byId_.size()) {
+        return nullptr;
+    }
+    return byId_[ref.item - 1];
 }
 
 bool ItemStore::belongsHere(const LauncherItem* item) const {
@@ -81,6 +86,11 @@ LauncherItem* ItemStore::attachChild(LauncherItem* parent, std::unique_ptr<Launc
     attached->parent_ = parent;
     attached->level_ = parent->level_ + 1;
     attached->serial_ = count();
+    if (attached->id_ == 0) {
+        byId_.emplace_back();
+        attached->id_ = static_cast<std::uint32_t>(byId_.size());
+    }
+    byId_[attached->id_ - 1] = attached;
     parent->childList().push_back(std::move(item));
     items_.push_back(attached);
     if (attached->hasHotkey()) {
@@ -139,10 +149,6 @@ LauncherItem* ItemStore::addToRoot(std::unique_ptr<LauncherItem> item) {
     return addChild(root(), std::move(item));
 }
 
-LauncherItem* ItemStore::addUnder(TreeRowHandle handle, std::unique_ptr<LauncherItem> item) {
-    return addChild(findByTreeItem(handle), std::move(item));
-}
-
 bool ItemStore::moveItem(LauncherItem* newParent, LauncherItem* item) {
     if (!belongsHere(newParent) || !belongsHere(item) || item->parent_ == nullptr ||
         newParent->level_ >= kMaxItemLevel) {
@@ -179,6 +185,11 @@ void ItemStore::removeItem(LauncherItem* item) {
     const auto isRemoved = [&removed](LauncherItem* each) {
         return std::binary_search(removed.begin(), removed.end(), each);
     };
+    for (const LauncherItem* each : removed) {
+        if (each->id_ != 0) {
+            byId_[each->id_ - 1] = nullptr;
+        }
+    }
     std::sort(removed.begin(), removed.end());
     std::erase_if(items_, isRemoved);
     std::erase_if(hotkeyHolders_, isRemoved);
@@ -205,15 +216,6 @@ void ItemStore::removeItem(LauncherItem* item) {
     changed();
 }
 
-bool ItemStore::removeByTreeItem(TreeRowHandle handle) {
-    LauncherItem* item = findByTreeItem(handle);
-    if (item == nullptr) {
-        return false;
-    }
-    removeItem(item);
-    return true;
-}
-
 void ItemStore::setItemFields(LauncherItem* item, ItemFields fields) {
     if (!belongsHere(item)) {
         return;
@@ -229,7 +231,6 @@ void ItemStore::setItemFields(LauncherItem* item, ItemFields fields) {
             hotkeyHolders_.push_back(item);
         }
     }
-    item->setImageIndex(assignImage_(*item));
     if (item->parent_ != nullptr) {
         placeInParent(item);
     }
@@ -265,20 +266,6 @@ void ItemStore::sortItems() {
         stableSortByKey<FlatListOrder>(items_);
         changed();
     }
-}
-
-LauncherItem* ItemStore::findByTreeItem(TreeRowHandle handle) const {
-    if (handle == 0) {
-        return nullptr;
-    }
-    LauncherItem* found = nullptr;
-    walkPreOrder(root_.get(), [&](LauncherItem* each) {
-        if (found == nullptr && each->treeItem() == handle) {
-            found = each;
-        }
-        return found == nullptr;
-    });
-    return found;
 }
 
 LauncherItem* ItemStore::findByName(std::string_view name) const {

@@ -11,7 +11,6 @@
 // changed item where a stable sort would put it instead of sorting everything.
 
 #include <cstdint>
-#include <functional>
 #include <memory>
 #include <optional>
 #include <span>
@@ -30,14 +29,21 @@ inline constexpr std::int32_t kMaxItemLevel = 20;
 // Computes the registration id of an item hotkey (first, second), -1 for none.
 using HotkeyIdFunction = std::int32_t (*)(std::int32_t first, std::int32_t second);
 
-// Gives a new or changed item its image index; the default is the stock rule.
-using ImageAssigner = std::function<std::int32_t(const LauncherItem&)>;
+// Names an item beyond the handler that found it (across a menu, a dialog, a
+// message box or a posted message): the store it belongs to and its number there.
+// Looking it up finds nothing once the item is removed or its store is gone.
+struct ItemRef {
+    std::uint64_t store = 0;
+    std::uint32_t item = 0;
+
+    bool operator==(const ItemRef&) const = default;
+};
 
 class ItemStore {
   public:
     // The start-up construction: the tree from the data file's records (an empty
     // table gives the default tree), then the built-in commands, everything sorted.
-    explicit ItemStore(const RecordTable& records, ImageAssigner assignImage = stockImageIndex);
+    explicit ItemStore(const RecordTable& records);
     ~ItemStore();
 
     ItemStore(const ItemStore&) = delete;
@@ -53,14 +59,19 @@ class ItemStore {
     // How many items the data file gave at construction (0: default tree).
     std::int32_t itemsFromFile() const { return itemsFromFile_; }
 
-    bool hotkeysOn() const { return hotkeysOn_; }
-    void setHotkeysOn(bool on) { hotkeysOn_ = on; }
+    // Unique among the stores of the process, so that a reference made in one store
+    // finds nothing in the store that replaced it.
+    std::uint64_t identity() const { return identity_; }
+    ItemRef refOf(const LauncherItem& item) const { return {identity_, item.id()}; }
+    // The attached item `ref` names, nullptr when it is not (or no longer) one of ours.
+    LauncherItem* find(ItemRef ref) const;
+    // Changes whenever currentList() may have changed (the tree, a field, the matches).
+    std::uint64_t listVersion() const { return listVersion_; }
 
-    // A new item that belongs to the caller until it is added; its image is assigned.
+    // A new item that belongs to the caller until it is added.
     std::unique_ptr<LauncherItem> createItem(ItemFields fields) const;
 
     // Lookups. Results point into the store; nullptr when nothing fits.
-    LauncherItem* findByTreeItem(TreeRowHandle handle) const;
     // The highest-priority item with exactly this name.
     LauncherItem* findByName(std::string_view name) const;
     // The first item of the flat list with a hotkey whose id is `id`.
@@ -80,7 +91,6 @@ class ItemStore {
     // `parent` is none, not ours or at kMaxItemLevel.
     LauncherItem* addChild(LauncherItem* parent, std::unique_ptr<LauncherItem> item);
     LauncherItem* addToRoot(std::unique_ptr<LauncherItem> item);
-    LauncherItem* addUnder(TreeRowHandle handle, std::unique_ptr<LauncherItem> item);
     // Moves an attached item (with its subtree, whose levels stay as they were) under
     // `newParent`. Refused for a parent at kMaxItemLevel, and for a parent inside the
     // item's own subtree, which would cut the subtree off the tree.
@@ -88,8 +98,7 @@ class ItemStore {
     // Removes the item and everything below it and releases them. The built-in node
     // is taken out of the tree with its commands released, but kept.
     void removeItem(LauncherItem* item);
-    bool removeByTreeItem(TreeRowHandle handle);
-    // Replaces the user's fields; tree links, level, serial and row handle stay.
+    // Replaces the user's fields; tree links, level, serial and id stay.
     void setItemFields(LauncherItem* item, ItemFields fields);
 
     // Full sorts; after the operations above they find everything in order already.
@@ -119,13 +128,16 @@ class ItemStore {
     PrefixRanges prefixRanges(std::string_view prefix) const;
     // The priority of every entry of the flat list, in its order.
     std::span<const std::int32_t> flatListPriorities();
-    void changed() { ++generation_; }
+    void changed() {
+        ++generation_;
+        ++listVersion_;
+    }
 
     PendingRecord readRecord(const RecordTable& records, std::int32_t record);
     PendingRecord loadChildren(const RecordTable& records, LauncherItem* parent, std::int32_t depth);
     void addBuiltInCommands();
 
-    ImageAssigner assignImage_;
+    std::uint64_t identity_;
     std::unique_ptr<LauncherItem> root_;
     LauncherItem* commandNode_ = nullptr;
     // Holds the built-in node while it hangs nowhere in the tree.
@@ -135,7 +147,9 @@ class ItemStore {
     // The items of the flat list that have a hotkey, in no particular order.
     std::vector<LauncherItem*> hotkeyHolders_;
     std::int32_t itemsFromFile_ = 0;
-    bool hotkeysOn_ = false;
+    // Every item ever attached, at its id - 1; removed ones are null.
+    std::vector<LauncherItem*> byId_;
+    std::uint64_t listVersion_ = 0;
 
     // Bumped by every change to the flat list or to an item's fields.
     std::uint64_t generation_ = 0;

@@ -20,23 +20,23 @@ std::string ItemStoreFile::backupPath() const {
     return datPath_ ? *datPath_ + ".bak" : std::string();
 }
 
-std::unique_ptr<ItemStore> ItemStoreFile::load(ImageAssigner assignImage) {
+std::unique_ptr<ItemStore> ItemStoreFile::load() {
     report_ = LoadReport{};
     saveBlocked_ = false;
     try {
-        return loadFile(assignImage);
+        return loadFile();
     } catch (const std::bad_alloc&) {
         // A file too large for the memory at hand is left as it is, and no save may
         // write over what could not be read.
         report_ = LoadReport{.fileStatus = WholeFile::Status::Unreadable};
         saveBlocked_ = true;
-        return std::make_unique<ItemStore>(RecordTable{}, std::move(assignImage));
+        return std::make_unique<ItemStore>(RecordTable{});
     }
 }
 
-std::unique_ptr<ItemStore> ItemStoreFile::loadFile(ImageAssigner assignImage) {
+std::unique_ptr<ItemStore> ItemStoreFile::loadFile() {
     if (!datPath_ || datPath_->empty()) {
-        return std::make_unique<ItemStore>(RecordTable{}, std::move(assignImage));
+        return std::make_unique<ItemStore>(RecordTable{});
     }
     WholeFile file = storage_.readWholeFile(*datPath_);
     if (file.status == WholeFile::Status::Read && file.bytes.size() > kMaxDataFileBytes) {
@@ -45,12 +45,12 @@ std::unique_ptr<ItemStore> ItemStoreFile::loadFile(ImageAssigner assignImage) {
     report_.fileStatus = file.status;
     if (file.status != WholeFile::Status::Read) {
         saveBlocked_ = file.status == WholeFile::Status::Unreadable;
-        return std::make_unique<ItemStore>(RecordTable{}, std::move(assignImage));
+        return std::make_unique<ItemStore>(RecordTable{});
     }
 
     const bool fileIsEmpty = file.bytes.empty();
     DataFileReading reading = readDataFile(std::move(file.bytes));
-    auto store = std::make_unique<ItemStore>(reading.records, std::move(assignImage));
+    auto store = std::make_unique<ItemStore>(reading.records);
     report_.convertedFromOldFormat = reading.convertedFromOldFormat;
 
     if (store->itemsFromFile() == 0 && !fileIsEmpty && !reading.onlyHeader) {

@@ -45,7 +45,7 @@ class ItemStoreFile {
     // `datPath` is nothing when the program's folder could not be found.
     ItemStoreFile(DataFileStorage& storage, std::optional<std::string> datPath);
 
-    std::unique_ptr<ItemStore> load(ImageAssigner assignImage = stockImageIndex);
+    std::unique_ptr<ItemStore> load();
     const LoadReport& lastLoad() const { return report_; }
 
     SaveResult save(const ItemStore& store);
@@ -55,7 +55,7 @@ class ItemStoreFile {
     std::string backupPath() const;
 
   private:
-    std::unique_ptr<ItemStore> loadFile(ImageAssigner assignImage);
+    std::unique_ptr<ItemStore> loadFile();
     bool keepAside();
 
     DataFileStorage& storage_;

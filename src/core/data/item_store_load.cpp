@@ -1,5 +1,6 @@
 // Building the tree from the data file's records at start-up.
 
+#include <atomic>
 #include <iterator>
 #include <string_view>
 #include <utility>
@@ -34,8 +35,11 @@ struct ItemStore::PendingRecord {
     bool empty() const { return item == nullptr && !isCommandNode; }
 };
 
-ItemStore::ItemStore(const RecordTable& records, ImageAssigner assignImage)
-    : assignImage_(assignImage ? std::move(assignImage) : ImageAssigner(stockImageIndex)) {
+namespace {
+std::atomic<std::uint64_t> lastStoreIdentity{0};
+}  // namespace
+
+ItemStore::ItemStore(const RecordTable& records) : identity_(++lastStoreIdentity) {
     root_ = createItem(ItemFields{.type = ItemType::AllItemRoot, .name = "All Item List"});
     detachedCommandNode_ = createItem(
         ItemFields{.type = ItemType::DefaultRootNode, .name = "command", .comment = "command node"});
@@ -43,6 +47,7 @@ ItemStore::ItemStore(const RecordTable& records, ImageAssigner assignImage)
     commandNode_->level_ = 1;
 
     items_.reserve(static_cast<std::size_t>(records.recordCount()) + std::size(kBuiltInCommands) + 1);
+    byId_.reserve(items_.capacity());
     loadChildren(records, root_.get(), 0);
     itemsFromFile_ = count();
     if (count() == 0) {

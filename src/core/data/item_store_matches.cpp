@@ -139,6 +139,7 @@ std::span<const std::int32_t> ItemStore::flatListPriorities() {
 }
 
 void ItemStore::buildMatches(std::string_view prefix) {
+    ++listVersion_;
     matches_.reset();
     if (prefix.empty()) {
         return;

@@ -26,9 +26,6 @@ enum class ItemType : std::int32_t {
 // The word the command list and the status display show for a type ("" for others).
 std::string_view itemTypeDisplayWord(ItemType type);
 
-// Handle of the item's row in the settings tree view (an HTREEITEM there); 0 = no row.
-using TreeRowHandle = std::uintptr_t;
-
 // Everything about an item that the user edits and the data file keeps. An empty
 // string means the field is absent: it is not written to the data file.
 struct ItemFields {
@@ -75,16 +72,13 @@ class LauncherItem {
     bool hasHotkey() const { return hotKey1_ != 0 && hotKey2_ != 0; }
 
     std::int32_t serial() const { return serial_; }
+    // The item's number in its store, never given to another item of that store;
+    // 0 until the item is attached.
+    std::uint32_t id() const { return id_; }
     std::int32_t level() const { return level_; }
     LauncherItem* parent() const { return parent_; }
     std::span<const std::unique_ptr<LauncherItem>> children() const;
     std::int32_t childCount() const { return static_cast<std::int32_t>(children().size()); }
-
-    // Left to the tree-view binding and the image assignment.
-    TreeRowHandle treeItem() const { return treeItem_; }
-    void setTreeItem(TreeRowHandle handle) { treeItem_ = handle; }
-    std::int32_t imageIndex() const { return imageIndex_; }
-    void setImageIndex(std::int32_t index) { imageIndex_ = index; }
 
     // Cached so that sorts and searches over many items mostly decide without
     // walking the names (text::orderKey, text::bytesOrderLikeCharacters).
@@ -110,7 +104,6 @@ class LauncherItem {
     std::unique_ptr<char[]> texts_;
     std::uint64_t nameKey_ = 0;
     std::uint64_t foldedNameKey_ = 0;
-    TreeRowHandle treeItem_ = 0;
     LauncherItem* parent_ = nullptr;
     std::unique_ptr<ChildList> children_;
     ItemType type_ = ItemType::AllItemRoot;
@@ -122,7 +115,7 @@ class LauncherItem {
     std::int32_t hotKey2_ = 0;
     std::int32_t serial_ = 0;
     std::int32_t level_ = 0;
-    std::int32_t imageIndex_ = 0;
+    std::uint32_t id_ = 0;
     // Texts the store holds are at most kMaxValueBytes long (storableText); a
     // longer one, as only a search's probe can bring, is cut at the limit, which
     // orders it among stored names as the whole text would.

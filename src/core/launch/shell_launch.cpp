@@ -67,8 +67,14 @@ bool runSubtree(const data::LauncherItem* node, const LaunchContext& context) {
     if (node == nullptr) {
         return false;
     }
+    // Every start is decided before the first is made: a failure's message box runs
+    // a message loop, in which the tree may change.
+    std::vector<std::optional<ShellRequest>> requests;
     for (const data::LauncherItem* item : subtreeLaunchOrder(*node)) {
-        launchDataItem(*item, context);
+        requests.push_back(requestForDataItem(*item, context.settings, context.files));
+    }
+    for (const std::optional<ShellRequest>& request : requests) {
+        sendIfDecided(request, context.shell);
     }
     return true;
 }

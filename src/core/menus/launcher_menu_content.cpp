@@ -29,14 +29,14 @@ IconHandle LauncherMenuContent::rowIcon(const data::LauncherItem& item) {
     return own != 0 ? own : loadIcon(item.app());
 }
 
-MenuRow LauncherMenuContent::itemRow(data::LauncherItem& item, RowStyle style, MenuRows submenu) {
+MenuRow LauncherMenuContent::itemRow(const data::LauncherItem& item, RowStyle style, MenuRows submenu) {
     // The row takes nextCommandId_ and its entry lands at index nextCommandId_ - 1,
     // keeping the id invariant; an item always has a target, so it is never refused.
     MenuRow row{.id = nextCommandId_,
                 .style = style,
                 .text = std::string(item.name()),
                 .submenu = std::move(submenu)};
-    table_.addEntry(item.name(), rowIcon(item), MenuTarget{.item = &item});
+    table_.addEntry(item.name(), rowIcon(item), MenuTarget{.item = item.id()});
     ++nextCommandId_;
     return row;
 }
@@ -46,7 +46,7 @@ MenuRow LauncherMenuContent::exitRow(RowStyle style) {
     return MenuRow{.id = nextCommandId_, .style = style, .text = std::string(kExitText)};
 }
 
-MenuRows LauncherMenuContent::buildSubmenu(data::LauncherItem& node, RowStyle style) {
+MenuRows LauncherMenuContent::buildSubmenu(const data::LauncherItem& node, RowStyle style) {
     MenuRows rows;
     rows.reserve(node.children().size());
     for (const auto& child : node.children()) {
@@ -56,7 +56,8 @@ MenuRows LauncherMenuContent::buildSubmenu(data::LauncherItem& node, RowStyle st
     return rows;
 }
 
-std::optional<MenuRows> LauncherMenuContent::buildNodeMenu(data::LauncherItem* node, std::int32_t menuType) {
+std::optional<MenuRows> LauncherMenuContent::buildNodeMenu(const data::LauncherItem* node,
+                                                           std::int32_t menuType) {
     if (node == nullptr || node->childCount() == 0 || !startMenu()) {
         return std::nullopt;
     }

@@ -24,11 +24,11 @@ class LauncherMenuContent {
 
     // The subtree of one node: every child's submenu takes its ids before the
     // child's own row does. Empty for a node without children.
-    MenuRows buildSubmenu(data::LauncherItem& node, RowStyle style);
+    MenuRows buildSubmenu(const data::LauncherItem& node, RowStyle style);
 
     // showNodeMenu: the node's own row opening its whole subtree, then "Exit". None
     // (show nothing) for no node, a node without children or a used object.
-    std::optional<MenuRows> buildNodeMenu(data::LauncherItem* node, std::int32_t menuType);
+    std::optional<MenuRows> buildNodeMenu(const data::LauncherItem* node, std::int32_t menuType);
 
     // showListMenu: one row per item, each opening the item's subtree, then "Exit".
     // An empty list gives the single row "Exit". None for a used object.
@@ -50,7 +50,7 @@ class LauncherMenuContent {
     bool startMenu();
     IconHandle rowIcon(const data::LauncherItem& item);
     IconHandle loadIcon(std::string_view path);
-    MenuRow itemRow(data::LauncherItem& item, RowStyle style, MenuRows submenu);
+    MenuRow itemRow(const data::LauncherItem& item, RowStyle style, MenuRows submenu);
     MenuRow exitRow(RowStyle style);
 
     IconSource* icons_;

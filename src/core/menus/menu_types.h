@@ -32,12 +32,14 @@ constexpr RowStyle rowStyleFor(std::int32_t menuType) {
 inline constexpr int kMenuAnchorX = 150;
 inline constexpr int kMenuAnchorY = 50;
 
-// What a row stands for: an item, a window, or nothing (the "Exit" row).
+// What a row stands for: an item (its id in the store), a window, or nothing (the
+// "Exit" row). The item is named by its id: the store may change while the menu
+// is tracked, and the caller looks the chosen one up once the menu has closed.
 struct MenuTarget {
-    data::LauncherItem* item = nullptr;
+    std::uint32_t item = 0;
     WindowRef window = 0;
 
-    bool empty() const { return item == nullptr && window == 0; }
+    bool empty() const { return item == 0 && window == 0; }
 };
 
 inline constexpr std::string_view kExitText = "Exit";

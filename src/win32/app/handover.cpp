@@ -32,8 +32,9 @@ HandOverResult handOverCommandLine(HWND runningBar, std::span<const std::string_
         return HandOverResult::GuardBusy;
     }
     std::memcpy(view.get(), &block, sizeof block);
-    ::SendMessageA(runningBar, app::LM_REMOTECOMMAND, count, reinterpret_cast<LPARAM>(view.get()));
-    return HandOverResult::Sent;
+    const LRESULT reply =
+        ::SendMessageA(runningBar, app::LM_REMOTECOMMAND, count, reinterpret_cast<LPARAM>(view.get()));
+    return reply == app::kHandoverRefusedReply ? HandOverResult::Refused : HandOverResult::Sent;
 }
 
 std::optional<app::RemoteCommand> readRemoteCommand() {

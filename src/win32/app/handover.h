@@ -15,6 +15,7 @@ enum class HandOverResult {
     Sent,
     NoBlock,    // the shared block could not be had at its full size: nothing sent
     GuardBusy,  // another start kept the guard for the whole wait: nothing written
+    Refused,    // the running bar could not take the switches: they did not run
 };
 
 // Parses the arguments and, only while holding the guard, writes them into the

@@ -17,16 +17,15 @@
 #include "win32/app/start_menu_import.h"
 #include "win32/app/switch_actions.h"
 #include "win32/app/tray_icon.h"
-#include "win32/launch/hotkeys.h"
 #include "win32/launch/item_runner.h"
 #include "win32/menus/launcher_menu.h"
 #include "win32/platform/popup_menu.h"
 
 namespace zek::win32 {
 namespace {
-// The animation's is 2.
-constexpr UINT_PTR kImportRetryTimer = 3;
-constexpr UINT kImportRetryMs = 250;
+// Hand-overs kept while the files are read: later starts at that moment are few,
+// and each block is 16 KB. One more is refused, and its start ends with the busy code.
+constexpr std::size_t kMostHeldHandOvers = 8;
 }  // namespace
 
 bool LauncherBar::create() {
@@ -34,7 +33,36 @@ bool LauncherBar::create() {
     return createBarWindow(process_.instance(), &LauncherBar::procedure, style, this) != nullptr;
 }
 
+std::optional<LRESULT> LauncherBar::onMessageBeforeFiles(UINT message, WPARAM wParam) {
+    switch (message) {
+        case app::LM_REMOTECOMMAND:
+            return onRemoteCommand(wParam);
+        case WM_DROPFILES:
+            ::DragFinish(reinterpret_cast<HDROP>(wParam));
+            return 0;
+        case WM_CLOSE:  // the settings were not read: there is nothing to save
+        case WM_COMMAND:
+        case WM_CONTEXTMENU:
+        case WM_HOTKEY:
+        case WM_TIMER:
+        case app::LM_RELOADLIST:
+        case app::LM_TRAYNOTIFY:
+        case app::LM_SHOWBAR:
+        case app::LM_HIDEBAR:
+        case app::LM_SETHOTKEYS:
+        case app::LM_APPLYDISPLAY:
+            return 0;
+        default:
+            return std::nullopt;
+    }
+}
+
 LRESULT LauncherBar::onMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    if (!process_.filesOpen()) {
+        if (const std::optional<LRESULT> answer = onMessageBeforeFiles(message, wParam)) {
+            return *answer;
+        }
+    }
     switch (message) {
         case WM_CREATE:
             onCreate();
@@ -76,11 +104,7 @@ LRESULT LauncherBar::onMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         case WM_MENUCHAR:
             return onOwnerDrawnMenu(message, wParam, lParam);
         case WM_TIMER:
-            if (wParam == kImportRetryTimer) {
-                importStartMenu();
-            } else {
-                animation_.onTimer(wParam);
-            }
+            animation_.onTimer(wParam);
             return 0;
         case WM_SIZE:
         case WM_KEYDOWN:
@@ -105,8 +129,7 @@ LRESULT LauncherBar::onMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             applyDisplay();
             return 0;
         case app::LM_REMOTECOMMAND:
-            onRemoteCommand(wParam);
-            return 0;
+            return onRemoteCommand(wParam);
         case app::LM_TRIMMEMORY:
             trimOwnWorkingSet();
             return 0;
@@ -145,6 +168,7 @@ void LauncherBar::onDestroy() {
     // nested message loop may still dispatch a tick after this.
     animation_.destroy();
     picture_.destroy();
+    ended_ = true;
     ::PostQuitMessage(0);
 }
 
@@ -230,7 +254,7 @@ void LauncherBar::onHotkey(int id) {
 
 void LauncherBar::reloadList() {
     process_.store().buildMatches({});
-    box_.fillList(process_.store().currentList());
+    box_.fillList();
 }
 
 void LauncherBar::show() {
@@ -254,7 +278,7 @@ void LauncherBar::hide() {
 }
 
 void LauncherBar::applyGlobalHotkeys(bool registerAnew) {
-    setGlobalHotkeys(process_, registerAnew);
+    process_.hotkeys().applyGlobal(process_.settings(), registerAnew);
 }
 
 void LauncherBar::applyDisplay() {
@@ -263,13 +287,11 @@ void LauncherBar::applyDisplay() {
 }
 
 void LauncherBar::importStartMenu() {
-    // An open dialog (the bar is disabled under it) or menu holds items of the store
-    // the import replaces: it waits until they are closed.
-    if (::IsWindowEnabled(window()) == FALSE || process_.menuOpen()) {
-        ::SetTimer(window(), kImportRetryTimer, kImportRetryMs, nullptr);
+    if (dialogs_.isOpen()) {
+        importWaits_ = true;
         return;
     }
-    ::KillTimer(window(), kImportRetryTimer);
+    importWaits_ = false;
     if (win32::importStartMenu(process_)) {
         reloadList();
         if (!hidden_) {
@@ -279,14 +301,43 @@ void LauncherBar::importStartMenu() {
     }
 }
 
-void LauncherBar::onRemoteCommand(WPARAM recordCount) {
+void LauncherBar::dialogsClosed() {
+    if (importWaits_) {
+        importStartMenu();
+    }
+}
+
+LRESULT LauncherBar::onRemoteCommand(WPARAM recordCount) {
     const auto block = readRemoteCommand();
     if (!block) {
-        return;
+        return 0;
     }
-    BarSwitchActions actions(process_, *this);
     const std::size_t count = std::min<WPARAM>(recordCount, app::kRemoteRecordCount);
-    if (app::runSwitches(block->entries, count, actions)) {
+    if (!process_.filesOpen()) {
+        if (heldHandOvers_.size() >= kMostHeldHandOvers) {
+            return app::kHandoverRefusedReply;
+        }
+        heldHandOvers_.push_back({*block, count});
+        return 0;
+    }
+    runSwitches(*block, count);
+    return 0;
+}
+
+void LauncherBar::runHeldHandOvers() {
+    std::vector<HeldHandOver> held = std::move(heldHandOvers_);
+    heldHandOvers_.clear();
+    for (const HeldHandOver& each : held) {
+        if (ended_ || !process_.filesOpen()) {
+            return;  // an earlier one ended the launcher
+        }
+        runSwitches(each.block, each.count);
+    }
+}
+
+void LauncherBar::runSwitches(const app::RemoteCommand& block, std::size_t count) {
+    BarSwitchActions actions(process_, *this);
+    if (app::runSwitches(block.entries, count, actions)) {
         ::SendMessageA(window(), WM_DESTROY, 0, 0);
     }
 }

@@ -6,6 +6,10 @@
 // After windows.h, which it needs.
 #include <shellapi.h>
 
+#include <optional>
+#include <vector>
+
+#include "core/app/remote_command.h"
 #include "win32/app/bar_animation.h"
 #include "win32/box/command_box.h"
 #include "win32/dialogs/dialog_runner.h"
@@ -36,13 +40,21 @@ class LauncherBar final : public Window<LauncherBar>, private DialogFollowUps {
     void applyGlobalHotkeys(bool registerAnew) override;
     // Transparency and the animation's pace from the current settings.
     void applyDisplay() override;
-    // The Start Menu's shortcuts into the store and the list; later, while a dialog
-    // or a menu is open.
+    // The Start Menu's shortcuts into the store and the list; once the dialogs are
+    // closed when one is open (it edits the store, and its OK and Cancel decide what
+    // becomes of the edits).
     void importStartMenu();
+    // Runs, once each and in their order, the hand-overs that arrived before the
+    // files were read.
+    void runHeldHandOvers();
 
   private:
     friend class Window<LauncherBar>;
     LRESULT onMessage(UINT message, WPARAM wParam, LPARAM lParam);
+    // Until the files are read, what would need the settings or the items gets an
+    // answer that needs neither; none for the messages handled as always.
+    std::optional<LRESULT> onMessageBeforeFiles(UINT message, WPARAM wParam);
+    void dialogsClosed() override;
 
     void onCreate();
     void onDestroy();
@@ -52,7 +64,8 @@ class LauncherBar final : public Window<LauncherBar>, private DialogFollowUps {
     void onContextMenu(LPARAM position);
     LRESULT onCommand(WPARAM wParam, LPARAM lParam);
     void onHotkey(int id);
-    void onRemoteCommand(WPARAM recordCount);
+    LRESULT onRemoteCommand(WPARAM recordCount);
+    void runSwitches(const app::RemoteCommand& block, std::size_t count);
     void onDropFiles(HDROP drop);
     void clearPicture();
 
@@ -68,6 +81,14 @@ class LauncherBar final : public Window<LauncherBar>, private DialogFollowUps {
     PictureSurface picture_;
     BarAnimation animation_;
     DialogRunner dialogs_;
+    bool importWaits_ = false;
+    // Set once the launcher ends (WM_DESTROY): held hand-overs no longer run.
+    bool ended_ = false;
+    struct HeldHandOver {
+        app::RemoteCommand block;
+        std::size_t count;
+    };
+    std::vector<HeldHandOver> heldHandOvers_;
 };
 
 }  // namespace zek::win32

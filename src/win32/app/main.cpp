@@ -17,7 +17,6 @@
 #include "win32/app/switch_actions.h"
 #include "win32/data/data_file_storage_win32.h"
 #include "win32/data/profile_store_win32.h"
-#include "win32/launch/hotkeys.h"
 #include "win32/platform/process_path.h"
 
 namespace {
@@ -92,18 +91,19 @@ int runLauncher(HINSTANCE instance, const char* commandLine) {
     bar.reloadList();
     bar.applyGlobalHotkeys(true);
     bar.applyDisplay();
-    win32::setItemHotkeys(process, true);
+    process.hotkeys().setItemHotkeys(process.store(), true);
     tellOfUnreadAssociations(process.settings(), process.bar());
     if (*commandLine != '\0') {
         runOwnCommandLine(process, bar);
     }
+    bar.runHeldHandOvers();
     win32::trimOwnWorkingSet();
 
     const int exitCode = runMessageLoop();
 
     bar.destroyStatusDisplay();
     gdiplus.shutdown();
-    win32::setItemHotkeys(process, false);
+    process.hotkeys().setItemHotkeys(process.store(), false);
     bar.applyGlobalHotkeys(false);
     // Closing the settings writes their file.
     process.closeFiles();
@@ -127,7 +127,7 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR commandLine, int) {
             ::SetFocus(running);
         } else {
             const auto result = win32::handOverCommandLine(running, startArguments());
-            if (result == win32::HandOverResult::GuardBusy) {
+            if (result == win32::HandOverResult::GuardBusy || result == win32::HandOverResult::Refused) {
                 return app::kHandoverBusyExitCode;
             }
         }

@@ -21,7 +21,7 @@ bool importStartMenu(LauncherProcess& process) {
                                                                    : findStartMenuShortcuts(allUsersFolder);
     std::unique_ptr<data::ItemStore> imported =
         app::storeWithImport(process.store(), app::planStartMenuImport(user, allUsers));
-    if (!imported || !saveStoreOrReport(process, *imported, process.bar())) {
+    if (!imported || !saveStoreOrReport(process, *imported, process.bar(), kImportNotMade)) {
         return false;
     }
     process.replaceStore(std::move(imported));

@@ -1,3 +1,4 @@
+#include "core/data/item_store.h"
 #include "core/data/launcher_settings.h"
 #include "win32/box/command_box.h"
 #include "win32/menus/launcher_menu.h"
@@ -8,10 +9,13 @@ data::LauncherItem* offerListMenu(LauncherProcess& process, std::span<data::Laun
     if (process.menuOpen()) {
         return nullptr;
     }
-    LauncherMenu menu(process);
-    const std::int32_t menuType = process.settings().values().menuType;
-    // The rows point into the store, whose items the caller may run.
-    return const_cast<data::LauncherItem*>(menu.showListMenu(items, menuType));
+    data::ItemRef chosen;
+    {
+        LauncherMenu menu(process);
+        chosen = menu.showListMenu(items, process.settings().values().menuType);
+    }
+    // Looked up afresh: the store may have been replaced while the menu was up.
+    return process.store().find(chosen);
 }
 
 }  // namespace zek::win32

@@ -66,7 +66,7 @@ void CommandBox::destroy() {
         editSubclassed_ = false;
     }
     if (combo_ != nullptr && comboSubclassed_) {
-        list_.clear();
+        shown_ = {};
         selected_ = -1;
         ::RemoveWindowSubclass(combo_, &CommandBox::comboProcedure, kSubclassId);
         comboSubclassed_ = false;
@@ -87,6 +87,7 @@ box::BoxView CommandBox::readView() {
     char buffer[box::kBoxTextBytes] = {};
     ::SendMessageA(field, WM_GETTEXT, sizeof buffer, reinterpret_cast<LPARAM>(buffer));
     text_ = box::boxText(buffer);
+    const std::size_t listed = list().size();
     DWORD start = 0;
     DWORD end = 0;
     ::SendMessageA(field, edit_ != nullptr ? EM_GETSEL : CB_GETEDITSEL, reinterpret_cast<WPARAM>(&start),
@@ -95,7 +96,7 @@ box::BoxView CommandBox::readView() {
     view.text = text_;
     view.selection =
         box::clampSelection(toBytes({static_cast<int>(start), static_cast<int>(end)}, text_), text_.size());
-    if (selected_ >= 0) {
+    if (selected_ >= 0 && static_cast<std::size_t>(selected_) < listed) {
         view.listSelection = static_cast<std::size_t>(selected_);
     }
     return view;
@@ -108,14 +109,14 @@ bool CommandBox::apply(const box::Reaction& reaction) {
     // combo box's list does. When the text is set next anyway, neither is done:
     // every setting of the field's text lays it out and repaints it again.
     const bool textFollows = reaction.editText.has_value();
-    if (reaction.refillList && process_.filesOpen()) {
-        replaceList(process_.store().currentList());
+    if (reaction.refillList) {
+        replaceList();
         if (!textFollows) {
             clearText();
         }
     }
     if (reaction.listSelection) {
-        if (textFollows && *reaction.listSelection < list_.size()) {
+        if (textFollows && *reaction.listSelection < list().size()) {
             selected_ = static_cast<int>(*reaction.listSelection);
         } else {
             ::SendMessageA(combo_, CB_SETCURSEL, *reaction.listSelection, 0);
@@ -143,22 +144,31 @@ void CommandBox::showStatus(const box::StatusUpdate& update) {
     if (status_ == nullptr || update.change == box::StatusChange::Unchanged) {
         return;
     }
+    if (update.change == box::StatusChange::ShowItem && (update.item == nullptr || !process_.filesOpen())) {
+        return;
+    }
     if (!pendingStatus_) {
         ::PostMessageA(combo_, kShowPendingStatus, 0, 0);
     }
-    pendingStatus_ = update;
+    pendingStatus_ = PendingStatus{update.change};
+    if (update.item != nullptr) {
+        pendingStatus_->item = process_.store().refOf(*update.item);
+    }
     ::UpdateWindow(edit_);
 }
 
 void CommandBox::showPendingStatus() {
-    const std::optional<box::StatusUpdate> update = std::exchange(pendingStatus_, std::nullopt);
+    const std::optional<PendingStatus> update = std::exchange(pendingStatus_, std::nullopt);
     // A bar hidden meanwhile starts its picture afresh when it is shown again.
-    if (!update || status_ == nullptr || ::IsWindowVisible(bar_) == FALSE) {
+    if (!update || status_ == nullptr || ::IsWindowVisible(bar_) == FALSE || !process_.filesOpen()) {
         return;
     }
-    if (update->change == box::StatusChange::ShowItem && update->item != nullptr) {
-        status_->showItem(*update->item);
-    } else if (update->change == box::StatusChange::ShowNoItem) {
+    // The item was chosen before the message loop that brought this message; if it
+    // is gone since, there is nothing of it to show.
+    const data::LauncherItem* item = process_.store().find(update->item);
+    if (update->change == box::StatusChange::ShowItem && item != nullptr) {
+        status_->showItem(*item);
+    } else if (update->change != box::StatusChange::Unchanged) {
         status_->showNoItem();
     }
 }
@@ -170,7 +180,13 @@ void CommandBox::carryOut(const box::Request& request) {
             if constexpr (std::is_same_v<Kind, box::HideBar>) {
                 ::SendMessageA(bar_, app::LM_HIDEBAR, 0, 0);
             } else if constexpr (std::is_same_v<Kind, box::RunItem>) {
-                apply(box::afterRequest(state_, request, runItem(process_, what.item)));
+                const data::ItemRef ran = process_.store().refOf(*what.item);
+                const bool succeeded = runItem(process_, what.item);
+                // The run may have run a message loop (a menu, a message box): what
+                // follows asks for the item afresh.
+                box::RunItem after = what;
+                after.item = process_.store().find(ran);
+                apply(box::afterRequest(state_, after, succeeded));
             } else if constexpr (std::is_same_v<Kind, box::OpenItemFolder>) {
                 apply(box::afterRequest(state_, request, openItemFolder(process_, what.item)));
             } else if constexpr (std::is_same_v<Kind, box::OfferMenu>) {
@@ -239,15 +255,13 @@ LRESULT CommandBox::onComboMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         case WM_KILLFOCUS:
             state_ = box::forgetMatchLength(state_);
             break;
-        case WM_KEYDOWN: {
-            if (store != nullptr) {
-                apply(box::onComboKeyDown(state_, static_cast<unsigned>(wParam), readView(), *store));
+        case WM_KEYDOWN:
+            // The combo box would hand these on to the field, which takes them itself.
+            if (store != nullptr && (wParam == VK_RETURN || wParam == VK_ESCAPE)) {
+                onEnterOrEscape(static_cast<unsigned>(wParam), *store);
+                return 0;
             }
-            comboPassesKeyOn_ = true;
-            const LRESULT result = ::DefSubclassProc(combo_, message, wParam, lParam);
-            comboPassesKeyOn_ = false;
-            return result;
-        }
+            break;
         case WM_COMMAND:
             if (store == nullptr || applying_) {
                 break;
@@ -275,9 +289,14 @@ void CommandBox::discardQueuedCharacter(char character) {
     }
 }
 
+void CommandBox::onEnterOrEscape(unsigned key, const data::ItemStore& store) {
+    discardQueuedCharacter(key == VK_RETURN ? '\r' : '\x1B');
+    apply(box::onComboKeyDown(state_, key, readView(), store));
+}
+
 LRESULT CommandBox::onEditMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     data::ItemStore* store = process_.filesOpen() ? &process_.store() : nullptr;
-    if (store == nullptr || (comboPassesKeyOn_ && message == WM_KEYDOWN)) {
+    if (store == nullptr) {
         return ::DefSubclassProc(edit_, message, wParam, lParam);
     }
     const auto key = static_cast<unsigned>(wParam);
@@ -292,11 +311,10 @@ LRESULT CommandBox::onEditMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             if (apply(box::onEditKeyDown(state_, key, altContext, readView(), *store))) {
                 return 0;
             }
-            // Enter and Escape belong to the combo box; with Ctrl held, Enter is
-            // the edit field's own (Ctrl+Enter and Ctrl+Alt+Enter).
+            // With Ctrl held, Enter is Ctrl+Enter or Ctrl+Alt+Enter, which the
+            // rules above took.
             if ((key == VK_RETURN && !ctrlWasDown) || key == VK_ESCAPE) {
-                discardQueuedCharacter(key == VK_RETURN ? '\r' : '\x1B');
-                ::SendMessageA(combo_, WM_KEYDOWN, wParam, lParam);
+                onEnterOrEscape(key, *store);
                 return 0;
             }
             break;

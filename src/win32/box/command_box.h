@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "core/box/box_state.h"
+#include "core/data/item_store.h"
 #include "win32/process/launcher_process.h"
 
 namespace zek::data {
@@ -44,9 +45,9 @@ class CommandBox {
     HWND combo() const { return combo_; }
     void setStatusSink(StatusSink* sink) { status_ = sink; }
 
-    // Refills the list with these items' names, in this order; the selection and
-    // the edit text are cleared, as emptying a list does.
-    void fillList(std::span<data::LauncherItem* const> items);
+    // The list becomes the store's current list; the selection and the edit text
+    // are cleared, as refilling a list does.
+    void fillList();
     void clearText();
 
   private:
@@ -57,6 +58,8 @@ class CommandBox {
     LRESULT onComboMessage(UINT message, WPARAM wParam, LPARAM lParam);
     LRESULT onEditMessage(UINT message, WPARAM wParam, LPARAM lParam);
     void discardQueuedCharacter(char character);
+    // Enter and Escape, whether they reach the field or the combo box itself.
+    void onEnterOrEscape(unsigned key, const data::ItemStore& store);
     // What the core reads: the text (kept in text_), the edit selection, the list selection.
     box::BoxView readView();
     // Applies a reaction; true when the message is to be swallowed.
@@ -75,32 +78,42 @@ class CommandBox {
     HWND combo_ = nullptr;
     HWND edit_ = nullptr;
     StatusSink* status_ = nullptr;
-    // What showStatus left for the picture; its item belongs to the current list.
-    std::optional<box::StatusUpdate> pendingStatus_;
+    // What showStatus left for the picture, drawn once the key is done.
+    struct PendingStatus {
+        box::StatusChange change = box::StatusChange::Unchanged;
+        data::ItemRef item;
+    };
+    std::optional<PendingStatus> pendingStatus_;
     bool comboSubclassed_ = false;
     bool editSubclassed_ = false;
-    // The list's own messages, answered from `list_`.
+    // The list's own messages, answered from list().
     std::optional<LRESULT> onListMessage(UINT message, WPARAM wParam, LPARAM lParam);
     LRESULT selectListEntry(WPARAM index);
     void moveListSelection(int step);
-    // A new list with nothing selected, the field left as it is.
-    void replaceList(std::span<data::LauncherItem* const> items);
+    // The store's current list with nothing selected, the field left as it is.
+    void replaceList();
+    // The list the box shows: the store's current list, read where it lies rather
+    // than copied into the combo box's own list control, which takes tens of
+    // microseconds per name to fill. The combo box's list messages are answered
+    // from here, so the list looks the same from outside (count, order, texts,
+    // selection). When the store or its list changed since the box last filled
+    // its list, the selection no longer means anything and is dropped.
+    std::span<data::LauncherItem* const> list();
 
     box::BoxState state_;
-    // The list the box holds. It is kept here rather than in the combo box's own
-    // list control, which takes tens of microseconds per name to fill: at many
-    // thousands of items every show and keystroke would wait for it. The combo
-    // box's list messages are answered from here, so the list looks the same from
-    // outside (count, order, texts, selection).
-    std::vector<const data::LauncherItem*> list_;
+    // Which store's list, at which version, the selection belongs to; `shown` is
+    // false for a list emptied from outside (CB_RESETCONTENT) or before the files
+    // are read.
+    struct ShownList {
+        bool shown = false;
+        std::uint64_t store = 0;
+        std::uint64_t version = 0;
+    };
+    ShownList shown_;
     int selected_ = -1;
     std::string text_;
     // Set while a reaction changes the controls: their change notifications are ours.
     bool applying_ = false;
-    // Set while the combo box's own procedure has a key, which it hands on to the
-    // edit field: there the key goes straight to the field's own procedure, or the
-    // field would give Enter and Escape back to the combo box to run once more.
-    bool comboPassesKeyOn_ = false;
 };
 
 // The list menu over `items` (the box's Ctrl+Enter and Alt+Enter), as the one

@@ -11,6 +11,7 @@
 #include "win32/dialogs/hotkey_boxes.h"
 #include "win32/dialogs/modal_dialog.h"
 #include "win32/dialogs/settings_dialogs.h"
+#include "win32/process/launcher_process.h"
 
 namespace zek::win32 {
 namespace {
@@ -29,7 +30,8 @@ constexpr std::array kPairIds = {app::HOTKEY_ID_BAR, app::HOTKEY_ID_TASKMENU, ap
 
 class BasicSettingsDialog final : public ModalDialog {
   public:
-    BasicSettingsDialog(HWND bar, data::LauncherSettings& settings) : bar_(bar), settings_(settings) {}
+    BasicSettingsDialog(HotkeyRegistry& hotkeys, data::LauncherSettings& settings)
+        : hotkeys_(hotkeys), settings_(settings) {}
 
   private:
     // The launcher, task menu and specific-task pairs, as in kPairIds.
@@ -97,7 +99,7 @@ class BasicSettingsDialog final : public ModalDialog {
     // Registers the pairs in order and stops at the first one that is taken; the
     // ones registered before it stay until the bar registers its hotkeys again.
     void onOK() override {
-        ::SendMessageA(bar_, app::LM_SETHOTKEYS, 0, 0);
+        hotkeys_.applyGlobal(settings_, false);
         dialogs::BasicSettingsForm form;
         const auto boxes = pairs();
         for (std::size_t n = 0; n < boxes.size(); ++n) {
@@ -105,8 +107,8 @@ class BasicSettingsDialog final : public ModalDialog {
         }
         const auto chosen = dialogs::hotkeyPairsOfForm(form);
         for (std::size_t n = 0; n < chosen.size(); ++n) {
-            if (chosen[n].first != 0 &&
-                !registerHotkeyOrSay(window(), bar_, kPairIds[n], chosen[n], boxes[n].firstId())) {
+            if (chosen[n].first != 0 && !sayIfTaken(window(), hotkeys_.registerGlobal(kPairIds[n], chosen[n]),
+                                                    chosen[n], boxes[n].firstId())) {
                 return;
             }
         }
@@ -117,15 +119,15 @@ class BasicSettingsDialog final : public ModalDialog {
         end(IDOK);
     }
 
-    HWND bar_;
+    HotkeyRegistry& hotkeys_;
     data::LauncherSettings& settings_;
 };
 
 }  // namespace
 
-void runBasicSettingsDialog(HINSTANCE instance, HWND bar, data::LauncherSettings& settings) {
-    BasicSettingsDialog dialog(bar, settings);
-    dialog.run(instance, IDD_BASIC_SETTINGS, bar);
+void runBasicSettingsDialog(LauncherProcess& process) {
+    BasicSettingsDialog dialog(process.hotkeys(), process.settings());
+    dialog.run(process.instance(), IDD_BASIC_SETTINGS, process.bar());
 }
 
 }  // namespace zek::win32

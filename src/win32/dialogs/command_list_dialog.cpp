@@ -47,7 +47,8 @@ int columnFormat(dialogs::CellAlign align) {
 
 class CommandListDialog final : public ModalDialog {
   public:
-    explicit CommandListDialog(LauncherProcess& process) : process_(process) {}
+    explicit CommandListDialog(LauncherProcess& process)
+        : process_(process), rowsStore_(process.store().identity()) {}
 
   private:
     bool onInit() override;
@@ -78,11 +79,13 @@ class CommandListDialog final : public ModalDialog {
     void redrawRow(int row, const LauncherItem& item);
 
     LauncherProcess& process_;
-    // The list is virtual: row n shows rows_[n], and the rows are sorted here. A list
-    // that held its own rows took seconds to insert 100,000 of them and to sort them.
-    std::vector<LauncherItem*> rows_;
+    // The list is virtual: row n shows the item of id rows_[n] in the store the rows
+    // were made from, and the rows are sorted here. A list that held its own rows
+    // took seconds to insert 100,000 of them and to sort them.
+    std::uint64_t rowsStore_;
+    std::vector<std::uint32_t> rows_;
     UniqueImageList images_;
-    std::unordered_map<const LauncherItem*, int> imageOf_;
+    std::unordered_map<std::uint32_t, int> imageOf_;
     dialogs::ListSortState sortState_{dialogs::kCommandListColumnCount};
 };
 
@@ -130,9 +133,11 @@ void CommandListDialog::fill() {
     list().setRedraw(false);
     resetImages();
     const auto items = store().items();
-    rows_.assign(items.begin(), items.end());
+    rows_.clear();
+    rows_.reserve(items.size());
     dialogs::CommandListCounts counts;
-    for (const LauncherItem* item : rows_) {
+    for (const LauncherItem* item : items) {
+        rows_.push_back(item->id());
         counts.count(item->type());
     }
     sort();
@@ -145,8 +150,10 @@ void CommandListDialog::fill() {
 }
 
 LauncherItem* CommandListDialog::rowItem(int row) const {
-    return row >= 0 && static_cast<std::size_t>(row) < rows_.size() ? rows_[static_cast<std::size_t>(row)]
-                                                                    : nullptr;
+    if (row < 0 || static_cast<std::size_t>(row) >= rows_.size()) {
+        return nullptr;
+    }
+    return store().find({rowsStore_, rows_[static_cast<std::size_t>(row)]});
 }
 
 void CommandListDialog::giveDisplayInfo(NMLVDISPINFOA& info) {
@@ -172,11 +179,11 @@ int CommandListDialog::giveImage(const LauncherItem* item) {
     if (item == nullptr) {
         return 0;
     }
-    if (const auto known = imageOf_.find(item); known != imageOf_.end()) {
+    if (const auto known = imageOf_.find(item->id()); known != imageOf_.end()) {
         return known->second;
     }
     const int image = loadImage(*item);
-    imageOf_.emplace(item, image);
+    imageOf_.emplace(item->id(), image);
     return image;
 }
 
@@ -193,17 +200,35 @@ int CommandListDialog::loadImage(const LauncherItem& item) {
 // As the list view sorted the rows it held: stably, and the selection and the focus
 // going with their rows.
 void CommandListDialog::sort() {
-    const LauncherItem* selected = rowItem(list().selectedRow());
-    const LauncherItem* focused = rowItem(list().focusedRow());
+    const auto idOfRow = [this](int row) {
+        return row >= 0 && static_cast<std::size_t>(row) < rows_.size() ? rows_[static_cast<std::size_t>(row)]
+                                                                        : 0;
+    };
+    const std::uint32_t selected = idOfRow(list().selectedRow());
+    const std::uint32_t focused = idOfRow(list().focusedRow());
+    // Sorted as the items themselves, all of which live while this handler runs; a
+    // row whose item is gone sorts last.
+    std::vector<const LauncherItem*> items;
+    items.reserve(rows_.size());
+    for (const std::uint32_t id : rows_) {
+        items.push_back(store().find({rowsStore_, id}));
+    }
     const std::size_t column = sortState_.column();
     const bool descending = sortState_.descending();
-    std::stable_sort(rows_.begin(), rows_.end(), [&](const LauncherItem* a, const LauncherItem* b) {
+    std::stable_sort(items.begin(), items.end(), [&](const LauncherItem* a, const LauncherItem* b) {
+        if (a == nullptr || b == nullptr) {
+            return b == nullptr && a != nullptr;
+        }
         return dialogs::compareCommandListRows(*a, *b, column, descending) < 0;
     });
-    if (selected != nullptr || focused != nullptr) {
-        auto rowOf = [&](const LauncherItem* item) {
-            const auto at = std::find(rows_.begin(), rows_.end(), item);
-            return item != nullptr && at != rows_.end() ? static_cast<int>(at - rows_.begin()) : -1;
+    rows_.clear();
+    for (const LauncherItem* item : items) {
+        rows_.push_back(item != nullptr ? item->id() : 0);
+    }
+    if (selected != 0 || focused != 0) {
+        auto rowOf = [&](std::uint32_t id) {
+            const auto at = std::find(rows_.begin(), rows_.end(), id);
+            return id != 0 && at != rows_.end() ? static_cast<int>(at - rows_.begin()) : -1;
         };
         list().moveSelection(rowOf(selected), rowOf(focused));
     }
@@ -239,9 +264,16 @@ LRESULT CommandListDialog::findRowStartingWith(const std::wstring& prefix, const
     const int end = (how.flags & LVFI_WRAP) != 0 ? start + count : count;
     for (int n = start; n < end; ++n) {
         const int row = n % count;
-        const std::wstring name = wideText(rows_[static_cast<std::size_t>(row)]->name());
+        const LauncherItem* item = rowItem(row);
+        if (item == nullptr) {
+            continue;
+        }
+        const std::wstring name = wideText(item->name());
+        // Folded as the system compares, full-width letters too ("ａ" finds "Ａlpha").
         if (name.size() >= prefix.size() && (!whole || name.size() == prefix.size()) &&
-            ::_wcsnicmp(name.c_str(), prefix.c_str(), prefix.size()) == 0) {
+            ::CompareStringW(LOCALE_USER_DEFAULT, NORM_IGNORECASE, name.c_str(),
+                             static_cast<int>(prefix.size()), prefix.c_str(),
+                             static_cast<int>(prefix.size())) == CSTR_EQUAL) {
             return row;
         }
     }
@@ -281,19 +313,21 @@ void CommandListDialog::editSelected() {
     if (item == nullptr) {
         return;
     }
-    std::optional<data::ItemFields> edited =
-        runEditFormFor(process_.instance(), window(), process_.bar(), *item);
-    if (!edited) {
+    const data::ItemRef edits = store().refOf(*item);
+    std::optional<data::ItemFields> edited = runEditFormFor(process_, window(), *item);
+    // The form ran a message loop: the item is looked up again.
+    item = store().find(edits);
+    if (!edited || item == nullptr) {
         return;
     }
     store().setItemFields(item, std::move(*edited));
     // A failed save is reported; the edit stays in the store and is written by the next save.
-    saveStoreOrReport(process_, window());
+    saveStoreOrReport(process_, store(), window(), kEditWaitsForNextSave);
     redrawRow(row, *item);
 }
 
 void CommandListDialog::redrawRow(int row, const LauncherItem& item) {
-    imageOf_.erase(&item);  // its icon is loaded again when the row is drawn
+    imageOf_.erase(item.id());  // its icon is loaded again when the row is drawn
     list().redrawRow(row);
 }
 

@@ -28,6 +28,7 @@ void DialogRunner::run(int commandId) {
     open_ = true;
     runDialog(commandId);
     open_ = false;
+    bar_.dialogsClosed();
 }
 
 void DialogRunner::runDialog(int commandId) {
@@ -37,7 +38,7 @@ void DialogRunner::runDialog(int commandId) {
             bar_.reloadList();
             break;
         case IDM_BASIC_SETTINGS:
-            runBasicSettingsDialog(process_.instance(), process_.bar(), process_.settings());
+            runBasicSettingsDialog(process_);
             // The dialog's OK registers the new hotkeys as it goes; after any ending
             // the bar holds exactly the stored ones again.
             bar_.applyGlobalHotkeys(true);

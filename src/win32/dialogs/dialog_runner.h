@@ -11,6 +11,8 @@ class DialogFollowUps {
     virtual void reloadList() = 0;
     virtual void applyGlobalHotkeys(bool registerAnew) = 0;
     virtual void applyDisplay() = 0;
+    // No dialog is open any more.
+    virtual void dialogsClosed() = 0;
 
   protected:
     ~DialogFollowUps() = default;
@@ -25,6 +27,7 @@ class DialogRunner {
     // Runs the dialog of `commandId` and what has to follow it; nothing while a
     // dialog is open.
     void run(int commandId);
+    bool isOpen() const { return open_; }
 
   private:
     void runDialog(int commandId);

@@ -3,14 +3,14 @@
 
 namespace zek::win32 {
 
-std::optional<data::ItemFields> runEditFormFor(HINSTANCE instance, HWND owner, HWND bar,
+std::optional<data::ItemFields> runEditFormFor(LauncherProcess& process, HWND owner,
                                                const data::LauncherItem& item) {
     const data::ItemFields source = item.fields();
     switch (dialogs::editFormFor(item.type())) {
         case dialogs::EditForm::RootNode:
-            return runRootNodeDialog(instance, owner, &source);
+            return runRootNodeDialog(process.instance(), owner, &source);
         case dialogs::EditForm::Item:
-            return runItemDialog(instance, owner, bar, &source);
+            return runItemDialog(process, owner, &source);
         case dialogs::EditForm::None:
             break;
     }

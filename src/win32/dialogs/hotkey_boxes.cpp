@@ -65,9 +65,8 @@ app::HotkeyPair HotkeyBoxes::pair() const {
     return dialogs::hotkeyPairFromBoxes(read.first, read.second);
 }
 
-bool registerHotkeyOrSay(HWND dialog, HWND bar, int id, app::HotkeyPair pair, int focusId) {
-    const auto keys = app::registrationFor(pair);
-    if (keys && ::RegisterHotKey(bar, id, keys->modifiers, keys->virtualKey)) {
+bool sayIfTaken(HWND dialog, bool registered, app::HotkeyPair pair, int focusId) {
+    if (registered) {
         return true;
     }
     const std::string message = dialogs::hotkeyTakenMessage(pair);

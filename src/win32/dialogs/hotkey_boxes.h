@@ -30,8 +30,8 @@ class HotkeyBoxes {
     int secondId_;
 };
 
-// Registers `pair` as global hotkey `id` of `bar`. When it is taken, says so in a
-// message box owned by `dialog`, puts the focus on `focusId` and returns false.
-bool registerHotkeyOrSay(HWND dialog, HWND bar, int id, app::HotkeyPair pair, int focusId);
+// Returns `registered`. When `pair` could not be registered, says that it is taken
+// in a message box owned by `dialog` and puts the focus on `focusId`.
+bool sayIfTaken(HWND dialog, bool registered, app::HotkeyPair pair, int focusId);
 
 }  // namespace zek::win32

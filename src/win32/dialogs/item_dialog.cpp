@@ -26,7 +26,8 @@ constexpr std::array kItemModeControls = {IDC_APP_FILE,       IDC_APP_FOLDER, ID
                                           IDC_OWN_ASSOCIATION};
 class ItemDialog final : public FormDialog {
   public:
-    ItemDialog(HWND bar, const ItemFields* source) : bar_(bar), source_(source) {}
+    ItemDialog(HWND bar, HotkeyRegistry& hotkeys, const ItemFields* source)
+        : bar_(bar), hotkeys_(hotkeys), source_(source) {}
     std::optional<ItemFields> result;
 
   private:
@@ -44,6 +45,7 @@ class ItemDialog final : public FormDialog {
     HotkeyBoxes hotkeyBoxes() const { return HotkeyBoxes(window(), IDC_HOTKEY_MODIFIER, IDC_HOTKEY_KEY); }
 
     HWND bar_;
+    HotkeyRegistry& hotkeys_;
     const ItemFields* source_;
     bool refreshing_ = false;
 };
@@ -193,21 +195,20 @@ bool ItemDialog::applyHotkey(app::HotkeyPair chosen) {
     }
     const dialogs::HotkeyChange change = dialogs::planHotkeyChange(old, chosen);
     if (change.registerNew &&
-        !registerHotkeyOrSay(window(), bar_, data::hotkeyId(chosen.first, chosen.second), chosen,
-                             IDC_HOTKEY_MODIFIER)) {
+        !sayIfTaken(window(), hotkeys_.registerItemPair(chosen), chosen, IDC_HOTKEY_MODIFIER)) {
         return false;
     }
     if (change.releaseOld) {
-        ::UnregisterHotKey(bar_, data::hotkeyId(old->first, old->second));
+        hotkeys_.releaseItemPair(*old);
     }
     return true;
 }
 
 }  // namespace
 
-std::optional<ItemFields> runItemDialog(HINSTANCE instance, HWND owner, HWND bar, const ItemFields* source) {
-    ItemDialog dialog(bar, source);
-    dialog.run(instance, IDD_ITEM, owner);
+std::optional<ItemFields> runItemDialog(LauncherProcess& process, HWND owner, const ItemFields* source) {
+    ItemDialog dialog(process.bar(), process.hotkeys(), source);
+    dialog.run(process.instance(), IDD_ITEM, owner);
     return std::move(dialog.result);
 }
 

@@ -21,14 +21,11 @@ namespace {
 
 constexpr int kTreeMenuPosition = 1;
 
-HTREEITEM rowOf(const LauncherItem& item) {
-    return reinterpret_cast<HTREEITEM>(item.treeItem());
-}
-
 }  // namespace
 
 LauncherItem* LauncherTreeDialog::itemOf(HTREEITEM row) const {
-    return store().findByTreeItem(reinterpret_cast<data::TreeRowHandle>(row));
+    const std::uint32_t id = tree_.itemIdOf(row);
+    return id != 0 ? store().find({rowsStore_, id}) : nullptr;
 }
 
 bool LauncherTreeDialog::onInit() {
@@ -62,7 +59,7 @@ void LauncherTreeDialog::fill() {
     ::InvalidateRect(tree_.handle(), nullptr, TRUE);
 }
 
-void LauncherTreeDialog::fillBelow(LauncherItem& parent, HTREEITEM parentRow) {
+void LauncherTreeDialog::fillBelow(const LauncherItem& parent, HTREEITEM parentRow) {
     for (const auto& child : parent.children()) {
         const bool topLevel =
             child->type() == ItemType::DefaultRootNode || child->type() == ItemType::RootItem;
@@ -76,7 +73,7 @@ void LauncherTreeDialog::fillBelow(LauncherItem& parent, HTREEITEM parentRow) {
     }
 }
 
-HTREEITEM LauncherTreeDialog::insertIntoTree(LauncherItem& item, HTREEITEM parentRow) {
+HTREEITEM LauncherTreeDialog::insertIntoTree(const LauncherItem& item, HTREEITEM parentRow) {
     if (item.type() == ItemType::AllItemRoot) {
         return nullptr;
     }
@@ -93,10 +90,8 @@ void LauncherTreeDialog::giveImage(NMTVDISPINFOA& info) {
         return;
     }
     int image = 0;
-    if (!storeReplaced_ && info.item.lParam != 0) {
-        auto& item = *reinterpret_cast<LauncherItem*>(info.item.lParam);
-        image = images_.assignItemImage(item);
-        item.setImageIndex(image);
+    if (const LauncherItem* item = store().find({rowsStore_, static_cast<std::uint32_t>(info.item.lParam)})) {
+        image = images_.assignItemImage(*item);
     }
     info.item.iImage = image;
     info.item.iSelectedImage = image;
@@ -198,14 +193,13 @@ void LauncherTreeDialog::addChild(bool fromMenu) {
     if (fromMenu && parent->level() > data::kMaxItemLevel) {
         return;
     }
-    if (const auto fields = runItemDialog(process_.instance(), window(), process_.bar(), nullptr)) {
+    if (const auto fields = runItemDialog(process_, window(), nullptr)) {
         addUnder(row, *fields);
     }
 }
 
 void LauncherTreeDialog::addUnder(HTREEITEM parentRow, const data::ItemFields& fields) {
-    LauncherItem* added =
-        store().addUnder(reinterpret_cast<data::TreeRowHandle>(parentRow), store().createItem(fields));
+    LauncherItem* added = store().addChild(itemOf(parentRow), store().createItem(fields));
     if (added != nullptr) {
         insertIntoTree(*added, parentRow);
     }
@@ -224,16 +218,15 @@ void LauncherTreeDialog::editSelected() {
     if (item == nullptr) {
         return;
     }
-    std::optional<data::ItemFields> edited =
-        runEditFormFor(process_.instance(), window(), process_.bar(), *item);
+    const data::ItemRef edits = store().refOf(*item);
+    std::optional<data::ItemFields> edited = runEditFormFor(process_, window(), *item);
     // The row may have gone while the form was open (a drop, a second edit).
-    if (!edited || itemOf(tree_.selection()) != item) {
+    item = store().find(edits);
+    const HTREEITEM row = tree_.selection();
+    if (!edited || item == nullptr || itemOf(row) != item) {
         return;
     }
-    const std::int32_t ownImage = item->imageIndex();
     store().setItemFields(item, std::move(*edited));
-    item->setImageIndex(ownImage);  // an edited item reuses its own image slot
-    const HTREEITEM row = rowOf(*item);
     tree_.rename(row, std::string(item->name()));
     tree_.forgetImage(row);
     const HTREEITEM parentRow = tree_.parentOf(row);
@@ -246,10 +239,8 @@ void LauncherTreeDialog::deleteSelected() {
     if (item == nullptr || !dialogs::canDelete(item->type())) {
         return;
     }
-    store().removeByTreeItem(reinterpret_cast<data::TreeRowHandle>(row));
+    store().removeItem(item);
     tree_.remove(row);
-    // The bar's list must not keep pointers to the items just released.
-    barReloadList();
 }
 
 void LauncherTreeDialog::showContextMenu(LPARAM screenPoint) {

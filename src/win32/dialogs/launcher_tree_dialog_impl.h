@@ -21,9 +21,11 @@ namespace zek::win32 {
 
 class LauncherTreeDialog final : public ModalDialog {
   public:
-    explicit LauncherTreeDialog(LauncherProcess& process) : process_(process), images_(process.instance()) {}
+    explicit LauncherTreeDialog(LauncherProcess& process)
+        : process_(process), images_(process.instance()), rowsStore_(process.store().identity()) {}
 
-    // Puts the store back as the data file holds it, unless that was done already.
+    // Puts the store back as the data file holds it, unless the store the rows were
+    // made from is gone already.
     void reloadStore();
 
   private:
@@ -40,13 +42,15 @@ class LauncherTreeDialog final : public ModalDialog {
     void onCancel() override { beginFinish(false); }
 
     data::ItemStore& store() const { return process_.store(); }
+    // The item of the row in the store the rows were made from; none once that
+    // store is gone.
     data::LauncherItem* itemOf(HTREEITEM row) const;
     data::LauncherItem* selectedItem() const { return itemOf(tree_.selection()); }
 
     void layout();
     void fill();
-    void fillBelow(data::LauncherItem& parent, HTREEITEM parentRow);
-    HTREEITEM insertIntoTree(data::LauncherItem& item, HTREEITEM parentRow);
+    void fillBelow(const data::LauncherItem& parent, HTREEITEM parentRow);
+    HTREEITEM insertIntoTree(const data::LauncherItem& item, HTREEITEM parentRow);
     void giveImage(NMTVDISPINFOA& info);
 
     void addChild(bool fromMenu);
@@ -76,8 +80,7 @@ class LauncherTreeDialog final : public ModalDialog {
     TreeView tree_;
     TreeDrag drag_;
     bool finishing_ = false;
-    // Set once the store the rows point to is gone.
-    bool storeReplaced_ = false;
+    std::uint64_t rowsStore_;
 };
 
 }  // namespace zek::win32

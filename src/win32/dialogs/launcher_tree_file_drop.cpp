@@ -33,7 +33,7 @@ void LauncherTreeDialog::onFilesDropped(HDROP drop) {
         }
         const dialogs::DroppedFileFields dropped = dialogs::droppedFileFields(path);
         const data::ItemFields temporary{.name = dropped.name, .app = dropped.app, .dir = dropped.dir};
-        if (const auto fields = runItemDialog(process_.instance(), window(), process_.bar(), &temporary)) {
+        if (const auto fields = runItemDialog(process_, window(), &temporary)) {
             // A form may run for long: the target row must still be there.
             if (itemOf(target) == nullptr) {
                 return;

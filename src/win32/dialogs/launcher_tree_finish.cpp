@@ -27,7 +27,7 @@ void LauncherTreeDialog::beginFinish(bool save) {
 }
 
 void LauncherTreeDialog::finish(bool save) {
-    if (save && !saveStoreOrReport(process_, window())) {
+    if (save && !saveStoreOrReport(process_, store(), window(), kTreeEditsRemain)) {
         ::ShowWindow(control(IDC_PROGRESS_NOTICE), SW_HIDE);
         finishing_ = false;
         return;
@@ -39,15 +39,10 @@ void LauncherTreeDialog::finish(bool save) {
 }
 
 void LauncherTreeDialog::reloadStore() {
-    if (storeReplaced_) {
+    if (store().identity() != rowsStore_) {
         return;
     }
-    storeReplaced_ = true;
-    std::unique_ptr<data::ItemStore> reread = process_.storeFile().load();
-    // The item hotkeys registered for the discarded store stay registered for the
-    // same items read again, so "hotkeyon" must not register them a second time.
-    reread->setHotkeysOn(store().hotkeysOn());
-    process_.replaceStore(std::move(reread));
+    process_.replaceStore(process_.storeFile().load());
     barReloadList();
 }
 

@@ -49,21 +49,21 @@ std::string failureReason(data::SaveResult result, unsigned long code) {
 
 }  // namespace
 
-void showSaveFailure(HWND owner, const std::string& path, data::SaveResult result, unsigned long errorCode) {
+void showSaveFailure(HWND owner, const std::string& path, data::SaveResult result, unsigned long errorCode,
+                     std::string_view aftermath) {
     const std::string message = "データを保存できませんでした。\r\n" + path + "\r\n\r\n" +
-                                failureReason(result, errorCode) +
-                                "\r\n\r\n変更は残っています。OK でもう一度保存するか、"
-                                "閉じるボタンで変更を破棄できます。";
+                                failureReason(result, errorCode) + "\r\n\r\n" + std::string(aftermath);
     ::MessageBoxA(owner, message.c_str(), "保存失敗", MB_ICONERROR | MB_OK);
 }
 
-bool saveStoreOrReport(LauncherProcess& process, const data::ItemStore& store, HWND owner) {
+bool saveStoreOrReport(LauncherProcess& process, const data::ItemStore& store, HWND owner,
+                       std::string_view aftermath) {
     data::ItemStoreFile& file = process.storeFile();
     const data::SaveResult result = file.save(store);
     if (result == data::SaveResult::Written) {
         return true;
     }
-    showSaveFailure(owner, process.paths().datPath.value_or(""), result, file.lastFailureCode());
+    showSaveFailure(owner, process.paths().datPath.value_or(""), result, file.lastFailureCode(), aftermath);
     return false;
 }
 

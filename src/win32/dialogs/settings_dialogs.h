@@ -10,10 +10,12 @@ class LauncherSettings;
 
 namespace zek::win32 {
 
+class LauncherProcess;
+
 // Hotkeys, animation speed, transparency and the menu style. OK registers the
-// three hotkeys on `bar` as it stores them; the caller registers them again from
-// the settings afterwards, however the dialog ended.
-void runBasicSettingsDialog(HINSTANCE instance, HWND bar, data::LauncherSettings& settings);
+// three hotkeys as it stores them; the caller registers them again from the
+// settings afterwards, however the dialog ended.
+void runBasicSettingsDialog(LauncherProcess& process);
 
 // The program's own associations and the filer.
 void runAssociationDialog(HINSTANCE instance, HWND owner, data::LauncherSettings& settings);

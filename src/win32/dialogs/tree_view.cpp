@@ -4,7 +4,7 @@
 
 namespace zek::win32 {
 
-HTREEITEM TreeView::insertLast(data::LauncherItem& item, HTREEITEM parent) const {
+HTREEITEM TreeView::insertLast(const data::LauncherItem& item, HTREEITEM parent) const {
     TVINSERTSTRUCTA insert{};
     insert.hParent = parent;
     insert.hInsertAfter = TVI_LAST;
@@ -12,11 +12,22 @@ HTREEITEM TreeView::insertLast(data::LauncherItem& item, HTREEITEM parent) const
     insert.item.pszText = const_cast<char*>(item.name().data());
     insert.item.iImage = I_IMAGECALLBACK;
     insert.item.iSelectedImage = I_IMAGECALLBACK;
-    insert.item.lParam = reinterpret_cast<LPARAM>(&item);
-    const auto row = reinterpret_cast<HTREEITEM>(
+    insert.item.lParam = static_cast<LPARAM>(item.id());
+    return reinterpret_cast<HTREEITEM>(
         ::SendMessageA(control_, TVM_INSERTITEMA, 0, reinterpret_cast<LPARAM>(&insert)));
-    item.setTreeItem(reinterpret_cast<data::TreeRowHandle>(row));
-    return row;
+}
+
+std::uint32_t TreeView::itemIdOf(HTREEITEM row) const {
+    if (row == nullptr) {
+        return 0;
+    }
+    TVITEMA item{};
+    item.mask = TVIF_PARAM;
+    item.hItem = row;
+    if (!TreeView_GetItem(control_, &item)) {
+        return 0;
+    }
+    return static_cast<std::uint32_t>(item.lParam);
 }
 
 void TreeView::sortChildren(HTREEITEM parent) const {

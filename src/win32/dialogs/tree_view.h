@@ -14,8 +14,11 @@ class TreeView {
     HWND handle() const { return control_; }
 
     // A row for the item, last under `parent` (TVI_ROOT for the top level), with the
-    // item's name; its image is asked for when the row is first drawn.
-    HTREEITEM insertLast(data::LauncherItem& item, HTREEITEM parent) const;
+    // item's name and its id as the row's data; its image is asked for when the row
+    // is first drawn.
+    HTREEITEM insertLast(const data::LauncherItem& item, HTREEITEM parent) const;
+    // The id of the item the row was made for, 0 for none.
+    std::uint32_t itemIdOf(HTREEITEM row) const;
     // The rows under `parent` in the control's own alphabetical order.
     void sortChildren(HTREEITEM parent) const;
     void rename(HTREEITEM row, const std::string& name) const;

@@ -60,18 +60,18 @@ std::int32_t ItemImageList::assignItemImage(const data::LauncherItem& item) {
         return stock;
     }
     // The list keeps its own copy of the icon; ours is destroyed on return.
-    const std::int32_t slot = item.imageIndex();
-    const auto owner = static_cast<std::size_t>(slot - kFirstOwnImage);
-    if (slot >= kFirstOwnImage && owner < slotOwners_.size() && slotOwners_[owner] == &item &&
-        ::ImageList_ReplaceIcon(list_.get(), slot, icon.get()) == slot) {
-        return slot;
+    const auto own = slotOf_.find(item.id());
+    if (own != slotOf_.end() &&
+        ::ImageList_ReplaceIcon(list_.get(), own->second, icon.get()) == own->second) {
+        return own->second;
     }
     const int appended = ::ImageList_ReplaceIcon(list_.get(), -1, icon.get());
     if (appended < kFirstOwnImage) {
         return stock;
     }
-    slotOwners_.resize(static_cast<std::size_t>(appended - kFirstOwnImage) + 1);
-    slotOwners_.back() = &item;
+    if (item.id() != 0) {  // an item of no store has no slot to keep
+        slotOf_[item.id()] = appended;
+    }
     return appended;
 }
 

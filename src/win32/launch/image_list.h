@@ -7,7 +7,7 @@
 #include <commctrl.h>
 
 #include <cstdint>
-#include <vector>
+#include <unordered_map>
 
 #include "core/data/launcher_item.h"
 #include "win32/platform/unique_handle.h"
@@ -20,8 +20,8 @@ namespace zek::win32 {
 // when the system could not create the list.
 UniqueImageList createStockImageList(HMODULE resourceModule);
 
-// The settings tree's list. Images are never removed; an edited item reuses its
-// own slot.
+// The settings tree's list, for the items of one store. Images are never
+// removed; an edited item reuses its own slot.
 class ItemImageList {
   public:
     // `resourceModule` holds the stock icons, as for createStockImageList.
@@ -44,9 +44,8 @@ class ItemImageList {
 
     HMODULE resourceModule_;
     UniqueImageList list_;
-    // The item each own slot (3 on) was given to. An item keeps the index an earlier
-    // list gave it; reusing that index here would paint over another item's picture.
-    std::vector<const data::LauncherItem*> slotOwners_;
+    // The own slot (3 on) of each item id that has one.
+    std::unordered_map<std::uint32_t, std::int32_t> slotOf_;
 };
 
 }  // namespace zek::win32

@@ -10,7 +10,6 @@
 #include "core/launch/run_route.h"
 #include "core/launch/shell_launch.h"
 #include "resource.h"
-#include "win32/launch/hotkeys.h"
 #include "win32/launch/shell_win32.h"
 #include "win32/menus/launcher_menu.h"
 #include "win32/tasks/desktop_snapshot.h"
@@ -34,20 +33,21 @@ std::int32_t menuType(const LauncherProcess& process) {
 }
 
 // The chosen item runs only once the menu is gone, so that a chosen node can
-// open the next menu.
-bool runChosen(LauncherProcess& process, const data::LauncherItem* chosen) {
-    return chosen != nullptr && runItem(process, chosen);
+// open the next menu. It is looked up afresh: the store may have been replaced
+// while the menu was up, and then it no longer exists.
+bool runChosen(LauncherProcess& process, data::ItemRef chosen) {
+    const data::LauncherItem* item = process.store().find(chosen);
+    return item != nullptr && runItem(process, item);
 }
 
 bool showNodeMenu(LauncherProcess& process, const data::LauncherItem& node) {
     if (process.menuOpen()) {
         return true;  // a menu is open already: the request is dropped
     }
-    const data::LauncherItem* chosen = nullptr;
+    data::ItemRef chosen;
     {
         LauncherMenu menu(process);
-        // Menus only read the store's items; the store holds them mutable.
-        chosen = menu.showNodeMenu(const_cast<data::LauncherItem&>(node), menuType(process));
+        chosen = menu.showNodeMenu(node, menuType(process));
     }
     return runChosen(process, chosen);
 }
@@ -69,7 +69,7 @@ bool showAllItemMenu(LauncherProcess& process) {
     for (const auto& child : process.store().root()->children()) {
         rootNodes.push_back(child.get());
     }
-    const data::LauncherItem* chosen = nullptr;
+    data::ItemRef chosen;
     {
         LauncherMenu menu(process);
         chosen = menu.showListMenu(rootNodes, menuType(process));
@@ -86,10 +86,10 @@ bool runBuiltInCommand(LauncherProcess& process, launch::BuiltInCommand command)
             ::PostMessageA(process.bar(), WM_COMMAND, IDM_COMMAND_LIST, 0);
             return true;
         case launch::BuiltInCommand::HotkeyOn:
-            setItemHotkeys(process, true);
+            process.hotkeys().setItemHotkeys(process.store(), true);
             return true;
         case launch::BuiltInCommand::HotkeyOff:
-            setItemHotkeys(process, false);
+            process.hotkeys().setItemHotkeys(process.store(), false);
             return true;
         case launch::BuiltInCommand::MinimizeAllWindows:
             minimizeAllWindows(process.bar());
@@ -110,7 +110,10 @@ bool launchDataItem(LauncherProcess& process, const data::LauncherItem& item) {
         process, [&](const launch::LaunchContext& launch) { return launch::launchDataItem(item, launch); });
 }
 
-bool switchToRunningWindowOrLaunch(LauncherProcess& process, const data::LauncherItem& item) {
+bool switchToRunningWindowOrLaunch(LauncherProcess& process, const data::LauncherItem& chosen) {
+    // The chooser's menu runs a message loop, in which the store may be replaced: what
+    // "New" starts is the item as it was chosen.
+    const data::LauncherItem item(chosen.fields());
     // In front, so that the chooser's menu closes when the user clicks elsewhere.
     ::SetForegroundWindow(process.bar());
     const tasks::AppWindowChoice choice = chooseAppWindow(item.app(), process.bar());
@@ -129,6 +132,8 @@ bool switchToRunningWindowOrLaunch(LauncherProcess& process, const data::Launche
 }  // namespace
 
 bool runItem(LauncherProcess& process, const data::LauncherItem* item) {
+    // `item` is valid now; past the first message loop below (a menu, the window
+    // chooser, a message box) it may not be, and nothing here reads it again.
     const launch::RunDecision decision = launch::decideRun(item);
     switch (decision.route) {
         case launch::RunRoute::Nothing:

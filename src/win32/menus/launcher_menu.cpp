@@ -61,34 +61,37 @@ LauncherMenu::~LauncherMenu() {
     process_.releaseMenuSlot(this);
 }
 
-const data::LauncherItem* LauncherMenu::showNodeMenu(data::LauncherItem& node, std::int32_t menuType) {
+data::ItemRef LauncherMenu::showNodeMenu(const data::LauncherItem& node, std::int32_t menuType) {
     if (!isActive() || process_.bar() == nullptr) {
-        return nullptr;
+        return {};
     }
     const std::optional<menus::MenuRows> rows = content_.buildNodeMenu(&node, menuType);
-    return rows ? trackItemMenu(*rows) : nullptr;
+    return rows ? trackItemMenu(*rows) : data::ItemRef{};
 }
 
-const data::LauncherItem* LauncherMenu::showListMenu(std::span<data::LauncherItem* const> items,
-                                                     std::int32_t menuType) {
+data::ItemRef LauncherMenu::showListMenu(std::span<data::LauncherItem* const> items, std::int32_t menuType) {
     if (!isActive() || process_.bar() == nullptr) {
-        return nullptr;
+        return {};
     }
     const std::optional<menus::MenuRows> rows = content_.buildListMenu(items, menuType);
-    return rows ? trackItemMenu(*rows) : nullptr;
+    return rows ? trackItemMenu(*rows) : data::ItemRef{};
 }
 
-const data::LauncherItem* LauncherMenu::trackItemMenu(const menus::MenuRows& rows) {
+data::ItemRef LauncherMenu::trackItemMenu(const menus::MenuRows& rows) {
+    // The rows' items are the current store's; it may be replaced while the menu is up.
+    const std::uint64_t store = process_.filesOpen() ? process_.store().identity() : 0;
     menu_ = createPopupMenuFrom(rows);
     if (!menu_) {
-        return nullptr;
+        return {};
     }
+    const menus::CommandId command = track(menu_.get(), launcherMenuAnchor(process_.bar()));
+    return {store, content_.chosenTarget(command).item};
+}
+
+menus::CommandId LauncherMenu::track(HMENU menu, POINT at) const {
     const HWND bar = process_.bar();
-    const POINT anchor = launcherMenuAnchor(bar);
-    // The menu closes on a click elsewhere only while its owner is in front.
     ::SetForegroundWindow(bar);
-    const UINT command = trackPopupMenu(menu_.get(), bar, anchor, kBarMenuFlags, MenuChoice::Returned);
-    return content_.chosenTarget(static_cast<menus::CommandId>(command)).item;
+    return static_cast<menus::CommandId>(trackPopupMenu(menu, bar, at, kBarMenuFlags, MenuChoice::Returned));
 }
 
 void LauncherMenu::showTaskMenu(std::int32_t menuType) {
@@ -106,9 +109,7 @@ void LauncherMenu::showTaskMenu(std::int32_t menuType) {
     if (!menu_) {
         return;
     }
-    const POINT anchor = launcherMenuAnchor(bar);
-    const UINT command = trackPopupMenu(menu_.get(), bar, anchor, kBarMenuFlags, MenuChoice::Returned);
-    const menus::WindowRef chosen = content_.chosenTarget(static_cast<menus::CommandId>(command)).window;
+    const menus::WindowRef chosen = content_.chosenTarget(track(menu_.get(), launcherMenuAnchor(bar))).window;
     if (chosen != 0) {
         activateWindow(toWindow(chosen));
     }
@@ -133,10 +134,7 @@ void LauncherMenu::showSameAppMenu() {
     if (!handle) {
         return;
     }
-    const POINT centre = barClientCentre(bar);
-    ::SetForegroundWindow(bar);
-    const UINT command = trackPopupMenu(handle.get(), bar, centre, kBarMenuFlags, MenuChoice::Returned);
-    const menus::WindowRef chosen = menu->chosenWindow(static_cast<menus::CommandId>(command));
+    const menus::WindowRef chosen = menu->chosenWindow(track(handle.get(), barClientCentre(bar)));
     if (chosen != 0) {
         activateWindow(toWindow(chosen));
     }

@@ -12,6 +12,7 @@
 #include <cstdint>
 #include <span>
 
+#include "core/data/item_store.h"
 #include "core/menus/launcher_menu_content.h"
 #include "win32/menus/icon_source_win32.h"
 #include "win32/platform/unique_handle.h"
@@ -34,11 +35,12 @@ class LauncherMenu {
     // Whether this object holds the menu slot (and so may show a menu).
     bool isActive() const { return process_.activeMenu() == this; }
 
-    // The node's row unfolding its whole subtree, and "Exit". Nothing for a node
-    // without children, "Exit" or a dismissed menu.
-    const data::LauncherItem* showNodeMenu(data::LauncherItem& node, std::int32_t menuType);
+    // The node's row unfolding its whole subtree, and "Exit"; the items are those of
+    // the current store. The chosen item, named so that it can be looked up once the
+    // menu is gone; nothing for a node without children, "Exit" or a dismissed menu.
+    data::ItemRef showNodeMenu(const data::LauncherItem& node, std::int32_t menuType);
     // One row per item, each unfolding its subtree, and "Exit".
-    const data::LauncherItem* showListMenu(std::span<data::LauncherItem* const> items, std::int32_t menuType);
+    data::ItemRef showListMenu(std::span<data::LauncherItem* const> items, std::int32_t menuType);
 
     // The task windows with the icons of their programs; activates the chosen one.
     // The caller brings the bar to the foreground first.
@@ -56,7 +58,10 @@ class LauncherMenu {
     LRESULT onMenuChar(WPARAM wParam, LPARAM lParam) const;
 
   private:
-    const data::LauncherItem* trackItemMenu(const menus::MenuRows& rows);
+    data::ItemRef trackItemMenu(const menus::MenuRows& rows);
+    // Tracks the menu at `at` with the bar in front (so that it closes on a click
+    // elsewhere); the chosen command, 0 for none.
+    menus::CommandId track(HMENU menu, POINT at) const;
 
     LauncherProcess& process_;
     // Declared before the content, whose entry table gives its icons back through it.

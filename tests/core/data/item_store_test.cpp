@@ -29,7 +29,6 @@ TEST(ItemStoreConstruction, WithoutFileBuildsTheDefaultTree) {
     EXPECT_EQ(store->count(), 9);
     EXPECT_EQ(store->itemsFromFile(), 0);
     EXPECT_FALSE(store->hasMatches());
-    EXPECT_FALSE(store->hotkeysOn());
     const LauncherItem* newitem = store->findByName("newitem");
     ASSERT_NE(newitem, nullptr);
     EXPECT_EQ(
@@ -37,18 +36,9 @@ TEST(ItemStoreConstruction, WithoutFileBuildsTheDefaultTree) {
         (ItemFields{.type = ItemType::DefaultCommand, .name = "newitem", .comment = "New entry item."}));
     // The command node was attached first, then the commands in creation order.
     EXPECT_EQ(newitem->serial(), 1);
-    EXPECT_EQ(newitem->imageIndex(), 2);
     EXPECT_EQ(store->findByName("nextwnd")->fields().comment, "Next window activate.");
     EXPECT_EQ(store->findByName("nextwnd")->serial(), 8);
     expectStoreInvariants(*store);
-}
-
-TEST(ItemStoreConstruction, UsesTheImageHookForEveryItem) {
-    ItemStore store(RecordTable{},
-                    [](const LauncherItem& each) { return each.type() == ItemType::DefaultCommand ? 7 : 3; });
-    EXPECT_EQ(store.findByName("list")->imageIndex(), 7);
-    EXPECT_EQ(store.commandNode()->imageIndex(), 3);
-    EXPECT_EQ(store.createItem(item(ItemType::DataItem, "x"))->imageIndex(), 3);
 }
 
 TEST(ItemStoreLookups, CollectByNameGoesInTreeOrderButNotBelowAHit) {
@@ -172,44 +162,53 @@ TEST(ItemStoreTree, SetItemFieldsKeepsPlaceAndLinks) {
     LauncherItem* node = store->addToRoot(store->createItem(item(ItemType::RootItem, "node")));
     LauncherItem* edited = store->addChild(node, store->createItem(item(ItemType::DataItem, "aaa")));
     store->addChild(node, store->createItem(item(ItemType::DataItem, "mmm")));
-    edited->setTreeItem(77);
     const std::int32_t serial = edited->serial();
+    const ItemRef ref = store->refOf(*edited);
     ItemFields fields = edited->fields();
     fields.name = "zzz";
     fields.app = "C:\\表\\z.exe";
-    EXPECT_EQ(edited->imageIndex(), 1);  // a data item's stock image
     store->setItemFields(edited, fields);
     EXPECT_EQ(edited->fields(), fields);
     EXPECT_EQ(edited->serial(), serial);
-    EXPECT_EQ(edited->treeItem(), 77u);
+    EXPECT_EQ(store->find(ref), edited);
     EXPECT_EQ(edited->parent(), node);
     EXPECT_THAT(namesOf(node->children()), ElementsAre("mmm", "zzz"));
     EXPECT_EQ(store->items().back(), edited);
 
     store->setItemFields(edited, item(ItemType::NodeItem, "Aaa", 3));
     EXPECT_EQ(edited->type(), ItemType::NodeItem);
-    EXPECT_EQ(edited->imageIndex(), 0);
     EXPECT_THAT(namesOf(node->children()), ElementsAre("Aaa", "mmm"));
     EXPECT_EQ(store->items().front(), edited);
     expectStoreInvariants(*store);
 }
 
-TEST(ItemStoreTree, TreeRowHandles) {
+TEST(ItemStoreTree, ReferencesFindOnlyLiveItemsOfTheirOwnStore) {
     auto store = defaultStore();
     LauncherItem* tools = store->addToRoot(store->createItem(item(ItemType::RootItem, "tools")));
-    tools->setTreeItem(5);
-    store->commandNode()->setTreeItem(5);  // a duplicate: pre-order from the root decides
-    EXPECT_EQ(store->findByTreeItem(5), store->commandNode());
-    EXPECT_EQ(store->findByTreeItem(0), nullptr);
-    EXPECT_EQ(store->findByTreeItem(6), nullptr);
-    store->commandNode()->setTreeItem(0);
-    LauncherItem* added = store->addUnder(5, store->createItem(item(ItemType::DataItem, "x")));
-    ASSERT_NE(added, nullptr);
-    EXPECT_EQ(added->parent(), tools);
-    EXPECT_EQ(store->addUnder(9, store->createItem(item(ItemType::DataItem, "y"))), nullptr);
-    EXPECT_TRUE(store->removeByTreeItem(5));
-    EXPECT_FALSE(store->removeByTreeItem(5));
-    EXPECT_EQ(store->findByName("x"), nullptr);
+    LauncherItem* x = store->addChild(tools, store->createItem(item(ItemType::DataItem, "x")));
+    const ItemRef toolsRef = store->refOf(*tools);
+    const ItemRef xRef = store->refOf(*x);
+    const ItemRef commandRef = store->refOf(*store->commandNode());
+    EXPECT_EQ(store->find(toolsRef), tools);
+    EXPECT_EQ(store->find(commandRef), store->commandNode());
+    EXPECT_EQ(store->find(ItemRef{}), nullptr);
+    EXPECT_EQ(store->find({store->identity(), 1000}), nullptr);
+    // Another store numbers its items alike but is not asked for ours.
+    const auto other = defaultStore();
+    EXPECT_NE(other->identity(), store->identity());
+    EXPECT_EQ(other->find(commandRef), nullptr);
+
+    store->moveItem(store->root(), x);
+    EXPECT_EQ(store->find(xRef), x);
+    store->removeItem(tools);
+    store->removeItem(store->commandNode());
+    EXPECT_EQ(store->find(toolsRef), nullptr);
+    EXPECT_EQ(store->find(commandRef), nullptr);
+    EXPECT_EQ(store->find(xRef), x);
+    // A number is never given out again, even where the count falls back.
+    LauncherItem* later = store->addToRoot(store->createItem(item(ItemType::RootItem, "tools")));
+    EXPECT_EQ(store->find(toolsRef), nullptr);
+    EXPECT_EQ(store->find(store->refOf(*later)), later);
 }
 
 const auto productId = [](std::int32_t first, std::int32_t second) { return first * 1000 + second; };

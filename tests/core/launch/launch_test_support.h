@@ -2,6 +2,7 @@
 // Stand-ins for the file system and the shell, and a settings object without a
 // settings file, for the launch tests.
 
+#include <functional>
 #include <map>
 #include <optional>
 #include <set>
@@ -33,18 +34,25 @@ class FakeFiles final : public FileStatusQuery {
 };
 
 // Records what it is asked to open and the failures it shows; refuses files listed
-// in `refusedFiles`.
+// in `refusedFiles`. `whileShowingFailure` stands for what the message loop of a
+// failure's message box may do meanwhile.
 class RecordingShell final : public Shell {
   public:
     std::set<std::string> refusedFiles;
     std::vector<ShellRequest> opened;  // every request the shell was asked to open
     std::vector<std::string> failures;
+    std::function<void()> whileShowingFailure;
 
     bool open(const ShellRequest& request) override {
         opened.push_back(request);
         return !refusedFiles.contains(request.file);
     }
-    void showFailure(std::string_view message) override { failures.emplace_back(message); }
+    void showFailure(std::string_view message) override {
+        failures.emplace_back(message);
+        if (whileShowingFailure) {
+            whileShowingFailure();
+        }
+    }
 };
 
 // Settings as the program holds them, with no settings file behind them.

@@ -166,6 +166,13 @@ TEST_F(RunSubtreeTest, StartsDataItemsDepthFirstAndGoesOnAfterAFailure) {
     EXPECT_THAT(started,
                 ElementsAre(R"(D:\x.exe)", R"(D:\z.exe)", R"(D:\w.exe)", R"(D:\c.exe)", R"(D:\y.exe)"));
     EXPECT_THAT(shell.failures, ElementsAre(R"(D:\z.exe )" + kFailureTail));
+
+    // The node goes while the failure is shown: the rest still starts as decided.
+    shell.opened.clear();
+    shell.whileShowingFailure = [&] { store.removeItem(boot); };
+    EXPECT_TRUE(runSubtree(boot, context()));
+    EXPECT_EQ(shell.opened.size(), started.size());
+    EXPECT_EQ(shell.opened.back().file, R"(D:\y.exe)");
 }
 
 }  // namespace

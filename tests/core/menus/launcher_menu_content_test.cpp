@@ -62,16 +62,18 @@ struct Tree {
 };
 
 // Every row, at any depth, has the entry of its id, standing for what it shows.
-void expectRowsMatchEntries(const MenuRows& rows, const MenuEntryTable& table) {
+void expectRowsMatchEntries(const MenuRows& rows, const MenuEntryTable& table, const data::ItemStore& store) {
     for (const MenuRow& row : rows) {
         const MenuEntry* entry = table.entryFor(row.id);
         ASSERT_NE(entry, nullptr) << row.text;
         EXPECT_EQ(entry->index, row.id - 1);
         EXPECT_EQ(entry->text, row.text);
-        if (entry->target.item != nullptr) {
-            EXPECT_EQ(entry->target.item->name(), row.text);
+        if (entry->target.item != 0) {
+            const LauncherItem* item = store.find({store.identity(), entry->target.item});
+            ASSERT_NE(item, nullptr) << row.text;
+            EXPECT_EQ(item->name(), row.text);
         }
-        expectRowsMatchEntries(row.submenu, table);
+        expectRowsMatchEntries(row.submenu, table, store);
     }
 }
 
@@ -101,10 +103,10 @@ TEST(NodeMenu, NumbersRowsBelowAChildBeforeTheChildAndEndsWithExit) {
     EXPECT_EQ(menu.nextCommandId(), 6);
     EXPECT_TRUE(menu.table().isExitRow(6));
     EXPECT_FALSE(menu.table().isExitRow(5));
-    expectRowsMatchEntries(rows, menu.table());
+    expectRowsMatchEntries(rows, menu.table(), *tree.store);
 
-    EXPECT_EQ(menu.chosenTarget(2).item, tree.a2);
-    EXPECT_EQ(menu.chosenTarget(4).item, tree.b);
+    EXPECT_EQ(menu.chosenTarget(2).item, tree.a2->id());
+    EXPECT_EQ(menu.chosenTarget(4).item, tree.b->id());
     for (CommandId nothing : {0, 6, 7, -1, 1 << 30}) {
         EXPECT_TRUE(menu.chosenTarget(nothing).empty()) << nothing;
     }
@@ -134,8 +136,8 @@ TEST(ListMenu, GivesEachItemItsSubtreeAndAnEmptyListOnlyExit) {
     EXPECT_THAT(column(rows, kId), ElementsAre(1, 4, 5));
     EXPECT_THAT(column(rows[1].submenu, kId), ElementsAre(2, 3));
     EXPECT_EQ(rows.back().text, "Exit");
-    expectRowsMatchEntries(rows, menu.table());
-    EXPECT_EQ(menu.chosenTarget(1).item, tree.b);
+    expectRowsMatchEntries(rows, menu.table(), *tree.store);
+    EXPECT_EQ(menu.chosenTarget(1).item, tree.b->id());
     EXPECT_TRUE(menu.chosenTarget(5).empty());
 
     LauncherMenuContent empty;

@@ -25,6 +25,7 @@ const std::string kToolsFile = dataFileText({
     {.name = "9", .level = 2, .app = "C:\\nine.exe", .tsk = 1, .priority = 9},
     {.name = "10", .level = 2, .app = "C:\\ten.exe", .priority = 10},
     {.name = "editor", .level = 2, .app = "C:\\windows\\notepad.exe", .hotKey1 = 0x72, .hotKey2 = 1},
+    {.name = "Ａlpha", .level = 2, .app = "C:\\alpha.exe"},
 });
 
 class CommandList : public LauncherScenario {
@@ -51,12 +52,12 @@ TEST_F(CommandList, ListShowsCountsAndCellsAndHeaderClicksSortAndMarkTheColumn) 
     HWND dialog = shownDialog("コマンドリスト");
     ASSERT_NE(dialog, nullptr) << "\"list\" opened no command list";
     HWND list = ::GetDlgItem(dialog, IDC_COMMAND_LIST);
-    ASSERT_EQ(listViewRowCount(list), 13) << "tools, its three items, the built-in node and its eight";
+    ASSERT_EQ(listViewRowCount(list), 14) << "tools, its four items, the built-in node and its eight";
     std::string counters;
     for (int id = IDC_COMMAND_COUNT; id <= IDC_ITEM_COUNT; ++id) {
         counters += windowText(::GetDlgItem(dialog, id)) + "|";
     }
-    EXPECT_EQ(counters, "command:13 |root:2 |node:0 |item:11 |");
+    EXPECT_EQ(counters, "command:14 |root:2 |node:0 |item:12 |");
 
     // Sorted by name as bytes: "10" before "9", both before the letters.
     const std::vector<std::string> byName = listViewColumn(list, 0);
@@ -90,6 +91,15 @@ TEST_F(CommandList, ListShowsCountsAndCellsAndHeaderClicksSortAndMarkTheColumn) 
     const auto selected =
         static_cast<int>(::SendMessageA(list, LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_SELECTED));
     EXPECT_EQ(listViewCell(list, selected, 0), "editor");
+    // Letters fold as the system folds them, the full-width ones too. (The list view
+    // starts a new search once no key came for a while.)
+    ::Sleep(1000);
+    ::SendMessageW(list, WM_CHAR, 0xFF41, 1);  // "ａ"
+    EXPECT_EQ(listViewCell(list,
+                           static_cast<int>(
+                               ::SendMessageA(list, LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_SELECTED)),
+                           0),
+              "Ａlpha");
 
     ::SendDlgItemMessageA(dialog, IDC_OK, BM_CLICK, 0, 0);
     EXPECT_TRUE(waitUntil([&] { return ::IsWindow(dialog) == FALSE; }));

@@ -184,6 +184,7 @@ TEST_F(SettingsTree, ASaveThatCannotReplaceTheFileSaysWhyAndKeepsTheEdits) {
         EXPECT_EQ(box->owner, dialog);
         EXPECT_NE(box->text.find(dataFilePath()), std::string::npos) << box->text;
         EXPECT_NE(box->text.find("他のプログラムに使用されています"), std::string::npos) << box->text;
+        EXPECT_NE(box->text.find("OK でもう一度保存するか"), std::string::npos) << box->text;
         pressDialogButton(box->window, IDOK);
         ::Sleep(300);
         EXPECT_TRUE(::IsWindowVisible(dialog)) << "the dialog closed and took the edits with it";

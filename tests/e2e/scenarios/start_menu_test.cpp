@@ -5,6 +5,7 @@
 
 #include "driver/data_file_text.h"
 #include "driver/files.h"
+#include "driver/input.h"
 #include "driver/launcher_scenario.h"
 #include "driver/start_menu.h"
 #include "driver/window_query.h"
@@ -82,6 +83,8 @@ TEST_F(StartMenu, AnImportWaitsForAnOpenDialogAndAFailedSaveChangesNothing) {
         const auto box = waitForDialogTitled(firstInstance_.id(), "保存失敗");
         ASSERT_TRUE(box);
         EXPECT_EQ(box->owner, bar);
+        EXPECT_NE(box->text.find("取り込みは行われず、ファイルは元のままです。"), std::string::npos)
+            << box->text;
         pressDialogButton(box->window, IDOK);
         EXPECT_EQ(sender.waitForExit(10000), 0u);
     }
@@ -95,6 +98,33 @@ TEST_F(StartMenu, AnImportWaitsForAnOpenDialogAndAFailedSaveChangesNothing) {
     EXPECT_EQ(readFileBytes(dataFilePath()), before) << "the store changed under an open dialog";
     pressDialogButton(about->window, IDC_ABOUT_OK);
     EXPECT_TRUE(waitUntil([&] { return readFileBytes(dataFilePath()) != before; }, 10000));
+    EXPECT_NE(readFileBytes(dataFilePath()).value_or("").find("Zek Tools"), std::string::npos);
+}
+
+// The window chooser's menu runs a message loop in which a hand-over replaces the
+// store: what it chose from must still run, or be let go, without the old store.
+TEST_F(StartMenu, AnImportUnderTheWindowChooserLeavesTheChosenRunToFinish) {
+    makeStartMenu();
+    const std::string probe = probeInSpacedFolder();
+    HWND bar = startWith({kCommandNode, {.name = "switch", .level = 1, .app = probe, .tsk = 1}});
+    ASSERT_NE(bar, nullptr);
+    ASSERT_NE(startProbeWindow("ProbeOne"), nullptr);
+    ASSERT_EQ(probeStarts(1).size(), 1u);
+    const auto chooseAfterImport = [&](std::vector<WORD> keys) {
+        showAndFocus(bar);
+        typeAscii("switch");
+        pressKey(VK_RETURN);
+        ASSERT_NE(waitForOpenMenu(10000), nullptr) << "no chooser menu";
+        ASSERT_EQ(runLauncher("/i"), 0u);
+        for (WORD key : keys) {
+            pressKey(key);
+        }
+        ASSERT_TRUE(waitUntil([] { return openMenus().empty(); }, 5000));
+    };
+    chooseAfterImport({VK_ESCAPE});
+    chooseAfterImport({VK_DOWN, VK_RETURN});  // "New"
+    EXPECT_EQ(probeStarts(2).size(), 2u);
+    EXPECT_EQ(findBar(), bar);
     EXPECT_NE(readFileBytes(dataFilePath()).value_or("").find("Zek Tools"), std::string::npos);
 }
 

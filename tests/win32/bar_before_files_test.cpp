@@ -1,0 +1,95 @@
+// The bar is made before the launcher reads its files (their folder is found from
+// the bar's process), and a second start or the shell can reach it then. Whatever
+// arrives meanwhile must find no settings and no items missing, and a hand-over
+// must run once the files are read.
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "core/app/messages.h"
+#include "core/data/config_paths.h"
+#include "driver/files.h"
+#include "resource.h"
+#include "win32/app/gdiplus_session.h"
+#include "win32/app/handover.h"
+#include "win32/app/launcher_bar.h"
+#include "win32/data/data_file_storage_win32.h"
+#include "win32/data/profile_store_win32.h"
+
+namespace zek::win32 {
+namespace {
+
+HandOverResult handOver(HWND bar, std::string_view switchText) {
+    const std::vector<std::string_view> arguments{"ZekLauncher.exe", switchText};
+    return handOverCommandLine(bar, arguments);
+}
+
+TEST(BarBeforeFiles, AnswersWithoutTheFilesAndRunsWhatWasHandedOverOnceTheyAreRead) {
+    const e2e::TestFolder folder;
+    ASSERT_TRUE(folder.created());
+    const data::ConfigPaths paths{folder.file("ZekLauncher.ini"), folder.file("ZekLauncher.dat")};
+    GdiplusSession gdiplus;
+    Win32ProfileStore profile;
+    Win32DataFileStorage storage;
+    LauncherProcess process(::GetModuleHandleA(nullptr));
+    {
+        LauncherBar bar(process);
+        ASSERT_TRUE(bar.create());
+        process.attachBar(bar.window());
+        const HWND window = bar.window();
+
+        // Held until the files are read, in order: the bar ends up shown.
+        for (int start = 0; start < 7; ++start) {
+            EXPECT_EQ(handOver(window, "/h"), HandOverResult::Sent);
+        }
+        EXPECT_EQ(handOver(window, "/s"), HandOverResult::Sent);
+        // The starts it holds meanwhile are few; one more is told to try again later.
+        EXPECT_EQ(handOver(window, "/h"), HandOverResult::Refused);
+        const struct {
+            UINT message;
+            WPARAM wParam;
+            LPARAM lParam;
+        } reachable[] = {
+            {WM_CLOSE, 0, 0},
+            {WM_HOTKEY, app::HOTKEY_ID_BAR, 0},
+            {WM_HOTKEY, app::HOTKEY_ID_TASKMENU, 0},
+            {WM_HOTKEY, 1234, 0},
+            {WM_COMMAND, IDM_LAUNCHER_SETTINGS, 0},
+            {WM_COMMAND, IDM_BASIC_SETTINGS, 0},
+            {WM_COMMAND, IDM_COMMAND_LIST, 0},
+            {app::LM_RELOADLIST, 0, 0},
+            {app::LM_SHOWBAR, 0, 0},
+            {app::LM_HIDEBAR, 0, 0},
+            {app::LM_SETHOTKEYS, 1, 0},
+            {app::LM_APPLYDISPLAY, 0, 0},
+            {app::LM_TRAYNOTIFY, 0, WM_RBUTTONUP},
+            {WM_TIMER, 2, 0},
+        };
+        for (const auto& each : reachable) {
+            ::SendMessageA(window, each.message, each.wParam, each.lParam);
+        }
+        EXPECT_FALSE(::IsWindowVisible(window)) << "the bar was shown before its files were read";
+        EXPECT_EQ(::GetFileAttributesA(paths.iniPath->c_str()), INVALID_FILE_ATTRIBUTES)
+            << "the settings file was written before it was read";
+
+        process.openFiles(paths, profile, storage);
+        bar.runHeldHandOvers();
+        EXPECT_TRUE(::IsWindowVisible(window));
+        bar.hide();
+        bar.runHeldHandOvers();  // nothing is held any more, nor run twice
+        EXPECT_FALSE(::IsWindowVisible(window));
+        EXPECT_EQ(handOver(window, "/s"), HandOverResult::Sent);
+        EXPECT_TRUE(::IsWindowVisible(window)) << "a hand-over once the files are read runs at once";
+        bar.destroyStatusDisplay();
+    }
+    // The bar's end asks this thread's message loop to end, which no test here runs.
+    MSG quit;
+    ::PeekMessageA(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE);
+}
+
+}  // namespace
+}  // namespace zek::win32
