@@ -80,6 +80,19 @@ ImportedFolder& folderFor(ImportedFolder& top, std::span<const std::string> chai
     return *at;
 }
 
+// The node below `node` named `name` (ignoring case), made where there is none.
+LauncherItem* subNodeFor(data::ItemStore& store, LauncherItem* node, std::string_view name) {
+    if (node == nullptr) {
+        return nullptr;
+    }
+    for (const auto& child : node->children()) {
+        if (child->type() == ItemType::NodeItem && text::compareIgnoringCase(child->name(), name) == 0) {
+            return child.get();
+        }
+    }
+    return store.addChild(node, store.createItem({.type = ItemType::NodeItem, .name = std::string(name)}));
+}
+
 void addContents(data::ItemStore& store, LauncherItem* node, const ImportedFolder& folder) {
     for (const data::ItemFields& item : folder.items) {
         store.addChild(node, store.createItem(item));
@@ -87,10 +100,54 @@ void addContents(data::ItemStore& store, LauncherItem* node, const ImportedFolde
     for (const ImportedFolder& inner : folder.folders) {
         // Below a node the store refused (a plan deeper than it takes), every add is
         // refused in turn: nothing is added and nothing breaks.
-        addContents(store,
-                    store.addChild(node, store.createItem({.type = ItemType::NodeItem, .name = inner.name})),
-                    inner);
+        addContents(store, subNodeFor(store, node, inner.name), inner);
     }
+}
+
+// The "Programs" folder a shortcut was found in: its path less the shortcut's file
+// and the folders leading to it.
+std::string programsFolderOf(const FoundShortcut& shortcut) {
+    std::vector<std::size_t> separators;
+    for (std::size_t pos = 0; pos < shortcut.path.size();
+         pos += text::characterAt(shortcut.path, pos).length) {
+        if (shortcut.path[pos] == '\\') {
+            separators.push_back(pos);
+        }
+    }
+    const std::size_t below = shortcut.folders.size() + 1;
+    return separators.size() < below ? std::string()
+                                     : shortcut.path.substr(0, separators[separators.size() - below]);
+}
+
+bool isImportedItem(const LauncherItem& item, std::span<const std::string> programsFolders) {
+    if (item.type() != ItemType::DataItem ||
+        text::compareIgnoringCase(text::splitPath(item.app()).extension, ".lnk") != 0) {
+        return false;
+    }
+    return std::any_of(programsFolders.begin(), programsFolders.end(), [&](const std::string& folder) {
+        return !folder.empty() && beginsIgnoringCase(item.app(), folder + "\\");
+    });
+}
+
+// Takes out of `node`'s subtree what an import made; true when `node` held some of
+// it and is empty now.
+bool removeImported(data::ItemStore& store, LauncherItem* node,
+                    std::span<const std::string> programsFolders) {
+    bool removedAny = false;
+    std::vector<LauncherItem*> gone;
+    for (const auto& child : node->children()) {
+        if (isImportedItem(*child, programsFolders) && child->childCount() == 0) {
+            gone.push_back(child.get());
+        } else if (child->type() == ItemType::NodeItem && child->childCount() > 0 &&
+                   removeImported(store, child.get(), programsFolders)) {
+            gone.push_back(child.get());
+        }
+    }
+    for (LauncherItem* each : gone) {
+        store.removeItem(each);
+        removedAny = true;
+    }
+    return removedAny && node->childCount() == 0;
 }
 
 }  // namespace
@@ -121,6 +178,15 @@ StartMenuImport planStartMenuImport(std::span<const FoundShortcut> userPrograms,
             folderFor(plan.top, shortcut.folders).items.push_back(std::move(*item));
             ++kept;
         }
+        for (const FoundShortcut& shortcut : programs) {
+            std::string folder = programsFolderOf(shortcut);
+            if (!folder.empty() && std::none_of(plan.programsFolders.begin(), plan.programsFolders.end(),
+                                                [&](const std::string& known) {
+                                                    return text::compareIgnoringCase(known, folder) == 0;
+                                                })) {
+                plan.programsFolders.push_back(std::move(folder));
+            }
+        }
     }
     return plan;
 }
@@ -135,11 +201,18 @@ LauncherItem* replaceStartMenuNode(data::ItemStore& store, const StartMenuImport
             earlier.push_back(rootNode.get());
         }
     }
+    LauncherItem* node = nullptr;
     for (LauncherItem* each : earlier) {
-        store.removeItem(each);
+        if (removeImported(store, each, plan.programsFolders) && node != nullptr) {
+            store.removeItem(each);  // emptied, and the plan has a node to go into already
+        } else if (node == nullptr) {
+            node = each;
+        }
     }
-    LauncherItem* node = store.addToRoot(
-        store.createItem({.type = ItemType::RootItem, .name = std::string(kStartMenuNodeName)}));
+    if (node == nullptr) {
+        node = store.addToRoot(
+            store.createItem({.type = ItemType::RootItem, .name = std::string(kStartMenuNodeName)}));
+    }
     addContents(store, node, plan.top);
     return node;
 }

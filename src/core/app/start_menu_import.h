@@ -49,6 +49,9 @@ struct ImportedFolder {
 struct StartMenuImport {
     ImportedFolder top;         // named kStartMenuNodeName
     std::size_t overLimit = 0;  // shortcuts that passed the filters but were left out
+    // The "Programs" folders the shortcuts were found in: an item that starts a
+    // shortcut in one of them is one an import made.
+    std::vector<std::string> programsFolders;
 };
 
 // The item a kept shortcut becomes: named as a file dropped on the settings tree
@@ -65,11 +68,14 @@ std::optional<data::ItemFields> itemForShortcut(const FoundShortcut& shortcut);
 StartMenuImport planStartMenuImport(std::span<const FoundShortcut> userPrograms,
                                     std::span<const FoundShortcut> allUsersPrograms);
 
-// Removes every root node (of that type, no data item) named exactly
-// kStartMenuNodeName and adds the planned one in its place, leaving the rest of the
-// tree as it was. A plan without any item changes nothing, since an empty Start Menu
-// more likely means a failed walk than a wish to lose the earlier import. Returns
-// the new root node, or nullptr.
+// Puts the plan in place of what earlier imports made, leaving the rest of the tree
+// as it was. What an import made lies below a root node (of that type, no data item)
+// named exactly kStartMenuNodeName: the data items that start a shortcut in one of
+// the plan's "Programs" folders, and the nodes that held them and are left empty.
+// Anything the user put there stays, and the plan goes into the first such node
+// (into its sub-nodes of the same names, ignoring case), or into a new one. A plan
+// without any item changes nothing, since an empty Start Menu more likely means a
+// failed walk than a wish to lose the earlier import. Returns the node, or nullptr.
 data::LauncherItem* replaceStartMenuNode(data::ItemStore& store, const StartMenuImport& plan);
 
 // The store an import leaves: a copy of `store`, made as saving it and reading it

@@ -19,6 +19,36 @@ namespace {
 constexpr std::size_t kMaxWalkDepth = 32;
 constexpr std::size_t kMaxWalkEntries = 50000;
 
+// A target on the network counts as there without a look: an unreachable server
+// would hold the bar, and the start waiting on it, for a network time-out each.
+bool liesOnTheNetwork(const std::string& target) {
+    if (target.starts_with("\\\\")) {
+        return true;
+    }
+    if (target.size() < 2 || target[1] != ':') {
+        return false;
+    }
+    const char root[] = {target[0], ':', '\\', '\0'};
+    return ::GetDriveTypeA(root) == DRIVE_REMOTE;
+}
+
+bool targetIsThere(const std::string& target) {
+    return liesOnTheNetwork(target) || ::GetFileAttributesA(target.c_str()) != INVALID_FILE_ATTRIBUTES;
+}
+
+// A drive without its medium answers a look-up with a system error box unless the
+// process asks for none; the walk asks for none and gives the setting back after.
+class NoSystemErrorBoxes {
+  public:
+    NoSystemErrorBoxes() : previous_(::SetErrorMode(SEM_FAILCRITICALERRORS | SEM_NOOPENFILEERRORBOX)) {}
+    ~NoSystemErrorBoxes() { ::SetErrorMode(previous_); }
+    NoSystemErrorBoxes(const NoSystemErrorBoxes&) = delete;
+    NoSystemErrorBoxes& operator=(const NoSystemErrorBoxes&) = delete;
+
+  private:
+    UINT previous_;
+};
+
 class ShortcutWalk {
   public:
     std::vector<app::FoundShortcut> found;
@@ -61,7 +91,7 @@ class ShortcutWalk {
             return;
         }
         const std::optional<std::string> target = resolveShortcut(path);
-        const bool targetExists = target && ::GetFileAttributesA(target->c_str()) != INVALID_FILE_ATTRIBUTES;
+        const bool targetExists = target && targetIsThere(*target);
         found.push_back(
             {.folders = chain, .path = path, .target = target.value_or(""), .targetExists = targetExists});
     }
@@ -87,6 +117,7 @@ std::vector<app::FoundShortcut> findStartMenuShortcuts(const std::string& progra
     // One apartment for the whole walk: each shortcut read inside it then only
     // joins it, instead of entering and leaving COM once per shortcut.
     const ScopedComApartment apartment;
+    const NoSystemErrorBoxes quiet;
     ShortcutWalk walk;
     std::vector<std::string> chain;
     walk.walk(programsFolder, chain);

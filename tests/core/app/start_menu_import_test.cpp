@@ -113,16 +113,23 @@ TEST(StartMenuImportTest, SecondImportReplacesOnlyItsOwnRootNode) {
     add(store->root(), {.type = ItemType::RootItem, .name = "すたーとめにゅー"});
     add(store->root(), {.type = ItemType::RootItem, .name = "Zed"});
 
-    const std::vector<FoundShortcut> first = {shortcut({"Old"}, "Viewer")};
-    ASSERT_NE(replaceStartMenuNode(*store, planStartMenuImport(first, {})), nullptr);
+    const std::vector<FoundShortcut> first = {shortcut({"Old"}, "Viewer"), shortcut({"Tools"}, "Grep")};
+    LauncherItem* earlier = replaceStartMenuNode(*store, planStartMenuImport(first, {}));
+    ASSERT_NE(earlier, nullptr);
     const ItemFields handMade{
         .type = ItemType::DataItem, .name = "editor", .app = "C:\\e.exe", .hotKey1 = 2, .hotKey2 = 'E'};
     add(apps, handMade);
+    // What the user put below the import's node, and a node of that name of his own.
+    add(earlier->children()[1].get(), {.type = ItemType::DataItem, .name = "mine", .app = "C:\\m.lnk"});
+    LauncherItem* own = add(store->root(), {.type = ItemType::RootItem, .name = "スタートメニュー"});
+    add(own, {.type = ItemType::DataItem, .name = "kept", .app = "D:\\Start Menu\\Programs\\k.lnk"});
     const std::vector<std::string> rootsBefore = data::test::namesOf(store->root()->children());
 
-    const std::vector<FoundShortcut> second = {shortcut({}, "Browser")};
+    const std::vector<FoundShortcut> second = {shortcut({}, "Browser"), shortcut({"tools"}, "Find")};
     const LauncherItem* node = replaceStartMenuNode(*store, planStartMenuImport(second, {}));
-    EXPECT_THAT(pathsBelow(node), ElementsAre("browser"));
+    EXPECT_EQ(node, earlier);
+    EXPECT_THAT(pathsBelow(node), ElementsAre("browser", "Tools", "Tools/find", "Tools/mine"));
+    EXPECT_THAT(pathsBelow(own), ElementsAre("kept"));
     EXPECT_EQ(data::test::namesOf(store->root()->children()), rootsBefore);
     EXPECT_THAT(pathsBelow(apps), ElementsAre("editor", "スタートメニュー"));
     EXPECT_EQ(store->findByName("editor")->fields(), handMade);

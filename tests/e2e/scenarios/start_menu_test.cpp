@@ -28,16 +28,20 @@ class StartMenu : public LauncherScenario {
         const std::string viewer = menu_.add(Menu::User, "Zek Tools\\Deep\\Viewer.lnk", probe);
         const std::string probeLink = menu_.add(Menu::User, "Zek Tools\\Probe.lnk", probe, "from-shortcut");
         const std::string editor = menu_.add(Menu::AllUsers, "zek tools\\Editor.lnk", probe);
+        // No server answers: the target is not looked up, and the shortcut is kept.
+        const std::string remote =
+            menu_.add(Menu::User, "Zek Tools\\Share Tool.lnk", "\\\\zek-nowhere\\share\\tool.exe");
         EXPECT_FALSE(menu_.add(Menu::User, "Zek Tools\\Uninstall Probe.lnk", probe).empty());
         EXPECT_FALSE(menu_.add(Menu::AllUsers, "Zek Gone.lnk", gone).empty());
         EXPECT_TRUE(::DeleteFileA(gone.c_str()));
-        EXPECT_FALSE(viewer.empty() || probeLink.empty() || editor.empty());
+        EXPECT_FALSE(viewer.empty() || probeLink.empty() || editor.empty() || remote.empty());
         return {{.name = "スタートメニュー", .type = 2, .level = 1},
                 {.name = "Zek Tools", .type = 3, .level = 2},
                 {.name = "Deep", .type = 3, .level = 3},
                 {.name = "viewer", .level = 4, .app = viewer},
                 {.name = "editor", .level = 3, .app = editor},
-                {.name = "probe", .level = 3, .app = probeLink}};
+                {.name = "probe", .level = 3, .app = probeLink},
+                {.name = "share tool", .level = 3, .app = remote}};
     }
 
     StartMenuShortcuts menu_{folder_};
@@ -48,13 +52,17 @@ const RecordText kHandMade{.name = "mine", .level = 1, .app = "C:\\mine.exe", .h
 
 TEST_F(StartMenu, ImportReplacesItsNodeKeepsTheRestAndItsItemsRunThroughTheShortcut) {
     const std::vector<RecordText> imported = makeStartMenu();
+    // An earlier import's item whose shortcut is gone, and one the user added there.
+    const std::string stale = StartMenuShortcuts::programsFolder(Menu::User) + "\\stale.lnk";
+    const RecordText usersOwn{.name = "own", .level = 2, .app = "C:\\own.exe"};
     HWND bar = startWith({kCommandNode,
                           {.name = "スタートメニュー", .type = 2, .level = 1},
-                          {.name = "stale", .level = 2, .app = "C:\\stale.lnk"},
+                          {.name = "stale", .level = 2, .app = stale},
+                          usersOwn,
                           kHandMade});
     ASSERT_NE(bar, nullptr);
-    std::vector<RecordText> expected{kCommandNode, kHandMade};
-    expected.insert(expected.end(), imported.begin(), imported.end());
+    std::vector<RecordText> expected{kCommandNode, kHandMade, imported.front(), usersOwn};
+    expected.insert(expected.end(), imported.begin() + 1, imported.end());
 
     ASSERT_EQ(runLauncher("/i"), 0u);
     const std::optional<std::string> first = readFileBytes(dataFilePath());
