@@ -80,7 +80,9 @@ int main() {
     std::size_t found = 0;
     for (int round = 0; round < kRounds; ++round) {
         const double start = nowMs();
-        const std::vector<app::FoundShortcut> shortcuts = win32::findStartMenuShortcuts(programs.path());
+        app::ImportOmissions omissions;
+        const std::vector<app::FoundShortcut> shortcuts =
+            win32::findStartMenuShortcuts(programs.path(), omissions);
         const double walked = nowMs();
         const auto imported = app::storeWithImport(*store, app::planStartMenuImport(shortcuts, {}));
         const double built = nowMs();

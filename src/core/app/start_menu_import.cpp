@@ -191,6 +191,29 @@ StartMenuImport planStartMenuImport(std::span<const FoundShortcut> userPrograms,
     return plan;
 }
 
+std::string importOmissionsText(const ImportOmissions& omissions) {
+    std::string lines;
+    if (omissions.overLimit > 0) {
+        lines += "・ショートカットが" + std::to_string(kMaxImportedShortcuts) + "件を超えたため、残りの" +
+                 std::to_string(omissions.overLimit) + "件\r\n";
+    }
+    if (omissions.foldersTooDeep > 0) {
+        lines += "・" + std::to_string(kMaxWalkDepth) + "階層より深いフォルダ" +
+                 std::to_string(omissions.foldersTooDeep) + "個の中身\r\n";
+    }
+    if (omissions.entriesCut) {
+        lines +=
+            "・ファイルとフォルダが" + std::to_string(kMaxWalkEntries) + "個を超えたため、それより後の分\r\n";
+    }
+    if (omissions.timeCut) {
+        lines += "・" + std::to_string(kMaxWalkMs / 1000) + "秒で探し終わらなかったため、それより後の分\r\n";
+    }
+    if (lines.empty()) {
+        return lines;
+    }
+    return "スタートメニューを取り込みましたが、次のものは取り込んでいません。\r\n\r\n" + lines;
+}
+
 LauncherItem* replaceStartMenuNode(data::ItemStore& store, const StartMenuImport& plan) {
     if (plan.top.items.empty() && plan.top.folders.empty()) {
         return nullptr;

@@ -28,6 +28,27 @@ inline constexpr std::size_t kMaxImportedFolderDepth = static_cast<std::size_t>(
 // out, which keeps the import quick and the tree usable whatever a walk returns.
 inline constexpr std::size_t kMaxImportedShortcuts = 5000;
 
+// The walk of a "Programs" folder is bounded whatever the disk holds: it enters no
+// folder nested deeper than this below "Programs", stops after this many entries,
+// and after this long.
+inline constexpr std::size_t kMaxWalkDepth = 32;
+inline constexpr std::size_t kMaxWalkEntries = 50000;
+inline constexpr unsigned kMaxWalkMs = 20000;
+
+// What the walk and the plan left out, for the user to be told: a re-import replaces
+// the earlier one, so items could otherwise vanish unseen.
+struct ImportOmissions {
+    std::size_t overLimit = 0;       // shortcuts past kMaxImportedShortcuts
+    std::size_t foldersTooDeep = 0;  // folders not entered, deeper than kMaxWalkDepth
+    bool entriesCut = false;         // the walk stopped at kMaxWalkEntries
+    bool timeCut = false;            // the walk stopped at kMaxWalkMs
+
+    bool operator==(const ImportOmissions&) const = default;
+};
+
+// The message that tells the user what was left out and why; "" when nothing was.
+std::string importOmissionsText(const ImportOmissions& omissions);
+
 // One shortcut file as the walk found it.
 struct FoundShortcut {
     // The folders from "Programs" down to the shortcut, outermost first.

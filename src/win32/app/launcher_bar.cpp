@@ -3,6 +3,7 @@
 #include <commctrl.h>
 
 #include <algorithm>
+#include <utility>
 
 #include "core/app/display_rules.h"
 #include "core/app/messages.h"
@@ -23,6 +24,9 @@
 
 namespace zek::win32 {
 namespace {
+// Posted by an import that left something out: the box waits until the start that
+// asked for it has its answer.
+constexpr UINT kShowImportNotice = WM_APP + 1;
 // Hand-overs kept while the files are read: later starts at that moment are few,
 // and each block is 16 KB. One more is refused, and its start ends with the busy code.
 constexpr std::size_t kMostHeldHandOvers = 8;
@@ -132,6 +136,9 @@ LRESULT LauncherBar::onMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             return onRemoteCommand(wParam);
         case app::LM_TRIMMEMORY:
             trimOwnWorkingSet();
+            return 0;
+        case kShowImportNotice:
+            showImportNotice();
             return 0;
         default:
             if (message == taskbarCreated_ && taskbarCreated_ != 0) {
@@ -292,12 +299,25 @@ void LauncherBar::importStartMenu() {
         return;
     }
     importWaits_ = false;
-    if (win32::importStartMenu(process_)) {
-        reloadList();
-        if (!hidden_) {
-            // Shown items are told apart by their place in the store, which is new.
-            animation_.showNoItem();
-        }
+    StartMenuImportOutcome outcome = win32::importStartMenu(process_);
+    if (!outcome.replaced) {
+        return;
+    }
+    reloadList();
+    if (!hidden_) {
+        // Shown items are told apart by their place in the store, which is new.
+        animation_.showNoItem();
+    }
+    if (!outcome.omissions.empty()) {
+        importNotice_ = std::move(outcome.omissions);
+        ::PostMessageA(window(), kShowImportNotice, 0, 0);
+    }
+}
+
+void LauncherBar::showImportNotice() {
+    const std::string text = std::exchange(importNotice_, {});
+    if (!text.empty()) {
+        ::MessageBoxA(window(), text.c_str(), "ZekLauncher", MB_OK | MB_ICONWARNING);
     }
 }
 

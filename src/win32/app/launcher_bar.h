@@ -7,6 +7,7 @@
 #include <shellapi.h>
 
 #include <optional>
+#include <string>
 #include <vector>
 
 #include "core/app/remote_command.h"
@@ -82,6 +83,9 @@ class LauncherBar final : public Window<LauncherBar>, private DialogFollowUps {
     BarAnimation animation_;
     DialogRunner dialogs_;
     bool importWaits_ = false;
+    // What the last import left out, told once the hand-over that asked for it is done.
+    std::string importNotice_;
+    void showImportNotice();
     // Set once the launcher ends (WM_DESTROY): held hand-overs no longer run.
     bool ended_ = false;
     struct HeldHandOver {

@@ -11,21 +11,24 @@
 
 namespace zek::win32 {
 
-bool importStartMenu(LauncherProcess& process) {
+StartMenuImportOutcome importStartMenu(LauncherProcess& process) {
     const std::string userFolder = startMenuProgramsFolder(false);
     const std::string allUsersFolder = startMenuProgramsFolder(true);
-    const std::vector<app::FoundShortcut> user = findStartMenuShortcuts(userFolder);
+    app::ImportOmissions omissions;
+    const std::vector<app::FoundShortcut> user = findStartMenuShortcuts(userFolder, omissions);
     // A system that gives both the same folder must not get every shortcut twice.
     const std::vector<app::FoundShortcut> allUsers =
-        text::compareIgnoringCase(userFolder, allUsersFolder) == 0 ? std::vector<app::FoundShortcut>{}
-                                                                   : findStartMenuShortcuts(allUsersFolder);
-    std::unique_ptr<data::ItemStore> imported =
-        app::storeWithImport(process.store(), app::planStartMenuImport(user, allUsers));
+        text::compareIgnoringCase(userFolder, allUsersFolder) == 0
+            ? std::vector<app::FoundShortcut>{}
+            : findStartMenuShortcuts(allUsersFolder, omissions);
+    const app::StartMenuImport plan = app::planStartMenuImport(user, allUsers);
+    omissions.overLimit = plan.overLimit;
+    std::unique_ptr<data::ItemStore> imported = app::storeWithImport(process.store(), plan);
     if (!imported || !saveStoreOrReport(process, *imported, process.bar(), kImportNotMade)) {
-        return false;
+        return {};
     }
     process.replaceStore(std::move(imported));
-    return true;
+    return {.replaced = true, .omissions = app::importOmissionsText(omissions)};
 }
 
 }  // namespace zek::win32

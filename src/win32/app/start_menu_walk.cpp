@@ -15,10 +15,6 @@
 namespace zek::win32 {
 namespace {
 
-// Far beyond any real Start Menu, and far below what would make a walk slow.
-constexpr std::size_t kMaxWalkDepth = 32;
-constexpr std::size_t kMaxWalkEntries = 50000;
-
 // A target on the network counts as there without a look: an unreachable server
 // would hold the bar, and the start waiting on it, for a network time-out each.
 bool liesOnTheNetwork(const std::string& target) {
@@ -51,6 +47,9 @@ class NoSystemErrorBoxes {
 
 class ShortcutWalk {
   public:
+    explicit ShortcutWalk(app::ImportOmissions& omissions)
+        : omissions_(omissions), deadline_(::GetTickCount64() + app::kMaxWalkMs) {}
+
     std::vector<app::FoundShortcut> found;
 
     void walk(const std::string& folder, std::vector<std::string>& chain) {
@@ -61,7 +60,7 @@ class ShortcutWalk {
             return;
         }
         do {
-            if (++entries_ > kMaxWalkEntries) {
+            if (stopped()) {
                 return;
             }
             visit(folder, entry, chain);
@@ -79,12 +78,16 @@ class ShortcutWalk {
             return;
         }
         if ((entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0) {
-            if ((entry.dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT) == 0 &&
-                chain.size() < kMaxWalkDepth) {
-                chain.push_back(name);
-                walk(path, chain);
-                chain.pop_back();
+            if ((entry.dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT) != 0) {
+                return;
             }
+            if (chain.size() >= app::kMaxWalkDepth) {
+                ++omissions_.foldersTooDeep;
+                return;
+            }
+            chain.push_back(name);
+            walk(path, chain);
+            chain.pop_back();
             return;
         }
         if (launch::iconSourceOf(path) != launch::IconSource::Shortcut) {
@@ -96,6 +99,21 @@ class ShortcutWalk {
             {.folders = chain, .path = path, .target = target.value_or(""), .targetExists = targetExists});
     }
 
+    // Counts the entry about to be visited; true once the walk has to stop.
+    bool stopped() {
+        if (omissions_.entriesCut || omissions_.timeCut) {
+            return true;
+        }
+        if (++entries_ > app::kMaxWalkEntries) {
+            omissions_.entriesCut = true;
+        } else if (::GetTickCount64() > deadline_) {
+            omissions_.timeCut = true;
+        }
+        return omissions_.entriesCut || omissions_.timeCut;
+    }
+
+    app::ImportOmissions& omissions_;
+    ULONGLONG deadline_;
     std::size_t entries_ = 0;
 };
 
@@ -110,7 +128,8 @@ std::string startMenuProgramsFolder(bool allUsers) {
     return folder;
 }
 
-std::vector<app::FoundShortcut> findStartMenuShortcuts(const std::string& programsFolder) {
+std::vector<app::FoundShortcut> findStartMenuShortcuts(const std::string& programsFolder,
+                                                       app::ImportOmissions& omissions) {
     if (programsFolder.empty()) {
         return {};
     }
@@ -118,7 +137,7 @@ std::vector<app::FoundShortcut> findStartMenuShortcuts(const std::string& progra
     // joins it, instead of entering and leaving COM once per shortcut.
     const ScopedComApartment apartment;
     const NoSystemErrorBoxes quiet;
-    ShortcutWalk walk;
+    ShortcutWalk walk(omissions);
     std::vector<std::string> chain;
     walk.walk(programsFolder, chain);
     return std::move(walk.found);

@@ -13,9 +13,12 @@ std::string startMenuProgramsFolder(bool allUsers);
 
 // Every ".lnk" file below `programsFolder`, with the folders leading to it and the
 // target it points to. The walk is bounded whatever the disk holds: folders that are
-// links (which may lead back up) are not entered, nor folders nested absurdly deep,
-// and it stops after a fixed number of entries. A shortcut that points at no file
-// (a shell folder, a broken link) comes back with its target marked missing.
-std::vector<app::FoundShortcut> findStartMenuShortcuts(const std::string& programsFolder);
+// links (which may lead back up) are not entered, nor folders nested deeper than
+// app::kMaxWalkDepth, and it stops after app::kMaxWalkEntries entries or
+// app::kMaxWalkMs; what that leaves out is added to `omissions`. A shortcut that
+// points at no file (a shell folder, a broken link) comes back with its target
+// marked missing; one on the network is not looked up and counts as there.
+std::vector<app::FoundShortcut> findStartMenuShortcuts(const std::string& programsFolder,
+                                                       app::ImportOmissions& omissions);
 
 }  // namespace zek::win32

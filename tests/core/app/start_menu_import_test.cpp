@@ -180,5 +180,24 @@ TEST(StartMenuImportTest, DeepFoldersFlattenAndManyShortcutsStopAtTheLimit) {
     data::test::expectStoreInvariants(*store);
 }
 
+TEST(StartMenuImportTest, WhatWasLeftOutIsToldWithItsReason) {
+    EXPECT_EQ(importOmissionsText({}), "");
+    const std::string head = "スタートメニューを取り込みましたが、次のものは取り込んでいません。\r\n\r\n";
+    const struct {
+        ImportOmissions omissions;
+        std::string lines;
+    } cases[] = {
+        {{.overLimit = 7}, "・ショートカットが5000件を超えたため、残りの7件\r\n"},
+        {{.foldersTooDeep = 2}, "・32階層より深いフォルダ2個の中身\r\n"},
+        {{.entriesCut = true}, "・ファイルとフォルダが50000個を超えたため、それより後の分\r\n"},
+        {{.overLimit = 1, .timeCut = true},
+         "・ショートカットが5000件を超えたため、残りの1件\r\n・20秒で探し終わらなかったため、それより後の分\r"
+         "\n"},
+    };
+    for (const auto& each : cases) {
+        EXPECT_EQ(importOmissionsText(each.omissions), head + each.lines);
+    }
+}
+
 }  // namespace
 }  // namespace zek::app

@@ -64,10 +64,25 @@ TEST_F(StartMenu, ImportReplacesItsNodeKeepsTheRestAndItsItemsRunThroughTheShort
     std::vector<RecordText> expected{kCommandNode, kHandMade, imported.front(), usersOwn};
     expected.insert(expected.end(), imported.begin() + 1, imported.end());
 
-    ASSERT_EQ(runLauncher("/i"), 0u);
+    // A shortcut deeper than the walk goes is left out, and the user is told, once
+    // the start that asked has its answer.
+    std::string deep = "Zek Deep\\";
+    for (int level = 0; level < 32; ++level) {
+        deep += "d\\";
+    }
+    ASSERT_FALSE(menu_.add(Menu::User, deep + "Deep.lnk", probeInSpacedFolder()).empty());
+    const auto importAndReadTheNotice = [&] {
+        ASSERT_EQ(runLauncher("/i"), 0u);
+        const auto notice = waitForMessageBox(firstInstance_.id());
+        ASSERT_TRUE(notice);
+        EXPECT_EQ(notice->owner, bar);
+        EXPECT_NE(notice->text.find("32階層より深いフォルダ1個の中身"), std::string::npos) << notice->text;
+        pressDialogButton(notice->window, IDOK);
+    };
+    importAndReadTheNotice();
     const std::optional<std::string> first = readFileBytes(dataFilePath());
     EXPECT_EQ(first, dataFileText(expected, true));
-    ASSERT_EQ(runLauncher("/i"), 0u);  // again: still one node, and the same file
+    importAndReadTheNotice();  // again: still one node, and the same file
     EXPECT_EQ(readFileBytes(dataFilePath()), first);
     EXPECT_EQ(readFileBytes(dataFilePath() + ".bak"), first);
 
