@@ -50,8 +50,13 @@ bool saysUninstall(std::string_view name) {
     return containsIgnoringCase(name, "uninstall") || containsIgnoringCase(name, "アンインストール");
 }
 
+std::string_view shownPath(const FoundShortcut& shortcut) {
+    return shortcut.shownName.empty() ? std::string_view(shortcut.path)
+                                      : std::string_view(shortcut.shownName);
+}
+
 bool isUninstallerShortcut(const FoundShortcut& shortcut) {
-    return saysUninstall(text::splitPath(shortcut.path).fileName) ||
+    return saysUninstall(text::splitPath(shownPath(shortcut)).fileName) ||
            saysUninstall(text::splitPath(shortcut.target).fileName);
 }
 
@@ -157,8 +162,9 @@ std::optional<data::ItemFields> itemForShortcut(const FoundShortcut& shortcut) {
         return std::nullopt;
     }
     const dialogs::DroppedFileFields dropped = dialogs::droppedFileFields(shortcut.path);
+    const std::string name = dialogs::droppedFileFields(shownPath(shortcut)).name;
     // As if the dropped file's form were confirmed with its folder cleared.
-    return dialogs::itemFromForm({.name = dropped.name, .app = dropped.app});
+    return dialogs::itemFromForm({.name = name, .app = dropped.app});
 }
 
 StartMenuImport planStartMenuImport(std::span<const FoundShortcut> userPrograms,
@@ -200,6 +206,10 @@ std::string importOmissionsText(const ImportOmissions& omissions) {
     if (omissions.foldersTooDeep > 0) {
         lines += "・" + std::to_string(kMaxWalkDepth) + "階層より深いフォルダ" +
                  std::to_string(omissions.foldersTooDeep) + "個の中身\r\n";
+    }
+    if (omissions.unnamable > 0) {
+        lines +=
+            "・名前をこの言語の文字で表せないショートカット" + std::to_string(omissions.unnamable) + "件\r\n";
     }
     if (omissions.entriesCut) {
         lines +=

@@ -40,8 +40,11 @@ inline constexpr unsigned kMaxWalkMs = 20000;
 struct ImportOmissions {
     std::size_t overLimit = 0;       // shortcuts past kMaxImportedShortcuts
     std::size_t foldersTooDeep = 0;  // folders not entered, deeper than kMaxWalkDepth
-    bool entriesCut = false;         // the walk stopped at kMaxWalkEntries
-    bool timeCut = false;            // the walk stopped at kMaxWalkMs
+    // Shortcuts whose path the code page cannot name (nor a short name stand in for),
+    // which the program's functions could not open.
+    std::size_t unnamable = 0;
+    bool entriesCut = false;  // the walk stopped at kMaxWalkEntries
+    bool timeCut = false;     // the walk stopped at kMaxWalkMs
 
     bool operator==(const ImportOmissions&) const = default;
 };
@@ -53,9 +56,12 @@ std::string importOmissionsText(const ImportOmissions& omissions);
 struct FoundShortcut {
     // The folders from "Programs" down to the shortcut, outermost first.
     std::vector<std::string> folders;
-    std::string path;    // the .lnk file itself
+    std::string path;    // the .lnk file itself, as the program's functions open it
     std::string target;  // what it points to
     bool targetExists = false;
+    // The file's name as shown, where the path names it otherwise (by its short
+    // name, for a name the code page cannot hold); "" for the path's own.
+    std::string shownName;
 };
 
 // A node to be: its sub-folders and its items. Only folders that hold an item at
@@ -76,7 +82,7 @@ struct StartMenuImport {
 };
 
 // The item a kept shortcut becomes: named as a file dropped on the settings tree
-// (file name without extension, ASCII letters in lower case), its path as the
+// (its shown file name without extension, ASCII letters in lower case), its path as the
 // program and no folder. None for a shortcut whose target is gone, one whose name is
 // blank and an uninstaller: one whose name or whose target's file name says
 // "uninstall" in any case, or "アンインストール".

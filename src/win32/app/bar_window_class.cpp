@@ -29,7 +29,7 @@ HWND createBarWindow(HINSTANCE instance, WNDPROC procedure, const BarWindowStyle
     }
     const int x = ::GetSystemMetrics(SM_CXSCREEN) / 2 - 200;
     const int y = ::GetSystemMetrics(SM_CYSCREEN) / 2 - 50;
-    ::SetWindowPos(bar, HWND_TOPMOST, x, y, 240, 100, 0);
+    ::SetWindowPos(bar, HWND_TOPMOST, x, y, style.width, style.height, 0);
     ::UpdateWindow(bar);
     return bar;
 }

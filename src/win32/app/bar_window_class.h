@@ -11,8 +11,8 @@ struct BarWindowStyle {
     DWORD extendedStyle;
 };
 
-// Registers the "ZekLauncher" class and creates the bar from it: topmost,
-// centred a little left of and above the screen's middle, 240 x 100, hidden.
+// Registers the "ZekLauncher" class and creates the bar from it: topmost, of the
+// style's size, centred a little left of and above the screen's middle, hidden.
 // `creationParameter` reaches WM_NCCREATE. Returns null when either step fails.
 HWND createBarWindow(HINSTANCE instance, WNDPROC procedure, const BarWindowStyle& style,
                      void* creationParameter);

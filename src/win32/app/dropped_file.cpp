@@ -1,12 +1,15 @@
 #include "win32/app/dropped_file.h"
 
+#include <string>
+#include <vector>
+
 #include "core/data/item_store.h"
+#include "win32/dialogs/dropped_files.h"
 #include "win32/launch/item_runner.h"
 
 namespace zek::win32 {
 
 namespace {
-constexpr UINT kAllFiles = 0xFFFFFFFF;
 constexpr UINT kPathBytes = 512;
 
 const data::LauncherItem* itemShownIn(const CommandBox& box, const data::ItemStore& store) {
@@ -22,15 +25,11 @@ const data::LauncherItem* itemShownIn(const CommandBox& box, const data::ItemSto
 }  // namespace
 
 bool openDroppedFile(LauncherProcess& process, const CommandBox& box, HDROP drop) {
-    const bool oneFile = ::DragQueryFileA(drop, kAllFiles, nullptr, 0) == 1;
-    // A path too long for the buffer would come back cut, naming another file.
-    const bool fits = oneFile && ::DragQueryFileA(drop, 0, nullptr, 0) < kPathBytes;
-    char path[kPathBytes] = {};
-    if (fits) {
-        ::DragQueryFileA(drop, 0, path, kPathBytes);
-    }
+    const std::vector<std::string> paths = droppedPaths(drop);
     ::DragFinish(drop);
-    return fits && openFile(process, itemShownIn(box, process.store()), path);
+    // A path too long for the program's buffers comes back empty.
+    return paths.size() == 1 && !paths.front().empty() &&
+           openFile(process, itemShownIn(box, process.store()), paths.front());
 }
 
 }  // namespace zek::win32

@@ -33,7 +33,7 @@ constexpr std::size_t kMostHeldHandOvers = 8;
 }  // namespace
 
 bool LauncherBar::create() {
-    const BarWindowStyle style{10, 10, nullptr, WS_POPUP, WS_EX_LAYERED | WS_EX_TOOLWINDOW};
+    const BarWindowStyle style{240, 100, nullptr, WS_POPUP, WS_EX_LAYERED | WS_EX_TOOLWINDOW};
     return createBarWindow(process_.instance(), &LauncherBar::procedure, style, this) != nullptr;
 }
 

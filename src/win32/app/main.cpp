@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include <cstdlib>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -17,6 +18,7 @@
 #include "win32/app/switch_actions.h"
 #include "win32/data/data_file_storage_win32.h"
 #include "win32/data/profile_store_win32.h"
+#include "win32/platform/os_family.h"
 #include "win32/platform/process_path.h"
 
 namespace {
@@ -30,16 +32,6 @@ std::vector<std::string_view> startArguments() {
         arguments.emplace_back(__argv[i] != nullptr ? __argv[i] : "");
     }
     return arguments;
-}
-
-bool isNtFamily(bool& queryFailed) {
-    OSVERSIONINFOA version{};
-    version.dwOSVersionInfoSize = sizeof version;
-#if defined(_MSC_VER)
-#pragma warning(suppress : 4996)
-#endif
-    queryFailed = ::GetVersionExA(&version) == 0;
-    return !queryFailed && version.dwPlatformId == VER_PLATFORM_WIN32_NT;
 }
 
 int runMessageLoop() {
@@ -114,9 +106,9 @@ int runLauncher(HINSTANCE instance, const char* commandLine) {
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR commandLine, int) {
     const char* line = commandLine != nullptr ? commandLine : "";
-    bool versionQueryFailed = false;
-    if (!isNtFamily(versionQueryFailed)) {
-        if (!versionQueryFailed) {
+    const std::optional<bool> ntFamily = win32::isNtFamily();
+    if (ntFamily != true) {
+        if (ntFamily.has_value()) {
             ::MessageBoxA(nullptr, "I'm sorry\r\nThis OS is not supported.", "OSerror", MB_ICONINFORMATION);
         }
         return 0;

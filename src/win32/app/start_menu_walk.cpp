@@ -11,6 +11,7 @@
 #include "win32/platform/com_ptr.h"
 #include "win32/platform/shortcut.h"
 #include "win32/platform/unique_handle.h"
+#include "win32/platform/wide_text.h"
 
 namespace zek::win32 {
 namespace {
@@ -28,9 +29,44 @@ bool liesOnTheNetwork(const std::string& target) {
     return ::GetDriveTypeA(root) == DRIVE_REMOTE;
 }
 
-bool targetIsThere(const std::string& target) {
-    return liesOnTheNetwork(target) || ::GetFileAttributesA(target.c_str()) != INVALID_FILE_ATTRIBUTES;
+bool targetIsThere(const std::wstring& target) {
+    return liesOnTheNetwork(narrowText(target)) ||
+           ::GetFileAttributesW(target.c_str()) != INVALID_FILE_ATTRIBUTES;
 }
+
+// The name in the code page when it converts without a loss, none when it does not.
+std::optional<std::string> exactInCodePage(std::wstring_view name) {
+    BOOL lost = FALSE;
+    const int characters = static_cast<int>(name.size());
+    const int size = ::WideCharToMultiByte(CP_ACP, WC_NO_BEST_FIT_CHARS, name.data(), characters, nullptr, 0,
+                                           nullptr, &lost);
+    if (size <= 0 || lost) {
+        return std::nullopt;
+    }
+    std::string exact(static_cast<std::size_t>(size), '\0');
+    ::WideCharToMultiByte(CP_ACP, WC_NO_BEST_FIT_CHARS, name.data(), characters, exact.data(), size, nullptr,
+                          nullptr);
+    return exact;
+}
+
+// A name as the program's functions can open it: its own, or else its short name
+// where the volume keeps one.
+std::optional<std::string> openableName(const WIN32_FIND_DATAW& entry) {
+    if (std::optional<std::string> exact = exactInCodePage(entry.cFileName)) {
+        return exact;
+    }
+    if (entry.cAlternateFileName[0] != L'\0') {
+        return exactInCodePage(entry.cAlternateFileName);
+    }
+    return std::nullopt;
+}
+
+// Where the walk is: the folder as the system names it, and as the program's
+// functions can open it (none once a folder on the way has no such name).
+struct WalkFolder {
+    std::wstring wide;
+    std::optional<std::string> openable;
+};
 
 // A drive without its medium answers a look-up with a system error box unless the
 // process asks for none; the walk asks for none and gives the setting back after.
@@ -52,10 +88,13 @@ class ShortcutWalk {
 
     std::vector<app::FoundShortcut> found;
 
-    void walk(const std::string& folder, std::vector<std::string>& chain) {
-        WIN32_FIND_DATAA entry{};
-        const std::string pattern = folder + "\\*";
-        const UniqueFindHandle search(::FindFirstFileA(pattern.c_str(), &entry));
+    // Walked through the system's wide functions, which see every name as it is; the
+    // narrow ones would give a name the code page cannot hold with its letters
+    // replaced, which names no file.
+    void walk(const WalkFolder& folder, std::vector<std::string>& chain) {
+        WIN32_FIND_DATAW entry{};
+        const std::wstring pattern = folder.wide + L"\\*";
+        const UniqueFindHandle search(::FindFirstFileW(pattern.c_str(), &entry));
         if (!search) {
             return;
         }
@@ -64,18 +103,21 @@ class ShortcutWalk {
                 return;
             }
             visit(folder, entry, chain);
-        } while (::FindNextFileA(search.get(), &entry));
+        } while (::FindNextFileW(search.get(), &entry));
     }
 
   private:
-    void visit(const std::string& folder, const WIN32_FIND_DATAA& entry, std::vector<std::string>& chain) {
-        const std::string name = entry.cFileName;
-        if (name == "." || name == "..") {
+    void visit(const WalkFolder& folder, const WIN32_FIND_DATAW& entry, std::vector<std::string>& chain) {
+        const std::wstring_view wideName = entry.cFileName;
+        if (wideName == L"." || wideName == L"..") {
             return;
         }
-        const std::string path = folder + "\\" + name;
-        if (path.size() >= MAX_PATH) {
-            return;
+        // As the user sees it, letters the code page lacks given as the system fits them.
+        const std::string name = narrowText(wideName);
+        const std::optional<std::string> ownName = openableName(entry);
+        WalkFolder inner{folder.wide + L"\\" + std::wstring(wideName), std::nullopt};
+        if (folder.openable && ownName) {
+            inner.openable = *folder.openable + "\\" + *ownName;
         }
         if ((entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0) {
             if ((entry.dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT) != 0) {
@@ -86,17 +128,25 @@ class ShortcutWalk {
                 return;
             }
             chain.push_back(name);
-            walk(path, chain);
+            walk(inner, chain);
             chain.pop_back();
             return;
         }
-        if (launch::iconSourceOf(path) != launch::IconSource::Shortcut) {
+        if (launch::iconSourceOf(name) != launch::IconSource::Shortcut) {
             return;
         }
-        const std::optional<std::string> target = resolveShortcut(path);
+        // An item of a path the program cannot open would fail at every start.
+        if (!inner.openable || inner.openable->size() >= MAX_PATH) {
+            ++omissions_.unnamable;
+            return;
+        }
+        const std::optional<std::wstring> target = shortcutTarget(inner.wide);
         const bool targetExists = target && targetIsThere(*target);
-        found.push_back(
-            {.folders = chain, .path = path, .target = target.value_or(""), .targetExists = targetExists});
+        found.push_back({.folders = chain,
+                         .path = *inner.openable,
+                         .target = target ? narrowText(*target) : std::string(),
+                         .targetExists = targetExists,
+                         .shownName = *ownName != name ? name : std::string()});
     }
 
     // Counts the entry about to be visited; true once the walk has to stop.
@@ -139,7 +189,7 @@ std::vector<app::FoundShortcut> findStartMenuShortcuts(const std::string& progra
     const NoSystemErrorBoxes quiet;
     ShortcutWalk walk(omissions);
     std::vector<std::string> chain;
-    walk.walk(programsFolder, chain);
+    walk.walk({wideText(programsFolder), programsFolder}, chain);
     return std::move(walk.found);
 }
 

@@ -13,21 +13,6 @@
 
 namespace zek::win32 {
 
-namespace {
-
-std::string narrowText(const wchar_t* text) {
-    const int size = ::WideCharToMultiByte(CP_ACP, 0, text, -1, nullptr, 0, nullptr, nullptr);
-    if (size <= 1) {
-        return {};
-    }
-    std::string narrow(static_cast<std::size_t>(size), '\0');
-    ::WideCharToMultiByte(CP_ACP, 0, text, -1, narrow.data(), size, nullptr, nullptr);
-    narrow.resize(static_cast<std::size_t>(size - 1));
-    return narrow;
-}
-
-}  // namespace
-
 void CommandBox::fillList() {
     // What was chosen for the picture belongs to the text being cleared.
     pendingStatus_.reset();

@@ -8,6 +8,7 @@
 
 #include "win32/platform/gdi_scope.h"
 #include "win32/platform/gdiplus_headers.h"
+#include "win32/platform/wide_text.h"
 
 namespace zek::win32 {
 
@@ -322,13 +323,10 @@ void FramePainter::draw(Gdiplus::Graphics& graphics, HDC dc, const display::Draw
 void FramePainter::paintText(const display::PaintText& text) {
     Objects& o = *objects_;
     Gdiplus::Brush* brush = o.brush(text.brush);
-    const int bytes = static_cast<int>(text.text.size());
-    const int size = ::MultiByteToWideChar(CP_ACP, 0, text.text.data(), bytes, nullptr, 0);
-    if (brush == nullptr || size <= 0) {
+    toWideText(text.text, o.wide);
+    if (brush == nullptr || o.wide.empty()) {
         return;
     }
-    o.wide.resize(static_cast<std::size_t>(size));
-    ::MultiByteToWideChar(CP_ACP, 0, text.text.data(), bytes, o.wide.data(), size);
     const auto letters = static_cast<INT>(std::min<std::size_t>(text.letters, o.wide.size()));
     const auto x = static_cast<Gdiplus::REAL>(text.at.x);
     const auto y = static_cast<Gdiplus::REAL>(text.at.y);

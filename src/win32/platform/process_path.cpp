@@ -1,10 +1,11 @@
 #include "win32/platform/process_path.h"
 
 #include <algorithm>
-#include <bit>
 #include <cstring>
 #include <string>
 
+#include "win32/platform/os_family.h"
+#include "win32/platform/system_function.h"
 #include "win32/platform/unique_handle.h"
 
 namespace zek::win32 {
@@ -13,33 +14,20 @@ namespace {
 // Looked up at run time: older systems have these functions only in PSAPI.DLL, and
 // a system without them must cost the path, not the start of the program (as a
 // missing import would).
-using EnumProcessModulesFunction = BOOL(WINAPI*)(HANDLE process, HMODULE* modules, DWORD bytes,
-                                                 DWORD* bytesNeeded);
-using GetModuleFileNameExFunction = DWORD(WINAPI*)(HANDLE process, HMODULE module, char* name, DWORD size);
+using EnumProcessModulesFunction = BOOL WINAPI(HANDLE process, HMODULE* modules, DWORD bytes,
+                                               DWORD* bytesNeeded);
+using GetModuleFileNameExFunction = DWORD WINAPI(HANDLE process, HMODULE module, char* name, DWORD size);
 // Vista and later only.
-using QueryFullProcessImageNameFunction = BOOL(WINAPI*)(HANDLE process, DWORD flags, char* name, DWORD* size);
+using QueryFullProcessImageNameFunction = BOOL WINAPI(HANDLE process, DWORD flags, char* name, DWORD* size);
 
 constexpr std::size_t kLongestPathBytes = 2 * 32767;
 
-template <typename Function>
-Function lookUp(HMODULE library, const char* name) {
-    return std::bit_cast<Function>(::GetProcAddress(library, name));
-}
-
-bool isNtFamily() {
-    OSVERSIONINFOA version{};
-    version.dwOSVersionInfoSize = sizeof version;
-    return ::GetVersionExA(&version) && version.dwPlatformId == VER_PLATFORM_WIN32_NT;
-}
-
 // The path, or nothing when it is unknown or longer than `maxLength` bytes.
 std::optional<std::string> firstModulePath(DWORD processId, std::size_t maxLength) {
-    const UniqueModule psapi(::LoadLibraryA("PSAPI.DLL"));
-    if (!psapi) {
-        return std::nullopt;
-    }
-    const auto enumProcessModules = lookUp<EnumProcessModulesFunction>(psapi.get(), "EnumProcessModules");
-    const auto getModuleFileNameEx = lookUp<GetModuleFileNameExFunction>(psapi.get(), "GetModuleFileNameExA");
+    static const auto enumProcessModules =
+        systemFunction<EnumProcessModulesFunction>("PSAPI.DLL", "EnumProcessModules");
+    static const auto getModuleFileNameEx =
+        systemFunction<GetModuleFileNameExFunction>("PSAPI.DLL", "GetModuleFileNameExA");
     if (enumProcessModules == nullptr || getModuleFileNameEx == nullptr) {
         return std::nullopt;
     }
@@ -69,8 +57,8 @@ std::optional<std::string> firstModulePath(DWORD processId, std::size_t maxLengt
 // there is: to a 32-bit program for a 64-bit process, and to a program that is not
 // elevated for one that is, where the module list above is refused.
 std::optional<std::string> imageNamePath(DWORD processId, std::size_t maxLength) {
-    static const auto queryFullProcessImageName = lookUp<QueryFullProcessImageNameFunction>(
-        ::GetModuleHandleA("KERNEL32.DLL"), "QueryFullProcessImageNameA");
+    static const auto queryFullProcessImageName =
+        systemFunction<QueryFullProcessImageNameFunction>("KERNEL32.DLL", "QueryFullProcessImageNameA");
     if (queryFullProcessImageName == nullptr) {
         return std::nullopt;
     }
@@ -98,7 +86,7 @@ int getWindowProcessPath(HWND window, char* buffer, std::size_t size) {
     buffer[0] = '\0';
     DWORD processId = 0;
     ::GetWindowThreadProcessId(window, &processId);
-    if (processId == 0 || !isNtFamily()) {
+    if (processId == 0 || isNtFamily() != true) {
         return 0;
     }
     // No path on the system is longer than 32,767 characters, which take at most

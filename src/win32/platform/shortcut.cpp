@@ -43,4 +43,24 @@ std::optional<std::string> resolveShortcut(std::string_view path) {
     return std::string{target};
 }
 
+std::optional<std::wstring> shortcutTarget(const std::wstring& path) {
+    const ScopedComApartment apartment;
+    ComPtr<IShellLinkW> link;
+    if (FAILED(comCreateInstance(CLSID_ShellLink, IID_IShellLinkW, link.receive()))) {
+        return std::nullopt;
+    }
+    ComPtr<IPersistFile> file;
+    if (FAILED(link->QueryInterface(IID_IPersistFile, file.receive())) ||
+        FAILED(file->Load(path.c_str(), STGM_READ))) {
+        return std::nullopt;
+    }
+    wchar_t target[MAX_PATH] = {};
+    // As above: no find data, and S_FALSE for what is no file-system path.
+    if (link->GetPath(target, MAX_PATH, nullptr, SLGP_UNCPRIORITY) != S_OK || target[0] == L'\0') {
+        return std::nullopt;
+    }
+    target[MAX_PATH - 1] = L'\0';
+    return std::wstring{target};
+}
+
 }  // namespace zek::win32

@@ -9,14 +9,32 @@
 
 namespace zek::win32 {
 
-inline std::wstring wideText(std::string_view text) {
+// Into `wide`, whose room is kept for the next text: the status picture converts
+// its texts at every frame.
+inline void toWideText(std::string_view text, std::wstring& wide) {
     const int bytes = static_cast<int>(text.size());
     const int size = ::MultiByteToWideChar(CP_ACP, 0, text.data(), bytes, nullptr, 0);
-    std::wstring wide(static_cast<std::size_t>(std::max(size, 0)), L'\0');
+    wide.resize(static_cast<std::size_t>(std::max(size, 0)));
     if (size > 0) {
         ::MultiByteToWideChar(CP_ACP, 0, text.data(), bytes, wide.data(), size);
     }
+}
+
+inline std::wstring wideText(std::string_view text) {
+    std::wstring wide;
+    toWideText(text, wide);
     return wide;
+}
+
+// A character the code page lacks comes back as the system's default one.
+inline std::string narrowText(std::wstring_view text) {
+    const int characters = static_cast<int>(text.size());
+    const int size = ::WideCharToMultiByte(CP_ACP, 0, text.data(), characters, nullptr, 0, nullptr, nullptr);
+    std::string narrow(static_cast<std::size_t>(std::max(size, 0)), '\0');
+    if (size > 0) {
+        ::WideCharToMultiByte(CP_ACP, 0, text.data(), characters, narrow.data(), size, nullptr, nullptr);
+    }
+    return narrow;
 }
 
 }  // namespace zek::win32

@@ -45,6 +45,7 @@ TEST(StartMenuImportTest, ShortcutBecomesTheItemADroppedFileGives) {
         std::string_view path, target;
         bool targetExists;
         std::optional<std::string_view> name;  // none: left out
+        std::string_view shownName = {};
     } cases[] = {
         {"C:\\P\\NotePad.LNK", "C:\\W\\notepad.exe", true, "notepad"},
         {"C:\\P\\Foo.Bar.Baz.lnk", "C:\\F\\foo.exe", true, "foo.bar.baz"},
@@ -63,11 +64,16 @@ TEST(StartMenuImportTest, ShortcutBecomesTheItemADroppedFileGives) {
         {"C:\\P\\Setup Menu.lnk", "C:\\F\\setup menu", true, "setup menu"},  // ends as "uninstall" begins
         // "ブ" ends in the byte of 'u': no uninstaller's name starts inside it.
         {"C:\\P\\\x83uninstall.lnk", "C:\\F\\b.exe", true, "\x83uninstall"},
+        // A path by short name: the item is named as the file is shown, and an
+        // uninstaller is told by its shown name.
+        {"C:\\P\\CAFPRO~1.LNK", "C:\\F\\p.exe", true, "caf? probe", "C:\\P\\Caf? Probe.lnk"},
+        {"C:\\P\\CAFUNI~1.LNK", "C:\\F\\p.exe", true, std::nullopt, "Caf? Uninstall.lnk"},
     };
     for (const auto& each : cases) {
         const FoundShortcut found{.path = std::string(each.path),
                                   .target = std::string(each.target),
-                                  .targetExists = each.targetExists};
+                                  .targetExists = each.targetExists,
+                                  .shownName = std::string(each.shownName)};
         const std::optional<ItemFields> item = itemForShortcut(found);
         if (!each.name) {
             EXPECT_FALSE(item) << each.path << " " << each.target;
@@ -189,6 +195,7 @@ TEST(StartMenuImportTest, WhatWasLeftOutIsToldWithItsReason) {
     } cases[] = {
         {{.overLimit = 7}, "・ショートカットが5000件を超えたため、残りの7件\r\n"},
         {{.foldersTooDeep = 2}, "・32階層より深いフォルダ2個の中身\r\n"},
+        {{.unnamable = 3}, "・名前をこの言語の文字で表せないショートカット3件\r\n"},
         {{.entriesCut = true}, "・ファイルとフォルダが50000個を超えたため、それより後の分\r\n"},
         {{.overLimit = 1, .timeCut = true},
          "・ショートカットが5000件を超えたため、残りの1件\r\n・20秒で探し終わらなかったため、それより後の分\r"

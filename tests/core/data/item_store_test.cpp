@@ -36,6 +36,10 @@ TEST(ItemStoreConstruction, WithoutFileBuildsTheDefaultTree) {
         (ItemFields{.type = ItemType::DefaultCommand, .name = "newitem", .comment = "New entry item."}));
     // The command node was attached first, then the commands in creation order.
     EXPECT_EQ(newitem->serial(), 1);
+    // The stock images a view shows until an item has one of its own.
+    EXPECT_EQ(stockImageIndex(*newitem), 2);
+    EXPECT_EQ(stockImageIndex(*command), 0);
+    EXPECT_EQ(stockImageIndex(*store->createItem(item(ItemType::DataItem, "x"))), 1);
     EXPECT_EQ(store->findByName("nextwnd")->fields().comment, "Next window activate.");
     EXPECT_EQ(store->findByName("nextwnd")->serial(), 8);
     expectStoreInvariants(*store);

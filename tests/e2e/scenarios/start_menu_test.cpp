@@ -1,6 +1,7 @@
 // "/i" fills the item tree from the Start Menu, through a running launcher.
 #include <windows.h>
 
+#include <algorithm>
 #include <string>
 
 #include "driver/data_file_text.h"
@@ -10,6 +11,7 @@
 #include "driver/start_menu.h"
 #include "driver/window_query.h"
 #include "resource.h"
+#include "win32/platform/wide_text.h"
 
 namespace zek::e2e {
 namespace {
@@ -149,6 +151,40 @@ TEST_F(StartMenu, AnImportUnderTheWindowChooserLeavesTheChosenRunToFinish) {
     EXPECT_EQ(probeStarts(2).size(), 2u);
     EXPECT_EQ(findBar(), bar);
     EXPECT_NE(readFileBytes(dataFilePath()).value_or("").find("Zek Tools"), std::string::npos);
+}
+
+// Installers name folders and shortcuts in any language; the launcher keeps its
+// texts in the system's code page.
+TEST_F(StartMenu, AShortcutNamedOutsideTheCodePageStartsItsProgram) {
+    const std::string probe = probeInSpacedFolder();
+    const std::string made = menu_.add(Menu::User, "Zek Wide\\Sub\\P.lnk", probe, "wide");
+    ASSERT_FALSE(made.empty());
+    const std::wstring top = win32::wideText(StartMenuShortcuts::programsFolder(Menu::User) + "\\Zek Wide");
+    const std::wstring folder = top + L"\\Caf\u00e9 \u00c5";  // "Café Å": neither letter is in code page 932
+    const std::wstring link = folder + L"\\Pr\u00f6be \u00d8.lnk";
+    ASSERT_TRUE(::MoveFileW(win32::wideText(made).c_str(), (top + L"\\Sub\\Pr\u00f6be \u00d8.lnk").c_str()));
+    ASSERT_TRUE(::MoveFileW((top + L"\\Sub").c_str(), folder.c_str()));
+    struct RemovedAtTheEnd {
+        std::wstring link, folder;
+        ~RemovedAtTheEnd() {
+            ::DeleteFileW(link.c_str());
+            ::RemoveDirectoryW(folder.c_str());
+        }
+    } removed{link, folder};
+    HWND bar = startWith({kCommandNode});
+    ASSERT_NE(bar, nullptr);
+
+    ASSERT_EQ(runLauncher("/i"), 0u);
+    // Named as the system fits the letters into the code page, in lower case.
+    std::string name = win32::narrowText(L"pr\u00f6be \u00d8");
+    std::transform(name.begin(), name.end(), name.begin(),
+                   [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; });
+    ASSERT_NE(readFileBytes(dataFilePath()).value_or("").find(":ItemName=" + name + "\r\n"), std::string::npos)
+        << readFileBytes(dataFilePath()).value_or("");
+    ASSERT_EQ(runLauncher("/c \"" + name + "\""), 0u);
+    const auto starts = probeStarts(1);
+    ASSERT_EQ(starts.size(), 1u);
+    EXPECT_NE(starts[0].commandLine.find("wide"), std::string::npos) << starts[0].commandLine;
 }
 
 }  // namespace
