@@ -1,6 +1,7 @@
 // The command box's key handling: random typing, deleting, keys, characters, wheel
 // notches and list choices against the box's state, applied as the adapter applies
 // them. Every list index, selection and item a reaction names must be usable.
+#include <algorithm>
 #include <memory>
 #include <string>
 #include <variant>
