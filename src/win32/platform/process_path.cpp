@@ -24,10 +24,15 @@ constexpr std::size_t kLongestPathBytes = 2 * 32767;
 
 // The path, or nothing when it is unknown or longer than `maxLength` bytes.
 std::optional<std::string> firstModulePath(DWORD processId, std::size_t maxLength) {
-    static const auto enumProcessModules =
-        systemFunction<EnumProcessModulesFunction>("PSAPI.DLL", "EnumProcessModules");
-    static const auto getModuleFileNameEx =
-        systemFunction<GetModuleFileNameExFunction>("PSAPI.DLL", "GetModuleFileNameExA");
+    // Loaded for the call alone: a library kept loaded costs the process its pages
+    // from then on, for a path asked for at start-up and by the task menus.
+    const UniqueModule psapi(::LoadLibraryA("PSAPI.DLL"));
+    if (!psapi) {
+        return std::nullopt;
+    }
+    const auto enumProcessModules = functionOf<EnumProcessModulesFunction>(psapi.get(), "EnumProcessModules");
+    const auto getModuleFileNameEx =
+        functionOf<GetModuleFileNameExFunction>(psapi.get(), "GetModuleFileNameExA");
     if (enumProcessModules == nullptr || getModuleFileNameEx == nullptr) {
         return std::nullopt;
     }

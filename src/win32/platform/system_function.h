@@ -14,9 +14,16 @@ namespace zek::win32 {
 // nullptr when either cannot be had.
 FARPROC systemFunction(const char* library, const char* name);
 
+// The named function of `module`, a library the caller keeps loaded for as long as
+// it calls it; nullptr when the library has none.
+template <typename Function>
+Function* functionOf(HMODULE module, const char* name) {
+    // Through the plain function pointer type, which converts to any other.
+    return reinterpret_cast<Function*>(reinterpret_cast<void (*)()>(::GetProcAddress(module, name)));
+}
+
 template <typename Function>
 Function* systemFunction(const char* library, const char* name) {
-    // Through the plain function pointer type, which converts to any other.
     return reinterpret_cast<Function*>(reinterpret_cast<void (*)()>(systemFunction(library, name)));
 }
 
