@@ -4,6 +4,7 @@
 
 #include <shlobj.h>
 
+#include <array>
 #include <cstddef>
 #include <utility>
 
@@ -18,21 +19,41 @@ namespace {
 
 // A target on the network counts as there without a look: an unreachable server
 // would hold the bar, and the start waiting on it, for a network time-out each.
-bool liesOnTheNetwork(const std::string& target) {
-    if (target.starts_with("\\\\")) {
-        return true;
+// Which drives are on the network is asked once per letter: each asking is a call
+// to the system, and most targets lie on one or two drives.
+class TargetCheck {
+  public:
+    bool isThere(const std::wstring& target) {
+        return liesOnTheNetwork(target) || ::GetFileAttributesW(target.c_str()) != INVALID_FILE_ATTRIBUTES;
     }
-    if (target.size() < 2 || target[1] != ':') {
-        return false;
-    }
-    const char root[] = {target[0], ':', '\\', '\0'};
-    return ::GetDriveTypeA(root) == DRIVE_REMOTE;
-}
 
-bool targetIsThere(const std::wstring& target) {
-    return liesOnTheNetwork(narrowText(target)) ||
-           ::GetFileAttributesW(target.c_str()) != INVALID_FILE_ATTRIBUTES;
-}
+  private:
+    bool liesOnTheNetwork(const std::wstring& target) {
+        if (target.starts_with(L"\\\\")) {
+            return true;
+        }
+        if (target.size() < 2 || target[1] != L':') {
+            return false;
+        }
+        const wchar_t letter = static_cast<wchar_t>(target[0] & ~0x20);  // upper case
+        if (letter < L'A' || letter > L'Z') {
+            return false;
+        }
+        UINT& type = driveTypes_[static_cast<std::size_t>(letter - L'A')];
+        if (type == kNotAsked) {
+            const wchar_t root[] = {letter, L':', L'\\', L'\0'};
+            type = ::GetDriveTypeW(root);
+        }
+        return type == DRIVE_REMOTE;
+    }
+
+    static constexpr UINT kNotAsked = ~0u;
+    std::array<UINT, 26> driveTypes_ = [] {
+        std::array<UINT, 26> types{};
+        types.fill(kNotAsked);
+        return types;
+    }();
+};
 
 // The name in the code page when it converts without a loss, none when it does not.
 std::optional<std::string> exactInCodePage(std::wstring_view name) {
@@ -141,7 +162,7 @@ class ShortcutWalk {
             return;
         }
         const std::optional<std::wstring> target = shortcutTarget(inner.wide);
-        const bool targetExists = target && targetIsThere(*target);
+        const bool targetExists = target && targets_.isThere(*target);
         found.push_back({.folders = chain,
                          .path = *inner.openable,
                          .target = target ? narrowText(*target) : std::string(),
@@ -163,6 +184,7 @@ class ShortcutWalk {
     }
 
     app::ImportOmissions& omissions_;
+    TargetCheck targets_;
     ULONGLONG deadline_;
     std::size_t entries_ = 0;
 };
