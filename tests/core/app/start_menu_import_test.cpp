@@ -127,14 +127,21 @@ TEST(StartMenuImportTest, SecondImportReplacesOnlyItsOwnRootNode) {
     add(apps, handMade);
     // What the user put below the import's node, and a node of that name of his own.
     add(earlier->children()[1].get(), {.type = ItemType::DataItem, .name = "mine", .app = "C:\\m.lnk"});
+    add(earlier, {.type = ItemType::DataItem, .name = "tool", .app = "C:\\Start Menu\\Programs\\tool.exe"});
+    add(earlier, {.type = ItemType::NodeItem, .name = "empty"});
     LauncherItem* own = add(store->root(), {.type = ItemType::RootItem, .name = "スタートメニュー"});
     add(own, {.type = ItemType::DataItem, .name = "kept", .app = "D:\\Start Menu\\Programs\\k.lnk"});
     const std::vector<std::string> rootsBefore = data::test::namesOf(store->root()->children());
 
     const std::vector<FoundShortcut> second = {shortcut({}, "Browser"), shortcut({"tools"}, "Find")};
+    // Each folder the shortcuts lie in is named once, however many lie there.
+    EXPECT_THAT(planStartMenuImport(second, second).programsFolders,
+                ElementsAre("C:\\Start Menu\\Programs", "C:\\Start Menu"));
     const LauncherItem* node = replaceStartMenuNode(*store, planStartMenuImport(second, {}));
     EXPECT_EQ(node, earlier);
-    EXPECT_THAT(pathsBelow(node), ElementsAre("browser", "Tools", "Tools/find", "Tools/mine"));
+    // Neither a program nor an empty node of the user's is taken for an import's.
+    EXPECT_THAT(pathsBelow(node),
+                ElementsAre("browser", "empty", "tool", "Tools", "Tools/find", "Tools/mine"));
     EXPECT_THAT(pathsBelow(own), ElementsAre("kept"));
     EXPECT_EQ(data::test::namesOf(store->root()->children()), rootsBefore);
     EXPECT_THAT(pathsBelow(apps), ElementsAre("editor", "スタートメニュー"));
