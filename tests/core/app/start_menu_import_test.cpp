@@ -139,6 +139,7 @@ TEST(StartMenuImportTest, SecondImportReplacesOnlyItsOwnRootNode) {
                 ElementsAre("C:\\Start Menu\\Programs", "C:\\Start Menu"));
     const LauncherItem* node = replaceStartMenuNode(*store, planStartMenuImport(second, {}));
     EXPECT_EQ(node, earlier);
+    EXPECT_EQ(node->type(), ItemType::RootItem) << "a data item of that name is no import's node";
     // Neither a program nor an empty node of the user's is taken for an import's.
     EXPECT_THAT(pathsBelow(node),
                 ElementsAre("browser", "empty", "tool", "Tools", "Tools/find", "Tools/mine"));
