@@ -11,9 +11,13 @@
 
 namespace zek::win32 {
 
+bool HotkeyRegistry::registerKeys(int id, app::HotkeyRegistration keys) {
+    return ::RegisterHotKey(bar_, id, keys.modifiers, keys.virtualKey) != FALSE;
+}
+
 bool HotkeyRegistry::registerId(int id, app::HotkeyPair pair) {
     const auto keys = app::registrationFor(pair);
-    return keys && ::RegisterHotKey(bar_, id, keys->modifiers, keys->virtualKey) != FALSE;
+    return keys && registerKeys(id, *keys);
 }
 
 void HotkeyRegistry::applyGlobal(const data::LauncherSettings& settings, bool registerAnew) {
@@ -59,8 +63,7 @@ void HotkeyRegistry::setItemHotkeys(const data::ItemStore& store, bool on) {
         if (!registration) {
             continue;
         }
-        if (::RegisterHotKey(bar_, registration->id, registration->keys.modifiers,
-                             registration->keys.virtualKey)) {
+        if (registerKeys(registration->id, registration->keys)) {
             itemIds_.insert(registration->id);
         } else {
             const std::string message = launch::hotkeyConflictMessage(*item);

@@ -39,6 +39,7 @@ class HotkeyRegistry {
     void releaseItemPair(app::HotkeyPair pair);
 
   private:
+    bool registerKeys(int id, app::HotkeyRegistration keys);
     bool registerId(int id, app::HotkeyPair pair);
 
     HWND bar_ = nullptr;
