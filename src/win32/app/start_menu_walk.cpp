@@ -55,29 +55,14 @@ class TargetCheck {
     }();
 };
 
-// The name in the code page when it converts without a loss, none when it does not.
-std::optional<std::string> exactInCodePage(std::wstring_view name) {
-    BOOL lost = FALSE;
-    const int characters = static_cast<int>(name.size());
-    const int size = ::WideCharToMultiByte(CP_ACP, WC_NO_BEST_FIT_CHARS, name.data(), characters, nullptr, 0,
-                                           nullptr, &lost);
-    if (size <= 0 || lost) {
-        return std::nullopt;
-    }
-    std::string exact(static_cast<std::size_t>(size), '\0');
-    ::WideCharToMultiByte(CP_ACP, WC_NO_BEST_FIT_CHARS, name.data(), characters, exact.data(), size, nullptr,
-                          nullptr);
-    return exact;
-}
-
 // A name as the program's functions can open it: its own, or else its short name
 // where the volume keeps one.
 std::optional<std::string> openableName(const WIN32_FIND_DATAW& entry) {
-    if (std::optional<std::string> exact = exactInCodePage(entry.cFileName)) {
+    if (std::optional<std::string> exact = exactNarrowText(entry.cFileName)) {
         return exact;
     }
     if (entry.cAlternateFileName[0] != L'\0') {
-        return exactInCodePage(entry.cAlternateFileName);
+        return exactNarrowText(entry.cAlternateFileName);
     }
     return std::nullopt;
 }

@@ -4,6 +4,7 @@
 #include <windows.h>
 
 #include <algorithm>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -35,6 +36,22 @@ inline std::string narrowText(std::wstring_view text) {
         ::WideCharToMultiByte(CP_ACP, 0, text.data(), characters, narrow.data(), size, nullptr, nullptr);
     }
     return narrow;
+}
+
+// The text in the code page when every letter has its own there (no best fit, no
+// default character), none when one has not: a file name that must name the file.
+inline std::optional<std::string> exactNarrowText(std::wstring_view text) {
+    BOOL lost = FALSE;
+    const int characters = static_cast<int>(text.size());
+    const int size = ::WideCharToMultiByte(CP_ACP, WC_NO_BEST_FIT_CHARS, text.data(), characters, nullptr, 0,
+                                           nullptr, &lost);
+    if (size <= 0 || lost) {
+        return std::nullopt;
+    }
+    std::string exact(static_cast<std::size_t>(size), '\0');
+    ::WideCharToMultiByte(CP_ACP, WC_NO_BEST_FIT_CHARS, text.data(), characters, exact.data(), size, nullptr,
+                          nullptr);
+    return exact;
 }
 
 }  // namespace zek::win32
