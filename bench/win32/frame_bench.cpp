@@ -1,17 +1,20 @@
 // What a frame of the status picture costs, drawn under Wine onto an off-screen
 // picture like the bar's: median and 99th percentile for intro, idle and item
-// frames, and for the idle frame by shape family. Needs a display (Xvfb). The
+// frames, and for the idle frame by shape family, at 96 DPI or at the DPI given
+// as the argument (the frames scaled as the bar scales them). Needs a display (Xvfb). The
 // launcher's CPU while the bar is shown is measured by launcher_cpu.sh.
 #include <windows.h>
 
 #include <algorithm>
 #include <cstdio>
+#include <cstdlib>
 #include <ctime>
 #include <string>
 #include <variant>
 #include <vector>
 
 #include "bench_clock.h"
+#include "core/display/dpi_scale.h"
 #include "core/display/status_animation.h"
 #include "win32/app/gdiplus_session.h"
 #include "win32/display/bar_look.h"
@@ -57,17 +60,17 @@ display::Frame only(const display::Frame& frame) {
 }
 
 // On a bitmap compatible with the screen, as the bar's picture is.
-void measureFrames() {
-    const win32::BarLook look = win32::BarLook::create();
+void measureFrames(const display::DpiScale& scale) {
+    const win32::BarLook look = win32::BarLook::create(scale);
     HDC screen = ::GetDC(nullptr);
     const win32::UniqueMemoryDC dc(::CreateCompatibleDC(screen));
-    const win32::UniqueBitmap bitmap(
-        ::CreateCompatibleBitmap(screen, display::kPictureWidth, display::kPictureHeight));
+    const win32::UniqueBitmap bitmap(::CreateCompatibleBitmap(screen, scale.px(display::kPictureWidth),
+                                                              scale.px(display::kPictureHeight)));
     ::ReleaseDC(nullptr, screen);
     const HGDIOBJ previous = ::SelectObject(dc.get(), bitmap.get());
     {
-        auto painter =
-            win32::FramePainter::create(dc.get(), {look.title.get(), look.text.get(), look.small.get()});
+        auto painter = win32::FramePainter::create(
+            dc.get(), {look.title.get(), look.text.get(), look.small.get()}, scale);
         if (!painter) {
             std::printf("the painter could not be made\n");
             return;
@@ -79,7 +82,7 @@ void measureFrames() {
         FixedPitch measure;
         const auto timed = [&](auto&& makeFrame) {
             const double start = bench::nowMs();
-            painter->paint(makeFrame(), icons);
+            painter->paint(display::scaledFrame(makeFrame(), scale), icons);
             ::GdiFlush();
             return bench::nowMs() - start;
         };
@@ -142,8 +145,10 @@ void measureFrames() {
 
 }  // namespace
 
-int main() {
+int main(int argc, char** argv) {
     win32::GdiplusSession gdiplus;
-    measureFrames();
+    const display::DpiScale scale(argc > 1 ? std::atoi(argv[1]) : display::kBaseDpi);
+    std::printf("at %d DPI\n", scale.dpi());
+    measureFrames(scale);
     return 0;
 }

@@ -57,17 +57,21 @@ UniqueIcon halfBlackIcon() {
 
 class StatusPicture : public ::testing::Test {
   protected:
+    explicit StatusPicture(int dpi = display::kBaseDpi)
+        : scale_(dpi), width_(scale_.px(display::kPictureWidth)), look_(BarLook::create(scale_)) {}
+
     void SetUp() override {
         BITMAPINFO layout{};
         layout.bmiHeader = {
-            sizeof layout.bmiHeader, display::kPictureWidth, -display::kPictureHeight, 1, 32, BI_RGB};
+            sizeof layout.bmiHeader, width_, -scale_.px(display::kPictureHeight), 1, 32, BI_RGB};
         void* bits = nullptr;
         bitmap_.reset(::CreateDIBSection(nullptr, &layout, DIB_RGB_COLORS, &bits, nullptr, 0));
         pixels_ = static_cast<const std::uint32_t*>(bits);
         dc_.reset(::CreateCompatibleDC(nullptr));
         previous_ = ::SelectObject(dc_.get(), bitmap_.get());
-        ::PatBlt(dc_.get(), 0, 0, display::kPictureWidth, display::kPictureHeight, BLACKNESS);
-        painter_ = FramePainter::create(dc_.get(), {look_.title.get(), look_.text.get(), look_.small.get()});
+        ::PatBlt(dc_.get(), 0, 0, width_, scale_.px(display::kPictureHeight), BLACKNESS);
+        painter_ =
+            FramePainter::create(dc_.get(), {look_.title.get(), look_.text.get(), look_.small.get()}, scale_);
         ASSERT_NE(painter_, nullptr);
         icon_ = recolouredCopy(halfBlackIcon().get());
         ASSERT_TRUE(icon_);
@@ -77,16 +81,18 @@ class StatusPicture : public ::testing::Test {
         ::SelectObject(dc_.get(), previous_);
     }
     void draw(const display::Frame& frame) {
-        painter_->paint(frame, {icon_.get(), nullptr, nullptr, nullptr});
+        painter_->paint(display::scaledFrame(frame, scale_), {icon_.get(), nullptr, nullptr, nullptr});
         ::GdiFlush();
     }
-    // 0x00RRGGBB
-    std::uint32_t at(int x, int y) const { return pixels_[y * display::kPictureWidth + x] & 0xFFFFFF; }
-    int count(RECT area, bool (*wanted)(std::uint32_t)) const {
+    // 0x00RRGGBB of the pixel at a place given in units.
+    std::uint32_t at(int x, int y) const { return pixels_[scale_.px(y) * width_ + scale_.px(x)] & 0xFFFFFF; }
+    int count(RECT units, bool (*wanted)(std::uint32_t)) const {
+        const display::Corners area =
+            scale_.px(display::Corners{units.left, units.top, units.right, units.bottom});
         int found = 0;
         for (int y = area.top; y < area.bottom; ++y) {
             for (int x = area.left; x < area.right; ++x) {
-                found += wanted(at(x, y)) ? 1 : 0;
+                found += wanted(pixels_[y * width_ + x] & 0xFFFFFF) ? 1 : 0;
             }
         }
         return found;
@@ -98,7 +104,9 @@ class StatusPicture : public ::testing::Test {
     }
 
     GdiplusSession gdiplus_;
-    BarLook look_ = BarLook::create();
+    const display::DpiScale scale_;
+    const int width_;
+    BarLook look_;
     UniqueBitmap bitmap_;
     UniqueMemoryDC dc_;
     HGDIOBJ previous_ = nullptr;
@@ -118,7 +126,14 @@ bool isGrey(std::uint32_t c) {
     return r > 0x30 && r == g && g == b;
 }
 
-TEST_F(StatusPicture, ItemFrameShowsInstrumentTextsAndIcon) {
+// The same picture at the screen's own pixels, every figure scaled.
+class ScaledStatusPicture : public StatusPicture, public ::testing::WithParamInterface<int> {
+  protected:
+    ScaledStatusPicture() : StatusPicture(GetParam()) {}
+};
+INSTANTIATE_TEST_SUITE_P(Dpi, ScaledStatusPicture, ::testing::Values(96, 144, 192));
+
+TEST_P(ScaledStatusPicture, ItemFrameShowsInstrumentTextsAndIcon) {
     do {
         draw(animation_.nextFrame(kClock));
     } while (animation_.state() != display::AnimationState::Idle);
@@ -147,13 +162,14 @@ TEST_F(StatusPicture, ItemFrameShowsInstrumentTextsAndIcon) {
         10)
         << "\"On Line\"";
     EXPECT_EQ(count({42, 42, 58, 58}, [](std::uint32_t c) { return c == 0; }), 0) << "the recoloured icon";
-    EXPECT_EQ(count({42, 42, 50, 58}, [](std::uint32_t c) { return c == 0x0F0F0Fu; }), 8 * 16);
+    EXPECT_EQ(count({42, 42, 50, 58}, [](std::uint32_t c) { return c == 0x0F0F0Fu; }),
+              scale_.px(8) * scale_.px(16));
 }
 
 // Three hundred shows and hides with ten frames and an item each, as the bar runs them.
 TEST_F(StatusPicture, ShowsHidesAndFramesKeepNothing) {
     auto display = StatusDisplay::create(dc_.get(), ::GetModuleHandleA(nullptr),
-                                         {look_.title.get(), look_.text.get(), look_.small.get()});
+                                         {look_.title.get(), look_.text.get(), look_.small.get()}, scale_);
     ASSERT_NE(display, nullptr);
     data::ItemFields fields;
     fields.type = data::ItemType::DataItem;
@@ -212,9 +228,9 @@ TEST(BarWithoutStatusDisplay, ShowsTicksAndHides) {
     settings.applyValues(values);
     const UniqueWindow window(
         ::CreateWindowExA(0, "STATIC", "", WS_POPUP, 0, 0, 240, 100, nullptr, nullptr, nullptr, nullptr));
-    const BarLook look = BarLook::create();
+    const BarLook look = BarLook::create({});
     BarAnimation animation(process);
-    animation.create(window.get(), nullptr, look);
+    animation.create(window.get(), nullptr, look, {});
     animation.onShow();
     EXPECT_TRUE(animationTimerArrives(window.get(), 2000));
     values.cpu = 1;  // every 119 ms

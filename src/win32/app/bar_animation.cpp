@@ -30,10 +30,11 @@ BarAnimation::~BarAnimation() {
     destroy();
 }
 
-void BarAnimation::create(HWND bar, HDC picture, const BarLook& look) {
+void BarAnimation::create(HWND bar, HDC picture, const BarLook& look, const display::DpiScale& scale) {
     bar_ = bar;
     picture_ = picture;
     look_ = &look;
+    scale_ = scale;
     if (::SetTimer(bar_, kBuildDisplayTimer, kBuildDisplayDelayMs, nullptr) == 0) {
         buildDisplay();
     }
@@ -45,7 +46,27 @@ void BarAnimation::buildDisplay() {
         return;
     }
     display_ = StatusDisplay::create(picture_, process_.instance(),
-                                     {look_->title.get(), look_->text.get(), look_->small.get()});
+                                     {look_->title.get(), look_->text.get(), look_->small.get()}, scale_);
+}
+
+void BarAnimation::releaseDisplay() {
+    display_.reset();
+}
+
+void BarAnimation::rescale(HDC picture, const BarLook& look, const display::DpiScale& scale) {
+    display_.reset();
+    picture_ = picture;
+    look_ = &look;
+    scale_ = scale;
+    if (timer_ != 0) {
+        // Shown: the picture starts afresh at the new size.
+        buildDisplay();
+        if (display_) {
+            display_->reset();
+        }
+    } else if (::SetTimer(bar_, kBuildDisplayTimer, kBuildDisplayDelayMs, nullptr) == 0) {
+        buildDisplay();
+    }
 }
 
 void BarAnimation::destroy() {
@@ -93,7 +114,7 @@ void BarAnimation::applyInterval() {
 
 int BarAnimation::paintWidth() const {
     const int width = display_ ? display_->currentWidth() : kNarrowWidth;
-    return std::min(width + 100, display::kPictureWidth);
+    return scale_.px(std::min(width + 100, display::kPictureWidth));
 }
 
 void BarAnimation::showItem(const data::LauncherItem& item) {
@@ -127,14 +148,15 @@ void BarAnimation::tick() {
     const int width = display_->currentWidth();
     if (width != lastWidth_) {
         lastWidth_ = width;
-        ::SetWindowPos(bar_, nullptr, 0, 0, width + 110, 100, kResizeOnly);
+        followsPanel_ = true;
+        ::SetWindowPos(bar_, nullptr, 0, 0, scale_.px(barWidth()), scale_.px(kBarHeight), kResizeOnly);
         // Wine gives a resized layered window a new surface, blank where its
         // children were: the command box must draw itself again.
         ::RedrawWindow(bar_, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
     }
     display_->nextFrame(step());
-    const RECT instrument{0, 0, 100, 100};
-    const RECT panel{100, 0, lastWidth_ + 110, 80};
+    const RECT instrument{0, 0, scale_.px(100), scale_.px(100)};
+    const RECT panel{scale_.px(100), 0, scale_.px(barWidth()), scale_.px(80)};
     ::InvalidateRect(bar_, &instrument, FALSE);
     ::InvalidateRect(bar_, &panel, FALSE);
 }

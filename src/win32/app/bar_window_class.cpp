@@ -2,6 +2,7 @@
 
 #include "core/app/messages.h"
 #include "resource.h"
+#include "win32/platform/screen_dpi.h"
 
 namespace zek::win32 {
 
@@ -27,9 +28,10 @@ HWND createBarWindow(HINSTANCE instance, WNDPROC procedure, const BarWindowStyle
     if (bar == nullptr) {
         return nullptr;
     }
-    const int x = ::GetSystemMetrics(SM_CXSCREEN) / 2 - 200;
-    const int y = ::GetSystemMetrics(SM_CYSCREEN) / 2 - 50;
-    ::SetWindowPos(bar, HWND_TOPMOST, x, y, style.width, style.height, 0);
+    const display::DpiScale scale = windowScale(bar);
+    const int x = ::GetSystemMetrics(SM_CXSCREEN) / 2 - scale.px(200);
+    const int y = ::GetSystemMetrics(SM_CYSCREEN) / 2 - scale.px(50);
+    ::SetWindowPos(bar, HWND_TOPMOST, x, y, scale.px(style.width), scale.px(style.height), 0);
     ::UpdateWindow(bar);
     return bar;
 }

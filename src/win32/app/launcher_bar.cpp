@@ -21,6 +21,7 @@
 #include "win32/launch/item_runner.h"
 #include "win32/menus/launcher_menu.h"
 #include "win32/platform/popup_menu.h"
+#include "win32/platform/screen_dpi.h"
 
 namespace zek::win32 {
 namespace {
@@ -33,7 +34,8 @@ constexpr std::size_t kMostHeldHandOvers = 8;
 }  // namespace
 
 bool LauncherBar::create() {
-    const BarWindowStyle style{240, 100, nullptr, WS_POPUP, WS_EX_LAYERED | WS_EX_TOOLWINDOW};
+    const BarWindowStyle style{kCreatedBarWidth, kBarHeight, nullptr, WS_POPUP,
+                               WS_EX_LAYERED | WS_EX_TOOLWINDOW};
     return createBarWindow(process_.instance(), &LauncherBar::procedure, style, this) != nullptr;
 }
 
@@ -110,6 +112,9 @@ LRESULT LauncherBar::onMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         case WM_TIMER:
             animation_.onTimer(wParam);
             return 0;
+        case WM_DPICHANGED:
+            onDpiChanged(dpiOfChange(wParam), *reinterpret_cast<const RECT*>(lParam));
+            return 0;
         case WM_SIZE:
         case WM_KEYDOWN:
         case WM_MENUSELECT:
@@ -156,14 +161,39 @@ void LauncherBar::onCreate() {
     trayMenu_ = menu_ ? ::GetSubMenu(menu_.get(), 0) : nullptr;
     taskbarCreated_ = ::RegisterWindowMessageA("TaskbarCreated");
     addTrayIcon(window(), process_.instance());
-    look_ = BarLook::create();
-    box_.create(window(), look_.text.get());
+    scale_ = windowScale(window());
+    look_ = BarLook::create(scale_);
+    box_.create(window(), look_.text.get(), scale_);
     hidden_ = true;
     ::ShowWindow(window(), SW_HIDE);
-    picture_.create(window(), display::kPictureWidth, display::kPictureHeight);
-    animation_.create(window(), picture_.dc(), look_);
+    createPicture();
+    animation_.create(window(), picture_.dc(), look_, scale_);
     box_.setStatusSink(&animation_);
     ::DragAcceptFiles(window(), TRUE);
+}
+
+void LauncherBar::createPicture() {
+    picture_.create(window(), scale_.px(display::kPictureWidth), scale_.px(display::kPictureHeight));
+}
+
+// Moved to a screen of another DPI: everything drawn is made again at the new
+// scale, and the bar takes the place the system suggests at its own new size.
+void LauncherBar::onDpiChanged(int dpi, const RECT& suggested) {
+    const display::DpiScale scale(dpi);
+    if (scale != scale_) {
+        scale_ = scale;
+        // The painter draws into the picture with the look's fonts: it goes first.
+        animation_.releaseDisplay();
+        BarLook look = BarLook::create(scale_);
+        box_.rescale(look.text.get(), scale_);
+        look_ = std::move(look);
+        picture_.destroy();
+        createPicture();
+        animation_.rescale(picture_.dc(), look_, scale_);
+    }
+    ::SetWindowPos(window(), nullptr, suggested.left, suggested.top, scale_.px(animation_.barWidth()),
+                   scale_.px(kBarHeight), SWP_NOZORDER | SWP_NOACTIVATE);
+    ::InvalidateRect(window(), nullptr, TRUE);
 }
 
 void LauncherBar::onDestroy() {
@@ -182,7 +212,7 @@ void LauncherBar::onDestroy() {
 void LauncherBar::onPaint() {
     const PaintScope paint(window());
     if (picture_) {
-        picture_.copyTo(paint.dc(), animation_.paintWidth(), display::kPictureHeight);
+        picture_.copyTo(paint.dc(), animation_.paintWidth(), scale_.px(display::kPictureHeight));
     }
 }
 
@@ -233,7 +263,8 @@ void LauncherBar::clearPicture() {
         picture_.clear();
     }
     const ScopedGetDC dc(window());
-    ::PatBlt(dc.get(), 0, 0, display::kPictureWidth, display::kPictureHeight, BLACKNESS);
+    ::PatBlt(dc.get(), 0, 0, scale_.px(display::kPictureWidth), scale_.px(display::kPictureHeight),
+             BLACKNESS);
 }
 
 void LauncherBar::onHotkey(int id) {

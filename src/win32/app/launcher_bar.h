@@ -58,6 +58,8 @@ class LauncherBar final : public Window<LauncherBar>, private DialogFollowUps {
     void dialogsClosed() override;
 
     void onCreate();
+    void createPicture();
+    void onDpiChanged(int dpi, const RECT& suggested);
     void onDestroy();
     void onPaint();
     LRESULT onControlColour(HDC dc);
@@ -72,6 +74,8 @@ class LauncherBar final : public Window<LauncherBar>, private DialogFollowUps {
 
     LauncherProcess& process_;
     bool hidden_ = true;
+    // The DPI of the screen the bar is on, everything drawn is made for.
+    display::DpiScale scale_;
     BarLook look_;
     CommandBox box_;
     UniqueMenu menu_;

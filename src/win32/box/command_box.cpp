@@ -22,6 +22,8 @@ namespace {
 
 constexpr DWORD kComboStyle = WS_CHILD | WS_TABSTOP | CBS_SIMPLE | CBS_AUTOHSCROLL;  // 0x40010041
 constexpr WORD kListSelectionChanged = 1;
+// Where the box lies on the bar, in 96-DPI units: below the panel, right of the instrument.
+constexpr display::Corners kBoxPlace{100, 80, 230, 95};
 
 // Each procedure is installed once per control, so one id serves both.
 constexpr UINT_PTR kSubclassId = 0;
@@ -34,9 +36,11 @@ CommandBox& boxOf(DWORD_PTR box) {
 
 }  // namespace
 
-bool CommandBox::create(HWND bar, HFONT font) {
+bool CommandBox::create(HWND bar, HFONT font, const display::DpiScale& scale) {
     bar_ = bar;
-    combo_ = ::CreateWindowExA(0, "COMBOBOX", nullptr, kComboStyle, 100, 80, 130, 15, bar, nullptr,
+    const display::Corners place = scale.px(kBoxPlace);
+    combo_ = ::CreateWindowExA(0, "COMBOBOX", nullptr, kComboStyle, place.left, place.top,
+                               place.right - place.left, place.bottom - place.top, bar, nullptr,
                                process_.instance(), nullptr);
     if (combo_ == nullptr) {
         return false;
@@ -58,6 +62,13 @@ bool CommandBox::create(HWND bar, HFONT font) {
         editSubclassed_ = ::SetWindowSubclass(edit_, &CommandBox::editProcedure, kSubclassId, self) != FALSE;
     }
     return true;
+}
+
+void CommandBox::rescale(HFONT font, const display::DpiScale& scale) {
+    const display::Corners place = scale.px(kBoxPlace);
+    ::SendMessageA(combo_, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+    ::SetWindowPos(combo_, nullptr, place.left, place.top, place.right - place.left, place.bottom - place.top,
+                   SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 void CommandBox::destroy() {

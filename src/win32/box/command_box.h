@@ -12,6 +12,7 @@
 
 #include "core/box/box_state.h"
 #include "core/data/item_store.h"
+#include "core/display/dpi_scale.h"
 #include "win32/process/launcher_process.h"
 
 namespace zek::data {
@@ -37,8 +38,11 @@ class CommandBox {
     CommandBox& operator=(const CommandBox&) = delete;
     ~CommandBox() { destroy(); }
 
-    // Creates the combo box on the bar and subclasses it and its edit field.
-    bool create(HWND bar, HFONT font);
+    // Creates the combo box on the bar, at its place at `scale`, and subclasses it
+    // and its edit field.
+    bool create(HWND bar, HFONT font, const display::DpiScale& scale);
+    // The box at its place at another DPI, in the font made for it.
+    void rescale(HFONT font, const display::DpiScale& scale);
     // Takes the box's subclasses off the combo box and its edit field.
     void destroy();
 

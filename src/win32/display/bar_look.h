@@ -1,7 +1,9 @@
 #pragma once
-// The bar's fonts, brush and colours, created once with the window.
+// The bar's fonts, brush and colours, created with the window and again when it
+// moves to a screen of another DPI.
 #include <windows.h>
 
+#include "core/display/dpi_scale.h"
 #include "win32/platform/unique_handle.h"
 
 namespace zek::win32 {
@@ -15,7 +17,7 @@ struct BarLook {
     UniqueFont small;  // path, option, comment and kind of the shown item
     UniqueFont title;  // the "On Line" words
 
-    static BarLook create();
+    static BarLook create(const display::DpiScale& scale);
 };
 
 }  // namespace zek::win32

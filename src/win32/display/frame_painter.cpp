@@ -43,8 +43,19 @@ LOGFONTA logFontOf(HFONT font) {
 }  // namespace
 
 struct FramePainter::Objects {
-    Objects(HDC picture, const LOGFONTA& title, const LOGFONTA& text, const LOGFONTA& smallText)
-        : titleFont(picture, &title), textFont(picture, &text), smallFont(picture, &smallText) {
+    Objects(HDC picture, const display::DpiScale& scale, const LOGFONTA& titleLog, const LOGFONTA& textLog,
+            const LOGFONTA& smallLog)
+        : cyan{scale.px(kGradientSquare), display::kCyanFrom, display::kCyanTo, 0},
+          grey{scale.px(kGradientSquare), display::kGreyFrom, display::kGreyTo, 0},
+          ringPen{&ringSolid, scale.px(1.0F)},
+          textPen{&text, scale.px(1.0F)},
+          outlinePen{&outlineSolid, scale.px(1.0F)},
+          trailPens{{&trailSolids[0], scale.px(1.0F)},
+                    {&trailSolids[1], scale.px(1.0F)},
+                    {&trailSolids[2], scale.px(1.0F)}},
+          titleFont(picture, &titleLog),
+          textFont(picture, &textLog),
+          smallFont(picture, &smallLog) {
         graphics.emplace(picture);
     }
 
@@ -107,21 +118,24 @@ struct FramePainter::Objects {
 
     // Not on the heap: GDI+ allocates its objects itself and gives nothing when it
     // is not running.
+    static constexpr display::Box kGradientSquare{0, 0, 100, 100};
     std::optional<Gdiplus::Graphics> graphics;
-    Gradient cyan{{0, 0, 100, 100}, display::kCyanFrom, display::kCyanTo, 0};
-    Gradient grey{{0, 0, 100, 100}, display::kGreyFrom, display::kGreyTo, 0};
+    // The brushes come before the pens made from them.
     Gdiplus::SolidBrush ringSolid{argb(display::kRingColour)};
     Gdiplus::SolidBrush shadow{argb(display::kShadowColour)};
     Gdiplus::SolidBrush light{argb(display::kLightColour)};
     Gdiplus::SolidBrush text{argb(display::kTextColour)};
     Gdiplus::SolidBrush outlineSolid{argb(display::kOutlineColour)};
-    Gdiplus::Pen ringPen{&ringSolid, 1};
-    Gdiplus::Pen textPen{&text, 1};
-    Gdiplus::Pen outlinePen{&outlineSolid, 1};
     // Each trail has a pen of its own, in the ring's colour.
     Gdiplus::SolidBrush trailSolids[3]{argb(display::kRingColour), argb(display::kRingColour),
                                        argb(display::kRingColour)};
-    Gdiplus::Pen trailPens[3]{{&trailSolids[0], 1}, {&trailSolids[1], 1}, {&trailSolids[2], 1}};
+    Gradient cyan;
+    Gradient grey;
+    // One pixel wide at 96 DPI.
+    Gdiplus::Pen ringPen;
+    Gdiplus::Pen textPen;
+    Gdiplus::Pen outlinePen;
+    Gdiplus::Pen trailPens[3];
     Gdiplus::Font titleFont;
     Gdiplus::Font textFont;
     Gdiplus::Font smallFont;
@@ -131,20 +145,21 @@ struct FramePainter::Objects {
     std::wstring wide;
 };
 
-std::unique_ptr<FramePainter> FramePainter::create(HDC picture, const StatusFonts& fonts) {
+std::unique_ptr<FramePainter> FramePainter::create(HDC picture, const StatusFonts& fonts,
+                                                   const display::DpiScale& scale) {
     if (picture == nullptr || fonts.title == nullptr || fonts.text == nullptr || fonts.smallText == nullptr) {
         return nullptr;
     }
-    auto objects = std::make_unique<Objects>(picture, logFontOf(fonts.title), logFontOf(fonts.text),
+    auto objects = std::make_unique<Objects>(picture, scale, logFontOf(fonts.title), logFontOf(fonts.text),
                                              logFontOf(fonts.smallText));
     if (!objects->complete()) {
         return nullptr;
     }
-    return std::make_unique<FramePainter>(Key{}, picture, std::move(objects));
+    return std::make_unique<FramePainter>(Key{}, picture, scale, std::move(objects));
 }
 
-FramePainter::FramePainter(Key, HDC picture, std::unique_ptr<Objects> objects)
-    : picture_(picture), objects_(std::move(objects)) {}
+FramePainter::FramePainter(Key, HDC picture, const display::DpiScale& scale, std::unique_ptr<Objects> objects)
+    : picture_(picture), scale_(scale), objects_(std::move(objects)) {}
 
 FramePainter::~FramePainter() = default;
 
@@ -170,8 +185,7 @@ bool drawnByGdi(const display::DrawOperation& operation) {
 }
 
 // Every pixel a fixed shape may touch, with a margin for the pen's width.
-RECT reachOf(const display::DrawOperation& operation) {
-    constexpr int kMargin = 2;
+RECT reachOf(const display::DrawOperation& operation, int margin) {
     RECT reach{};
     std::visit(
         [&](const auto& op) {
@@ -184,7 +198,7 @@ RECT reachOf(const display::DrawOperation& operation) {
             }
         },
         operation);
-    return {reach.left - kMargin, reach.top - kMargin, reach.right + kMargin, reach.bottom + kMargin};
+    return {reach.left - margin, reach.top - margin, reach.right + margin, reach.bottom + margin};
 }
 
 }  // namespace
@@ -233,15 +247,17 @@ void FramePainter::paintStill(display::Frame::const_iterator begin, display::Fra
         return std::ranges::equal(begin, end, run.begin(), run.end());
     };
     if (!(still_ && isRun(stillRun_)) && isRun(candidateRun_)) {
-        RECT area{display::kPictureWidth, display::kPictureHeight, 0, 0};
+        const int width = scale_.px(display::kPictureWidth);
+        const int height = scale_.px(display::kPictureHeight);
+        const int margin = scale_.px(2);
+        RECT area{width, height, 0, 0};
         for (auto at = begin; at != end; ++at) {
-            const RECT reach = reachOf(*at);
+            const RECT reach = reachOf(*at, margin);
             area = {std::min(area.left, reach.left), std::min(area.top, reach.top),
                     std::max(area.right, reach.right), std::max(area.bottom, reach.bottom)};
         }
-        area = {std::max(area.left, 0L), std::max(area.top, 0L),
-                std::min<LONG>(area.right, display::kPictureWidth),
-                std::min<LONG>(area.bottom, display::kPictureHeight)};
+        area = {std::max(area.left, 0L), std::max(area.top, 0L), std::min<LONG>(area.right, width),
+                std::min<LONG>(area.bottom, height)};
         still_ = StillLayer::capture(area, [&](HDC dc) {
             Gdiplus::Graphics graphics(dc);
             const ScopedSelectObject blackBrush(dc, ::GetStockObject(BLACK_BRUSH));

@@ -8,6 +8,7 @@
 #include <memory>
 #include <vector>
 
+#include "core/display/dpi_scale.h"
 #include "core/display/frame.h"
 #include "win32/display/still_layer.h"
 #include "win32/platform/unique_handle.h"
@@ -27,8 +28,10 @@ struct StatusFonts {
 class FramePainter {
   public:
     // Null when GDI+ cannot draw on the DC or a font is missing. GDI+ must be
-    // running, and the painter must be gone before it shuts down.
-    static std::unique_ptr<FramePainter> create(HDC picture, const StatusFonts& fonts);
+    // running, and the painter must be gone before it shuts down. The frames it
+    // is given are in the picture's pixels at `scale`, with the fonts made for it.
+    static std::unique_ptr<FramePainter> create(HDC picture, const StatusFonts& fonts,
+                                                const display::DpiScale& scale);
     ~FramePainter();
     struct Objects;
     // Only `create` makes one.
@@ -36,7 +39,7 @@ class FramePainter {
         Key() = default;
         friend class FramePainter;
     };
-    FramePainter(Key, HDC picture, std::unique_ptr<Objects> objects);
+    FramePainter(Key, HDC picture, const display::DpiScale& scale, std::unique_ptr<Objects> objects);
     FramePainter(const FramePainter&) = delete;
     FramePainter& operator=(const FramePainter&) = delete;
 
@@ -54,6 +57,7 @@ class FramePainter {
     void paintText(const display::PaintText& text);
 
     HDC picture_;
+    display::DpiScale scale_;
     std::unique_ptr<Objects> objects_;
     // The fixed shapes of the last frame, the last run of them drawn one by one,
     // and the run kept as a layer.

@@ -15,24 +15,26 @@ std::uint32_t wholeSeconds() {
     return static_cast<std::uint32_t>(std::time(nullptr));
 }
 
-UniqueIcon flagIcon(HINSTANCE resources, int id) {
+UniqueIcon flagIcon(HINSTANCE resources, int id, int size) {
     return UniqueIcon(
-        static_cast<HICON>(::LoadImageA(resources, MAKEINTRESOURCEA(id), IMAGE_ICON, 16, 16, 0)));
+        static_cast<HICON>(::LoadImageA(resources, MAKEINTRESOURCEA(id), IMAGE_ICON, size, size, 0)));
 }
 
-// Text extents in the bar's text font on the screen, as the panel's width needs them.
+// Text extents in the bar's text font on the screen, in the units the panel's
+// width is reckoned in.
 class ScreenMeasurer final : public display::TextMeasurer {
   public:
-    explicit ScreenMeasurer(HFONT font) : font_(screen_.get(), font) {}
+    ScreenMeasurer(HFONT font, const display::DpiScale& scale) : font_(screen_.get(), font), scale_(scale) {}
     int extent(std::string_view text) override {
         SIZE size{};
         ::GetTextExtentPoint32A(screen_.get(), text.data(), static_cast<int>(text.size()), &size);
-        return size.cx;
+        return scale_.units(size.cx);
     }
 
   private:
     ScopedGetDC screen_;
     ScopedSelectObject font_;
+    display::DpiScale scale_;
 };
 
 }  // namespace
@@ -49,21 +51,24 @@ class StatusDisplay::Lock {
 };
 
 std::unique_ptr<StatusDisplay> StatusDisplay::create(HDC picture, HINSTANCE resources,
-                                                     const StatusFonts& fonts) {
-    auto painter = FramePainter::create(picture, fonts);
+                                                     const StatusFonts& fonts,
+                                                     const display::DpiScale& scale) {
+    auto painter = FramePainter::create(picture, fonts, scale);
     if (!painter) {
         return nullptr;
     }
-    return std::make_unique<StatusDisplay>(Key{}, std::move(painter), resources, fonts.text);
+    return std::make_unique<StatusDisplay>(Key{}, std::move(painter), resources, fonts.text, scale);
 }
 
-StatusDisplay::StatusDisplay(Key, std::unique_ptr<FramePainter> painter, HINSTANCE resources, HFONT textFont)
+StatusDisplay::StatusDisplay(Key, std::unique_ptr<FramePainter> painter, HINSTANCE resources, HFONT textFont,
+                             const display::DpiScale& scale)
     : painter_(std::move(painter)),
       textFont_(textFont),
+      scale_(scale),
       animation_(random_, wholeSeconds()),
-      bootIcon_(flagIcon(resources, IDI_FLAG_BOOT)),
-      taskIcon_(flagIcon(resources, IDI_FLAG_TASK)),
-      extensionIcon_(flagIcon(resources, IDI_FLAG_EXTENSION)) {
+      bootIcon_(flagIcon(resources, IDI_FLAG_BOOT, scale.px(16))),
+      taskIcon_(flagIcon(resources, IDI_FLAG_TASK, scale.px(16))),
+      extensionIcon_(flagIcon(resources, IDI_FLAG_EXTENSION, scale.px(16))) {
     ::InitializeCriticalSection(&lock_);
 }
 
@@ -79,9 +84,10 @@ display::FrameClock StatusDisplay::clockFor(int step) const {
             .seconds = wholeSeconds()};
 }
 
-void StatusDisplay::paint(const display::Frame& frame) {
+void StatusDisplay::paint(display::Frame frame) {
     if (!frame.empty()) {
-        painter_->paint(frame, {itemIcon_.get(), bootIcon_.get(), taskIcon_.get(), extensionIcon_.get()});
+        painter_->paint(display::scaledFrame(std::move(frame), scale_),
+                        {itemIcon_.get(), bootIcon_.get(), taskIcon_.get(), extensionIcon_.get()});
     }
 }
 
@@ -112,7 +118,7 @@ void StatusDisplay::showItem(const data::LauncherItem& item, HICON icon, int ste
                              .task = fields.tsk,
                              .extension = fields.extension,
                              .hasIcon = static_cast<bool>(itemIcon_)};
-    ScreenMeasurer measurer(textFont_);
+    ScreenMeasurer measurer(textFont_, scale_);
     paint(animation_.showItem(std::move(shown), measurer, clockFor(step)));
 }
 

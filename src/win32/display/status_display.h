@@ -20,14 +20,18 @@ namespace zek::win32 {
 class StatusDisplay {
   public:
     // Null when the picture cannot be drawn (GDI+ not running, a font missing).
-    static std::unique_ptr<StatusDisplay> create(HDC picture, HINSTANCE resources, const StatusFonts& fonts);
+    // The animation works in 96-DPI units; its frames are drawn at `scale`, with
+    // fonts made for it.
+    static std::unique_ptr<StatusDisplay> create(HDC picture, HINSTANCE resources, const StatusFonts& fonts,
+                                                 const display::DpiScale& scale);
     ~StatusDisplay();
     // Only `create` makes one.
     class Key {
         Key() = default;
         friend class StatusDisplay;
     };
-    StatusDisplay(Key, std::unique_ptr<FramePainter> painter, HINSTANCE resources, HFONT textFont);
+    StatusDisplay(Key, std::unique_ptr<FramePainter> painter, HINSTANCE resources, HFONT textFont,
+                  const display::DpiScale& scale);
     StatusDisplay(const StatusDisplay&) = delete;
     StatusDisplay& operator=(const StatusDisplay&) = delete;
 
@@ -40,15 +44,17 @@ class StatusDisplay {
     // Whether this item is the one shown already (showing it again changes nothing).
     bool isShowing(const data::LauncherItem& item) const;
     void nextFrame(int step);
+    // In 96-DPI units.
     int currentWidth() const { return animation_.currentWidth(); }
 
   private:
     display::FrameClock clockFor(int step) const;
-    void paint(const display::Frame& frame);
+    void paint(display::Frame frame);
 
     class Lock;
     std::unique_ptr<FramePainter> painter_;
     HFONT textFont_;
+    display::DpiScale scale_;
     display::LinearRandom random_;
     display::StatusAnimation animation_;
     UniqueIcon itemIcon_;

@@ -19,7 +19,7 @@ const std::string kLongComment = "a comment that is a good deal longer than the 
 
 // What the bar's text font measures, as the panel is sized from it.
 int textExtent(const std::string& text) {
-    const win32::BarLook look = win32::BarLook::create();
+    const win32::BarLook look = win32::BarLook::create({});
     HDC screen = ::GetDC(nullptr);
     const HGDIOBJ previous = ::SelectObject(screen, look.text.get());
     SIZE size{};
