@@ -6,6 +6,7 @@
 #include "driver/icon_kit.h"
 #include "driver/screen.h"
 #include "win32/menus/owner_draw_painter.h"
+#include "win32/platform/screen_dpi.h"
 #include "win32/platform/unique_handle.h"
 
 namespace zek::win32 {
@@ -27,7 +28,7 @@ TEST(OwnerDrawnMenuPainting, PaintsInLayoutOrderAndLeavesTheContextAsFound) {
                                       const HGDIOBJ fontBefore = ::GetCurrentObject(dc, OBJ_FONT);
                                       ::SetBkMode(dc, OPAQUE);
                                       ::SetTextColor(dc, RGB(1, 2, 3));
-                                      paintEntry(dc, paint);
+                                      paintEntry(dc, paint, MenuFont(display::DpiScale(systemDpi())));
                                       EXPECT_EQ(::GetCurrentObject(dc, OBJ_FONT), fontBefore);
                                       EXPECT_EQ(::GetBkMode(dc), OPAQUE);
                                       EXPECT_EQ(::GetTextColor(dc), RGB(1, 2, 3));
@@ -41,6 +42,18 @@ TEST(OwnerDrawnMenuPainting, PaintsInLayoutOrderAndLeavesTheContextAsFound) {
     EXPECT_EQ(pixels.at(60, 1), kLine);
     EXPECT_EQ(pixels.at(23, 1), kFill);
     EXPECT_GT(pixels.count(RECT{20, 7, 119, 29}, kText), 0);
+}
+
+// At twice the DPI the system's fonts were made for, the rows' font is twice as high.
+TEST(OwnerDrawnMenuPainting, TheMenuFontFollowsTheDpi) {
+    const auto heightOf = [](HGDIOBJ font) {
+        LOGFONTA face{};
+        ::GetObjectA(font, sizeof face, &face);
+        return face.lfHeight;
+    };
+    const LONG stock = heightOf(::GetStockObject(DEFAULT_GUI_FONT));
+    EXPECT_EQ(heightOf(MenuFont(display::DpiScale(systemDpi())).get()), stock);
+    EXPECT_EQ(heightOf(MenuFont(display::DpiScale(2 * systemDpi())).get()), 2 * stock);
 }
 
 }  // namespace

@@ -14,6 +14,7 @@ constexpr int kExitTextTop = 7;
 constexpr int kIconInset = 2;
 constexpr int kSelectedIconInset = 1;
 constexpr int kExitFillTop = 3;
+constexpr int kIconSize = 16;
 
 // Whole-number forms of x 0.85 and + (255 - c) x 0.55; they truncate to the same
 // integers as the scaled floating-point values for every channel value.
@@ -34,18 +35,19 @@ Colour selectionFillColour(Colour highlight) {
     return makeColour(lighten(redOf(highlight)), lighten(greenOf(highlight)), lighten(blueOf(highlight)));
 }
 
-std::optional<Size> measureEntry(const MenuEntryTable& table, CommandId itemId, const TextExtent& extent) {
+std::optional<Size> measureEntry(const MenuEntryTable& table, CommandId itemId, const TextExtent& extent,
+                                 const display::DpiScale& scale) {
     const MenuEntry* entry = table.entryFor(itemId);
     if (entry == nullptr || !extent) {
         return std::nullopt;
     }
     const Size text = extent(entry->text);
-    return Size{.cx = text.cx + kExtraWidth,
-                .cy = text.cy + (table.isExitRow(itemId) ? kExitExtraHeight : kExtraHeight)};
+    return Size{.cx = text.cx + scale.px(kExtraWidth),
+                .cy = text.cy + scale.px(table.isExitRow(itemId) ? kExitExtraHeight : kExtraHeight)};
 }
 
 std::optional<EntryPaint> drawEntry(const MenuEntryTable& table, CommandId itemId, Rect item, bool selected,
-                                    const MenuColours& colours) {
+                                    const MenuColours& colours, const display::DpiScale& scale) {
     const MenuEntry* entry = table.entryFor(itemId);
     if (entry == nullptr) {
         return std::nullopt;
@@ -53,27 +55,31 @@ std::optional<EntryPaint> drawEntry(const MenuEntryTable& table, CommandId itemI
     const bool exitRow = table.isExitRow(itemId);
     const Colour strip = stripColour(colours.menu);
 
+    const int stripRight = scale.px(kStripRight);
     EntryPaint paint;
-    paint.strip = {{0, item.top, kStripRight, item.bottom}, strip};
+    paint.strip = {{0, item.top, stripRight, item.bottom}, strip};
     if (exitRow) {
-        paint.separator = ColouredRect{{kSeparatorLeft, item.top + 1, item.right, item.top + 2}, strip};
+        paint.separator = ColouredRect{
+            {scale.px(kSeparatorLeft), item.top + scale.px(1), item.right, item.top + scale.px(2)}, strip};
     }
     if (selected) {
         const Colour fill = selectionFillColour(colours.highlight);
-        const Rect area = exitRow ? Rect{item.left, item.top + kExitFillTop, item.right, item.bottom}
-                                  : Rect{0, item.top, item.right, item.bottom};
+        const Rect area = exitRow
+                              ? Rect{item.left, item.top + scale.px(kExitFillTop), item.right, item.bottom}
+                              : Rect{0, item.top, item.right, item.bottom};
         paint.background = {area, fill};
         paint.frame = ColouredRect{area, colours.highlight};
     } else {
-        paint.background = {{kStripRight, item.top, item.right, item.bottom}, colours.menu};
+        paint.background = {{stripRight, item.top, item.right, item.bottom}, colours.menu};
     }
     if (entry->icon != 0) {
-        const int inset = selected ? kSelectedIconInset : kIconInset;
-        paint.icon = IconPlacement{.icon = entry->icon, .x = item.left + inset, .y = item.top + inset};
+        const int inset = scale.px(selected ? kSelectedIconInset : kIconInset);
+        paint.icon = IconPlacement{
+            .icon = entry->icon, .x = item.left + inset, .y = item.top + inset, .size = scale.px(kIconSize)};
     }
     paint.text = TextPlacement{.text = entry->text,
-                               .x = item.left + kTextIndent,
-                               .y = item.top + (exitRow ? kExitTextTop : kTextTop),
+                               .x = item.left + scale.px(kTextIndent),
+                               .y = item.top + scale.px(exitRow ? kExitTextTop : kTextTop),
                                .colour = colours.menuText};
     return paint;
 }

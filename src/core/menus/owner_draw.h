@@ -7,13 +7,16 @@
 // pixel up and left when selected), the text 26 pixels in. A selected row is
 // filled with the highlight colour lightened towards white and framed in the
 // highlight colour. The "Exit" row is 3 pixels taller and carries a one-pixel line
-// in the strip colour at its top, 24 pixels from the left.
+// in the strip colour at its top, 24 pixels from the left. These figures are for
+// a 96-DPI screen; at another DPI each is scaled (the text is measured in the
+// font made for that DPI).
 
 #include <cstdint>
 #include <functional>
 #include <optional>
 #include <string_view>
 
+#include "core/display/dpi_scale.h"
 #include "core/menus/menu_entry_table.h"
 
 namespace zek::menus {
@@ -57,7 +60,8 @@ struct Rect {
 using TextExtent = std::function<Size(std::string_view text)>;
 
 // The item size of the row with this command id; none for an id no entry has.
-std::optional<Size> measureEntry(const MenuEntryTable& table, CommandId itemId, const TextExtent& extent);
+std::optional<Size> measureEntry(const MenuEntryTable& table, CommandId itemId, const TextExtent& extent,
+                                 const display::DpiScale& scale = {});
 
 // The system colours a row is drawn with (COLOR_MENU, COLOR_HIGHLIGHT, COLOR_MENUTEXT).
 struct MenuColours {
@@ -100,6 +104,6 @@ struct EntryPaint {
 // The painting of the row with this command id in the item rectangle; none for an
 // id no entry has. The text of the result points into `table`.
 std::optional<EntryPaint> drawEntry(const MenuEntryTable& table, CommandId itemId, Rect item, bool selected,
-                                    const MenuColours& colours);
+                                    const MenuColours& colours, const display::DpiScale& scale = {});
 
 }  // namespace zek::menus

@@ -121,7 +121,8 @@ class AssociationListDialog final : public ModalDialog {
     bool onInit() override {
         list().addExtendedStyles(LVS_EX_FULLROWSELECT);
         for (std::size_t n = 0; n < kColumns.size(); ++n) {
-            list().insertColumn(static_cast<int>(n), kColumns[n].caption, kColumns[n].width, LVCFMT_LEFT);
+            list().insertColumn(static_cast<int>(n), kColumns[n].caption, scale().px(kColumns[n].width),
+                                LVCFMT_LEFT);
         }
         const data::FilerSetting& filer = settings_.filer();
         if (!filer.fileApp.empty()) {

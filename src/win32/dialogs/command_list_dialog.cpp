@@ -102,19 +102,23 @@ bool CommandListDialog::onInit() {
 
 void CommandListDialog::layout() {
     const auto [width, height] = clientSize();
+    const display::DpiScale& s = scale();
     const UINT flags = SWP_SHOWWINDOW | SWP_NOZORDER;
-    ::SetWindowPos(list().handle(), nullptr, 10, 10, width - 20, height - 50, flags);
-    ::SetWindowPos(control(IDC_OK), nullptr, width - 100, height - 30, 90, 22, flags);
-    ::SetWindowPos(control(IDC_COMMAND_COUNT), nullptr, 20, height - 30, 100, 20, flags);
+    ::SetWindowPos(list().handle(), nullptr, s.px(10), s.px(10), width - s.px(20), height - s.px(50), flags);
+    ::SetWindowPos(control(IDC_OK), nullptr, width - s.px(100), height - s.px(30), s.px(90), s.px(22), flags);
+    ::SetWindowPos(control(IDC_COMMAND_COUNT), nullptr, s.px(20), height - s.px(30), s.px(100), s.px(20),
+                   flags);
     for (int i = 0; i < 3; ++i) {
-        ::SetWindowPos(control(kCounterIds[i + 1]), nullptr, 130 + 90 * i, height - 30, 80, 20, flags);
+        ::SetWindowPos(control(kCounterIds[i + 1]), nullptr, s.px(130 + 90 * i), height - s.px(30), s.px(80),
+                       s.px(20), flags);
     }
 }
 
 void CommandListDialog::insertColumns() {
     int index = 0;
     for (const dialogs::CommandListColumn& column : dialogs::commandListColumns()) {
-        list().insertColumn(index++, std::string(column.caption), column.width, columnFormat(column.align));
+        list().insertColumn(index++, std::string(column.caption), scale().px(column.width),
+                            columnFormat(column.align));
     }
 }
 

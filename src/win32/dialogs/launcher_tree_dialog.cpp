@@ -43,10 +43,12 @@ bool LauncherTreeDialog::onInit() {
 
 void LauncherTreeDialog::layout() {
     const auto [width, height] = clientSize();
+    const display::DpiScale& s = scale();
     const UINT flags = SWP_SHOWWINDOW | SWP_NOZORDER;
-    ::SetWindowPos(tree_.handle(), nullptr, 10, 10, width - 20, height - 50, flags);
-    ::SetWindowPos(control(IDC_ADD_ROOT_NODE), nullptr, 20, height - 30, 110, 22, flags);
-    ::SetWindowPos(control(IDC_OK), nullptr, 170, height - 30, 90, 22, flags);
+    ::SetWindowPos(tree_.handle(), nullptr, s.px(10), s.px(10), width - s.px(20), height - s.px(50), flags);
+    ::SetWindowPos(control(IDC_ADD_ROOT_NODE), nullptr, s.px(20), height - s.px(30), s.px(110), s.px(22),
+                   flags);
+    ::SetWindowPos(control(IDC_OK), nullptr, s.px(170), height - s.px(30), s.px(90), s.px(22), flags);
 }
 
 // Rows are inserted in the store's order and each parent's rows sorted once, which

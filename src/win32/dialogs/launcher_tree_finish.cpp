@@ -19,7 +19,8 @@ void LauncherTreeDialog::beginFinish(bool save) {
     drag_.abandon();
     const auto [width, height] = clientSize();
     HWND notice = control(IDC_PROGRESS_NOTICE);
-    ::SetWindowPos(notice, HWND_TOP, width / 2 - 80, height / 2 - 30, 160, 25, 0);
+    const display::DpiScale& s = scale();
+    ::SetWindowPos(notice, HWND_TOP, width / 2 - s.px(80), height / 2 - s.px(30), s.px(160), s.px(25), 0);
     ::SetWindowTextA(notice, save ? "データを保存しています･･･" : "データの再読込中･･･");
     ::ShowWindow(notice, SW_SHOW);
     ::UpdateWindow(notice);

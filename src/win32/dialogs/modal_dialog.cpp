@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "resource.h"
+#include "win32/platform/screen_dpi.h"
 
 namespace zek::win32 {
 
@@ -17,6 +18,7 @@ INT_PTR CALLBACK ModalDialog::procedure(HWND window, UINT message, WPARAM wParam
     if (message == WM_INITDIALOG) {
         auto* dialog = reinterpret_cast<ModalDialog*>(lParam);
         dialog->window_ = window;
+        dialog->scale_ = windowScale(window);
         ::SetWindowLongPtrA(window, DWLP_USER, lParam);
     }
     auto* dialog = reinterpret_cast<ModalDialog*>(::GetWindowLongPtrA(window, DWLP_USER));
@@ -36,6 +38,11 @@ INT_PTR ModalDialog::dispatch(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
         case WM_INITDIALOG:
             return onInit() ? TRUE : FALSE;
+        case WM_DPICHANGED:
+            // The system then moves and sizes the dialog and scales its controls and
+            // fonts; the layouts made in pixels follow from the WM_SIZE that brings.
+            scale_ = display::DpiScale(dpiOfChange(wParam));
+            return FALSE;
         case WM_COMMAND: {
             const int id = LOWORD(wParam);
             const int code = HIWORD(wParam);
@@ -132,8 +139,9 @@ void ModalDialog::enable(int id, bool enabled) const {
 
 void ModalDialog::setSmallIcon(HINSTANCE module, int iconId) const {
     // A shared icon belongs to the system, which keeps it for as long as the module.
+    const int size = ::GetSystemMetrics(SM_CXSMICON);
     const auto icon =
-        static_cast<HICON>(::LoadImageA(module, MAKEINTRESOURCEA(iconId), IMAGE_ICON, 16, 16, LR_SHARED));
+        static_cast<HICON>(::LoadImageA(module, MAKEINTRESOURCEA(iconId), IMAGE_ICON, size, size, LR_SHARED));
     ::SendMessageA(window_, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(icon));
 }
 

@@ -7,6 +7,8 @@
 
 #include <string>
 
+#include "core/display/dpi_scale.h"
+
 namespace zek::win32 {
 
 class ModalDialog {
@@ -32,6 +34,9 @@ class ModalDialog {
     // The title bar's icon: the 16x16 frame of icon resource `iconId` of `module`.
     void setSmallIcon(HINSTANCE module, int iconId) const;
     SIZE clientSize() const;
+    // The DPI of the screen the dialog is on, for the layouts it makes in pixels
+    // (the template's own are in dialog units, which the system scales).
+    const display::DpiScale& scale() const { return scale_; }
     void end(INT_PTR result);
 
     // TRUE to let the system set the focus, as WM_INITDIALOG does.
@@ -54,6 +59,7 @@ class ModalDialog {
     INT_PTR answer(UINT message, LRESULT result);
 
     HWND window_ = nullptr;
+    display::DpiScale scale_;
 };
 
 }  // namespace zek::win32

@@ -8,20 +8,25 @@
 namespace zek::win32 {
 namespace {
 
-constexpr int kImageSize = 16;
 constexpr std::int32_t kFirstOwnImage = 3;
 constexpr std::array<WORD, kFirstOwnImage> kStockIconIds = {IDI_NODE, IDI_DATA_ITEM, IDI_COMMAND};
 
-// The resources' own 16x16 frame, rather than the 32x32 one scaled down.
+// The size ExtractIconEx gives the items' own small icons in.
+int imageSize() {
+    return ::GetSystemMetrics(SM_CXSMICON);
+}
+
+// The resources' frame of that size (at 96 DPI their own 16x16 one, rather than
+// the 32x32 one scaled down).
 UniqueIcon loadStockIcon(HMODULE module, WORD id) {
     return UniqueIcon(static_cast<HICON>(
-        ::LoadImageA(module, MAKEINTRESOURCEA(id), IMAGE_ICON, kImageSize, kImageSize, LR_DEFAULTCOLOR)));
+        ::LoadImageA(module, MAKEINTRESOURCEA(id), IMAGE_ICON, imageSize(), imageSize(), LR_DEFAULTCOLOR)));
 }
 
 }  // namespace
 
 UniqueImageList createStockImageList(HMODULE resourceModule) {
-    UniqueImageList list(::ImageList_Create(kImageSize, kImageSize, ILC_COLORDDB | ILC_MASK, 2, 0));
+    UniqueImageList list(::ImageList_Create(imageSize(), imageSize(), ILC_COLORDDB | ILC_MASK, 2, 0));
     if (!list) {
         return list;
     }

@@ -1,7 +1,7 @@
 #pragma once
-// The 16x16 image lists of the item rows, in the settings tree and the command
-// list: the three stock images first (0 node, 1 data item, 2 built-in command, from
-// the program's icon resources), then one image per item that has an icon of its own.
+// The image lists of the item rows, at the system's small-icon size (16x16 at 96 DPI), in the settings tree
+// and the command list: the three stock images first (0 node, 1 data item, 2 built-in command, from the
+// program's icon resources), then one image per item that has an icon of its own.
 #include <windows.h>
 
 #include <commctrl.h>
@@ -14,7 +14,7 @@
 
 namespace zek::win32 {
 
-// A 16x16 list holding the three stock images alone, from `resourceModule` (the
+// A list holding the three stock images alone, from `resourceModule` (the
 // program's own module, or the program loaded as a data file). A stock icon it
 // lacks leaves a blank image, so that the indices keep their meaning. Empty only
 // when the system could not create the list.

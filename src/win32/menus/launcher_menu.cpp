@@ -10,6 +10,7 @@
 #include "win32/platform/menu_placement.h"
 #include "win32/platform/popup_menu.h"
 #include "win32/platform/process_path.h"
+#include "win32/platform/screen_dpi.h"
 #include "win32/tasks/desktop_snapshot.h"
 #include "win32/tasks/task_menu_windows.h"
 #include "win32/tasks/window_actions.h"
@@ -19,10 +20,10 @@ namespace {
 
 constexpr LRESULT kMenuCharSelect = static_cast<LRESULT>(MNC_SELECT) << 16;
 
-POINT launcherMenuAnchor(HWND bar) {
+POINT launcherMenuAnchor(HWND bar, const display::DpiScale& scale) {
     RECT client{};
     ::GetClientRect(bar, &client);
-    POINT anchor{client.left + menus::kMenuAnchorX, client.top + menus::kMenuAnchorY};
+    POINT anchor{client.left + scale.px(menus::kMenuAnchorX), client.top + scale.px(menus::kMenuAnchorY)};
     ::ClientToScreen(bar, &anchor);
     return anchor;
 }
@@ -51,7 +52,8 @@ std::vector<menus::MenuRowState> rowStates(HMENU menu) {
 
 }  // namespace
 
-LauncherMenu::LauncherMenu(LauncherProcess& process) : process_(process) {
+LauncherMenu::LauncherMenu(LauncherProcess& process)
+    : process_(process), scale_(windowScale(process.bar())), font_(scale_) {
     process_.claimMenuSlot(this);
 }
 
@@ -84,7 +86,7 @@ data::ItemRef LauncherMenu::trackItemMenu(const menus::MenuRows& rows) {
     if (!menu_) {
         return {};
     }
-    const menus::CommandId command = track(menu_.get(), launcherMenuAnchor(process_.bar()));
+    const menus::CommandId command = track(menu_.get(), launcherMenuAnchor(process_.bar(), scale_));
     return {store, content_.chosenTarget(command).item};
 }
 
@@ -109,7 +111,8 @@ void LauncherMenu::showTaskMenu(std::int32_t menuType) {
     if (!menu_) {
         return;
     }
-    const menus::WindowRef chosen = content_.chosenTarget(track(menu_.get(), launcherMenuAnchor(bar))).window;
+    const menus::WindowRef chosen =
+        content_.chosenTarget(track(menu_.get(), launcherMenuAnchor(bar, scale_))).window;
     if (chosen != 0) {
         activateWindow(toWindow(chosen));
     }
@@ -144,8 +147,9 @@ bool LauncherMenu::measureEntry(MEASUREITEMSTRUCT& measure) const {
     if (measure.CtlType != ODT_MENU) {
         return false;
     }
-    const std::optional<menus::Size> size =
-        menus::measureEntry(content_.table(), static_cast<menus::CommandId>(measure.itemID), measureMenuText);
+    const std::optional<menus::Size> size = menus::measureEntry(
+        content_.table(), static_cast<menus::CommandId>(measure.itemID),
+        [this](std::string_view text) { return measureMenuText(text, font_); }, scale_);
     if (!size) {
         return false;
     }
@@ -161,11 +165,11 @@ bool LauncherMenu::drawEntry(const DRAWITEMSTRUCT& draw) const {
     const menus::Rect item{draw.rcItem.left, draw.rcItem.top, draw.rcItem.right, draw.rcItem.bottom};
     const std::optional<menus::EntryPaint> paint =
         menus::drawEntry(content_.table(), static_cast<menus::CommandId>(draw.itemID), item,
-                         (draw.itemState & ODS_SELECTED) != 0, systemMenuColours());
+                         (draw.itemState & ODS_SELECTED) != 0, systemMenuColours(), scale_);
     if (!paint) {
         return false;
     }
-    paintEntry(draw.hDC, *paint);
+    paintEntry(draw.hDC, *paint, font_);
     return true;
 }
 

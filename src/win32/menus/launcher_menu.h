@@ -15,6 +15,7 @@
 #include "core/data/item_store.h"
 #include "core/menus/launcher_menu_content.h"
 #include "win32/menus/icon_source_win32.h"
+#include "win32/menus/owner_draw_painter.h"
 #include "win32/platform/unique_handle.h"
 #include "win32/process/launcher_process.h"
 
@@ -64,6 +65,9 @@ class LauncherMenu {
     menus::CommandId track(HMENU menu, POINT at) const;
 
     LauncherProcess& process_;
+    // The rows at the DPI of the bar's screen.
+    display::DpiScale scale_;
+    MenuFont font_;
     // Declared before the content, whose entry table gives its icons back through it.
     SmallIconSource icons_;
     menus::LauncherMenuContent content_{&icons_};

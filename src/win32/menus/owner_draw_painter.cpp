@@ -5,15 +5,10 @@
 
 #include "win32/menus/icon_source_win32.h"
 #include "win32/platform/gdi_scope.h"
-#include "win32/platform/unique_handle.h"
+#include "win32/platform/screen_dpi.h"
 
 namespace zek::win32 {
 namespace {
-
-// Entries are measured and drawn in the same font, or their texts would not fit.
-HGDIOBJ menuFont() {
-    return ::GetStockObject(DEFAULT_GUI_FONT);
-}
 
 int clampedLength(std::string_view text) {
     return static_cast<int>(std::min<std::size_t>(text.size(), INT_MAX));
@@ -41,12 +36,30 @@ void frame(HDC dc, const menus::ColouredRect& area) {
 
 }  // namespace
 
-menus::Size measureMenuText(std::string_view text) {
+MenuFont::MenuFont(const display::DpiScale& scale) {
+    const int madeFor = systemDpi();
+    if (scale.dpi() == madeFor) {
+        return;
+    }
+    LOGFONTA face{};
+    if (::GetObjectA(::GetStockObject(DEFAULT_GUI_FONT), sizeof face, &face) == sizeof face) {
+        face.lfHeight = scale.px(display::DpiScale(madeFor).units(face.lfHeight));
+        face.lfWidth = 0;
+        scaled_.reset(::CreateFontIndirectA(&face));
+    }
+}
+
+// Entries are measured and drawn in the same font, or their texts would not fit.
+HGDIOBJ MenuFont::get() const {
+    return scaled_ ? static_cast<HGDIOBJ>(scaled_.get()) : ::GetStockObject(DEFAULT_GUI_FONT);
+}
+
+menus::Size measureMenuText(std::string_view text, const MenuFont& menuFont) {
     const ScopedGetDC screen;
     if (!screen) {
         return {};
     }
-    const ScopedSelectObject font(screen.get(), menuFont());
+    const ScopedSelectObject font(screen.get(), menuFont.get());
     SIZE size{};
     if (!::GetTextExtentPoint32A(screen.get(), text.data(), clampedLength(text), &size)) {
         return {};
@@ -60,11 +73,11 @@ menus::MenuColours systemMenuColours() {
                               .menuText = ::GetSysColor(COLOR_MENUTEXT)};
 }
 
-void paintEntry(HDC dc, const menus::EntryPaint& paint) {
+void paintEntry(HDC dc, const menus::EntryPaint& paint, const MenuFont& menuFont) {
     if (dc == nullptr) {
         return;
     }
-    const ScopedSelectObject font(dc, menuFont());
+    const ScopedSelectObject font(dc, menuFont.get());
     fill(dc, paint.strip);
     fill(dc, paint.background);
     if (paint.frame) {

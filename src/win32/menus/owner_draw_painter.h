@@ -5,18 +5,31 @@
 
 #include <string_view>
 
+#include "core/display/dpi_scale.h"
 #include "core/menus/owner_draw.h"
+#include "win32/platform/unique_handle.h"
 
 namespace zek::win32 {
 
-// The extent of `text` in the menu font (DEFAULT_GUI_FONT) on the screen.
-menus::Size measureMenuText(std::string_view text);
+// The menu font (DEFAULT_GUI_FONT) at a DPI: the system's own at the DPI it was
+// made for, its face at the height for the other DPI otherwise.
+class MenuFont {
+  public:
+    explicit MenuFont(const display::DpiScale& scale);
+    HGDIOBJ get() const;
+
+  private:
+    UniqueFont scaled_;
+};
+
+// The extent of `text` in the menu font on the screen.
+menus::Size measureMenuText(std::string_view text, const MenuFont& font);
 
 // COLOR_MENU, COLOR_HIGHLIGHT and COLOR_MENUTEXT as the system has them now.
 menus::MenuColours systemMenuColours();
 
 // Paints in the layout's order: strip, background, frame, separator, icon, text.
 // The device context is left as it was found (font, background mode, text colour).
-void paintEntry(HDC dc, const menus::EntryPaint& paint);
+void paintEntry(HDC dc, const menus::EntryPaint& paint, const MenuFont& font);
 
 }  // namespace zek::win32

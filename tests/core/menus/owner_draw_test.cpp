@@ -96,5 +96,27 @@ TEST(DrawEntry, ExitRowCarriesTheSeparatorAndLowerText) {
     EXPECT_FALSE(drawEntry(menu.table, -1, Rect{}, true, kColours).has_value());
 }
 
+// At 144 DPI every figure of the layout is half again as large; the row's own
+// rectangle comes from the system as it is.
+TEST(DrawEntry, ScalesTheLayoutWithTheDpi) {
+    TwoRows menu;
+    const display::DpiScale scale(144);
+    const auto row = measureEntry(
+        menu.table, 2,
+        [](std::string_view) {
+            return Size{30, 20};
+        },
+        scale);
+    EXPECT_EQ(std::pair(row->cx, row->cy), std::pair(30 + 51, 20 + 17));
+    const auto paint = drawEntry(menu.table, 1, Rect{0, 40, 270, 72}, true, kColours, scale).value();
+    EXPECT_EQ(paint.strip, (ColouredRect{{0, 40, 30, 72}, kStrip}));
+    EXPECT_EQ(iconOf(paint), std::tuple(0x77u, 2, 42, 24));
+    EXPECT_EQ(textOf(paint), std::tuple("Notepad", 39, 46, kColours.menuText));
+    const auto exit = drawEntry(menu.table, 2, Rect{0, 72, 270, 108}, true, kColours, scale).value();
+    EXPECT_EQ(exit.separator, (ColouredRect{{36, 74, 270, 75}, kStrip}));
+    EXPECT_EQ(exit.background.rect, (Rect{0, 77, 270, 108}));
+    EXPECT_EQ(exit.text.y, 72 + 11);
+}
+
 }  // namespace
 }  // namespace zek::menus

@@ -23,12 +23,48 @@ bool failed(const char* step) {
     return false;
 }
 
-struct UnhookOnExit {
-    HHOOK hook;
-    ~UnhookOnExit() { ::UnhookWindowsHookEx(hook); }
+// The dropper's hook on the thread of `target`, for as long as the object lives.
+class DropperHook {
+  public:
+    explicit DropperHook(HWND target) : dropper_(::LoadLibraryA(besideDriver(kDropperFileName).c_str())) {
+        const auto procedure =
+            reinterpret_cast<HOOKPROC>(reinterpret_cast<void*>(::GetProcAddress(dropper_, kDropperExport)));
+        const DWORD thread = ::GetWindowThreadProcessId(target, nullptr);
+        hook_ =
+            procedure != nullptr ? ::SetWindowsHookExA(WH_GETMESSAGE, procedure, dropper_, thread) : nullptr;
+    }
+    ~DropperHook() {
+        if (hook_ != nullptr) {
+            ::UnhookWindowsHookEx(hook_);
+        }
+    }
+    DropperHook(const DropperHook&) = delete;
+    DropperHook& operator=(const DropperHook&) = delete;
+    explicit operator bool() const { return hook_ != nullptr; }
+
+  private:
+    HMODULE dropper_;
+    HHOOK hook_ = nullptr;
 };
 
 }  // namespace
+
+bool changeDpiOf(HWND target, int dpi, const std::function<bool()>& done) {
+    const DropperHook hook(target);
+    if (!hook) {
+        return failed("setting the hook");
+    }
+    if (!::PostMessageA(target, ::RegisterWindowMessageA(kDpiChangeMessage), static_cast<WPARAM>(dpi), 0)) {
+        return failed("asking the launcher");
+    }
+    for (const DWORD start = ::GetTickCount(); ::GetTickCount() - start < kDropWaitMs; ::Sleep(20)) {
+        if (done()) {
+            return true;
+        }
+    }
+    std::fprintf(stderr, "changing the DPI: the launcher did not take it within %lu s\n", kDropWaitMs / 1000);
+    return false;
+}
 
 // The dropper library is loaded into the launcher by a message hook on its thread and
 // runs there when the thread takes the request message, so nothing waits on the
@@ -60,14 +96,9 @@ bool dropFiles(HWND target, const std::vector<std::string>& paths) {
     std::memcpy(view, &header, sizeof header);
     std::memcpy(static_cast<char*>(view) + sizeof header, list.data(), list.size());
 
-    HMODULE dropper = ::LoadLibraryA(besideDriver(kDropperFileName).c_str());
-    const auto procedure =
-        reinterpret_cast<HOOKPROC>(reinterpret_cast<void*>(::GetProcAddress(dropper, kDropperExport)));
-    const DWORD thread = ::GetWindowThreadProcessId(target, nullptr);
-    const UnhookOnExit hook{
-        procedure != nullptr ? ::SetWindowsHookExA(WH_GETMESSAGE, procedure, dropper, thread) : nullptr};
+    const DropperHook hook(target);
     bool posted = false;
-    if (hook.hook == nullptr) {
+    if (!hook) {
         failed("setting the hook");
     } else if (!::PostMessageA(target, ::RegisterWindowMessageA(kDropMessage), 0, 0)) {
         failed("asking the launcher");

@@ -22,5 +22,9 @@ inline constexpr char kDropMessage[] = "ZekE2eDropRequest";
 inline constexpr char kDropBlockName[] = "Local\\ZekE2eDropRequest";
 inline constexpr char kDropDoneName[] = "Local\\ZekE2eDropDone";
 inline constexpr std::uint32_t kDropBlockBytes = 64 * 1024;
+// Asks the dropper to send the window WM_DPICHANGED for the DPI in wParam, with
+// the window's own place as the suggested one, as the system does on a move to a
+// screen of that DPI (a message whose rectangle no other process can hand over).
+inline constexpr char kDpiChangeMessage[] = "ZekE2eDpiChange";
 
 }  // namespace zek::e2e

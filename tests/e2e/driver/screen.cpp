@@ -89,6 +89,13 @@ bool ScreenImage::saveBitmap(const std::string& path) const {
     return writeFileBytes(path, file);
 }
 
+display::DpiScale screenScale() {
+    HDC screen = ::GetDC(nullptr);
+    const int dpi = ::GetDeviceCaps(screen, LOGPIXELSY);
+    ::ReleaseDC(nullptr, screen);
+    return display::DpiScale(dpi);
+}
+
 ScreenImage captureScreen() {
     const int left = ::GetSystemMetrics(SM_XVIRTUALSCREEN);
     const int top = ::GetSystemMetrics(SM_YVIRTUALSCREEN);

@@ -7,6 +7,8 @@
 #include <string>
 #include <vector>
 
+#include "core/display/dpi_scale.h"
+
 namespace zek::e2e {
 
 class ScreenImage {
@@ -32,6 +34,10 @@ class ScreenImage {
     int height_ = 0;
     std::vector<std::uint32_t> pixels_;  // top-down rows of 0x00RRGGBB
 };
+
+// The screen's DPI as every program sees it (under Wine, that of the prefix when
+// its server started).
+display::DpiScale screenScale();
 
 // The whole virtual screen as it is now; empty when it cannot be read.
 ScreenImage captureScreen();

@@ -1,7 +1,8 @@
 // Loaded into the launcher by a message hook the driver sets on its thread: posts
 // the launcher a WM_DROPFILES whose memory belongs to the launcher, as a drop from
-// Explorer would. Windows cannot hand a drop handle from one process to another,
-// so the message has to be made inside the receiving process.
+// Explorer would, or sends it the WM_DPICHANGED of a move to another screen.
+// Neither message can be handed from one process to another, so each has to be
+// made inside the receiving process.
 #include <windows.h>
 // After windows.h, which it needs.
 #include <shlobj.h>
@@ -55,9 +56,15 @@ void answerRequest() {
 
 extern "C" __declspec(dllexport) LRESULT CALLBACK dropOnRequest(int code, WPARAM wParam, LPARAM lParam) {
     static const UINT requestMessage = ::RegisterWindowMessageA(zek::e2e::kDropMessage);
-    if (code == HC_ACTION && wParam == PM_REMOVE &&
-        reinterpret_cast<const MSG*>(lParam)->message == requestMessage) {
+    static const UINT dpiMessage = ::RegisterWindowMessageA(zek::e2e::kDpiChangeMessage);
+    const MSG* message = reinterpret_cast<const MSG*>(lParam);
+    if (code == HC_ACTION && wParam == PM_REMOVE && message->message == requestMessage) {
         answerRequest();
+    } else if (code == HC_ACTION && wParam == PM_REMOVE && message->message == dpiMessage) {
+        RECT place{};
+        ::GetWindowRect(message->hwnd, &place);
+        const WORD dpi = LOWORD(message->wParam);
+        ::SendMessageA(message->hwnd, WM_DPICHANGED, MAKEWPARAM(dpi, dpi), reinterpret_cast<LPARAM>(&place));
     }
     return ::CallNextHookEx(nullptr, code, wParam, lParam);
 }

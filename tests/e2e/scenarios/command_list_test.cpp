@@ -6,10 +6,12 @@
 #include <string>
 #include <vector>
 
+#include "core/dialogs/command_list.h"
 #include "driver/data_file_text.h"
 #include "driver/files.h"
 #include "driver/launcher_scenario.h"
 #include "driver/list_view.h"
+#include "driver/screen.h"
 #include "driver/window_query.h"
 #include "resource.h"
 
@@ -58,6 +60,16 @@ TEST_F(CommandList, ListShowsCountsAndCellsAndHeaderClicksSortAndMarkTheColumn) 
         counters += windowText(::GetDlgItem(dialog, id)) + "|";
     }
     EXPECT_EQ(counters, "command:14 |root:2 |node:0 |item:12 |");
+    // Laid out at the screen's pixels: the list 10 pixels in at 96 DPI, OK 90 wide, the columns scaled.
+    const display::DpiScale scale = screenScale();
+    POINT origin{0, 0};
+    ::ClientToScreen(dialog, &origin);
+    const RECT listRect = windowRect(list);
+    const RECT ok = windowRect(::GetDlgItem(dialog, IDC_OK));
+    EXPECT_EQ(std::tuple(listRect.left - origin.x, listRect.top - origin.y, ok.right - ok.left),
+              std::tuple(scale.px(10), scale.px(10), scale.px(90)));
+    EXPECT_EQ(::SendMessageA(list, LVM_GETCOLUMNWIDTH, 1, 0),
+              scale.px(dialogs::commandListColumns()[1].width));
 
     // Sorted by name as bytes: "10" before "9", both before the letters.
     const std::vector<std::string> byName = listViewColumn(list, 0);

@@ -45,9 +45,11 @@ class Pictures : public LauncherScenario {
     // Where the status picture types the item's comment.
     RECT commentArea() const {
         const RECT bar = windowRect(bar_);
-        return {bar.left + 110, bar.top + 45, bar.right, bar.top + 57};
+        return {bar.left + scale_.px(110), bar.top + scale_.px(45), bar.right, bar.top + scale_.px(57)};
     }
 
+    // The pictures are taken at the screen's DPI (the test command takes the bar at 144 too).
+    const display::DpiScale scale_ = screenScale();
     HWND bar_ = nullptr;
 };
 
@@ -59,8 +61,8 @@ TEST_F(Pictures, TheIntroTypingAndTheBarWithACompletedName) {
     const auto capture = [&](int count) {
         for (int i = 0; i < count; ++i) {
             const RECT bar = windowRect(bar_);
-            frames.push_back(
-                captureScreen().crop({bar.left - 8, bar.top - 8, bar.left + 300, bar.top + 108}));
+            frames.push_back(captureScreen().crop(
+                {bar.left - 8, bar.top - 8, bar.left + scale_.px(300), bar.top + scale_.px(100) + 8}));
             ::Sleep(30);
         }
     };
@@ -82,7 +84,7 @@ TEST_F(Pictures, TheIntroTypingAndTheBarWithACompletedName) {
     ASSERT_EQ(windowText(box), "notebook");
     // The typed part in the bar's text colour, the completed tail selected.
     ASSERT_GE(waitForColourIn(box, win32::kBarTextColour, 10, 10000), 10);
-    EXPECT_GT(captureScreen().count(windowRect(box), ::GetSysColor(COLOR_HIGHLIGHT)), 40);
+    EXPECT_GT(captureScreen().count(windowRect(box), ::GetSysColor(COLOR_HIGHLIGHT)), scale_.px(40));
     // The item's texts typed out in the status picture, the comment last.
     ASSERT_TRUE(
         waitUntil([&] { return captureScreen().count(commentArea(), kStatusTextColour) >= 20; }, 5000));

@@ -6,9 +6,10 @@
 #include "core/app/messages.h"
 #include "driver/input.h"
 #include "driver/launcher_scenario.h"
+#include "driver/screen.h"
 #include "driver/window_query.h"
-#include "win32/platform/unique_handle.h"
 #include "resource.h"
+#include "win32/platform/unique_handle.h"
 
 namespace zek::e2e {
 namespace {
@@ -24,12 +25,14 @@ TEST_F(Startup, TheBarIsCreatedHiddenTopmostAndCentredAndItsHotkeysAreHeldUntilE
     EXPECT_EQ(exStyle & (WS_EX_LAYERED | WS_EX_TOOLWINDOW | WS_EX_TOPMOST),
               WS_EX_LAYERED | WS_EX_TOOLWINDOW | WS_EX_TOPMOST);
     EXPECT_TRUE(::GetWindowLongPtrA(bar, GWL_STYLE) & WS_POPUP);
+    // At the screen's pixels: the figures are those of a 96-DPI screen.
+    const display::DpiScale scale = screenScale();
     RECT rect;
     ASSERT_TRUE(::GetWindowRect(bar, &rect));
-    EXPECT_EQ(rect.left, ::GetSystemMetrics(SM_CXSCREEN) / 2 - 200);
-    EXPECT_EQ(rect.top, ::GetSystemMetrics(SM_CYSCREEN) / 2 - 50);
-    EXPECT_EQ(rect.right - rect.left, 240);
-    EXPECT_EQ(rect.bottom - rect.top, 100);
+    EXPECT_EQ(rect.left, ::GetSystemMetrics(SM_CXSCREEN) / 2 - scale.px(200));
+    EXPECT_EQ(rect.top, ::GetSystemMetrics(SM_CYSCREEN) / 2 - scale.px(50));
+    EXPECT_EQ(rect.right - rect.left, scale.px(240));
+    EXPECT_EQ(rect.bottom - rect.top, scale.px(100));
 
     EXPECT_TRUE(hotkeyTakenElsewhere(MOD_WIN, VK_SPACE));
     pressChord({VK_LWIN, VK_RETURN});

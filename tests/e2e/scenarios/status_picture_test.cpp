@@ -1,11 +1,15 @@
-// The bar's living picture as the user sees it: the instrument after the intro,
-// the bar widening for an item's panel and narrowing back, and the drawn body
-// that can be dragged and right-clicked.
+// The bar's living picture as the user sees it, at the screen's own pixels: the
+// instrument after the intro, the bar widening for an item's panel and narrowing
+// back, the drawn body that can be dragged and right-clicked, the bar laid out
+// again on a move to a screen of another DPI. Every figure is the 96-DPI one
+// scaled, so these run at any DPI (the test command runs some at 144 and 192 too).
 #include <gtest/gtest.h>
 
 #include <cstdlib>
 #include <string>
 
+#include "core/menus/owner_draw.h"
+#include "driver/drop_files.h"
 #include "driver/input.h"
 #include "driver/launcher_scenario.h"
 #include "driver/screen.h"
@@ -17,63 +21,127 @@ namespace {
 
 const std::string kLongComment = "a comment that is a good deal longer than the name and the path of it";
 
-// What the bar's text font measures, as the panel is sized from it.
-int textExtent(const std::string& text) {
-    const win32::BarLook look = win32::BarLook::create({});
+// The width the panel grows to for the long comment, in units: the text as the
+// bar's font at that scale measures it.
+int panelWidthForComment(const display::DpiScale& scale) {
+    const win32::BarLook look = win32::BarLook::create(scale);
     HDC screen = ::GetDC(nullptr);
     const HGDIOBJ previous = ::SelectObject(screen, look.text.get());
     SIZE size{};
-    ::GetTextExtentPoint32A(screen, text.data(), static_cast<int>(text.size()), &size);
+    ::GetTextExtentPoint32A(screen, kLongComment.data(), static_cast<int>(kLongComment.size()), &size);
     ::SelectObject(screen, previous);
     ::ReleaseDC(nullptr, screen);
-    return size.cx;
+    return static_cast<int>(scale.units(size.cx) * 0.95) + 40;
+}
+
+RECT offsetIn(const RECT& outer, const RECT& inner) {
+    return {inner.left - outer.left, inner.top - outer.top, inner.right - outer.left,
+            inner.bottom - outer.top};
 }
 
 class StatusPicture : public LauncherScenario {
   protected:
     void showBar() {
-        bar_ = startWith({{.name = "notepad", .app = "C:\\windows\\notepad.exe", .comment = kLongComment}});
+        bar_ = startWith({{.name = "notepad", .app = "C:\\windows\\notepad.exe", .comment = kLongComment},
+                          {.name = "notebook", .app = "C:\\windows\\notepad.exe"}});
         ASSERT_NE(bar_, nullptr);
         showAndFocus(bar_);
-        // After the intro the instrument square at the bar's left is mostly drawn.
-        ASSERT_TRUE(waitUntil(
+        ASSERT_TRUE(instrumentDrawn(scale_));
+    }
+    // After the intro the instrument square at the bar's left is mostly drawn.
+    bool instrumentDrawn(const display::DpiScale& scale) const {
+        return waitUntil(
             [&] {
                 const RECT bar = windowRect(bar_);
-                const RECT square{bar.left, bar.top, bar.left + 100, bar.top + 100};
-                return 100 * 100 - captureScreen().count(square, RGB(0, 0, 0)) > 3000;
+                const int side = scale.px(100);
+                const RECT square{bar.left, bar.top, bar.left + side, bar.top + side};
+                return side * side - captureScreen().count(square, RGB(0, 0, 0)) > side * side * 3 / 10;
             },
-            5000));
+            5000);
+    }
+    // Types a name whose item has the long comment, then one that names nothing.
+    void expectWidthFollowsThePanel(const display::DpiScale& scale) {
+        typeAscii("notep");
+        const int wide = scale.px(panelWidthForComment(scale) + 110);
+        EXPECT_TRUE(waitUntil([&] { return windowWidth(bar_) == wide; }, 5000))
+            << windowWidth(bar_) << " instead of " << wide;
+        typeAscii("x");  // "notepx" names nothing: the bar narrows once the panel has shrunk
+        EXPECT_TRUE(waitUntil([&] { return windowWidth(bar_) == scale.px(150 + 110); }, 5000));
+    }
+    void expectCommandBoxAt(const display::DpiScale& scale) const {
+        const RECT box = offsetIn(windowRect(bar_), windowRect(findCommandBox(bar_)));
+        const display::Corners place = scale.px(display::Corners{100, 80, 230, 95});
+        EXPECT_EQ(std::tuple(box.left, box.top, box.right, box.bottom),
+                  std::tuple(place.left, place.top, place.right, place.bottom));
     }
 
+    const display::DpiScale scale_ = screenScale();
     HWND bar_ = nullptr;
 };
 
 TEST_F(StatusPicture, ALongCommentWidensTheBarAndNoMatchNarrowsItAgain) {
     showBar();
-    typeAscii("no");
-    const int target = static_cast<int>(textExtent(kLongComment) * 0.95) + 40;
-    ASSERT_TRUE(waitUntil([&] { return windowWidth(bar_) == target + 110; }, 5000))
-        << windowWidth(bar_) << " for a target of " << target;
-    typeAscii("x");  // "nox" names nothing: the bar narrows once the panel has shrunk
-    EXPECT_TRUE(waitUntil([&] { return windowWidth(bar_) == 150 + 110; }, 5000));
+    expectCommandBoxAt(scale_);
+    expectWidthFollowsThePanel(scale_);
 }
 
 TEST_F(StatusPicture, TheDrawnBodyDragsTheBarAndOpensTheProgramMenu) {
     showBar();
     const RECT before = windowRect(bar_);
-    const POINT centre{before.left + 50, before.top + 50};  // the instrument's cyan disc
-    dragWithLeftButton(centre.x, centre.y, 80, 40);
+    const int middle = scale_.px(50);  // the instrument's cyan disc
+    dragWithLeftButton(before.left + middle, before.top + middle, 80, 40);
     ASSERT_TRUE(waitUntil([&] { return windowRect(bar_).left != before.left; }, 5000));
     const RECT after = windowRect(bar_);
     EXPECT_EQ(after.left - before.left, 80);
     EXPECT_EQ(after.top - before.top, 40);
-    clickAt(after.left + 50, after.top + 50, true);
+    clickAt(after.left + middle, after.top + middle, true);
     HWND menu = waitForOpenMenu(5000);
     ASSERT_NE(menu, nullptr);
     const RECT rect = windowRect(menu);
-    EXPECT_LE(std::abs((rect.left + rect.right) / 2 - (after.left + 50)), 2) << "centred on the click";
-    EXPECT_EQ(rect.top, after.top + 50);
+    EXPECT_LE(std::abs((rect.left + rect.right) / 2 - (after.left + middle)), 2) << "centred on the click";
+    EXPECT_EQ(rect.top, after.top + middle);
     EXPECT_TRUE(closeOpenMenus());
+}
+
+// The owner-drawn rows at the screen's pixels: the icon strip of the "Exit" row
+// (which has no icon over it) ends 20 pixels into the menu at 96 DPI.
+TEST_F(StatusPicture, TheMenuRowsIconStripIsScaled) {
+    showBar();
+    typeAscii("note");
+    pressChord({VK_CONTROL, VK_RETURN});
+    const COLORREF strip = menus::stripColour(::GetSysColor(COLOR_MENU));
+    ASSERT_TRUE(waitForMenusShowing(1, strip, 100)) << "notepad, notebook and Exit";
+    HWND menu = openMenus().front();
+    const RECT frame = windowRect(menu);
+    POINT client{0, 0};
+    ::ClientToScreen(menu, &client);
+    const ScreenImage screen = captureScreen();
+    const int line = frame.bottom - scale_.px(9);
+    // The menu's own border may lie over the strip's first pixels; its right edge shows.
+    int right = client.x;
+    while (right < frame.right && screen.at(right, line) != strip) {
+        ++right;
+    }
+    while (right < frame.right && screen.at(right, line) == strip) {
+        ++right;
+    }
+    EXPECT_EQ(right - client.x, scale_.px(20));
+    EXPECT_TRUE(closeOpenMenus());
+}
+
+// Moved to a screen of twice the DPI, the bar keeps its place and is laid out and
+// drawn again at the new scale.
+TEST_F(StatusPicture, AMoveToAScreenOfTwiceTheDpiLaysTheBarOutAgain) {
+    showBar();
+    const RECT before = windowRect(bar_);
+    const display::DpiScale twice(2 * scale_.dpi());
+    ASSERT_TRUE(changeDpiOf(bar_, twice.dpi(), [&] { return windowWidth(bar_) == twice.px(240); }));
+    const RECT after = windowRect(bar_);
+    EXPECT_EQ(std::tuple(after.left, after.top, after.bottom - after.top),
+              std::tuple(before.left, before.top, twice.px(100)));
+    expectCommandBoxAt(twice);
+    EXPECT_TRUE(instrumentDrawn(twice));
+    expectWidthFollowsThePanel(twice);
 }
 
 }  // namespace
