@@ -21,7 +21,6 @@ constexpr UINT kBuildDisplayDelayMs = 50;
 // Resized without moving, reordering, redrawing or activating it.
 constexpr UINT kResizeOnly =
     SWP_NOMOVE | SWP_NOZORDER | SWP_NOREDRAW | SWP_NOACTIVATE | SWP_NOOWNERZORDER | SWP_DEFERERASE;
-constexpr int kNarrowWidth = 150;
 }  // namespace
 
 BarAnimation::BarAnimation(LauncherProcess& process) : process_(process) {}
@@ -113,7 +112,7 @@ void BarAnimation::applyInterval() {
 }
 
 int BarAnimation::paintWidth() const {
-    const int width = display_ ? display_->currentWidth() : kNarrowWidth;
+    const int width = display_ ? display_->currentWidth() : display::kNarrowPanelWidth;
     return scale_.px(std::min(width + 100, display::kPictureWidth));
 }
 

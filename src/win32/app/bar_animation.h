@@ -7,6 +7,7 @@
 #include <memory>
 
 #include "core/display/dpi_scale.h"
+#include "core/display/status_texts.h"
 #include "win32/box/command_box.h"
 #include "win32/process/launcher_process.h"
 
@@ -70,7 +71,7 @@ class BarAnimation final : public StatusSink {
     display::DpiScale scale_;
     std::unique_ptr<StatusDisplay> display_;
     UINT_PTR timer_ = 0;
-    int lastWidth_ = 150;
+    int lastWidth_ = display::kNarrowPanelWidth;
     bool followsPanel_ = false;
 };
 
