@@ -54,34 +54,62 @@ ctest --preset fuzz -j "$jobs" 2>&1 | tee "$logs/fuzz.log" || true
 tally fuzz "$logs/fuzz.log"
 
 source "$root/scripts/wine-session.sh"
-build32=""
+build32="" shard_pids=()
 # The build runs in a process group of its own, so an interrupted run ends the compilers too.
-trap 'zek_wine_stop; [ -z "$build32" ] || kill -- "-$build32" 2>/dev/null || true' EXIT
-ZEK_FORCE_XVFB=1 zek_wine_start "$root/build/wine/prefix"
+trap '[ -z "$build32" ] || kill -- "-$build32" 2>/dev/null || true
+      for p in "${shard_pids[@]}"; do kill "$p" 2>/dev/null || true; done; wait; zek_wine_stop' EXIT
+
+# The Windows tests of a preset run in two shards side by side, each with its own
+# virtual display, Wine prefix and Wine server: a scenario's launcher, hotkeys,
+# windows and named objects are then seen by its own shard alone. Each shard runs
+# every second test in ctest's order; their logs are shown once both are done.
+shards=2
+shard_prefix() { [ "$1" = 1 ] && echo "$root/build/wine/prefix" || echo "$root/build/wine/prefix$1"; }
+run_windows_tests() {  # preset
+  local preset=$1 n
+  shard_pids=()
+  for n in $(seq 1 $shards); do
+    (
+      trap 'exit 143' TERM
+      trap zek_wine_stop EXIT
+      # Displays apart, so that two shards starting together never pick the same one.
+      ZEK_DISPLAY_FROM=$((80 + 10 * n)) ZEK_FORCE_XVFB=1 zek_wine_start "$(shard_prefix "$n")"
+      echo "shard $n of $preset on display $DISPLAY"
+      ctest --preset "$preset" -I "$n,,$shards" || true
+    ) </dev/null >"$logs/$preset.$n.log" 2>&1 &
+    shard_pids+=($!)
+  done
+  wait "${shard_pids[@]}" || true
+  shard_pids=()
+  for n in $(seq 1 $shards); do
+    cat "$logs/$preset.$n.log"
+    tally "$preset shard $n" "$logs/$preset.$n.log"
+  done
+}
+
 # The scenarios mostly wait on windows: the 32-bit build takes the idle cores
 # meanwhile, behind them in priority for the processor and the disk (a save
 # that waits for its data to reach the disk must not wait behind the compiler).
 echo "== build win32 (in the background, log in $logs/win32-build.log)"
 setsid nice -n 19 ionice -c 3 bash -c "$(declare -f build); jobs=$jobs; build win32" </dev/null >"$logs/win32-build.log" 2>&1 &
 build32=$!
-echo "== Windows tests under Wine (display $DISPLAY)"
-ctest --preset win64 2>&1 | tee "$logs/win64.log" || true
-tally win64 "$logs/win64.log"
+echo "== Windows tests under Wine, $shards shards side by side"
+run_windows_tests win64
 if ! wait $build32; then
   echo "== build win32 failed:"
   tail -n 40 "$logs/win32-build.log"
   failed=$((failed + 1))
   export ZEK_RUNS_32BIT=0
 elif [ $runs32 = 1 ]; then
-  echo "== 32-bit Windows tests under Wine"
-  ctest --preset win32 2>&1 | tee "$logs/win32.log" || true
-  tally win32 "$logs/win32.log"
+  echo "== 32-bit Windows tests under Wine, $shards shards side by side"
+  run_windows_tests win32
 else
   count=$(ctest --preset win32 -N | sed -n 's/^Total Tests: \([0-9]*\)$/\1/p')
   echo "== 32-bit Windows tests: $count skipped, $how32"
   skipped=$((skipped + ${count:-0}))
 fi
 echo "== package checks"
+ZEK_FORCE_XVFB=1 zek_wine_start "$root/build/wine/prefix"
 "$root/tests/package/check-package.sh" 2>&1 | tee "$logs/package.log" || true
 if [[ $(tail -n 1 "$logs/package.log") =~ ^package\ checks:\ ([0-9]+)\ passed,\ ([0-9]+)\ failed,\ ([0-9]+)\ skipped$ ]]; then
   passed=$((passed + BASH_REMATCH[1]))

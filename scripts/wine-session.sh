@@ -9,7 +9,8 @@ zek_wine_start() {  # prefix directory
   export LANG=ja_JP.UTF-8 LC_ALL=ja_JP.UTF-8
   ZEK_XVFB_PID=""
   if [ -z "${DISPLAY:-}" ] || [ "${ZEK_FORCE_XVFB:-0}" = 1 ]; then
-    local n=90
+    # The first free display from ZEK_DISPLAY_FROM (90); sessions started at once ask from apart.
+    local n=${ZEK_DISPLAY_FROM:-90}
     while [ -e "/tmp/.X11-unix/X$n" ] || [ -e "/tmp/.X$n-lock" ]; do n=$((n + 1)); done
     Xvfb ":$n" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 </dev/null &
     ZEK_XVFB_PID=$!
