@@ -113,7 +113,7 @@ LRESULT LauncherBar::onMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             animation_.onTimer(wParam);
             return 0;
         case WM_DPICHANGED:
-            onDpiChanged(dpiOfChange(wParam), *reinterpret_cast<const RECT*>(lParam));
+            onDpiChanged(dpiOfChange(wParam), suggestedPlaceOf(lParam));
             return 0;
         case WM_SIZE:
         case WM_KEYDOWN:
@@ -177,8 +177,9 @@ void LauncherBar::createPicture() {
 }
 
 // Moved to a screen of another DPI: everything drawn is made again at the new
-// scale, and the bar takes the place the system suggests at its own new size.
-void LauncherBar::onDpiChanged(int dpi, const RECT& suggested) {
+// scale, and the bar takes the place the system suggests (else keeps its own) at
+// its own new size.
+void LauncherBar::onDpiChanged(int dpi, std::optional<RECT> suggested) {
     const display::DpiScale scale(dpi);
     if (scale != scale_) {
         scale_ = scale;
@@ -191,7 +192,10 @@ void LauncherBar::onDpiChanged(int dpi, const RECT& suggested) {
         createPicture();
         animation_.rescale(picture_.dc(), look_, scale_);
     }
-    ::SetWindowPos(window(), nullptr, suggested.left, suggested.top, scale_.px(animation_.barWidth()),
+    RECT place{};
+    ::GetWindowRect(window(), &place);
+    place = suggested.value_or(place);
+    ::SetWindowPos(window(), nullptr, place.left, place.top, scale_.px(animation_.barWidth()),
                    scale_.px(kBarHeight), SWP_NOZORDER | SWP_NOACTIVATE);
     ::InvalidateRect(window(), nullptr, TRUE);
 }

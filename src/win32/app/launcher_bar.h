@@ -59,7 +59,7 @@ class LauncherBar final : public Window<LauncherBar>, private DialogFollowUps {
 
     void onCreate();
     void createPicture();
-    void onDpiChanged(int dpi, const RECT& suggested);
+    void onDpiChanged(int dpi, std::optional<RECT> suggested);
     void onDestroy();
     void onPaint();
     LRESULT onControlColour(HDC dc);

@@ -12,6 +12,18 @@ using GetDpiForMonitorFunction = HRESULT WINAPI(HMONITOR, int, UINT*, UINT*);
 
 }  // namespace
 
+std::optional<RECT> suggestedPlaceOf(LPARAM lParam) {
+    // Copied through the memory manager, which fails where reading would fault.
+    RECT place{};
+    SIZE_T copied = 0;
+    if (!::ReadProcessMemory(::GetCurrentProcess(), reinterpret_cast<LPCVOID>(lParam), &place, sizeof place,
+                             &copied) ||
+        copied != sizeof place) {
+        return std::nullopt;
+    }
+    return place;
+}
+
 int systemDpi() {
     const ScopedGetDC screen;
     const int dpi = screen ? ::GetDeviceCaps(screen.get(), LOGPIXELSY) : 0;

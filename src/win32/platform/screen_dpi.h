@@ -3,6 +3,8 @@
 // tells monitors apart (Windows 8.1 and later), else that of the whole screen.
 #include <windows.h>
 
+#include <optional>
+
 #include "core/display/dpi_scale.h"
 
 namespace zek::win32 {
@@ -21,5 +23,10 @@ int systemDpi();
 inline int dpiOfChange(WPARAM wParam) {
     return HIWORD(wParam);
 }
+
+// The place a WM_DPICHANGED suggests; none when its pointer leads to nothing
+// readable. The system does not carry the rectangle from one process to another,
+// so any other program can send the message with a pointer of its own.
+std::optional<RECT> suggestedPlaceOf(LPARAM lParam);
 
 }  // namespace zek::win32

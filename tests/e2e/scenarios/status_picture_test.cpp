@@ -130,18 +130,23 @@ TEST_F(StatusPicture, TheMenuRowsIconStripIsScaled) {
 }
 
 // Moved to a screen of twice the DPI, the bar keeps its place and is laid out and
-// drawn again at the new scale.
+// drawn again at the new scale. Another program may send the message too, with a
+// rectangle no process can hand over to another: the bar keeps its own place then.
 TEST_F(StatusPicture, AMoveToAScreenOfTwiceTheDpiLaysTheBarOutAgain) {
     showBar();
     const RECT before = windowRect(bar_);
     const display::DpiScale twice(2 * scale_.dpi());
-    ASSERT_TRUE(changeDpiOf(bar_, twice.dpi(), [&] { return windowWidth(bar_) == twice.px(240); }));
+    ::SendMessageA(bar_, WM_DPICHANGED, MAKEWPARAM(twice.dpi(), twice.dpi()), 1);
     const RECT after = windowRect(bar_);
-    EXPECT_EQ(std::tuple(after.left, after.top, after.bottom - after.top),
-              std::tuple(before.left, before.top, twice.px(100)));
+    EXPECT_EQ(std::tuple(after.left, after.top, after.right - after.left, after.bottom - after.top),
+              std::tuple(before.left, before.top, twice.px(240), twice.px(100)));
     expectCommandBoxAt(twice);
     EXPECT_TRUE(instrumentDrawn(twice));
     expectWidthFollowsThePanel(twice);
+    // The system's own message, made inside the launcher, brings it back.
+    ASSERT_TRUE(changeDpiOf(bar_, scale_.dpi(), [&] { return windowWidth(bar_) == scale_.px(260); }));
+    EXPECT_EQ(windowRect(bar_).top, before.top);
+    expectCommandBoxAt(scale_);
 }
 
 }  // namespace
