@@ -94,9 +94,24 @@ TEST_F(Menus, CtrlEnterOffersTheCandidatesInOwnerDrawnRowsFoundByTheirLetter) {
     // Three candidates and "Exit", each row at least a line of text plus its margin.
     const RECT rect = windowRect(menu);
     EXPECT_GE(rect.bottom - rect.top, 3 * (12 + 8) + (12 + 11));
-    // The icon strip runs down the left of every row.
+    // The icon strip runs down the left of every row; on the "Exit" row, which has no
+    // icon over it, it ends 20 pixels into the menu at 96 DPI (the menu's own border
+    // may lie over its first pixels).
     const COLORREF strip = menus::stripColour(::GetSysColor(COLOR_MENU));
     EXPECT_GE(waitForColourIn(menu, strip, 20 * 60), 20 * 60);
+    const display::DpiScale scale = screenScale();
+    POINT client{0, 0};
+    ::ClientToScreen(menu, &client);
+    const ScreenImage screen = captureScreen();
+    const int line = rect.bottom - scale.px(9);
+    int stripEnd = client.x;
+    while (stripEnd < rect.right && screen.at(stripEnd, line) != strip) {
+        ++stripEnd;
+    }
+    while (stripEnd < rect.right && screen.at(stripEnd, line) == strip) {
+        ++stripEnd;
+    }
+    EXPECT_EQ(stripEnd - client.x, scale.px(20));
     pressKey(VK_DOWN);
     const COLORREF selection = menus::selectionFillColour(::GetSysColor(COLOR_HIGHLIGHT));
     EXPECT_GT(waitForColourIn(menu, selection, 100), 100) << "the highlighted row is filled";

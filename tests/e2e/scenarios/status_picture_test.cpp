@@ -8,7 +8,6 @@
 #include <cstdlib>
 #include <string>
 
-#include "core/menus/owner_draw.h"
 #include "driver/drop_files.h"
 #include "driver/input.h"
 #include "driver/launcher_scenario.h"
@@ -100,32 +99,6 @@ TEST_F(StatusPicture, TheDrawnBodyDragsTheBarAndOpensTheProgramMenu) {
     const RECT rect = windowRect(menu);
     EXPECT_LE(std::abs((rect.left + rect.right) / 2 - (after.left + middle)), 2) << "centred on the click";
     EXPECT_EQ(rect.top, after.top + middle);
-    EXPECT_TRUE(closeOpenMenus());
-}
-
-// The owner-drawn rows at the screen's pixels: the icon strip of the "Exit" row
-// (which has no icon over it) ends 20 pixels into the menu at 96 DPI.
-TEST_F(StatusPicture, TheMenuRowsIconStripIsScaled) {
-    showBar();
-    typeAscii("note");
-    pressChord({VK_CONTROL, VK_RETURN});
-    const COLORREF strip = menus::stripColour(::GetSysColor(COLOR_MENU));
-    ASSERT_TRUE(waitForMenusShowing(1, strip, 100)) << "notepad, notebook and Exit";
-    HWND menu = openMenus().front();
-    const RECT frame = windowRect(menu);
-    POINT client{0, 0};
-    ::ClientToScreen(menu, &client);
-    const ScreenImage screen = captureScreen();
-    const int line = frame.bottom - scale_.px(9);
-    // The menu's own border may lie over the strip's first pixels; its right edge shows.
-    int right = client.x;
-    while (right < frame.right && screen.at(right, line) != strip) {
-        ++right;
-    }
-    while (right < frame.right && screen.at(right, line) == strip) {
-        ++right;
-    }
-    EXPECT_EQ(right - client.x, scale_.px(20));
     EXPECT_TRUE(closeOpenMenus());
 }
 
