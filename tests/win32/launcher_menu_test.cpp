@@ -1,19 +1,29 @@
 // What only the system shows of the launcher's popup menus: plain rows drawn by the
 // system, the place a menu opens at, a menu taller than the screen, and every
-// handle given back. Choosing from owner-drawn node and list menus is the program's
-// scenarios' business.
+// handle given back. The menus open at a bar of this process; a second thread
+// works them as a user does while this one tracks them. Choosing from owner-drawn
+// node and list menus is the program's scenarios' business.
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
+#include <thread>
 #include <vector>
 
+#include "core/app/messages.h"
 #include "core/data/item_store.h"
 #include "core/data/launcher_item.h"
-#include "driver/menu_owner.h"
+#include "core/menus/owner_draw.h"
 #include "driver/object_counts.h"
+#include "driver/screen.h"
+#include "driver/window_query.h"
+#include "win32/app/gdiplus_session.h"
+#include "win32/app/launcher_bar.h"
+#include "win32/data/data_file_storage_win32.h"
+#include "win32/data/profile_store_win32.h"
 #include "win32/menus/launcher_menu.h"
 
 namespace zek::win32 {
@@ -22,18 +32,114 @@ namespace {
 constexpr std::int32_t kOwnerDrawn = 0;
 constexpr std::int32_t kPlainText = 1;
 
+HMENU menuOf(HWND menuWindow) {
+    return reinterpret_cast<HMENU>(::SendMessageA(menuWindow, MN_GETHMENU, 0, 0));
+}
+
+struct Row {
+    UINT id = 0;
+    UINT type = 0;
+    bool highlighted = false;
+    std::string text;
+};
+
+std::vector<Row> rowsOf(HWND menuWindow) {
+    std::vector<Row> rows;
+    const HMENU menu = menuOf(menuWindow);
+    for (int position = 0; position < ::GetMenuItemCount(menu); ++position) {
+        char text[256] = {};
+        MENUITEMINFOA info{};
+        info.cbSize = sizeof info;
+        info.fMask = MIIM_ID | MIIM_FTYPE | MIIM_STATE | MIIM_STRING;
+        info.dwTypeData = text;
+        info.cch = sizeof text;
+        ::GetMenuItemInfoA(menu, static_cast<UINT>(position), TRUE, &info);
+        rows.push_back({info.wID, info.fType, (info.fState & MFS_HILITE) != 0, text});
+    }
+    return rows;
+}
+
+// The deepest open menu, once there are `depth` of them.
+HWND menuAtDepth(std::size_t depth) {
+    HWND deepest = nullptr;
+    e2e::waitUntil(
+        [&] {
+            const std::vector<HWND> open = e2e::openMenus();
+            deepest = open.size() == depth ? open.front() : nullptr;
+            return deepest != nullptr;
+        },
+        5000);
+    return deepest;
+}
+
+void press(HWND menuWindow, UINT key) {
+    ::PostMessageA(menuWindow, WM_KEYDOWN, key, 1);
+    ::PostMessageA(menuWindow, WM_KEYUP, key, 0xC0000001);
+}
+
+// Down until the row at `position` is highlighted; whether it came to be.
+bool highlight(HWND menuWindow, int position) {
+    return e2e::waitUntil(
+        [&] {
+            const std::vector<Row> rows = rowsOf(menuWindow);
+            if (position < static_cast<int>(rows.size()) &&
+                rows[static_cast<std::size_t>(position)].highlighted) {
+                return true;
+            }
+            press(menuWindow, VK_DOWN);
+            ::Sleep(10);
+            return false;
+        },
+        5000);
+}
+
 class LauncherMenuTest : public ::testing::Test {
   protected:
-    static void SetUpTestSuite() { owner_ = std::make_unique<test::MenuOwner>(); }
-    static void TearDownTestSuite() { owner_.reset(); }
-    void SetUp() override { ASSERT_NE(owner_->window(), nullptr); }
+    static void SetUpTestSuite() {
+        suite_ = std::make_unique<Suite>();
+        ASSERT_TRUE(suite_->bar.create());
+        suite_->process.attachBar(suite_->bar.window());
+        // No folder: the settings read and write no file, and the store is the default one.
+        suite_->process.openFiles({}, suite_->profile, suite_->storage);
+        ::SendMessageA(suite_->bar.window(), app::LM_SHOWBAR, 0, 0);
+    }
+    // Shown windows are slow to destroy under Wine without a window manager: one bar serves every test.
+    static void TearDownTestSuite() {
+        ::SendMessageA(suite_->bar.window(), WM_DESTROY, 0, 0);
+        ::DestroyWindow(suite_->bar.window());
+        suite_.reset();
+        MSG quit;
+        while (::PeekMessageA(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE)) {
+        }
+    }
 
     data::LauncherItem* add(data::LauncherItem* parent, data::ItemType type, std::string name) {
         data::ItemFields fields{.type = type, .name = std::move(name), .app = "C:\\windows\\notepad.exe"};
         return store_.addChild(parent, store_.createItem(std::move(fields)));
     }
+    // Shows a menu with `show` while `user` works it from another thread; Escape
+    // closes whatever the user left open.
+    static void track(const std::function<void()>& show, const std::function<void()>& user) {
+        std::thread worker([&] {
+            user();
+            while (!e2e::openMenus().empty()) {
+                press(e2e::openMenus().front(), VK_ESCAPE);
+                ::Sleep(50);
+            }
+        });
+        show();
+        worker.join();
+    }
+    static LauncherProcess& process() { return suite_->process; }
 
-    static inline std::unique_ptr<test::MenuOwner> owner_;
+    struct Suite {
+        GdiplusSession gdiplus;
+        Win32ProfileStore profile;
+        Win32DataFileStorage storage;
+        LauncherProcess process{::GetModuleHandleA(nullptr)};
+        LauncherBar bar{process};
+    };
+    static inline std::unique_ptr<Suite> suite_;
     data::ItemStore store_{data::RecordTable{}};
 };
 
@@ -42,39 +148,45 @@ TEST_F(LauncherMenuTest, TextMenuTypeShowsPlainRowsAtTheAnchor) {
     data::LauncherItem* node = add(store_.root(), data::ItemType::RootItem, "Node");
     add(add(node, data::ItemType::NodeItem, "A"), data::ItemType::DataItem, "A1");
     data::LauncherItem* b = add(node, data::ItemType::DataItem, "B");
-    std::vector<e2e::MenuRowInfo> top, level1;
+    std::vector<Row> top, level1;
     RECT shown{};
-    e2e::MenuScript script;
-    script.observe([&](HWND menuWindow) { ::GetWindowRect(menuWindow, &shown); })
-        .highlight(0)
-        .openSubmenu()
-        .observe([&](HWND menuWindow) {
-            level1 = e2e::readMenuRows(e2e::menuOfWindow(menuWindow));
-            top = e2e::readMenuRows(e2e::menuOfWindow(e2e::openMenus().back()));
-        })
-        .highlight(1)
-        .press(VK_RETURN);
-    owner_->resetCounts();
     data::ItemRef chosen;
-    {
-        LauncherMenu menu(owner_->process());
-        owner_->track(script, [&] { chosen = menu.showNodeMenu(*node, kPlainText); });
-    }
+    track(
+        [&] {
+            LauncherMenu menu(process());
+            chosen = menu.showNodeMenu(*node, kPlainText);
+        },
+        [&] {
+            HWND first = menuAtDepth(1);
+            ::GetWindowRect(first, &shown);
+            top = rowsOf(first);
+            ASSERT_TRUE(highlight(first, 0));
+            press(first, VK_RIGHT);
+            HWND second = menuAtDepth(2);
+            level1 = rowsOf(second);
+            ASSERT_TRUE(highlight(second, 1));
+            press(second, VK_RETURN);
+            e2e::waitUntil([] { return e2e::openMenus().empty(); }, 5000);
+        });
     EXPECT_EQ(chosen.item, b->id());
-    EXPECT_FALSE(script.closedByForce());
-    EXPECT_EQ(owner_->process().activeMenu(), nullptr);
-    EXPECT_EQ(e2e::textsOf(top), (std::vector<std::string>{"Node", "Exit"}));
-    EXPECT_EQ(e2e::textsOf(level1), (std::vector<std::string>{"A", "B"}));
-    EXPECT_EQ(e2e::idsOf(level1), (std::vector<UINT>{2, 3}));
+    EXPECT_EQ(process().activeMenu(), nullptr);
+    const auto texts = [](const std::vector<Row>& rows) {
+        std::vector<std::string> all;
+        std::ranges::transform(rows, std::back_inserter(all), &Row::text);
+        return all;
+    };
+    EXPECT_EQ(texts(top), (std::vector<std::string>{"Node", "Exit"}));
+    EXPECT_EQ(texts(level1), (std::vector<std::string>{"A", "B"}));
+    ASSERT_EQ(level1.size(), 2u);
+    EXPECT_EQ(std::pair(level1[0].id, level1[1].id), std::pair(2u, 3u));
     for (const auto* rows : {&top, &level1}) {
-        for (const e2e::MenuRowInfo& row : *rows) {
+        for (const Row& row : *rows) {
             EXPECT_EQ(row.type & MFT_OWNERDRAW, 0u) << row.text;
         }
     }
-    EXPECT_EQ(owner_->measured, 0);
-    EXPECT_EQ(owner_->drawn, 0);
-    // Centred on the point 150 right of and 50 below the owner's client area corner.
-    const POINT anchor = e2e::clientPointOnScreen(owner_->window(), 150, 50);
+    // Centred on the point 150 right of and 50 below the bar's client area corner.
+    POINT anchor{150, 50};
+    ::ClientToScreen(suite_->bar.window(), &anchor);
     EXPECT_NEAR((shown.left + shown.right) / 2, anchor.x, 1);
     EXPECT_NEAR((shown.top + shown.bottom) / 2, anchor.y, 1);
 }
@@ -87,31 +199,32 @@ TEST_F(LauncherMenuTest, MenuOfMoreRowsThanTheScreenHoldsOpensAndReachesItsLastR
     }
     RECT shown{};
     std::size_t rowCount = 0;
-    e2e::MenuScript script;
-    script
-        .observe([&](HWND menuWindow) {
-            ::GetWindowRect(menuWindow, &shown);
-            rowCount = e2e::readMenuRows(e2e::menuOfWindow(menuWindow)).size();
-        })
-        .then([](HWND menuWindow) {
-            // Up from the top wraps to "Exit"; once more is the last item.
-            if (e2e::highlightedRow(e2e::menuOfWindow(menuWindow)) == 1999) {
-                return true;
-            }
-            ::PostMessageA(menuWindow, WM_KEYDOWN, VK_UP, 1);
-            return false;
-        })
-        .press(VK_RETURN);
-    owner_->resetCounts();
     data::ItemRef chosen;
-    {
-        LauncherMenu menu(owner_->process());
-        owner_->track(script, [&] { chosen = menu.showListMenu(list, kOwnerDrawn); });
-    }
+    track(
+        [&] {
+            LauncherMenu menu(process());
+            chosen = menu.showListMenu(list, kOwnerDrawn);
+        },
+        [&] {
+            HWND open = menuAtDepth(1);
+            ::GetWindowRect(open, &shown);
+            rowCount = rowsOf(open).size();
+            // Up from the top wraps to "Exit"; once more is the last item.
+            ASSERT_TRUE(e2e::waitUntil(
+                [&] {
+                    if (rowsOf(open)[1999].highlighted) {
+                        return true;
+                    }
+                    press(open, VK_UP);
+                    ::Sleep(20);
+                    return false;
+                },
+                5000));
+            press(open, VK_RETURN);
+            e2e::waitUntil([] { return e2e::openMenus().empty(); }, 5000);
+        });
     EXPECT_EQ(chosen.item, list[1999]->id());
-    EXPECT_FALSE(script.closedByForce());
     EXPECT_EQ(rowCount, 2001u);
-    EXPECT_GE(owner_->drawn, 1);
     EXPECT_LE(shown.bottom - shown.top, ::GetSystemMetrics(SM_CYSCREEN));
     EXPECT_GE(shown.top, 0);
 }
@@ -121,35 +234,39 @@ TEST_F(LauncherMenuTest, OwnerDrawnMenusGiveBackEveryObjectAndMenu) {
     // here exact counts show any object a menu keeps.
     data::LauncherItem* node = add(store_.root(), data::ItemType::RootItem, "Node");
     add(add(node, data::ItemType::NodeItem, "A"), data::ItemType::DataItem, "A1");
+    const COLORREF strip = menus::stripColour(::GetSysColor(COLOR_MENU));
     std::vector<HMENU> seenMenus;
     const auto openAndClose = [&] {
-        e2e::MenuScript script;
-        script.highlight(0)
-            .openSubmenu()
-            .openSubmenu()
-            .observe([&](HWND) {
+        track(
+            [&] {
+                LauncherMenu menu(process());
+                EXPECT_EQ(menu.showNodeMenu(*node, kOwnerDrawn).item, 0u);
+            },
+            [&] {
+                HWND open = menuAtDepth(1);
+                ASSERT_TRUE(highlight(open, 0));
+                press(open, VK_RIGHT);
+                HWND second = menuAtDepth(2);
+                ASSERT_TRUE(highlight(second, 0));
+                press(second, VK_RIGHT);
+                menuAtDepth(3);
+                // Drawn by the launcher: the first menu's "Exit" row shows its icon strip.
+                EXPECT_TRUE(e2e::waitUntil(
+                    [&] { return e2e::captureScreen().count(e2e::windowRect(open), strip) >= 10; }, 5000));
                 for (HWND window : e2e::openMenus()) {
-                    seenMenus.push_back(e2e::menuOfWindow(window));
+                    seenMenus.push_back(menuOf(window));
                 }
-            })
-            .press(VK_ESCAPE)
-            .press(VK_ESCAPE)
-            .press(VK_ESCAPE);
-        LauncherMenu menu(owner_->process());
-        owner_->track(script, [&] { EXPECT_EQ(menu.showNodeMenu(*node, kOwnerDrawn).item, 0u); });
-        EXPECT_FALSE(script.closedByForce());
+            });
     };
     openAndClose();  // the first menu loads what the system keeps for good (fonts, arrows)
     const std::optional<e2e::GuiObjectCounts> before = e2e::countGuiObjects();
-    owner_->resetCounts();
-    for (int round = 0; round < 50; ++round) {
+    for (int round = 0; round < 20; ++round) {
         openAndClose();
     }
-    EXPECT_GE(owner_->drawn, 50 * 3);
     if (before) {
         EXPECT_EQ(*e2e::countGuiObjects(), *before);
     }
-    ASSERT_EQ(seenMenus.size(), 51u * 3);
+    ASSERT_EQ(seenMenus.size(), 21u * 3);
     EXPECT_EQ(std::count_if(seenMenus.begin(), seenMenus.end(), [](HMENU menu) { return ::IsMenu(menu); }),
               0);
 }
