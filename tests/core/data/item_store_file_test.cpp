@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <map>
+#include <new>
 #include <set>
 
 #include "core/data/data_file_writer.h"
@@ -26,12 +27,16 @@ class MemoryStorage final : public DataFileStorage {
   public:
     std::map<std::string, std::string> files;
     std::set<std::string> unreadable;
+    bool outOfMemory = false;
     bool failReplace = false;
     bool failMove = false;
     bool asideNamesTaken = false;
     int writes = 0;
 
     WholeFile readWholeFile(const std::string& path) override {
+        if (outOfMemory) {
+            throw std::bad_alloc();
+        }
         if (unreadable.contains(path)) {
             return {WholeFile::Status::Unreadable, {}};
         }
@@ -148,13 +153,17 @@ TEST_F(ItemStoreFileTest, AFileThatCannotBeReadOrSetAsideIsNeverOverwritten) {
     ItemStoreFile crowded(storage, kDat);
     EXPECT_EQ(crowded.save(*crowded.load()), SaveResult::Blocked);
     EXPECT_EQ(storage.files.at(kDat), kDamaged);
+    // A locked file, or one too large for the memory at hand.
     storage.files.clear();
     storage.unreadable.insert(kDat);
-    ItemStoreFile locked(storage, kDat);
-    store = locked.load();
-    EXPECT_EQ(locked.lastLoad().fileStatus, WholeFile::Status::Unreadable);
-    EXPECT_EQ(store->count(), 9);
-    EXPECT_EQ(locked.save(*store), SaveResult::Blocked);
+    for (const bool outOfMemory : {false, true}) {
+        storage.outOfMemory = outOfMemory;
+        ItemStoreFile locked(storage, kDat);
+        store = locked.load();
+        EXPECT_EQ(locked.lastLoad().fileStatus, WholeFile::Status::Unreadable);
+        EXPECT_EQ(store->itemsFromFile(), 0);
+        EXPECT_EQ(locked.save(*store), SaveResult::Blocked);
+    }
     EXPECT_EQ(storage.writes, 0);
 }
 
