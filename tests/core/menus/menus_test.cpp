@@ -249,31 +249,6 @@ TEST(TaskMenu, RowIPointsAtEntryIAndExitComesLast) {
     EXPECT_FALSE(LauncherMenuContent().buildTaskMenu(blank, 0).has_value());
 }
 
-TEST(TaskMenu, MoreWindowsThanTheTableHoldsAreLeftOut) {
-    const auto windows = windowsNamed(kWindowTableSize + 300, "w");
-    LauncherMenuContent menu;
-    const MenuRows rows = menu.buildTaskMenu(windows, 0).value();
-    ASSERT_EQ(rows.size(), kWindowTableSize + 1);
-    EXPECT_EQ(rows.back().id, static_cast<CommandId>(kWindowTableSize + 1));
-    EXPECT_EQ(menu.chosenTarget(static_cast<CommandId>(kWindowTableSize)).window,
-              windows[kWindowTableSize - 1].window);
-}
-
-TEST(WindowTitles, AreCutToTheirBufferOnAWholeCharacter) {
-    EXPECT_EQ(titleInBuffer(std::string(600, 'x'), kTaskMenuTitleBytes), std::string(511, 'x'));
-    EXPECT_EQ(titleInBuffer(std::string_view("ab\0cd", 5), kTaskMenuTitleBytes), "ab");
-    EXPECT_EQ(titleInBuffer("abc", 0), "");
-    // "表" is 0x95 0x5C: cutting between the two bytes would leave a lead byte and
-    // make the next character of the title swallow a backslash.
-    std::string wide;
-    for (int i = 0; i < 400; ++i) {
-        wide += "表";
-    }
-    const std::vector<ListedWindow> windows{{.window = 1, .title = wide}};
-    LauncherMenuContent menu;
-    EXPECT_EQ((*menu.buildTaskMenu(windows, 0))[0].text, wide.substr(0, 510));
-}
-
 TEST(SameAppMenu, ListsTwoOrMoreWindowsAsTextThenExit) {
     EXPECT_FALSE(buildSameAppMenu({}).has_value());
     const std::vector<ListedWindow> one{{.window = 5, .title = "only"}};
@@ -291,15 +266,28 @@ TEST(SameAppMenu, ListsTwoOrMoreWindowsAsTextThenExit) {
     }
 }
 
-TEST(SameAppMenu, CutsTheTableAndLongTitles) {
+// Both window menus stop at the window table and cut titles to their buffers on a
+// whole character: "表" and "ソ" end in 0x5C, and a lead byte left at the end would
+// make the title's next character swallow a backslash.
+TEST(WindowMenus, StopAtTheTableAndCutTitlesOnAWholeCharacter) {
+    EXPECT_EQ(titleInBuffer(std::string(600, 'x'), kTaskMenuTitleBytes), std::string(511, 'x'));
+    EXPECT_EQ(titleInBuffer(std::string_view("ab\0cd", 5), kTaskMenuTitleBytes), "ab");
+    EXPECT_EQ(titleInBuffer("abc", 0), "");
     std::string wide;
     for (int i = 0; i < 700; ++i) {
-        wide += "ソ";  // 0x83 0x5C
+        wide += i % 2 == 0 ? "表" : "ソ";
     }
     const auto windows = windowsNamed(kWindowTableSize + 5, wide);
-    const SameAppMenu menu = buildSameAppMenu(windows).value();
-    EXPECT_EQ(menu.rows.size(), kWindowTableSize + 1);
-    EXPECT_EQ(menu.rows[0].text.size(), 1022u);  // 1023 bytes would halve a character
+    LauncherMenuContent menu;
+    const MenuRows rows = menu.buildTaskMenu(windows, 0).value();
+    ASSERT_EQ(rows.size(), kWindowTableSize + 1);
+    EXPECT_EQ(rows[0].text, wide.substr(0, 510));
+    EXPECT_EQ(rows.back().id, static_cast<CommandId>(kWindowTableSize + 1));
+    EXPECT_EQ(menu.chosenTarget(static_cast<CommandId>(kWindowTableSize)).window,
+              windows[kWindowTableSize - 1].window);
+    const SameAppMenu sameApp = buildSameAppMenu(windows).value();
+    EXPECT_EQ(sameApp.rows.size(), kWindowTableSize + 1);
+    EXPECT_EQ(sameApp.rows[0].text, wide.substr(0, 1022));  // 1023 bytes would halve a character
 }
 
 // A submenu whose rows are the entries 1..n of the table, in that order.
