@@ -1,11 +1,16 @@
 #include "core/data/data_file.h"
 
-#include <algorithm>
-
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <map>
+#include <new>
+#include <set>
+
+#include "core/data/config_paths.h"
 #include "core/data/data_file_writer.h"
+#include "core/data/item_store_file.h"
 #include "item_test_support.h"
 
 namespace zek::data {
@@ -29,7 +34,9 @@ const std::string kWorkedExample =
     "2:ItemDir=C:\\Windows\r\n2:ItemType=4\r\n2:ItemLevel=2\r\n2:ItemBoot=0\r\n2:ItemTsk=1\r\n"
     "2:ItemExtension=0\r\n2:ItemPriority=50\r\n2:ItemHotKey1=2\r\n2:ItemHotKey2=78\r\n";
 
-TEST(DataFileWorkedExample, BuiltInTheDialogsWayItSavesByteForByte) {
+// Built the dialogs' way it saves byte for byte; read back it gives the same tree and
+// bytes, also with bare LF line ends and no final line end.
+TEST(DataFileWorkedExample, SavesByteForByteAndReadsBackToTheSameBytes) {
     auto store = defaultStore();
     LauncherItem* tools = store->addToRoot(store->createItem(item(ItemType::RootItem, "tools")));
     store->addChild(tools, store->createItem(ItemFields{.type = ItemType::DataItem,
@@ -42,14 +49,9 @@ TEST(DataFileWorkedExample, BuiltInTheDialogsWayItSavesByteForByte) {
                                                         .hotKey1 = 2,
                                                         .hotKey2 = 78}));
     EXPECT_EQ(writeItemTree(*store), kWorkedExample);
-}
-
-TEST(DataFileWorkedExample, ReadsBackToTheSameTreeAndBytes) {
-    const auto store = storeFromFile(kWorkedExample);
-    expectStoreInvariants(*store);
-    EXPECT_EQ(writeItemTree(*store), kWorkedExample);
-
-    // The same file with bare LF line ends and no final line end reads the same.
+    const auto loaded = storeFromFile(kWorkedExample);
+    expectStoreInvariants(*loaded);
+    EXPECT_EQ(writeItemTree(*loaded), kWorkedExample);
     std::string bare = kWorkedExample;
     std::erase(bare, '\r');
     bare.pop_back();
@@ -97,9 +99,7 @@ TEST(DataFileReading, ALevelJumpOrAnEmptyNameEndsTheLoad) {
         EXPECT_TRUE(store->collectByName("list").empty());
         EXPECT_EQ(store->count(), 9);
         expectStoreInvariants(*store);
-        EXPECT_EQ(writeItemTree(*store),
-                  "[100]\r\n0:ItemName=a\r\n0:ItemType=0\r\n0:ItemLevel=1\r\n0:ItemBoot=0\r\n0:ItemTsk=0\r\n"
-                  "0:ItemExtension=0\r\n0:ItemPriority=0\r\n0:ItemHotKey1=0\r\n0:ItemHotKey2=0\r\n");
+        EXPECT_THAT(namesOf(store->root()->children()), ElementsAre("a"));
     }
 }
 
@@ -217,6 +217,187 @@ TEST(DataFileOldFormat, ConvertsWholeRecordsAndSkipsAForeignHeader) {
                          "1:ItemApp=C:\\表\\memo.exe", "1:ItemLevel=2", "1:ItemType=4"}));
     const ItemStore store(reading.records);
     EXPECT_EQ(store.findByName("メモ帳")->parent()->name(), "tools");
+}
+
+const std::string kDat = "C:\\Zek\\ZekLauncher.dat";
+const std::string kCurrent = crlfLines({"[100]", "0:ItemName=command", "0:ItemType=1", "0:ItemLevel=1",
+                                        "1:ItemName=mail", "1:ItemType=4", "1:ItemLevel=1"});
+const std::string kOldFormat = "ItemName0=mail\r\nItemType0=4\r\nItemLevel0=1\r\n";
+const std::string kDamaged = std::string("\x81\xFF garbage\r\n\0\0\0", 15) + "more garbage without a pair";
+
+// Files in memory, with the storage's promises kept and failures on request, to see
+// that no failure costs a file. The Win32 storage is held to the same promises on disk.
+class MemoryStorage final : public DataFileStorage {
+  public:
+    std::map<std::string, std::string> files;
+    std::set<std::string> unreadable;
+    bool outOfMemory = false;
+    bool failReplace = false;
+    bool failMove = false;
+    bool asideNamesTaken = false;
+    int writes = 0;
+
+    WholeFile readWholeFile(const std::string& path) override {
+        if (outOfMemory) {
+            throw std::bad_alloc();
+        }
+        if (unreadable.contains(path)) {
+            return {WholeFile::Status::Unreadable, {}};
+        }
+        const auto found = files.find(path);
+        return found == files.end() ? WholeFile{} : WholeFile{WholeFile::Status::Read, found->second};
+    }
+    bool exists(const std::string& path) override {
+        return asideNamesTaken || files.contains(path) || unreadable.contains(path);
+    }
+    bool replaceWithBackup(const std::string& path, std::string_view content,
+                           const std::string& backupPath) override {
+        if (failReplace) {
+            return false;
+        }
+        ++writes;
+        if (files.contains(path) && !backupPath.empty()) {
+            files[backupPath] = files[path];
+        }
+        files[path] = std::string(content);
+        return true;
+    }
+    bool moveAside(const std::string& path, const std::string& asidePath) override {
+        if (failMove || files.contains(asidePath)) {
+            return false;
+        }
+        files[asidePath] = files[path];
+        files.erase(path);
+        return true;
+    }
+};
+
+class ItemStoreFileTest : public ::testing::Test {
+  protected:
+    MemoryStorage storage;
+    ItemStoreFile file{storage, kDat};
+};
+
+TEST_F(ItemStoreFileTest, FirstSaveCreatesTheFileLaterSavesKeepABackup) {
+    auto store = file.load();
+    EXPECT_EQ(file.lastLoad().fileStatus, WholeFile::Status::Missing);
+    EXPECT_TRUE(storage.files.empty());  // loading never writes a missing file
+    EXPECT_EQ(file.save(*store), SaveResult::Written);
+    const std::string first = storage.files.at(kDat);
+    EXPECT_EQ(first, writeItemTree(*store));
+    EXPECT_FALSE(storage.files.contains(kDat + ".bak"));
+
+    store->addToRoot(store->createItem(item(ItemType::RootItem, "tools")));
+    EXPECT_EQ(file.save(*store), SaveResult::Written);
+    EXPECT_EQ(storage.files.at(kDat + ".bak"), first);
+}
+
+TEST_F(ItemStoreFileTest, CurrentEmptyAndHeaderOnlyFilesAreLoadedWithoutWriting) {
+    for (const std::string& bytes :
+         {kCurrent, std::string(), std::string("[100]\r\n\r\n"), std::string("[100]")}) {
+        SCOPED_TRACE(bytes);
+        storage.files = {{kDat, bytes}};
+        auto store = file.load();
+        EXPECT_EQ(store->itemsFromFile(), bytes == kCurrent ? 2 : 0);
+        EXPECT_EQ(file.lastLoad().keptAsidePath, "");
+        EXPECT_EQ(storage.files, (std::map<std::string, std::string>{{kDat, bytes}}));
+    }
+    EXPECT_EQ(storage.writes, 0);
+}
+
+TEST_F(ItemStoreFileTest, OldFormatIsConvertedOnDiskAndKeptAsBackup) {
+    storage.files[kDat] = kOldFormat;
+    storage.failReplace = true;  // a failed conversion keeps the old file and the converted tree
+    EXPECT_NE(file.load()->findByName("mail"), nullptr);
+    EXPECT_TRUE(file.lastLoad().convertedFromOldFormat);
+    EXPECT_FALSE(file.lastLoad().conversionWritten);
+    EXPECT_EQ(storage.files.at(kDat), kOldFormat);
+
+    storage.failReplace = false;
+    EXPECT_NE(file.load()->findByName("mail"), nullptr);
+    EXPECT_TRUE(file.lastLoad().conversionWritten);
+    EXPECT_EQ(storage.files.at(kDat),
+              crlfLines({"[100]", "0:ItemName=mail", "0:ItemType=4", "0:ItemLevel=1"}));
+    EXPECT_EQ(storage.files.at(kDat + ".bak"), kOldFormat);
+
+    ItemStoreFile again(storage, kDat);
+    again.load();
+    EXPECT_FALSE(again.lastLoad().convertedFromOldFormat);
+    EXPECT_EQ(storage.writes, 1);
+}
+
+TEST_F(ItemStoreFileTest, DamagedFileIsKeptAsideNotOverwritten) {
+    storage.files[kDat] = kDamaged;
+    auto store = file.load();
+    EXPECT_EQ(store->count(), 9);  // the default tree
+    EXPECT_FALSE(file.lastLoad().convertedFromOldFormat);
+    EXPECT_EQ(file.lastLoad().keptAsidePath, kDat + ".unreadable");
+    EXPECT_EQ(storage.files.at(kDat + ".unreadable"), kDamaged);
+    EXPECT_FALSE(storage.files.contains(kDat));
+    EXPECT_EQ(file.save(*store), SaveResult::Written);
+    EXPECT_EQ(storage.files.at(kDat + ".unreadable"), kDamaged);
+
+    // A second damaged file does not take the first one's place.
+    storage.files[kDat] = "second damage";
+    ItemStoreFile later(storage, kDat);
+    later.load();
+    EXPECT_EQ(later.lastLoad().keptAsidePath, kDat + ".unreadable1");
+    EXPECT_EQ(storage.files.at(kDat + ".unreadable1"), "second damage");
+    EXPECT_EQ(storage.files.at(kDat + ".unreadable"), kDamaged);
+}
+
+TEST_F(ItemStoreFileTest, AFileThatCannotBeReadOrSetAsideIsNeverOverwritten) {
+    storage.files[kDat] = kDamaged;
+    storage.failMove = true;
+    auto store = file.load();
+    EXPECT_EQ(file.lastLoad().keptAsidePath, "");
+    EXPECT_EQ(file.save(*store), SaveResult::Blocked);
+    storage.failMove = false;
+    storage.asideNamesTaken = true;  // nor when no name beside it is free
+    ItemStoreFile crowded(storage, kDat);
+    EXPECT_EQ(crowded.save(*crowded.load()), SaveResult::Blocked);
+    EXPECT_EQ(storage.files.at(kDat), kDamaged);
+    // A locked file, or one too large for the memory at hand.
+    storage.files.clear();
+    storage.unreadable.insert(kDat);
+    for (const bool outOfMemory : {false, true}) {
+        storage.outOfMemory = outOfMemory;
+        ItemStoreFile locked(storage, kDat);
+        store = locked.load();
+        EXPECT_EQ(locked.lastLoad().fileStatus, WholeFile::Status::Unreadable);
+        EXPECT_EQ(store->itemsFromFile(), 0);
+        EXPECT_EQ(locked.save(*store), SaveResult::Blocked);
+    }
+    EXPECT_EQ(storage.writes, 0);
+}
+
+TEST_F(ItemStoreFileTest, FailedSaveLeavesTheFileAsItWas) {
+    storage.files[kDat] = kCurrent;
+    auto store = file.load();
+    store->addToRoot(store->createItem(item(ItemType::RootItem, "new")));
+    storage.failReplace = true;
+    EXPECT_EQ(file.save(*store), SaveResult::WriteFailed);
+    EXPECT_EQ(storage.files, (std::map<std::string, std::string>{{kDat, kCurrent}}));
+}
+
+TEST_F(ItemStoreFileTest, UnknownFolderWritesNothing) {
+    ItemStoreFile nowhere(storage, std::nullopt);
+    auto store = nowhere.load();
+    EXPECT_EQ(store->count(), 9);
+    EXPECT_EQ(nowhere.save(*store), SaveResult::NoPath);
+    EXPECT_EQ(ItemStoreFile(storage, "").save(*store), SaveResult::NoPath);
+    EXPECT_TRUE(storage.files.empty());
+}
+
+TEST(ConfigPaths, BesideTheProgramOrNoneForAnUnknownProgram) {
+    const ConfigPaths paths = configPathsFor("C:\\Tools\\Zek\\ZekLauncher.exe");
+    EXPECT_EQ(paths.iniPath, "C:\\Tools\\Zek\\ZekLauncher.ini");
+    EXPECT_EQ(paths.datPath, "C:\\Tools\\Zek\\ZekLauncher.dat");
+    // "表" and "ソ" end in 0x5C: a byte-wise search would cut the folder name there.
+    EXPECT_EQ(configPathsFor("C:\\ソフト\\表\\zek.exe").datPath, "C:\\ソフト\\表\\ZekLauncher.dat");
+    EXPECT_EQ(configPathsFor("D:\\予定表").iniPath, "D:\\ZekLauncher.ini");
+    EXPECT_FALSE(configPathsFor(std::nullopt).iniPath.has_value());
+    EXPECT_FALSE(configPathsFor("").datPath.has_value());
 }
 
 }  // namespace

@@ -5,8 +5,12 @@
 
 #include <map>
 #include <string>
+#include <string_view>
+#include <tuple>
 #include <vector>
 
+#include "core/menus/menu_char.h"
+#include "core/menus/owner_draw.h"
 #include "data/item_test_support.h"
 
 namespace zek::menus {
@@ -245,31 +249,6 @@ TEST(TaskMenu, RowIPointsAtEntryIAndExitComesLast) {
     EXPECT_FALSE(LauncherMenuContent().buildTaskMenu(blank, 0).has_value());
 }
 
-TEST(TaskMenu, MoreWindowsThanTheTableHoldsAreLeftOut) {
-    const auto windows = windowsNamed(kWindowTableSize + 300, "w");
-    LauncherMenuContent menu;
-    const MenuRows rows = menu.buildTaskMenu(windows, 0).value();
-    ASSERT_EQ(rows.size(), kWindowTableSize + 1);
-    EXPECT_EQ(rows.back().id, static_cast<CommandId>(kWindowTableSize + 1));
-    EXPECT_EQ(menu.chosenTarget(static_cast<CommandId>(kWindowTableSize)).window,
-              windows[kWindowTableSize - 1].window);
-}
-
-TEST(WindowTitles, AreCutToTheirBufferOnAWholeCharacter) {
-    EXPECT_EQ(titleInBuffer(std::string(600, 'x'), kTaskMenuTitleBytes), std::string(511, 'x'));
-    EXPECT_EQ(titleInBuffer(std::string_view("ab\0cd", 5), kTaskMenuTitleBytes), "ab");
-    EXPECT_EQ(titleInBuffer("abc", 0), "");
-    // "表" is 0x95 0x5C: cutting between the two bytes would leave a lead byte and
-    // make the next character of the title swallow a backslash.
-    std::string wide;
-    for (int i = 0; i < 400; ++i) {
-        wide += "表";
-    }
-    const std::vector<ListedWindow> windows{{.window = 1, .title = wide}};
-    LauncherMenuContent menu;
-    EXPECT_EQ((*menu.buildTaskMenu(windows, 0))[0].text, wide.substr(0, 510));
-}
-
 TEST(SameAppMenu, ListsTwoOrMoreWindowsAsTextThenExit) {
     EXPECT_FALSE(buildSameAppMenu({}).has_value());
     const std::vector<ListedWindow> one{{.window = 5, .title = "only"}};
@@ -287,15 +266,206 @@ TEST(SameAppMenu, ListsTwoOrMoreWindowsAsTextThenExit) {
     }
 }
 
-TEST(SameAppMenu, CutsTheTableAndLongTitles) {
+// Both window menus stop at the window table and cut titles to their buffers on a
+// whole character: "表" and "ソ" end in 0x5C, and a lead byte left at the end would
+// make the title's next character swallow a backslash.
+TEST(WindowMenus, StopAtTheTableAndCutTitlesOnAWholeCharacter) {
+    EXPECT_EQ(titleInBuffer(std::string(600, 'x'), kTaskMenuTitleBytes), std::string(511, 'x'));
+    EXPECT_EQ(titleInBuffer(std::string_view("ab\0cd", 5), kTaskMenuTitleBytes), "ab");
+    EXPECT_EQ(titleInBuffer("abc", 0), "");
     std::string wide;
     for (int i = 0; i < 700; ++i) {
-        wide += "ソ";  // 0x83 0x5C
+        wide += i % 2 == 0 ? "表" : "ソ";
     }
     const auto windows = windowsNamed(kWindowTableSize + 5, wide);
-    const SameAppMenu menu = buildSameAppMenu(windows).value();
-    EXPECT_EQ(menu.rows.size(), kWindowTableSize + 1);
-    EXPECT_EQ(menu.rows[0].text.size(), 1022u);  // 1023 bytes would halve a character
+    LauncherMenuContent menu;
+    const MenuRows rows = menu.buildTaskMenu(windows, 0).value();
+    ASSERT_EQ(rows.size(), kWindowTableSize + 1);
+    EXPECT_EQ(rows[0].text, wide.substr(0, 510));
+    EXPECT_EQ(rows.back().id, static_cast<CommandId>(kWindowTableSize + 1));
+    EXPECT_EQ(menu.chosenTarget(static_cast<CommandId>(kWindowTableSize)).window,
+              windows[kWindowTableSize - 1].window);
+    const SameAppMenu sameApp = buildSameAppMenu(windows).value();
+    EXPECT_EQ(sameApp.rows.size(), kWindowTableSize + 1);
+    EXPECT_EQ(sameApp.rows[0].text, wide.substr(0, 1022));  // 1023 bytes would halve a character
+}
+
+// A submenu whose rows are the entries 1..n of the table, in that order.
+struct Submenu {
+    MenuEntryTable table;
+    std::vector<MenuRowState> rows;
+
+    explicit Submenu(const std::vector<std::string_view>& texts) {
+        for (std::string_view text : texts) {
+            table.addEntry(text, 0, MenuTarget{.window = 1});
+            rows.push_back({0, table.entryCount()});
+        }
+    }
+    int press(std::uint32_t character) const { return findMenuChar(character, rows, table); }
+};
+
+TEST(FindMenuChar, FindsTheNextRowBelowTheHighlightWhoseFirstCharacterMatches) {
+    const std::vector<std::string_view> ab{"Alpha", "beta", "Bravo", "Beta"};
+    const std::vector<std::string_view> mnemonics{"R&D", "&Quit"};
+    const std::vector<std::string_view> wide{"表示", "Ｂｅｔａ", "beta", "\x95"};
+    const struct {
+        const std::vector<std::string_view>& texts;
+        int highlighted;  // -1: none, search from the top
+        std::uint32_t key;
+        int found;
+    } cases[] = {
+        {ab, 3, 'b', 1},  // nothing below Beta: wraps to the top
+        {ab, 1, 'b', 2},  // Bravo: ASCII case does not matter
+        {ab, 2, 'B', 3},
+        {ab, 2, 'a', 0},
+        {ab, 2, 'z', -1},
+        {ab, -1, 'b', 1},
+        {ab, 0, 'a', 0},  // the highlighted row itself is found again when it is the only match
+        // Text menus leave a mnemonic letter to the system; every other first letter is ours.
+        {mnemonics, -1, 'r', 0},
+        {mnemonics, -1, 'q', -1},
+        {wide, -1, 0x955C, 0},  // "表"
+        {wide, -1, 0x8282, 1},  // "ｂ" finds "Ｂ": full-width letters fold too
+        {wide, -1, 0x8261, 1},  // "Ｂ"
+        {wide, -1, 'b', 2},     // an ASCII b is not a full-width one
+        {wide, -1, 0x95, 0},    // a single-byte key compares with the first byte, whatever follows it
+        {wide, 0, 0x95, 3},     // a lone lead byte at the end of a text is a character of its own
+        {wide, 0, 0x955D, -1},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(testing::Message() << c.texts[0] << " " << c.highlighted << " " << c.key);
+        Submenu menu(c.texts);
+        if (c.highlighted >= 0) {
+            menu.rows[c.highlighted].state = kMenuStateHilite;
+        }
+        EXPECT_EQ(menu.press(c.key), c.found);
+    }
+}
+
+TEST(FindMenuChar, PassesOverRowsWithoutEntryOrTextAndCheckedHighlights) {
+    Submenu menu({"Alpha", "beta", "Bravo"});
+    // Only a state of exactly MFS_HILITE marks the current row: a highlighted row
+    // that is also checked (MFS_CHECKED 0x08) does not.
+    menu.rows[1].state = kMenuStateHilite | 0x08;
+    EXPECT_EQ(menu.press('b'), 1);
+
+    Submenu blank({"", "bx"});
+    // A row of a plain window menu (no entry in this table) and one with id 0.
+    blank.rows.insert(blank.rows.begin(), MenuRowState{0, 0});
+    blank.rows.insert(blank.rows.begin(), MenuRowState{0, 99});
+    EXPECT_EQ(blank.press('b'), 3);
+    EXPECT_EQ(findMenuChar('b', {}, blank.table), -1);
+    EXPECT_EQ(blank.press(0), -1);  // a NUL key never matches the end of an empty text
+}
+
+// The strip is 85 % of each channel, the selection fill the highlight 55 % of the
+// way to white, both truncated like the scaled floating-point values.
+TEST(MenuColours, AreScaledPerChannelAndTruncated) {
+    EXPECT_EQ(stripColour(makeColour(255, 100, 1)), makeColour(216, 85, 0));
+    EXPECT_EQ(stripColour(makeColour(240, 20, 7)), makeColour(204, 17, 5));
+    EXPECT_EQ(selectionFillColour(makeColour(0, 120, 215)), makeColour(140, 194, 237));
+    EXPECT_EQ(selectionFillColour(makeColour(255, 1, 100)), makeColour(255, 140, 185));
+    EXPECT_EQ(stripColour(0xFF000000u | makeColour(10, 20, 30)), makeColour(8, 17, 25));  // high byte ignored
+}
+
+// A table of two rows, "Notepad" with an icon and "Exit".
+struct TwoRows {
+    MenuEntryTable table;
+    TwoRows() {
+        table.addEntry("Notepad", 0x77, MenuTarget{.window = 1});
+        table.addEntry("Exit", 0, MenuTarget{});
+    }
+};
+
+TEST(MeasureEntry, AddsRoomForStripAndMarginsAndExitIsThreeTaller) {
+    TwoRows menu;
+    std::string measured;
+    const TextExtent extent = [&](std::string_view text) {
+        measured = text;
+        return Size{static_cast<int>(text.size()) * 6, 13};
+    };
+    const auto row = measureEntry(menu.table, 1, extent).value();
+    EXPECT_EQ(measured, "Notepad");
+    EXPECT_EQ(std::pair(row.cx, row.cy), std::pair(7 * 6 + 34, 13 + 8));
+    const auto exit = measureEntry(menu.table, 2, extent).value();
+    EXPECT_EQ(std::pair(exit.cx, exit.cy), std::pair(4 * 6 + 34, row.cy + 3));
+    EXPECT_FALSE(measureEntry(menu.table, 3, extent).has_value());
+    EXPECT_FALSE(measureEntry(menu.table, 0, extent).has_value());
+    EXPECT_FALSE(measureEntry(menu.table, 1, TextExtent{}).has_value());
+}
+
+constexpr MenuColours kColours{
+    .menu = makeColour(240, 240, 240), .highlight = makeColour(0, 120, 215), .menuText = makeColour(1, 2, 3)};
+constexpr Colour kStrip = makeColour(204, 204, 204);
+constexpr Colour kFill = makeColour(140, 194, 237);
+
+std::tuple<IconHandle, int, int, int> iconOf(const EntryPaint& paint) {
+    return {paint.icon.value().icon, paint.icon->x, paint.icon->y, paint.icon->size};
+}
+std::tuple<std::string_view, int, int, Colour> textOf(const EntryPaint& paint) {
+    return {paint.text.text, paint.text.x, paint.text.y, paint.text.colour};
+}
+
+TEST(DrawEntry, RowHasStripBackgroundIconAndTextAndWhenSelectedFillAndFrame) {
+    TwoRows menu;
+    const auto paint = drawEntry(menu.table, 1, Rect{3, 40, 180, 61}, false, kColours).value();
+    EXPECT_EQ(paint.strip, (ColouredRect{{0, 40, 20, 61}, kStrip}));  // from 0, not from the row's left
+    EXPECT_EQ(paint.background, (ColouredRect{{20, 40, 180, 61}, kColours.menu}));
+    EXPECT_FALSE(paint.frame.has_value());
+    EXPECT_FALSE(paint.separator.has_value());
+    EXPECT_EQ(iconOf(paint), std::tuple(0x77u, 5, 42, 16));
+    EXPECT_EQ(textOf(paint), std::tuple("Notepad", 29, 44, kColours.menuText));
+
+    // Selected: filled and framed, the icon one pixel up and left.
+    const auto chosen = drawEntry(menu.table, 1, Rect{0, 40, 180, 61}, true, kColours).value();
+    EXPECT_EQ(chosen.strip, (ColouredRect{{0, 40, 20, 61}, kStrip}));
+    EXPECT_EQ(chosen.background, (ColouredRect{{0, 40, 180, 61}, kFill}));
+    EXPECT_EQ(chosen.frame, (ColouredRect{{0, 40, 180, 61}, kColours.highlight}));
+    EXPECT_EQ(iconOf(chosen), std::tuple(0x77u, 1, 41, 16));
+    EXPECT_EQ(textOf(chosen), std::tuple("Notepad", 26, 44, kColours.menuText));
+}
+
+TEST(DrawEntry, ExitRowCarriesTheSeparatorAndLowerText) {
+    TwoRows menu;
+    const auto plain = drawEntry(menu.table, 2, Rect{0, 61, 180, 85}, false, kColours);
+    ASSERT_TRUE(plain.has_value());
+    EXPECT_EQ(plain->separator, (ColouredRect{{24, 62, 180, 63}, kStrip}));
+    EXPECT_EQ(plain->background, (ColouredRect{{20, 61, 180, 85}, kColours.menu}));
+    EXPECT_FALSE(plain->icon.has_value());
+    EXPECT_EQ(textOf(*plain), std::tuple("Exit", 26, 68, kColours.menuText));
+
+    const auto selected = drawEntry(menu.table, 2, Rect{2, 61, 180, 85}, true, kColours);
+    ASSERT_TRUE(selected.has_value());
+    EXPECT_EQ(selected->separator, (ColouredRect{{24, 62, 180, 63}, kStrip}));
+    // The fill leaves the separator line above it visible.
+    EXPECT_EQ(selected->background, (ColouredRect{{2, 64, 180, 85}, kFill}));
+    EXPECT_EQ(selected->frame, (ColouredRect{{2, 64, 180, 85}, kColours.highlight}));
+    EXPECT_EQ(textOf(*selected), std::tuple("Exit", 28, 68, kColours.menuText));
+
+    EXPECT_FALSE(drawEntry(menu.table, 3, Rect{}, false, kColours).has_value());
+    EXPECT_FALSE(drawEntry(menu.table, -1, Rect{}, true, kColours).has_value());
+}
+
+// At 144 DPI every figure of the layout is half again as large; the row's own
+// rectangle comes from the system as it is.
+TEST(DrawEntry, ScalesTheLayoutWithTheDpi) {
+    TwoRows menu;
+    const display::DpiScale scale(144);
+    const auto row = measureEntry(
+        menu.table, 2,
+        [](std::string_view) {
+            return Size{30, 20};
+        },
+        scale);
+    EXPECT_EQ(std::pair(row->cx, row->cy), std::pair(30 + 51, 20 + 17));
+    const auto paint = drawEntry(menu.table, 1, Rect{0, 40, 270, 72}, true, kColours, scale).value();
+    EXPECT_EQ(paint.strip, (ColouredRect{{0, 40, 30, 72}, kStrip}));
+    EXPECT_EQ(iconOf(paint), std::tuple(0x77u, 2, 42, 24));
+    EXPECT_EQ(textOf(paint), std::tuple("Notepad", 39, 46, kColours.menuText));
+    const auto exit = drawEntry(menu.table, 2, Rect{0, 72, 270, 108}, true, kColours, scale).value();
+    EXPECT_EQ(exit.separator, (ColouredRect{{36, 74, 270, 75}, kStrip}));
+    EXPECT_EQ(exit.background.rect, (Rect{0, 77, 270, 108}));
+    EXPECT_EQ(exit.text.y, 72 + 11);
 }
 
 }  // namespace

@@ -1,0 +1,564 @@
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <limits>
+#include <map>
+#include <optional>
+#include <set>
+#include <string>
+#include <string_view>
+#include <tuple>
+#include <vector>
+
+#include "core/data/hotkey_table.h"
+#include "core/data/item_store.h"
+#include "core/data/launcher_item.h"
+#include "core/data/launcher_settings.h"
+#include "core/launch/default_icon.h"
+#include "core/launch/file_status.h"
+#include "core/launch/item_hotkeys.h"
+#include "core/launch/launch_requests.h"
+#include "core/launch/run_route.h"
+#include "core/launch/shell_launch.h"
+#include "core/launch/shell_request.h"
+#include "data/profile_double.h"
+
+namespace zek::launch {
+namespace {
+
+using data::ItemFields;
+using data::ItemType;
+using data::LauncherItem;
+using ::testing::ElementsAre;
+using ::testing::IsEmpty;
+using namespace std::string_view_literals;
+using Keys = std::tuple<std::int32_t, unsigned, unsigned>;
+
+constexpr FileStatus kFolder{.directory = true, .regularFile = false};
+constexpr FileStatus kRegularFile{.directory = false, .regularFile = true};
+
+// Paths that exist, with their status; every other path does not.
+class FakeFiles final : public FileStatusQuery {
+  public:
+    std::map<std::string, FileStatus> entries;
+
+    std::optional<FileStatus> statusOf(const std::string& path) const override {
+        const auto found = entries.find(path);
+        return found == entries.end() ? std::nullopt : std::optional<FileStatus>(found->second);
+    }
+};
+
+// Records what it is asked to open and the failures it shows; refuses files listed
+// in `refusedFiles`. `whileShowingFailure` stands for what the message loop of a
+// failure's message box may do meanwhile.
+class RecordingShell final : public Shell {
+  public:
+    std::set<std::string> refusedFiles;
+    std::vector<ShellRequest> opened;  // every request the shell was asked to open
+    std::vector<std::string> failures;
+    std::function<void()> whileShowingFailure;
+
+    bool open(const ShellRequest& request) override {
+        opened.push_back(request);
+        return !refusedFiles.contains(request.file);
+    }
+    void showFailure(std::string_view message) override {
+        failures.emplace_back(message);
+        if (whileShowingFailure) {
+            whileShowingFailure();
+        }
+    }
+};
+
+data::ItemFields dataItem(std::string app, std::string option = {}, std::string dir = {}) {
+    return {.type = data::ItemType::DataItem,
+            .name = "item",
+            .app = std::move(app),
+            .option = std::move(option),
+            .dir = std::move(dir)};
+}
+
+data::ItemFields withOwnAssociations(data::ItemFields fields) {
+    fields.extension = 1;
+    return fields;
+}
+
+RunDecision decide(ItemFields fields) {
+    const LauncherItem item(std::move(fields));
+    return decideRun(&item);
+}
+
+TEST(BuiltInCommands, EachBuiltInItemOfTheStoreNamesItsOwnCommandExactly) {
+    const data::ItemStore store{data::RecordTable{}};
+    std::set<BuiltInCommand> found;
+    for (const auto& command : store.commandNode()->children()) {
+        ASSERT_EQ(command->type(), ItemType::DefaultCommand);
+        const auto named = builtInCommandByName(command->name());
+        ASSERT_TRUE(named) << command->name();
+        found.insert(*named);
+    }
+    EXPECT_EQ(found.size(), kBuiltInCommandNames.size());
+    // Names match byte for byte.
+    EXPECT_EQ(builtInCommandByName("allwndmin"), BuiltInCommand::MinimizeAllWindows);
+    EXPECT_EQ(builtInCommandByName("nextwnd"), BuiltInCommand::ActivateNextWindow);
+    EXPECT_EQ(builtInCommandByName("hotkeyoff"), BuiltInCommand::HotkeyOff);
+    for (const char* other : {"NewItem", "list ", "lis", ""}) {
+        EXPECT_FALSE(builtInCommandByName(other)) << other;
+    }
+}
+
+TEST(RunDecision, ByTypeAndFields) {
+    const auto route = [](std::string app, std::int32_t tsk) {
+        return decide({.type = ItemType::DataItem, .name = "p", .app = std::move(app), .tsk = tsk}).route;
+    };
+    EXPECT_EQ(route(R"(D:\p.exe)", 0), RunRoute::LaunchDataItem);
+    EXPECT_EQ(route(R"(D:\p.exe)", 1), RunRoute::ChooseAppWindow);
+    EXPECT_EQ(route(R"(D:\p.exe)", 2), RunRoute::LaunchDataItem);  // only 1 switches
+    EXPECT_EQ(route("", 1), RunRoute::Nothing);
+    // Nodes open a menu unless they start everything.
+    for (const ItemType type : {ItemType::DefaultRootNode, ItemType::RootItem, ItemType::NodeItem}) {
+        EXPECT_EQ(decide({.type = type, .name = "n"}).route, RunRoute::ShowNodeMenu);
+        EXPECT_EQ(decide({.type = type, .name = "n", .boot = 1}).route, RunRoute::RunSubtree);
+        EXPECT_EQ(decide({.type = type, .name = "n", .boot = -1}).route, RunRoute::ShowNodeMenu);
+    }
+    EXPECT_EQ(decide({.type = ItemType::DefaultCommand, .name = "taskchange"}),
+              (RunDecision{RunRoute::BuiltInCommand, BuiltInCommand::TaskChange}));
+    EXPECT_EQ(decide({.type = ItemType::DefaultCommand, .name = "unknown"}).route, RunRoute::Nothing);
+    // A user's item named like a built-in command is no built-in command.
+    EXPECT_EQ(decide({.type = ItemType::CommandItem, .name = "nextwnd"}).route, RunRoute::Nothing);
+    EXPECT_EQ(decide({.type = ItemType::AllItemRoot, .name = "All Item List"}).route, RunRoute::Nothing);
+    EXPECT_EQ(decide({.type = static_cast<ItemType>(42), .name = "x", .app = "x.exe"}).route,
+              RunRoute::Nothing);
+    EXPECT_EQ(decideRun(nullptr).route, RunRoute::Nothing);
+}
+
+constexpr bool kFiler = true;
+constexpr bool kNoFiler = false;
+const std::string kFilerApp = R"(C:\tools\filer.exe)";
+
+// One desktop for every case: "表" and "ソ" end in the byte of a backslash, so a
+// byte-wise reading of those paths would split them in the wrong place. The settings
+// have no file behind them.
+class LaunchTest : public ::testing::Test {
+  protected:
+    LaunchTest() {
+        files.entries = {{R"(D:\work)", kFolder},
+                         {R"(D:\notes.txt)", kFolder},  // a folder whose name has an extension
+                         {R"(D:\a\b.txt)", kRegularFile},
+                         {R"(D:\prog.exe)", kRegularFile},
+                         {R"(D:\odd)", FileStatus{.directory = true, .regularFile = true}},  // no folder
+                         {R"(D:\docs)", kFolder},
+                         {R"(D:\docs\a.txt)", kRegularFile},
+                         {R"(D:\docs\A.TXT)", kRegularFile},
+                         {R"(D:\docs\ソ.pdf)", kRegularFile},
+                         {"readme", kRegularFile},
+                         {R"(D:\tools\x.exe)", kRegularFile},
+                         {R"(D:\表\ソ.exe)", kRegularFile},
+                         {R"(\\.\device)", FileStatus{}}};  // neither a folder nor a regular file
+        EXPECT_TRUE(settings_.addAssociation("txt", R"(D:\ed.exe)", "-r "));
+        EXPECT_TRUE(settings_.addAssociation("表", R"(D:\hyou.exe)", ""));
+    }
+
+    void useFiler(bool on) { ASSERT_TRUE(settings_.setFiler(on ? kFilerApp : "", on ? "/e," : "")); }
+    const data::LauncherSettings& settings() const { return settings_; }
+    LaunchContext context() { return {settings_, files, shell}; }
+
+    FakeFiles files;
+    RecordingShell shell;
+
+  private:
+    zek::test::ProfileDouble profile_;
+    data::LauncherSettings settings_{profile_, ""};
+};
+
+ItemFields ofType(ItemType type, ItemFields fields) {
+    fields.type = type;
+    return fields;
+}
+
+// Starting a data item: the filer for folders, the own association for files, the
+// shell for everything else.
+TEST_F(LaunchTest, DataItemGoesToTheFilerTheOwnAssociationOrTheShell) {
+    auto twoIsNotOne = dataItem(R"(D:\x\n.txt)");
+    twoIsNotOne.extension = 2;  // only the value 1 switches the own associations on
+    const struct {
+        bool filer;
+        ItemFields item;
+        std::optional<ShellRequest> expected;
+    } cases[] = {
+        {kFiler, withOwnAssociations(dataItem(R"(D:\work)", "", R"(D:\start)")),
+         ShellRequest{kFilerApp, R"(/e,"D:\work")", R"(D:\start)"}},
+        {kFiler, withOwnAssociations(dataItem(R"(D:\work)", "/s")),
+         ShellRequest{kFilerApp, R"(/e,/s "D:\work")", ""}},
+        {kNoFiler, withOwnAssociations(dataItem(R"(D:\work)", "/s")), ShellRequest{R"(D:\work)", "/s", ""}},
+        {kNoFiler, withOwnAssociations(dataItem(R"(D:\notes.txt)")),
+         ShellRequest{R"(D:\ed.exe)", R"(-r "D:\notes.txt")", ""}},
+        // The association's option, then the item's, then the quoted path.
+        {kNoFiler, withOwnAssociations(dataItem(R"(D:\a\b.txt)", "/x", R"(D:\a)")),
+         ShellRequest{R"(D:\ed.exe)", R"(-r /x "D:\a\b.txt")", R"(D:\a)"}},
+        {kFiler, withOwnAssociations(dataItem(R"(D:\a\b.txt)", "/x", R"(D:\a)")),
+         ShellRequest{R"(D:\ed.exe)", R"(-r /x "D:\a\b.txt")", R"(D:\a)"}},
+        {kNoFiler, withOwnAssociations(dataItem(R"(D:\x.表)")),
+         ShellRequest{R"(D:\hyou.exe)", R"("D:\x.表")", ""}},
+        // Extensions are case-sensitive; only the last component's counts; a lone dot
+        // is none.
+        {kNoFiler, withOwnAssociations(dataItem(R"(D:\x\n.TXT)")), ShellRequest{R"(D:\x\n.TXT)", "", ""}},
+        {kNoFiler, withOwnAssociations(dataItem(R"(D:\x.txt\run)")), ShellRequest{R"(D:\x.txt\run)", "", ""}},
+        {kNoFiler, withOwnAssociations(dataItem(R"(D:\x\n.)")), ShellRequest{R"(D:\x\n.)", "", ""}},
+        // Without the own associations: straight to the shell.
+        {kFiler, dataItem(R"(D:\x\n.txt)", "/p", R"(D:\x)"), ShellRequest{R"(D:\x\n.txt)", "/p", R"(D:\x)"}},
+        {kFiler, dataItem(R"(D:\work)"), ShellRequest{R"(D:\work)", "", ""}},
+        {kFiler, twoIsNotOne, ShellRequest{R"(D:\x\n.txt)", "", ""}},
+        // The filer needs an existing folder; a failed status query only rules it out.
+        {kFiler, withOwnAssociations(dataItem(R"(D:\prog.exe)")), ShellRequest{R"(D:\prog.exe)", "", ""}},
+        {kFiler, withOwnAssociations(dataItem(R"(D:\gone)")), ShellRequest{R"(D:\gone)", "", ""}},
+        {kFiler, withOwnAssociations(dataItem(R"(D:\odd)")), ShellRequest{R"(D:\odd)", "", ""}},
+        // Only data items with a program are started.
+        {kFiler, dataItem(""), std::nullopt},
+        {kFiler, ofType(ItemType::NodeItem, dataItem(R"(D:\prog.exe)")), std::nullopt},
+    };
+    for (const auto& [filer, item, expected] : cases) {
+        SCOPED_TRACE(item.app + (filer ? " with filer" : ""));
+        useFiler(filer);
+        EXPECT_EQ(requestForDataItem(LauncherItem(item), settings(), files), expected);
+    }
+}
+
+// Opening a file with a program item passes the path unchanged; without an item
+// it goes to the filer, its own association or the shell, by what the path is.
+TEST_F(LaunchTest, OpenFileWithAProgramItemOrByItself) {
+    const auto viewer = dataItem(R"(D:\tools\view.EXE)", "/v", R"(D:\tools)");
+    const auto plain = dataItem(R"(D:\tools\view.exe)");
+    const struct {
+        bool filer;
+        std::optional<ItemFields> item;
+        std::string path;
+        std::optional<ShellRequest> expected;
+    } cases[] = {
+        {kFiler, viewer, R"(D:\docs\a.txt)",
+         ShellRequest{viewer.app, R"(/v "D:\docs\a.txt")", R"(D:\tools)"}},
+        {kFiler, viewer, R"(D:\docs)", ShellRequest{viewer.app, R"(/v "D:\docs")", R"(D:\tools)"}},
+        {kFiler, plain, R"(D:\docs\a.txt)", ShellRequest{plain.app, R"("D:\docs\a.txt")", ""}},
+        // Items that are no program, and empty paths, are refused.
+        {kFiler, dataItem(R"(D:\tools\view.lnk)"), R"(D:\docs\a.txt)", std::nullopt},
+        {kFiler, dataItem(R"(D:\tools\exe)"), R"(D:\docs\a.txt)", std::nullopt},  // "exe" as a name
+        {kFiler, ItemFields{.type = ItemType::NodeItem, .name = "node"}, R"(D:\docs\a.txt)", std::nullopt},
+        {kFiler, plain, "", std::nullopt},
+        {kFiler, std::nullopt, "", std::nullopt},
+        {kNoFiler, std::nullopt, R"(D:\docs)", ShellRequest{R"(D:\docs)", "", ""}},
+        {kFiler, std::nullopt, R"(D:\docs)", ShellRequest{kFilerApp, R"(/e,"D:\docs")", ""}},
+        {kFiler, std::nullopt, R"(D:\docs\a.txt)",
+         ShellRequest{R"(D:\ed.exe)", R"(-r "D:\docs\a.txt")", R"(D:\docs\)"}},
+        {kFiler, std::nullopt, R"(D:\docs\A.TXT)", ShellRequest{R"(D:\docs\A.TXT)", "", R"(D:\docs\)"}},
+        {kFiler, std::nullopt, R"(D:\docs\ソ.pdf)", ShellRequest{R"(D:\docs\ソ.pdf)", "", R"(D:\docs\)"}},
+        {kFiler, std::nullopt, "readme", ShellRequest{"readme", "", ""}},
+        {kFiler, std::nullopt, R"(D:\docs\gone.txt)", std::nullopt},
+    };
+    for (const auto& [filer, item, path, expected] : cases) {
+        SCOPED_TRACE((item ? item->app : "no item") + " opens " + path);
+        useFiler(filer);
+        std::optional<LauncherItem> program;
+        if (item) {
+            program.emplace(*item);
+        }
+        EXPECT_EQ(requestForOpenFile(program ? &*program : nullptr, path, settings(), files), expected);
+    }
+}
+
+// The folder of a folder item is itself, that of a file item its containing folder,
+// which keeps its trailing backslash inside the filer's quotes.
+TEST_F(LaunchTest, ItemFolderOpensInTheFilerOrTheShell) {
+    const struct {
+        bool filer;
+        ItemFields item;
+        std::optional<ShellRequest> expected;
+    } cases[] = {
+        {kNoFiler, dataItem(R"(D:\work)", "/s", R"(D:\start)"), ShellRequest{R"(D:\work)", "", R"(D:\work)"}},
+        {kFiler, dataItem(R"(D:\work)", "/s", R"(D:\start)"),
+         ShellRequest{kFilerApp, R"(/e,/s "D:\work")", R"(D:\start)"}},
+        {kNoFiler, dataItem(R"(D:\tools\x.exe)", "/s"), ShellRequest{R"(D:\tools\)", "", R"(D:\tools\)"}},
+        {kNoFiler, dataItem(R"(D:\表\ソ.exe)"), ShellRequest{R"(D:\表\)", "", R"(D:\表\)"}},
+        {kFiler, dataItem(R"(D:\tools\x.exe)"), ShellRequest{kFilerApp, R"(/e,"D:\tools\")", R"(D:\tools\)"}},
+        {kFiler, dataItem(R"(D:\tools\x.exe)", "/s", R"(D:\start)"),
+         ShellRequest{kFilerApp, R"(/e,/s "D:\tools\")", R"(D:\tools\)"}},
+        {kFiler, dataItem(R"(D:\tools\gone.exe)"), std::nullopt},
+        {kFiler, dataItem(R"(\\.\device)"), std::nullopt},
+        {kFiler, ofType(ItemType::RootItem, dataItem(R"(D:\tools\x.exe)")), std::nullopt},
+    };
+    for (const auto& [filer, item, expected] : cases) {
+        SCOPED_TRACE(item.app + (filer ? " with filer" : ""));
+        useFiler(filer);
+        const LauncherItem launcherItem(item);
+        EXPECT_EQ(requestForItemFolder(&launcherItem, settings(), files), expected);
+    }
+    EXPECT_FALSE(requestForItemFolder(nullptr, settings(), files));
+}
+
+// "を実行することができません　" in code page 932, written out so that a wrong
+// execution character set shows.
+const std::string kFailureTail =
+    "\x82\xF0\x8E\xC0\x8D\x73\x82\xB7\x82\xE9\x82\xB1\x82\xC6\x82\xAA\x82\xC5\x82\xAB\x82\xDC\x82\xB9\x82\xF1"
+    "\x81\x40";
+
+TEST(LaunchFailureMessage, NamesFileAndParametersThenTheFixedTextInCodePage932) {
+    EXPECT_EQ(kLaunchFailureCaption, "\x8B\x4E\x93\xAE\x8E\xB8\x94\x73");  // 起動失敗
+    // Bounded: 510 single bytes and then "表", which straddles the limit and goes whole;
+    // the folder is not named.
+    const std::string longText = std::string(510, 'a') + "表";
+    EXPECT_EQ(launchFailureMessage({longText, longText, R"(D:\)"}),
+              std::string(510, 'a') + " " + std::string(510, 'a') + kFailureTail);
+}
+
+TEST_F(LaunchTest, AFailedStartShowsTheMessageForWhatWasTried) {
+    shell.refusedFiles.insert(R"(D:\nothing.exe)");
+    const LauncherItem missing(dataItem(R"(D:\nothing.exe)"));
+    EXPECT_FALSE(launchDataItem(missing, context()));
+    EXPECT_THAT(shell.opened, ElementsAre(ShellRequest{R"(D:\nothing.exe)", "", ""}));
+    EXPECT_THAT(shell.failures, ElementsAre(R"(D:\nothing.exe )" + kFailureTail));
+
+    const LauncherItem present(dataItem(R"(D:\here.exe)", "/a", R"(D:\)"));
+    EXPECT_TRUE(launchDataItem(present, context()));
+    EXPECT_EQ(shell.opened.back(), (ShellRequest{R"(D:\here.exe)", "/a", R"(D:\)"}));
+    EXPECT_EQ(shell.failures.size(), 1u);
+}
+
+TEST_F(LaunchTest, QuietRefusalsShowNothing) {
+    const LauncherItem shortcut(dataItem(R"(D:\tools\view.lnk)"));
+    EXPECT_FALSE(openFile(&shortcut, R"(D:\a.txt)", context()));
+    EXPECT_FALSE(openFile(nullptr, R"(D:\gone.txt)", context()));
+    EXPECT_FALSE(openItemFolder(&shortcut, context()));  // the shortcut does not exist
+    EXPECT_FALSE(launchDataItem(LauncherItem(dataItem("")), context()));
+    EXPECT_THAT(shell.opened, IsEmpty());
+    EXPECT_THAT(shell.failures, IsEmpty());
+}
+
+TEST_F(LaunchTest, OpenFileAndItemFolderSendTheirRequests) {
+    useFiler(true);
+    EXPECT_TRUE(openFile(nullptr, R"(D:\docs)", context()));
+    const LauncherItem folderItem(dataItem(R"(D:\docs)"));
+    EXPECT_TRUE(openItemFolder(&folderItem, context()));
+    EXPECT_THAT(shell.opened, ElementsAre(ShellRequest{kFilerApp, R"(/e,"D:\docs")", ""},
+                                          ShellRequest{kFilerApp, R"(/e,"D:\docs")", ""}));
+    shell.refusedFiles.insert(kFilerApp);
+    EXPECT_FALSE(openFile(nullptr, R"(D:\docs)", context()));
+    EXPECT_THAT(shell.failures, ElementsAre(kFilerApp + R"( /e,"D:\docs")" + kFailureTail));
+}
+
+// A composition longer than the program's 511-character buffers is refused with the
+// failure message rather than cut: a cut path would start something else.
+TEST_F(LaunchTest, OverlongCompositionsAreRefusedWithTheFailureMessage) {
+    const std::string prefix = R"(D:\)";
+    const std::string suffix = ".txt";
+    // The association's option and the quotes included, exactly 511 bytes: still sent.
+    const std::string fits = prefix + std::string(511 - 5 - prefix.size() - suffix.size(), 'f') + suffix;
+    EXPECT_TRUE(launchDataItem(LauncherItem(withOwnAssociations(dataItem(fits))), context()));
+    ASSERT_EQ(shell.opened.size(), 1u);
+    EXPECT_EQ(shell.opened[0].parameters.size(), 511u);
+
+    // One byte more: not sent, and the user is told.
+    const std::string overlong = prefix + std::string(511 - 4 - prefix.size() - suffix.size(), 'f') + suffix;
+    EXPECT_FALSE(launchDataItem(LauncherItem(withOwnAssociations(dataItem(overlong))), context()));
+    EXPECT_EQ(shell.opened.size(), 1u);
+    ASSERT_EQ(shell.failures.size(), 1u);
+    EXPECT_TRUE(shell.failures[0].starts_with(R"(D:\ed.exe -r ")"));
+    EXPECT_TRUE(shell.failures[0].ends_with(kFailureTail));
+    EXPECT_LE(shell.failures[0].size(), 9 + 1 + kMaxRequestTextBytes + kFailureTail.size());
+
+    // Counted in bytes: 255 double-byte characters and the quotes make 512.
+    std::string wide;
+    for (int i = 0; i < 255; ++i) {
+        wide += "表";
+    }
+    const LauncherItem program(dataItem(R"(D:\v.exe)"));
+    EXPECT_FALSE(openFile(&program, wide, context()));
+    EXPECT_EQ(shell.opened.size(), 1u);
+    EXPECT_EQ(shell.failures.size(), 2u);
+}
+
+TEST_F(LaunchTest, EveryTextOfARequestMustFit) {
+    const std::string longText(512, 'x');
+    EXPECT_FALSE(sendRequest({longText, "", ""}, shell));
+    EXPECT_FALSE(sendRequest({"a.exe", "", longText}, shell));
+    EXPECT_THAT(shell.opened, IsEmpty());
+    EXPECT_EQ(shell.failures.size(), 2u);
+    EXPECT_TRUE(sendRequest({std::string(511, 'x'), std::string(511, 'y'), std::string(511, 'z')}, shell));
+}
+
+// A node that starts everything: depth first, in child order (names ignoring case).
+class RunSubtreeTest : public LaunchTest {
+  protected:
+    LauncherItem* add(LauncherItem* parent, data::ItemFields fields) {
+        return store.addChild(parent, store.createItem(std::move(fields)));
+    }
+    static data::ItemFields node(std::string name) {
+        return {.type = ItemType::NodeItem, .name = std::move(name)};
+    }
+    static data::ItemFields named(std::string name, std::string app) {
+        auto fields = dataItem(std::move(app));
+        fields.name = std::move(name);
+        return fields;
+    }
+
+    data::ItemStore store{data::RecordTable{}};
+};
+
+TEST_F(RunSubtreeTest, StartsDataItemsDepthFirstAndGoesOnAfterAFailure) {
+    EXPECT_FALSE(runSubtree(nullptr, context()));
+    EXPECT_TRUE(runSubtree(store.commandNode(), context()));  // built-in commands only: nothing starts
+    LauncherItem* boot =
+        store.addToRoot(store.createItem({.type = ItemType::RootItem, .name = "boot", .boot = 1}));
+    add(boot, named("1 x", R"(D:\x.exe)"));
+    LauncherItem* sub = add(boot, node("2 sub"));  // not boot itself: still walked
+    add(sub, named("a z", R"(D:\z.exe)"));
+    LauncherItem* deeper = add(sub, node("b deeper"));
+    add(deeper, named("w", R"(D:\w.exe)"));
+    auto switching = named("3 y", R"(D:\y.exe)");
+    switching.tsk = 1;  // no window chooser here: started directly
+    // A data item with children starts after them.
+    add(add(boot, switching), named("c", R"(D:\c.exe)"));
+    add(boot, {.type = ItemType::DataItem, .name = "4 no program"});
+    add(boot, {.type = ItemType::DefaultCommand, .name = "nextwnd"});
+    shell.refusedFiles.insert(R"(D:\z.exe)");
+
+    EXPECT_TRUE(runSubtree(boot, context()));
+    std::vector<std::string> started;
+    for (const ShellRequest& request : shell.opened) {
+        started.push_back(request.file);
+    }
+    EXPECT_THAT(started,
+                ElementsAre(R"(D:\x.exe)", R"(D:\z.exe)", R"(D:\w.exe)", R"(D:\c.exe)", R"(D:\y.exe)"));
+    EXPECT_THAT(shell.failures, ElementsAre(R"(D:\z.exe )" + kFailureTail));
+
+    // The node goes while the failure is shown: the rest still starts as decided.
+    shell.opened.clear();
+    shell.whileShowingFailure = [&] { store.removeItem(boot); };
+    EXPECT_TRUE(runSubtree(boot, context()));
+    EXPECT_EQ(shell.opened.size(), started.size());
+    EXPECT_EQ(shell.opened.back().file, R"(D:\y.exe)");
+}
+
+TEST(DefaultIconSource, ExtensionOfTheLastComponentDecidesIgnoringCase) {
+    EXPECT_EQ(iconSourceOf("D:\\tools\\app.EXE"), IconSource::FileResource);
+    EXPECT_EQ(iconSourceOf("C:\\icons\\node.Ico"), IconSource::FileResource);
+    EXPECT_EQ(iconSourceOf("C:\\Users\\me\\Desktop\\App.LnK"), IconSource::Shortcut);
+    EXPECT_EQ(iconSourceOf("C:\\memo\\readme.txt"), IconSource::RegisteredType);
+    EXPECT_EQ(iconSourceOf("C:\\memo\\setup.exe.txt"), IconSource::RegisteredType);
+    EXPECT_EQ(iconSourceOf("C:\\tools.exe\\folder"), IconSource::RegisteredType);
+    EXPECT_EQ(iconSourceOf("C:\\tools\\"), IconSource::RegisteredType);
+    EXPECT_EQ(iconSourceOf(""), IconSource::None);
+    // "ソ" and "表" end in 0x5C, the byte of "\"; a byte-wise split would lose ".lnk".
+    EXPECT_EQ(iconSourceOf("C:\\ソフト\\表.lnk"), IconSource::Shortcut);
+    EXPECT_EQ(extensionOf("C:\\予定表.txt"), ".txt");
+    // 0x82 0x2E is one (unassigned) character: its trail byte is no dot.
+    EXPECT_EQ(iconSourceOf("C:\\a\x82.exe"), IconSource::RegisteredType);
+    EXPECT_EQ(extensionOf("C:\\folder"), "");
+}
+
+TEST(DefaultIconKey, AppendsTheSubkeyWhenItFits) {
+    EXPECT_EQ(defaultIconKeyOf("txtfile"), "txtfile\\DefaultIcon");
+    EXPECT_EQ(defaultIconKeyOf(""), std::nullopt);
+    const std::string longest(kIconTextCapacity - 1 - "\\DefaultIcon"sv.size(), 'c');
+    EXPECT_EQ(defaultIconKeyOf(longest), longest + "\\DefaultIcon");
+    EXPECT_EQ(defaultIconKeyOf(longest + "c"), std::nullopt);
+}
+
+TEST(DefaultIconLocation, SplitsAtTheLastCommaAndReadsTheIndexLikeAtoi) {
+    constexpr auto kMax = std::numeric_limits<std::int32_t>::max();
+    const std::string longest(kIconTextCapacity - 1, 'f');
+    const struct {
+        std::string value;
+        std::optional<IconLocation> expected;
+    } cases[] = {
+        {"C:\\Windows\\notepad.exe,0", IconLocation{"C:\\Windows\\notepad.exe", 0}},
+        {"C:\\a,b\\shell.dll,3", IconLocation{"C:\\a,b\\shell.dll", 3}},
+        {"C:\\x.dll,-152", IconLocation{"C:\\x.dll", -152}},
+        {"C:\\x.dll, \t+7th", IconLocation{"C:\\x.dll", 7}},
+        {"C:\\x.dll,", IconLocation{"C:\\x.dll", 0}},
+        {"C:\\x.dll,abc", IconLocation{"C:\\x.dll", 0}},
+        {" x.dll ,1", IconLocation{" x.dll ", 1}},  // paths are used exactly as stored
+        {",,", IconLocation{",", 0}},
+        // Double-byte file names stay whole; 0x2C after a lead byte is no trail byte.
+        {"C:\\表示\\ソフト.exe,2", IconLocation{"C:\\表示\\ソフト.exe", 2}},
+        {"C:\\x\x95,1", IconLocation{"C:\\x\x95", 1}},
+        // The text ends at an embedded terminator.
+        {std::string("x.dll,1\0,9", 10), IconLocation{"x.dll", 1}},
+        {std::string("x.dll\0,9", 8), std::nullopt},
+        // Locations the program cannot use.
+        {"%1", std::nullopt},
+        {"C:\\Windows\\notepad.exe", std::nullopt},
+        {"\"C:\\Program Files\\x.exe\",0", std::nullopt},
+        {"%SystemRoot%\\System32\\imageres.dll,-102", std::nullopt},
+        {"C:\\%1,0", std::nullopt},
+        // Hostile values: none, or a location within the path buffer.
+        {"", std::nullopt},
+        {",", std::nullopt},
+        {",5", std::nullopt},
+        {longest + ",1", IconLocation{longest, 1}},
+        {longest + "f,1", std::nullopt},
+        // An index out of range is clamped or refused.
+        {"x.dll,99999999999999999999", IconLocation{"x.dll", kMax}},
+        {"x.dll,-65535", IconLocation{"x.dll", -65535}},
+        {"x.dll,-65536", std::nullopt},
+        {"x.dll,-2147483648", std::nullopt},
+        {"x.dll,-99999999999999999999", std::nullopt},
+    };
+    for (const auto& [value, expected] : cases) {
+        EXPECT_EQ(parseDefaultIconLocation(value), expected) << value.substr(0, 60);
+    }
+}
+
+data::LauncherItem itemWithKeys(std::string name, std::int32_t first, std::int32_t second) {
+    return data::LauncherItem({.type = data::ItemType::DataItem,
+                               .name = std::move(name),
+                               .app = "C:\\tool.exe",
+                               .hotKey1 = first,
+                               .hotKey2 = second});
+}
+
+// The id, the modifiers and the key of a registration, or nothing.
+std::optional<Keys> registered(std::int32_t first, std::int32_t second) {
+    const auto registration = itemHotkeyRegistration(itemWithKeys("k", first, second));
+    if (!registration) {
+        return std::nullopt;
+    }
+    return Keys{registration->id, registration->keys.modifiers, registration->keys.virtualKey};
+}
+
+// Which pairs register as which keys is the global hotkeys' rule, tested there.
+TEST(ItemHotkeys, PairsRegisterWithTheirIds) {
+    EXPECT_EQ(registered(2, 0x4E), (Keys{146, 2u, 0x4Eu}));
+    EXPECT_EQ(registered(2, 0), std::nullopt);
+}
+
+TEST(ItemHotkeys, ConflictMessagesNameTheItemAndItsKeys) {
+    const std::string ctrl(*data::modifierText(2));
+    const std::string n(data::keyText(0x4E));
+    EXPECT_EQ(hotkeyConflictMessage(itemWithKeys("メモ帳", 2, 0x4E)),
+              "[ メモ帳 ]  " + ctrl + " + " + n + "のホットキーはすでに使用されています。");
+    const std::string f1(*data::modifierText(112));
+    EXPECT_EQ(hotkeyConflictMessage(itemWithKeys("tool", 112, 1)),
+              "[ tool ]  " + f1 + " のホットキーはすでに使用されています。");
+    // Codes no table knows print as nothing rather than failing.
+    EXPECT_EQ(hotkeyConflictMessage(itemWithKeys("odd", 19, 7)),
+              "[ odd ]   + のホットキーはすでに使用されています。");
+}
+
+TEST(ItemHotkeys, AnOverlongNameStillGivesABoundedWholeCharacterMessage) {
+    std::string name;
+    for (int i = 0; i < 400; ++i) {
+        name += "表";
+    }
+    const std::string message = hotkeyConflictMessage(itemWithKeys(name, 2, 0x4E));
+    EXPECT_LE(message.size(), 511u);
+    EXPECT_TRUE(message.starts_with("[ 表表"));
+    EXPECT_TRUE(message.ends_with("のホットキーはすでに使用されています。"));
+    // Whole characters only: the name part has an even number of bytes.
+    const std::size_t nameEnd = message.find(" ]  ");
+    EXPECT_EQ((nameEnd - 2) % 2, 0u);
+    // A single-byte name fills the message buffer to its last byte.
+    EXPECT_EQ(hotkeyConflictMessage(itemWithKeys(std::string(600, 'n'), 2, 0x4E)).size(), 511u);
+}
+
+}  // namespace
+}  // namespace zek::launch
