@@ -10,15 +10,12 @@
 #include <string_view>
 #include <vector>
 
+#include "bar_in_process.h"
 #include "core/app/messages.h"
 #include "core/data/config_paths.h"
 #include "driver/files.h"
 #include "resource.h"
-#include "win32/app/gdiplus_session.h"
 #include "win32/app/handover.h"
-#include "win32/app/launcher_bar.h"
-#include "win32/data/data_file_storage_win32.h"
-#include "win32/data/profile_store_win32.h"
 
 namespace zek::win32 {
 namespace {
@@ -32,14 +29,10 @@ TEST(BarBeforeFiles, AnswersWithoutTheFilesAndRunsWhatWasHandedOverOnceTheyAreRe
     const e2e::TestFolder folder;
     ASSERT_TRUE(folder.created());
     const data::ConfigPaths paths{folder.file("ZekLauncher.ini"), folder.file("ZekLauncher.dat")};
-    GdiplusSession gdiplus;
-    Win32ProfileStore profile;
-    Win32DataFileStorage storage;
-    LauncherProcess process(::GetModuleHandleA(nullptr));
     {
-        LauncherBar bar(process);
-        ASSERT_TRUE(bar.create());
-        process.attachBar(bar.window());
+        BarInProcess launcher;
+        ASSERT_TRUE(launcher.create());
+        LauncherBar& bar = launcher.bar;
         const HWND window = bar.window();
 
         // Held until the files are read, in order: the bar ends up shown.
@@ -76,7 +69,7 @@ TEST(BarBeforeFiles, AnswersWithoutTheFilesAndRunsWhatWasHandedOverOnceTheyAreRe
         EXPECT_EQ(::GetFileAttributesA(paths.iniPath->c_str()), INVALID_FILE_ATTRIBUTES)
             << "the settings file was written before it was read";
 
-        process.openFiles(paths, profile, storage);
+        launcher.process.openFiles(paths, launcher.profile, launcher.storage);
         bar.runHeldHandOvers();
         EXPECT_TRUE(::IsWindowVisible(window));
         bar.hide();

@@ -13,6 +13,7 @@
 #include <thread>
 #include <vector>
 
+#include "bar_in_process.h"
 #include "core/app/messages.h"
 #include "core/data/item_store.h"
 #include "core/data/launcher_item.h"
@@ -20,10 +21,6 @@
 #include "driver/object_counts.h"
 #include "driver/screen.h"
 #include "driver/window_query.h"
-#include "win32/app/gdiplus_session.h"
-#include "win32/app/launcher_bar.h"
-#include "win32/data/data_file_storage_win32.h"
-#include "win32/data/profile_store_win32.h"
 #include "win32/menus/launcher_menu.h"
 
 namespace zek::win32 {
@@ -96,11 +93,9 @@ bool highlight(HWND menuWindow, int position) {
 class LauncherMenuTest : public ::testing::Test {
   protected:
     static void SetUpTestSuite() {
-        suite_ = std::make_unique<Suite>();
-        ASSERT_TRUE(suite_->bar.create());
-        suite_->process.attachBar(suite_->bar.window());
-        // No folder: the settings read and write no file, and the store is the default one.
-        suite_->process.openFiles({}, suite_->profile, suite_->storage);
+        suite_ = std::make_unique<BarInProcess>();
+        ASSERT_TRUE(suite_->create());
+        suite_->openNoFiles();
         ::SendMessageA(suite_->bar.window(), app::LM_SHOWBAR, 0, 0);
     }
     // Shown windows are slow to destroy under Wine without a window manager: one bar serves every test.
@@ -132,14 +127,7 @@ class LauncherMenuTest : public ::testing::Test {
     }
     static LauncherProcess& process() { return suite_->process; }
 
-    struct Suite {
-        GdiplusSession gdiplus;
-        Win32ProfileStore profile;
-        Win32DataFileStorage storage;
-        LauncherProcess process{::GetModuleHandleA(nullptr)};
-        LauncherBar bar{process};
-    };
-    static inline std::unique_ptr<Suite> suite_;
+    static inline std::unique_ptr<BarInProcess> suite_;
     data::ItemStore store_{data::RecordTable{}};
 };
 

@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <vector>
 
+#include "bar_in_process.h"
 #include "core/app/messages.h"
 #include "core/data/launcher_item.h"
 #include "core/data/launcher_settings.h"
@@ -15,8 +16,6 @@
 #include "driver/window_query.h"
 #include "win32/app/bar_animation.h"
 #include "win32/app/gdiplus_session.h"
-#include "win32/app/launcher_bar.h"
-#include "win32/data/data_file_storage_win32.h"
 #include "win32/data/profile_store_win32.h"
 #include "win32/display/bar_look.h"
 #include "win32/display/frame_painter.h"
@@ -258,15 +257,10 @@ TEST(BarWithoutStatusDisplay, ShowsTicksAndHides) {
 // The program leaves by sending the bar WM_DESTROY, and a nested message loop may
 // still dispatch messages after it: no tick may come to draw into the freed picture.
 TEST(BarShutdown, TheAnimationEndsWithThePicture) {
-    GdiplusSession gdiplus;
-    Win32ProfileStore profile;
-    Win32DataFileStorage storage;
-    LauncherProcess process(::GetModuleHandleA(nullptr));
-    LauncherBar bar(process);
-    ASSERT_TRUE(bar.create());
-    process.attachBar(bar.window());
-    // No folder: the settings read and write no file, and the store is the default one.
-    process.openFiles({}, profile, storage);
+    BarInProcess launcher;
+    ASSERT_TRUE(launcher.create());
+    launcher.openNoFiles();
+    const LauncherBar& bar = launcher.bar;
     ::SendMessageA(bar.window(), app::LM_SHOWBAR, 0, 0);
     EXPECT_TRUE(animationTimerArrives(bar.window(), 2000));
     ::SendMessageA(bar.window(), WM_DESTROY, 0, 0);
