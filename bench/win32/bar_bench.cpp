@@ -162,11 +162,8 @@ Figures measure(int items) {
     ::SendMessageTimeoutA(bar, WM_NULL, 0, 0, SMTO_NORMAL, 30000, &ignored);
     const double opened = nowMs();
     pressAtOnce({VK_RETURN});
-    figures.nodeMenuMs = msUntil(opened, [] { return findOpenMenu() != nullptr; });
-    while (HWND menu = findOpenMenu()) {
-        ::PostMessageA(menu, WM_KEYDOWN, VK_ESCAPE, 0);
-        ::Sleep(50);
-    }
+    figures.nodeMenuMs = msUntil(opened, [] { return !openMenus().empty(); });
+    closeOpenMenus();
     return figures;
 }
 

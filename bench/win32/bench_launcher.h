@@ -7,7 +7,7 @@
 #include <string>
 
 #include "driver/files.h"
-#include "driver/launcher_copy.h"
+#include "driver/launcher_scenario.h"
 #include "driver/process.h"
 #include "driver/window_query.h"
 

@@ -4,19 +4,14 @@
 #include <cstring>
 
 #include "driver/drop_request.h"
+#include "driver/process.h"
+#include "driver/window_query.h"
 #include "win32/platform/unique_handle.h"
 
 namespace zek::e2e {
 namespace {
 
 constexpr DWORD kDropWaitMs = 20000;
-
-std::string besideDriver(const char* fileName) {
-    char path[MAX_PATH] = {};
-    ::GetModuleFileNameA(nullptr, path, MAX_PATH);
-    std::string directory(path);
-    return directory.substr(0, directory.find_last_of('\\') + 1) + fileName;
-}
 
 bool failed(const char* step) {
     std::fprintf(stderr, "dropping files: %s failed (error %lu)\n", step, ::GetLastError());
@@ -26,7 +21,8 @@ bool failed(const char* step) {
 // The dropper's hook on the thread of `target`, for as long as the object lives.
 class DropperHook {
   public:
-    explicit DropperHook(HWND target) : dropper_(::LoadLibraryA(besideDriver(kDropperFileName).c_str())) {
+    explicit DropperHook(HWND target)
+        : dropper_(::LoadLibraryA((ownDirectory() + kDropperFileName).c_str())) {
         const auto procedure =
             reinterpret_cast<HOOKPROC>(reinterpret_cast<void*>(::GetProcAddress(dropper_, kDropperExport)));
         const DWORD thread = ::GetWindowThreadProcessId(target, nullptr);
@@ -57,10 +53,8 @@ bool changeDpiOf(HWND target, int dpi, const std::function<bool()>& done) {
     if (!::PostMessageA(target, ::RegisterWindowMessageA(kDpiChangeMessage), static_cast<WPARAM>(dpi), 0)) {
         return failed("asking the launcher");
     }
-    for (const DWORD start = ::GetTickCount(); ::GetTickCount() - start < kDropWaitMs; ::Sleep(20)) {
-        if (done()) {
-            return true;
-        }
+    if (waitUntil(done, kDropWaitMs)) {
+        return true;
     }
     std::fprintf(stderr, "changing the DPI: the launcher did not take it within %lu s\n", kDropWaitMs / 1000);
     return false;

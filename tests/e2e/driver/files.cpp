@@ -1,5 +1,7 @@
 #include "driver/files.h"
 
+#include <shellapi.h>
+
 #include "win32/platform/unique_handle.h"
 
 namespace zek::e2e {
@@ -47,25 +49,12 @@ bool isAbsent(const std::string& path) {
 }
 
 void removeTree(const std::string& path) {
-    WIN32_FIND_DATAA entry{};
-    const HANDLE find = ::FindFirstFileA((path + "\\*").c_str(), &entry);
-    if (find != INVALID_HANDLE_VALUE) {
-        do {
-            const std::string name = entry.cFileName;
-            if (name == "." || name == "..") {
-                continue;
-            }
-            const std::string child = path + "\\" + name;
-            ::SetFileAttributesA(child.c_str(), FILE_ATTRIBUTE_NORMAL);
-            if (entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
-                removeTree(child);
-            } else {
-                ::DeleteFileA(child.c_str());
-            }
-        } while (::FindNextFileA(find, &entry));
-        ::FindClose(find);
-    }
-    ::RemoveDirectoryA(path.c_str());
+    const std::string from = path + '\0';  // a list of names, ended by an empty one
+    SHFILEOPSTRUCTA remove{};
+    remove.wFunc = FO_DELETE;
+    remove.pFrom = from.c_str();
+    remove.fFlags = FOF_NO_UI;
+    ::SHFileOperationA(&remove);
 }
 
 TestFolder::TestFolder(std::string_view nameTail) {

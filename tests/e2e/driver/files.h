@@ -24,7 +24,7 @@ inline std::string withoutTrailingBackslash(std::string path) {
     }
     return path;
 }
-// Removes the folder with everything in it.
+// Removes the file, or the folder with everything in it.
 void removeTree(const std::string& path);
 
 // A fresh folder of one's own under the system's temporary folder, removed with all

@@ -15,9 +15,21 @@ INPUT keyEvent(WORD virtualKey, bool release) {
     return input;
 }
 
-void send(std::vector<INPUT>& inputs) {
+// One batch, so that nothing comes between its events, then a pause for the receiver.
+void send(std::vector<INPUT> inputs, DWORD pauseMs = 30) {
     ::SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
-    ::Sleep(30);
+    ::Sleep(pauseMs);
+}
+
+// A mouse event at a screen point, in SendInput's absolute units.
+INPUT mouseAt(int x, int y, DWORD flags = 0, int wheel = 0) {
+    INPUT input{};
+    input.type = INPUT_MOUSE;
+    input.mi.dx = x * 65535 / (::GetSystemMetrics(SM_CXSCREEN) - 1);
+    input.mi.dy = y * 65535 / (::GetSystemMetrics(SM_CYSCREEN) - 1);
+    input.mi.mouseData = static_cast<DWORD>(wheel);
+    input.mi.dwFlags = MOUSEEVENTF_ABSOLUTE | MOUSEEVENTF_MOVE | flags;
+    return input;
 }
 
 }  // namespace
@@ -49,43 +61,14 @@ void typeAscii(std::string_view text) {
     }
 }
 
-}  // namespace zek::e2e
-
-namespace zek::e2e {
-
-namespace {
-
-// Mouse events at a screen point, in SendInput's absolute units.
-template <std::size_t N>
-void placeMouseEvents(INPUT (&inputs)[N], int x, int y) {
-    const int width = ::GetSystemMetrics(SM_CXSCREEN) - 1;
-    const int height = ::GetSystemMetrics(SM_CYSCREEN) - 1;
-    for (INPUT& input : inputs) {
-        input.type = INPUT_MOUSE;
-        input.mi.dx = x * 65535 / width;
-        input.mi.dy = y * 65535 / height;
-        input.mi.dwFlags = MOUSEEVENTF_ABSOLUTE | MOUSEEVENTF_MOVE;
-    }
-}
-
-}  // namespace
-
 void turnWheelAt(int x, int y, int delta) {
-    INPUT inputs[2] = {};
-    placeMouseEvents(inputs, x, y);
-    inputs[1].mi.dwFlags |= MOUSEEVENTF_WHEEL;
-    inputs[1].mi.mouseData = static_cast<DWORD>(delta);
-    ::SendInput(2, inputs, sizeof(INPUT));
-    ::Sleep(50);
+    send({mouseAt(x, y), mouseAt(x, y, MOUSEEVENTF_WHEEL, delta)}, 50);
 }
 
 void clickAt(int x, int y, bool rightButton) {
-    INPUT inputs[3] = {};
-    placeMouseEvents(inputs, x, y);
-    inputs[1].mi.dwFlags |= rightButton ? MOUSEEVENTF_RIGHTDOWN : MOUSEEVENTF_LEFTDOWN;
-    inputs[2].mi.dwFlags |= rightButton ? MOUSEEVENTF_RIGHTUP : MOUSEEVENTF_LEFTUP;
-    ::SendInput(3, inputs, sizeof(INPUT));
-    ::Sleep(50);
+    send({mouseAt(x, y), mouseAt(x, y, rightButton ? MOUSEEVENTF_RIGHTDOWN : MOUSEEVENTF_LEFTDOWN),
+          mouseAt(x, y, rightButton ? MOUSEEVENTF_RIGHTUP : MOUSEEVENTF_LEFTUP)},
+         50);
 }
 
 void clickInClient(HWND window, const RECT& area, bool rightButton) {
@@ -95,22 +78,11 @@ void clickInClient(HWND window, const RECT& area, bool rightButton) {
 }
 
 void dragWithLeftButton(int x, int y, int dx, int dy) {
-    INPUT press[2] = {};
-    placeMouseEvents(press, x, y);
-    press[1].mi.dwFlags |= MOUSEEVENTF_LEFTDOWN;
-    ::SendInput(2, press, sizeof(INPUT));
-    ::Sleep(200);
+    send({mouseAt(x, y), mouseAt(x, y, MOUSEEVENTF_LEFTDOWN)}, 200);
     for (int step = 1; step <= 5; ++step) {
-        INPUT move[1] = {};
-        placeMouseEvents(move, x + dx * step / 5, y + dy * step / 5);
-        ::SendInput(1, move, sizeof(INPUT));
-        ::Sleep(60);
+        send({mouseAt(x + dx * step / 5, y + dy * step / 5)}, 60);
     }
-    INPUT release[1] = {};
-    placeMouseEvents(release, x + dx, y + dy);
-    release[0].mi.dwFlags |= MOUSEEVENTF_LEFTUP;
-    ::SendInput(1, release, sizeof(INPUT));
-    ::Sleep(100);
+    send({mouseAt(x + dx, y + dy, MOUSEEVENTF_LEFTUP)}, 100);
 }
 
 void sendCharacters(HWND window, std::string_view bytes) {

@@ -18,10 +18,6 @@ void sendCharacters(HWND window, std::string_view bytes);
 // Whether another program holds this hotkey: true when registering it from here is refused as taken.
 bool hotkeyTakenElsewhere(UINT modifiers, UINT key);
 
-}  // namespace zek::e2e
-
-namespace zek::e2e {
-
 // A mouse click at a screen point, left or right button.
 void clickAt(int x, int y, bool rightButton);
 // Clicks the middle of `area`, given in the window's client coordinates.

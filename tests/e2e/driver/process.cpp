@@ -79,34 +79,35 @@ std::string otherBuildDirectory() {
     return directory;
 }
 
-// Ends whatever launcher still runs: politely first, then by force.
-void endAnyLauncher() {
-    HWND bar = findBar();
-    if (bar == nullptr) {
-        return;
-    }
-    const DWORD processId = processOf(bar);
-    win32::UniqueKernelHandle process(::OpenProcess(SYNCHRONIZE | PROCESS_TERMINATE, FALSE, processId));
+namespace {
+
+// Ends the process of the window: asked by the message first, then by force.
+void endProcessOf(HWND window, UINT message, DWORD patienceMs) {
+    win32::UniqueKernelHandle process(
+        ::OpenProcess(SYNCHRONIZE | PROCESS_TERMINATE, FALSE, processOf(window)));
     DWORD_PTR ignored = 0;
-    ::SendMessageTimeoutA(bar, WM_DESTROY, 0, 0, SMTO_ABORTIFHUNG, 2000, &ignored);
-    if (process && ::WaitForSingleObject(process.get(), 10000) != WAIT_OBJECT_0) {
+    ::SendMessageTimeoutA(window, message, 0, 0, SMTO_ABORTIFHUNG, 2000, &ignored);
+    if (process && ::WaitForSingleObject(process.get(), patienceMs) != WAIT_OBJECT_0) {
         ::TerminateProcess(process.get(), 99);
         ::WaitForSingleObject(process.get(), 5000);
     }
 }
 
+}  // namespace
+
+void endAnyLauncher() {
+    if (HWND bar = findBar()) {
+        endProcessOf(bar, WM_DESTROY, 10000);
+    }
+}
+
 void closeProbeWindows() {
-    for (HWND probe = ::FindWindowA("ZekProbeWindow", nullptr); probe != nullptr;
+    // A probe window that outlives its end is not asked twice.
+    HWND last = nullptr;
+    for (HWND probe = ::FindWindowA("ZekProbeWindow", nullptr); probe != nullptr && probe != last;
          probe = ::FindWindowA("ZekProbeWindow", nullptr)) {
-        const DWORD processId = processOf(probe);
-        win32::UniqueKernelHandle process(::OpenProcess(SYNCHRONIZE | PROCESS_TERMINATE, FALSE, processId));
-        ::PostMessageA(probe, WM_CLOSE, 0, 0);
-        if (process && ::WaitForSingleObject(process.get(), 5000) != WAIT_OBJECT_0) {
-            ::TerminateProcess(process.get(), 99);
-        }
-        if (!process) {
-            break;
-        }
+        endProcessOf(probe, WM_CLOSE, 5000);
+        last = probe;
     }
 }
 

@@ -18,13 +18,6 @@ RECT clipped(const RECT& area, int width, int height) {
                 std::min<LONG>(height, area.bottom)};
 }
 
-template <typename T>
-void appendLittleEndian(std::string& out, T value) {
-    for (std::size_t i = 0; i < sizeof(T); ++i) {
-        out.push_back(static_cast<char>((static_cast<std::uint64_t>(value) >> (8 * i)) & 0xFF));
-    }
-}
-
 }  // namespace
 
 COLORREF ScreenImage::at(int x, int y) const {
@@ -60,23 +53,13 @@ ScreenImage ScreenImage::crop(const RECT& area) const {
 
 bool ScreenImage::saveBitmap(const std::string& path) const {
     const std::size_t rowBytes = (static_cast<std::size_t>(width_) * 3 + 3) & ~std::size_t{3};
-    const std::uint32_t imageBytes = static_cast<std::uint32_t>(rowBytes * height_);
-    constexpr std::uint32_t kHeaderBytes = 14 + 40;
-    std::string file;
-    file.reserve(kHeaderBytes + imageBytes);
-    file += "BM";
-    appendLittleEndian<std::uint32_t>(file, kHeaderBytes + imageBytes);
-    appendLittleEndian<std::uint32_t>(file, 0);
-    appendLittleEndian<std::uint32_t>(file, kHeaderBytes);
-    appendLittleEndian<std::uint32_t>(file, 40);
-    appendLittleEndian<std::int32_t>(file, width_);
-    appendLittleEndian<std::int32_t>(file, height_);
-    appendLittleEndian<std::uint16_t>(file, 1);
-    appendLittleEndian<std::uint16_t>(file, 24);
-    for (int field = 0; field < 6; ++field) {  // no compression, sizes and palette left to readers
-        appendLittleEndian<std::uint32_t>(file, field == 1 ? imageBytes : 0);
-    }
-    for (int y = height_ - 1; y >= 0; --y) {
+    const BITMAPINFOHEADER info{
+        sizeof info, width_, height_, 1, 24, BI_RGB, static_cast<DWORD>(rowBytes * height_), 0, 0, 0, 0};
+    const DWORD offset = sizeof(BITMAPFILEHEADER) + sizeof info;
+    const BITMAPFILEHEADER header{0x4D42 /* "BM" */, offset + info.biSizeImage, 0, 0, offset};
+    std::string file(reinterpret_cast<const char*>(&header), sizeof header);
+    file.append(reinterpret_cast<const char*>(&info), sizeof info);
+    for (int y = height_ - 1; y >= 0; --y) {  // bottom-up rows of blue, green, red
         const std::size_t start = file.size();
         for (int x = 0; x < width_; ++x) {
             const std::uint32_t pixel = pixels_[static_cast<std::size_t>(y) * width_ + x];

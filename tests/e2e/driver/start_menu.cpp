@@ -13,11 +13,7 @@ namespace zek::e2e {
 
 StartMenuShortcuts::~StartMenuShortcuts() {
     for (const std::string& entry : made_) {
-        if (isFolder(entry)) {
-            removeTree(entry);
-        } else {
-            ::DeleteFileA(entry.c_str());
-        }
+        removeTree(entry);
     }
 }
 

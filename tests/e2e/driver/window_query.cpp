@@ -7,6 +7,7 @@
 #include "core/app/messages.h"
 #include "core/text/character_positions.h"
 #include "driver/input.h"
+#include "win32/platform/wide_text.h"
 
 namespace zek::e2e {
 
@@ -79,44 +80,13 @@ std::vector<HWND> dialogsOfProcess(DWORD processId) {
     return dialogs;
 }
 
-namespace {
-
-MessageBoxView viewOf(HWND box) {
-    MessageBoxView view;
-    view.window = box;
-    view.owner = ::GetWindow(box, GW_OWNER);
-    view.caption = windowText(box);
-    // A message box's text is the static control with id 0xFFFF.
-    if (HWND text = ::GetDlgItem(box, 0xFFFF)) {
-        view.text = windowText(text);
-    }
-    return view;
-}
-
-}  // namespace
-
-std::optional<MessageBoxView> waitForMessageBox(DWORD processId, DWORD timeoutMs) {
-    HWND box = nullptr;
-    waitUntil(
-        [&] {
-            const auto dialogs = dialogsOfProcess(processId);
-            box = dialogs.empty() ? nullptr : dialogs.front();
-            return box != nullptr;
-        },
-        timeoutMs);
-    if (box == nullptr) {
-        return std::nullopt;
-    }
-    return viewOf(box);
-}
-
-std::optional<MessageBoxView> waitForDialogTitled(DWORD processId, const std::string& caption,
-                                                  DWORD timeoutMs) {
+std::optional<MessageBoxView> waitForDialog(DWORD processId, const std::optional<std::string>& caption,
+                                            DWORD timeoutMs) {
     HWND found = nullptr;
     waitUntil(
         [&] {
             for (HWND dialog : dialogsOfProcess(processId)) {
-                if (windowText(dialog) == caption) {
+                if (found == nullptr && (!caption || windowText(dialog) == *caption)) {
                     found = dialog;
                 }
             }
@@ -126,7 +96,10 @@ std::optional<MessageBoxView> waitForDialogTitled(DWORD processId, const std::st
     if (found == nullptr) {
         return std::nullopt;
     }
-    return viewOf(found);
+    // A message box's text is the static control with id 0xFFFF.
+    HWND text = ::GetDlgItem(found, 0xFFFF);
+    return MessageBoxView{found, ::GetWindow(found, GW_OWNER), windowText(found),
+                          text != nullptr ? windowText(text) : ""};
 }
 
 bool waitForDialogClosed(HWND dialog, DWORD timeoutMs) {
@@ -141,21 +114,6 @@ void setDialogItemText(HWND dialog, int id, const std::string& text) {
 void pressDialogButton(HWND dialog, int buttonId) {
     HWND button = ::GetDlgItem(dialog, buttonId);
     ::PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(buttonId, BN_CLICKED), reinterpret_cast<LPARAM>(button));
-}
-
-HWND waitForShownDialog(DWORD processId, const std::string& caption, DWORD timeoutMs) {
-    HWND found = nullptr;
-    waitUntil(
-        [&] {
-            for (HWND dialog : dialogsOfProcess(processId)) {
-                if (::IsWindowVisible(dialog) && windowText(dialog) == caption) {
-                    found = dialog;
-                }
-            }
-            return found != nullptr;
-        },
-        timeoutMs);
-    return found;
 }
 
 void chooseInCombo(HWND dialog, int comboId, const std::string& text) {
@@ -181,18 +139,15 @@ bool waitForFocusOn(HWND dialog, int controlId, DWORD timeoutMs) {
         timeoutMs);
 }
 
-}  // namespace zek::e2e
-
-namespace zek::e2e {
-
-HWND findOpenMenu() {
-    HWND menu = ::FindWindowExA(nullptr, nullptr, "#32768", nullptr);
-    return menu != nullptr && ::IsWindowVisible(menu) ? menu : nullptr;
-}
-
 HWND waitForOpenMenu(DWORD timeoutMs) {
     HWND menu = nullptr;
-    waitUntil([&] { return (menu = findOpenMenu()) != nullptr; }, timeoutMs);
+    waitUntil(
+        [&] {
+            const auto menus = openMenus();
+            menu = menus.empty() ? nullptr : menus.front();
+            return menu != nullptr;
+        },
+        timeoutMs);
     return menu;
 }
 
@@ -250,16 +205,9 @@ std::vector<std::string> listTexts(HWND combo) {
     std::vector<std::string> texts;
     const LRESULT count = ::SendMessageA(combo, CB_GETCOUNT, 0, 0);
     for (LRESULT i = 0; i < count; ++i) {
-        wchar_t wide[1024] = {};
-        const LRESULT length = ::SendMessageW(combo, CB_GETLBTEXTLEN, i, 0);
-        if (length < 0 || length >= 1024) {
-            texts.emplace_back();
-            continue;
-        }
-        ::SendMessageW(combo, CB_GETLBTEXT, i, reinterpret_cast<LPARAM>(wide));
-        char narrow[2048] = {};
-        ::WideCharToMultiByte(932, 0, wide, -1, narrow, sizeof narrow, nullptr, nullptr);
-        texts.emplace_back(narrow);
+        std::wstring wide(std::max<LRESULT>(::SendMessageW(combo, CB_GETLBTEXTLEN, i, 0), 0) + 1, L'\0');
+        ::SendMessageW(combo, CB_GETLBTEXT, i, reinterpret_cast<LPARAM>(wide.data()));
+        texts.push_back(win32::narrowText(wide.c_str()));
     }
     return texts;
 }

@@ -32,20 +32,16 @@ struct MessageBoxView {
     std::string caption;
     std::string text;
 };
-// The first dialog or message box of the process with exactly this caption to
-// appear within the time, if any.
-std::optional<MessageBoxView> waitForDialogTitled(DWORD processId, const std::string& caption,
-                                                  DWORD timeoutMs = 10000);
+// The first shown dialog or message box of the process to appear within the time
+// with exactly this caption, or with any caption when none is given.
+std::optional<MessageBoxView> waitForDialog(DWORD processId, const std::optional<std::string>& caption = {},
+                                            DWORD timeoutMs = 10000);
 // Whether the dialog is gone or hidden within the time.
 bool waitForDialogClosed(HWND dialog, DWORD timeoutMs = 10000);
 // Sets the text of one of a dialog's controls, as typing it would.
 void setDialogItemText(HWND dialog, int id, const std::string& text);
-// The first message box of the process to appear within the time, if any.
-std::optional<MessageBoxView> waitForMessageBox(DWORD processId, DWORD timeoutMs = 10000);
 // Presses the box's button with this id (IDOK, IDCANCEL, ...).
 void pressDialogButton(HWND dialog, int buttonId);
-// The shown dialog of the process with exactly this caption, once there is one.
-HWND waitForShownDialog(DWORD processId, const std::string& caption, DWORD timeoutMs = 10000);
 // Picks the entry of this text in a dialog's combo box, as a click in its list does.
 void chooseInCombo(HWND dialog, int comboId, const std::string& text);
 // Moves the focus to one of the dialog's controls and presses a key there.
@@ -60,15 +56,10 @@ int windowWidth(HWND window);
 // The icon window that Wine's stand-alone tray shows, or null while it shows none.
 HWND trayIconWindow();
 
-}  // namespace zek::e2e
-
-namespace zek::e2e {
-
-// The open popup menu window (class #32768), if any.
-HWND findOpenMenu();
-HWND waitForOpenMenu(DWORD timeoutMs = 10000);
-// Every visible popup menu window, submenus included.
+// Every visible popup menu window (class #32768), submenus included.
 std::vector<HWND> openMenus();
+// The first open popup menu window, once there is one.
+HWND waitForOpenMenu(DWORD timeoutMs = 10000);
 // Presses Escape in the open menus until none is left; false if some stay open.
 bool closeOpenMenus(DWORD timeoutMs = 5000);
 // The command box of the bar and the texts of its list.

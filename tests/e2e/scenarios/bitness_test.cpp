@@ -10,7 +10,6 @@
 #include "core/data/data_file.h"
 #include "driver/files.h"
 #include "driver/input.h"
-#include "driver/launcher_copy.h"
 #include "driver/launcher_scenario.h"
 #include "driver/window_query.h"
 

@@ -16,9 +16,12 @@ using DataFiles = LauncherScenario;
 
 using zek::test::kDefaultModeSection;
 
-TEST_F(DataFiles, CloseSavesTheSettingsAndKeepsRunningAndExitWritesThemAgain) {
+TEST_F(DataFiles, CloseSavesTheSettingsExitWritesThemAgainAndADamagedDataFileIsKeptAside) {
+    const std::string damaged("\x01\x02 not a launcher file \xff\xfe\r\n#only junk\r\n", 42);
+    writeFile("ZekLauncher.dat", damaged);
     HWND bar = startFirstInstance();
     ASSERT_NE(bar, nullptr);
+    EXPECT_EQ(readFileBytes(dataFilePath() + ".unreadable"), damaged);
     EXPECT_FALSE(fileExists(folder_ + "ZekLauncher.ini"));
     DWORD_PTR result = 0;
     ASSERT_TRUE(::SendMessageTimeoutA(bar, WM_CLOSE, 0, 0, SMTO_ABORTIFHUNG, 5000, &result));
@@ -28,8 +31,9 @@ TEST_F(DataFiles, CloseSavesTheSettingsAndKeepsRunningAndExitWritesThemAgain) {
     exitLauncher();
     EXPECT_EQ(readFileBytes(folder_ + "ZekLauncher.ini"), kDefaultModeSection);
     EXPECT_FALSE(fileExists(folder_ + "ZekLauncher.ini.tmp"));
-    // Nothing writes the data file at exit, not even an empty one.
+    // Nothing writes the data file at exit, not even an empty one, and the damaged one stays aside.
     EXPECT_FALSE(fileExists(dataFilePath()));
+    EXPECT_EQ(readFileBytes(dataFilePath() + ".unreadable"), damaged);
 }
 
 TEST_F(DataFiles, HotkeysAndTransparencyComeFromTheIni) {
@@ -53,7 +57,7 @@ TEST_F(DataFiles, HotkeysAndTransparencyComeFromTheIni) {
 TEST_F(DataFiles, AHotkeyTakenElsewhereIsReportedAndStopsTheRest) {
     ASSERT_TRUE(::RegisterHotKey(nullptr, 0x7001, MOD_WIN, VK_RETURN));
     firstInstance_ = startLauncher();
-    const auto box = waitForMessageBox(firstInstance_.id());
+    const auto box = waitForDialog(firstInstance_.id());
     ASSERT_TRUE(box);
     EXPECT_EQ(box->caption, "HOTKEY");
     EXPECT_EQ(box->text, "ランチャー起動ホットキーの設定に失敗しました。動作設定で確認して下さい。");
@@ -73,7 +77,7 @@ TEST_F(DataFiles, AssociationsPastThoseReadAreToldOfOnceAndTheRestIsSaved) {
     }
     writeFile("ZekLauncher.ini", ini);
     firstInstance_ = startLauncher();
-    const auto box = waitForMessageBox(firstInstance_.id());
+    const auto box = waitForDialog(firstInstance_.id());
     ASSERT_TRUE(box);
     EXPECT_NE(box->text.find("最初の256件だけ"), std::string::npos) << box->text;
     pressDialogButton(box->window, IDOK);
@@ -82,15 +86,6 @@ TEST_F(DataFiles, AssociationsPastThoseReadAreToldOfOnceAndTheRestIsSaved) {
     EXPECT_NE(saved.find("[Mode]\r\nKey1=8"), std::string::npos) << saved;
     EXPECT_NE(saved.find("ExtKey255=e255\r\nPathKey255=p\r\n"), std::string::npos);
     EXPECT_EQ(saved.find("ExtKey256"), std::string::npos);
-}
-
-TEST_F(DataFiles, ADamagedDataFileIsKeptAsideNotLost) {
-    const std::string damaged("\x01\x02 not a launcher file \xff\xfe\r\n#only junk\r\n", 42);
-    writeFile("ZekLauncher.dat", damaged);
-    ASSERT_NE(startFirstInstance(), nullptr);
-    EXPECT_EQ(readFileBytes(folder_ + "ZekLauncher.dat.unreadable"), damaged);
-    exitLauncher();
-    EXPECT_EQ(readFileBytes(folder_ + "ZekLauncher.dat.unreadable"), damaged);
 }
 
 }  // namespace

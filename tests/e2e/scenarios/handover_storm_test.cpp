@@ -37,7 +37,7 @@ TEST_F(HandoverStorm, EveryStartedCommandRunsExactlyOnce) {
     // for longer than a sender used to wait before writing anyway.
     Process help = startLauncher("/help");
     ASSERT_TRUE(help);
-    const auto box = waitForMessageBox(firstInstance_.id());
+    const auto box = waitForDialog(firstInstance_.id());
     ASSERT_TRUE(box);
     std::vector<Process> senders;
     for (int i = 0; i < kSenders / 2; ++i) {

@@ -20,7 +20,7 @@ bool visible(HWND bar) {
     return ::IsWindowVisible(bar) != FALSE;
 }
 
-TEST_F(Handover, ASecondStartSendsNothingWithoutArgumentsAndAtMostSixteenSwitches) {
+TEST_F(Handover, ASecondStartSendsAtMostSixteenSwitchesAndAHostileOrShortBlockLeavesTheBarRunning) {
     HWND bar = startFirstInstance();
     ASSERT_NE(bar, nullptr);
     {
@@ -41,27 +41,7 @@ TEST_F(Handover, ASecondStartSendsNothingWithoutArgumentsAndAtMostSixteenSwitche
     EXPECT_TRUE(visible(bar));
     ASSERT_EQ(runLauncher("/h"), 0u);  // on its own it hides
     EXPECT_FALSE(visible(bar));
-}
 
-TEST_F(Handover, HelpIsShownByTheRunningBarWhileTheSenderWaits) {
-    HWND bar = startFirstInstance();
-    ASSERT_NE(bar, nullptr);
-    Process sender = startLauncher("/help");
-    ASSERT_TRUE(sender);
-    const auto box = waitForMessageBox(firstInstance_.id());
-    ASSERT_TRUE(box) << "no help box appeared";
-    EXPECT_EQ(box->owner, bar);
-    EXPECT_EQ(box->caption, "CommandLine Help");
-    EXPECT_EQ(box->text, app::kHelpText);
-    EXPECT_FALSE(sender.waitForExit(500)) << "the sender must wait until the box is closed";
-    pressDialogButton(box->window, IDOK);
-    EXPECT_EQ(sender.waitForExit(10000), 0u);
-    EXPECT_TRUE(firstInstance_.running());
-}
-
-TEST_F(Handover, AHostileOrShortBlockLeavesTheBarRunning) {
-    HWND bar = startFirstInstance();
-    ASSERT_NE(bar, nullptr);
     DWORD_PTR result = 0;
     {
         // Every field unterminated, the count far past the block; one readable /s.
@@ -86,6 +66,22 @@ TEST_F(Handover, AHostileOrShortBlockLeavesTheBarRunning) {
     EXPECT_FALSE(visible(bar));
     // Nor does the bar read past a short block when told to.
     ASSERT_TRUE(::SendMessageTimeoutA(bar, app::LM_REMOTECOMMAND, 16, 0, SMTO_ABORTIFHUNG, 5000, &result));
+    EXPECT_TRUE(firstInstance_.running());
+}
+
+TEST_F(Handover, HelpIsShownByTheRunningBarWhileTheSenderWaits) {
+    HWND bar = startFirstInstance();
+    ASSERT_NE(bar, nullptr);
+    Process sender = startLauncher("/help");
+    ASSERT_TRUE(sender);
+    const auto box = waitForDialog(firstInstance_.id());
+    ASSERT_TRUE(box) << "no help box appeared";
+    EXPECT_EQ(box->owner, bar);
+    EXPECT_EQ(box->caption, "CommandLine Help");
+    EXPECT_EQ(box->text, app::kHelpText);
+    EXPECT_FALSE(sender.waitForExit(500)) << "the sender must wait until the box is closed";
+    pressDialogButton(box->window, IDOK);
+    EXPECT_EQ(sender.waitForExit(10000), 0u);
     EXPECT_TRUE(firstInstance_.running());
 }
 

@@ -15,20 +15,30 @@ namespace {
 
 using Launch = LauncherScenario;
 
-TEST_F(Launch, RunSwitchStartsTheItemWithItsOptionAndFolder) {
+TEST_F(Launch, TheRunSwitchAndAnItemHotkeyStartTheItemWithItsOptionAndFolder) {
     const std::string probe = probeInSpacedFolder();
-    ASSERT_NE(startWith({{.name = "probe", .app = probe, .option = "alpha \"b c\"", .dir = folder_}}),
+    // Ctrl + Alt + Q for "quick".
+    ASSERT_NE(startWith({{.name = "probe", .app = probe, .option = "alpha \"b c\"", .dir = folder_},
+                         {.name = "quick", .app = probe, .option = "q", .hotKey1 = 3, .hotKey2 = 'Q'}}),
               nullptr);
     ASSERT_EQ(runLauncher("/c probe"), 0u);
-    const auto starts = probeStarts(1);
-    ASSERT_EQ(starts.size(), 1u);
+    ASSERT_EQ(runLauncher("/c nothing-by-this-name"), 0u);  // runs nothing
+    pressChord({VK_CONTROL, VK_MENU, 'Q'});
+    const auto starts = probeStarts(2);
+    ASSERT_EQ(starts.size(), 2u);
     EXPECT_EQ(starts[0].commandLine, inQuotes(probe) + " alpha \"b c\"");
     EXPECT_EQ(withoutTrailingBackslash(starts[0].directory), withoutTrailingBackslash(folder_));
     EXPECT_EQ(starts[0].show, SW_SHOW);
-    // An unknown name runs nothing.
-    ASSERT_EQ(runLauncher("/c nothing-by-this-name"), 0u);
+    EXPECT_EQ(starts[1].commandLine, inQuotes(probe) + " q");
+    // Off, the keys are free for others; on again, they are taken.
+    ASSERT_EQ(runLauncher("/c hotkeyoff"), 0u);
+    EXPECT_FALSE(hotkeyTakenElsewhere(MOD_CONTROL | MOD_ALT, 'Q'));
+    ASSERT_EQ(runLauncher("/c hotkeyon"), 0u);
+    EXPECT_TRUE(hotkeyTakenElsewhere(MOD_CONTROL | MOD_ALT, 'Q'));
+    // A second "hotkeyon" registers nothing twice: no conflict message.
+    ASSERT_EQ(runLauncher("/c hotkeyon"), 0u);
     ::Sleep(300);
-    EXPECT_EQ(readProbeLog(probeLogBeside(probe)).size(), 1u);
+    EXPECT_TRUE(dialogsOfProcess(firstInstance_.id()).empty());
 }
 
 // One start at a time, so the log keeps their order.
@@ -70,7 +80,7 @@ TEST_F(Launch, ABootNodeStartsEverythingAndReportsEachFailure) {
                          {.name = "c", .level = 2, .app = probe, .option = "third"}}),
               nullptr);
     Process sender = startLauncher("/c all");
-    const auto box = waitForMessageBox(firstInstance_.id());
+    const auto box = waitForDialog(firstInstance_.id());
     ASSERT_TRUE(box) << "no failure message";
     EXPECT_EQ(box->caption, "起動失敗");
     EXPECT_EQ(box->text, missing + " を実行することができません　");
@@ -82,30 +92,13 @@ TEST_F(Launch, ABootNodeStartsEverythingAndReportsEachFailure) {
     EXPECT_EQ(starts[1].commandLine, inQuotes(probe) + " third");
 }
 
-TEST_F(Launch, AnItemHotkeyRunsItsItem) {
-    // Ctrl + Alt + Q
-    ASSERT_NE(startWith({{.name = "quick", .app = probeInSpacedFolder(), .hotKey1 = 3, .hotKey2 = 'Q'}}),
-              nullptr);
-    pressChord({VK_CONTROL, VK_MENU, 'Q'});
-    EXPECT_EQ(probeStarts(1).size(), 1u);
-    // Off, the keys are free for others; on again, they are taken.
-    ASSERT_EQ(runLauncher("/c hotkeyoff"), 0u);
-    EXPECT_FALSE(hotkeyTakenElsewhere(MOD_CONTROL | MOD_ALT, 'Q'));
-    ASSERT_EQ(runLauncher("/c hotkeyon"), 0u);
-    EXPECT_TRUE(hotkeyTakenElsewhere(MOD_CONTROL | MOD_ALT, 'Q'));
-    // A second "hotkeyon" registers nothing twice: no conflict message.
-    ASSERT_EQ(runLauncher("/c hotkeyon"), 0u);
-    ::Sleep(300);
-    EXPECT_TRUE(dialogsOfProcess(firstInstance_.id()).empty());
-}
-
 TEST_F(Launch, TwoItemsWithOneHotkeyGiveOneConflictNamingTheLaterItem) {
     const std::string probe = probeInSpacedFolder();
     writeFile("ZekLauncher.dat",
               dataFileText({{.name = "alpha", .app = probe, .hotKey1 = 3, .hotKey2 = 'W'},
                             {.name = "beta", .app = probe, .hotKey1 = 3, .hotKey2 = 'W'}}));
     firstInstance_ = startLauncher();
-    const auto box = waitForMessageBox(firstInstance_.id());
+    const auto box = waitForDialog(firstInstance_.id());
     ASSERT_TRUE(box);
     EXPECT_EQ(box->caption, "HOTKEY");
     EXPECT_EQ(box->text, "[ beta ]  Alt + Ctrl + Wのホットキーはすでに使用されています。");

@@ -49,7 +49,7 @@ TEST_F(Resources, ShowTypeHideCyclesAndMenusLeaveNothingBehind) {
         ::PostMessageA(bar, WM_HOTKEY, 1, 0);
         if (HWND open = waitForOpenMenu(5000)) {
             ::PostMessageA(open, WM_KEYDOWN, VK_ESCAPE, 0);
-            waitUntil([] { return findOpenMenu() == nullptr; }, 5000);
+            waitUntil([] { return openMenus().empty(); }, 5000);
         }
     };
     // Warm up, so that first-use allocations do not count.

@@ -37,7 +37,7 @@ class SettingsDialogs : public LauncherScenario {
     HWND bar_ = nullptr;
 };
 
-TEST_F(SettingsDialogs, ATakenPairIsRefusedInOrderAndCancelKeepsTheOldHotkeys) {
+TEST_F(SettingsDialogs, ATakenPairIsRefusedCancelKeepsTheOldHotkeysAndOkStoresNewOnes) {
     HWND dialog = open(IDM_BASIC_SETTINGS, "基本設定");
     ASSERT_NE(dialog, nullptr);
     EXPECT_EQ(windowText(::GetDlgItem(dialog, IDC_TASK_KEY2)), "Space");
@@ -51,7 +51,7 @@ TEST_F(SettingsDialogs, ATakenPairIsRefusedInOrderAndCancelKeepsTheOldHotkeys) {
     chooseInCombo(dialog, IDC_TASK_KEY1, modifier);
     chooseInCombo(dialog, IDC_TASK_KEY2, key);
     pressDialogButton(dialog, IDC_OK);
-    const auto box = waitForDialogTitled(firstInstance_.id(), "HOTKEY");
+    const auto box = waitForDialog(firstInstance_.id(), "HOTKEY");
     ASSERT_TRUE(box);
     EXPECT_EQ(box->text, modifier + " + " + key + "のホットキーはすでに使用されています。");
     EXPECT_EQ(box->owner, dialog);
@@ -68,10 +68,10 @@ TEST_F(SettingsDialogs, ATakenPairIsRefusedInOrderAndCancelKeepsTheOldHotkeys) {
     EXPECT_TRUE(hotkeyTakenElsewhere(MOD_WIN, VK_SPACE));
     EXPECT_NE(iniAfterClose().find("[Mode]\r\nKey1=8\r\nKey2=13\r\nKey3=8\r\nKey4=32\r\n"),
               std::string::npos);
-}
 
-TEST_F(SettingsDialogs, OkStoresTheHotkeysTrackbarsAndMenuStyle) {
-    HWND dialog = open(IDM_BASIC_SETTINGS, "基本設定");
+    // Again, and OK stores the hotkeys, the trackbars and the menu style.
+    ::PostMessageA(bar_, WM_COMMAND, IDM_BASIC_SETTINGS, 0);
+    dialog = shownDialog("基本設定");
     ASSERT_NE(dialog, nullptr);
     chooseInCombo(dialog, IDC_LAUNCHER_KEY1, "CapsLockキーのみ");
     EXPECT_FALSE(::IsWindowEnabled(::GetDlgItem(dialog, IDC_LAUNCHER_KEY2)));
@@ -118,7 +118,7 @@ TEST_F(SettingsDialogs, AssociationsAreAddedRefusedDeletedAndTheFilerSetAtOk) {
     EXPECT_EQ(listViewRowCount(::GetDlgItem(dialog, IDC_ASSOCIATION_LIST)), 2);
 
     HWND edit = add("txt", "C:\\c.exe");
-    const auto box = waitForDialogTitled(firstInstance_.id(), "");
+    const auto box = waitForDialog(firstInstance_.id(), "");
     ASSERT_TRUE(box);
     EXPECT_EQ(box->text, "txtの拡張子はすでに設定されています。");
     EXPECT_EQ(box->owner, edit);

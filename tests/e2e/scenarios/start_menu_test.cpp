@@ -75,7 +75,7 @@ TEST_F(StartMenu, ImportReplacesItsNodeKeepsTheRestAndItsItemsRunThroughTheShort
     ASSERT_FALSE(menu_.add(Menu::User, deep + "Deep.lnk", probeInSpacedFolder()).empty());
     const auto importAndReadTheNotice = [&] {
         ASSERT_EQ(runLauncher("/i"), 0u);
-        const auto notice = waitForMessageBox(firstInstance_.id());
+        const auto notice = waitForDialog(firstInstance_.id());
         ASSERT_TRUE(notice);
         EXPECT_EQ(notice->owner, bar);
         EXPECT_NE(notice->text.find("32階層より深いフォルダ1個の中身"), std::string::npos) << notice->text;
@@ -105,7 +105,7 @@ TEST_F(StartMenu, AnImportWaitsForAnOpenDialogAndAFailedSaveChangesNothing) {
             ::CreateFileA(dataFilePath().c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr));
         ASSERT_TRUE(lock);
         Process sender = startLauncher("/i");
-        const auto box = waitForDialogTitled(firstInstance_.id(), "保存失敗");
+        const auto box = waitForDialog(firstInstance_.id(), "保存失敗");
         ASSERT_TRUE(box);
         EXPECT_EQ(box->owner, bar);
         EXPECT_NE(box->text.find("取り込みは行われず、ファイルは元のままです。"), std::string::npos)
@@ -116,7 +116,7 @@ TEST_F(StartMenu, AnImportWaitsForAnOpenDialogAndAFailedSaveChangesNothing) {
     EXPECT_EQ(readFileBytes(dataFilePath()), before);
 
     ::PostMessageA(bar, WM_COMMAND, IDM_ABOUT, 0);
-    const auto about = waitForMessageBox(firstInstance_.id());
+    const auto about = waitForDialog(firstInstance_.id());
     ASSERT_TRUE(about);
     ASSERT_EQ(runLauncher("/i"), 0u);
     ::Sleep(1000);
@@ -179,7 +179,8 @@ TEST_F(StartMenu, AShortcutNamedOutsideTheCodePageStartsItsProgram) {
     std::string name = win32::narrowText(L"pr\u00f6be \u00d8");
     std::transform(name.begin(), name.end(), name.begin(),
                    [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; });
-    ASSERT_NE(readFileBytes(dataFilePath()).value_or("").find(":ItemName=" + name + "\r\n"), std::string::npos)
+    ASSERT_NE(readFileBytes(dataFilePath()).value_or("").find(":ItemName=" + name + "\r\n"),
+              std::string::npos)
         << readFileBytes(dataFilePath()).value_or("");
     ASSERT_EQ(runLauncher("/c \"" + name + "\""), 0u);
     const auto starts = probeStarts(1);
