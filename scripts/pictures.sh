@@ -14,19 +14,18 @@ source "$root/scripts/wine-session.sh"
 trap zek_wine_stop EXIT
 ZEK_FORCE_XVFB=1 zek_wine_start "$root/build/wine/prefix"
 work="$root/build/win64/bin/e2e-work"
-intro="$work/Pictures.TheIntroTypingAndTheBarWithACompletedName"
+intro="$work/Pictures.TheIntroTypingTheBarWithACompletedNameAndTheMenus"
 mkdir -p docs/pictures
 # The bar on a screen at 150 % first: the scenarios at 96 DPI then take its place.
 (cd build/win64/tests/e2e && bash "$root/tests/e2e/run-at-dpi.sh" 144 "$root/build/win64/bin/zek_e2e_scenarios.exe" \
-  "$root/build/win64/e2e-screenshots" Pictures.TheIntroTypingAndTheBarWithACompletedName)
+  "$root/build/win64/e2e-screenshots" Pictures.TheIntroTypingTheBarWithACompletedNameAndTheMenus)
 convert "$intro/bar.bmp" docs/pictures/bar-150.png
 echo docs/pictures/bar-150.png
 ctest --test-dir build/win64 -R '^e2e\.Pictures\.' --output-on-failure
 zek_wine_stop
 trap - EXIT
 
-menus="$work/Pictures.AnOwnerDrawnNodeMenuAndTheTaskMenu"
-for picture in "$intro/bar" "$menus/node-menu" "$menus/task-menu"; do
+for picture in "$intro/bar" "$intro/node-menu" "$intro/task-menu"; do
   convert "$picture.bmp" "docs/pictures/${picture##*/}.png"
   echo "docs/pictures/${picture##*/}.png"
 done

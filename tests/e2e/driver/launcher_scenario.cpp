@@ -1,7 +1,6 @@
 #include "driver/launcher_scenario.h"
 
 #include <cstdio>
-#include <cstdlib>
 
 #include "driver/files.h"
 #include "driver/input.h"
@@ -48,11 +47,7 @@ HWND waitForStartedBar(DWORD timeoutMs) {
 void LauncherScenario::SetUp() {
     endAnyLauncher();
     closeProbeWindows();
-    const char* root = std::getenv("ZEK_E2E_WORK");
-    std::string base = root != nullptr && *root != '\0' ? std::string(root) : ownDirectory() + "e2e-work";
-    if (base.back() != '\\') {
-        base += '\\';
-    }
+    const std::string base = ownDirectory() + "e2e-work\\";
     const auto* test = ::testing::UnitTest::GetInstance()->current_test_info();
     folder_ = base + test->test_suite_name() + "." + test->name() + "\\";
     ::CreateDirectoryA(base.c_str(), nullptr);

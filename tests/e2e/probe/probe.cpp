@@ -4,8 +4,9 @@
 // stays until the window is closed.
 #include <windows.h>
 
-#include <cstdio>
+#include <cstdlib>
 #include <string>
+#include <string_view>
 
 namespace {
 
@@ -37,19 +38,15 @@ void appendRecord(int showCommand) {
     }
 }
 
+// --title=NAME, or --title="A NAME": one argument once the runtime has taken the quotes away.
 std::string titleArgument() {
-    const std::string line = ::GetCommandLineA();
-    const std::string key = "--title=";
-    const auto start = line.find(key);
-    if (start == std::string::npos) {
-        return {};
+    for (int i = 1; i < __argc; ++i) {
+        const std::string_view argument = __argv[i];
+        if (argument.starts_with("--title=")) {
+            return std::string(argument.substr(8));
+        }
     }
-    auto begin = start + key.size();
-    // --title="a title with spaces" or --title=word
-    const bool inQuotes = begin < line.size() && line[begin] == '"';
-    begin += inQuotes ? 1 : 0;
-    const auto end = line.find_first_of(inQuotes ? "\"" : " \"", begin);
-    return line.substr(begin, end == std::string::npos ? std::string::npos : end - begin);
+    return {};
 }
 
 LRESULT CALLBACK probeWindow(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {

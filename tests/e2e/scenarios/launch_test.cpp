@@ -42,15 +42,20 @@ TEST_F(Launch, TheRunSwitchAndAnItemHotkeyStartTheItemWithItsOptionAndFolder) {
 }
 
 // One start at a time, so the log keeps their order.
-TEST_F(Launch, DocumentsOpenByAssociationOrWithAnItemAndFoldersWithTheFiler) {
+TEST_F(Launch, DocumentsOpenByAssociationOrWithAnItemFoldersWithTheFilerAndABootNodeRunsAll) {
     const std::string probe = probeInSpacedFolder();
     const std::string document = folder_ + "notes.zek";
     const std::string target = withoutTrailingBackslash(folder_);
+    const std::string missing = folder_ + "missing.exe";
     writeFile("notes.zek", "text");
     ASSERT_NE(
         startWith({{.name = "notes", .app = document, .option = "-v", .extension = 1},
                    {.name = "here", .app = target, .extension = 1},
-                   {.name = "viewer", .app = probe, .option = "-x"}},
+                   {.name = "viewer", .app = probe, .option = "-x"},
+                   {.name = "all", .type = 2, .level = 1, .boot = 1},
+                   {.name = "a", .level = 2, .app = probe, .option = "first"},
+                   {.name = "b", .level = 2, .app = missing},
+                   {.name = "c", .level = 2, .app = probe, .option = "third"}},
                   "[ExtMode]\r\nFileApp=" + probe +
                       "\r\nFileAppOption=/e,\r\nExtKey0=zek\r\nPathKey0=" + probe + "\r\nOptionKey0=/o:\r\n"),
         nullptr);
@@ -69,16 +74,8 @@ TEST_F(Launch, DocumentsOpenByAssociationOrWithAnItemAndFoldersWithTheFiler) {
     }
     // A file opened by association starts in the file's folder.
     EXPECT_EQ(withoutTrailingBackslash(probeStarts(2)[1].directory), target);
-}
 
-TEST_F(Launch, ABootNodeStartsEverythingAndReportsEachFailure) {
-    const std::string probe = probeInSpacedFolder();
-    const std::string missing = folder_ + "missing.exe";
-    ASSERT_NE(startWith({{.name = "all", .type = 2, .level = 1, .boot = 1},
-                         {.name = "a", .level = 2, .app = probe, .option = "first"},
-                         {.name = "b", .level = 2, .app = missing},
-                         {.name = "c", .level = 2, .app = probe, .option = "third"}}),
-              nullptr);
+    // The boot node starts each of its items and reports each failure.
     Process sender = startLauncher("/c all");
     const auto box = waitForDialog(firstInstance_.id());
     ASSERT_TRUE(box) << "no failure message";
@@ -86,10 +83,10 @@ TEST_F(Launch, ABootNodeStartsEverythingAndReportsEachFailure) {
     EXPECT_EQ(box->text, missing + " を実行することができません　");
     pressDialogButton(box->window, IDOK);
     EXPECT_EQ(sender.waitForExit(10000), 0u);
-    const auto starts = probeStarts(2);
-    ASSERT_EQ(starts.size(), 2u);
-    EXPECT_EQ(starts[0].commandLine, inQuotes(probe) + " first");
-    EXPECT_EQ(starts[1].commandLine, inQuotes(probe) + " third");
+    const auto starts = probeStarts(7);
+    ASSERT_EQ(starts.size(), 7u);
+    EXPECT_EQ(starts[5].commandLine, inQuotes(probe) + " first");
+    EXPECT_EQ(starts[6].commandLine, inQuotes(probe) + " third");
 }
 
 TEST_F(Launch, TwoItemsWithOneHotkeyGiveOneConflictNamingTheLaterItem) {

@@ -54,8 +54,8 @@ class Pictures : public LauncherScenario {
 };
 
 // The intro unfolding, then a name typed and its panel growing, frame by frame;
-// then the bar with the completed name.
-TEST_F(Pictures, TheIntroTypingAndTheBarWithACompletedName) {
+// then the bar with the completed name, a node's menu and the task menu.
+TEST_F(Pictures, TheIntroTypingTheBarWithACompletedNameAndTheMenus) {
     startWithPrograms();
     std::vector<ScreenImage> frames;
     const auto capture = [&](int count) {
@@ -90,11 +90,9 @@ TEST_F(Pictures, TheIntroTypingAndTheBarWithACompletedName) {
         waitUntil([&] { return captureScreen().count(commentArea(), kStatusTextColour) >= 20; }, 5000));
     ::Sleep(500);
     savePicture({bar_}, "bar.bmp");
-}
 
-TEST_F(Pictures, AnOwnerDrawnNodeMenuAndTheTaskMenu) {
-    startWithPrograms();
-    showAndFocus(bar_);
+    // An owner-drawn node menu with the icons of its programs, then the task menu.
+    ::SendMessageA(findCommandEdit(bar_), EM_SETSEL, 0, -1);
     typeAscii("tools");
     ASSERT_TRUE(waitUntil([&] { return windowText(findCommandBox(bar_)) == "tools"; }, 5000));
     pressKey(VK_RETURN);
