@@ -20,8 +20,8 @@ bool makeLauncherFolder(const std::string& folder) {
 }
 
 HWND waitForStartedBar(DWORD timeoutMs) {
-    HWND bar = waitForBar(timeoutMs);
-    if (bar == nullptr) {
+    HWND bar = nullptr;
+    if (!waitUntil([&] { return (bar = findBar()) != nullptr; }, timeoutMs)) {
         std::fprintf(stderr, "no launcher bar appeared\n");
         return nullptr;
     }
@@ -62,8 +62,11 @@ void LauncherScenario::TearDown() {
 }
 
 std::string LauncherScenario::probeInSpacedFolder() {
-    probe_ = copyProbeInSpacedFolder(folder_);
-    EXPECT_FALSE(probe_.empty()) << "no copy of the probe";
+    const std::string spaced = folder_ + "probe folder\\";
+    ::CreateDirectoryA(spaced.c_str(), nullptr);
+    probe_ = spaced + "probe.exe";
+    EXPECT_TRUE(::CopyFileA((folder_ + "probe.exe").c_str(), probe_.c_str(), FALSE))
+        << "no copy of the probe";
     return probe_;
 }
 

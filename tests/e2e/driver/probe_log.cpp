@@ -1,19 +1,12 @@
 #include "driver/probe_log.h"
 
-#include <sstream>
+#include <cstdlib>
 
 #include "driver/files.h"
 #include "driver/process.h"
 #include "driver/window_query.h"
 
 namespace zek::e2e {
-
-std::string copyProbeInSpacedFolder(const std::string& folder) {
-    const std::string spaced = folder + "probe folder\\";
-    ::CreateDirectoryA(spaced.c_str(), nullptr);
-    const std::string probe = spaced + "probe.exe";
-    return ::CopyFileA((folder + "probe.exe").c_str(), probe.c_str(), FALSE) ? probe : std::string();
-}
 
 std::string probeLogBeside(const std::string& probePath) {
     return probePath.substr(0, probePath.find_last_of('\\') + 1) + "probe.log";
@@ -33,29 +26,14 @@ HWND startProbeWindow(const std::string& probePath, const std::string& title) {
 }
 
 std::vector<ProbeStart> readProbeLog(const std::string& logPath) {
+    // One line a start, as the probe writes it: show command, folder and command line, apart by tabs.
     std::vector<ProbeStart> starts;
-    const auto bytes = readFileBytes(logPath);
-    if (!bytes) {
-        return starts;
-    }
-    std::istringstream lines(*bytes);
-    std::string line;
-    ProbeStart current;
-    while (std::getline(lines, line)) {
-        if (!line.empty() && line.back() == '\r') {
-            line.pop_back();
-        }
-        if (line == "start") {
-            current = {};
-        } else if (line.starts_with("commandLine=")) {
-            current.commandLine = line.substr(12);
-        } else if (line.starts_with("directory=")) {
-            current.directory = line.substr(10);
-        } else if (line.starts_with("show=")) {
-            current.show = std::stoi(line.substr(5));
-        } else if (line == "end") {
-            starts.push_back(current);
-        }
+    const std::string log = readFileBytes(logPath).value_or("");
+    for (std::size_t line = 0, end; (end = log.find("\r\n", line)) != std::string::npos; line = end + 2) {
+        const std::size_t tab = log.find('\t', line);
+        const std::size_t next = log.find('\t', tab + 1);
+        starts.push_back(ProbeStart{log.substr(next + 1, end - next - 1), log.substr(tab + 1, next - tab - 1),
+                                    std::atoi(log.c_str() + line)});
     }
     return starts;
 }

@@ -13,9 +13,6 @@ struct ProbeStart {
     int show = -1;
 };
 
-// A copy of the probe in a folder whose name has a space, made inside `folder`
-// (which holds one); the copy's path.
-std::string copyProbeInSpacedFolder(const std::string& folder);
 // The log that the probe at this path writes beside itself.
 std::string probeLogBeside(const std::string& probePath);
 // Starts the probe at this path with a window of this title; the window, once it is there.

@@ -27,12 +27,6 @@ HWND findBar() {
     return ::FindWindowA(app::kBarClassName, nullptr);
 }
 
-HWND waitForBar(DWORD timeoutMs) {
-    HWND bar = nullptr;
-    waitUntil([&] { return (bar = findBar()) != nullptr; }, timeoutMs);
-    return bar;
-}
-
 std::string windowText(HWND window) {
     std::string text(4096, '\0');
     // Bounded, so that a hung launcher fails the scenario's wait instead of

@@ -14,7 +14,6 @@ namespace zek::e2e {
 bool waitUntil(const std::function<bool()>& condition, DWORD timeoutMs = 10000);
 
 HWND findBar();
-HWND waitForBar(DWORD timeoutMs = 15000);
 
 // The text as WM_GETTEXT gives it across processes (bytes in the ANSI code page).
 std::string windowText(HWND window);

@@ -20,9 +20,9 @@ std::string moduleDirectory() {
 void appendRecord(int showCommand) {
     char currentDirectory[MAX_PATH] = {};
     ::GetCurrentDirectoryA(MAX_PATH, currentDirectory);
-    const std::string record = std::string("start\r\ncommandLine=") + ::GetCommandLineA() +
-                               "\r\ndirectory=" + currentDirectory +
-                               "\r\nshow=" + std::to_string(showCommand) + "\r\nend\r\n";
+    // One line a start: the show command, the folder and the command line, apart by tabs.
+    const std::string record =
+        std::to_string(showCommand) + "\t" + currentDirectory + "\t" + ::GetCommandLineA() + "\r\n";
     // Several probes may start at once: retry while another holds the log.
     const std::string logPath = moduleDirectory() + "probe.log";
     for (int attempt = 0; attempt < 100; ++attempt) {
