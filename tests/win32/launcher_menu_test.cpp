@@ -74,20 +74,26 @@ void press(HWND menuWindow, UINT key) {
     ::PostMessageA(menuWindow, WM_KEYUP, key, 0xC0000001);
 }
 
-// Down until the row at `position` is highlighted; whether it came to be.
-bool highlight(HWND menuWindow, int position) {
+// `key` until the row at `position` is highlighted; whether it came to be.
+bool highlight(HWND menuWindow, std::size_t position, UINT key = VK_DOWN) {
     return e2e::waitUntil(
         [&] {
             const std::vector<Row> rows = rowsOf(menuWindow);
-            if (position < static_cast<int>(rows.size()) &&
-                rows[static_cast<std::size_t>(position)].highlighted) {
+            if (position < rows.size() && rows[position].highlighted) {
                 return true;
             }
-            press(menuWindow, VK_DOWN);
-            ::Sleep(10);
+            press(menuWindow, key);
             return false;
         },
         5000);
+}
+
+// Presses Return on the row at `position` of the deepest of `depth` open menus.
+void choose(std::size_t depth, std::size_t position, UINT key = VK_DOWN) {
+    HWND open = menuAtDepth(depth);
+    ASSERT_TRUE(highlight(open, position, key));
+    press(open, VK_RETURN);
+    e2e::waitUntil([] { return e2e::openMenus().empty(); }, 5000);
 }
 
 class LauncherMenuTest : public ::testing::Test {
@@ -117,10 +123,7 @@ class LauncherMenuTest : public ::testing::Test {
     static void track(const std::function<void()>& show, const std::function<void()>& user) {
         std::thread worker([&] {
             user();
-            while (!e2e::openMenus().empty()) {
-                press(e2e::openMenus().front(), VK_ESCAPE);
-                ::Sleep(50);
-            }
+            e2e::closeOpenMenus();
         });
         show();
         worker.join();
@@ -131,47 +134,32 @@ class LauncherMenuTest : public ::testing::Test {
     data::ItemStore store_{data::RecordTable{}};
 };
 
+// Which rows a menu has and their ids are the core's; here they are the system's menus.
 TEST_F(LauncherMenuTest, TextMenuTypeShowsPlainRowsAtTheAnchor) {
-    // Node -> A (A1), B: the rows take ids A1 1, A 2, B 3, Node 4, "Exit" 5.
     data::LauncherItem* node = add(store_.root(), data::ItemType::RootItem, "Node");
     add(add(node, data::ItemType::NodeItem, "A"), data::ItemType::DataItem, "A1");
     data::LauncherItem* b = add(node, data::ItemType::DataItem, "B");
-    std::vector<Row> top, level1;
+    std::vector<Row> rows;
     RECT shown{};
     data::ItemRef chosen;
-    track(
-        [&] {
-            LauncherMenu menu(process());
-            chosen = menu.showNodeMenu(*node, kPlainText);
-        },
-        [&] {
-            HWND first = menuAtDepth(1);
-            ::GetWindowRect(first, &shown);
-            top = rowsOf(first);
-            ASSERT_TRUE(highlight(first, 0));
-            press(first, VK_RIGHT);
-            HWND second = menuAtDepth(2);
-            level1 = rowsOf(second);
-            ASSERT_TRUE(highlight(second, 1));
-            press(second, VK_RETURN);
-            e2e::waitUntil([] { return e2e::openMenus().empty(); }, 5000);
-        });
+    track([&] { chosen = LauncherMenu(process()).showNodeMenu(*node, kPlainText); },
+          [&] {
+              HWND first = menuAtDepth(1);
+              ::GetWindowRect(first, &shown);
+              rows = rowsOf(first);
+              ASSERT_TRUE(highlight(first, 0));
+              press(first, VK_RIGHT);
+              std::ranges::copy(rowsOf(menuAtDepth(2)), std::back_inserter(rows));
+              choose(2, 1);
+          });
     EXPECT_EQ(chosen.item, b->id());
     EXPECT_EQ(process().activeMenu(), nullptr);
-    const auto texts = [](const std::vector<Row>& rows) {
-        std::vector<std::string> all;
-        std::ranges::transform(rows, std::back_inserter(all), &Row::text);
-        return all;
-    };
-    EXPECT_EQ(texts(top), (std::vector<std::string>{"Node", "Exit"}));
-    EXPECT_EQ(texts(level1), (std::vector<std::string>{"A", "B"}));
-    ASSERT_EQ(level1.size(), 2u);
-    EXPECT_EQ(std::pair(level1[0].id, level1[1].id), std::pair(2u, 3u));
-    for (const auto* rows : {&top, &level1}) {
-        for (const Row& row : *rows) {
-            EXPECT_EQ(row.type & MFT_OWNERDRAW, 0u) << row.text;
-        }
+    std::vector<std::string> texts;
+    for (const Row& row : rows) {
+        texts.push_back(row.text);
+        EXPECT_EQ(row.type & MFT_OWNERDRAW, 0u) << row.text;
     }
+    EXPECT_EQ(texts, (std::vector<std::string>{"Node", "Exit", "A", "B"}));
     // Centred on the point 150 right of and 50 below the bar's client area corner.
     POINT anchor{150, 50};
     ::ClientToScreen(suite_->bar.window(), &anchor);
@@ -188,29 +176,13 @@ TEST_F(LauncherMenuTest, MenuOfMoreRowsThanTheScreenHoldsOpensAndReachesItsLastR
     RECT shown{};
     std::size_t rowCount = 0;
     data::ItemRef chosen;
-    track(
-        [&] {
-            LauncherMenu menu(process());
-            chosen = menu.showListMenu(list, kOwnerDrawn);
-        },
-        [&] {
-            HWND open = menuAtDepth(1);
-            ::GetWindowRect(open, &shown);
-            rowCount = rowsOf(open).size();
-            // Up from the top wraps to "Exit"; once more is the last item.
-            ASSERT_TRUE(e2e::waitUntil(
-                [&] {
-                    if (rowsOf(open)[1999].highlighted) {
-                        return true;
-                    }
-                    press(open, VK_UP);
-                    ::Sleep(20);
-                    return false;
-                },
-                5000));
-            press(open, VK_RETURN);
-            e2e::waitUntil([] { return e2e::openMenus().empty(); }, 5000);
-        });
+    track([&] { chosen = LauncherMenu(process()).showListMenu(list, kOwnerDrawn); },
+          [&] {
+              HWND open = menuAtDepth(1);
+              ::GetWindowRect(open, &shown);
+              rowCount = rowsOf(open).size();
+              choose(1, 1999, VK_UP);  // up from the top wraps to "Exit"; once more is the last item
+          });
     EXPECT_EQ(chosen.item, list[1999]->id());
     EXPECT_EQ(rowCount, 2001u);
     EXPECT_LE(shown.bottom - shown.top, ::GetSystemMetrics(SM_CYSCREEN));
@@ -225,35 +197,29 @@ TEST_F(LauncherMenuTest, OwnerDrawnMenusGiveBackEveryObjectAndMenu) {
     const COLORREF strip = menus::stripColour(::GetSysColor(COLOR_MENU));
     std::vector<HMENU> seenMenus;
     const auto openAndClose = [&] {
-        track(
-            [&] {
-                LauncherMenu menu(process());
-                EXPECT_EQ(menu.showNodeMenu(*node, kOwnerDrawn).item, 0u);
-            },
-            [&] {
-                HWND open = menuAtDepth(1);
-                ASSERT_TRUE(highlight(open, 0));
-                press(open, VK_RIGHT);
-                HWND second = menuAtDepth(2);
-                ASSERT_TRUE(highlight(second, 0));
-                press(second, VK_RIGHT);
-                menuAtDepth(3);
-                // Drawn by the launcher: the first menu's "Exit" row shows its icon strip.
-                EXPECT_TRUE(e2e::waitUntil(
-                    [&] { return e2e::captureScreen().count(e2e::windowRect(open), strip) >= 10; }, 5000));
-                for (HWND window : e2e::openMenus()) {
-                    seenMenus.push_back(menuOf(window));
-                }
-            });
+        track([&] { EXPECT_EQ(LauncherMenu(process()).showNodeMenu(*node, kOwnerDrawn).item, 0u); },
+              [&] {
+                  HWND open = menuAtDepth(1);
+                  ASSERT_TRUE(highlight(open, 0));
+                  press(open, VK_RIGHT);
+                  HWND second = menuAtDepth(2);
+                  ASSERT_TRUE(highlight(second, 0));
+                  press(second, VK_RIGHT);
+                  menuAtDepth(3);
+                  // Drawn by the launcher: the first menu's "Exit" row shows its icon strip.
+                  EXPECT_TRUE(e2e::waitUntil(
+                      [&] { return e2e::captureScreen().count(e2e::windowRect(open), strip) >= 10; }, 5000));
+                  for (HWND window : e2e::openMenus()) {
+                      seenMenus.push_back(menuOf(window));
+                  }
+              });
     };
     openAndClose();  // the first menu loads what the system keeps for good (fonts, arrows)
-    const std::optional<e2e::GuiObjectCounts> before = e2e::countGuiObjects();
+    const std::optional<std::uint32_t> before = e2e::countGdiObjects();
     for (int round = 0; round < 20; ++round) {
         openAndClose();
     }
-    if (before) {
-        EXPECT_EQ(*e2e::countGuiObjects(), *before);
-    }
+    EXPECT_EQ(e2e::countGdiObjects(), before);
     ASSERT_EQ(seenMenus.size(), 21u * 3);
     EXPECT_EQ(std::count_if(seenMenus.begin(), seenMenus.end(), [](HMENU menu) { return ::IsMenu(menu); }),
               0);
