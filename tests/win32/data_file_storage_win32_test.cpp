@@ -17,11 +17,7 @@ using e2e::isFile;
 using e2e::isFolder;
 using e2e::TestFolder;
 
-// All of a literal, NULs included.
-template <std::size_t N>
-std::string bytesOf(const char (&text)[N]) {
-    return std::string(text, N - 1);
-}
+using namespace std::string_literals;  // NULs included
 
 class DataFileOnDisk : public ::testing::Test {
   protected:
@@ -41,18 +37,13 @@ class DataFileOnDisk : public ::testing::Test {
 
 TEST_F(DataFileOnDisk, ReadsEveryByteAsItIsOnDisk) {
     // CR LF and a lone LF, a NUL, Ctrl-Z (which ends a text-mode read), Shift-JIS,
-    // and a last line without a line end.
-    const std::string content = bytesOf("[100]\r\n0:ItemName=\x95\x5C\x1A\0x\n\r\n0:ItemHotKey2=78");
-    ASSERT_TRUE(e2e::writeFileBytes(dat, content));
-    WholeFile file = storage.readWholeFile(dat);
-    EXPECT_EQ(file.status, WholeFile::Status::Read);
-    EXPECT_EQ(file.bytes, content);
-
-    ASSERT_TRUE(e2e::writeFileBytes(dat, ""));
-    file = storage.readWholeFile(dat);
-    EXPECT_EQ(file.status, WholeFile::Status::Read);
-    EXPECT_EQ(file.bytes, "");
-
+    // and a last line without a line end; and nothing at all.
+    for (const std::string& content : {"[100]\r\n0:ItemName=\x95\x5C\x1A\0x\n\r\n0:ItemHotKey2=78"s, ""s}) {
+        ASSERT_TRUE(e2e::writeFileBytes(dat, content));
+        const WholeFile file = storage.readWholeFile(dat);
+        EXPECT_EQ(file.status, WholeFile::Status::Read);
+        EXPECT_EQ(file.bytes, content);
+    }
     EXPECT_EQ(storage.readWholeFile(folder.file("missing.dat")).status, WholeFile::Status::Missing);
     EXPECT_EQ(storage.readWholeFile(folder.file("no folder\\x.dat")).status, WholeFile::Status::Missing);
     EXPECT_EQ(storage.readWholeFile(folder.path()).status, WholeFile::Status::Unreadable);
@@ -84,8 +75,8 @@ TEST_F(DataFileOnDisk, EachReplacementKeepsThePreviousFileAsTheBackup) {
     EXPECT_EQ(e2e::readFileBytes(dat), "two\r\n");
     EXPECT_EQ(e2e::readFileBytes(bak), "one\r\n");
 
-    ASSERT_TRUE(storage.replaceWithBackup(dat, bytesOf("three\0\x1A"), bak));
-    EXPECT_EQ(e2e::readFileBytes(dat), bytesOf("three\0\x1A"));
+    ASSERT_TRUE(storage.replaceWithBackup(dat, "three\0\x1A"s, bak));
+    EXPECT_EQ(e2e::readFileBytes(dat), "three\0\x1A"s);
     EXPECT_EQ(e2e::readFileBytes(bak), "two\r\n");
 
     ASSERT_TRUE(storage.replaceWithBackup(dat, "", ""));  // no backup asked for

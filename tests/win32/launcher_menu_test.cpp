@@ -2,7 +2,8 @@
 // system, the place a menu opens at, a menu taller than the screen, and every
 // handle given back. The menus open at a bar of this process; a second thread
 // works them as a user does while this one tracks them. Choosing from owner-drawn
-// node and list menus is the program's scenarios' business.
+// node and list menus is the program's scenarios' business. And the painter of
+// owner-drawn rows: pieces in layout order, the device context left as it was found.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -18,10 +19,13 @@
 #include "core/data/item_store.h"
 #include "core/data/launcher_item.h"
 #include "core/menus/owner_draw.h"
+#include "driver/icon_kit.h"
 #include "driver/object_counts.h"
 #include "driver/screen.h"
 #include "driver/window_query.h"
 #include "win32/menus/launcher_menu.h"
+#include "win32/menus/owner_draw_painter.h"
+#include "win32/platform/screen_dpi.h"
 
 namespace zek::win32 {
 namespace {
@@ -34,7 +38,6 @@ HMENU menuOf(HWND menuWindow) {
 }
 
 struct Row {
-    UINT id = 0;
     UINT type = 0;
     bool highlighted = false;
     std::string text;
@@ -47,11 +50,11 @@ std::vector<Row> rowsOf(HWND menuWindow) {
         char text[256] = {};
         MENUITEMINFOA info{};
         info.cbSize = sizeof info;
-        info.fMask = MIIM_ID | MIIM_FTYPE | MIIM_STATE | MIIM_STRING;
+        info.fMask = MIIM_FTYPE | MIIM_STATE | MIIM_STRING;
         info.dwTypeData = text;
         info.cch = sizeof text;
         ::GetMenuItemInfoA(menu, static_cast<UINT>(position), TRUE, &info);
-        rows.push_back({info.wID, info.fType, (info.fState & MFS_HILITE) != 0, text});
+        rows.push_back({info.fType, (info.fState & MFS_HILITE) != 0, text});
     }
     return rows;
 }
@@ -88,6 +91,14 @@ bool highlight(HWND menuWindow, std::size_t position, UINT key = VK_DOWN) {
         5000);
 }
 
+// Opens the submenu of the row at `position` in the deepest of `depth` open menus.
+HWND openSubmenu(std::size_t depth, std::size_t position) {
+    HWND open = menuAtDepth(depth);
+    EXPECT_TRUE(highlight(open, position));
+    press(open, VK_RIGHT);
+    return menuAtDepth(depth + 1);
+}
+
 // Presses Return on the row at `position` of the deepest of `depth` open menus.
 void choose(std::size_t depth, std::size_t position, UINT key = VK_DOWN) {
     HWND open = menuAtDepth(depth);
@@ -106,12 +117,8 @@ class LauncherMenuTest : public ::testing::Test {
     }
     // Shown windows are slow to destroy under Wine without a window manager: one bar serves every test.
     static void TearDownTestSuite() {
-        ::SendMessageA(suite_->bar.window(), WM_DESTROY, 0, 0);
-        ::DestroyWindow(suite_->bar.window());
+        suite_->leave();
         suite_.reset();
-        MSG quit;
-        while (::PeekMessageA(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE)) {
-        }
     }
 
     data::LauncherItem* add(data::LauncherItem* parent, data::ItemType type, std::string name) {
@@ -144,12 +151,9 @@ TEST_F(LauncherMenuTest, TextMenuTypeShowsPlainRowsAtTheAnchor) {
     data::ItemRef chosen;
     track([&] { chosen = LauncherMenu(process()).showNodeMenu(*node, kPlainText); },
           [&] {
-              HWND first = menuAtDepth(1);
-              ::GetWindowRect(first, &shown);
-              rows = rowsOf(first);
-              ASSERT_TRUE(highlight(first, 0));
-              press(first, VK_RIGHT);
-              std::ranges::copy(rowsOf(menuAtDepth(2)), std::back_inserter(rows));
+              ::GetWindowRect(menuAtDepth(1), &shown);
+              rows = rowsOf(menuAtDepth(1));
+              std::ranges::copy(rowsOf(openSubmenu(1, 0)), std::back_inserter(rows));
               choose(2, 1);
           });
     EXPECT_EQ(chosen.item, b->id());
@@ -199,16 +203,12 @@ TEST_F(LauncherMenuTest, OwnerDrawnMenusGiveBackEveryObjectAndMenu) {
     const auto openAndClose = [&] {
         track([&] { EXPECT_EQ(LauncherMenu(process()).showNodeMenu(*node, kOwnerDrawn).item, 0u); },
               [&] {
-                  HWND open = menuAtDepth(1);
-                  ASSERT_TRUE(highlight(open, 0));
-                  press(open, VK_RIGHT);
-                  HWND second = menuAtDepth(2);
-                  ASSERT_TRUE(highlight(second, 0));
-                  press(second, VK_RIGHT);
-                  menuAtDepth(3);
+                  HWND first = menuAtDepth(1);
+                  openSubmenu(1, 0);
+                  openSubmenu(2, 0);
                   // Drawn by the launcher: the first menu's "Exit" row shows its icon strip.
                   EXPECT_TRUE(e2e::waitUntil(
-                      [&] { return e2e::captureScreen().count(e2e::windowRect(open), strip) >= 10; }, 5000));
+                      [&] { return e2e::captureScreen().count(e2e::windowRect(first), strip) >= 10; }, 5000));
                   for (HWND window : e2e::openMenus()) {
                       seenMenus.push_back(menuOf(window));
                   }
@@ -223,6 +223,50 @@ TEST_F(LauncherMenuTest, OwnerDrawnMenusGiveBackEveryObjectAndMenu) {
     ASSERT_EQ(seenMenus.size(), 21u * 3);
     EXPECT_EQ(std::count_if(seenMenus.begin(), seenMenus.end(), [](HMENU menu) { return ::IsMenu(menu); }),
               0);
+}
+
+TEST(OwnerDrawnMenuPainting, PaintsInLayoutOrderAndLeavesTheContextAsFound) {
+    constexpr COLORREF kStrip = RGB(10, 20, 30);
+    constexpr COLORREF kFill = RGB(200, 210, 220);
+    constexpr COLORREF kFrame = RGB(0, 0, 255);
+    constexpr COLORREF kLine = RGB(0, 128, 0);
+    constexpr COLORREF kText = RGB(255, 0, 0);
+    menus::EntryPaint paint;
+    paint.strip = {{0, 0, 20, 30}, kStrip};
+    paint.background = {{0, 0, 120, 30}, kFill};
+    paint.frame = menus::ColouredRect{{0, 0, 120, 30}, kFrame};
+    paint.separator = menus::ColouredRect{{24, 1, 120, 2}, kLine};
+    paint.text = {.text = "W", .x = 26, .y = 7, .colour = kText};
+    const e2e::ScreenImage pixels(120, 30, e2e::renderPixels(120, 30, [&](HDC dc) {
+                                      const HGDIOBJ fontBefore = ::GetCurrentObject(dc, OBJ_FONT);
+                                      ::SetBkMode(dc, OPAQUE);
+                                      ::SetTextColor(dc, RGB(1, 2, 3));
+                                      paintEntry(dc, paint, MenuFont(display::DpiScale(systemDpi())));
+                                      EXPECT_EQ(::GetCurrentObject(dc, OBJ_FONT), fontBefore);
+                                      EXPECT_EQ(::GetBkMode(dc), OPAQUE);
+                                      EXPECT_EQ(::GetTextColor(dc), RGB(1, 2, 3));
+                                  }));
+    ASSERT_FALSE(pixels.empty());
+    // The background is painted after the strip, the frame and the line after both.
+    EXPECT_EQ(pixels.at(5, 15), kFill);
+    EXPECT_EQ(pixels.at(0, 15), kFrame);
+    EXPECT_EQ(pixels.at(119, 15), kFrame);
+    EXPECT_EQ(pixels.at(60, 0), kFrame);
+    EXPECT_EQ(pixels.at(60, 1), kLine);
+    EXPECT_EQ(pixels.at(23, 1), kFill);
+    EXPECT_GT(pixels.count(RECT{20, 7, 119, 29}, kText), 0);
+}
+
+// At twice the DPI the system's fonts were made for, the rows' font is twice as high.
+TEST(OwnerDrawnMenuPainting, TheMenuFontFollowsTheDpi) {
+    const auto heightOf = [](HGDIOBJ font) {
+        LOGFONTA face{};
+        ::GetObjectA(font, sizeof face, &face);
+        return face.lfHeight;
+    };
+    const LONG stock = heightOf(::GetStockObject(DEFAULT_GUI_FONT));
+    EXPECT_EQ(heightOf(MenuFont(display::DpiScale(systemDpi())).get()), stock);
+    EXPECT_EQ(heightOf(MenuFont(display::DpiScale(2 * systemDpi())).get()), 2 * stock);
 }
 
 }  // namespace
