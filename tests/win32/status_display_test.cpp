@@ -4,7 +4,6 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
-#include <algorithm>
 #include <cmath>
 #include <cstdint>
 #include <vector>
@@ -79,7 +78,11 @@ class StatusPicture : public ::testing::Test {
     }
     // The same at a place given in units.
     std::uint32_t at(int x, int y) const { return pixel(scale_.px(x), scale_.px(y)); }
-    int count(RECT units, bool (*wanted)(std::uint32_t)) const {
+    int count(RECT units, std::uint32_t colour) const {
+        return count(units, [colour](std::uint32_t c) { return c == colour; });
+    }
+    template <typename Wanted>
+    int count(RECT units, Wanted wanted) const {
         const display::Corners area =
             scale_.px(display::Corners{units.left, units.top, units.right, units.bottom});
         int found = 0;
@@ -143,16 +146,14 @@ TEST_P(ScaledStatusPicture, ItemFrameShowsInstrumentTextsAndIcon) {
     EXPECT_GT(cyan, 20) << "the cyan pies";
     EXPECT_GT(grey, 20) << "the grey pie";
     EXPECT_EQ(at(240, 45), 0x191919u) << "the outline's right edge at width 150";
-    EXPECT_GT(count({100, 9, 200, 23}, [](std::uint32_t c) { return c == 0x32DCA0u; }), 10) << "the name";
-    EXPECT_GT(count({5, 20, 75, 34}, [](std::uint32_t c) { return c == 0xFAFAFAu; }), 10) << "the date";
-    EXPECT_GT(count({35, 70, 100, 84}, [](std::uint32_t c) { return c == 0xFAFAFAu; }), 4) << "the time";
+    EXPECT_GT(count({100, 9, 200, 23}, 0x32DCA0u), 10) << "the name";
+    EXPECT_GT(count({5, 20, 75, 34}, 0xFAFAFAu), 10) << "the date";
+    EXPECT_GT(count({35, 70, 100, 84}, 0xFAFAFAu), 4) << "the time";
     EXPECT_GT(
         count({0, 0, 45, 14}, [](std::uint32_t c) { return (c & 0xFF) > 0xC0 && ((c >> 8) & 0xFF) > 0xC0; }),
         10)
         << "\"On Line\"";
-    EXPECT_EQ(count({42, 42, 58, 58}, [](std::uint32_t c) { return c == 0x0F0F0Fu; }),
-              scale_.px(16) * scale_.px(16))
-        << "the icon, recoloured where it is black";
+    EXPECT_EQ(count({42, 42, 58, 58}, 0x0F0F0Fu), scale_.px(16) * scale_.px(16)) << "the recoloured icon";
 }
 
 // Three hundred shows and hides with ten frames and an item each, as the bar runs them.
@@ -204,16 +205,11 @@ TEST(PictureSurface, ClearsToBlackAndDeletesItsBitmapOnDestroy) {
 
 // Whether the animation timer ticks within the time.
 bool animationTicks(HWND window, DWORD withinMs) {
-    return e2e::waitUntil(
-        [window] {
-            MSG message;
-            bool ticked = false;
-            while (::PeekMessageA(&message, window, WM_TIMER, WM_TIMER, PM_REMOVE)) {
-                ticked = ticked || message.wParam == 2;
-            }
-            return ticked;
-        },
-        withinMs);
+    MSG message;
+    const auto tick = [&] {
+        return ::PeekMessageA(&message, window, WM_TIMER, WM_TIMER, PM_REMOVE) && message.wParam == 2;
+    };
+    return e2e::waitUntil(tick, withinMs);
 }
 
 // With no picture to draw on, the bar still runs its timer from show to hide and
