@@ -21,8 +21,7 @@ namespace zek::win32 {
 namespace {
 
 HandOverResult handOver(HWND bar, std::string_view switchText) {
-    const std::vector<std::string_view> arguments{"ZekLauncher.exe", switchText};
-    return handOverCommandLine(bar, arguments);
+    return handOverCommandLine(bar, std::vector<std::string_view>{"ZekLauncher.exe", switchText});
 }
 
 TEST(BarBeforeFiles, AnswersWithoutTheFilesAndRunsWhatWasHandedOverOnceTheyAreRead) {
@@ -77,11 +76,8 @@ TEST(BarBeforeFiles, AnswersWithoutTheFilesAndRunsWhatWasHandedOverOnceTheyAreRe
         EXPECT_FALSE(::IsWindowVisible(window));
         EXPECT_EQ(handOver(window, "/s"), HandOverResult::Sent);
         EXPECT_TRUE(::IsWindowVisible(window)) << "a hand-over once the files are read runs at once";
-        bar.destroyStatusDisplay();
+        launcher.leave();
     }
-    // The bar's end asks this thread's message loop to end, which no test here runs.
-    MSG quit;
-    ::PeekMessageA(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE);
 }
 
 }  // namespace

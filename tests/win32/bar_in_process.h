@@ -23,6 +23,15 @@ struct BarInProcess {
     }
     // No folder: the settings read and write no file, and the store is the default one.
     void openNoFiles() { process.openFiles({}, profile, storage); }
+    // As the program leaves: WM_DESTROY first, then the window goes. The bar's end asks
+    // this thread's message loop to end, which no test here runs.
+    void leave() {
+        ::SendMessageA(bar.window(), WM_DESTROY, 0, 0);
+        ::DestroyWindow(bar.window());
+        MSG quit;
+        while (::PeekMessageA(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE)) {
+        }
+    }
 
     GdiplusSession gdiplus;
     Win32ProfileStore profile;

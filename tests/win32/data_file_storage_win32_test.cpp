@@ -17,11 +17,7 @@ using e2e::isFile;
 using e2e::isFolder;
 using e2e::TestFolder;
 
-// All of a literal, NULs included.
-template <std::size_t N>
-std::string bytesOf(const char (&text)[N]) {
-    return std::string(text, N - 1);
-}
+using namespace std::string_literals;  // NULs included
 
 class DataFileOnDisk : public ::testing::Test {
   protected:
@@ -41,18 +37,13 @@ class DataFileOnDisk : public ::testing::Test {
 
 TEST_F(DataFileOnDisk, ReadsEveryByteAsItIsOnDisk) {
     // CR LF and a lone LF, a NUL, Ctrl-Z (which ends a text-mode read), Shift-JIS,
-    // and a last line without a line end.
-    const std::string content = bytesOf("[100]\r\n0:ItemName=\x95\x5C\x1A\0x\n\r\n0:ItemHotKey2=78");
-    ASSERT_TRUE(e2e::writeFileBytes(dat, content));
-    WholeFile file = storage.readWholeFile(dat);
-    EXPECT_EQ(file.status, WholeFile::Status::Read);
-    EXPECT_EQ(file.bytes, content);
-
-    ASSERT_TRUE(e2e::writeFileBytes(dat, ""));
-    file = storage.readWholeFile(dat);
-    EXPECT_EQ(file.status, WholeFile::Status::Read);
-    EXPECT_EQ(file.bytes, "");
-
+    // and a last line without a line end; and nothing at all.
+    for (const std::string& content : {"[100]\r\n0:ItemName=\x95\x5C\x1A\0x\n\r\n0:ItemHotKey2=78"s, ""s}) {
+        ASSERT_TRUE(e2e::writeFileBytes(dat, content));
+        const WholeFile file = storage.readWholeFile(dat);
+        EXPECT_EQ(file.status, WholeFile::Status::Read);
+        EXPECT_EQ(file.bytes, content);
+    }
     EXPECT_EQ(storage.readWholeFile(folder.file("missing.dat")).status, WholeFile::Status::Missing);
     EXPECT_EQ(storage.readWholeFile(folder.file("no folder\\x.dat")).status, WholeFile::Status::Missing);
     EXPECT_EQ(storage.readWholeFile(folder.path()).status, WholeFile::Status::Unreadable);
@@ -67,19 +58,12 @@ TEST_F(DataFileOnDisk, AFileBeingWrittenByOthersIsUnreadable) {
         EXPECT_EQ(file.status, WholeFile::Status::Unreadable);
         EXPECT_EQ(file.bytes, "");
     }
-    {
-        const UniqueFileHandle reader = openExisting(dat, GENERIC_READ, FILE_SHARE_READ);
-        ASSERT_TRUE(reader);
-        EXPECT_EQ(storage.readWholeFile(dat).status, WholeFile::Status::Read);
-    }
-}
-
-TEST_F(DataFileOnDisk, ExistsForFilesAndFolders) {
-    ASSERT_TRUE(e2e::writeFileBytes(dat, "x"));
+    const UniqueFileHandle reader = openExisting(dat, GENERIC_READ, FILE_SHARE_READ);
+    ASSERT_TRUE(reader);
+    EXPECT_EQ(storage.readWholeFile(dat).status, WholeFile::Status::Read);
     EXPECT_TRUE(storage.exists(dat));
     EXPECT_TRUE(storage.exists(folder.path()));
     EXPECT_FALSE(storage.exists(bak));
-    EXPECT_FALSE(storage.exists(folder.file("no folder\\x.dat")));
 }
 
 TEST_F(DataFileOnDisk, EachReplacementKeepsThePreviousFileAsTheBackup) {
@@ -91,8 +75,8 @@ TEST_F(DataFileOnDisk, EachReplacementKeepsThePreviousFileAsTheBackup) {
     EXPECT_EQ(e2e::readFileBytes(dat), "two\r\n");
     EXPECT_EQ(e2e::readFileBytes(bak), "one\r\n");
 
-    ASSERT_TRUE(storage.replaceWithBackup(dat, bytesOf("three\0\x1A"), bak));
-    EXPECT_EQ(e2e::readFileBytes(dat), bytesOf("three\0\x1A"));
+    ASSERT_TRUE(storage.replaceWithBackup(dat, "three\0\x1A"s, bak));
+    EXPECT_EQ(e2e::readFileBytes(dat), "three\0\x1A"s);
     EXPECT_EQ(e2e::readFileBytes(bak), "two\r\n");
 
     ASSERT_TRUE(storage.replaceWithBackup(dat, "", ""));  // no backup asked for
@@ -103,59 +87,44 @@ TEST_F(DataFileOnDisk, EachReplacementKeepsThePreviousFileAsTheBackup) {
     EXPECT_TRUE(isAbsent(bak + ".new"));
 }
 
+// Each way a replacement can fail, with what is in the way: the file and its
+// backup stay as they were, and nothing is left beside them.
 TEST_F(DataFileOnDisk, AFailedReplacementLeavesTheFileAsItWas) {
-    const auto expectUntouched = [&](const char* step) {
-        EXPECT_EQ(e2e::readFileBytes(dat), "old\r\n") << step;
-        EXPECT_EQ(e2e::readFileBytes(bak), "older\r\n") << step;
-        EXPECT_TRUE(isAbsent(bak + ".new")) << step;
-    };
     ASSERT_TRUE(e2e::writeFileBytes(dat, "old\r\n"));
-    ASSERT_TRUE(e2e::writeFileBytes(bak, "older\r\n"));
-
-    // The new content cannot be written beside the file.
-    ASSERT_TRUE(::CreateDirectoryA(fresh.c_str(), nullptr));
-    EXPECT_FALSE(storage.replaceWithBackup(dat, "new\r\n", bak));
-    expectUntouched("new file blocked");
-    EXPECT_TRUE(isFolder(fresh));  // not ours to remove
-    ASSERT_TRUE(::RemoveDirectoryA(fresh.c_str()));
-
-    // The backup cannot be written.
-    ASSERT_TRUE(::CreateDirectoryA((bak + ".new").c_str(), nullptr));
-    EXPECT_FALSE(storage.replaceWithBackup(dat, "new\r\n", bak));
-    EXPECT_EQ(e2e::readFileBytes(dat), "old\r\n");
-    EXPECT_EQ(e2e::readFileBytes(bak), "older\r\n");
-    EXPECT_TRUE(isAbsent(fresh));
-    ASSERT_TRUE(::RemoveDirectoryA((bak + ".new").c_str()));
-
-    // The backup cannot be replaced.
-    const std::string otherBackup = folder.file("backup folder");
-    ASSERT_TRUE(::CreateDirectoryA(otherBackup.c_str(), nullptr));
-    EXPECT_FALSE(storage.replaceWithBackup(dat, "new\r\n", otherBackup));
-    expectUntouched("backup is a folder");
-    EXPECT_TRUE(isFolder(otherBackup));
-    EXPECT_TRUE(isAbsent(otherBackup + ".new"));
-    EXPECT_TRUE(isAbsent(fresh));
-
-    // The file cannot be read to keep it as the backup.
-    {
-        const UniqueFileHandle writer = openExisting(dat, GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE);
-        ASSERT_TRUE(writer);
-        EXPECT_FALSE(storage.replaceWithBackup(dat, "new\r\n", bak));
+    EXPECT_FALSE(storage.replaceWithBackup(folder.file("no folder\\x.dat"), "new\r\n", bak));
+    EXPECT_TRUE(isAbsent(bak));
+    const std::string backupFolder = folder.file("backup folder");
+    const struct {
+        const char* what;
+        std::string blocker;  // a folder made in the way
+        std::string backup;
+        DWORD holderAccess;  // another program's handle on the file; 0 for none
+        DWORD holderSharing;
+    } cases[] = {
+        {"new file blocked", fresh, bak, 0, 0},
+        {"new backup blocked", bak + ".new", bak, 0, 0},
+        {"backup is a folder", backupFolder, backupFolder, 0, 0},
+        {"file held open for writing", "", bak, GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE},
+        // The backup already holds the current content then, which is not lost either way.
+        {"file open elsewhere, not to be replaced", "", bak, GENERIC_READ, FILE_SHARE_READ},
+    };
+    for (const auto& [what, blocker, backup, holderAccess, holderSharing] : cases) {
+        SCOPED_TRACE(what);
+        ASSERT_TRUE(e2e::writeFileBytes(bak, "older\r\n"));
+        ASSERT_TRUE(blocker.empty() || ::CreateDirectoryA(blocker.c_str(), nullptr));
+        {
+            const UniqueFileHandle holder =
+                holderAccess != 0 ? openExisting(dat, holderAccess, holderSharing) : UniqueFileHandle{};
+            EXPECT_FALSE(storage.replaceWithBackup(dat, "new\r\n", backup));
+        }
+        EXPECT_EQ(e2e::readFileBytes(dat), "old\r\n");
+        EXPECT_EQ(e2e::readFileBytes(bak), holderSharing == FILE_SHARE_READ ? "old\r\n" : "older\r\n");
+        EXPECT_TRUE(blocker.empty() || isFolder(blocker));  // not ours to remove
+        for (const std::string& leftover : {fresh, bak + ".new", backupFolder + ".new"}) {
+            EXPECT_TRUE(leftover == blocker || isAbsent(leftover)) << leftover;
+        }
+        ASSERT_TRUE(blocker.empty() || ::RemoveDirectoryA(blocker.c_str()));
     }
-    expectUntouched("file held open for writing");
-    EXPECT_TRUE(isAbsent(fresh));
-
-    // The file is open in another program that does not let it be replaced. The
-    // backup already holds the current content then, which is not lost either way.
-    {
-        const UniqueFileHandle reader = openExisting(dat, GENERIC_READ, FILE_SHARE_READ);
-        ASSERT_TRUE(reader);
-        EXPECT_FALSE(storage.replaceWithBackup(dat, "new\r\n", bak));
-    }
-    EXPECT_EQ(e2e::readFileBytes(dat), "old\r\n");
-    EXPECT_EQ(e2e::readFileBytes(bak), "old\r\n");
-    EXPECT_TRUE(isAbsent(fresh));
-    ASSERT_TRUE(e2e::writeFileBytes(bak, "older\r\n"));
 
     // A folder where the file should be: it cannot be replaced, with or without backup.
     const std::string target = folder.file("target");
@@ -165,10 +134,6 @@ TEST_F(DataFileOnDisk, AFailedReplacementLeavesTheFileAsItWas) {
     EXPECT_TRUE(isFolder(target));
     EXPECT_TRUE(isAbsent(target + ".new"));
     EXPECT_TRUE(isAbsent(target + ".bak"));
-
-    // No folder to write in.
-    EXPECT_FALSE(storage.replaceWithBackup(folder.file("no folder\\x.dat"), "new\r\n", bak));
-    expectUntouched("no folder");
 }
 
 TEST_F(DataFileOnDisk, MovingAsideNeverOverwrites) {

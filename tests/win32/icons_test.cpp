@@ -2,7 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <array>
 #include <string>
 
 #include "core/data/item_store.h"
@@ -16,7 +15,7 @@
 namespace zek::win32 {
 namespace {
 
-using e2e::centrePixel;
+using e2e::centreOf;
 using e2e::iconPixels;
 using e2e::kBlue;
 using e2e::kRed;
@@ -24,18 +23,14 @@ using e2e::kRed;
 const std::string kNotepad = "C:\\windows\\notepad.exe";
 
 // An .ico whose 16x16 frame is red and 32x32 frame blue: a small icon shrunk from
-// the large frame would come out blue. A document type of the test's own.
+// the large frame would come out blue. A document type of the test's own. Which
+// paths name which kind of source is the core's rule; here what the system loads.
 class IconTest : public ::testing::Test {
   protected:
     void SetUp() override {
         ASSERT_TRUE(folder_.created());
         ASSERT_TRUE(e2e::writeFileBytes(icoPath_, e2e::icoFileBytes({{32, kBlue}, {16, kRed}})));
         ASSERT_TRUE(type_.registered());
-    }
-
-    std::uint32_t smallCentre(const std::string& path) const {
-        const UniqueIcon icon = loadSmallIcon(path);
-        return icon ? centrePixel(iconPixels(icon.get(), 16), 16) : 0xFFFFFFFF;
     }
     UniqueIcon documentIcon() const { return loadSmallIcon(folder_.file("報告書.zektest")); }
 
@@ -45,37 +40,34 @@ class IconTest : public ::testing::Test {
 };
 
 TEST_F(IconTest, IconFilesProgramsShortcutsAndDocumentsGiveTheSmallFrame) {
-    EXPECT_EQ(smallCentre(icoPath_), kRed);
-    const std::string upperCase = folder_.file("UPPER.ICO");
-    ASSERT_TRUE(e2e::writeFileBytes(upperCase, e2e::icoFileBytes({{16, kRed}})));
-    EXPECT_EQ(smallCentre(upperCase), kRed);
-    EXPECT_EQ(e2e::iconWidth(loadSmallIcon("C:\\WINDOWS\\NOTEPAD.EXE").get()), 16);
-
+    EXPECT_EQ(centreOf(loadSmallIcon(icoPath_).get()), kRed);
     const std::string link = folder_.file("ソフト表.lnk");
     ASSERT_TRUE(e2e::createShortcut(link, icoPath_));
     EXPECT_EQ(resolveShortcut(link), icoPath_);
-    EXPECT_EQ(smallCentre(link), kRed);
+    EXPECT_EQ(centreOf(loadSmallIcon(link).get()), kRed);
     // A shortcut to a shortcut is followed again.
     const std::string inner = folder_.file("inner.lnk");
-    const std::string outer = folder_.file("OUTER.LNK");
+    const std::string outer = folder_.file("outer.lnk");
     ASSERT_TRUE(e2e::createShortcut(inner, kNotepad));
     ASSERT_TRUE(e2e::createShortcut(outer, inner));
-    EXPECT_EQ(iconPixels(loadSmallIcon(outer).get(), 16), iconPixels(loadSmallIcon(kNotepad).get(), 16));
+    const UniqueIcon notepad = loadSmallIcon(kNotepad);
+    ASSERT_TRUE(notepad);
+    EXPECT_EQ(iconPixels(loadSmallIcon(outer).get()), iconPixels(notepad.get()));
 
     // The document itself need not exist.
     ASSERT_TRUE(type_.setDefaultIconText(icoPath_ + ",0"));
-    EXPECT_EQ(centrePixel(iconPixels(documentIcon().get(), 16), 16), kRed);
+    EXPECT_EQ(centreOf(documentIcon().get()), kRed);
     // A negative index names a resource id.
     const std::string launcher = e2e::launcherProgramPath();
     const UniqueModule program = e2e::loadAsDataFile(launcher);
     ASSERT_TRUE(program) << "build ZekLauncher.exe beside the tests: " << launcher;
+    const auto stockIcon = [&](int id) {
+        return UniqueIcon(static_cast<HICON>(
+            ::LoadImageA(program.get(), MAKEINTRESOURCEA(id), IMAGE_ICON, 16, 16, LR_DEFAULTCOLOR)));
+    };
     ASSERT_TRUE(type_.setDefaultIconText(launcher + ",-" + std::to_string(IDI_COMMAND)));
-    const UniqueIcon expected(static_cast<HICON>(
-        ::LoadImageA(program.get(), MAKEINTRESOURCEA(IDI_COMMAND), IMAGE_ICON, 16, 16, LR_DEFAULTCOLOR)));
-    const UniqueIcon otherStockIcon(static_cast<HICON>(
-        ::LoadImageA(program.get(), MAKEINTRESOURCEA(IDI_NODE), IMAGE_ICON, 16, 16, LR_DEFAULTCOLOR)));
-    EXPECT_EQ(iconPixels(documentIcon().get(), 16), iconPixels(expected.get(), 16));
-    EXPECT_NE(iconPixels(documentIcon().get(), 16), iconPixels(otherStockIcon.get(), 16));
+    EXPECT_EQ(iconPixels(documentIcon().get()), iconPixels(stockIcon(IDI_COMMAND).get()));
+    EXPECT_NE(iconPixels(documentIcon().get()), iconPixels(stockIcon(IDI_NODE).get()));
 }
 
 // Every item gets its own picture, and an edited item keeps its slot with its new one.
@@ -83,15 +75,17 @@ TEST_F(IconTest, EveryItemHasItsOwnPictureAndKeepsItsSlotWhenEdited) {
     const std::string blue = folder_.file("blue.ico");
     ASSERT_TRUE(e2e::writeFileBytes(blue, e2e::icoFileBytes({{16, kBlue}})));
     data::ItemStore store{data::RecordTable{}};
-    data::LauncherItem* red =
-        store.addToRoot(store.createItem({.type = data::ItemType::DataItem, .name = "r", .icon = icoPath_}));
-    data::LauncherItem* other =
-        store.addToRoot(store.createItem({.type = data::ItemType::DataItem, .name = "o", .icon = blue}));
+    const auto add = [&](std::string icon) {
+        return store.addToRoot(
+            store.createItem({.type = data::ItemType::DataItem, .name = icon, .icon = icon}));
+    };
+    data::LauncherItem* red = add(icoPath_);
+    data::LauncherItem* other = add(blue);
     const UniqueModule program = e2e::loadAsDataFile(e2e::launcherProgramPath());
     ItemImageList images(program.get());
     const auto colourOf = [&](const data::LauncherItem& item) {
-        const UniqueIcon icon(::ImageList_GetIcon(images.handle(), images.assignItemImage(item), ILD_NORMAL));
-        return centrePixel(iconPixels(icon.get(), 16), 16);
+        return centreOf(
+            UniqueIcon(::ImageList_GetIcon(images.handle(), images.assignItemImage(item), 0)).get());
     };
     EXPECT_EQ(colourOf(*red), kRed);
     EXPECT_EQ(colourOf(*other), kBlue);
@@ -105,37 +99,31 @@ TEST_F(IconTest, EveryItemHasItsOwnPictureAndKeepsItsSlotWhenEdited) {
 }
 
 TEST_F(IconTest, PathsThatLeadToNoIconGiveNone) {
-    const std::string empty = folder_.file("empty.ico");
-    const std::string text = folder_.file("text.ico");
-    const std::string stub = folder_.file("stub.exe");
-    const std::string damaged = folder_.file("damaged.lnk");
-    ASSERT_TRUE(e2e::writeFileBytes(empty, ""));
-    ASSERT_TRUE(e2e::writeFileBytes(text, std::string(4096, 'T')));
-    ASSERT_TRUE(e2e::writeFileBytes(stub, "MZ but nothing else"));
-    ASSERT_TRUE(e2e::writeFileBytes(damaged, std::string(200, 'L')));
+    using Named = std::pair<std::string, std::string>;
+    for (const auto& [name, bytes] :
+         {Named{"empty.ico", ""}, Named{"text.ico", std::string(4096, 'T')},
+          Named{"stub.exe", "MZ but nothing else"}, Named{"damaged.lnk", std::string(200, 'L')}}) {
+        ASSERT_TRUE(e2e::writeFileBytes(folder_.file(name), bytes));
+        EXPECT_FALSE(loadSmallIcon(folder_.file(name))) << name;
+    }
     // A ring of shortcuts, and one whose target is gone (kept as stored).
     const std::string first = folder_.file("first.lnk");
-    const std::string second = folder_.file("second.lnk");
-    ASSERT_TRUE(e2e::createShortcut(first, second));
-    ASSERT_TRUE(e2e::createShortcut(second, first));
+    ASSERT_TRUE(e2e::createShortcut(first, folder_.file("second.lnk")));
+    ASSERT_TRUE(e2e::createShortcut(folder_.file("second.lnk"), first));
     const std::string orphan = folder_.file("orphan.lnk");
     const std::string goneTarget = folder_.file("gone.ico");
     ASSERT_TRUE(e2e::writeFileBytes(goneTarget, e2e::icoFileBytes({{16, kRed}})));
     ASSERT_TRUE(e2e::createShortcut(orphan, goneTarget));
     ASSERT_TRUE(::DeleteFileA(goneTarget.c_str()));
     EXPECT_EQ(resolveShortcut(orphan), goneTarget);
-    // Only .lnk files are resolved, and none longer than the shell link object takes.
-    const std::string renamed = folder_.file("first.lnk.bak");
-    ASSERT_TRUE(::CopyFileA(first.c_str(), renamed.c_str(), FALSE));
-    EXPECT_EQ(resolveShortcut(renamed), std::nullopt);
+    // None longer than the shell link object takes.
     EXPECT_EQ(resolveShortcut("C:\\" + std::string(300, 'x') + ".lnk"), std::nullopt);
-    EXPECT_EQ(resolveShortcut(damaged), std::nullopt);
+    EXPECT_EQ(resolveShortcut(folder_.file("damaged.lnk")), std::nullopt);
 
     // The test program carries no icon resource; a missing file may be answered with UINT_MAX.
-    for (const std::string& path :
-         {e2e::ownProgramPath(), std::string("C:\\no such folder\\missing.exe"), std::string(), empty, text,
-          stub, first, damaged, orphan, std::string("C:\\memo\\notes.zeknotregistered"),
-          std::string("C:\\windows"), std::string("C:\\windows\\")}) {
+    for (const std::string& path : {e2e::ownProgramPath(), std::string("C:\\no such folder\\missing.exe"),
+                                    first, orphan, std::string("C:\\memo\\notes.zeknotregistered"),
+                                    std::string("C:\\windows"), std::string("C:\\windows\\")}) {
         EXPECT_FALSE(loadSmallIcon(path)) << path;
     }
 }
@@ -144,28 +132,24 @@ TEST_F(IconTest, PathsThatLeadToNoIconGiveNone) {
 // decides: a file or an index it cannot load, a value past the read buffer, values
 // of other types, the terminator.
 TEST_F(IconTest, RegistryValuesThatNameNoUsableIconGiveNone) {
-    for (const std::string& value :
-         {icoPath_ + ",2147483647", std::string("C:\\no such folder\\missing.ico,0"),
-          std::string(600, '\\') + icoPath_ + ",0"}) {
-        ASSERT_TRUE(type_.setDefaultIconText(value));
-        EXPECT_FALSE(documentIcon()) << value;
-    }
     const std::string location = icoPath_ + ",0";
-    ASSERT_TRUE(type_.setDefaultIcon(std::string(100000, ',')));
-    EXPECT_FALSE(documentIcon());
-    ASSERT_TRUE(type_.setDefaultIcon(std::string("\x01\x00\x00\x00", 4), REG_DWORD));
-    EXPECT_FALSE(documentIcon());
-    ASSERT_TRUE(type_.setDefaultIcon(location, REG_BINARY));
-    EXPECT_FALSE(documentIcon());
+    using Value = std::pair<std::string, DWORD>;
+    for (const auto& [bytes, type] :
+         {Value{icoPath_ + ",2147483647" + '\0', REG_SZ}, Value{"C:\\no such folder\\missing.ico,0", REG_SZ},
+          Value{std::string(600, '\\') + location + '\0', REG_SZ}, Value{std::string(100000, ','), REG_SZ},
+          Value{std::string("\x01\x00\x00\x00", 4), REG_DWORD}, Value{location, REG_BINARY}}) {
+        ASSERT_TRUE(type_.setDefaultIcon(bytes, type));
+        EXPECT_FALSE(documentIcon()) << bytes.substr(0, 80);
+    }
     // Without its terminator, or with bytes after it, the text is what comes before.
-    ASSERT_TRUE(type_.setDefaultIcon(location));
-    EXPECT_TRUE(documentIcon());
-    ASSERT_TRUE(type_.setDefaultIcon(location + std::string("\0,7junk", 7)));
-    EXPECT_TRUE(documentIcon());
+    for (const std::string& bytes : {location, location + std::string("\0,7junk", 7)}) {
+        ASSERT_TRUE(type_.setDefaultIcon(bytes));
+        EXPECT_TRUE(documentIcon());
+    }
 }
 
 TEST_F(IconTest, EveryLoadedIconIsGivenBack) {
-    if (!e2e::countGuiObjects()) {
+    if (!e2e::countGdiObjects()) {
         GTEST_SKIP() << "this system counts no GUI objects";
     }
     const std::string link = folder_.file("notepad.lnk");
@@ -178,14 +162,14 @@ TEST_F(IconTest, EveryLoadedIconIsGivenBack) {
         ASSERT_TRUE(loadSmallIcon(source)) << source;
         ASSERT_TRUE(loadLargeIcon(source)) << source;
     }
-    const e2e::GuiObjectCounts before = *e2e::countGuiObjects();
+    const std::uint32_t before = *e2e::countGdiObjects();
     UniqueIcon kept = loadSmallIcon(kNotepad);
-    EXPECT_NE(*e2e::countGuiObjects(), before) << "the count must see a kept icon";
+    EXPECT_NE(*e2e::countGdiObjects(), before) << "the count must see a kept icon";
     kept.reset();
     for (int round = 0; round < 1000; ++round) {
         loadIcon(sources[round % std::size(sources)], round % 2 == 0 ? IconSize::Small : IconSize::Large);
     }
-    EXPECT_EQ(*e2e::countGuiObjects(), before);
+    EXPECT_EQ(*e2e::countGdiObjects(), before);
 }
 
 }  // namespace

@@ -2,7 +2,8 @@
 // system, the place a menu opens at, a menu taller than the screen, and every
 // handle given back. The menus open at a bar of this process; a second thread
 // works them as a user does while this one tracks them. Choosing from owner-drawn
-// node and list menus is the program's scenarios' business.
+// node and list menus is the program's scenarios' business. And the painter of
+// owner-drawn rows: pieces in layout order, the device context left as it was found.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -18,10 +19,13 @@
 #include "core/data/item_store.h"
 #include "core/data/launcher_item.h"
 #include "core/menus/owner_draw.h"
+#include "driver/icon_kit.h"
 #include "driver/object_counts.h"
 #include "driver/screen.h"
 #include "driver/window_query.h"
 #include "win32/menus/launcher_menu.h"
+#include "win32/menus/owner_draw_painter.h"
+#include "win32/platform/screen_dpi.h"
 
 namespace zek::win32 {
 namespace {
@@ -34,7 +38,6 @@ HMENU menuOf(HWND menuWindow) {
 }
 
 struct Row {
-    UINT id = 0;
     UINT type = 0;
     bool highlighted = false;
     std::string text;
@@ -47,11 +50,11 @@ std::vector<Row> rowsOf(HWND menuWindow) {
         char text[256] = {};
         MENUITEMINFOA info{};
         info.cbSize = sizeof info;
-        info.fMask = MIIM_ID | MIIM_FTYPE | MIIM_STATE | MIIM_STRING;
+        info.fMask = MIIM_FTYPE | MIIM_STATE | MIIM_STRING;
         info.dwTypeData = text;
         info.cch = sizeof text;
         ::GetMenuItemInfoA(menu, static_cast<UINT>(position), TRUE, &info);
-        rows.push_back({info.wID, info.fType, (info.fState & MFS_HILITE) != 0, text});
+        rows.push_back({info.fType, (info.fState & MFS_HILITE) != 0, text});
     }
     return rows;
 }
@@ -74,20 +77,34 @@ void press(HWND menuWindow, UINT key) {
     ::PostMessageA(menuWindow, WM_KEYUP, key, 0xC0000001);
 }
 
-// Down until the row at `position` is highlighted; whether it came to be.
-bool highlight(HWND menuWindow, int position) {
+// `key` until the row at `position` is highlighted; whether it came to be.
+bool highlight(HWND menuWindow, std::size_t position, UINT key = VK_DOWN) {
     return e2e::waitUntil(
         [&] {
             const std::vector<Row> rows = rowsOf(menuWindow);
-            if (position < static_cast<int>(rows.size()) &&
-                rows[static_cast<std::size_t>(position)].highlighted) {
+            if (position < rows.size() && rows[position].highlighted) {
                 return true;
             }
-            press(menuWindow, VK_DOWN);
-            ::Sleep(10);
+            press(menuWindow, key);
             return false;
         },
         5000);
+}
+
+// Opens the submenu of the row at `position` in the deepest of `depth` open menus.
+HWND openSubmenu(std::size_t depth, std::size_t position) {
+    HWND open = menuAtDepth(depth);
+    EXPECT_TRUE(highlight(open, position));
+    press(open, VK_RIGHT);
+    return menuAtDepth(depth + 1);
+}
+
+// Presses Return on the row at `position` of the deepest of `depth` open menus.
+void choose(std::size_t depth, std::size_t position, UINT key = VK_DOWN) {
+    HWND open = menuAtDepth(depth);
+    ASSERT_TRUE(highlight(open, position, key));
+    press(open, VK_RETURN);
+    e2e::waitUntil([] { return e2e::openMenus().empty(); }, 5000);
 }
 
 class LauncherMenuTest : public ::testing::Test {
@@ -100,12 +117,8 @@ class LauncherMenuTest : public ::testing::Test {
     }
     // Shown windows are slow to destroy under Wine without a window manager: one bar serves every test.
     static void TearDownTestSuite() {
-        ::SendMessageA(suite_->bar.window(), WM_DESTROY, 0, 0);
-        ::DestroyWindow(suite_->bar.window());
+        suite_->leave();
         suite_.reset();
-        MSG quit;
-        while (::PeekMessageA(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE)) {
-        }
     }
 
     data::LauncherItem* add(data::LauncherItem* parent, data::ItemType type, std::string name) {
@@ -117,10 +130,7 @@ class LauncherMenuTest : public ::testing::Test {
     static void track(const std::function<void()>& show, const std::function<void()>& user) {
         std::thread worker([&] {
             user();
-            while (!e2e::openMenus().empty()) {
-                press(e2e::openMenus().front(), VK_ESCAPE);
-                ::Sleep(50);
-            }
+            e2e::closeOpenMenus();
         });
         show();
         worker.join();
@@ -131,47 +141,29 @@ class LauncherMenuTest : public ::testing::Test {
     data::ItemStore store_{data::RecordTable{}};
 };
 
+// Which rows a menu has and their ids are the core's; here they are the system's menus.
 TEST_F(LauncherMenuTest, TextMenuTypeShowsPlainRowsAtTheAnchor) {
-    // Node -> A (A1), B: the rows take ids A1 1, A 2, B 3, Node 4, "Exit" 5.
     data::LauncherItem* node = add(store_.root(), data::ItemType::RootItem, "Node");
     add(add(node, data::ItemType::NodeItem, "A"), data::ItemType::DataItem, "A1");
     data::LauncherItem* b = add(node, data::ItemType::DataItem, "B");
-    std::vector<Row> top, level1;
+    std::vector<Row> rows;
     RECT shown{};
     data::ItemRef chosen;
-    track(
-        [&] {
-            LauncherMenu menu(process());
-            chosen = menu.showNodeMenu(*node, kPlainText);
-        },
-        [&] {
-            HWND first = menuAtDepth(1);
-            ::GetWindowRect(first, &shown);
-            top = rowsOf(first);
-            ASSERT_TRUE(highlight(first, 0));
-            press(first, VK_RIGHT);
-            HWND second = menuAtDepth(2);
-            level1 = rowsOf(second);
-            ASSERT_TRUE(highlight(second, 1));
-            press(second, VK_RETURN);
-            e2e::waitUntil([] { return e2e::openMenus().empty(); }, 5000);
-        });
+    track([&] { chosen = LauncherMenu(process()).showNodeMenu(*node, kPlainText); },
+          [&] {
+              ::GetWindowRect(menuAtDepth(1), &shown);
+              rows = rowsOf(menuAtDepth(1));
+              std::ranges::copy(rowsOf(openSubmenu(1, 0)), std::back_inserter(rows));
+              choose(2, 1);
+          });
     EXPECT_EQ(chosen.item, b->id());
     EXPECT_EQ(process().activeMenu(), nullptr);
-    const auto texts = [](const std::vector<Row>& rows) {
-        std::vector<std::string> all;
-        std::ranges::transform(rows, std::back_inserter(all), &Row::text);
-        return all;
-    };
-    EXPECT_EQ(texts(top), (std::vector<std::string>{"Node", "Exit"}));
-    EXPECT_EQ(texts(level1), (std::vector<std::string>{"A", "B"}));
-    ASSERT_EQ(level1.size(), 2u);
-    EXPECT_EQ(std::pair(level1[0].id, level1[1].id), std::pair(2u, 3u));
-    for (const auto* rows : {&top, &level1}) {
-        for (const Row& row : *rows) {
-            EXPECT_EQ(row.type & MFT_OWNERDRAW, 0u) << row.text;
-        }
+    std::vector<std::string> texts;
+    for (const Row& row : rows) {
+        texts.push_back(row.text);
+        EXPECT_EQ(row.type & MFT_OWNERDRAW, 0u) << row.text;
     }
+    EXPECT_EQ(texts, (std::vector<std::string>{"Node", "Exit", "A", "B"}));
     // Centred on the point 150 right of and 50 below the bar's client area corner.
     POINT anchor{150, 50};
     ::ClientToScreen(suite_->bar.window(), &anchor);
@@ -188,29 +180,13 @@ TEST_F(LauncherMenuTest, MenuOfMoreRowsThanTheScreenHoldsOpensAndReachesItsLastR
     RECT shown{};
     std::size_t rowCount = 0;
     data::ItemRef chosen;
-    track(
-        [&] {
-            LauncherMenu menu(process());
-            chosen = menu.showListMenu(list, kOwnerDrawn);
-        },
-        [&] {
-            HWND open = menuAtDepth(1);
-            ::GetWindowRect(open, &shown);
-            rowCount = rowsOf(open).size();
-            // Up from the top wraps to "Exit"; once more is the last item.
-            ASSERT_TRUE(e2e::waitUntil(
-                [&] {
-                    if (rowsOf(open)[1999].highlighted) {
-                        return true;
-                    }
-                    press(open, VK_UP);
-                    ::Sleep(20);
-                    return false;
-                },
-                5000));
-            press(open, VK_RETURN);
-            e2e::waitUntil([] { return e2e::openMenus().empty(); }, 5000);
-        });
+    track([&] { chosen = LauncherMenu(process()).showListMenu(list, kOwnerDrawn); },
+          [&] {
+              HWND open = menuAtDepth(1);
+              ::GetWindowRect(open, &shown);
+              rowCount = rowsOf(open).size();
+              choose(1, 1999, VK_UP);  // up from the top wraps to "Exit"; once more is the last item
+          });
     EXPECT_EQ(chosen.item, list[1999]->id());
     EXPECT_EQ(rowCount, 2001u);
     EXPECT_LE(shown.bottom - shown.top, ::GetSystemMetrics(SM_CYSCREEN));
@@ -225,38 +201,72 @@ TEST_F(LauncherMenuTest, OwnerDrawnMenusGiveBackEveryObjectAndMenu) {
     const COLORREF strip = menus::stripColour(::GetSysColor(COLOR_MENU));
     std::vector<HMENU> seenMenus;
     const auto openAndClose = [&] {
-        track(
-            [&] {
-                LauncherMenu menu(process());
-                EXPECT_EQ(menu.showNodeMenu(*node, kOwnerDrawn).item, 0u);
-            },
-            [&] {
-                HWND open = menuAtDepth(1);
-                ASSERT_TRUE(highlight(open, 0));
-                press(open, VK_RIGHT);
-                HWND second = menuAtDepth(2);
-                ASSERT_TRUE(highlight(second, 0));
-                press(second, VK_RIGHT);
-                menuAtDepth(3);
-                // Drawn by the launcher: the first menu's "Exit" row shows its icon strip.
-                EXPECT_TRUE(e2e::waitUntil(
-                    [&] { return e2e::captureScreen().count(e2e::windowRect(open), strip) >= 10; }, 5000));
-                for (HWND window : e2e::openMenus()) {
-                    seenMenus.push_back(menuOf(window));
-                }
-            });
+        track([&] { EXPECT_EQ(LauncherMenu(process()).showNodeMenu(*node, kOwnerDrawn).item, 0u); },
+              [&] {
+                  HWND first = menuAtDepth(1);
+                  openSubmenu(1, 0);
+                  openSubmenu(2, 0);
+                  // Drawn by the launcher: the first menu's "Exit" row shows its icon strip.
+                  EXPECT_TRUE(e2e::waitUntil(
+                      [&] { return e2e::captureScreen().count(e2e::windowRect(first), strip) >= 10; }, 5000));
+                  for (HWND window : e2e::openMenus()) {
+                      seenMenus.push_back(menuOf(window));
+                  }
+              });
     };
     openAndClose();  // the first menu loads what the system keeps for good (fonts, arrows)
-    const std::optional<e2e::GuiObjectCounts> before = e2e::countGuiObjects();
+    const std::optional<std::uint32_t> before = e2e::countGdiObjects();
     for (int round = 0; round < 20; ++round) {
         openAndClose();
     }
-    if (before) {
-        EXPECT_EQ(*e2e::countGuiObjects(), *before);
-    }
+    EXPECT_EQ(e2e::countGdiObjects(), before);
     ASSERT_EQ(seenMenus.size(), 21u * 3);
     EXPECT_EQ(std::count_if(seenMenus.begin(), seenMenus.end(), [](HMENU menu) { return ::IsMenu(menu); }),
               0);
+}
+
+TEST(OwnerDrawnMenuPainting, PaintsInLayoutOrderAndLeavesTheContextAsFound) {
+    constexpr COLORREF kStrip = RGB(10, 20, 30);
+    constexpr COLORREF kFill = RGB(200, 210, 220);
+    constexpr COLORREF kFrame = RGB(0, 0, 255);
+    constexpr COLORREF kLine = RGB(0, 128, 0);
+    constexpr COLORREF kText = RGB(255, 0, 0);
+    menus::EntryPaint paint;
+    paint.strip = {{0, 0, 20, 30}, kStrip};
+    paint.background = {{0, 0, 120, 30}, kFill};
+    paint.frame = menus::ColouredRect{{0, 0, 120, 30}, kFrame};
+    paint.separator = menus::ColouredRect{{24, 1, 120, 2}, kLine};
+    paint.text = {.text = "W", .x = 26, .y = 7, .colour = kText};
+    const e2e::ScreenImage pixels(120, 30, e2e::renderPixels(120, 30, [&](HDC dc) {
+                                      const HGDIOBJ fontBefore = ::GetCurrentObject(dc, OBJ_FONT);
+                                      ::SetBkMode(dc, OPAQUE);
+                                      ::SetTextColor(dc, RGB(1, 2, 3));
+                                      paintEntry(dc, paint, MenuFont(display::DpiScale(systemDpi())));
+                                      EXPECT_EQ(::GetCurrentObject(dc, OBJ_FONT), fontBefore);
+                                      EXPECT_EQ(::GetBkMode(dc), OPAQUE);
+                                      EXPECT_EQ(::GetTextColor(dc), RGB(1, 2, 3));
+                                  }));
+    ASSERT_FALSE(pixels.empty());
+    // The background is painted after the strip, the frame and the line after both.
+    EXPECT_EQ(pixels.at(5, 15), kFill);
+    EXPECT_EQ(pixels.at(0, 15), kFrame);
+    EXPECT_EQ(pixels.at(119, 15), kFrame);
+    EXPECT_EQ(pixels.at(60, 0), kFrame);
+    EXPECT_EQ(pixels.at(60, 1), kLine);
+    EXPECT_EQ(pixels.at(23, 1), kFill);
+    EXPECT_GT(pixels.count(RECT{20, 7, 119, 29}, kText), 0);
+}
+
+// At twice the DPI the system's fonts were made for, the rows' font is twice as high.
+TEST(OwnerDrawnMenuPainting, TheMenuFontFollowsTheDpi) {
+    const auto heightOf = [](HGDIOBJ font) {
+        LOGFONTA face{};
+        ::GetObjectA(font, sizeof face, &face);
+        return face.lfHeight;
+    };
+    const LONG stock = heightOf(::GetStockObject(DEFAULT_GUI_FONT));
+    EXPECT_EQ(heightOf(MenuFont(display::DpiScale(systemDpi())).get()), stock);
+    EXPECT_EQ(heightOf(MenuFont(display::DpiScale(2 * systemDpi())).get()), 2 * stock);
 }
 
 }  // namespace

@@ -1,17 +1,15 @@
 #pragma once
-// Icons as a user's desktop has them: icon files written byte by byte, shortcuts
-// made with the shell link object, document types registered for a while, the
-// program's module with the stock icons; and the pixels of what is drawn off screen.
+// Icons as a desktop has them: icon files written byte by byte, shortcuts, document types
+// registered for a while, the program's stock icons; the pixels of what is drawn off screen.
 #include <windows.h>
 
-#include <objbase.h>
-#include <objidl.h>
 #include <shlobj.h>
 
+#include <algorithm>
 #include <cstdint>
-#include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "driver/process.h"
@@ -20,61 +18,32 @@
 
 namespace zek::e2e {
 
-using win32::ComPtr;
-using win32::ScopedComApartment;
-using win32::UniqueBitmap;
-using win32::UniqueMemoryDC;
-using win32::UniqueModule;
-using win32::UniqueRegKey;
-
-// Colours as a 32-bit DIB holds them (0xAARRGGBB, alpha ignored when compared).
+// Colours as a 32-bit DIB holds them (0x00RRGGBB).
 inline constexpr std::uint32_t kRed = 0xFF0000;
 inline constexpr std::uint32_t kBlue = 0x0000FF;
-inline constexpr std::uint32_t kBackground = 0x00FF00;  // green, where an icon is see-through
 
-inline void appendLittleEndian(std::string& out, std::uint32_t value, int bytes) {
-    for (int i = 0; i < bytes; ++i) {
-        out.push_back(static_cast<char>((value >> (8 * i)) & 0xFF));
-    }
-}
-
-struct IconFrame {
-    int size;  // width and height
-    std::uint32_t colour;
-};
-
-// An .ico file of solid, fully opaque 32-bit frames.
-inline std::string icoFileBytes(const std::vector<IconFrame>& frames) {
-    std::string header;
-    appendLittleEndian(header, 0, 2);
-    appendLittleEndian(header, 1, 2);  // type: icon
-    appendLittleEndian(header, static_cast<std::uint32_t>(frames.size()), 2);
+// An .ico file of solid, fully opaque 32-bit frames, each {size, colour}.
+inline std::string icoFileBytes(const std::vector<std::pair<int, std::uint32_t>>& frames) {
+    const auto put = [](std::string& out, std::uint32_t word) {
+        out.append(reinterpret_cast<char*>(&word), 4);
+    };
+    std::string header{'\0', '\0', '\1', '\0', static_cast<char>(frames.size()),
+                       '\0'};  // an icon, its frames
     std::string images;
-    const std::uint32_t firstImage = 6 + 16 * static_cast<std::uint32_t>(frames.size());
-    for (const IconFrame& frame : frames) {
-        const std::uint32_t maskStride = ((frame.size + 31) / 32) * 4;
-        std::string image;
-        appendLittleEndian(image, 40, 4);
-        appendLittleEndian(image, frame.size, 4);
-        appendLittleEndian(image, frame.size * 2, 4);  // colour and mask rows
-        appendLittleEndian(image, 1, 2);
-        appendLittleEndian(image, 32, 2);
-        for (int i = 0; i < 6; ++i) {
-            appendLittleEndian(image, 0, 4);
+    for (const auto& [size, colour] : frames) {
+        // Width, height, no palette, one plane, 32 bits, its bytes and where they start.
+        put(header, size | size << 8);
+        put(header, 1 | 32 << 16);
+        put(header, 40 + 4 * size * size + (size + 31) / 32 * 4 * size);
+        put(header, 6 + 16 * frames.size() + images.size());
+        // The bitmap header: as high as the colour and mask rows together, 32 bits a pixel.
+        for (const int field : {40, size, size * 2, 1 | 32 << 16, 0, 0, 0, 0, 0, 0}) {
+            put(images, field);
         }
-        for (int pixel = 0; pixel < frame.size * frame.size; ++pixel) {
-            appendLittleEndian(image, frame.colour | 0xFF000000u, 4);
+        for (int pixel = 0; pixel < size * size; ++pixel) {
+            put(images, colour | 0xFF000000u);
         }
-        image.append(maskStride * frame.size, '\0');  // all opaque
-
-        appendLittleEndian(header, frame.size, 1);
-        appendLittleEndian(header, frame.size, 1);
-        appendLittleEndian(header, 0, 2);  // colour count, reserved
-        appendLittleEndian(header, 1, 2);  // planes
-        appendLittleEndian(header, 32, 2);
-        appendLittleEndian(header, static_cast<std::uint32_t>(image.size()), 4);
-        appendLittleEndian(header, firstImage + static_cast<std::uint32_t>(images.size()), 4);
-        images += image;
+        images.append(static_cast<std::size_t>((size + 31) / 32 * 4 * size), '\0');  // the mask: all opaque
     }
     return header + images;
 }
@@ -82,9 +51,9 @@ inline std::string icoFileBytes(const std::vector<IconFrame>& frames) {
 // Saves a shortcut to `target`; false when the shell link object refuses.
 inline bool createShortcut(const std::string& linkPath, const std::string& target,
                            const std::string& arguments = "") {
-    const ScopedComApartment apartment;
-    ComPtr<IShellLinkA> link;
-    ComPtr<IPersistFile> file;
+    const win32::ScopedComApartment apartment;
+    win32::ComPtr<IShellLinkA> link;
+    win32::ComPtr<IPersistFile> file;
     wchar_t widePath[MAX_PATH];
     return SUCCEEDED(::CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkA,
                                         link.receive())) &&
@@ -96,138 +65,81 @@ inline bool createShortcut(const std::string& linkPath, const std::string& targe
 
 inline std::string ownProgramPath() {
     char path[MAX_PATH] = {};
-    ::GetModuleFileNameA(nullptr, path, sizeof path);
-    return path;
+    return std::string(path, ::GetModuleFileNameA(nullptr, path, sizeof path));
 }
 
 inline std::string launcherProgramPath() {
     return ownDirectory() + "ZekLauncher.exe";
 }
 
-inline UniqueModule loadAsDataFile(const std::string& path) {
-    return UniqueModule(
+inline win32::UniqueModule loadAsDataFile(const std::string& path) {
+    return win32::UniqueModule(
         ::LoadLibraryExA(path.c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE | LOAD_LIBRARY_AS_IMAGE_RESOURCE));
 }
 
-inline int iconWidth(HICON icon) {
-    ICONINFO info{};
-    if (icon == nullptr || !::GetIconInfo(icon, &info)) {
-        return 0;
-    }
-    const UniqueBitmap colour(info.hbmColor);
-    const UniqueBitmap mask(info.hbmMask);
-    BITMAP bitmap{};
-    ::GetObjectA(mask.get(), sizeof bitmap, &bitmap);
-    return bitmap.bmWidth;
-}
-
-// Draws into a 32-bit top-down surface filled with kBackground and returns its
-// pixels (0x00RRGGBB, as e2e::ScreenImage holds them).
+// Draws on a 32-bit surface filled with `fill` (green: where an icon is see-through); its
+// top-down rows of pixels (0x00RRGGBB, as e2e::ScreenImage holds them), empty when GDI could not make it.
 template <typename Draw>
-std::vector<std::uint32_t> renderPixels(int width, int height, Draw draw) {
-    BITMAPINFO info{};
-    info.bmiHeader.biSize = sizeof info.bmiHeader;
-    info.bmiHeader.biWidth = width;
-    info.bmiHeader.biHeight = -height;
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
+std::vector<std::uint32_t> renderPixels(int width, int height, Draw draw, std::uint32_t fill = 0x00FF00) {
+    BITMAPINFO info{{sizeof(BITMAPINFOHEADER), width, -height, 1, 32, BI_RGB}, {}};
     void* bits = nullptr;
-    const UniqueMemoryDC dc(::CreateCompatibleDC(nullptr));
-    const UniqueBitmap surface(::CreateDIBSection(dc.get(), &info, DIB_RGB_COLORS, &bits, nullptr, 0));
+    const win32::UniqueMemoryDC dc(::CreateCompatibleDC(nullptr));
+    const win32::UniqueBitmap surface(::CreateDIBSection(dc.get(), &info, DIB_RGB_COLORS, &bits, nullptr, 0));
     if (!dc || !surface) {
         return {};
     }
     const HGDIOBJ previous = ::SelectObject(dc.get(), surface.get());
-    auto* pixels = static_cast<std::uint32_t*>(bits);
-    std::fill(pixels, pixels + width * height, kBackground);
+    auto* const pixels = static_cast<std::uint32_t*>(bits);
+    std::fill(pixels, pixels + width * height, fill);
     draw(dc.get());
     ::GdiFlush();
     std::vector<std::uint32_t> result(pixels, pixels + width * height);
-    for (std::uint32_t& pixel : result) {
-        pixel &= 0xFFFFFF;
-    }
     ::SelectObject(dc.get(), previous);
+    std::ranges::for_each(result, [](std::uint32_t& pixel) { pixel &= 0xFFFFFF; });
     return result;
 }
 
-inline std::vector<std::uint32_t> iconPixels(HICON icon, int size) {
+inline std::vector<std::uint32_t> iconPixels(HICON icon, int size = 16) {
     return renderPixels(size, size,
                         [&](HDC dc) { ::DrawIconEx(dc, 0, 0, icon, size, size, 0, nullptr, DI_NORMAL); });
 }
 
-inline std::uint32_t centrePixel(const std::vector<std::uint32_t>& pixels, int size) {
-    return pixels.empty() ? 0xFFFFFFFF : pixels[(size / 2) * size + size / 2];
+// The colour at the centre of the icon drawn 16 x 16.
+inline std::uint32_t centreOf(HICON icon) {
+    return iconPixels(icon).at(8 * 16 + 8);
 }
 
-// A document type registered for the lifetime of the object: ".ext" -> class ->
-// class\DefaultIcon. Per-user classes are tried first; where HKEY_CLASSES_ROOT does
-// not show them (older Wine), the machine's classes are written instead.
+// A document type ".ext" -> class -> class\DefaultIcon, registered while the object
+// lives. Written into HKEY_CLASSES_ROOT itself: Wine 8 shows no per-user classes there.
 class ScopedDocumentType {
   public:
     ScopedDocumentType(std::string extension, std::string className)
-        : extension_(std::move(extension)), className_(std::move(className)) {
-        root_ = HKEY_CURRENT_USER;
-        prefix_ = "Software\\Classes\\";
-        if (!setText(extension_, className_) || !visibleInClassesRoot()) {
-            removeAll();
-            root_ = HKEY_CLASSES_ROOT;
-            prefix_.clear();
-            registered_ = setText(extension_, className_);
-        } else {
-            registered_ = true;
-        }
-    }
+        : extension_(std::move(extension)),
+          className_(std::move(className)),
+          registered_(setValue(extension_, className_ + '\0')) {}
     ScopedDocumentType(const ScopedDocumentType&) = delete;
     ScopedDocumentType& operator=(const ScopedDocumentType&) = delete;
-    ~ScopedDocumentType() { removeAll(); }
+    ~ScopedDocumentType() {
+        ::RegDeleteTreeA(HKEY_CLASSES_ROOT, extension_.c_str());
+        ::RegDeleteTreeA(HKEY_CLASSES_ROOT, className_.c_str());
+    }
 
     bool registered() const { return registered_; }
-
     // The default value of class\DefaultIcon, as raw bytes of the given type.
-    bool setDefaultIcon(std::string_view bytes, DWORD type = REG_SZ) {
+    bool setDefaultIcon(std::string_view bytes, DWORD type = REG_SZ) const {
         return setValue(className_ + "\\DefaultIcon", bytes, type);
     }
-    bool setDefaultIconText(const std::string& text) {
-        return setDefaultIcon(std::string_view(text.c_str(), text.size() + 1));
-    }
+    bool setDefaultIconText(const std::string& text) const { return setDefaultIcon(text + '\0'); }
 
   private:
-    bool setText(const std::string& key, const std::string& text) {
-        return setValue(key, std::string_view(text.c_str(), text.size() + 1), REG_SZ);
-    }
-
-    bool setValue(const std::string& key, std::string_view bytes, DWORD type) {
-        HKEY created = nullptr;
-        if (::RegCreateKeyExA(root_, (prefix_ + key).c_str(), 0, nullptr, 0, KEY_WRITE, nullptr, &created,
-                              nullptr) != ERROR_SUCCESS) {
-            return false;
-        }
-        const UniqueRegKey owner(created);
-        return ::RegSetValueExA(created, nullptr, 0, type, reinterpret_cast<const BYTE*>(bytes.data()),
-                                static_cast<DWORD>(bytes.size())) == ERROR_SUCCESS;
-    }
-
-    bool visibleInClassesRoot() const {
-        HKEY opened = nullptr;
-        if (::RegOpenKeyExA(HKEY_CLASSES_ROOT, extension_.c_str(), 0, KEY_READ, &opened) != ERROR_SUCCESS) {
-            return false;
-        }
-        ::RegCloseKey(opened);
-        return true;
-    }
-
-    void removeAll() {
-        ::RegDeleteTreeA(root_, (prefix_ + extension_).c_str());
-        ::RegDeleteKeyA(root_, (prefix_ + extension_).c_str());
-        ::RegDeleteTreeA(root_, (prefix_ + className_).c_str());
-        ::RegDeleteKeyA(root_, (prefix_ + className_).c_str());
+    static bool setValue(const std::string& key, std::string_view bytes, DWORD type = REG_SZ) {
+        return ::RegSetKeyValueA(HKEY_CLASSES_ROOT, key.c_str(), nullptr, type, bytes.data(),
+                                 static_cast<DWORD>(bytes.size())) == ERROR_SUCCESS;
     }
 
     std::string extension_;
     std::string className_;
-    HKEY root_ = HKEY_CURRENT_USER;
-    std::string prefix_;
-    bool registered_ = false;
+    bool registered_;
 };
 
 }  // namespace zek::e2e
