@@ -18,7 +18,7 @@ TEST(FileChooser, GivesTheConfirmedPathAndNothingOnCancel) {
     for (const WORD button : {IDOK, IDCANCEL}) {
         std::optional<e2e::MessageBoxView> dialog;
         std::thread presser([&] {
-            dialog = e2e::waitForDialogTitled(::GetCurrentProcessId(), "ファイルを開く", 30000);
+            dialog = e2e::waitForDialog(::GetCurrentProcessId(), "ファイルを開く", 30000);
             if (dialog) {
                 ::PostMessageA(dialog->window, WM_COMMAND, button, 0);
             }
