@@ -11,7 +11,8 @@
 #include "core/data/data_file.h"
 #include "core/data/item_store_file.h"
 #include "driver/files.h"
-#include "driver/icon_kit.h"
+#include "driver/process.h"
+#include "driver/start_menu.h"
 #include "win32/app/start_menu_walk.h"
 #include "win32/data/data_file_storage_win32.h"
 

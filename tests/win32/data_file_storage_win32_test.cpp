@@ -12,7 +12,7 @@ namespace zek::win32 {
 namespace {
 
 using data::WholeFile;
-using e2e::isAbsent;
+using e2e::fileExists;
 using e2e::isFile;
 using e2e::isFolder;
 using e2e::TestFolder;
@@ -69,7 +69,7 @@ TEST_F(DataFileOnDisk, AFileBeingWrittenByOthersIsUnreadable) {
 TEST_F(DataFileOnDisk, EachReplacementKeepsThePreviousFileAsTheBackup) {
     ASSERT_TRUE(storage.replaceWithBackup(dat, "one\r\n", bak));
     EXPECT_EQ(e2e::readFileBytes(dat), "one\r\n");
-    EXPECT_TRUE(isAbsent(bak));  // there was nothing to keep
+    EXPECT_FALSE(fileExists(bak));  // there was nothing to keep
 
     ASSERT_TRUE(storage.replaceWithBackup(dat, "two\r\n", bak));
     EXPECT_EQ(e2e::readFileBytes(dat), "two\r\n");
@@ -83,8 +83,8 @@ TEST_F(DataFileOnDisk, EachReplacementKeepsThePreviousFileAsTheBackup) {
     EXPECT_EQ(e2e::readFileBytes(dat), "");
     EXPECT_EQ(e2e::readFileBytes(bak), "two\r\n");
 
-    EXPECT_TRUE(isAbsent(fresh));
-    EXPECT_TRUE(isAbsent(bak + ".new"));
+    EXPECT_FALSE(fileExists(fresh));
+    EXPECT_FALSE(fileExists(bak + ".new"));
 }
 
 // Each way a replacement can fail, with what is in the way: the file and its
@@ -92,7 +92,7 @@ TEST_F(DataFileOnDisk, EachReplacementKeepsThePreviousFileAsTheBackup) {
 TEST_F(DataFileOnDisk, AFailedReplacementLeavesTheFileAsItWas) {
     ASSERT_TRUE(e2e::writeFileBytes(dat, "old\r\n"));
     EXPECT_FALSE(storage.replaceWithBackup(folder.file("no folder\\x.dat"), "new\r\n", bak));
-    EXPECT_TRUE(isAbsent(bak));
+    EXPECT_FALSE(fileExists(bak));
     const std::string backupFolder = folder.file("backup folder");
     const struct {
         const char* what;
@@ -121,7 +121,7 @@ TEST_F(DataFileOnDisk, AFailedReplacementLeavesTheFileAsItWas) {
         EXPECT_EQ(e2e::readFileBytes(bak), holderSharing == FILE_SHARE_READ ? "old\r\n" : "older\r\n");
         EXPECT_TRUE(blocker.empty() || isFolder(blocker));  // not ours to remove
         for (const std::string& leftover : {fresh, bak + ".new", backupFolder + ".new"}) {
-            EXPECT_TRUE(leftover == blocker || isAbsent(leftover)) << leftover;
+            EXPECT_TRUE(leftover == blocker || !fileExists(leftover)) << leftover;
         }
         ASSERT_TRUE(blocker.empty() || ::RemoveDirectoryA(blocker.c_str()));
     }
@@ -132,15 +132,15 @@ TEST_F(DataFileOnDisk, AFailedReplacementLeavesTheFileAsItWas) {
     EXPECT_FALSE(storage.replaceWithBackup(target, "new\r\n", target + ".bak"));
     EXPECT_FALSE(storage.replaceWithBackup(target, "new\r\n", ""));
     EXPECT_TRUE(isFolder(target));
-    EXPECT_TRUE(isAbsent(target + ".new"));
-    EXPECT_TRUE(isAbsent(target + ".bak"));
+    EXPECT_FALSE(fileExists(target + ".new"));
+    EXPECT_FALSE(fileExists(target + ".bak"));
 }
 
 TEST_F(DataFileOnDisk, MovingAsideNeverOverwrites) {
     const std::string aside = dat + ".unreadable";
     ASSERT_TRUE(e2e::writeFileBytes(dat, "damaged"));
     ASSERT_TRUE(storage.moveAside(dat, aside));
-    EXPECT_TRUE(isAbsent(dat));
+    EXPECT_FALSE(fileExists(dat));
     EXPECT_EQ(e2e::readFileBytes(aside), "damaged");
 
     ASSERT_TRUE(e2e::writeFileBytes(dat, "second"));
@@ -149,7 +149,7 @@ TEST_F(DataFileOnDisk, MovingAsideNeverOverwrites) {
     EXPECT_EQ(e2e::readFileBytes(aside), "damaged");
 
     EXPECT_FALSE(storage.moveAside(folder.file("missing.dat"), folder.file("missing.aside")));
-    EXPECT_TRUE(isAbsent(folder.file("missing.aside")));
+    EXPECT_FALSE(fileExists(folder.file("missing.aside")));
     EXPECT_TRUE(isFile(dat));
 }
 

@@ -6,8 +6,8 @@
 
 #include "core/data/item_store.h"
 #include "driver/files.h"
-#include "driver/icon_kit.h"
-#include "driver/object_counts.h"
+#include "driver/start_menu.h"
+#include "icon_kit.h"
 #include "resource.h"
 #include "win32/launch/image_list.h"
 #include "win32/platform/shortcut.h"

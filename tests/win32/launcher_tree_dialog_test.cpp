@@ -9,7 +9,7 @@
 #include "core/data/item_store_file.h"
 #include "driver/data_file_text.h"
 #include "driver/files.h"
-#include "driver/icon_kit.h"
+#include "icon_kit.h"
 #include "resource.h"
 #include "win32/data/data_file_storage_win32.h"
 #include "win32/process/launcher_process.h"

@@ -6,7 +6,7 @@
 
 #include <string>
 
-#include "driver/icon_kit.h"
+#include "icon_kit.h"
 #include "win32/platform/unique_handle.h"
 
 namespace zek::win32 {

@@ -17,7 +17,7 @@ namespace zek::win32 {
 namespace {
 
 using data::LauncherSettings;
-using e2e::isAbsent;
+using e2e::fileExists;
 using e2e::isFile;
 using e2e::isFolder;
 using e2e::TestFolder;
@@ -116,14 +116,14 @@ TEST_F(SettingsOnDisk, TheCoreTestsDoubleReadsAndWritesAsTheSystemDoes) {
         }
         {
             LauncherSettings real(profile, ini);
-            EXPECT_EQ(isAbsent(ini), !file);  // loading writes nothing
+            EXPECT_EQ(fileExists(ini), file.has_value());  // loading writes nothing
             ASSERT_NO_FATAL_FAILURE(edit(real));
             EXPECT_EQ(snapshotOf(real), expected);
             ASSERT_TRUE(real.saveSettings());
             EXPECT_EQ(e2e::readFileBytes(ini), expectedSave);
         }
         EXPECT_EQ(e2e::readFileBytes(ini), expectedSave);  // written once more at destruction
-        EXPECT_TRUE(isAbsent(aside));
+        EXPECT_FALSE(fileExists(aside));
         EXPECT_EQ(snapshotOf(LauncherSettings(profile, ini)), expected);
     }
 }
@@ -140,7 +140,7 @@ TEST_F(SettingsOnDisk, FlushReplaceAndRemoveSayWhetherTheyDidIt) {
     ASSERT_TRUE(e2e::writeFileBytes(ini, "[S]\r\nText=old\r\n"));
     EXPECT_FALSE(profile.replaceFile(folder.file("missing.ini"), ini));
     ASSERT_TRUE(profile.replaceFile(other, ini));
-    EXPECT_TRUE(isAbsent(other));
+    EXPECT_FALSE(fileExists(other));
     EXPECT_EQ(e2e::readFileBytes(ini), "[T]\r\nKey=value\r\n");
     EXPECT_EQ(profile.readString(ini, "S", "Text", "gone", 512), "gone");  // nothing cached of the old file
 
@@ -154,7 +154,7 @@ TEST_F(SettingsOnDisk, FlushReplaceAndRemoveSayWhetherTheyDidIt) {
     EXPECT_TRUE(isFolder(directory));
 
     EXPECT_TRUE(profile.removeFile(ini));
-    EXPECT_TRUE(isAbsent(ini));
+    EXPECT_FALSE(fileExists(ini));
     EXPECT_TRUE(profile.removeFile(ini));  // already gone
     EXPECT_TRUE(profile.removeFile(folder.file("no folder\\x.ini")));
 }

@@ -15,6 +15,7 @@
 #include "core/display/status_animation.h"
 #include "driver/object_counts.h"
 #include "driver/window_query.h"
+#include "icon_kit.h"
 #include "win32/app/bar_animation.h"
 #include "win32/display/bar_look.h"
 #include "win32/display/frame_painter.h"

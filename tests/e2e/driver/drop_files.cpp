@@ -18,35 +18,24 @@ bool failed(const char* step) {
     return false;
 }
 
-// The dropper's hook on the thread of `target`, for as long as the object lives.
-class DropperHook {
-  public:
-    explicit DropperHook(HWND target)
-        : dropper_(::LoadLibraryA((ownDirectory() + kDropperFileName).c_str())) {
-        const auto procedure =
-            reinterpret_cast<HOOKPROC>(reinterpret_cast<void*>(::GetProcAddress(dropper_, kDropperExport)));
-        const DWORD thread = ::GetWindowThreadProcessId(target, nullptr);
-        hook_ =
-            procedure != nullptr ? ::SetWindowsHookExA(WH_GETMESSAGE, procedure, dropper_, thread) : nullptr;
-    }
-    ~DropperHook() {
-        if (hook_ != nullptr) {
-            ::UnhookWindowsHookEx(hook_);
-        }
-    }
-    DropperHook(const DropperHook&) = delete;
-    DropperHook& operator=(const DropperHook&) = delete;
-    explicit operator bool() const { return hook_ != nullptr; }
+using UniqueHook = win32::UniqueHandle<win32::NullIsEmpty<HHOOK, ::UnhookWindowsHookEx>>;
 
-  private:
-    HMODULE dropper_;
-    HHOOK hook_ = nullptr;
-};
+// The dropper's hook on the thread of `target`. The library stays loaded: the
+// launcher may still run its code when the hook goes.
+UniqueHook dropperHookOn(HWND target) {
+    HMODULE dropper = ::LoadLibraryA((ownDirectory() + kDropperFileName).c_str());
+    const auto procedure =
+        reinterpret_cast<HOOKPROC>(reinterpret_cast<void*>(::GetProcAddress(dropper, kDropperExport)));
+    return UniqueHook(procedure == nullptr
+                          ? nullptr
+                          : ::SetWindowsHookExA(WH_GETMESSAGE, procedure, dropper,
+                                                ::GetWindowThreadProcessId(target, nullptr)));
+}
 
 }  // namespace
 
 bool changeDpiOf(HWND target, int dpi, const std::function<bool()>& done) {
-    const DropperHook hook(target);
+    const UniqueHook hook = dropperHookOn(target);
     if (!hook) {
         return failed("setting the hook");
     }
@@ -90,7 +79,7 @@ bool dropFiles(HWND target, const std::vector<std::string>& paths) {
     std::memcpy(view, &header, sizeof header);
     std::memcpy(static_cast<char*>(view) + sizeof header, list.data(), list.size());
 
-    const DropperHook hook(target);
+    const UniqueHook hook = dropperHookOn(target);
     bool posted = false;
     if (!hook) {
         failed("setting the hook");

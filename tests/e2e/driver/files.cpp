@@ -44,10 +44,6 @@ bool isFolder(const std::string& path) {
     return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
 }
 
-bool isAbsent(const std::string& path) {
-    return !fileExists(path);
-}
-
 void removeTree(const std::string& path) {
     const std::string from = path + '\0';  // a list of names, ended by an empty one
     SHFILEOPSTRUCTA remove{};

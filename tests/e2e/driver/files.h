@@ -16,7 +16,6 @@ std::optional<FILETIME> lastWriteTime(const std::string& path);
 
 bool isFile(const std::string& path);
 bool isFolder(const std::string& path);
-bool isAbsent(const std::string& path);
 // A folder's path the way programs report their current folder: no backslash at the end.
 inline std::string withoutTrailingBackslash(std::string path) {
     if (!path.empty() && path.back() == '\\') {

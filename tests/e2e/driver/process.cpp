@@ -58,11 +58,14 @@ Process startProcess(const std::string& program, const std::string& arguments, c
     return Process(win32::UniqueKernelHandle(info.hProcess), info.dwProcessId);
 }
 
-std::string ownDirectory() {
+std::string ownProgramPath() {
     char path[MAX_PATH] = {};
-    ::GetModuleFileNameA(nullptr, path, MAX_PATH);
-    std::string directory(path);
-    return directory.substr(0, directory.find_last_of('\\') + 1);
+    return std::string(path, ::GetModuleFileNameA(nullptr, path, sizeof path));
+}
+
+std::string ownDirectory() {
+    const std::string path = ownProgramPath();
+    return path.substr(0, path.find_last_of('\\') + 1);
 }
 
 std::string otherBuildDirectory() {
@@ -112,17 +115,12 @@ void closeProbeWindows() {
 }
 
 void setWineManagesWindows(bool on) {
-    HKEY key = nullptr;
-    if (::RegCreateKeyExA(HKEY_CURRENT_USER, "Software\\Wine\\X11 Driver", 0, nullptr, 0, KEY_SET_VALUE,
-                          nullptr, &key, nullptr) != ERROR_SUCCESS) {
-        return;
-    }
+    constexpr char kKey[] = "Software\\Wine\\X11 Driver";
     if (on) {
-        ::RegDeleteValueA(key, "Managed");
+        ::RegDeleteKeyValueA(HKEY_CURRENT_USER, kKey, "Managed");
     } else {
-        ::RegSetValueExA(key, "Managed", 0, REG_SZ, reinterpret_cast<const BYTE*>("N"), 2);
+        ::RegSetKeyValueA(HKEY_CURRENT_USER, kKey, "Managed", REG_SZ, "N", 2);
     }
-    ::RegCloseKey(key);
 }
 
 }  // namespace zek::e2e

@@ -39,8 +39,9 @@ inline std::string inQuotes(const std::string& text) {
 // Starts `program` with `arguments` appended verbatim to its quoted path, in `directory`.
 Process startProcess(const std::string& program, const std::string& arguments, const std::string& directory);
 
-// The folder of the running test program, ending with a backslash; the programs
-// under test are built into it.
+// The running test program, and its folder (ending with a backslash), where the
+// programs under test are built.
+std::string ownProgramPath();
 std::string ownDirectory();
 // The folder of the other build's programs (the 64-bit ones beside the 32-bit
 // build), ending with a backslash, from the Linux path in ZEK_OTHER_BUILD; "" when

@@ -7,9 +7,22 @@
 #include <algorithm>
 
 #include "driver/files.h"
-#include "driver/icon_kit.h"
+#include "win32/platform/com_ptr.h"
 
 namespace zek::e2e {
+
+bool createShortcut(const std::string& linkPath, const std::string& target, const std::string& arguments) {
+    const win32::ScopedComApartment apartment;
+    win32::ComPtr<IShellLinkA> link;
+    win32::ComPtr<IPersistFile> file;
+    wchar_t widePath[MAX_PATH];
+    return SUCCEEDED(::CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkA,
+                                        link.receive())) &&
+           SUCCEEDED(link->SetPath(target.c_str())) && SUCCEEDED(link->SetArguments(arguments.c_str())) &&
+           SUCCEEDED(link->QueryInterface(IID_IPersistFile, file.receive())) &&
+           ::MultiByteToWideChar(CP_ACP, 0, linkPath.c_str(), -1, widePath, MAX_PATH) != 0 &&
+           SUCCEEDED(file->Save(widePath, TRUE));
+}
 
 StartMenuShortcuts::~StartMenuShortcuts() {
     for (const std::string& entry : made_) {

@@ -6,6 +6,10 @@
 
 namespace zek::e2e {
 
+// Saves a shortcut to `target`; false when the shell link object refuses.
+bool createShortcut(const std::string& linkPath, const std::string& target,
+                    const std::string& arguments = "");
+
 class StartMenuShortcuts {
   public:
     enum class Menu { User, AllUsers };

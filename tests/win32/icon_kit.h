@@ -1,19 +1,19 @@
 #pragma once
-// Icons as a desktop has them: icon files written byte by byte, shortcuts, document types
-// registered for a while, the program's stock icons; the pixels of what is drawn off screen.
+// What the adapter tests set up and read back: icon files written byte by byte, document
+// types registered for a while, the program's stock icons, the pixels of what is drawn
+// off screen, and this process's GDI objects.
 #include <windows.h>
-
-#include <shlobj.h>
 
 #include <algorithm>
 #include <cstdint>
+#include <cstring>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <utility>
 #include <vector>
 
 #include "driver/process.h"
-#include "win32/platform/com_ptr.h"
 #include "win32/platform/unique_handle.h"
 
 namespace zek::e2e {
@@ -46,26 +46,6 @@ inline std::string icoFileBytes(const std::vector<std::pair<int, std::uint32_t>>
         images.append(static_cast<std::size_t>((size + 31) / 32 * 4 * size), '\0');  // the mask: all opaque
     }
     return header + images;
-}
-
-// Saves a shortcut to `target`; false when the shell link object refuses.
-inline bool createShortcut(const std::string& linkPath, const std::string& target,
-                           const std::string& arguments = "") {
-    const win32::ScopedComApartment apartment;
-    win32::ComPtr<IShellLinkA> link;
-    win32::ComPtr<IPersistFile> file;
-    wchar_t widePath[MAX_PATH];
-    return SUCCEEDED(::CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkA,
-                                        link.receive())) &&
-           SUCCEEDED(link->SetPath(target.c_str())) && SUCCEEDED(link->SetArguments(arguments.c_str())) &&
-           SUCCEEDED(link->QueryInterface(IID_IPersistFile, file.receive())) &&
-           ::MultiByteToWideChar(CP_ACP, 0, linkPath.c_str(), -1, widePath, MAX_PATH) != 0 &&
-           SUCCEEDED(file->Save(widePath, TRUE));
-}
-
-inline std::string ownProgramPath() {
-    char path[MAX_PATH] = {};
-    return std::string(path, ::GetModuleFileNameA(nullptr, path, sizeof path));
 }
 
 inline std::string launcherProgramPath() {
@@ -141,5 +121,38 @@ class ScopedDocumentType {
     std::string className_;
     bool registered_;
 };
+
+// What a process holds, to prove that nothing piles up. For the own process Wine
+// only stubs GetGuiResources (0, ERROR_CALL_NOT_IMPLEMENTED) but keeps its GDI handle
+// table where Windows keeps the shared one (PEB GdiSharedHandleTable): there the
+// live entries are counted. An icon's bitmaps are entries too, so a leaked icon shows.
+// This process's GDI objects; none when neither way works on this system.
+inline std::optional<std::uint32_t> countGdiObjects() {
+    ::SetLastError(ERROR_SUCCESS);
+    const DWORD counted = ::GetGuiResources(::GetCurrentProcess(), GR_GDIOBJECTS);
+    if (::GetLastError() != ERROR_CALL_NOT_IMPLEMENTED) {
+        return counted;
+    }
+#if defined(_WIN64)
+    using GetPeb = const std::uint8_t*(WINAPI*)();
+    const FARPROC found = ::GetProcAddress(::GetModuleHandleA("ntdll.dll"), "RtlGetCurrentPeb");
+    const auto getPeb = reinterpret_cast<GetPeb>(reinterpret_cast<void*>(found));
+    const std::uint8_t* table = nullptr;
+    if (getPeb != nullptr) {
+        std::memcpy(&table, getPeb() + 0xF8, sizeof table);
+    }
+    if (table != nullptr) {
+        // 0x10000 entries (GDI_HANDLE_ENTRY) of 24 bytes, each with its type at byte 14: 0 when free.
+        std::uint32_t live = 0;
+        for (std::size_t entry = 0; entry < 0x10000; ++entry) {
+            std::uint16_t type = 0;
+            std::memcpy(&type, table + entry * 24 + 14, sizeof type);
+            live += type != 0 ? 1 : 0;
+        }
+        return live;
+    }
+#endif
+    return std::nullopt;
+}
 
 }  // namespace zek::e2e
