@@ -79,6 +79,7 @@ TEST(CommandList, RowsCompareByTheSortedColumnsCell) {
     };
     const Case cases[] = {
         {item("9", 9), item("10", 10), 6, -1},           // priorities as numbers
+        {item("a", 5), item("b", 5), 6, 0},              // equal priorities tie
         {item("9", 9), item("10", 10), 0, 1},            // names as bytes: "10" first
         {item("a", 0, 1), item("b", 0, 0), 9, 0},        // the flag columns have no order
         {item("a", 0, 0, 2), item("b", 0, 0, 1), 7, 1},  // "Ctrl+A" after "Alt+A"
