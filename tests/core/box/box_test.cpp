@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <deque>
 #include <memory>
 #include <optional>
 #include <string>
@@ -43,9 +44,7 @@ struct FakeBox {
     StatusUpdate lastStatus;
 
     explicit FakeBox(data::ItemStore& s) : store(s) {}
-
     BoxView view() const { return BoxView{text, selection, listSelection}; }
-
     const Reaction& apply(const Reaction& reaction) {
         state = reaction.state;
         if (reaction.refillList) {
@@ -66,40 +65,23 @@ struct FakeBox {
         }
         return reaction;
     }
-
     // Typing replaces the selection, then the edit field reports the change.
     Reaction type(std::string_view typed) {
         text.replace(selection.start, selection.end - selection.start, typed);
         selection.start = selection.end = selection.start + static_cast<int>(typed.size());
-        return apply(completeIncrementally(state, view(), store));
+        return changed();
     }
-
-    // Backspace removes the selection, or the byte before the caret.
-    Reaction backspace() {
-        if (selection.start == selection.end && selection.start > 0) {
-            --selection.start;
-        }
-        text.erase(selection.start, selection.end - selection.start);
-        selection.end = selection.start;
-        return apply(completeIncrementally(state, view(), store));
-    }
-
     Reaction tab() { return apply(onEditKeyDown(state, key::kTab, false, view(), store)); }
-
+    Reaction changed() { return apply(completeIncrementally(state, view(), store)); }
     // Where the item of this name stands in the current list.
     std::optional<std::size_t> indexOf(std::string_view name) const {
         const auto list = store.currentList();
         const auto found = std::ranges::find_if(list, [&](const auto* each) { return each->name() == name; });
         return found == list.end() ? std::nullopt : std::optional<std::size_t>(found - list.begin());
     }
-
-    std::string selectedText() const { return text.substr(selection.start, selection.end - selection.start); }
     // The text, its selected part and how much of it counts as typed.
-    std::tuple<std::string, std::string, int> shown() const {
-        return {text, selectedText(), state.matchLength};
-    }
-    std::string shownName() const {
-        return lastStatus.item != nullptr ? std::string(lastStatus.item->name()) : "-";
+    Shown shown() const {
+        return {text, text.substr(selection.start, selection.end - selection.start), state.matchLength};
     }
 };
 
@@ -109,11 +91,12 @@ TEST(IncrementalCompletion, CompletesTheOnlyCandidateWithItsTailSelected) {
     box.type("n");
     box.type("o");
     EXPECT_EQ(box.shown(), (Shown{"notepad", "tepad", 2}));
-    EXPECT_EQ(box.shownName(), "notepad");
+    EXPECT_EQ(box.lastStatus.item, store->findByName("notepad"));
     EXPECT_EQ(box.listSelection, box.indexOf("notepad"));
-
     // Backspace removes the completed part and nothing is completed again ...
-    const Reaction removed = box.backspace();
+    box.text = "no";
+    box.selection = {2, 2};
+    const Reaction removed = box.changed();
     EXPECT_EQ(box.shown(), (Shown{"no", "", 1}));
     EXPECT_EQ(box.selection, (EditSelection{2, 2}));
     EXPECT_EQ(removed.status.change, StatusChange::ShowNoItem);
@@ -123,15 +106,6 @@ TEST(IncrementalCompletion, CompletesTheOnlyCandidateWithItsTailSelected) {
     EXPECT_EQ(box.shown(), (Shown{"notepad", "epad", 3}));
 }
 
-TEST(IncrementalCompletion, TheHighestPriorityCandidateCompletes) {
-    auto store = storeWith({{"note", 0}, {"notepad", 50}});
-    FakeBox box(*store);
-    box.type("no");
-    EXPECT_EQ(box.text, "notepad");
-    EXPECT_EQ(box.listSelection, 0u);
-    EXPECT_EQ(store->currentList().size(), 2u);
-}
-
 TEST(IncrementalCompletion, UnknownTextIsPutBackWithItsSelection) {
     auto store = storeWith({{"notepad", 0}});
     FakeBox box(*store);
@@ -139,13 +113,19 @@ TEST(IncrementalCompletion, UnknownTextIsPutBackWithItsSelection) {
     box.selection = {2, 0};  // a selection made leftwards comes back in order
     EXPECT_EQ(completeIncrementally(box.state, box.view(), *store).editSelection, (EditSelection{0, 2}));
     box.selection = {1, 2};
-    const Reaction reaction = box.apply(completeIncrementally(box.state, box.view(), *store));
+    const Reaction reaction = box.changed();
     EXPECT_EQ(reaction.editText, "zz");
     EXPECT_EQ(reaction.editSelection, (EditSelection{1, 2}));
     EXPECT_EQ(reaction.status.change, StatusChange::ShowNoItem);
-    EXPECT_FALSE(reaction.listSelection.has_value());
     EXPECT_FALSE(store->hasMatches());  // the list falls back to every item
     EXPECT_EQ(box.state.matchLength, 0);
+    // Overlong or odd input stays within the text buffer.
+    box.text = std::string(700, 'b');
+    box.selection = {-3, 9999};
+    const Reaction overlong = completeIncrementally(box.state, box.view(), *store);
+    EXPECT_EQ(overlong.editText, std::string(kBoxTextBytes - 1, 'b'));
+    EXPECT_EQ(overlong.editSelection, (EditSelection{0, 511}));
+    EXPECT_EQ(boxText(std::string_view("ab\0c", 4)), "ab");
 }
 
 TEST(IncrementalCompletion, AfterADeletionAnExactNameIsSelectedButNotCompleted) {
@@ -154,16 +134,15 @@ TEST(IncrementalCompletion, AfterADeletionAnExactNameIsSelectedButNotCompleted) 
     box.text = "mail";
     box.selection = {4, 4};
     box.state.matchLength = 5;  // "mailx" was typed, then x deleted
-    const Reaction reaction = box.apply(completeIncrementally(box.state, box.view(), *store));
+    const Reaction reaction = box.changed();
     EXPECT_EQ(box.shown(), (Shown{"mail", "", 3}));
     EXPECT_EQ(box.selection, (EditSelection{4, 4}));
-    EXPECT_EQ(box.shownName(), "mail");
+    EXPECT_EQ(box.lastStatus.item, store->findByName("mail"));
     EXPECT_EQ(reaction.listSelection, box.indexOf("mail"));
-
     // Deleting everything leaves nothing typed, not a negative length.
     box.text.clear();
     box.selection = {0, 0};
-    box.apply(completeIncrementally(box.state, box.view(), *store));
+    box.changed();
     EXPECT_EQ(box.state.matchLength, 0);
     EXPECT_FALSE(store->hasMatches());
 }
@@ -174,48 +153,21 @@ TEST(IncrementalCompletion, DoubleByteNamesCompleteOnWholeCharacters) {
     FakeBox box(*store);
     box.type("表");
     EXPECT_EQ(box.shown(), (Shown{"表計算", "計算", 2}));
-
     // A text that ends in a lead byte is completed by the whole character: the
     // selection starts before that byte, never inside the character.
     FakeBox half(*store);
     half.text = "\x83";
     half.selection = {1, 1};
-    half.apply(completeIncrementally(half.state, half.view(), *store));
+    half.changed();
     EXPECT_EQ(half.shown(), (Shown{"ソフト", "ソフト", 0}));
-    // Typing over it completes again.
     half.type("ソ");
     EXPECT_EQ(half.shown(), (Shown{"ソフト", "フト", 2}));
-}
-
-TEST(IncrementalCompletion, OverlongOrOddInputStaysWithinTheTextBuffer) {
-    auto store = storeWith({{std::string(600, 'a'), 0}});
-    FakeBox box(*store);
-    box.text = std::string(700, 'b');
-    box.selection = {-3, 9999};
-    Reaction reaction = completeIncrementally(box.state, box.view(), *store);
-    EXPECT_EQ(reaction.editText, std::string(kBoxTextBytes - 1, 'b'));
-    EXPECT_EQ(reaction.editSelection, (EditSelection{0, 511}));
-
-    // The typed part is read as the buffer holds it, as far as the store holds a
-    // name (511 bytes, what the data file keeps).
-    box.text = std::string(700, 'a');
-    reaction = completeIncrementally(box.state, box.view(), *store);
-    EXPECT_EQ(reaction.editSelection, (EditSelection{511, 511}));
-    EXPECT_EQ(reaction.state.matchLength, 511);
-
-    std::string wide;
-    for (int i = 0; i < 300; ++i) {
-        wide += "表";
-    }
-    EXPECT_EQ(boxText(wide), wide.substr(0, 510));
-    EXPECT_EQ(boxText(std::string_view("ab\0c", 4)), "ab");
 }
 
 TEST(RefilterAtCaret, FiltersByTheTextLeftOfTheCaretAndKeepsTheSelectedCandidate) {
     auto store = storeWith({{"notepad", 0}, {"notebook", 0}, {"nodes", 0}});
     FakeBox box(*store);
     box.type("notep");
-    ASSERT_EQ(box.text, "notepad");
     box.selection = {2, 2};  // caret moved left
     const Reaction reaction = box.apply(refilterAtCaret(box.state, box.view(), *store));
     EXPECT_TRUE(reaction.refillList);
@@ -251,19 +203,13 @@ TEST(RefilterAtCaret, ShiftEmptyTextOrNoItemsOnlyMoveTheMatchLength) {
     Reaction reaction = refilterAtCaret(box.state, box.view(), *store);
     EXPECT_EQ(reaction.state.matchLength, 4);
     EXPECT_FALSE(reaction.refillList);
-    EXPECT_EQ(store->currentList().size(), 1u);  // filter untouched
-
     box.state.shiftDown = false;
     box.text.clear();
     box.selection = {0, 0};
-    reaction = refilterAtCaret(box.state, box.view(), *store);
-    EXPECT_EQ(reaction.state.matchLength, 0);
-    EXPECT_FALSE(reaction.refillList);
-
+    EXPECT_FALSE(refilterAtCaret(box.state, box.view(), *store).refillList);
     // A store without any item has no list to refill.
     store->removeItem(store->commandNode());
     store->removeItem(store->findByName("notepad"));
-    ASSERT_EQ(store->count(), 0);
     box.text = "no";
     box.selection = {1, 1};
     reaction = refilterAtCaret(box.state, box.view(), *store);
@@ -276,10 +222,9 @@ TEST(RefilterAtCaret, ACaretInsideACharacterFiltersByWholeCharacters) {
     FakeBox box(*store);
     box.text = "表計算";
     box.selection = {3, 3};  // between the lead and trail byte of "計"
-    const Reaction reaction = box.apply(refilterAtCaret(box.state, box.view(), *store));
+    box.apply(refilterAtCaret(box.state, box.view(), *store));
     EXPECT_EQ(store->currentList().size(), 2u);
     EXPECT_EQ(box.state.matchLength, 2);
-    EXPECT_EQ(reaction.editText, "表計算");
 }
 
 TEST(TabCycling, WalksTheCandidatesInListOrderKeepingTheCommonBeginning) {
@@ -287,16 +232,12 @@ TEST(TabCycling, WalksTheCandidatesInListOrderKeepingTheCommonBeginning) {
     FakeBox box(*store);
     box.type("no");
     ASSERT_EQ(box.text, "notebook");  // equal priorities: by name
-    ASSERT_EQ(box.listSelection, 0u);
-
     box.tab();
     EXPECT_EQ(box.shown(), (Shown{"notepad", "pad", 4}));
-    EXPECT_EQ(box.shownName(), "notepad");
-
+    EXPECT_EQ(box.lastStatus.item, store->findByName("notepad"));
     box.tab();  // wraps to the first
     EXPECT_EQ(box.shown(), (Shown{"notebook", "book", 4}));
     EXPECT_EQ(box.listSelection, 0u);
-
     // Typing after the common part completes from there.
     box.type("p");
     EXPECT_EQ(box.shown(), (Shown{"notepad", "ad", 5}));
@@ -310,8 +251,7 @@ TEST(TabCycling, WithoutAListSelectionStartsAfterTheExactName) {
         box.text = text;
         box.selection = {typed, static_cast<int>(text.size())};
         box.listSelection.reset();
-        const Reaction reaction = box.tab();
-        EXPECT_TRUE(reaction.refillList);
+        EXPECT_TRUE(box.tab().refillList);
         return box.text;
     };
     // Candidates of "no": nodes, notebook, notepad.
@@ -319,7 +259,6 @@ TEST(TabCycling, WithoutAListSelectionStartsAfterTheExactName) {
     EXPECT_EQ(tabFrom("notepad", 2), "nodes");     // the last wraps to the first
     EXPECT_EQ(tabFrom("nozzle", 2), "nodes");      // no exact name: the first
     EXPECT_EQ(tabFrom("notepad", 4), "notebook");  // filtered by "note" now
-
     // A stale list selection beyond the list counts as none.
     FakeBox stale(*store);
     stale.type("note");
@@ -333,61 +272,16 @@ TEST(TabCycling, DoesNothingWithoutTypedTextOrFilter) {
     auto store = storeWith({{"notepad", 0}, {"notebook", 0}});
     FakeBox box(*store);
     const auto expectNoChange = [&](const Reaction& reaction) {
-        EXPECT_FALSE(reaction.refillList);
-        EXPECT_FALSE(reaction.listSelection.has_value());
-        EXPECT_FALSE(reaction.editSelection.has_value());
-        EXPECT_EQ(reaction.status.change, StatusChange::Unchanged);
+        EXPECT_FALSE(reaction.refillList || reaction.listSelection || reaction.editSelection);
         EXPECT_EQ(reaction.state, box.state);
-        EXPECT_FALSE(reaction.swallow);
     };
     expectNoChange(cycleWithTab(box.state, box.view(), *store));  // empty text
-
     box.type("no");
     box.selection = {0, 8};  // caret at the start
     expectNoChange(cycleWithTab(box.state, box.view(), *store));
-
     box.selection = {2, 8};
     store->buildMatches("");  // no name filter
     expectNoChange(cycleWithTab(box.state, box.view(), *store));
-}
-
-TEST(TabCycling, ASingleCandidateSelectsNothingOfItsName) {
-    auto store = storeWith({{"notepad", 0}});
-    FakeBox box(*store);
-    box.type("no");
-    box.tab();
-    EXPECT_EQ(box.shown(), (Shown{"notepad", "", 7}));
-    EXPECT_EQ(box.selection, (EditSelection{7, 7}));
-}
-
-std::vector<LauncherItem*> itemsNamed(data::ItemStore& store, std::initializer_list<const char*> names) {
-    std::vector<LauncherItem*> items;
-    for (const char* name : names) {
-        items.push_back(store.findByName(name));
-    }
-    return items;
-}
-
-TEST(CommonPrefix, CountsWholeCharactersSharedByAllNames) {
-    // "表" 0x95 0x5C and "評" 0x95 0x5D share their lead byte, not a character.
-    auto store = storeWith({{"表示", 0},
-                            {"評価", 0},
-                            {"あい", 0},
-                            {"あう", 0},
-                            {"ab", 0},
-                            {"abc", 0},
-                            {"abd", 0},
-                            {"axe", 0},
-                            {"xb", 0}});
-    EXPECT_EQ(commonPrefixLength(itemsNamed(*store, {"表示", "評価"})), 0u);
-    EXPECT_EQ(commonPrefixLength(itemsNamed(*store, {"ab", "xb"})), 0u);  // the first byte differs
-    EXPECT_EQ(commonPrefixLength(itemsNamed(*store, {"あい", "あう"})), 2u);
-    EXPECT_EQ(commonPrefixLength(itemsNamed(*store, {"abc", "ab"})), 2u);
-    // Every further name can only shorten the common part.
-    EXPECT_EQ(commonPrefixLength(itemsNamed(*store, {"abc", "abd", "ab"})), 2u);
-    EXPECT_EQ(commonPrefixLength(itemsNamed(*store, {"abc", "abd", "axe"})), 1u);
-    EXPECT_EQ(commonPrefixLength(itemsNamed(*store, {"表示"})), 4u);
-    EXPECT_EQ(commonPrefixLength({}), 0u);
 }
 
 TEST(TabCycling, DoubleByteCandidatesKeepWholeCharactersTyped) {
@@ -397,18 +291,39 @@ TEST(TabCycling, DoubleByteCandidatesKeepWholeCharactersTyped) {
     ASSERT_EQ(box.text, "あい");
     box.tab();
     EXPECT_EQ(box.shown(), (Shown{"あう", "う", 2}));
-
     // "表" and "評" share only their lead byte: a caret after that byte has typed no
     // whole character, so Tab leaves everything as it is.
     FakeBox half(*store);
     half.text = "\x95";
     half.selection = {1, 1};
-    half.apply(completeIncrementally(half.state, half.view(), *store));
+    half.changed();
     ASSERT_EQ(store->currentList().size(), 2u);
     half.selection = {1, 4};
-    const Reaction reaction = half.tab();
-    EXPECT_FALSE(reaction.listSelection.has_value());
+    EXPECT_FALSE(half.tab().listSelection.has_value());
     EXPECT_EQ(half.text, "表示");
+}
+
+TEST(CommonPrefix, CountsWholeCharactersSharedByAllNames) {
+    const auto prefix = [](std::initializer_list<const char*> names) {
+        std::deque<LauncherItem> items;  // items do not move
+        for (const char* name : names) {
+            items.emplace_back(data::test::item(ItemType::DataItem, name));
+        }
+        std::vector<LauncherItem*> pointers;
+        for (LauncherItem& each : items) {
+            pointers.push_back(&each);
+        }
+        return commonPrefixLength(pointers);
+    };
+    // "表" 0x95 0x5C and "評" 0x95 0x5D share their lead byte, not a character.
+    EXPECT_EQ(prefix({"表示", "評価"}), 0u);
+    EXPECT_EQ(prefix({"ab", "xb"}), 0u);  // the first byte differs
+    EXPECT_EQ(prefix({"あい", "あう"}), 2u);
+    // Every further name can only shorten the common part.
+    EXPECT_EQ(prefix({"abc", "abd", "ab"}), 2u);
+    EXPECT_EQ(prefix({"abc", "abd", "axe"}), 1u);
+    EXPECT_EQ(prefix({"表示"}), 4u);  // a single candidate: its whole name
+    EXPECT_EQ(prefix({}), 0u);
 }
 
 template <typename T>
@@ -423,15 +338,17 @@ bool noRequest(const Reaction& reaction) {
     return std::holds_alternative<std::monostate>(reaction.request);
 }
 
-TEST(EnterKey, RunsTheListSelectionElseTheItemNamedByTheText) {
+TEST(ComboKeys, EnterRunsTheListSelectionElseTheItemNamedByTheTextAndEscapeHidesTheBar) {
     auto store = storeWith({{"mail", 10}, {"mail", 80}, {"mailer", 0}});
     FakeBox box(*store);
     box.type("maile");
-    ASSERT_EQ(box.text, "mailer");
+    const Reaction escape = onComboKeyDown(box.state, key::kEscape, box.view(), *store);
+    EXPECT_TRUE(std::holds_alternative<HideBar>(escape.request));
+    EXPECT_EQ(escape.state.matchLength, 0);
+    EXPECT_TRUE(noRequest(onComboKeyDown(box.state, 'A', box.view(), *store)));
     Reaction reaction = onComboKeyDown(box.state, key::kReturn, box.view(), *store);
     EXPECT_EQ(requestOf<RunItem>(reaction).item->name(), "mailer");
     EXPECT_TRUE(requestOf<RunItem>(reaction).showItemOnFailure);
-
     // No selection (or one outside the list): the highest-priority item of exactly
     // that name; an unknown name runs nothing and the bar stays.
     store->buildMatches("");
@@ -439,24 +356,13 @@ TEST(EnterKey, RunsTheListSelectionElseTheItemNamedByTheText) {
     for (const std::optional<std::size_t> selection :
          {std::optional<std::size_t>{}, std::optional<std::size_t>{100000}}) {
         box.listSelection = selection;
-        EXPECT_EQ(
-            requestOf<RunItem>(onComboKeyDown(box.state, key::kReturn, box.view(), *store)).item->priority(),
-            80);
+        reaction = onComboKeyDown(box.state, key::kReturn, box.view(), *store);
+        EXPECT_EQ(requestOf<RunItem>(reaction).item->priority(), 80);
     }
     for (const char* unknown : {"mai", ""}) {
         box.text = unknown;
         EXPECT_TRUE(noRequest(onComboKeyDown(box.state, key::kReturn, box.view(), *store))) << unknown;
     }
-}
-
-TEST(EnterKey, EscapeHidesTheBarAndForgetsTheTypedPart) {
-    auto store = storeWith({{"notepad", 0}});
-    FakeBox box(*store);
-    box.type("no");
-    const Reaction reaction = onComboKeyDown(box.state, key::kEscape, box.view(), *store);
-    EXPECT_TRUE(std::holds_alternative<HideBar>(reaction.request));
-    EXPECT_EQ(reaction.state.matchLength, 0);
-    EXPECT_TRUE(noRequest(onComboKeyDown(box.state, 'A', box.view(), *store)));
 }
 
 TEST(RequestOutcome, SuccessHidesAndOnlyAFailedEnterKeepsTheItemShown) {
@@ -465,52 +371,36 @@ TEST(RequestOutcome, SuccessHidesAndOnlyAFailedEnterKeepsTheItemShown) {
     const BoxState state;
     const Request fromEnter = RunItem{.item = notepad, .showItemOnFailure = true};
     const Request fromMenu = afterMenu(notepad);
-    ASSERT_TRUE(std::holds_alternative<RunItem>(fromMenu));
     EXPECT_FALSE(std::get<RunItem>(fromMenu).showItemOnFailure);
     EXPECT_TRUE(std::holds_alternative<std::monostate>(afterMenu(nullptr)));
-
-    EXPECT_TRUE(std::holds_alternative<HideBar>(afterRequest(state, fromEnter, true).request));
     const Reaction failed = afterRequest(state, fromEnter, false);
     EXPECT_TRUE(noRequest(failed));
-    EXPECT_EQ(failed.status.change, StatusChange::ShowItem);
     EXPECT_EQ(failed.status.item, notepad);
     EXPECT_TRUE(std::holds_alternative<HideBar>(afterRequest(state, fromMenu, true).request));
     EXPECT_EQ(afterRequest(state, fromMenu, false).status.change, StatusChange::Unchanged);
-
     const Request folder = OpenItemFolder{notepad};
     EXPECT_TRUE(std::holds_alternative<HideBar>(afterRequest(state, folder, true).request));
     EXPECT_TRUE(noRequest(afterRequest(state, folder, false)));
     EXPECT_TRUE(noRequest(afterRequest(state, HideBar{}, true)));
 }
 
-TEST(Modifiers, CtrlAndShiftAreTrackedAndForgottenWithTheFocus) {
-    auto store = storeWith({});
-    FakeBox box(*store);
-    BoxState state = onEditKeyDown(box.state, key::kControl, false, box.view(), *store).state;
-    state = onEditKeyDown(state, key::kShift, false, box.view(), *store).state;
-    EXPECT_TRUE(state.ctrlDown && state.shiftDown);
-    EXPECT_FALSE(onEditKeyUp(state, key::kControl, box.view(), *store).state.ctrlDown);
-    EXPECT_FALSE(onEditKeyUp(state, key::kShift, box.view(), *store).state.shiftDown);
-    state.matchLength = 3;
-    const BoxState lost = onEditLostFocus(state);
-    EXPECT_FALSE(lost.ctrlDown || lost.shiftDown);
-    EXPECT_EQ(lost.matchLength, 3);
-    EXPECT_EQ(forgetMatchLength(state).matchLength, 0);
-}
-
-TEST(Modifiers, CtrlAltEnterOpensTheChosenItemsFolder) {
+TEST(Modifiers, CtrlAndShiftAreTrackedAndCtrlAltEnterOpensTheChosenItemsFolder) {
     auto store = storeWith({{"notepad", 0}});
     FakeBox box(*store);
     box.type("no");
-    BoxState ctrl = box.state;
-    ctrl.ctrlDown = true;
-    const Reaction open = onEditKeyDown(ctrl, key::kReturn, true, box.view(), *store);
+    BoxState state = onEditKeyDown(box.state, key::kControl, false, box.view(), *store).state;
+    state = onEditKeyDown(state, key::kShift, false, box.view(), *store).state;
+    EXPECT_TRUE(state.ctrlDown && state.shiftDown);
+    const Reaction open = onEditKeyDown(state, key::kReturn, true, box.view(), *store);
     EXPECT_EQ(requestOf<OpenItemFolder>(open).item->name(), "notepad");
-    EXPECT_TRUE(noRequest(onEditKeyDown(ctrl, key::kReturn, false, box.view(), *store)));      // Ctrl+Enter
+    EXPECT_TRUE(noRequest(onEditKeyDown(state, key::kReturn, false, box.view(), *store)));     // Ctrl+Enter
     EXPECT_TRUE(noRequest(onEditKeyDown(box.state, key::kReturn, true, box.view(), *store)));  // Alt only
-    box.text = "unknown";
-    box.listSelection.reset();
-    EXPECT_TRUE(noRequest(onEditKeyDown(ctrl, key::kReturn, true, box.view(), *store)));
+    EXPECT_FALSE(onEditKeyUp(state, key::kControl, box.view(), *store).state.ctrlDown);
+    EXPECT_FALSE(onEditKeyUp(state, key::kShift, box.view(), *store).state.shiftDown);
+    const BoxState lost = onEditLostFocus(state);
+    EXPECT_FALSE(lost.ctrlDown || lost.shiftDown);
+    EXPECT_EQ(lost.matchLength, 2);
+    EXPECT_EQ(forgetMatchLength(state).matchLength, 0);
 }
 
 TEST(EditCharacters, TabIsSwallowedAndCtrlEnterOffersTheFilteredList) {
@@ -521,40 +411,31 @@ TEST(EditCharacters, TabIsSwallowedAndCtrlEnterOffersTheFilteredList) {
         const Reaction swallowed = onEditChar(box.state, character, *store);
         EXPECT_TRUE(swallowed.swallow && noRequest(swallowed)) << character;
     }
-
     box.type("no");
     const Reaction offered = onEditChar(box.state, kCharLineFeed, *store);
     EXPECT_TRUE(offered.swallow);
-    std::vector<std::string> names;
-    for (const LauncherItem* each : requestOf<OfferMenu>(offered).items) {
-        names.emplace_back(each->name());
-    }
-    EXPECT_THAT(names, ElementsAre("notebook", "notepad"));
-
+    EXPECT_THAT(data::test::namesOf(requestOf<OfferMenu>(offered).items), ElementsAre("notebook", "notepad"));
     const Reaction letter = onEditChar(box.state, 'x', *store);
     EXPECT_FALSE(letter.swallow || !noRequest(letter));
 }
 
 TEST(EditCharacters, AltEnterRunsTheOnlyItemOfTheNameOrOffersAllOfThem) {
     auto store = storeWith({{"solo", 0}});
-    LauncherItem* first = store->addToRoot(store->createItem(data::test::item(ItemType::RootItem, "one")));
-    LauncherItem* second = store->addToRoot(store->createItem(data::test::item(ItemType::RootItem, "two")));
-    LauncherItem* mailA =
-        store->addChild(first, store->createItem(data::test::item(ItemType::DataItem, "mail")));
-    LauncherItem* mailB =
-        store->addChild(second, store->createItem(data::test::item(ItemType::DataItem, "mail")));
+    const auto addMail = [&](const char* parent) {
+        LauncherItem* node =
+            store->addToRoot(store->createItem(data::test::item(ItemType::RootItem, parent)));
+        return store->addChild(node, store->createItem(data::test::item(ItemType::DataItem, "mail")));
+    };
+    LauncherItem* mailA = addMail("one");
+    LauncherItem* mailB = addMail("two");
     FakeBox box(*store);
-
     box.text = "mail";
     const Reaction both = onEditSysChar(box.state, kCharReturn, 1, box.view(), *store);
     EXPECT_THAT(requestOf<OfferMenu>(both).items, ElementsAre(mailA, mailB));
-    EXPECT_FALSE(both.swallow);
-
     box.text = "solo";
     const Reaction one = onEditSysChar(box.state, kCharReturn, 1, box.view(), *store);
     EXPECT_EQ(requestOf<RunItem>(one).item->name(), "solo");
     EXPECT_FALSE(requestOf<RunItem>(one).showItemOnFailure);
-
     EXPECT_TRUE(noRequest(onEditSysChar(box.state, kCharReturn, 2, box.view(), *store)));  // auto-repeat
     EXPECT_TRUE(noRequest(onEditSysChar(box.state, 'x', 1, box.view(), *store)));
     box.text = "nothing";
@@ -565,16 +446,12 @@ TEST(MouseWheel, OneNotchMovesTheListSelection) {
     const BoxState state;
     EXPECT_EQ(requestOf<PressKey>(onMouseWheel(state, 120)).virtualKey, key::kUp);
     EXPECT_EQ(requestOf<PressKey>(onMouseWheel(state, -120)).virtualKey, key::kDown);
-    for (int delta : {0, 60, 240, -240, 32767}) {
-        EXPECT_TRUE(noRequest(onMouseWheel(state, delta))) << delta;
-    }
+    EXPECT_TRUE(noRequest(onMouseWheel(state, 240)));
 }
 
 TEST(MatchLength, SetFromOutsideIsHeldWithinTheTextBuffer) {
-    const BoxState state;
-    EXPECT_EQ(setMatchLength(state, 4).matchLength, 4);
-    EXPECT_EQ(setMatchLength(state, 100000).matchLength, 511);
-    EXPECT_EQ(setMatchLength(state, static_cast<std::uintptr_t>(-1)).matchLength, 511);
+    EXPECT_EQ(setMatchLength({}, 511).matchLength, 511);
+    EXPECT_EQ(setMatchLength({}, static_cast<std::uintptr_t>(-1)).matchLength, 511);
 }
 
 TEST(ListSelection, ShowsTheSelectedCandidateAndForgetsTheTypedPart) {
@@ -586,9 +463,7 @@ TEST(ListSelection, ShowsTheSelectedCandidateAndForgetsTheTypedPart) {
     EXPECT_EQ(shown.status.item->name(), "notepad");
     EXPECT_EQ(shown.state.matchLength, 0);
     box.listSelection = 2;  // past the list
-    const Reaction none = onListSelectionChanged(box.state, box.view(), *store);
-    EXPECT_EQ(none.status.change, StatusChange::Unchanged);
-    EXPECT_EQ(none.state.matchLength, 0);
+    EXPECT_EQ(onListSelectionChanged(box.state, box.view(), *store).status.change, StatusChange::Unchanged);
 }
 
 }  // namespace
