@@ -78,6 +78,7 @@ TEST(AppWindows, MatchTheProgramPathExactlyAndTheChooserOffersNewThenThemInZOrde
     using Kind = AppWindowChoice::Kind;
     EXPECT_EQ(resolveAppWindowChoice(rows, 0, exists), AppWindowChoice{Kind::Cancelled});
     EXPECT_EQ(resolveAppWindowChoice(rows, 1, exists), AppWindowChoice{Kind::StartNew});
+    EXPECT_EQ(resolveAppWindowChoice(rows, 2, exists), (AppWindowChoice{Kind::Activate, 1}));
     EXPECT_EQ(resolveAppWindowChoice(rows, 3, exists), (AppWindowChoice{Kind::Activate, 3}));
     EXPECT_EQ(resolveAppWindowChoice(rows, 4, exists), AppWindowChoice{Kind::Cancelled});
     EXPECT_EQ(resolveAppWindowChoice(rows, -1, exists), AppWindowChoice{Kind::Cancelled});
