@@ -3,6 +3,8 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <iterator>
 #include <string>
 #include <vector>
 
@@ -25,17 +27,11 @@ FoundShortcut shortcut(std::vector<std::string> folders, std::string name, bool 
 }
 
 // The subtree below `node` as "folder/name" lines in tree order.
-void collectPaths(const LauncherItem& node, const std::string& above, std::vector<std::string>& paths) {
-    for (const auto& child : node.children()) {
-        paths.push_back(above + std::string(child->name()));
-        collectPaths(*child, above + std::string(child->name()) + "/", paths);
-    }
-}
-
-std::vector<std::string> pathsBelow(const LauncherItem* node) {
+std::vector<std::string> pathsBelow(const LauncherItem* node, const std::string& above = "") {
     std::vector<std::string> paths;
-    if (node != nullptr) {
-        collectPaths(*node, "", paths);
+    for (const auto& child : node->children()) {
+        paths.push_back(above + std::string(child->name()));
+        std::ranges::copy(pathsBelow(child.get(), paths.back() + "/"), std::back_inserter(paths));
     }
     return paths;
 }

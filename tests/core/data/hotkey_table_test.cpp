@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <ranges>
 #include <string>
+#include <tuple>
 #include <vector>
 
 namespace zek::data {
@@ -46,75 +47,54 @@ TEST(HotkeyTable, TextsAndCodesBothWays) {
     expectRoundTrips(keyRows(), keyCodeByText, keyText);
 }
 
-// The combo boxes list the rows in this order; the lone-key rows of the modifier
-// list follow the same keys in the same order. Texts are Shift-JIS and fit rows of
-// 24 bytes with the terminator (UTF-8 texts would not).
-TEST(HotkeyTable, ListsInComboBoxOrder) {
-    const auto modifiers = modifierRows();
-    const auto keys = keyRows();
-    std::vector<std::pair<std::int32_t, std::string>> expectedKeys = {
-        {0x20, "Space"}, {0x0D, "Return"}, {0x09, "Tab"}};
-    for (int i = 0; i < 26; ++i) {
-        expectedKeys.emplace_back(0x41 + i, std::string(1, static_cast<char>('A' + i)));
-    }
-    for (int i = 0; i < 12; ++i) {
-        expectedKeys.emplace_back(0x70 + i, "F" + std::to_string(i + 1));
-    }
-    for (int i = 0; i < 10; ++i) {
-        expectedKeys.emplace_back(0x60 + i, "Num" + std::to_string(i));
-    }
-    expectedKeys.insert(expectedKeys.end(),
-                        {{0xF0, "CapsLock"},
-                         {0xB6,
-                          "\x83\x89\x83\x93\x83\x60\x83\x83\x81\x5B\x83\x7B\x83\x5E\x83\x93"
-                          "1"},
-                         {0xB7, "ランチャーボタン2"}});
-    std::vector<std::pair<std::int32_t, std::string>> expectedModifiers = {
-        {1, "Alt"},        {2, "Ctrl"},        {4, "Shift"},       {8, "Windows"},
-        {3, "Alt + Ctrl"}, {5, "Alt + Shift"}, {6, "Ctrl + Shift"}};
-    for (std::size_t i = 29; i < expectedKeys.size(); ++i) {
-        const bool launcherButton = i >= 52;  // named as on the keyboard, without "key only"
-        expectedModifiers.emplace_back(expectedKeys[i].first,
-                                       expectedKeys[i].second + (launcherButton ? "" : "キーのみ"));
-    }
-    expectedModifiers.emplace_back(0, "\x8E\x67\x97\x70\x82\xB5\x82\xC8\x82\xA2");
-    for (const auto& [rows, expected] :
-         {std::pair{modifiers, expectedModifiers}, std::pair{keys, expectedKeys}}) {
-        std::vector<std::pair<std::int32_t, std::string>> actual;
-        for (const HotkeyRow& row : rows) {
-            actual.emplace_back(row.code, std::string(row.text));
-            EXPECT_LE(row.text.size(), 23u) << row.text;
-            EXPECT_EQ(row.text.data()[row.text.size()], '\0');
-        }
-        EXPECT_EQ(actual, expected);
-    }
-}
-
-// Key factors are the consecutive primes from 11 and modifier factors at most 7, so
-// every product is an id of its own; the lone keys' primes from 1013 on lie above
-// every product, and "not used" gives no id.
-TEST(HotkeyTable, IdFactorsAreThePrimesThatKeepEveryIdApart) {
+// The combo boxes list the rows in this order; the lone-key rows of the modifier list
+// follow the same keys in the same order. Key factors are the consecutive primes from
+// 11 and modifier factors at most 7, so every product is an id of its own; the lone
+// keys' primes lie above every product. Texts are Shift-JIS and fit rows of 24 bytes
+// with the terminator (UTF-8 texts would not).
+TEST(HotkeyTable, RowsInComboBoxOrderWithFactorsThatKeepEveryIdApart) {
     const auto nextPrime = [](std::int32_t n) {
         do {
             ++n;
         } while (std::ranges::any_of(std::views::iota(2, n), [n](std::int32_t d) { return n % d == 0; }));
         return n;
     };
-    std::vector<std::int32_t> keyFactors = {11};
-    while (keyFactors.size() < 54) {
-        keyFactors.push_back(nextPrime(keyFactors.back()));
+    using Rows = std::vector<std::tuple<std::int32_t, std::string, std::int32_t>>;
+    Rows keys = {{0x20, "Space", 11}, {0x0D, "Return", 13}, {0x09, "Tab", 17}};
+    const auto addKey = [&keys, nextPrime](std::int32_t code, std::string text) {
+        keys.emplace_back(code, std::move(text), nextPrime(std::get<2>(keys.back())));
+    };
+    for (int i = 0; i < 26; ++i) {
+        addKey(0x41 + i, std::string(1, static_cast<char>('A' + i)));
     }
-    std::vector<std::int32_t> modifierFactors = {1, 2, 3, 4, 5, 6, 7, 1013};  // then F1 to Num9 alone
-    while (modifierFactors.size() < 29) {
-        modifierFactors.push_back(nextPrime(modifierFactors.back()));
+    for (int i = 0; i < 12; ++i) {
+        addKey(0x70 + i, "F" + std::to_string(i + 1));
     }
-    modifierFactors.insert(modifierFactors.end(), {1559, 1567, 1571, 0});
-    for (const auto& [rows, factors] :
-         {std::pair{keyRows(), keyFactors}, std::pair{modifierRows(), modifierFactors}}) {
-        ASSERT_EQ(rows.size(), factors.size());
-        for (std::size_t i = 0; i < rows.size(); ++i) {
-            EXPECT_EQ(rows[i].idFactor, factors[i]) << rows[i].text;
+    for (int i = 0; i < 10; ++i) {
+        addKey(0x60 + i, "Num" + std::to_string(i));
+    }
+    addKey(0xF0, "CapsLock");
+    addKey(0xB6,
+           "\x83\x89\x83\x93\x83\x60\x83\x83\x81\x5B\x83\x7B\x83\x5E\x83\x93"
+           "1");
+    addKey(0xB7, "ランチャーボタン2");
+    Rows modifiers = {{1, "Alt", 1},        {2, "Ctrl", 2},        {4, "Shift", 3},       {8, "Windows", 4},
+                      {3, "Alt + Ctrl", 5}, {5, "Alt + Shift", 6}, {6, "Ctrl + Shift", 7}};
+    for (std::int32_t i = 29, factor = 1013; i < 54; ++i, factor = nextPrime(factor)) {
+        factor = i == 51 ? 1559 : factor;     // CapsLock and the launcher buttons
+        const bool launcherButton = i >= 52;  // named as on the keyboard, without "key only"
+        const auto& [code, text, keyFactor] = keys[static_cast<std::size_t>(i)];
+        modifiers.emplace_back(code, text + (launcherButton ? "" : "キーのみ"), factor);
+    }
+    modifiers.emplace_back(0, "\x8E\x67\x97\x70\x82\xB5\x82\xC8\x82\xA2", 0);  // "not used": no id
+    for (const auto& [rows, expected] : {std::pair{modifierRows(), modifiers}, std::pair{keyRows(), keys}}) {
+        Rows actual;
+        for (const HotkeyRow& row : rows) {
+            actual.emplace_back(row.code, std::string(row.text), row.idFactor);
+            EXPECT_LE(row.text.size(), 23u) << row.text;
+            EXPECT_EQ(row.text.data()[row.text.size()], '\0');
         }
+        EXPECT_EQ(actual, expected);
     }
 }
 

@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -48,37 +49,30 @@ inline std::string crlfLines(std::initializer_list<std::string_view> lines) {
 // The store's promises after every public operation.
 inline void expectStoreInvariants(const ItemStore& store) {
     std::vector<const LauncherItem*> inTree;
-    std::vector<const LauncherItem*> pending{store.root()};
-    if (store.commandNode()->parent() == nullptr) {
-        pending.push_back(store.commandNode());  // detached: its commands still count
-    }
-    while (!pending.empty()) {
-        const LauncherItem* node = pending.back();
-        pending.pop_back();
+    const auto walk = [&](const auto& self, const LauncherItem* node) -> void {
         const auto children = node->children();
         for (std::size_t i = 0; i < children.size(); ++i) {
-            ASSERT_EQ(children[i]->parent(), node);
-            if (children[i].get() != store.commandNode()) {
-                ASSERT_EQ(children[i]->level(), node->level() + 1) << children[i]->name();
-            }
-            ASSERT_LE(children[i]->level(), kMaxItemLevel);
-            if (i > 0) {
-                ASSERT_FALSE(ChildOrder{}(*children[i], *children[i - 1])) << children[i]->name();
-            }
-            inTree.push_back(children[i].get());
-            pending.push_back(children[i].get());
+            const LauncherItem* child = children[i].get();
+            ASSERT_EQ(child->parent(), node);
+            ASSERT_TRUE(child == store.commandNode() || child->level() == node->level() + 1) << child->name();
+            ASSERT_LE(child->level(), kMaxItemLevel);
+            ASSERT_TRUE(i == 0 || !ChildOrder{}(*child, *children[i - 1])) << child->name();
+            inTree.push_back(child);
+            self(self, child);
         }
+    };
+    walk(walk, store.root());
+    if (store.commandNode()->parent() == nullptr) {
+        walk(walk, store.commandNode());  // detached: its commands still count
     }
-    const auto items = store.items();
-    ASSERT_EQ(static_cast<std::size_t>(store.count()), items.size());
-    ASSERT_EQ(inTree.size(), items.size());
-    std::vector<const LauncherItem*> listed(items.begin(), items.end());
-    std::sort(inTree.begin(), inTree.end());
-    std::sort(listed.begin(), listed.end());
+    std::vector<const LauncherItem*> listed(store.items().begin(), store.items().end());
+    ASSERT_EQ(static_cast<std::size_t>(store.count()), listed.size());
+    for (std::size_t i = 1; i < listed.size(); ++i) {
+        ASSERT_FALSE(FlatListOrder{}(*listed[i], *listed[i - 1])) << listed[i]->name();
+    }
+    std::ranges::sort(inTree);
+    std::ranges::sort(listed);
     ASSERT_EQ(inTree, listed);
-    for (std::size_t i = 1; i < items.size(); ++i) {
-        ASSERT_FALSE(FlatListOrder{}(*items[i], *items[i - 1])) << items[i]->name();
-    }
 }
 
 }  // namespace zek::data::test

@@ -1,11 +1,8 @@
 #pragma once
-// An in-memory stand-in for the Windows profile (INI) functions, for unit tests.
-// It keeps each file as raw bytes and parses and rewrites the whole file on every
-// call, the way the kernel's functions treat a file: `[Section]` and `Key=Value`
-// lines with CR LF, no blank lines, names matched without regard to ASCII case,
-// values trimmed and stripped of one pair of enclosing quotes when read, leading
-// blanks dropped when written. Failures can be injected to test what the callers
-// do when the disk refuses. The Win32 tests hold it to the real functions.
+// The Windows profile (INI) functions in memory: each file as raw bytes, parsed and
+// rewritten whole on every call as the kernel does (names without regard to ASCII
+// case, values trimmed and unquoted when read, leading blanks dropped when written),
+// with failures on request. The Win32 tests hold it to the real functions.
 
 #include <algorithm>
 #include <cstdint>
@@ -33,9 +30,8 @@ class ProfileDouble final : public zek::data::ProfileStore {
 
     std::int32_t readInt(const std::string& path, const std::string& section, const std::string& key,
                          std::int32_t defaultValue) override {
-        // The system reads the value through a 30-character buffer, takes the C-style
-        // prefixes 0x, 0o and 0b after the sign, and accumulates the digits in 32 bits
-        // without an overflow check.
+        // Read through a 30-character buffer, with the prefixes 0x, 0o and 0b after the
+        // sign, the digits summed in 32 bits without an overflow check.
         const std::string text = readString(path, section, key, "", 30);
         if (text.empty()) {
             return defaultValue;
@@ -51,7 +47,7 @@ class ProfileDouble final : public zek::data::ProfileStore {
         std::uint32_t number = 0;
         for (const char c : value) {
             const char lower = static_cast<char>(c | 0x20);
-            const std::uint32_t digit = isDigit(c) ? static_cast<std::uint32_t>(c - '0')
+            const std::uint32_t digit = c >= '0' && c <= '9' ? static_cast<std::uint32_t>(c - '0')
                                         : lower >= 'a' && lower <= 'f'
                                             ? static_cast<std::uint32_t>(lower - 'a' + 10)
                                             : base;
@@ -67,9 +63,8 @@ class ProfileDouble final : public zek::data::ProfileStore {
                            const std::string& defaultValue, std::size_t bufferSize) override {
         std::string value = defaultValue;
         if (const auto file = files.find(path); file != files.end()) {
-            std::vector<Section> sections = parse(file->second);
             // Only the first section of a name counts.
-            if (Section* found = find(sections, section)) {
+            if (Section* found = find(sectionsOf(path, file->second), section)) {
                 if (const Entry* entry = find(found->entries, key); entry && entry->value) {
                     value = stripQuotes(*entry->value);
                 }
@@ -86,7 +81,7 @@ class ProfileDouble final : public zek::data::ProfileStore {
             return false;
         }
         writesLeftBeforeFailure -= writesLeftBeforeFailure > 0 ? 1 : 0;
-        std::vector<Section> sections = parse(files[path]);
+        std::vector<Section>& sections = sectionsOf(path, files[path]);
         Section* target = find(sections, section);
         target = target ? target : &sections.emplace_back(Section{section, {}});
         const std::string stored{trimFront(value)};
@@ -96,6 +91,7 @@ class ProfileDouble final : public zek::data::ProfileStore {
             target->entries.push_back({key, stored});
         }
         files[path] = serialize(sections);
+        parsed_.erase(path);  // edited in place: a read must see the parse of the new bytes
         return true;
     }
 
@@ -128,24 +124,26 @@ class ProfileDouble final : public zek::data::ProfileStore {
         std::string name;  // empty: lines before the first section header
         std::vector<Entry> entries;
     };
+    std::map<std::string, std::pair<std::string, std::vector<Section>>> parsed_;
 
-    static bool isDigit(char byte) { return byte >= '0' && byte <= '9'; }
-    static bool isBlank(char byte) { return byte == ' ' || (byte >= '\t' && byte <= '\r'); }
+    // A load of many settings reads the same bytes hundreds of times: parse them once.
+    std::vector<Section>& sectionsOf(const std::string& path, const std::string& bytes) {
+        auto& [parsedBytes, sections] = parsed_[path];
+        if (parsedBytes != bytes) {
+            parsedBytes = bytes;
+            sections = parse(bytes);
+        }
+        return sections;
+    }
+
     static char foldAscii(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
 
     static std::string_view trimFront(std::string_view text) {
-        while (!text.empty() && isBlank(text.front())) {
-            text.remove_prefix(1);
-        }
-        return text;
+        return text.substr(std::min(text.size(), text.find_first_not_of(" \t\n\v\f\r")));
     }
-
     static std::string trim(std::string_view text) {
         text = trimFront(text);
-        while (!text.empty() && isBlank(text.back())) {
-            text.remove_suffix(1);
-        }
-        return std::string{text};
+        return std::string{text.substr(0, text.find_last_not_of(" \t\n\v\f\r") + 1)};
     }
 
     static std::string stripQuotes(const std::string& value) {

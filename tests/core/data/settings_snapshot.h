@@ -1,6 +1,5 @@
 #pragma once
-// What a settings load yields, for comparing loads with each other; shared by the
-// core's tests (on the profile double) and the adapter's (on the system functions).
+// What a settings load yields, for comparing loads on the double and the system.
 #include <cstdint>
 #include <ostream>
 #include <string>

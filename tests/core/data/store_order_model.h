@@ -1,8 +1,6 @@
 #pragma once
 // The orders the old program gave its lists, which the data file's users know: it
-// appended and then bubble-sorted, swapping neighbours that were strictly out of
-// order. The store reaches them with stable sorts and binary searches; tests and the
-// store's fuzz target hold it to this plain model.
+// appended and then bubble-sorted, swapping neighbours strictly out of order.
 
 #include <algorithm>
 #include <string>
@@ -67,9 +65,8 @@ inline std::string recordLines(int number, const std::string& name, int type, in
            "\r\n";
 }
 
-// Names from few pieces so that equal names, names equal but for case, double-byte
-// and half-width names and byte-order traps all come up often; priorities mostly
-// small, now and then at the ends of the range.
+// Few pieces, so that equal names, names equal but for case and byte-order traps
+// come up often; priorities mostly small, now and then at the ends of the range.
 inline const std::string kNamePieces[] = {"a", "A", "b", "_", "表", "ア", "ｱ", "Ａ", "ａ", "\\", "\x95"};
 inline const std::int32_t kPriorities[] = {0, 0, 10, 50, -1, 0, 10, 50, 2147483647, -2147483647 - 1};
 

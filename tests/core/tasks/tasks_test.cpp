@@ -3,7 +3,6 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <set>
 
 #include "core/tasks/app_window_chooser.h"
@@ -63,96 +62,44 @@ TEST(TaskWindows, LeaveOutTheBarTheDesktopMenusAndUntitledHiddenOrOwnedWindows) 
     EXPECT_THAT(minimizeRestoreOrder(desktop), ElementsAre(7, 6, 3, 1));
 }
 
-TEST(AppWindows, MatchTheProgramPathExactly) {
+TEST(AppWindows, MatchTheProgramPathExactlyAndTheChooserOffersNewThenThemInZOrder) {
     const Desktop desktop = mixedDesktop();
-    EXPECT_THAT(handlesOf(appWindows(desktop, R"(C:\ed\ed.exe)")), ElementsAre(1, 3));
     EXPECT_THAT(handlesOf(appWindows(desktop, R"(C:\ED\ed.exe)")), ElementsAre(6));
-    EXPECT_THAT(handlesOf(appWindows(desktop, R"(C:\ed\ed)")), IsEmpty());
     EXPECT_THAT(handlesOf(appWindows(desktop, "")), IsEmpty());  // a window without a path is no match
     // The bar is not excluded: the launcher can be offered its own window.
     EXPECT_THAT(handlesOf(appWindows(desktop, R"(C:\zek\ZekLauncher.exe)")), ElementsAre(kBar));
-}
-
-TEST(WindowTables, MoreWindowsThanTheTableHoldsAreLeftOut) {
-    Desktop desktop{.bar = 0x100000};  // a handle none of the numbered windows has
-    for (WindowHandle handle = 1; handle <= kWindowTableSize + 500; ++handle) {
-        desktop.windows.push_back(titled(handle, "w", R"(C:\p.exe)"));
-    }
-    const auto tasks = taskWindows(desktop);
-    ASSERT_EQ(tasks.size(), kWindowTableSize);
-    EXPECT_EQ(tasks.front()->handle, 1u);
-    EXPECT_EQ(tasks.back()->handle, kWindowTableSize);
-    EXPECT_EQ(appWindows(desktop, R"(C:\p.exe)").size(), kWindowTableSize);
-    const auto order = minimizeRestoreOrder(desktop);
-    ASSERT_EQ(order.size(), kWindowTableSize);
-    EXPECT_EQ(order.front(), kWindowTableSize);  // the lowest of the top-most 1,024
-    EXPECT_EQ(order.back(), 1u);
-}
-
-const std::string kEditor = R"(C:\ed\ed.exe)";
-
-// What the system does for a next-window step: the sunk window goes to the bottom
-// and the activated one to the top.
-void applyStep(Desktop& desktop, const NextWindowStep& step) {
-    auto& windows = desktop.windows;
-    const auto sunk = std::find_if(windows.begin(), windows.end(),
-                                   [&](const WindowFacts& w) { return w.handle == step.sinkToBottom; });
-    std::rotate(sunk, sunk + 1, windows.end());
-    const auto raised = std::find_if(windows.begin(), windows.end(),
-                                     [&](const WindowFacts& w) { return w.handle == step.activate; });
-    std::rotate(windows.begin(), raised, raised + 1);
-}
-
-TEST(NextWindow, SinksTheTopTaskWindowAndActivatesTheOneBelowInTurn) {
-    constexpr WindowHandle kX = 1, kY = 2, kZ = 3;
-    Desktop desktop{.bar = kBar};
-    desktop.windows = {titled(kBar, "bar"), titled(kX, "X"), titled(10, ""), titled(kY, "Y"),
-                       titled(kZ, "Z")};
-    desktop.windows[2].visible = false;
-
-    std::vector<WindowHandle> activated;
-    for (int call = 0; call < 4; ++call) {
-        const auto step = nextWindowStep(desktop);
-        ASSERT_TRUE(step);
-        if (call == 0) {
-            EXPECT_EQ(step->sinkToBottom, kX);
-            EXPECT_EQ(step->activate, kY);
-        }
-        activated.push_back(step->activate);
-        applyStep(desktop, *step);
-    }
-    EXPECT_THAT(activated, ElementsAre(kY, kZ, kX, kY));
-
-    // With one task window left there is nothing to switch to.
-    desktop.windows = {titled(kBar, "bar"), titled(kX, "X")};
-    EXPECT_FALSE(nextWindowStep(desktop));
-}
-
-TEST(AppWindowChooser, OffersNewThenTheProgramsWindowsInZOrder) {
-    Desktop desktop{.bar = kBar};
-    desktop.windows = {titled(kBar, "bar"), titled(21, "A", kEditor), titled(22, "other", R"(C:\x.exe)"),
-                       titled(23, "B", kEditor)};
-    const auto rows = appWindowChooserRows(desktop, kEditor);
-    EXPECT_THAT(rows, ElementsAre(ChooserRow{1, "New", 0}, ChooserRow{2, "A", 21}, ChooserRow{3, "B", 23}));
+    EXPECT_THAT(appWindowChooserRows(desktop, R"(C:\ed\ed)"), ElementsAre(ChooserRow{1, "New", 0}));
+    const auto rows = appWindowChooserRows(desktop, R"(C:\ed\ed.exe)");
+    EXPECT_THAT(rows, ElementsAre(ChooserRow{1, "New", 0}, ChooserRow{2, "Editor - a.txt", 1},
+                                  ChooserRow{3, "Editor - b.txt", 3}));
 
     std::set<WindowHandle> gone;
     const auto exists = [&gone](WindowHandle window) { return !gone.contains(window); };
     using Kind = AppWindowChoice::Kind;
     EXPECT_EQ(resolveAppWindowChoice(rows, 0, exists), AppWindowChoice{Kind::Cancelled});
     EXPECT_EQ(resolveAppWindowChoice(rows, 1, exists), AppWindowChoice{Kind::StartNew});
-    EXPECT_EQ(resolveAppWindowChoice(rows, 3, exists), (AppWindowChoice{Kind::Activate, 23}));
+    EXPECT_EQ(resolveAppWindowChoice(rows, 2, exists), (AppWindowChoice{Kind::Activate, 1}));
+    EXPECT_EQ(resolveAppWindowChoice(rows, 3, exists), (AppWindowChoice{Kind::Activate, 3}));
     EXPECT_EQ(resolveAppWindowChoice(rows, 4, exists), AppWindowChoice{Kind::Cancelled});
     EXPECT_EQ(resolveAppWindowChoice(rows, -1, exists), AppWindowChoice{Kind::Cancelled});
-    gone.insert(23);  // closed while the menu was open
+    gone.insert(3);  // closed while the menu was open
     EXPECT_EQ(resolveAppWindowChoice(rows, 3, exists), AppWindowChoice{Kind::StartNew});
-
-    // A program without windows (the path's letter case differs) is offered only "New".
-    desktop.windows = {titled(21, "A", R"(C:\ED\ed.exe)")};
-    EXPECT_THAT(appWindowChooserRows(desktop, kEditor), ElementsAre(ChooserRow{1, "New", 0}));
 }
 
-TEST(AppWindowChooser, RowsAreBoundedByTheTableAndTheTitleBuffer) {
-    Desktop desktop{.bar = kBar};
+TEST(NextWindow, SinksTheTopTaskWindowAndActivatesTheOneBelow) {
+    Desktop desktop = mixedDesktop();
+    const auto step = nextWindowStep(desktop);
+    ASSERT_TRUE(step);
+    EXPECT_EQ(step->sinkToBottom, 1u);
+    EXPECT_EQ(step->activate, 3u);
+    // With one task window left there is nothing to switch to.
+    desktop.windows.resize(2);
+    EXPECT_FALSE(nextWindowStep(desktop));
+}
+
+TEST(WindowTables, MoreWindowsThanTheTableHoldsAreLeftOutAndTitlesCutToTheBuffer) {
+    const std::string kEditor = R"(C:\ed\ed.exe)";
+    Desktop desktop{.bar = 0x100000};  // a handle none of the numbered windows has
     // 1,022 bytes and a double-byte character that would end past the buffer.
     desktop.windows.push_back(titled(1, std::string(kTitleBufferBytes - 2, 't') + "表", kEditor));
     for (WindowHandle handle = 2; handle <= kWindowTableSize + 10; ++handle) {
@@ -165,6 +112,14 @@ TEST(AppWindowChooser, RowsAreBoundedByTheTableAndTheTitleBuffer) {
     EXPECT_EQ(rows[2].text, std::string(kTitleBufferBytes - 1, 'u'));
     EXPECT_EQ(rows.back().id, static_cast<std::int32_t>(kWindowTableSize + 1));
     EXPECT_EQ(rows.back().window, kWindowTableSize);
+    const auto tasks = taskWindows(desktop);
+    ASSERT_EQ(tasks.size(), kWindowTableSize);
+    EXPECT_EQ(tasks.front()->handle, 1u);
+    EXPECT_EQ(tasks.back()->handle, kWindowTableSize);
+    const auto order = minimizeRestoreOrder(desktop);
+    ASSERT_EQ(order.size(), kWindowTableSize);
+    EXPECT_EQ(order.front(), kWindowTableSize);  // the lowest of the top-most 1,024
+    EXPECT_EQ(order.back(), 1u);
 }
 
 }  // namespace

@@ -1,8 +1,6 @@
 #pragma once
-// The order of names as the file format's users know it, computed the plain way:
-// decode to character values, fold the ASCII and full-width capitals when asked,
-// compare the values. The one reference the comparison and sort tests hold the
-// program's shortcuts to.
+// The name orders computed the plain way: decode to character values, fold the ASCII
+// and full-width capitals when asked, compare the values.
 #include <cstdint>
 #include <string>
 #include <vector>
