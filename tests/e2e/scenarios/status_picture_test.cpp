@@ -7,6 +7,7 @@
 
 #include <cstdlib>
 #include <string>
+#include <utility>
 
 #include "driver/drop_files.h"
 #include "driver/input.h"
@@ -86,8 +87,7 @@ TEST_F(StatusPicture, TheDrawnBodyDragsTheBarAndOpensTheProgramMenu) {
     dragWithLeftButton(before.left + middle, before.top + middle, 80, 40);
     ASSERT_TRUE(waitUntil([&] { return windowRect(bar_).left != before.left; }, 5000));
     const RECT after = windowRect(bar_);
-    EXPECT_EQ(after.left - before.left, 80);
-    EXPECT_EQ(after.top - before.top, 40);
+    EXPECT_EQ(std::pair(after.left - before.left, after.top - before.top), std::pair(80L, 40L));
     clickAt(after.left + middle, after.top + middle, true);
     HWND menu = waitForOpenMenu(5000);
     ASSERT_NE(menu, nullptr);
