@@ -34,11 +34,6 @@ int panelWidthForComment(const display::DpiScale& scale) {
     return static_cast<int>(scale.units(size.cx) * 0.95) + 40;
 }
 
-RECT offsetIn(const RECT& outer, const RECT& inner) {
-    return {inner.left - outer.left, inner.top - outer.top, inner.right - outer.left,
-            inner.bottom - outer.top};
-}
-
 class StatusPicture : public LauncherScenario {
   protected:
     void showBar() {
@@ -70,10 +65,12 @@ class StatusPicture : public LauncherScenario {
         EXPECT_TRUE(waitUntil([&] { return windowWidth(bar_) == scale.px(150 + 110); }, 5000));
     }
     void expectCommandBoxAt(const display::DpiScale& scale) const {
-        const RECT box = offsetIn(windowRect(bar_), windowRect(findCommandBox(bar_)));
+        const RECT bar = windowRect(bar_);
+        const RECT box = windowRect(findCommandBox(bar_));
         const display::Corners place = scale.px(display::Corners{100, 80, 230, 95});
-        EXPECT_EQ(std::tuple(box.left, box.top, box.right, box.bottom),
-                  std::tuple(place.left, place.top, place.right, place.bottom));
+        EXPECT_EQ(
+            std::tuple(box.left - bar.left, box.top - bar.top, box.right - bar.left, box.bottom - bar.top),
+            std::tuple(place.left, place.top, place.right, place.bottom));
     }
 
     const display::DpiScale scale_ = screenScale();
