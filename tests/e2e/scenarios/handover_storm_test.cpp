@@ -5,9 +5,11 @@
 #include <algorithm>
 #include <map>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "core/app/remote_command.h"
+#include "core/app/switches.h"
 #include "driver/data_file_text.h"
 #include "driver/files.h"
 #include "driver/launcher_scenario.h"
@@ -31,19 +33,23 @@ TEST_F(HandoverStorm, EveryStartedCommandRunsExactlyOnce) {
         documents.push_back(folder_ + "doc" + std::to_string(i) + ".txt");
         ASSERT_TRUE(writeFileBytes(documents.back(), "x"));
     }
-    ASSERT_NE(startFirstInstance(), nullptr);
+    HWND bar = startFirstInstance();
+    ASSERT_NE(bar, nullptr);
 
-    // The help box keeps the running instance busy, its sender holding the guard,
-    // for longer than a sender used to wait before writing anyway.
+    // The help box, shown by the running bar, keeps it busy and its sender waiting
+    // with the guard, for longer than a sender used to wait before writing anyway.
     Process help = startLauncher("/help");
     ASSERT_TRUE(help);
     const auto box = waitForDialog(firstInstance_.id());
     ASSERT_TRUE(box);
+    EXPECT_EQ(std::tuple(box->owner, box->caption, box->text),
+              std::tuple(bar, "CommandLine Help", app::kHelpText));
     std::vector<Process> senders;
     for (int i = 0; i < kSenders / 2; ++i) {
         senders.push_back(startLauncher("/e viewer " + inQuotes(documents[i])));
     }
     ::Sleep(2000);
+    EXPECT_TRUE(help.running()) << "the sender must wait until the box is closed";
     pressDialogButton(box->window, IDOK);
     for (int i = kSenders / 2; i < kSenders; ++i) {
         senders.push_back(startLauncher("/e viewer " + inQuotes(documents[i])));

@@ -59,7 +59,6 @@ TEST_F(Menus, AltEnterOffersEveryItemOfTheNameAndANodeOpensItsMenuAlone) {
     ASSERT_NE(waitForOpenMenu(5000), nullptr) << "no node menu";
     // Another request for a menu while one is open is dropped; the sender is answered.
     EXPECT_EQ(runLauncher("/c tools"), 0u);
-    EXPECT_EQ(runLauncher("/c allitem"), 0u);
     EXPECT_EQ(runLauncher("/s"), 0u);
     ::Sleep(300);
     EXPECT_EQ(openMenus().size(), 1u);
@@ -113,49 +112,34 @@ TEST_F(Menus, CtrlEnterOffersTheCandidatesInOwnerDrawnRowsFoundByTheirLetter) {
     const COLORREF selection = menus::selectionFillColour(::GetSysColor(COLOR_HIGHLIGHT));
     EXPECT_GT(waitForColourIn(menu, selection, 100), 100) << "the highlighted row is filled";
 
-    // Letters move to the next row below the highlighted one that starts with them, wrapping.
+    // A letter selects the next row below the highlighted one that starts with it
+    // (which row, folded how, is the core's to find).
     const auto rows = static_cast<LPARAM>(::SendMessageA(menu, MN_GETHMENU, 0, 0));
     ASSERT_NE(rows, 0);
-    const auto menuChar = [&](char letter) {
-        return ::SendMessageA(bar_, WM_MENUCHAR, MAKEWPARAM(letter, MF_POPUP), rows);
-    };
-    EXPECT_EQ(menuChar('b'), 0x30001);
-    EXPECT_EQ(menuChar('B'), 0x30001);
-    EXPECT_EQ(menuChar('z'), 0);
+    const auto menuChar = [&] { return ::SendMessageA(bar_, WM_MENUCHAR, MAKEWPARAM('b', MF_POPUP), rows); };
+    EXPECT_EQ(menuChar(), 0x30001);
     pressKey(VK_DOWN);
     pressKey(VK_DOWN);
     // The menu moves its highlight when it reads the keys, not when they are sent.
-    EXPECT_TRUE(waitUntil([&] { return menuChar('b') == 0x30000; }, 5000)) << menuChar('b');
-    EXPECT_EQ(menuChar('e'), 0x30003) << "Exit";
+    EXPECT_TRUE(waitUntil([&] { return menuChar() == 0x30000; }, 5000)) << menuChar();
     pressKey(VK_RETURN);  // the highlighted third candidate runs
     const auto starts = probeStarts(1);
     ASSERT_EQ(starts.size(), 1u);
     EXPECT_TRUE(starts[0].commandLine.ends_with(" C")) << starts[0].commandLine;
     EXPECT_TRUE(waitUntil([&] { return openMenus().empty(); }, 5000));
-    EXPECT_EQ(::SendMessageA(bar_, WM_MENUCHAR, MAKEWPARAM('b', MF_POPUP), rows), 0) << "no menu, no answer";
+    EXPECT_EQ(menuChar(), 0) << "no menu, no answer";
 }
 
-// Win + Space lists every window; Ctrl + Alt + J the foreground program's, from two.
+// Win + Space lists every window; Ctrl + Alt + J the foreground program's (which
+// windows, and from how many on, is the core's rule).
 TEST_F(Menus, TheWindowHotkeysListWindowsAndActivateTheChosenOne) {
     startWith({}, "[Mode]\r\nKey5=3\r\nKey6=74\r\n");
     HWND first = startProbeWindow("TaskOne");
-    ASSERT_NE(first, nullptr);
+    ASSERT_TRUE(first != nullptr && startProbeWindow("TaskTwo") != nullptr);
     ::SetForegroundWindow(first);
     ASSERT_TRUE(waitUntil([&] { return ::GetForegroundWindow() == first; }, 5000));
     pressChord({VK_CONTROL, VK_MENU, 'J'});
-    ::Sleep(500);
-    EXPECT_TRUE(openMenus().empty()) << "one window only: no menu";
-
-    ASSERT_NE(startProbeWindow("TaskTwo"), nullptr);
-    ::SetForegroundWindow(first);
-    ASSERT_TRUE(waitUntil([&] { return ::GetForegroundWindow() == first; }, 5000));
-    pressChord({VK_CONTROL, VK_MENU, 'J'});
-    HWND menu = waitForOpenMenu(5000);
-    ASSERT_NE(menu, nullptr) << "two windows: a menu";
-    HMENU rows = reinterpret_cast<HMENU>(::SendMessageA(menu, MN_GETHMENU, 0, 0));
-    if (rows != nullptr && ::GetMenuItemCount(rows) > 0) {
-        EXPECT_EQ(::GetMenuItemCount(rows), 3);  // both windows and "Exit"
-    }
+    ASSERT_NE(waitForOpenMenu(5000), nullptr) << "two windows of the program: a menu";
     pressKey(VK_ESCAPE);
     EXPECT_TRUE(waitUntil([&] { return openMenus().empty(); }, 5000));
 

@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <tuple>
 
 #include "core/app/messages.h"
 #include "driver/input.h"
@@ -27,12 +28,10 @@ TEST_F(Startup, TheBarIsCreatedHiddenTopmostAndCentredAndItsHotkeysAreHeldUntilE
     EXPECT_TRUE(::GetWindowLongPtrA(bar, GWL_STYLE) & WS_POPUP);
     // At the screen's pixels: the figures are those of a 96-DPI screen.
     const display::DpiScale scale = screenScale();
-    RECT rect;
-    ASSERT_TRUE(::GetWindowRect(bar, &rect));
-    EXPECT_EQ(rect.left, ::GetSystemMetrics(SM_CXSCREEN) / 2 - scale.px(200));
-    EXPECT_EQ(rect.top, ::GetSystemMetrics(SM_CYSCREEN) / 2 - scale.px(50));
-    EXPECT_EQ(rect.right - rect.left, scale.px(240));
-    EXPECT_EQ(rect.bottom - rect.top, scale.px(100));
+    const RECT rect = windowRect(bar);
+    EXPECT_EQ(std::tuple(rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top),
+              std::tuple(::GetSystemMetrics(SM_CXSCREEN) / 2 - scale.px(200),
+                         ::GetSystemMetrics(SM_CYSCREEN) / 2 - scale.px(50), scale.px(240), scale.px(100)));
 
     EXPECT_TRUE(hotkeyTakenElsewhere(MOD_WIN, VK_SPACE));
     pressChord({VK_LWIN, VK_RETURN});

@@ -7,6 +7,7 @@
 
 #include <cstdlib>
 #include <string>
+#include <utility>
 
 #include "driver/drop_files.h"
 #include "driver/input.h"
@@ -31,11 +32,6 @@ int panelWidthForComment(const display::DpiScale& scale) {
     ::SelectObject(screen, previous);
     ::ReleaseDC(nullptr, screen);
     return static_cast<int>(scale.units(size.cx) * 0.95) + 40;
-}
-
-RECT offsetIn(const RECT& outer, const RECT& inner) {
-    return {inner.left - outer.left, inner.top - outer.top, inner.right - outer.left,
-            inner.bottom - outer.top};
 }
 
 class StatusPicture : public LauncherScenario {
@@ -69,10 +65,12 @@ class StatusPicture : public LauncherScenario {
         EXPECT_TRUE(waitUntil([&] { return windowWidth(bar_) == scale.px(150 + 110); }, 5000));
     }
     void expectCommandBoxAt(const display::DpiScale& scale) const {
-        const RECT box = offsetIn(windowRect(bar_), windowRect(findCommandBox(bar_)));
+        const RECT bar = windowRect(bar_);
+        const RECT box = windowRect(findCommandBox(bar_));
         const display::Corners place = scale.px(display::Corners{100, 80, 230, 95});
-        EXPECT_EQ(std::tuple(box.left, box.top, box.right, box.bottom),
-                  std::tuple(place.left, place.top, place.right, place.bottom));
+        EXPECT_EQ(
+            std::tuple(box.left - bar.left, box.top - bar.top, box.right - bar.left, box.bottom - bar.top),
+            std::tuple(place.left, place.top, place.right, place.bottom));
     }
 
     const display::DpiScale scale_ = screenScale();
@@ -86,8 +84,7 @@ TEST_F(StatusPicture, TheDrawnBodyDragsTheBarAndOpensTheProgramMenu) {
     dragWithLeftButton(before.left + middle, before.top + middle, 80, 40);
     ASSERT_TRUE(waitUntil([&] { return windowRect(bar_).left != before.left; }, 5000));
     const RECT after = windowRect(bar_);
-    EXPECT_EQ(after.left - before.left, 80);
-    EXPECT_EQ(after.top - before.top, 40);
+    EXPECT_EQ(std::pair(after.left - before.left, after.top - before.top), std::pair(80L, 40L));
     clickAt(after.left + middle, after.top + middle, true);
     HWND menu = waitForOpenMenu(5000);
     ASSERT_NE(menu, nullptr);
