@@ -76,6 +76,14 @@ TEST_F(ItemStoreTest, NoMatchOrAnEmptyPrefixFallsBackToTheFlatList) {
     EXPECT_EQ(store->findFirstMatch(""), nullptr);
 }
 
+TEST_F(ItemStoreTest, TheFirstMatchIsTheFirstOfTheCurrentListThatBeginsWithTheText) {
+    LauncherItem* plain = add(store->root(), ItemType::DataItem, "ab");
+    LauncherItem* preferred = add(store->root(), ItemType::DataItem, "abc", 10);
+    EXPECT_EQ(store->findFirstMatch("ab"), plain);  // the flat list: by name
+    store->buildMatches("a");
+    EXPECT_EQ(store->findFirstMatch("ab"), preferred);  // the matches: the higher priority first
+}
+
 TEST_F(ItemStoreTest, NoItemDeeperThanTheLevelLimit) {
     LauncherItem* parent = store->root();
     for (int level = 1; level <= kMaxItemLevel; ++level) {

@@ -18,7 +18,7 @@ bool visible(HWND bar) {
     return ::IsWindowVisible(bar) != FALSE;
 }
 
-TEST_F(Handover, ASecondStartSendsAtMostSixteenSwitchesAndAShortBlockLeavesTheBarRunning) {
+TEST_F(Handover, ASecondStartSendsAtMostSixteenSwitchesAndAHostileOrShortBlockLeavesTheBarRunning) {
     HWND bar = startFirstInstance();
     ASSERT_NE(bar, nullptr);
     {
@@ -40,6 +40,14 @@ TEST_F(Handover, ASecondStartSendsAtMostSixteenSwitchesAndAShortBlockLeavesTheBa
     ASSERT_EQ(runLauncher("/h"), 0u);  // on its own it hides
     EXPECT_FALSE(visible(bar));
 
+    DWORD_PTR result = 0;
+    {
+        // A hostile block: every byte 0xFF, no field ended, a count past any table.
+        SharedBlock hostile(app::kRemoteCommandSize, '\xFF');
+        ASSERT_TRUE(hostile);
+        ASSERT_TRUE(::SendMessageTimeoutA(bar, app::LM_REMOTECOMMAND, ~WPARAM{0}, 0, SMTO_ABORTIFHUNG, 5000,
+                                          &result));
+    }
     SharedBlock tooSmall(100, 'Z');
     ASSERT_TRUE(tooSmall);
     // A later start cannot map the whole block: it ends quietly and sends nothing.
@@ -47,7 +55,6 @@ TEST_F(Handover, ASecondStartSendsAtMostSixteenSwitchesAndAShortBlockLeavesTheBa
     EXPECT_TRUE(tooSmall.allBytesAre('Z'));
     EXPECT_FALSE(visible(bar));
     // Nor does the bar read past a short block when told to.
-    DWORD_PTR result = 0;
     ASSERT_TRUE(::SendMessageTimeoutA(bar, app::LM_REMOTECOMMAND, 16, 0, SMTO_ABORTIFHUNG, 5000, &result));
     EXPECT_TRUE(firstInstance_.running());
 }
