@@ -65,17 +65,17 @@ class RecordingShell final : public Shell {
     }
 };
 
-data::ItemFields dataItem(std::string app, std::string option = {}, std::string dir = {}) {
+// Only the value 1 of `extension` has the item use the own associations (file types).
+constexpr std::int32_t kOwnAssoc = 1;
+
+data::ItemFields dataItem(std::string app, std::string option = {}, std::string dir = {},
+                          std::int32_t extension = 0) {
     return {.type = data::ItemType::DataItem,
             .name = "item",
             .app = std::move(app),
             .option = std::move(option),
-            .dir = std::move(dir)};
-}
-
-data::ItemFields withOwnAssociations(data::ItemFields fields) {
-    fields.extension = 1;
-    return fields;
+            .dir = std::move(dir),
+            .extension = extension};
 }
 
 RunDecision decide(ItemFields fields) {
@@ -119,8 +119,6 @@ TEST(RunDecision, ByTypeAndFields) {
     // A user's item named like a built-in command is no built-in command.
     EXPECT_EQ(decide({.type = ItemType::CommandItem, .name = "nextwnd"}).route, RunRoute::Nothing);
     EXPECT_EQ(decide({.type = ItemType::AllItemRoot, .name = "All Item List"}).route, RunRoute::Nothing);
-    EXPECT_EQ(decide({.type = static_cast<ItemType>(42), .name = "x", .app = "x.exe"}).route,
-              RunRoute::Nothing);
     EXPECT_EQ(decideRun(nullptr).route, RunRoute::Nothing);
 }
 
@@ -169,34 +167,32 @@ ItemFields ofType(ItemType type, ItemFields fields) {
 // Starting a data item: the filer for folders, the own association for files, the
 // shell for everything else.
 TEST_F(LaunchTest, DataItemGoesToTheFilerTheOwnAssociationOrTheShell) {
-    auto twoIsNotOne = dataItem(R"(D:\x\n.txt)");
-    twoIsNotOne.extension = 2;  // only the value 1 switches the own associations on
     const struct {
         bool filer;
         ItemFields item;
         std::optional<ShellRequest> expected;
     } cases[] = {
-        {kFiler, withOwnAssociations(dataItem(R"(D:\work)", "/s", R"(D:\start)")),
+        {kFiler, dataItem(R"(D:\work)", "/s", R"(D:\start)", kOwnAssoc),
          ShellRequest{kFilerApp, R"(/e,/s "D:\work")", R"(D:\start)"}},
-        {kNoFiler, withOwnAssociations(dataItem(R"(D:\work)", "/s")), ShellRequest{R"(D:\work)", "/s", ""}},
-        {kNoFiler, withOwnAssociations(dataItem(R"(D:\notes.txt)")),
+        {kNoFiler, dataItem(R"(D:\work)", "/s", "", kOwnAssoc), ShellRequest{R"(D:\work)", "/s", ""}},
+        {kNoFiler, dataItem(R"(D:\notes.txt)", "", "", kOwnAssoc),
          ShellRequest{R"(D:\ed.exe)", R"(-r "D:\notes.txt")", ""}},
         // The association's option, then the item's, then the quoted path; a filer
         // is only for folders.
-        {kFiler, withOwnAssociations(dataItem(R"(D:\a\b.txt)", "/x", R"(D:\a)")),
+        {kFiler, dataItem(R"(D:\a\b.txt)", "/x", R"(D:\a)", kOwnAssoc),
          ShellRequest{R"(D:\ed.exe)", R"(-r /x "D:\a\b.txt")", R"(D:\a)"}},
-        {kNoFiler, withOwnAssociations(dataItem(R"(D:\x.表)")),
+        {kNoFiler, dataItem(R"(D:\x.表)", "", "", kOwnAssoc),
          ShellRequest{R"(D:\hyou.exe)", R"("D:\x.表")", ""}},
         // Extensions are case-sensitive.
-        {kNoFiler, withOwnAssociations(dataItem(R"(D:\x\n.TXT)")), ShellRequest{R"(D:\x\n.TXT)", "", ""}},
+        {kNoFiler, dataItem(R"(D:\x\n.TXT)", "", "", kOwnAssoc), ShellRequest{R"(D:\x\n.TXT)", "", ""}},
         // Without the own associations: straight to the shell.
         {kFiler, dataItem(R"(D:\x\n.txt)", "/p", R"(D:\x)"), ShellRequest{R"(D:\x\n.txt)", "/p", R"(D:\x)"}},
         {kFiler, dataItem(R"(D:\work)"), ShellRequest{R"(D:\work)", "", ""}},
-        {kFiler, twoIsNotOne, ShellRequest{R"(D:\x\n.txt)", "", ""}},
+        {kFiler, dataItem(R"(D:\x\n.txt)", "", "", kOwnAssoc + 1), ShellRequest{R"(D:\x\n.txt)", "", ""}},
         // The filer needs an existing folder; a failed status query only rules it out.
-        {kFiler, withOwnAssociations(dataItem(R"(D:\prog.exe)")), ShellRequest{R"(D:\prog.exe)", "", ""}},
-        {kFiler, withOwnAssociations(dataItem(R"(D:\gone)")), ShellRequest{R"(D:\gone)", "", ""}},
-        {kFiler, withOwnAssociations(dataItem(R"(D:\odd)")), ShellRequest{R"(D:\odd)", "", ""}},
+        {kFiler, dataItem(R"(D:\prog.exe)", "", "", kOwnAssoc), ShellRequest{R"(D:\prog.exe)", "", ""}},
+        {kFiler, dataItem(R"(D:\gone)", "", "", kOwnAssoc), ShellRequest{R"(D:\gone)", "", ""}},
+        {kFiler, dataItem(R"(D:\odd)", "", "", kOwnAssoc), ShellRequest{R"(D:\odd)", "", ""}},
         // Only data items with a program are started.
         {kFiler, dataItem(""), std::nullopt},
         {kFiler, ofType(ItemType::NodeItem, dataItem(R"(D:\prog.exe)")), std::nullopt},
@@ -333,7 +329,6 @@ TEST_F(LaunchTest, RunSubtreeStartsDataItemsDepthFirstAndGoesOnAfterAFailure) {
         return ItemFields{.type = ItemType::DataItem, .name = name, .app = app};
     };
     EXPECT_FALSE(runSubtree(nullptr, context()));
-    EXPECT_TRUE(runSubtree(store.commandNode(), context()));  // built-in commands only: nothing starts
     LauncherItem* boot =
         store.addToRoot(store.createItem({.type = ItemType::RootItem, .name = "boot", .boot = 1}));
     add(boot, named("1 x", R"(D:\x.exe)"));
@@ -344,8 +339,6 @@ TEST_F(LaunchTest, RunSubtreeStartsDataItemsDepthFirstAndGoesOnAfterAFailure) {
     switching.tsk = 1;  // no window chooser here: started directly
     // A data item with children starts after them.
     add(add(boot, switching), named("c", R"(D:\c.exe)"));
-    add(boot, {.type = ItemType::DataItem, .name = "4 no program"});
-    add(boot, {.type = ItemType::DefaultCommand, .name = "nextwnd"});
     shell.refusedFiles.insert(R"(D:\z.exe)");
     EXPECT_TRUE(runSubtree(boot, context()));
     std::vector<std::string> started;
@@ -362,7 +355,7 @@ TEST_F(LaunchTest, RunSubtreeStartsDataItemsDepthFirstAndGoesOnAfterAFailure) {
     EXPECT_EQ(shell.opened.back().file, R"(D:\y.exe)");
 }
 
-TEST(DefaultIconSource, ExtensionOfTheLastComponentDecidesIgnoringCase) {
+TEST(DefaultIcon, SourceByTheLastExtensionIgnoringCaseAndTheKeyOfAClass) {
     EXPECT_EQ(iconSourceOf("D:\\tools\\app.EXE"), IconSource::FileResource);
     EXPECT_EQ(iconSourceOf("C:\\icons\\node.Ico"), IconSource::FileResource);
     EXPECT_EQ(iconSourceOf("C:\\Users\\me\\Desktop\\App.LnK"), IconSource::Shortcut);
@@ -373,9 +366,7 @@ TEST(DefaultIconSource, ExtensionOfTheLastComponentDecidesIgnoringCase) {
     EXPECT_EQ(iconSourceOf(""), IconSource::None);
     // 0x82 0x2E is one (unassigned) character: its trail byte is no dot.
     EXPECT_EQ(iconSourceOf("C:\\a\x82.exe"), IconSource::RegisteredType);
-}
-
-TEST(DefaultIconKey, AppendsTheSubkeyWhenItFits) {
+    // The class's key gets the subkey when it fits.
     EXPECT_EQ(defaultIconKeyOf("txtfile"), "txtfile\\DefaultIcon");
     EXPECT_EQ(defaultIconKeyOf(""), std::nullopt);
     const std::string longest(kIconTextCapacity - 1 - "\\DefaultIcon"sv.size(), 'c');
