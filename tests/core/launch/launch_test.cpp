@@ -359,10 +359,8 @@ TEST(DefaultIcon, SourceByTheLastExtensionIgnoringCaseAndTheKeyOfAClass) {
     EXPECT_EQ(iconSourceOf("D:\\tools\\app.EXE"), IconSource::FileResource);
     EXPECT_EQ(iconSourceOf("C:\\icons\\node.Ico"), IconSource::FileResource);
     EXPECT_EQ(iconSourceOf("C:\\Users\\me\\Desktop\\App.LnK"), IconSource::Shortcut);
-    EXPECT_EQ(iconSourceOf("C:\\memo\\readme.txt"), IconSource::RegisteredType);
     EXPECT_EQ(iconSourceOf("C:\\memo\\setup.exe.txt"), IconSource::RegisteredType);
     EXPECT_EQ(iconSourceOf("C:\\tools.exe\\folder"), IconSource::RegisteredType);
-    EXPECT_EQ(iconSourceOf("C:\\tools\\"), IconSource::RegisteredType);
     EXPECT_EQ(iconSourceOf(""), IconSource::None);
     // 0x82 0x2E is one (unassigned) character: its trail byte is no dot.
     EXPECT_EQ(iconSourceOf("C:\\a\x82.exe"), IconSource::RegisteredType);
