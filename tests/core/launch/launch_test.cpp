@@ -83,7 +83,7 @@ RunDecision decide(ItemFields fields) {
     return decideRun(&item);
 }
 
-TEST(BuiltInCommands, EachBuiltInItemOfTheStoreNamesItsOwnCommandExactly) {
+TEST(RunDecision, ByTypeAndFieldsWithEachBuiltInItemOfTheStoreNamingItsOwnCommand) {
     const data::ItemStore store{data::RecordTable{}};
     std::set<BuiltInCommand> found;
     for (const auto& command : store.commandNode()->children()) {
@@ -97,9 +97,6 @@ TEST(BuiltInCommands, EachBuiltInItemOfTheStoreNamesItsOwnCommandExactly) {
     for (const char* other : {"NewItem", "list ", "lis", ""}) {
         EXPECT_FALSE(builtInCommandByName(other)) << other;
     }
-}
-
-TEST(RunDecision, ByTypeAndFields) {
     const auto route = [](std::string app, std::int32_t tsk) {
         return decide({.type = ItemType::DataItem, .name = "p", .app = std::move(app), .tsk = tsk}).route;
     };
@@ -277,9 +274,18 @@ const std::string kFailureTail =
     "\x82\xF0\x8E\xC0\x8D\x73\x82\xB7\x82\xE9\x82\xB1\x82\xC6\x82\xAA\x82\xC5\x82\xAB\x82\xDC\x82\xB9\x82\xF1"
     "\x81\x40";
 
-TEST(LaunchFailureMessage, NamesFileAndParametersThenTheFixedTextInCodePage932) {
-    // Bounded: 510 single bytes and then "表", which straddles the limit and goes whole;
-    // the folder is not named.
+// A text longer than the program's 511-byte buffers is refused with the failure
+// message rather than cut: a cut path would start something else. The message is
+// bounded too: 510 single bytes and then "表", which straddles the limit and goes
+// whole; the folder is not named.
+TEST_F(LaunchTest, AnOverlongTextIsRefusedWithABoundedFailureMessageInCodePage932) {
+    const std::string fits(511, 'x'), overlong(512, 'x');
+    EXPECT_TRUE(sendRequest({fits, fits, fits}, shell));
+    EXPECT_FALSE(sendRequest({overlong, "", ""}, shell));
+    EXPECT_FALSE(sendRequest({"a.exe", overlong, ""}, shell));
+    EXPECT_FALSE(sendRequest({"a.exe", "", overlong}, shell));
+    EXPECT_EQ(shell.opened.size(), 1u);
+    EXPECT_EQ(shell.failures.size(), 3u);
     const std::string longText = std::string(510, 'a') + "表";
     EXPECT_EQ(launchFailureMessage({longText, longText, R"(D:\)"}),
               std::string(510, 'a') + " " + std::string(510, 'a') + kFailureTail);
@@ -304,18 +310,6 @@ TEST_F(LaunchTest, StartsSendTheDecidedRequestAndOnlyAFailedOneShowsWhatWasTried
                                           ShellRequest{kFilerApp, R"(/e,"D:\docs")", ""},
                                           ShellRequest{kFilerApp, R"(/e,"D:\docs")", ""}));
     EXPECT_THAT(shell.failures, ElementsAre(R"(D:\nothing.exe )" + kFailureTail));
-}
-
-// A text longer than the program's 511-byte buffers is refused with the failure
-// message rather than cut: a cut path would start something else.
-TEST_F(LaunchTest, EveryTextOfARequestMustFitItsBuffer) {
-    const std::string fits(511, 'x'), overlong(512, 'x');
-    EXPECT_TRUE(sendRequest({fits, fits, fits}, shell));
-    EXPECT_FALSE(sendRequest({overlong, "", ""}, shell));
-    EXPECT_FALSE(sendRequest({"a.exe", overlong, ""}, shell));
-    EXPECT_FALSE(sendRequest({"a.exe", "", overlong}, shell));
-    EXPECT_EQ(shell.opened.size(), 1u);
-    EXPECT_EQ(shell.failures.size(), 3u);
 }
 
 // A node that starts everything: depth first, in child order (names ignoring case).
