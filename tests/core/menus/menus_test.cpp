@@ -159,21 +159,7 @@ TEST(RowIcons, IconFileFirstThenApplicationAndEachDestroyedOnce) {
     EXPECT_TRUE(icons.live.empty());
 }
 
-TEST(EntryTable, RefusesARowWithNeitherTextNorTargetWithoutLeakingItsIcon) {
-    CountingIcons icons;
-    icons.knownPaths = {{"x", 1}};
-    {
-        MenuEntryTable table(&icons);
-        EXPECT_FALSE(table.addEntry("", icons.loadSmallIcon("x"), MenuTarget{}));
-        EXPECT_TRUE(table.addEntry("", icons.loadSmallIcon("x"), MenuTarget{.window = 7}));
-        EXPECT_TRUE(table.addEntry("Exit", 0, MenuTarget{}));
-        EXPECT_EQ(table.entryCount(), 2);
-        EXPECT_EQ(table.entryFor(3), nullptr);
-        EXPECT_EQ(table.entryFor(0), nullptr);
-    }
-    EXPECT_TRUE(icons.live.empty());
-}
-
+// A row needs a title or a window; the icon of a refused row is destroyed at once.
 TEST(TaskMenu, RowIPointsAtEntryIAndExitComesLast) {
     CountingIcons icons;
     icons.knownPaths = {{"c:\\editor.exe", 3}};
@@ -181,26 +167,27 @@ TEST(TaskMenu, RowIPointsAtEntryIAndExitComesLast) {
         const std::vector<ListedWindow> windows{
             {.window = 0x10, .title = "memo.txt - Editor", .programPath = "c:\\editor.exe"},
             {.window = 0x20, .title = "Other", .programPath = ""},  // no path: no icon looked up
+            {.window = 0x30, .title = ""},
         };
         LauncherMenuContent menu(&icons);
         const MenuRows rows = menu.buildTaskMenu(windows, 0).value();
-        EXPECT_THAT(column(rows, kId), ElementsAre(1, 2, 3));
-        EXPECT_THAT(column(rows, &MenuRow::itemData), ElementsAre(0, 1, 2));
+        EXPECT_THAT(column(rows, kId), ElementsAre(1, 2, 3, 4));
+        EXPECT_THAT(column(rows, &MenuRow::itemData), ElementsAre(0, 1, 2, 3));
         EXPECT_THAT(column(rows, &MenuRow::style), testing::Each(RowStyle::OwnerDrawn));
-        EXPECT_EQ(rows[2].text, "Exit");
+        EXPECT_EQ(rows[3].text, "Exit");
         EXPECT_NE(menu.table().entryFor(1)->icon, 0u);
         EXPECT_EQ(menu.table().entryFor(2)->icon, 0u);
         EXPECT_EQ(icons.loadCalls, 1);
-        EXPECT_EQ(menu.chosenTarget(2).window, 0x20u);
-        EXPECT_TRUE(menu.chosenTarget(3).empty());
+        EXPECT_EQ(menu.chosenTarget(3).window, 0x30u);
+        EXPECT_TRUE(menu.chosenTarget(4).empty());
         LauncherMenuContent text;
         EXPECT_EQ((*text.buildTaskMenu(windows, 1))[0].style, RowStyle::Text);
+        // No window, or only a row that is neither titled nor a window: no menu.
+        EXPECT_FALSE(LauncherMenuContent().buildTaskMenu({}, 0).has_value());
+        const std::vector<ListedWindow> blank{{.window = 0, .title = "", .programPath = "c:\\editor.exe"}};
+        EXPECT_FALSE(LauncherMenuContent(&icons).buildTaskMenu(blank, 0).has_value());
     }
     EXPECT_TRUE(icons.live.empty());
-    // No window, or only a row that is neither titled nor a window: no menu.
-    EXPECT_FALSE(LauncherMenuContent().buildTaskMenu({}, 0).has_value());
-    const std::vector<ListedWindow> blank{{.window = 0, .title = ""}};
-    EXPECT_FALSE(LauncherMenuContent().buildTaskMenu(blank, 0).has_value());
 }
 
 TEST(SameAppMenu, ListsTwoOrMoreWindowsAsTextThenExit) {
