@@ -37,8 +37,11 @@ struct FakeBox {
 
     explicit FakeBox(std::initializer_list<std::pair<std::string, int>> items) {
         for (const auto& [name, priority] : items) {
-            store.addToRoot(store.createItem(data::test::item(ItemType::DataItem, name, priority)));
+            add(name, priority);
         }
+    }
+    LauncherItem* add(std::string name, int priority = 0, ItemType type = ItemType::DataItem) {
+        return store.addToRoot(store.createItem(data::test::item(type, std::move(name), priority)));
     }
     BoxView view() const { return BoxView{text, selection, listSelection}; }
     const Reaction& apply(const Reaction& reaction) {
@@ -252,8 +255,7 @@ TEST(CommonPrefix, CountsWholeCharactersSharedByAllNames) {
         FakeBox box({});
         std::vector<LauncherItem*> items;
         for (const char* name : names) {
-            items.push_back(
-                box.store.addToRoot(box.store.createItem(data::test::item(ItemType::DataItem, name))));
+            items.push_back(box.add(name));
         }
         return commonPrefixLength(items);
     };
@@ -371,8 +373,7 @@ TEST(EditCharacters, TabIsSwallowedCtrlEnterOffersTheFilteredListAndAltEnterTheI
     EXPECT_FALSE(letter.swallow || !noRequest(letter));
     // Alt+Enter runs the only item of the name, or offers all of them.
     const auto addMail = [&](const char* parent) {
-        LauncherItem* node =
-            box.store.addToRoot(box.store.createItem(data::test::item(ItemType::RootItem, parent)));
+        LauncherItem* node = box.add(parent, 0, ItemType::RootItem);
         return box.store.addChild(node, box.store.createItem(data::test::item(ItemType::DataItem, "mail")));
     };
     LauncherItem* mailA = addMail("one");
