@@ -53,12 +53,8 @@ struct FakeBox {
             listSelection = reaction.listSelection;
             text = store.currentList()[*reaction.listSelection]->name();
         }
-        if (reaction.editText) {
-            text = *reaction.editText;
-        }
-        if (reaction.editSelection) {
-            selection = *reaction.editSelection;
-        }
+        text = reaction.editText.value_or(text);
+        selection = reaction.editSelection.value_or(selection);
         if (reaction.status.change != StatusChange::Unchanged) {
             lastStatus = reaction.status;
         }
@@ -191,8 +187,8 @@ TEST(RefilterAtCaret, ShiftEmptyTextOrNoItemsOnlyMoveTheMatchLength) {
     EXPECT_FALSE(reaction.refillList || reaction.editSelection.has_value());
 }
 
-TEST(TabCycling, WalksTheCandidatesInListOrderKeepingTheCommonBeginning) {
-    FakeBox box({{"notepad", 0}, {"notebook", 0}});
+TEST(TabCycling, WalksTheCandidatesInListOrderKeepingTheCommonBeginningOfWholeCharacters) {
+    FakeBox box({{"notepad", 0}, {"notebook", 0}, {"あい", 0}, {"あう", 0}});
     box.type("no");
     ASSERT_EQ(box.text, "notebook");  // equal priorities: by name
     box.tab();
@@ -204,6 +200,12 @@ TEST(TabCycling, WalksTheCandidatesInListOrderKeepingTheCommonBeginning) {
     // Typing after the common part completes from there.
     box.type("p");
     EXPECT_EQ(box.shown(), (Shown{"notepad", "ad", 5}));
+    box.state = {};
+    box.put("あ", 2, 2);
+    box.changed();
+    ASSERT_EQ(box.text, "あい");
+    box.tab();
+    EXPECT_EQ(box.shown(), (Shown{"あう", "う", 2}));
 }
 
 TEST(TabCycling, WithoutAListSelectionStartsAfterTheExactName) {
@@ -240,14 +242,6 @@ TEST(TabCycling, DoesNothingWithoutAWholeTypedCharacterOrFilter) {
     box.put("notebook", 2, 8);
     box.store.buildMatches("");  // no name filter
     expectNoChange(cycleWithTab(box.state, box.view(), box.store));
-}
-
-TEST(TabCycling, DoubleByteCandidatesKeepWholeCharactersTyped) {
-    FakeBox box({{"あい", 0}, {"あう", 0}});
-    box.type("あ");
-    ASSERT_EQ(box.text, "あい");
-    box.tab();
-    EXPECT_EQ(box.shown(), (Shown{"あう", "う", 2}));
 }
 
 TEST(CommonPrefix, CountsWholeCharactersSharedByAllNames) {
