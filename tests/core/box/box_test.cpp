@@ -118,7 +118,9 @@ TEST(IncrementalCompletion, CompletesTheOnlyCandidateWithItsTailSelectedButNotAf
 TEST(IncrementalCompletion, UnknownTextIsPutBackWithItsSelection) {
     FakeBox box({{"notepad", 0}});
     box.put("zz", 2, 0);  // a selection made leftwards comes back in order
-    EXPECT_EQ(box.changed().status.change, StatusChange::ShowNoItem);
+    const Reaction unknown = box.changed();
+    EXPECT_EQ(unknown.status.change, StatusChange::ShowNoItem);
+    EXPECT_EQ(unknown.editText, "zz");  // refilling the list emptied the edit field
     EXPECT_EQ(box.shown(), (Shown{"zz", "zz", 0}));
     EXPECT_FALSE(box.store.hasMatches());  // the list falls back to every item
     // Overlong or odd input stays within the text buffer.
