@@ -107,11 +107,6 @@ TEST(ItemFormTest, DroppedFileFillsNameProgramAndFolder) {
     EXPECT_EQ(std::tie(tool.name, tool.app, tool.dir),
               std::tie("myapp", "D:\\Tools\\MyApp.EXE", "D:\\Tools\\"));
     EXPECT_EQ(droppedNodeName("D:\\Tools\\MyApp.EXE"), "MyApp");
-    // "表A\ソアＡ.exe": the trail byte 0x5C of 表 and ソ is no separator, a trail
-    // byte 'A' (0x41 after 0x83) and the full-width Ａ keep their case.
-    const DroppedFileFields japanese = droppedFileFields("C:\\\x95\\A\\\x83\\\x83\x41\x82\x60.exe");
-    EXPECT_EQ(japanese.name, "\x83\\\x83\x41\x82\x60");
-    EXPECT_EQ(japanese.dir, "C:\\\x95\\A\\");
 }
 
 TEST(ItemFormTest, HotkeyBoxesGiveThePair) {
@@ -264,7 +259,6 @@ TEST(AssociationForm, OkAddsChangesOrRefusesAsTheSettingsAllow) {
     } steps[] = {
         {false, " TXT\t", "  C:\\e.exe\r\n", Done},
         {false, "TXT", "C:\\g.exe", DuplicateExtension},
-        {false, "\x81\x40", "C:\\g.exe", Incomplete},  // a full-width space only
         {false, "doc", "", Incomplete},
         {true, "TXT", "C:\\h.exe", Done},
         {true, "none", "C:\\h.exe", Refused},
