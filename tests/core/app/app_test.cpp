@@ -66,7 +66,6 @@ TEST(ParseCommandLine, SwitchesOpenRecordsTheirArgumentsFill) {
          {{"/e", "editor", "C:\\a b\\file.txt"}, {"/c", "tool", ""}}},
         // An empty argument leaves the first argument open for the next.
         {{"/e", "", "name", "path"}, {{"/e", "name", "path"}}},
-        {{}, {}},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(testing::PrintToString(c.words));
@@ -75,10 +74,7 @@ TEST(ParseCommandLine, SwitchesOpenRecordsTheirArgumentsFill) {
 }
 
 TEST(ParseCommandLine, RecordLimitsDropTheRestOfTheLine) {
-    std::vector<std::string> words;
-    for (int i = 0; i < 17; ++i) {
-        words.push_back(i % 2 == 0 ? "/s" : "/h");
-    }
+    std::vector<std::string> words(17, "/h");
     words.push_back("after");
     EXPECT_EQ(parse(words, kRemoteRecordCount).size(), 16u);
     const auto own = parse(words, kOwnCommandLineRecordCount);
