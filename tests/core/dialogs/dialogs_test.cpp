@@ -144,14 +144,10 @@ TEST(ItemFormTest, OkRegistersOnlyAChangedPairAndReleasesTheOldOne) {
 }
 
 TEST(ItemFormTest, OkKeepsOnlyTheFieldsOfTheChosenMode) {
-    ItemFormValues form{.nodeMode = true,
-                        .name = " tools\x81\x40",
+    ItemFormValues form{.name = " tools\x81\x40",
                         .app = "a.exe",
                         .option = " -x \r\n",
                         .dir = "C:\\",
-                        .boot = true,
-                        .tsk = true,
-                        .extension = true,
                         .priority = 40,
                         .hotkey = {2, 'T'}};
     ItemFields node{
