@@ -292,7 +292,6 @@ TEST(TreeRulesTest, DropsLandOnANodeOrBesideALeaf) {
         DropParent lands;
     } cases[] = {
         {ItemType::NodeItem, ItemType::RootItem, DropParent::Target},
-        {ItemType::DefaultRootNode, std::nullopt, DropParent::Target},
         {ItemType::DataItem, ItemType::NodeItem, DropParent::TargetsParent},
         {ItemType::DefaultCommand, ItemType::DefaultRootNode, DropParent::TargetsParent},
         {ItemType::CommandItem, ItemType::RootItem, DropParent::TargetsParent},
