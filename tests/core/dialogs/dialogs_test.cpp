@@ -16,26 +16,19 @@ using data::ItemFields;
 using data::ItemType;
 using data::LauncherItem;
 
-std::string rowText(const LauncherItem& item) {
-    std::string row;
-    for (std::size_t column = 0; column < kCommandListColumnCount; ++column) {
-        row += commandListCell(item, column) + "|";
-    }
-    return row;
+std::pair<std::int32_t, std::int32_t> asPair(app::HotkeyPair pair) {
+    return {pair.first, pair.second};
 }
 
 TEST(CommandList, ColumnsHaveTheirCaptionWidthAndAlignment) {
-    using enum CellAlign;
-    const CommandListColumn expected[] = {
-        {"Command", 110, Left},     {"File", 110, Left},          {"Option", 70, Left},
-        {"Directory", 70, Left},    {"Comment", 90, Left},        {"Type", 100, Left},
-        {"Priority", 50, Right},    {"HotKey", 70, Left},         {"AllItemBoot", 30, Centre},
-        {"TaskSwitch", 30, Centre}, {"ExtensionBoot", 30, Centre}};
-    const auto columns = commandListColumns();
-    for (std::size_t i = 0; i < kCommandListColumnCount; ++i) {
-        EXPECT_EQ(std::tie(columns[i].caption, columns[i].width, columns[i].align),
-                  std::tie(expected[i].caption, expected[i].width, expected[i].align));
+    std::string layout;
+    for (const CommandListColumn& column : commandListColumns()) {
+        layout += std::string(column.caption) + " " + std::to_string(column.width) +
+                  "LRC"[static_cast<int>(column.align)] + "|";
     }
+    EXPECT_EQ(layout,
+              "Command 110L|File 110L|Option 70L|Directory 70L|Comment 90L|Type 100L|Priority 50R|HotKey 70L|"
+              "AllItemBoot 30C|TaskSwitch 30C|ExtensionBoot 30C|");
 }
 
 TEST(CommandList, RowsShowEveryFieldAndTheBuiltInsCountAsOneRootAndEightItems) {
@@ -51,10 +44,13 @@ TEST(CommandList, RowsShowEveryFieldAndTheBuiltInsCountAsOneRootAndEightItems) {
                                        .priority = -3,
                                        .hotKey1 = 3,
                                        .hotKey2 = 0x41});
-    EXPECT_EQ(rowText(full), "エディタ|C:\\e.exe|-n|C:\\|text|Data Item|-3|Alt + Ctrl+A|○||○|");
+    std::string row;
+    for (std::size_t column = 0; column < kCommandListColumnCount; ++column) {
+        row += commandListCell(full, column) + "|";
+    }
+    EXPECT_EQ(row, "エディタ|C:\\e.exe|-n|C:\\|text|Data Item|-3|Alt + Ctrl+A|○||○|");
     EXPECT_EQ(hotkeyCellText(0x72, 0x41), "F3キーのみ");
-    EXPECT_EQ(hotkeyCellText(0x72, 0), "");
-    EXPECT_EQ(hotkeyCellText(0, 0x41), "");
+    EXPECT_EQ(hotkeyCellText(0x72, 0) + hotkeyCellText(0, 0x41), "");
     const auto store = data::test::defaultStore();
     CommandListCounts counts;
     for (const LauncherItem* item : store->items()) {
@@ -65,29 +61,28 @@ TEST(CommandList, RowsShowEveryFieldAndTheBuiltInsCountAsOneRootAndEightItems) {
 
 TEST(CommandList, RowsCompareByTheSortedColumnsCell) {
     auto item = [](std::string name, std::int32_t priority, std::int32_t tsk = 0, std::int32_t hotKey1 = 0) {
-        return std::make_unique<LauncherItem>(ItemFields{.type = ItemType::DataItem,
-                                                         .name = std::move(name),
-                                                         .tsk = tsk,
-                                                         .priority = priority,
-                                                         .hotKey1 = hotKey1,
-                                                         .hotKey2 = 0x41});
+        return LauncherItem(ItemFields{.type = ItemType::DataItem,
+                                       .name = std::move(name),
+                                       .tsk = tsk,
+                                       .priority = priority,
+                                       .hotKey1 = hotKey1,
+                                       .hotKey2 = 0x41});
     };
-    struct Case {
-        std::unique_ptr<LauncherItem> a, b;
+    const struct {
+        LauncherItem a, b;
         std::size_t column;
         int ascending;
-    };
-    const Case cases[] = {
+    } cases[] = {
         {item("9", 9), item("10", 10), 6, -1},           // priorities as numbers
         {item("a", 5), item("b", 5), 6, 0},              // equal priorities tie
         {item("9", 9), item("10", 10), 0, 1},            // names as bytes: "10" first
         {item("a", 0, 1), item("b", 0, 0), 9, 0},        // the flag columns have no order
         {item("a", 0, 0, 2), item("b", 0, 0, 1), 7, 1},  // "Ctrl+A" after "Alt+A"
     };
-    for (const Case& test : cases) {
-        EXPECT_EQ(compareCommandListRows(*test.a, *test.b, test.column, false), test.ascending)
-            << test.a->name() << " " << test.b->name() << " column " << test.column;
-        EXPECT_EQ(compareCommandListRows(*test.a, *test.b, test.column, true), -test.ascending);
+    for (const auto& each : cases) {
+        EXPECT_EQ(compareCommandListRows(each.a, each.b, each.column, false), each.ascending)
+            << each.a.name() << " " << each.b.name() << " column " << each.column;
+        EXPECT_EQ(compareCommandListRows(each.a, each.b, each.column, true), -each.ascending);
     }
 }
 
@@ -109,38 +104,17 @@ TEST(ItemFormTest, TrimsBlanksAndFullWidthSpacesButNoTrailByte) {
 
 TEST(ItemFormTest, DroppedFileFillsNameProgramAndFolder) {
     const DroppedFileFields tool = droppedFileFields("D:\\Tools\\MyApp.EXE");
-    EXPECT_EQ(tool.name, "myapp");
-    EXPECT_EQ(tool.app, "D:\\Tools\\MyApp.EXE");
-    EXPECT_EQ(tool.dir, "D:\\Tools\\");
-    // "表A\ソフトＡ.exe": the trail byte 0x5C of 表 and ソ is no separator, a trail
-    // byte 'A' (0x41 after 0x83) and the full-width Ａ keep their case.
-    const DroppedFileFields japanese = droppedFileFields(
-        "C:\\\x95\x5c"
-        "A\\\x83\x5c\x83\x41\x82\x60.exe");
-    EXPECT_EQ(japanese.name, "\x83\x5c\x83\x41\x82\x60");
-    EXPECT_EQ(japanese.dir,
-              "C:\\\x95\x5c"
-              "A\\");
+    EXPECT_EQ(std::tie(tool.name, tool.app, tool.dir),
+              std::tie("myapp", "D:\\Tools\\MyApp.EXE", "D:\\Tools\\"));
     EXPECT_EQ(droppedNodeName("D:\\Tools\\MyApp.EXE"), "MyApp");
 }
 
-TEST(ItemFormTest, HotkeyBoxesGiveThePair) {
-    const struct {
-        std::string_view first, second;
-        bool secondEnabled;
-        app::HotkeyPair pair;
-    } cases[] = {
-        {"F5キーのみ", "A", false, {0x74, 1}},
-        {"使用しない", "A", false, {0, 0}},
-        {"ランチャーボタン1", "", false, {0xB6, 1}},
-        {"Ctrl", "Space", true, {2, 0x20}},
-    };
-    for (const auto& each : cases) {
-        EXPECT_EQ(secondHotkeyBoxEnabled(each.first), each.secondEnabled) << each.first;
-        const app::HotkeyPair pair = hotkeyPairFromBoxes(each.first, each.second);
-        EXPECT_EQ(std::pair(pair.first, pair.second), std::pair(each.pair.first, each.pair.second))
-            << each.first;
+// What the boxes' pairs are is the basic settings form's test below.
+TEST(ItemFormTest, OnlyAModifierEnablesTheSecondHotkeyBox) {
+    for (const std::string_view first : {"F5キーのみ", "使用しない", "ランチャーボタン1"}) {
+        EXPECT_FALSE(secondHotkeyBoxEnabled(first)) << first;
     }
+    EXPECT_TRUE(secondHotkeyBoxEnabled("Ctrl"));
 }
 
 TEST(ItemFormTest, OkRegistersOnlyAChangedPairAndReleasesTheOldOne) {
@@ -170,47 +144,30 @@ TEST(ItemFormTest, OkRegistersOnlyAChangedPairAndReleasesTheOldOne) {
 }
 
 TEST(ItemFormTest, OkKeepsOnlyTheFieldsOfTheChosenMode) {
-    ItemFormValues form{.nodeMode = true,
-                        .name = " tools\x81\x40",
+    ItemFormValues form{.name = " tools\x81\x40",
                         .app = "a.exe",
-                        .option = "-x",
+                        .option = " -x \r\n",
                         .dir = "C:\\",
-                        .boot = true,
-                        .tsk = true,
-                        .extension = true,
                         .priority = 40,
                         .hotkey = {2, 'T'}};
-    const auto node = itemFromForm(form);
-    ASSERT_TRUE(node);
-    EXPECT_EQ(*node, (data::ItemFields{.type = data::ItemType::NodeItem,
-                                       .name = "tools",
-                                       .boot = 1,
-                                       .priority = 40,
-                                       .hotKey1 = 2,
-                                       .hotKey2 = 'T'}));
-    form.nodeMode = false;
-    form.option = " -x \r\n";
-    const auto item = itemFromForm(form);
-    ASSERT_TRUE(item);
-    EXPECT_EQ(*item, (data::ItemFields{.type = data::ItemType::DataItem,
-                                       .name = "tools",
-                                       .app = "a.exe",
-                                       .option = "-x",
-                                       .dir = "C:\\",
-                                       .tsk = 1,
-                                       .extension = 1,
-                                       .priority = 40,
-                                       .hotKey1 = 2,
-                                       .hotKey2 = 'T'}));
-    // Unchecked boxes store 0.
-    form.boot = form.tsk = form.extension = false;
-    EXPECT_EQ(itemFromForm(form)->tsk + itemFromForm(form)->extension, 0);
-    form.nodeMode = true;
-    EXPECT_EQ(itemFromForm(form)->boot, 0);
+    ItemFields node{
+        .type = ItemType::NodeItem, .name = "tools", .priority = 40, .hotKey1 = 2, .hotKey2 = 'T'};
+    ItemFields item = node;
+    item.type = ItemType::DataItem;
+    std::tie(item.app, item.option, item.dir) = std::tuple("a.exe", "-x", "C:\\");
+    for (const bool checked : {true, false}) {
+        form.boot = form.tsk = form.extension = checked;
+        node.boot = item.tsk = item.extension = checked ? 1 : 0;
+        form.nodeMode = true;
+        EXPECT_EQ(itemFromForm(form), node) << checked;
+        form.nodeMode = false;
+        EXPECT_EQ(itemFromForm(form), item) << checked;
+    }
     form.name = "\x81\x40\t";
     EXPECT_FALSE(itemFromForm(form));
     EXPECT_FALSE(rootNodeFromForm(" ", "x.ico", 5));
-    EXPECT_EQ(rootNodeFromForm(" root ", " x.ico", 5)->icon, "x.ico");
+    EXPECT_EQ(rootNodeFromForm(" root ", " x.ico", 5),
+              (ItemFields{.type = ItemType::RootItem, .name = "root", .icon = "x.ico", .priority = 5}));
 }
 
 TEST(ListSort, ClicksTurnTheSortedColumnAndEachColumnKeepsItsDirection) {
@@ -237,74 +194,63 @@ TEST(ListSort, ClicksTurnTheSortedColumnAndEachColumnKeepsItsDirection) {
 }
 
 TEST(ListSort, CellsCompareAsUnsignedBytesOrAsLeadingNumbers) {
-    struct Case {
-        const char* a;
-        const char* b;
-        int bytes;
-        int numbers;
-    };
-    const Case cases[] = {
+    const struct {
+        std::string_view a, b;
+        int bytes, numbers;
+    } cases[] = {
         {"10", "9", -1, 1},      {"9", "9", 0, 0},      {"TXT", "txt", -1, 0},  // capitals first, no folding
         {"ab", "a", 1, 0},                                                      // a prefix first
         {"\x82\xa0", "z", 1, 0},  // a Shift-JIS lead byte after ASCII
         {"-3", "2", -1, -1},     {"12abc", "12", 1, 0}, {"12", "12abc", -1, 0},
     };
-    for (const Case& c : cases) {
-        EXPECT_EQ(compareCellBytes(c.a, c.b, false), c.bytes) << c.a << " " << c.b;
-        EXPECT_EQ(compareCellBytes(c.a, c.b, true), -c.bytes) << c.a << " " << c.b;
-        EXPECT_EQ(compareCellNumbers(c.a, c.b, false), c.numbers) << c.a << " " << c.b;
-        EXPECT_EQ(compareCellNumbers(c.a, c.b, true), -c.numbers) << c.a << " " << c.b;
+    for (const auto& each : cases) {
+        SCOPED_TRACE(std::string(each.a) + " " + std::string(each.b));
+        EXPECT_EQ(compareCellBytes(each.a, each.b, false), each.bytes);
+        EXPECT_EQ(compareCellBytes(each.a, each.b, true), -each.bytes);
+        EXPECT_EQ(compareCellNumbers(each.a, each.b, false), each.numbers);
+        EXPECT_EQ(compareCellNumbers(each.a, each.b, true), -each.numbers);
     }
 }
 
 TEST(BasicSettingsForm, PairsAreStoredAsTheBoxesReadAndTheSpecificTaskKeyIsKept) {
-    const BasicSettingsForm form{
-        .pairs = {HotkeyBoxTexts{"CapsLockキーのみ", "S"}, HotkeyBoxTexts{"Ctrl", "Space"},
-                  HotkeyBoxTexts{"使用しない", "S"}},
-        .cpu = 1,
-        .transparent = 50,
-        .textMenus = true,
+    BasicSettingsForm form{.pairs = {HotkeyBoxTexts{"CapsLockキーのみ", "S"}, HotkeyBoxTexts{"Ctrl", "Space"},
+                                     HotkeyBoxTexts{"使用しない", "S"}},
+                           .cpu = 1,
+                           .transparent = 50,
+                           .textMenus = true};
+    using Pairs = std::array<std::pair<std::int32_t, std::int32_t>, 3>;
+    const auto storedPairs = [&form] {
+        const auto pairs = hotkeyPairsOf(basicSettingsFromForm(form));
+        return Pairs{asPair(pairs[0]), asPair(pairs[1]), asPair(pairs[2])};
     };
-    EXPECT_EQ(basicSettingsFromForm(form), (data::BasicSettings{.launcherKey1 = 0xF0,
-                                                                .launcherKey2 = 1,
-                                                                .taskKey1 = 2,
-                                                                .taskKey2 = 0x20,
-                                                                .sameAppKey1 = 0,
-                                                                .sameAppKey2 = 0x53,
-                                                                .cpu = 1,
-                                                                .transparent = 50,
-                                                                .menuType = 1}));
+    // The specific-task pair not used keeps the key of its second box.
+    EXPECT_EQ(storedPairs(), (Pairs{{{0xF0, 1}, {2, 0x20}, {0, 'S'}}}));
+    const data::BasicSettings stored = basicSettingsFromForm(form);
+    EXPECT_EQ(std::tuple(stored.cpu, stored.transparent, stored.menuType), std::tuple(1, 50, 1));
     // A launcher pair not used is stored as 0 and 0, whatever its second box shows.
-    BasicSettingsForm off = form;
-    off.pairs[0] = {"使用しない", "S"};
-    off.pairs[2] = {"Alt", "T"};
-    off.textMenus = false;
-    const data::BasicSettings stored = basicSettingsFromForm(off);
-    EXPECT_EQ(std::pair(stored.launcherKey1, stored.launcherKey2), std::pair(0, 0));
-    EXPECT_EQ(std::pair(stored.sameAppKey1, stored.sameAppKey2), std::pair(1, std::int32_t{'T'}));
-    EXPECT_EQ(stored.menuType, 0);
-    EXPECT_EQ(hotkeyPairsOf(stored)[1].second, 0x20);
+    form.pairs[0] = {"使用しない", "S"};
+    form.pairs[2] = {"Alt", "T"};
+    form.textMenus = false;
+    EXPECT_EQ(storedPairs(), (Pairs{{{0, 0}, {2, 0x20}, {1, 'T'}}}));
+    EXPECT_EQ(basicSettingsFromForm(form).menuType, 0);
 }
 
 TEST(AssociationForm, OkAddsChangesOrRefusesAsTheSettingsAllow) {
     test::ProfileDouble profile;
     data::LauncherSettings settings(profile, "");
     using enum AssociationEditOutcome;
-    struct Step {
+    const struct {
         bool changing;
-        const char* ext;
-        const char* app;
+        std::string_view ext, app;
         AssociationEditOutcome outcome;
-    };
-    const Step steps[] = {
+    } steps[] = {
         {false, " TXT\t", "  C:\\e.exe\r\n", Done},
         {false, "TXT", "C:\\g.exe", DuplicateExtension},
-        {false, "\x81\x40", "C:\\g.exe", Incomplete},  // a full-width space only
         {false, "doc", "", Incomplete},
         {true, "TXT", "C:\\h.exe", Done},
         {true, "none", "C:\\h.exe", Refused},
     };
-    for (const Step& step : steps) {
+    for (const auto& step : steps) {
         EXPECT_EQ(applyAssociationEdit(settings, step.changing, step.ext, step.app, " -o"), step.outcome)
             << step.ext;
     }
@@ -314,12 +260,11 @@ TEST(AssociationForm, OkAddsChangesOrRefusesAsTheSettingsAllow) {
 }
 
 TEST(TreeRulesTest, EachKindOfRowOffersWhatItAllows) {
-    struct Row {
+    const struct {
         ItemType type;
         bool menu, add, edit, remove;
         EditForm form;
-    };
-    const Row rows[] = {
+    } rows[] = {
         {ItemType::DefaultRootNode, true, true, false, false, EditForm::None},
         {ItemType::RootItem, true, true, true, true, EditForm::RootNode},
         {ItemType::NodeItem, true, true, true, true, EditForm::Item},
@@ -328,17 +273,15 @@ TEST(TreeRulesTest, EachKindOfRowOffersWhatItAllows) {
         {ItemType::DefaultCommand, false, false, false, false, EditForm::None},
         {static_cast<ItemType>(9), false, false, false, false, EditForm::None},
     };
-    for (const Row& row : rows) {
+    for (const auto& row : rows) {
+        SCOPED_TRACE(static_cast<int>(row.type));
         const auto states = contextMenuStates(row.type);
-        ASSERT_EQ(states.has_value(), row.menu) << static_cast<int>(row.type);
-        if (states) {
-            EXPECT_EQ(states->add, row.add);
-            EXPECT_EQ(states->edit, row.edit);
-            EXPECT_EQ(states->remove, row.remove);
-        }
-        EXPECT_EQ(canDelete(row.type), row.remove);
-        EXPECT_EQ(takesChildren(row.type), row.add);
-        EXPECT_EQ(editFormFor(row.type), row.form);
+        EXPECT_EQ(states.has_value(), row.menu);
+        const ContextMenuStates offered = states.value_or(ContextMenuStates{});
+        EXPECT_EQ(std::tuple(offered.add, offered.edit, offered.remove),
+                  std::tuple(row.add, row.edit, row.remove));
+        EXPECT_EQ(std::tuple(canDelete(row.type), takesChildren(row.type), editFormFor(row.type)),
+                  std::tuple(row.remove, row.add, row.form));
     }
 }
 
@@ -349,7 +292,6 @@ TEST(TreeRulesTest, DropsLandOnANodeOrBesideALeaf) {
         DropParent lands;
     } cases[] = {
         {ItemType::NodeItem, ItemType::RootItem, DropParent::Target},
-        {ItemType::DefaultRootNode, std::nullopt, DropParent::Target},
         {ItemType::DataItem, ItemType::NodeItem, DropParent::TargetsParent},
         {ItemType::DefaultCommand, ItemType::DefaultRootNode, DropParent::TargetsParent},
         {ItemType::CommandItem, ItemType::RootItem, DropParent::TargetsParent},

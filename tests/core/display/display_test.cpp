@@ -2,7 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <cmath>
 #include <deque>
 #include <string>
 #include <utility>
@@ -15,9 +14,7 @@ namespace {
 
 TEST(DpiScale, RoundsEachFigureToTheNearestPixelWithHalvesAwayFromZero) {
     struct Case {
-        int dpi;
-        int units;
-        int pixels;
+        int dpi, units, pixels;
     };
     // 120 DPI is 1.25, 144 is 1.5, 168 is 1.75, 192 is 2.
     const Case cases[] = {
@@ -31,42 +28,32 @@ TEST(DpiScale, RoundsEachFigureToTheNearestPixelWithHalvesAwayFromZero) {
     EXPECT_EQ(DpiScale(144).units(585), 390);
     EXPECT_EQ(DpiScale(144).units(5), 3);
     EXPECT_EQ(DpiScale(120).units(1 << 30), 858993459) << "no overflow on the way";
+    // A rectangle's edges are scaled, so that shapes that meet still meet: (1, 1, 1, 1)
+    // and (2, 1, 1, 1) meet at x = 2, which lies at 3 (2.5 rounded up).
+    EXPECT_EQ(DpiScale(120).px(Box{1, 1, 1, 1}), (Box{1, 1, 2, 2}));
+    EXPECT_EQ(DpiScale(120).px(Box{2, 1, 1, 1}), (Box{3, 1, 1, 2}));
+    EXPECT_EQ(DpiScale(120).px(Corners{1, 2, 3, 4}), (Corners{1, 3, 4, 5}));
 }
 
-TEST(DpiScale, ScalesARectanglesEdgesSoThatShapesThatMeetStillMeet) {
-    const DpiScale scale(120);
-    // (1, 1, 1, 1) and (2, 1, 1, 1) meet at x = 2, which lies at 3 (2.5 rounded up).
-    EXPECT_EQ(scale.px(Box{1, 1, 1, 1}), (Box{1, 1, 2, 2}));
-    EXPECT_EQ(scale.px(Box{2, 1, 1, 1}), (Box{3, 1, 1, 2}));
-    EXPECT_EQ(scale.px(Corners{1, 2, 3, 4}), (Corners{1, 3, 4, 5}));
-}
-
-TEST(DpiScale, ScalesEveryFigureOfAFrameButItsAnglesColoursAndTexts) {
+// One figure of each way of scaling; the rest scale their bounds like the pie.
+TEST(DpiScale, ScalesTheFiguresOfAFrameButNotTheirAnglesColoursAndTexts) {
     const Frame frame = {
         BlackRectangle{{0, 0, 640, 100}},
-        BlackEllipse{{20, 20, 80, 81}},
         MakeGradient{Brush::Panel, {0, 0, 241, 80}, 90, 0xFF0A0A0A, 0xFF000000},
         FillPie{Brush::Cyan, {5, 5, 90, 90}, 20, 90},
-        FillEllipse{Brush::Cyan, {10, 10, 80, 80}},
-        DrawEllipse{Pen::Ring, {2, 2, 96, 96}},
         PanelOutline{{Point{90, 10}, Point{100, 0}, Point{235, 15}}},
         DrawLine{Pen::Text, {103, 17}, {238, 17}},
         DrawLines{Pen::Trail0, {{1.5f, 3}, {-2, 0.25f}}},
         PaintText{Brush::Text, Font::Small, {110, 33}, "note", 2, Point{130, 11}},
-        PaintIcon{Icon::Boot, {210, 60, 16, 16}},
     };
     const Frame expected = {
         BlackRectangle{{0, 0, 960, 150}},
-        BlackEllipse{{30, 30, 120, 122}},
         MakeGradient{Brush::Panel, {0, 0, 362, 120}, 90, 0xFF0A0A0A, 0xFF000000},
         FillPie{Brush::Cyan, {8, 8, 135, 135}, 20, 90},
-        FillEllipse{Brush::Cyan, {15, 15, 120, 120}},
-        DrawEllipse{Pen::Ring, {3, 3, 144, 144}},
         PanelOutline{{Point{135, 15}, Point{150, 0}, Point{353, 23}}},
         DrawLine{Pen::Text, {155, 26}, {357, 26}},
         DrawLines{Pen::Trail0, {{2.25f, 4.5f}, {-3, 0.375f}}},
         PaintText{Brush::Text, Font::Small, {165, 50}, "note", 2, Point{195, 17}},
-        PaintIcon{Icon::Boot, {315, 90, 24, 24}},
     };
     EXPECT_EQ(scaledFrame(frame, DpiScale(144)), expected);
     EXPECT_EQ(scaledFrame(frame, DpiScale()), frame);
@@ -136,20 +123,33 @@ ShownItem itemWith(std::int32_t key, std::string comment = {}) {
 TEST(StatusAnimation, AnglesPanelGreyLeaderLineAndTypingFollowTheStep) {
     // The grey rises with alpha up to 180 and falls after it; an angle that
     // reaches 360 or more starts again at 0 (gamma at step 4: 357, then 0); the
-    // leader line appears once alpha has reached 30.
+    // leader line appears once alpha has reached 30. A second intro, after an item
+    // was shown and dropped, starts the angles and the narrow panel again.
     struct Case {
         int step, introTicks, frames, alpha, beta, gamma;
         std::uint32_t grey;
         bool leader;
         int letters;
+        bool secondIntro = false;
     };
     for (const Case c :
          {Case{2, 6, 1, 12, 10, 9, 0xFF101010, false, 6}, Case{10, 9, 1, 4, 2, 1, 0xFF0C0C0C, false, 2},
           Case{2, 6, 16, 192, 160, 144, 0xFF5E5E5E, true, 6}, Case{4, 6, 52, 160, 56, 0, 0xFF5A5A5A, true, 5},
-          Case{4, 6, 2, 20, 16, 14, 0xFF141414, false, 5}, Case{4, 6, 3, 30, 24, 21, 0xFF191919, true, 5}}) {
-        SCOPED_TRACE(testing::Message() << c.step << " " << c.frames);
+          Case{4, 6, 2, 20, 16, 14, 0xFF141414, false, 5}, Case{4, 6, 3, 30, 24, 21, 0xFF191919, true, 5},
+          Case{10, 9, 1, 4, 2, 1, 0xFF0C0C0C, false, 2, true}}) {
+        SCOPED_TRACE(testing::Message() << c.step << " " << c.frames << " " << c.secondIntro);
         ScriptedRandom random;
         StatusAnimation animation(random, 0);
+        FixedPitch measure;
+        if (c.secondIntro) {
+            finishIntro(animation, c.step);
+            animation.showItem(itemWith(1, std::string(61, 'c')), measure, clockAt(c.step));
+            frames(animation, 10, c.step);
+            ASSERT_EQ(animation.alpha(), 40) << "item frames turn the angles too";
+            animation.dropItem();
+            animation.reset(0);
+            EXPECT_EQ(animation.currentWidth(), 150);
+        }
         EXPECT_EQ(finishIntro(animation, c.step), c.introTicks);
         EXPECT_EQ(animation.alpha(), 0) << "the clearing frame starts the angles at 0";
         frames(animation, c.frames, c.step);
@@ -161,7 +161,6 @@ TEST(StatusAnimation, AnglesPanelGreyLeaderLineAndTypingFollowTheStep) {
         const std::vector<DrawLine> leader{{Pen::Text, {50, 50}, {90, 20}}, {Pen::Text, {90, 20}, {210, 20}}};
         EXPECT_EQ(all<DrawLine>(frame), c.leader ? leader : std::vector<DrawLine>{});
         EXPECT_EQ(animation.panelWidth(), 150) << "open or not, a panel without an item stays at 150";
-        FixedPitch measure;
         animation.showItem(itemWith(1), measure, clockAt(c.step));
         EXPECT_EQ(animation.revealed(), c.letters);
     }
@@ -208,23 +207,6 @@ TEST(StatusAnimation, IntroUnfoldsTheInstrumentThatIdleFramesTurn) {
                      PaintText{Brush::Light, Font::Text, {35, 70}, "09:05:03:042", 12, {}},
                      MakeGradient{Brush::OnLine, {0, 0, 40, 10}, 714, 0xFFFFFFFF, 0xFF78D2FA},
                      PaintText{Brush::OnLine, Font::Title, {0, 0}, "On Line", 7, {}}}));
-}
-
-TEST(StatusAnimation, ASecondIntroStartsTheAnglesAndTheNarrowPanelAgain) {
-    ScriptedRandom random;
-    StatusAnimation animation(random, 0);
-    finishIntro(animation, 10);
-    FixedPitch measure;
-    animation.showItem(itemWith(1, std::string(61, 'c')), measure, clockAt(10));
-    frames(animation, 10, 10);
-    ASSERT_EQ(animation.alpha(), 40);
-    animation.dropItem();
-    animation.reset(0);
-    EXPECT_EQ(animation.currentWidth(), 150);
-    EXPECT_EQ(finishIntro(animation, 10), 9);
-    EXPECT_EQ(animation.alpha() + animation.beta() + animation.gamma(), 0);
-    EXPECT_EQ(animation.panelWidth(), 150);
-    EXPECT_TRUE(all<DrawLine>(animation.nextFrame(clockAt(10))).empty()) << "no leader line before 30";
 }
 
 TEST(StatusAnimation, ItemTextsTypeOutBehindTheNameAndTheIconGrows) {

@@ -10,7 +10,6 @@
 #include <tuple>
 #include <vector>
 
-#include "core/data/hotkey_table.h"
 #include "core/data/item_store.h"
 #include "core/data/launcher_item.h"
 #include "core/data/launcher_settings.h"
@@ -30,7 +29,6 @@ using data::ItemFields;
 using data::ItemType;
 using data::LauncherItem;
 using ::testing::ElementsAre;
-using ::testing::IsEmpty;
 using namespace std::string_view_literals;
 
 constexpr FileStatus kFolder{.directory = true, .regularFile = false};
@@ -67,17 +65,17 @@ class RecordingShell final : public Shell {
     }
 };
 
-data::ItemFields dataItem(std::string app, std::string option = {}, std::string dir = {}) {
+// Only the value 1 of `extension` has the item use the own associations (file types).
+constexpr std::int32_t kOwnAssoc = 1;
+
+data::ItemFields dataItem(std::string app, std::string option = {}, std::string dir = {},
+                          std::int32_t extension = 0) {
     return {.type = data::ItemType::DataItem,
             .name = "item",
             .app = std::move(app),
             .option = std::move(option),
-            .dir = std::move(dir)};
-}
-
-data::ItemFields withOwnAssociations(data::ItemFields fields) {
-    fields.extension = 1;
-    return fields;
+            .dir = std::move(dir),
+            .extension = extension};
 }
 
 RunDecision decide(ItemFields fields) {
@@ -85,7 +83,7 @@ RunDecision decide(ItemFields fields) {
     return decideRun(&item);
 }
 
-TEST(BuiltInCommands, EachBuiltInItemOfTheStoreNamesItsOwnCommandExactly) {
+TEST(RunDecision, ByTypeAndFieldsWithEachBuiltInItemOfTheStoreNamingItsOwnCommand) {
     const data::ItemStore store{data::RecordTable{}};
     std::set<BuiltInCommand> found;
     for (const auto& command : store.commandNode()->children()) {
@@ -96,15 +94,9 @@ TEST(BuiltInCommands, EachBuiltInItemOfTheStoreNamesItsOwnCommandExactly) {
     }
     EXPECT_EQ(found.size(), kBuiltInCommandNames.size());
     // Names match byte for byte.
-    EXPECT_EQ(builtInCommandByName("allwndmin"), BuiltInCommand::MinimizeAllWindows);
-    EXPECT_EQ(builtInCommandByName("nextwnd"), BuiltInCommand::ActivateNextWindow);
-    EXPECT_EQ(builtInCommandByName("hotkeyoff"), BuiltInCommand::HotkeyOff);
     for (const char* other : {"NewItem", "list ", "lis", ""}) {
         EXPECT_FALSE(builtInCommandByName(other)) << other;
     }
-}
-
-TEST(RunDecision, ByTypeAndFields) {
     const auto route = [](std::string app, std::int32_t tsk) {
         return decide({.type = ItemType::DataItem, .name = "p", .app = std::move(app), .tsk = tsk}).route;
     };
@@ -124,8 +116,6 @@ TEST(RunDecision, ByTypeAndFields) {
     // A user's item named like a built-in command is no built-in command.
     EXPECT_EQ(decide({.type = ItemType::CommandItem, .name = "nextwnd"}).route, RunRoute::Nothing);
     EXPECT_EQ(decide({.type = ItemType::AllItemRoot, .name = "All Item List"}).route, RunRoute::Nothing);
-    EXPECT_EQ(decide({.type = static_cast<ItemType>(42), .name = "x", .app = "x.exe"}).route,
-              RunRoute::Nothing);
     EXPECT_EQ(decideRun(nullptr).route, RunRoute::Nothing);
 }
 
@@ -174,37 +164,32 @@ ItemFields ofType(ItemType type, ItemFields fields) {
 // Starting a data item: the filer for folders, the own association for files, the
 // shell for everything else.
 TEST_F(LaunchTest, DataItemGoesToTheFilerTheOwnAssociationOrTheShell) {
-    auto twoIsNotOne = dataItem(R"(D:\x\n.txt)");
-    twoIsNotOne.extension = 2;  // only the value 1 switches the own associations on
     const struct {
         bool filer;
         ItemFields item;
         std::optional<ShellRequest> expected;
     } cases[] = {
-        {kFiler, withOwnAssociations(dataItem(R"(D:\work)", "/s", R"(D:\start)")),
+        {kFiler, dataItem(R"(D:\work)", "/s", R"(D:\start)", kOwnAssoc),
          ShellRequest{kFilerApp, R"(/e,/s "D:\work")", R"(D:\start)"}},
-        {kNoFiler, withOwnAssociations(dataItem(R"(D:\work)", "/s")), ShellRequest{R"(D:\work)", "/s", ""}},
-        {kNoFiler, withOwnAssociations(dataItem(R"(D:\notes.txt)")),
+        {kNoFiler, dataItem(R"(D:\work)", "/s", "", kOwnAssoc), ShellRequest{R"(D:\work)", "/s", ""}},
+        {kNoFiler, dataItem(R"(D:\notes.txt)", "", "", kOwnAssoc),
          ShellRequest{R"(D:\ed.exe)", R"(-r "D:\notes.txt")", ""}},
         // The association's option, then the item's, then the quoted path; a filer
         // is only for folders.
-        {kFiler, withOwnAssociations(dataItem(R"(D:\a\b.txt)", "/x", R"(D:\a)")),
+        {kFiler, dataItem(R"(D:\a\b.txt)", "/x", R"(D:\a)", kOwnAssoc),
          ShellRequest{R"(D:\ed.exe)", R"(-r /x "D:\a\b.txt")", R"(D:\a)"}},
-        {kNoFiler, withOwnAssociations(dataItem(R"(D:\x.表)")),
+        {kNoFiler, dataItem(R"(D:\x.表)", "", "", kOwnAssoc),
          ShellRequest{R"(D:\hyou.exe)", R"("D:\x.表")", ""}},
-        // Extensions are case-sensitive; only the last component's counts; a lone dot
-        // is none.
-        {kNoFiler, withOwnAssociations(dataItem(R"(D:\x\n.TXT)")), ShellRequest{R"(D:\x\n.TXT)", "", ""}},
-        {kNoFiler, withOwnAssociations(dataItem(R"(D:\x.txt\run)")), ShellRequest{R"(D:\x.txt\run)", "", ""}},
-        {kNoFiler, withOwnAssociations(dataItem(R"(D:\x\n.)")), ShellRequest{R"(D:\x\n.)", "", ""}},
+        // Extensions are case-sensitive.
+        {kNoFiler, dataItem(R"(D:\x\n.TXT)", "", "", kOwnAssoc), ShellRequest{R"(D:\x\n.TXT)", "", ""}},
         // Without the own associations: straight to the shell.
         {kFiler, dataItem(R"(D:\x\n.txt)", "/p", R"(D:\x)"), ShellRequest{R"(D:\x\n.txt)", "/p", R"(D:\x)"}},
         {kFiler, dataItem(R"(D:\work)"), ShellRequest{R"(D:\work)", "", ""}},
-        {kFiler, twoIsNotOne, ShellRequest{R"(D:\x\n.txt)", "", ""}},
+        {kFiler, dataItem(R"(D:\x\n.txt)", "", "", kOwnAssoc + 1), ShellRequest{R"(D:\x\n.txt)", "", ""}},
         // The filer needs an existing folder; a failed status query only rules it out.
-        {kFiler, withOwnAssociations(dataItem(R"(D:\prog.exe)")), ShellRequest{R"(D:\prog.exe)", "", ""}},
-        {kFiler, withOwnAssociations(dataItem(R"(D:\gone)")), ShellRequest{R"(D:\gone)", "", ""}},
-        {kFiler, withOwnAssociations(dataItem(R"(D:\odd)")), ShellRequest{R"(D:\odd)", "", ""}},
+        {kFiler, dataItem(R"(D:\prog.exe)", "", "", kOwnAssoc), ShellRequest{R"(D:\prog.exe)", "", ""}},
+        {kFiler, dataItem(R"(D:\gone)", "", "", kOwnAssoc), ShellRequest{R"(D:\gone)", "", ""}},
+        {kFiler, dataItem(R"(D:\odd)", "", "", kOwnAssoc), ShellRequest{R"(D:\odd)", "", ""}},
         // Only data items with a program are started.
         {kFiler, dataItem(""), std::nullopt},
         {kFiler, ofType(ItemType::NodeItem, dataItem(R"(D:\prog.exe)")), std::nullopt},
@@ -289,52 +274,42 @@ const std::string kFailureTail =
     "\x82\xF0\x8E\xC0\x8D\x73\x82\xB7\x82\xE9\x82\xB1\x82\xC6\x82\xAA\x82\xC5\x82\xAB\x82\xDC\x82\xB9\x82\xF1"
     "\x81\x40";
 
-TEST(LaunchFailureMessage, NamesFileAndParametersThenTheFixedTextInCodePage932) {
-    EXPECT_EQ(kLaunchFailureCaption, "\x8B\x4E\x93\xAE\x8E\xB8\x94\x73");  // 起動失敗
-    // Bounded: 510 single bytes and then "表", which straddles the limit and goes whole;
-    // the folder is not named.
-    const std::string longText = std::string(510, 'a') + "表";
-    EXPECT_EQ(launchFailureMessage({longText, longText, R"(D:\)"}),
-              std::string(510, 'a') + " " + std::string(510, 'a') + kFailureTail);
-}
-
-TEST_F(LaunchTest, StartsSendTheDecidedRequestAndAFailedOneShowsWhatWasTried) {
-    useFiler(true);
-    shell.refusedFiles.insert(R"(D:\nothing.exe)");
-    EXPECT_FALSE(launchDataItem(LauncherItem(dataItem(R"(D:\nothing.exe)")), context()));
-    EXPECT_THAT(shell.failures, ElementsAre(R"(D:\nothing.exe )" + kFailureTail));
-    EXPECT_TRUE(launchDataItem(LauncherItem(dataItem(R"(D:\here.exe)", "/a", R"(D:\)")), context()));
-    EXPECT_TRUE(openFile(nullptr, R"(D:\docs)", context()));
-    const LauncherItem folderItem(dataItem(R"(D:\docs)"));
-    EXPECT_TRUE(openItemFolder(&folderItem, context()));
-    EXPECT_THAT(shell.opened, ElementsAre(ShellRequest{R"(D:\nothing.exe)", "", ""},
-                                          ShellRequest{R"(D:\here.exe)", "/a", R"(D:\)"},
-                                          ShellRequest{kFilerApp, R"(/e,"D:\docs")", ""},
-                                          ShellRequest{kFilerApp, R"(/e,"D:\docs")", ""}));
-    EXPECT_EQ(shell.failures.size(), 1u);
-}
-
-TEST_F(LaunchTest, QuietRefusalsShowNothing) {
-    const LauncherItem shortcut(dataItem(R"(D:\tools\view.lnk)"));
-    EXPECT_FALSE(openFile(&shortcut, R"(D:\a.txt)", context()));
-    EXPECT_FALSE(openFile(nullptr, R"(D:\gone.txt)", context()));
-    EXPECT_FALSE(openItemFolder(&shortcut, context()));  // the shortcut does not exist
-    EXPECT_FALSE(launchDataItem(LauncherItem(dataItem("")), context()));
-    EXPECT_THAT(shell.opened, IsEmpty());
-    EXPECT_THAT(shell.failures, IsEmpty());
-}
-
 // A text longer than the program's 511-byte buffers is refused with the failure
-// message rather than cut: a cut path would start something else.
-TEST_F(LaunchTest, EveryTextOfARequestMustFitItsBuffer) {
-    const std::string fits(511, 'x');
-    const std::string overlong(512, 'x');
+// message rather than cut: a cut path would start something else. The message is
+// bounded too: 510 single bytes and then "表", which straddles the limit and goes
+// whole; the folder is not named.
+TEST_F(LaunchTest, AnOverlongTextIsRefusedWithABoundedFailureMessageInCodePage932) {
+    const std::string fits(511, 'x'), overlong(512, 'x');
     EXPECT_TRUE(sendRequest({fits, fits, fits}, shell));
     EXPECT_FALSE(sendRequest({overlong, "", ""}, shell));
     EXPECT_FALSE(sendRequest({"a.exe", overlong, ""}, shell));
     EXPECT_FALSE(sendRequest({"a.exe", "", overlong}, shell));
     EXPECT_EQ(shell.opened.size(), 1u);
     EXPECT_EQ(shell.failures.size(), 3u);
+    const std::string longText = std::string(510, 'a') + "表";
+    EXPECT_EQ(launchFailureMessage({longText, longText, R"(D:\)"}),
+              std::string(510, 'a') + " " + std::string(510, 'a') + kFailureTail);
+}
+
+// A failed start shows what was tried; a quiet refusal sends and shows nothing.
+TEST_F(LaunchTest, StartsSendTheDecidedRequestAndOnlyAFailedOneShowsWhatWasTried) {
+    useFiler(true);
+    shell.refusedFiles.insert(R"(D:\nothing.exe)");
+    EXPECT_FALSE(launchDataItem(LauncherItem(dataItem(R"(D:\nothing.exe)")), context()));
+    EXPECT_TRUE(launchDataItem(LauncherItem(dataItem(R"(D:\here.exe)", "/a", R"(D:\)")), context()));
+    EXPECT_TRUE(openFile(nullptr, R"(D:\docs)", context()));
+    const LauncherItem folderItem(dataItem(R"(D:\docs)"));
+    EXPECT_TRUE(openItemFolder(&folderItem, context()));
+    const LauncherItem shortcut(dataItem(R"(D:\tools\view.lnk)"));
+    EXPECT_FALSE(openFile(&shortcut, R"(D:\a.txt)", context()));
+    EXPECT_FALSE(openFile(nullptr, R"(D:\gone.txt)", context()));
+    EXPECT_FALSE(openItemFolder(&shortcut, context()));  // the shortcut does not exist
+    EXPECT_FALSE(launchDataItem(LauncherItem(dataItem("")), context()));
+    EXPECT_THAT(shell.opened, ElementsAre(ShellRequest{R"(D:\nothing.exe)", "", ""},
+                                          ShellRequest{R"(D:\here.exe)", "/a", R"(D:\)"},
+                                          ShellRequest{kFilerApp, R"(/e,"D:\docs")", ""},
+                                          ShellRequest{kFilerApp, R"(/e,"D:\docs")", ""}));
+    EXPECT_THAT(shell.failures, ElementsAre(R"(D:\nothing.exe )" + kFailureTail));
 }
 
 // A node that starts everything: depth first, in child order (names ignoring case).
@@ -348,20 +323,16 @@ TEST_F(LaunchTest, RunSubtreeStartsDataItemsDepthFirstAndGoesOnAfterAFailure) {
         return ItemFields{.type = ItemType::DataItem, .name = name, .app = app};
     };
     EXPECT_FALSE(runSubtree(nullptr, context()));
-    EXPECT_TRUE(runSubtree(store.commandNode(), context()));  // built-in commands only: nothing starts
     LauncherItem* boot =
         store.addToRoot(store.createItem({.type = ItemType::RootItem, .name = "boot", .boot = 1}));
     add(boot, named("1 x", R"(D:\x.exe)"));
     LauncherItem* sub = add(boot, node("2 sub"));  // not boot itself: still walked
     add(sub, named("a z", R"(D:\z.exe)"));
-    LauncherItem* deeper = add(sub, node("b deeper"));
-    add(deeper, named("w", R"(D:\w.exe)"));
+    add(add(sub, node("b deeper")), named("w", R"(D:\w.exe)"));
     auto switching = named("3 y", R"(D:\y.exe)");
     switching.tsk = 1;  // no window chooser here: started directly
     // A data item with children starts after them.
     add(add(boot, switching), named("c", R"(D:\c.exe)"));
-    add(boot, {.type = ItemType::DataItem, .name = "4 no program"});
-    add(boot, {.type = ItemType::DefaultCommand, .name = "nextwnd"});
     shell.refusedFiles.insert(R"(D:\z.exe)");
     EXPECT_TRUE(runSubtree(boot, context()));
     std::vector<std::string> started;
@@ -372,27 +343,22 @@ TEST_F(LaunchTest, RunSubtreeStartsDataItemsDepthFirstAndGoesOnAfterAFailure) {
                 ElementsAre(R"(D:\x.exe)", R"(D:\z.exe)", R"(D:\w.exe)", R"(D:\c.exe)", R"(D:\y.exe)"));
     EXPECT_THAT(shell.failures, ElementsAre(R"(D:\z.exe )" + kFailureTail));
     // The node goes while the failure is shown: the rest still starts as decided.
-    shell.opened.clear();
     shell.whileShowingFailure = [&] { store.removeItem(boot); };
     EXPECT_TRUE(runSubtree(boot, context()));
-    EXPECT_EQ(shell.opened.size(), started.size());
+    EXPECT_EQ(shell.opened.size(), 2 * started.size());
     EXPECT_EQ(shell.opened.back().file, R"(D:\y.exe)");
 }
 
-TEST(DefaultIconSource, ExtensionOfTheLastComponentDecidesIgnoringCase) {
+TEST(DefaultIcon, SourceByTheLastExtensionIgnoringCaseAndTheKeyOfAClass) {
     EXPECT_EQ(iconSourceOf("D:\\tools\\app.EXE"), IconSource::FileResource);
     EXPECT_EQ(iconSourceOf("C:\\icons\\node.Ico"), IconSource::FileResource);
     EXPECT_EQ(iconSourceOf("C:\\Users\\me\\Desktop\\App.LnK"), IconSource::Shortcut);
-    EXPECT_EQ(iconSourceOf("C:\\memo\\readme.txt"), IconSource::RegisteredType);
     EXPECT_EQ(iconSourceOf("C:\\memo\\setup.exe.txt"), IconSource::RegisteredType);
     EXPECT_EQ(iconSourceOf("C:\\tools.exe\\folder"), IconSource::RegisteredType);
-    EXPECT_EQ(iconSourceOf("C:\\tools\\"), IconSource::RegisteredType);
     EXPECT_EQ(iconSourceOf(""), IconSource::None);
     // 0x82 0x2E is one (unassigned) character: its trail byte is no dot.
     EXPECT_EQ(iconSourceOf("C:\\a\x82.exe"), IconSource::RegisteredType);
-}
-
-TEST(DefaultIconKey, AppendsTheSubkeyWhenItFits) {
+    // The class's key gets the subkey when it fits.
     EXPECT_EQ(defaultIconKeyOf("txtfile"), "txtfile\\DefaultIcon");
     EXPECT_EQ(defaultIconKeyOf(""), std::nullopt);
     const std::string longest(kIconTextCapacity - 1 - "\\DefaultIcon"sv.size(), 'c');
@@ -409,23 +375,16 @@ TEST(DefaultIconLocation, SplitsAtTheLastCommaAndReadsTheIndexLikeAtoi) {
         {"C:\\Windows\\notepad.exe,0", IconLocation{"C:\\Windows\\notepad.exe", 0}},
         {"C:\\a,b\\shell.dll,3", IconLocation{"C:\\a,b\\shell.dll", 3}},
         {"C:\\x.dll,-152", IconLocation{"C:\\x.dll", -152}},
-        {"C:\\x.dll,", IconLocation{"C:\\x.dll", 0}},
         {" x.dll ,1", IconLocation{" x.dll ", 1}},  // paths are used exactly as stored
-        {",,", IconLocation{",", 0}},
-        // Double-byte file names stay whole; 0x2C after a lead byte is no trail byte.
-        {"C:\\表示\\ソフト.exe,2", IconLocation{"C:\\表示\\ソフト.exe", 2}},
+        // 0x2C after a lead byte is no trail byte.
         {"C:\\x\x95,1", IconLocation{"C:\\x\x95", 1}},
         // The text ends at an embedded terminator.
         {std::string("x.dll,1\0,9", 10), IconLocation{"x.dll", 1}},
-        {std::string("x.dll\0,9", 8), std::nullopt},
         // Locations the program cannot use.
         {"C:\\Windows\\notepad.exe", std::nullopt},
         {"\"C:\\Program Files\\x.exe\",0", std::nullopt},
         {"%SystemRoot%\\System32\\imageres.dll,-102", std::nullopt},
-        {"C:\\%1,0", std::nullopt},
-        // Hostile values: none, or a location within the path buffer.
-        {"", std::nullopt},
-        {",", std::nullopt},
+        // Hostile values: no file, or a location within the path buffer.
         {",5", std::nullopt},
         {longest + ",1", IconLocation{longest, 1}},
         {longest + "f,1", std::nullopt},
@@ -447,31 +406,20 @@ data::LauncherItem itemWithKeys(std::string name, std::int32_t first, std::int32
 }
 
 // Which pairs register as which keys is the global hotkeys' rule, tested there.
-TEST(ItemHotkeys, PairsRegisterWithTheirIds) {
+TEST(ItemHotkeys, PairsRegisterWithTheirIdsAndConflictMessagesNameTheItemAndItsKeys) {
     const auto registration = itemHotkeyRegistration(itemWithKeys("k", 2, 0x4E));
     ASSERT_TRUE(registration);
     EXPECT_EQ(std::tuple(registration->id, registration->keys.modifiers, registration->keys.virtualKey),
               std::tuple(146, 2u, 0x4Eu));
     EXPECT_FALSE(itemHotkeyRegistration(itemWithKeys("k", 2, 0)));
-}
-
-TEST(ItemHotkeys, ConflictMessagesNameTheItemAndItsKeys) {
-    const std::string ctrl(*data::modifierText(2));
-    const std::string n(data::keyText(0x4E));
-    EXPECT_EQ(hotkeyConflictMessage(itemWithKeys("メモ帳", 2, 0x4E)),
-              "[ メモ帳 ]  " + ctrl + " + " + n + "のホットキーはすでに使用されています。");
-    const std::string f1(*data::modifierText(112));
-    EXPECT_EQ(hotkeyConflictMessage(itemWithKeys("tool", 112, 1)),
-              "[ tool ]  " + f1 + " のホットキーはすでに使用されています。");
-    // Codes no table knows print as nothing rather than failing.
-    EXPECT_EQ(hotkeyConflictMessage(itemWithKeys("odd", 19, 7)),
-              "[ odd ]   + のホットキーはすでに使用されています。");
-}
-
-TEST(ItemHotkeys, AnOverlongNameIsCutSoThatTheMessageFitsItsBuffer) {
-    const std::string message = hotkeyConflictMessage(itemWithKeys(std::string(600, 'n'), 2, 0x4E));
-    EXPECT_EQ(message.size(), 511u);
-    EXPECT_TRUE(message.ends_with(" + Nのホットキーはすでに使用されています。"));
+    const std::string tail = "のホットキーはすでに使用されています。";
+    EXPECT_EQ(hotkeyConflictMessage(itemWithKeys("メモ帳", 2, 0x4E)), "[ メモ帳 ]  Ctrl + N" + tail);
+    EXPECT_EQ(hotkeyConflictMessage(itemWithKeys("tool", 112, 1)), "[ tool ]  F1キーのみ " + tail);
+    // Codes no table knows print as nothing; an overlong name is cut to fit the buffer.
+    EXPECT_EQ(hotkeyConflictMessage(itemWithKeys("odd", 19, 7)), "[ odd ]   + " + tail);
+    const std::string cut = hotkeyConflictMessage(itemWithKeys(std::string(600, 'n'), 2, 0x4E));
+    EXPECT_EQ(cut.size(), 511u);
+    EXPECT_TRUE(cut.ends_with(" + N" + tail));
 }
 
 }  // namespace

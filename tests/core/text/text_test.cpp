@@ -2,10 +2,12 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <cstdint>
 #include <limits>
 #include <random>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "core/text/compare.h"
@@ -48,7 +50,7 @@ std::string randomName(std::mt19937& random) {
     return name;
 }
 
-TEST(Compare, AgreesWithDecodedValuesAndItsShortcuts) {
+TEST(Compare, AgreesWithDecodedValuesAndItsShortcutsHoldWhereTheyClaimTo) {
     std::mt19937 random(20240611);
     for (int round = 0; round < 20000; ++round) {
         const std::string a = randomName(random);
@@ -71,9 +73,7 @@ TEST(Compare, AgreesWithDecodedValuesAndItsShortcuts) {
             ASSERT_EQ(sign(std::string_view(a).compare(b)), expected);
         }
     }
-}
-
-TEST(BytesOrderLikeCharacters, RejectsLoneHighBytes) {
+    // The byte order shortcut holds only where no high byte stands alone.
     EXPECT_TRUE(bytesOrderLikeCharacters(std::string_view("notepad\xB1", 7)));  // up to its own end
     EXPECT_TRUE(bytesOrderLikeCharacters("メモ帳表"));
     EXPECT_FALSE(bytesOrderLikeCharacters("ｱｲｳ"));
@@ -115,31 +115,28 @@ TEST(Decimal, ReadsLikeAtoiSaturatingAndFormatsLikePercentD) {
 }
 
 TEST(SplitPath, SplitsLikeTheMultibyteRuntimeAndStepsOverTrailBytes) {
-    const struct {
-        std::string_view path, drive, directory, fileName, extension;
-    } cases[] = {
-        {"C:\\Program Files\\Zek\\ZekLauncher.exe", "C:", "\\Program Files\\Zek\\", "ZekLauncher", ".exe"},
-        {"C:ZekLauncher.exe", "C:", "", "ZekLauncher", ".exe"},
-        {"C:", "C:", "", "", ""},
-        {"\\\\server\\share\\z.exe", "", "\\\\server\\share\\", "z", ".exe"},
-        {"d:/tools/a.b.exe", "d:", "/tools/", "a.b", ".exe"},
-        {"C:\\dir.d\\noext", "C:", "\\dir.d\\", "noext", ""},
-        {"", "", "", "", ""},
+    // The path, then its drive, directory, file name and extension.
+    const std::pair<std::string_view, std::array<std::string_view, 4>> cases[] = {
+        {"C:\\Program Files\\Zek\\ZekLauncher.exe", {"C:", "\\Program Files\\Zek\\", "ZekLauncher", ".exe"}},
+        {"C:ZekLauncher.exe", {"C:", "", "ZekLauncher", ".exe"}},
+        {"C:", {"C:", "", "", ""}},
+        {"\\\\server\\share\\z.exe", {"", "\\\\server\\share\\", "z", ".exe"}},
+        {"d:/tools/a.b.exe", {"d:", "/tools/", "a.b", ".exe"}},
+        {"C:\\dir.d\\noext", {"C:", "\\dir.d\\", "noext", ""}},
+        {"", {"", "", "", ""}},
         // A view into a longer text ends at its own end, not at the separator after it.
-        {std::string_view("C:\\a.b\\c", 6), "C:", "\\", "a", ".b"},
+        {std::string_view("C:\\a.b\\c", 6), {"C:", "\\", "a", ".b"}},
         // "表" and "ソ" end in 0x5C, the byte of "\".
-        {"C:\\表\\ZekLauncher.exe", "C:", "\\表\\", "ZekLauncher", ".exe"},
-        {"C:\\ソフト\\表", "C:", "\\ソフト\\", "表", ""},
-        {"C:\\予定表.txt", "C:", "\\", "予定表", ".txt"},
+        {"C:\\表\\ZekLauncher.exe", {"C:", "\\表\\", "ZekLauncher", ".exe"}},
+        {"C:\\ソフト\\表", {"C:", "\\ソフト\\", "表", ""}},
+        {"C:\\予定表.txt", {"C:", "\\", "予定表", ".txt"}},
         // 0x82 0x2E is no real character, but the walk must pair it all the same.
-        {"C:\\a\x82.b", "C:", "\\", "a\x82.b", ""},
+        {"C:\\a\x82.b", {"C:", "\\", "a\x82.b", ""}},
     };
-    for (const auto& c : cases) {
-        const PathParts parts = splitPath(c.path);
-        EXPECT_EQ(parts.drive, c.drive) << c.path;
-        EXPECT_EQ(parts.directory, c.directory) << c.path;
-        EXPECT_EQ(parts.fileName, c.fileName) << c.path;
-        EXPECT_EQ(parts.extension, c.extension) << c.path;
+    for (const auto& [path, expected] : cases) {
+        const PathParts parts = splitPath(path);
+        EXPECT_EQ((std::array{parts.drive, parts.directory, parts.fileName, parts.extension}), expected)
+            << path;
     }
 }
 
