@@ -69,6 +69,7 @@ TEST_F(ItemStoreTest, MatchesAndTheFirstMatchOfTheCurrentList) {
     LauncherItem* plain = add(store->root(), ItemType::DataItem, "ab");
     LauncherItem* preferred = add(store->root(), ItemType::DataItem, "abc", 10);
     EXPECT_EQ(store->findFirstMatch("ab"), plain);
+    EXPECT_EQ(store->findFirstMatch("ac"), nullptr);  // sorts among the names, but begins none
     store->buildMatches("a");
     ASSERT_TRUE(store->hasMatches());
     EXPECT_EQ(store->findFirstMatch("ab"), preferred);
