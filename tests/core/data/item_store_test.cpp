@@ -164,9 +164,10 @@ TEST_F(ItemStoreTest, SetItemFieldsKeepsPlaceAndLinks) {
     EXPECT_EQ(edited->fields(), fields);
     EXPECT_EQ(edited->serial(), serial);
     EXPECT_EQ(store->find(ref), edited);
-    // The new name's place among the children and in the flat list: the invariants.
+    EXPECT_EQ(store->items().back(), edited);  // moved in the flat list, not only among the children
     store->setItemFields(edited, item(ItemType::NodeItem, "Aaa", 3));
     EXPECT_EQ(edited->type(), ItemType::NodeItem);
+    EXPECT_EQ(store->items().front(), edited);
 }
 
 TEST_F(ItemStoreTest, ReferencesFindOnlyLiveItemsOfTheirOwnStore) {
