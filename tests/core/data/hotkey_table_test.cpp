@@ -12,10 +12,9 @@
 namespace zek::data {
 namespace {
 
-// Ctrl + N, Alt + Space, Ctrl + Shift + Z, Windows + A, F1 alone, the second launcher
-// button; a lone key's second part plays no part in its id. Pairs outside the tables
-// have none: "not used", Alt + Ctrl + Shift, Delete, no key, Space as a lone first
-// part, negative first parts (lone keys).
+// Ctrl + N, Alt + Space, Ctrl + Shift + Z, Windows + A, F1 alone (whatever the second
+// part), the second launcher button; none for "not used", Alt + Ctrl + Shift, Delete,
+// no key, Space as a lone first part and negative first parts.
 TEST(HotkeyTable, IdsOfTablePairsAndNoneForOthers) {
     const std::int32_t cases[][3] = {{2, 0x4E, 146},  {1, 0x20, 11},   {6, 0x5A, 959},  {8, 0x41, 76},
                                      {0x70, 1, 1013}, {0xB7, 1, 1571}, {0x70, 0, 1013}, {0xF0, 0x41, 1559},

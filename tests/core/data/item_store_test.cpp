@@ -22,6 +22,8 @@ class ItemStoreTest : public ::testing::Test {
         return store->addChild(parent, store->createItem(item(type, std::move(name), priority)));
     }
     LauncherItem* node(std::string name) { return add(store->root(), ItemType::RootItem, std::move(name)); }
+    // Every test ends with the store's promises kept.
+    void TearDown() override { expectStoreInvariants(*store); }
 
     std::unique_ptr<ItemStore> store = defaultStore();
 };
@@ -45,7 +47,6 @@ TEST_F(ItemStoreTest, WithoutFileBuildsTheDefaultTree) {
     EXPECT_EQ(stockImageIndex(*newitem), 2);
     EXPECT_EQ(stockImageIndex(*command), 0);
     EXPECT_EQ(stockImageIndex(*store->createItem(item(ItemType::DataItem, "x"))), 1);
-    expectStoreInvariants(*store);
 }
 
 TEST_F(ItemStoreTest, CollectByNameGoesInTreeOrderButNotBelowAHit) {
@@ -60,28 +61,25 @@ TEST_F(ItemStoreTest, CollectByNameGoesInTreeOrderButNotBelowAHit) {
     for (const char* missing : {"Dup", "du", ""}) {
         EXPECT_EQ(store->findByName(missing), nullptr) << missing;
     }
-    expectStoreInvariants(*store);
 }
 
-TEST_F(ItemStoreTest, NoMatchOrAnEmptyPrefixFallsBackToTheFlatList) {
-    add(store->root(), ItemType::DataItem, "note");
-    store->buildMatches("no");
-    ASSERT_TRUE(store->hasMatches());
-    store->buildMatches("zz");
-    EXPECT_FALSE(store->hasMatches());
-    EXPECT_EQ(store->currentList().size(), store->items().size());
-    store->buildMatches("no");
-    store->buildMatches("");
-    EXPECT_FALSE(store->hasMatches());
-    EXPECT_EQ(store->findFirstMatch(""), nullptr);
-}
-
-TEST_F(ItemStoreTest, TheFirstMatchIsTheFirstOfTheCurrentListThatBeginsWithTheText) {
+// The first match is taken from the current list: the flat list (by name) until
+// there are matches (by priority); none or an empty prefix falls back to the flat list.
+TEST_F(ItemStoreTest, MatchesAndTheFirstMatchOfTheCurrentList) {
     LauncherItem* plain = add(store->root(), ItemType::DataItem, "ab");
     LauncherItem* preferred = add(store->root(), ItemType::DataItem, "abc", 10);
-    EXPECT_EQ(store->findFirstMatch("ab"), plain);  // the flat list: by name
+    EXPECT_EQ(store->findFirstMatch("ab"), plain);
+    EXPECT_EQ(store->findFirstMatch("ac"), nullptr);  // sorts among the names, but begins none
     store->buildMatches("a");
-    EXPECT_EQ(store->findFirstMatch("ab"), preferred);  // the matches: the higher priority first
+    ASSERT_TRUE(store->hasMatches());
+    EXPECT_EQ(store->findFirstMatch("ab"), preferred);
+    EXPECT_EQ(store->findFirstMatch(""), nullptr);
+    for (const char* fallsBack : {"zz", ""}) {
+        store->buildMatches("a");
+        store->buildMatches(fallsBack);
+        EXPECT_FALSE(store->hasMatches()) << fallsBack;
+        EXPECT_EQ(store->currentList().size(), store->items().size());
+    }
 }
 
 TEST_F(ItemStoreTest, NoItemDeeperThanTheLevelLimit) {
@@ -95,7 +93,6 @@ TEST_F(ItemStoreTest, NoItemDeeperThanTheLevelLimit) {
     EXPECT_EQ(store->count(), before);
     EXPECT_FALSE(store->moveItem(parent, store->findByName("n1")));
     EXPECT_EQ(add(nullptr, ItemType::DataItem, "x"), nullptr);
-    expectStoreInvariants(*store);
 }
 
 TEST_F(ItemStoreTest, RemovingANodeRemovesItsSubtree) {
@@ -104,12 +101,10 @@ TEST_F(ItemStoreTest, RemovingANodeRemovesItsSubtree) {
     add(tools, ItemType::DataItem, "b");
     node("keep");
     store->buildMatches("b");
-    ASSERT_EQ(store->count(), 14);
     store->removeItem(tools);
     EXPECT_EQ(store->count(), 10);
     EXPECT_FALSE(store->hasMatches());  // its only match went with it
     EXPECT_THAT(namesOf(store->root()->children()), ElementsAre("command", "keep"));
-    expectStoreInvariants(*store);
 }
 
 TEST_F(ItemStoreTest, RemovingTheBuiltInNodeKeepsIt) {
@@ -119,13 +114,11 @@ TEST_F(ItemStoreTest, RemovingTheBuiltInNodeKeepsIt) {
     EXPECT_EQ(command->parent(), nullptr);
     EXPECT_EQ(command->childCount(), 0);
     EXPECT_EQ(store->count(), 0);
-    EXPECT_EQ(store->root()->childCount(), 0);
     store->removeItem(store->root());  // refused
     EXPECT_NE(store->root(), nullptr);
     // It takes children again, and they are in the flat list although in no tree.
     EXPECT_NE(add(command, ItemType::DataItem, "x"), nullptr);
     EXPECT_EQ(store->findByName("x")->level(), 2);
-    expectStoreInvariants(*store);
 }
 
 TEST_F(ItemStoreTest, RefusesItemsOfAnotherStore) {
@@ -148,7 +141,6 @@ TEST_F(ItemStoreTest, MoveItemKeepsTheSerialAndNeverCutsASubtreeOff) {
     add(b, ItemType::DataItem, "Y");
     const std::int32_t serial = z->serial();
     ASSERT_TRUE(store->moveItem(b, z));
-    EXPECT_EQ(z->parent(), b);
     EXPECT_EQ(a->childCount(), 0);
     EXPECT_THAT(namesOf(b->children()), ElementsAre("Y", "z"));
     EXPECT_EQ(z->serial(), serial);
@@ -157,7 +149,6 @@ TEST_F(ItemStoreTest, MoveItemKeepsTheSerialAndNeverCutsASubtreeOff) {
     EXPECT_FALSE(store->moveItem(b, b));
     EXPECT_FALSE(store->moveItem(a, store->commandNode()));
     EXPECT_FALSE(store->moveItem(a, store->root()));
-    expectStoreInvariants(*store);
 }
 
 TEST_F(ItemStoreTest, SetItemFieldsKeepsPlaceAndLinks) {
@@ -173,15 +164,10 @@ TEST_F(ItemStoreTest, SetItemFieldsKeepsPlaceAndLinks) {
     EXPECT_EQ(edited->fields(), fields);
     EXPECT_EQ(edited->serial(), serial);
     EXPECT_EQ(store->find(ref), edited);
-    EXPECT_EQ(edited->parent(), parent);
-    EXPECT_THAT(namesOf(parent->children()), ElementsAre("mmm", "zzz"));
-    EXPECT_EQ(store->items().back(), edited);
-
+    EXPECT_EQ(store->items().back(), edited);  // moved in the flat list, not only among the children
     store->setItemFields(edited, item(ItemType::NodeItem, "Aaa", 3));
     EXPECT_EQ(edited->type(), ItemType::NodeItem);
-    EXPECT_THAT(namesOf(parent->children()), ElementsAre("Aaa", "mmm"));
     EXPECT_EQ(store->items().front(), edited);
-    expectStoreInvariants(*store);
 }
 
 TEST_F(ItemStoreTest, ReferencesFindOnlyLiveItemsOfTheirOwnStore) {
@@ -209,27 +195,30 @@ TEST_F(ItemStoreTest, ReferencesFindOnlyLiveItemsOfTheirOwnStore) {
 }
 
 TEST_F(ItemStoreTest, FindByHotkeyIdFollowsEdits) {
-    const auto productId = [](std::int32_t first, std::int32_t second) { return first * 1000 + second; };
-    const auto sumId = [](std::int32_t first, std::int32_t second) { return first + second; };
-    ItemFields fields = item(ItemType::DataItem, "a");
-    fields.hotKey1 = 2;  // no hotkey without both parts
-    LauncherItem* first = store->addToRoot(store->createItem(fields));
-    fields.hotKey2 = 78;
-    fields.name = "b";
-    LauncherItem* b = store->addToRoot(store->createItem(fields));
-    fields.name = "a";
-    LauncherItem* second = store->addToRoot(store->createItem(fields));
+    const HotkeyIdFunction productId = [](std::int32_t first, std::int32_t second) {
+        return first * 1000 + second;
+    };
+    const auto keyed = [](ItemFields fields, std::int32_t first, std::int32_t second) {
+        fields.hotKey1 = first;
+        fields.hotKey2 = second;
+        return fields;
+    };
+    const ItemFields a = item(ItemType::DataItem, "a");
+    LauncherItem* first =
+        store->addToRoot(store->createItem(keyed(a, 2, 0)));  // no hotkey without both parts
+    LauncherItem* b = store->addToRoot(store->createItem(keyed(item(ItemType::DataItem, "b"), 2, 78)));
+    LauncherItem* second = store->addToRoot(store->createItem(keyed(a, 2, 78)));
     EXPECT_EQ(store->findByHotkeyId(2078, productId), second);  // first in the flat list
     for (const std::int32_t none : {2000, 0, -1}) {
         EXPECT_EQ(store->findByHotkeyId(none, productId), nullptr) << none;
     }
-    EXPECT_EQ(store->findByHotkeyId(80, sumId), second);  // another id rule is not served from the old index
+    // Another id rule is not served from the old index.
+    EXPECT_EQ(store->findByHotkeyId(80, [](std::int32_t x, std::int32_t y) { return x + y; }), second);
 
-    store->setItemFields(first, fields);  // its equal, but before it in the flat list
+    store->setItemFields(first, keyed(a, 2, 78));  // its equal, but before it in the flat list
     EXPECT_EQ(store->findByHotkeyId(2078, productId), first);
-    fields.hotKey2 = 79;
-    store->setItemFields(first, fields);
-    store->setItemFields(second, fields);
+    store->setItemFields(first, keyed(a, 2, 79));
+    store->setItemFields(second, keyed(a, 2, 79));
     EXPECT_EQ(store->findByHotkeyId(2078, productId), b);
     EXPECT_EQ(store->findByHotkeyId(2079, productId), first);
     store->removeItem(b);
@@ -238,10 +227,7 @@ TEST_F(ItemStoreTest, FindByHotkeyIdFollowsEdits) {
     // The built-in node taken out of the tree is in no list: a hotkey given to it starts nothing.
     LauncherItem* command = store->commandNode();
     store->removeItem(command);
-    fields = command->fields();
-    fields.hotKey1 = 3;
-    fields.hotKey2 = 5;
-    store->setItemFields(command, fields);
+    store->setItemFields(command, keyed(command->fields(), 3, 5));
     EXPECT_EQ(store->findByHotkeyId(3005, productId), nullptr);
 }
 

@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include <climits>
+#include <cstdint>
 #include <string>
 #include <utility>
 #include <vector>
@@ -13,10 +13,7 @@
 namespace zek::data {
 namespace {
 
-using test::kDefaultModeSection;
-using test::ProfileDouble;
-using test::Snapshot;
-using test::snapshotOf;
+using namespace test;
 
 const std::string kIni = "C:\\Programs\\ZekLauncher\\ZekLauncher.ini";
 const std::string kAside = kIni + ".tmp";
@@ -144,8 +141,6 @@ TEST_F(LauncherSettingsTest, CpuStepFollowsTheLoadLevelAndANegativeOneKeepsTheSt
         settings.applyValues(values);
         EXPECT_EQ(settings.cpuStep(), step) << "cpu " << cpu;
     }
-    profile.files[kIni] = "[Mode]\r\nCpu=-5\r\n";
-    EXPECT_EQ(LauncherSettings(profile, kIni).cpuStep(), 0);
 }
 
 TEST_F(LauncherSettingsTest, AFailedSaveLeavesTheOldFileAsItWas) {
@@ -192,25 +187,7 @@ TEST_F(LauncherSettingsTest, ALeftoverAsideFileNeverLeaksIntoTheSettings) {
     EXPECT_EQ(profile.files.at(kIni), "[Mode]\r\nKey1=2\r\n");
 }
 
-TEST_F(LauncherSettingsTest, TextsTheProfileFunctionsWouldAlterAreQuoted) {
-    LauncherSettings settings(profile, kIni);
-    for (const char* awkward : {" lead", "trail\t", "\"quoted\"", "'single'", "\x81\x40wide", "wide\x81\x40",
-                                "\"", "\"\"", " ", "\x81\x81\x40"}) {
-        ASSERT_TRUE(settings.addAssociation(awkward, "C:\\a.exe", awkward)) << awkward;
-    }
-    ASSERT_TRUE(settings.setFiler("C:\\f.exe", " -x "));
-    ASSERT_TRUE(settings.saveSettings());
-    const std::string& file = profile.files.at(kIni);
-    for (const char* line : {"\r\nExtKey0=\" lead\"\r\n", "\r\nExtKey2=\"\"quoted\"\"\r\n",
-                             "\r\nExtKey6=\"\r\n",            // a lone quote is kept as it is
-                             "\r\nExtKey9=\x81\x81\x40\r\n",  // ends in "@", not in a full-width space
-                             "\r\nFileAppOption=\" -x \"\r\n"}) {
-        EXPECT_NE(file.find(line), std::string::npos) << line;
-    }
-    expectSaveAndReloadKeepEverything(settings);
-}
-
-TEST_F(LauncherSettingsTest, TextsTheFileCannotHoldAreRefused) {
+TEST_F(LauncherSettingsTest, TextsTheFileCannotHoldAreRefusedAndThoseTheProfileWouldAlterQuoted) {
     LauncherSettings settings(profile, kIni);
     EXPECT_FALSE(settings.addAssociation("txt\r\nFileApp=C:\\evil.exe", "C:\\a.exe", ""));
     EXPECT_FALSE(settings.addAssociation("txt", "C:\\a.exe", std::string_view{"-a\0b", 4}));
@@ -219,42 +196,48 @@ TEST_F(LauncherSettingsTest, TextsTheFileCannotHoldAreRefused) {
     EXPECT_TRUE(settings.addAssociation("txt", std::string(511, 'a'), " " + std::string(508, 'b')));
     EXPECT_FALSE(settings.updateAssociation("txt", "C:\\b.exe\r", ""));
     EXPECT_EQ(settings.associations()[0].appPath, std::string(511, 'a'));
-
-    // Set whole or cleared whole; without option no option key is written.
+    // The filer is set whole or cleared whole.
     EXPECT_TRUE(settings.setFiler("", "/ignored"));
     EXPECT_EQ(settings.filer(), FilerSetting{});
-    ASSERT_TRUE(settings.setFiler("C:\\filer.exe", "/n"));
-    EXPECT_FALSE(settings.setFiler("C:\\filer.exe\r\n[Mode]", ""));
+    ASSERT_TRUE(settings.setFiler("C:\\f.exe", " -x "));
+    EXPECT_FALSE(settings.setFiler("C:\\f.exe\r\n[Mode]", ""));
     EXPECT_FALSE(settings.setFiler("C:\\other.exe", std::string(600, 'o')));
-    EXPECT_EQ(settings.filer(), (FilerSetting{"C:\\filer.exe", "/n"}));
+    EXPECT_EQ(settings.filer(), (FilerSetting{"C:\\f.exe", " -x "}));
+
+    for (const char* awkward : {" lead", "trail\t", "\"quoted\"", "'single'", "\x81\x40wide", "wide\x81\x40",
+                                "\"", "\"\"", " ", "\x81\x81\x40"}) {
+        ASSERT_TRUE(settings.addAssociation(awkward, "C:\\a.exe", awkward)) << awkward;
+    }
+    ASSERT_TRUE(settings.saveSettings());
+    const std::string& file = profile.files.at(kIni);
+    for (const char* line : {"\r\nExtKey1=\" lead\"\r\n", "\r\nExtKey3=\"\"quoted\"\"\r\n",
+                             "\r\nExtKey7=\"\r\n",             // a lone quote is kept as it is
+                             "\r\nExtKey10=\x81\x81\x40\r\n",  // ends in "@", not in a full-width space
+                             "\r\nFileAppOption=\" -x \"\r\n"}) {
+        EXPECT_NE(file.find(line), std::string::npos) << line;
+    }
     expectSaveAndReloadKeepEverything(settings);
 }
 
-TEST_F(LauncherSettingsTest, OverlongValuesAreCutOnACharacterBoundary) {
+TEST_F(LauncherSettingsTest, HostileNumbersAndOverlongValuesAreReadAsTheSystemReadsThem) {
     const std::string longPath = "C:\\" + std::string(2000, 'p');
     // 510 single bytes and then "表" (0x95 0x5C): the read buffer splits the character.
-    profile.files[kIni] = "[ExtMode]\r\nFileApp=" + longPath + "\r\nExtKey0=" + std::string(510, 'e') +
-                          "表\r\nPathKey0=" + longPath + "\r\nOptionKey0=\" " + std::string(700, 'o') +
-                          "\"\r\n";
+    profile.files[kIni] =
+        "[Mode]\r\nKey1=99999999999999999999\r\nKey2=-2147483648\r\nKey3=abc\r\nKey4=\r\nKey5=12abc\r\n"
+        "Key6= -7 \r\nCpu=4294967295\r\n[ExtMode]\r\nFileApp=" +
+        longPath + "\r\nExtKey0=" + std::string(510, 'e') + "表\r\nPathKey0=" + longPath +
+        "\r\nOptionKey0=\" " + std::string(700, 'o') + "\"\r\n";
     LauncherSettings settings(profile, kIni);
+    // No digits read as 0, an empty value as the default, the cpu wraps as the
+    // system's reader does, and a negative one keeps the first step.
+    EXPECT_EQ(settings.values(), (BasicSettings{1661992959, INT32_MIN, 0, 32, 12, -7, -1, 5, 0}));
+    EXPECT_EQ(settings.cpuStep(), 0);
     EXPECT_EQ(settings.filer().fileApp, longPath.substr(0, 511));
     // The option is quoted when written again, so two bytes shorter.
     EXPECT_EQ(settings.associations(),
               (std::vector<Association>{
                   {std::string(510, 'e'), longPath.substr(0, 511), " " + std::string(508, 'o')}}));
-    expectSaveAndReloadKeepEverything(settings);
-}
-
-TEST_F(LauncherSettingsTest, HostileNumbersAndMissingKeys) {
-    profile.files[kIni] =
-        "[Mode]\r\nKey1=99999999999999999999\r\nKey2=-2147483648\r\nKey3=abc\r\nKey4=\r\nKey5=12abc\r\n"
-        "Key6= -7 \r\nCpu=4294967295\r\n";
-    LauncherSettings settings(profile, kIni);
-    // No digits read as 0, an empty value as the default, the cpu wraps as the
-    // system's reader does.
-    EXPECT_EQ(settings.values(), (BasicSettings{1661992959, INT32_MIN, 0, 32, 12, -7, -1, 5, 0}));
-    EXPECT_EQ(settings.cpuStep(), 0);
-    // Whatever was read is written back as the number it was read as.
+    // Whatever was read is written back as it was read.
     expectSaveAndReloadKeepEverything(settings);
 }
 

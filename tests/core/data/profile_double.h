@@ -46,15 +46,12 @@ class ProfileDouble final : public zek::data::ProfileStore {
         }
         std::uint32_t number = 0;
         for (const char c : value) {
-            const char lower = static_cast<char>(c | 0x20);
-            const std::uint32_t digit = c >= '0' && c <= '9' ? static_cast<std::uint32_t>(c - '0')
-                                        : lower >= 'a' && lower <= 'f'
-                                            ? static_cast<std::uint32_t>(lower - 'a' + 10)
-                                            : base;
+            const char folded = c >= 'A' && c <= 'F' ? static_cast<char>(c | 0x20) : c;
+            const std::size_t digit = std::string_view("0123456789abcdef").find(folded);
             if (digit >= base) {
                 break;
             }
-            number = number * base + digit;
+            number = number * base + static_cast<std::uint32_t>(digit);
         }
         return static_cast<std::int32_t>(negative ? 0u - number : number);
     }
