@@ -157,6 +157,7 @@ TEST(RefilterAtCaret, FiltersByTheTextLeftOfTheCaretAndKeepsTheSelectedCandidate
     EXPECT_FALSE(reaction.editText.has_value());
     EXPECT_EQ(box.shown(), (Shown{"notepad", "", 2}));
     // Without a selected candidate, or with one the new filter leaves out, the text stays.
+    box.store.buildMatches("");
     for (const std::optional<std::size_t> selected : {std::optional<std::size_t>{}, box.indexOf("calc")}) {
         box.put("notes", 3, 5);
         box.listSelection = selected;
