@@ -104,7 +104,6 @@ TEST(RunDecision, ByTypeAndFieldsWithEachBuiltInItemOfTheStoreNamingItsOwnComman
     EXPECT_EQ(route(R"(D:\p.exe)", 1), RunRoute::ChooseAppWindow);
     EXPECT_EQ(route(R"(D:\p.exe)", 2), RunRoute::LaunchDataItem);  // only 1 switches
     EXPECT_EQ(route("", 1), RunRoute::Nothing);
-    // Nodes open a menu unless they start everything.
     for (const ItemType type : {ItemType::DefaultRootNode, ItemType::RootItem, ItemType::NodeItem}) {
         EXPECT_EQ(decide({.type = type, .name = "n"}).route, RunRoute::ShowNodeMenu);
         EXPECT_EQ(decide({.type = type, .name = "n", .boot = 1}).route, RunRoute::RunSubtree);
@@ -161,8 +160,6 @@ ItemFields ofType(ItemType type, ItemFields fields) {
     return fields;
 }
 
-// Starting a data item: the filer for folders, the own association for files, the
-// shell for everything else.
 TEST_F(LaunchTest, DataItemGoesToTheFilerTheOwnAssociationOrTheShell) {
     const struct {
         bool filer;
@@ -274,10 +271,9 @@ const std::string kFailureTail =
     "\x82\xF0\x8E\xC0\x8D\x73\x82\xB7\x82\xE9\x82\xB1\x82\xC6\x82\xAA\x82\xC5\x82\xAB\x82\xDC\x82\xB9\x82\xF1"
     "\x81\x40";
 
-// A text longer than the program's 511-byte buffers is refused with the failure
-// message rather than cut: a cut path would start something else. The message is
-// bounded too: 510 single bytes and then "表", which straddles the limit and goes
-// whole; the folder is not named.
+// An overlong text is refused rather than cut: a cut path would start something else.
+// The message is bounded too: "表" straddles the limit and goes whole; the folder is
+// not named.
 TEST_F(LaunchTest, AnOverlongTextIsRefusedWithABoundedFailureMessageInCodePage932) {
     const std::string fits(511, 'x'), overlong(512, 'x');
     EXPECT_TRUE(sendRequest({fits, fits, fits}, shell));
@@ -358,7 +354,6 @@ TEST(DefaultIcon, SourceByTheLastExtensionIgnoringCaseAndTheKeyOfAClass) {
     EXPECT_EQ(iconSourceOf(""), IconSource::None);
     // 0x82 0x2E is one (unassigned) character: its trail byte is no dot.
     EXPECT_EQ(iconSourceOf("C:\\a\x82.exe"), IconSource::RegisteredType);
-    // The class's key gets the subkey when it fits.
     EXPECT_EQ(defaultIconKeyOf("txtfile"), "txtfile\\DefaultIcon");
     EXPECT_EQ(defaultIconKeyOf(""), std::nullopt);
     const std::string longest(kIconTextCapacity - 1 - "\\DefaultIcon"sv.size(), 'c');

@@ -58,7 +58,6 @@ TEST(TaskWindows, LeaveOutTheBarTheDesktopMenusAndUntitledHiddenOrOwnedWindows) 
     EXPECT_THAT(handlesOf(taskWindows(desktop)), ElementsAre(1, 3, 6, 7));
     // Minimise all and restore all act on exactly these, the bottom-most first.
     EXPECT_THAT(minimizeRestoreOrder(desktop), ElementsAre(7, 6, 3, 1));
-    // The next window: the top task window sinks and the one below it comes up.
     const auto step = nextWindowStep(desktop);
     ASSERT_TRUE(step);
     EXPECT_EQ(std::pair(step->sinkToBottom, step->activate), (std::pair<WindowHandle, WindowHandle>(1, 3)));
