@@ -146,6 +146,15 @@ TEST(RunSwitches, AHostileBlockIsReadWithinItsBoundsAndANameUpToItsTerminator) {
     EXPECT_THAT(actions.calls, ElementsAre("run " + std::string(511, 'A'), "show"));
 }
 
+// The box shows this constant as it stands: it has to hold the help text byte for byte.
+TEST(HelpText, IsByteExact) {
+    EXPECT_EQ(kHelpText,
+              "/c [command] : Command execution\n/f [FilePath] : File execution\n/e [command] [FilePath] : "
+              "File execution from command    \n/x : Exit ZekLauncher\n/s : Show ZekLauncher\n/h : Hide "
+              "ZekLauncher\n/m : Physical memory optimization\n/n : Next window activate\n/help : This "
+              "message");
+}
+
 // Windows + Return is the modifier set and the key; a first part of 20 or more is a
 // lone key (the second only has to be non-zero), and so are negative first parts,
 // large when taken unsigned. A zero part turns the hotkey off.
