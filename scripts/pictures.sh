@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# Draws the README's pictures again: runs the picture scenarios under Wine on a
+# Draws the README's pictures again: runs the picture program under Wine on a
 # virtual display and turns the bitmaps they read off the screen into
 # docs/pictures/*.png.
 set -euo pipefail
@@ -8,20 +8,21 @@ cd "$root"
 
 "$root/scripts/install-deps.sh"
 cmake --preset win64 >/dev/null
-cmake --build --preset win64 -j "$(nproc)"
+cmake --build --preset win64 -j "$(nproc)" --target zek_pictures
 
 source "$root/scripts/wine-session.sh"
 trap zek_wine_stop EXIT
 ZEK_FORCE_XVFB=1 zek_wine_start "$root/build/wine/prefix"
 work="$root/build/win64/bin/e2e-work"
-intro="$work/Pictures.TheIntroTypingTheBarWithACompletedNameAndTheMenus"
+pictures=Pictures.TheIntroTypingTheBarWithACompletedNameAndTheMenus
+intro="$work/$pictures"
 mkdir -p docs/pictures
-# The bar on a screen at 150 % first: the scenarios at 96 DPI then take its place.
-(cd build/win64/tests/e2e && bash "$root/tests/e2e/run-at-dpi.sh" 144 "$root/build/win64/bin/zek_e2e_scenarios.exe" \
-  "$root/build/win64/e2e-screenshots" Pictures.TheIntroTypingTheBarWithACompletedNameAndTheMenus)
+program="$root/build/win64/bin/zek_pictures.exe" screenshots="$root/build/win64/e2e-screenshots"
+# The bar on a screen at 150 % first: the pictures at 96 DPI then take its place.
+(cd build/win64/tests/e2e && bash "$root/tests/e2e/run-at-dpi.sh" 144 "$program" "$screenshots" "$pictures")
 convert "$intro/bar.bmp" docs/pictures/bar-150.png
 echo docs/pictures/bar-150.png
-ctest --test-dir build/win64 -R '^e2e\.Pictures\.' --output-on-failure
+(cd build/win64/tests/e2e && bash "$root/tests/e2e/run-scenario.sh" "$program" "$pictures" "$screenshots")
 zek_wine_stop
 trap - EXIT
 

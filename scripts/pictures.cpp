@@ -1,6 +1,6 @@
 // The program as a user sees it, read off the screen: the bar with a completed
 // name, an owner-drawn node menu with the icons of its programs, the task menu.
-// Each scenario leaves its pictures as bitmaps in its folder (scripts/pictures.sh
+// It leaves its pictures as bitmaps in its folder (scripts/pictures.sh
 // turns them into the README's pictures).
 #include <gtest/gtest.h>
 
