@@ -1,10 +1,18 @@
-// The launcher's two files beside it: what start, close and exit do to them.
+// The launcher's two files beside it: what start, close and exit do to them. And
+// the launcher killed at random moments while it rewrites its files: after every
+// kill each file is whole, either its old or its new content, and the next start
+// loads every item. ZEK_KILLS sets the number of kills (bench/kill_soak.sh runs many).
 #include <gtest/gtest.h>
 
+#include <cstdio>
+#include <cstdlib>
+#include <optional>
+#include <random>
 #include <string>
 #include <tuple>
 
 #include "../../core/data/settings_snapshot.h"
+#include "core/data/data_file.h"
 #include "driver/files.h"
 #include "driver/input.h"
 #include "driver/launcher_scenario.h"
@@ -79,6 +87,102 @@ TEST_F(DataFiles, AHotkeyTakenElsewhereIsReportedAndStopsTheRest) {
     ::UnregisterHotKey(nullptr, 0x7002);
     pressDialogButton(box->window, IDOK);
     ::UnregisterHotKey(nullptr, 0x7001);
+}
+
+class KillLoop : public LauncherScenario {
+  protected:
+    static int kills() {
+        const char* text = std::getenv("ZEK_KILLS");
+        return text != nullptr && std::atoi(text) > 0 ? std::atoi(text) : 24;
+    }
+
+    // Kills a start after `delayMs`; the start has not ended by itself.
+    void startAndKill(DWORD delayMs) {
+        Process launcher = startLauncher();
+        ASSERT_TRUE(launcher);
+        ::Sleep(delayMs);
+        launcher.kill();
+        ASSERT_FALSE(launcher.running());
+    }
+
+    std::mt19937 random_{20261207};
+};
+
+TEST_F(KillLoop, TheConvertedDataFileIsAlwaysWhole) {
+    constexpr std::size_t kItems = 20000;
+    std::string old;
+    for (std::size_t i = 0; i < kItems; ++i) {
+        const std::string n = std::to_string(i);
+        old += "ItemName" + n + "=item" + n + "\r\nItemApp" + n + "=C:\\p\\" + n + ".exe\r\nItemType" + n +
+               "=4\r\nItemLevel" + n + "=1\r\n";
+    }
+    const std::string converted = data::convertOldFormat(old);
+    const std::string dat = dataFilePath();
+
+    // How long a start takes to replace the file, so the kills spread over it.
+    ASSERT_TRUE(writeFileBytes(dat, old));
+    const DWORD begin = ::GetTickCount();
+    Process timed = startLauncher();
+    // Watched by its size: an open handle of ours could get in the way of the rename.
+    WIN32_FILE_ATTRIBUTE_DATA facts{};
+    ASSERT_TRUE(waitUntil(
+        [&] {
+            return ::GetFileAttributesExA(dat.c_str(), GetFileExInfoStandard, &facts) &&
+                   facts.nFileSizeLow == converted.size();
+        },
+        30000));
+    const DWORD span = ::GetTickCount() - begin + 200;
+    timed.kill();
+
+    int whole = 0, oldSeen = 0;
+    for (int kill = 0; kill < kills(); ++kill) {
+        if (readFileBytes(dat) != old) {
+            ASSERT_TRUE(writeFileBytes(dat, old));  // back to converting
+        }
+        startAndKill(std::uniform_int_distribution<DWORD>(0, span)(random_));
+        const auto bytes = readFileBytes(dat);
+        ASSERT_TRUE(bytes == old || bytes == converted)
+            << "kill " << kill << ": " << (bytes ? bytes->size() : 0) << " bytes of neither content";
+        const auto backup = readFileBytes(dat + ".bak");
+        ASSERT_TRUE(!backup || backup == old) << "kill " << kill << ": a torn backup";
+        ++whole;
+        oldSeen += bytes == old;
+    }
+    std::printf("data file whole after %d kills (%d still old)\n", whole, oldSeen);
+    // A whole start, left alone, lists every item and the eight built-in commands.
+    HWND bar = startFirstInstance();
+    ASSERT_NE(bar, nullptr);
+    EXPECT_EQ(::SendMessageA(findCommandBox(bar), CB_GETCOUNT, 0, 0), static_cast<LRESULT>(kItems + 8));
+    firstInstance_.kill();
+    EXPECT_EQ(readFileBytes(dat), converted);
+    EXPECT_EQ(readFileBytes(dat + ".bak"), old);
+}
+
+TEST_F(KillLoop, TheIniWrittenOnCloseIsAlwaysWhole) {
+    const std::string ini = folder_ + "ZekLauncher.ini";
+    const std::string old = "[Mode]\r\nCpu=100\r\n";
+    int whole = 0;
+    std::optional<std::string> written;
+    for (int kill = 0; kill < kills(); ++kill) {
+        ASSERT_TRUE(writeFileBytes(ini, old));
+        HWND bar = startFirstInstance();
+        ASSERT_NE(bar, nullptr);
+        if (!written) {
+            // What a close writes when left alone.
+            DWORD_PTR ignored = 0;
+            ASSERT_TRUE(::SendMessageTimeoutA(bar, WM_CLOSE, 0, 0, SMTO_ABORTIFHUNG, 5000, &ignored));
+            written = readFileBytes(ini);
+            ASSERT_TRUE(written && *written != old);
+        }
+        ASSERT_TRUE(writeFileBytes(ini, old));
+        ::PostMessageA(bar, WM_CLOSE, 0, 0);
+        ::Sleep(std::uniform_int_distribution<DWORD>(0, 30)(random_));
+        firstInstance_.kill();
+        const auto bytes = readFileBytes(ini);
+        ASSERT_TRUE(bytes == old || bytes == written) << "kill " << kill << ": neither content";
+        ++whole;
+    }
+    std::printf("INI whole after %d kills\n", whole);
 }
 
 }  // namespace
