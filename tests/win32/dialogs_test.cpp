@@ -1,17 +1,24 @@
-// The settings tree run in this process, to end it in ways a user cannot.
-#include "win32/dialogs/launcher_tree_dialog.h"
-
+// The settings tree run in this process, to end it in ways a user cannot; the file
+// chooser the item form opens.
 #include <gtest/gtest.h>
+#include <windows.h>
 
 #include <commctrl.h>
+
+#include <optional>
+#include <string>
+#include <thread>
 
 #include "core/data/item_store.h"
 #include "core/data/item_store_file.h"
 #include "driver/data_file_text.h"
 #include "driver/files.h"
+#include "driver/window_query.h"
 #include "icon_kit.h"
 #include "resource.h"
 #include "win32/data/data_file_storage_win32.h"
+#include "win32/dialogs/launcher_tree_dialog.h"
+#include "win32/launch/file_chooser.h"
 #include "win32/process/launcher_process.h"
 
 namespace zek::win32 {
@@ -46,6 +53,25 @@ TEST(LauncherTreeDialog, AnEndingThatIsNotOkPutsBackWhatTheFileHolds) {
     ASSERT_NE(::SetTimer(nullptr, 0, 100, &deleteAndEndFromInside), 0u);
     runLauncherTreeDialog(process);
     EXPECT_NE(process.store().findByName("editor"), nullptr) << "the deletion was kept";
+}
+
+// The dialog comes up (its library is looked up on first use), gives back the
+// name it was started with when confirmed, and nothing when cancelled.
+TEST(FileChooser, GivesTheConfirmedPathAndNothingOnCancel) {
+    const std::string notepad = "C:\\windows\\notepad.exe";
+    for (const WORD button : {IDOK, IDCANCEL}) {
+        std::optional<e2e::MessageBoxView> dialog;
+        std::thread presser([&] {
+            dialog = e2e::waitForDialog(::GetCurrentProcessId(), "ファイルを開く", 30000);
+            if (dialog) {
+                ::PostMessageA(dialog->window, WM_COMMAND, button, 0);
+            }
+        });
+        const std::optional<std::string> chosen = chooseExecutable(nullptr, notepad);
+        presser.join();
+        EXPECT_TRUE(dialog) << "no dialog came";
+        EXPECT_EQ(chosen, button == IDOK ? std::optional(notepad) : std::nullopt);
+    }
 }
 
 }  // namespace
