@@ -133,18 +133,15 @@ class LaunchTest : public ::testing::Test {
                          {R"(D:\docs\ソ.pdf)", kRegularFile},
                          {R"(D:\tools\x.exe)", kRegularFile},
                          {R"(\\.\device)", FileStatus{}}};  // neither a folder nor a regular file
-        EXPECT_TRUE(settings_.addAssociation("txt", R"(D:\ed.exe)", "-r "));
+        EXPECT_TRUE(settings.addAssociation("txt", R"(D:\ed.exe)", "-r "));
     }
 
-    void useFiler(bool on) { ASSERT_TRUE(settings_.setFiler(on ? kFilerApp : "", on ? "/e," : "")); }
-    const data::LauncherSettings& settings() const { return settings_; }
-    LaunchContext context() { return {settings_, files, shell}; }
+    void useFiler(bool on) { ASSERT_TRUE(settings.setFiler(on ? kFilerApp : "", on ? "/e," : "")); }
+    LaunchContext context() { return {settings, files, shell}; }
+    zek::test::ProfileDouble profile;
+    data::LauncherSettings settings{profile, ""};
     FakeFiles files;
     RecordingShell shell;
-
-  private:
-    zek::test::ProfileDouble profile_;
-    data::LauncherSettings settings_{profile_, ""};
 };
 
 // A case of the requests decided from an item alone.
@@ -177,7 +174,7 @@ TEST_F(LaunchTest, DataItemGoesToTheFilerTheOwnAssociationOrTheShell) {
     for (const auto& [filer, item, expected] : cases) {
         SCOPED_TRACE(item.app + (filer ? " with filer" : ""));
         useFiler(filer);
-        EXPECT_EQ(requestForDataItem(LauncherItem(item), settings(), files), expected);
+        EXPECT_EQ(requestForDataItem(LauncherItem(item), settings, files), expected);
     }
 }
 
@@ -210,7 +207,7 @@ TEST_F(LaunchTest, OpenFileWithAProgramItemOrByItself) {
         if (item) {
             program.emplace(*item);
         }
-        EXPECT_EQ(requestForOpenFile(program ? &*program : nullptr, path, settings(), files), expected);
+        EXPECT_EQ(requestForOpenFile(program ? &*program : nullptr, path, settings, files), expected);
     }
 }
 
@@ -233,9 +230,9 @@ TEST_F(LaunchTest, ItemFolderOpensInTheFilerOrTheShell) {
         SCOPED_TRACE(item.app + (filer ? " with filer" : ""));
         useFiler(filer);
         const LauncherItem launcherItem(item);
-        EXPECT_EQ(requestForItemFolder(&launcherItem, settings(), files), expected);
+        EXPECT_EQ(requestForItemFolder(&launcherItem, settings, files), expected);
     }
-    EXPECT_FALSE(requestForItemFolder(nullptr, settings(), files));
+    EXPECT_FALSE(requestForItemFolder(nullptr, settings, files));
 }
 
 // "を実行することができません　" in code page 932, written out so that a wrong
@@ -284,21 +281,16 @@ TEST_F(LaunchTest, RunSubtreeStartsDataItemsDepthFirstAndGoesOnAfterAFailure) {
     const auto add = [&](LauncherItem* parent, ItemFields fields) {
         return store.addChild(parent, store.createItem(std::move(fields)));
     };
-    const auto node = [](std::string name) { return ItemFields{.type = ItemType::NodeItem, .name = name}; };
-    const auto named = [](std::string name, std::string app) {
-        return ItemFields{.type = ItemType::DataItem, .name = name, .app = app};
-    };
+    constexpr ItemType kData = ItemType::DataItem, kNode = ItemType::NodeItem;
     EXPECT_FALSE(runSubtree(nullptr, context()));
-    LauncherItem* boot =
-        store.addToRoot(store.createItem({.type = ItemType::RootItem, .name = "boot", .boot = 1}));
-    add(boot, named("1 x", R"(D:\x.exe)"));
-    LauncherItem* sub = add(boot, node("2 sub"));  // not boot itself: still walked
-    add(sub, named("a z", R"(D:\z.exe)"));
-    add(add(sub, node("b deeper")), named("w", R"(D:\w.exe)"));
-    auto switching = named("3 y", R"(D:\y.exe)");
-    switching.tsk = 1;  // no window chooser here: started directly
-    // A data item with children starts after them.
-    add(add(boot, switching), named("c", R"(D:\c.exe)"));
+    LauncherItem* boot = add(store.root(), {.type = ItemType::RootItem, .name = "boot", .boot = 1});
+    add(boot, {.type = kData, .name = "1 x", .app = R"(D:\x.exe)"});
+    LauncherItem* sub = add(boot, {.type = kNode, .name = "2 sub"});  // not boot itself: still walked
+    add(sub, {.type = kData, .name = "a z", .app = R"(D:\z.exe)"});
+    add(add(sub, {.type = kNode, .name = "b deeper"}), {.type = kData, .name = "w", .app = R"(D:\w.exe)"});
+    // No window chooser here: started directly. A data item with children starts after them.
+    LauncherItem* switching = add(boot, {.type = kData, .name = "3 y", .app = R"(D:\y.exe)", .tsk = 1});
+    add(switching, {.type = kData, .name = "c", .app = R"(D:\c.exe)"});
     shell.refusedFiles.insert(R"(D:\z.exe)");
     EXPECT_TRUE(runSubtree(boot, context()));
     std::vector<std::string> started;
@@ -314,7 +306,7 @@ TEST_F(LaunchTest, RunSubtreeStartsDataItemsDepthFirstAndGoesOnAfterAFailure) {
     EXPECT_EQ(shell.opened.size(), 2 * started.size());
 }
 
-TEST(DefaultIcon, SourceByTheLastExtensionIgnoringCaseAndTheKeyOfAClass) {
+TEST(DefaultIcon, SourceByTheLastExtensionIgnoringCaseKeyOfAClassAndRegisteredLocation) {
     EXPECT_EQ(iconSourceOf("D:\\tools\\app.EXE"), IconSource::FileResource);
     EXPECT_EQ(iconSourceOf("C:\\icons\\node.Ico"), IconSource::FileResource);
     EXPECT_EQ(iconSourceOf("C:\\Users\\me\\Desktop\\App.LnK"), IconSource::Shortcut);
@@ -324,10 +316,9 @@ TEST(DefaultIcon, SourceByTheLastExtensionIgnoringCaseAndTheKeyOfAClass) {
     const std::string longest(kIconTextCapacity - 1 - "\\DefaultIcon"sv.size(), 'c');
     EXPECT_EQ(defaultIconKeyOf(longest), longest + "\\DefaultIcon");
     EXPECT_EQ(defaultIconKeyOf(longest + "c"), std::nullopt);
-}
 
-TEST(DefaultIconLocation, SplitsAtTheLastCommaAndReadsTheIndexLikeAtoi) {
-    const std::string longest(kIconTextCapacity - 1, 'f');
+    // A location splits at the last comma and its index reads like atoi.
+    const std::string longestFile(kIconTextCapacity - 1, 'f');
     const struct {
         std::string value;
         std::optional<IconLocation> expected;
@@ -343,8 +334,8 @@ TEST(DefaultIconLocation, SplitsAtTheLastCommaAndReadsTheIndexLikeAtoi) {
         {"%SystemRoot%\\System32\\imageres.dll,-102", std::nullopt},
         // Hostile values: no file, or a location within the path buffer.
         {",5", std::nullopt},
-        {longest + ",1", IconLocation{longest, 1}},
-        {longest + "f,1", std::nullopt},
+        {longestFile + ",1", IconLocation{longestFile, 1}},
+        {longestFile + "f,1", std::nullopt},
         // A negative index beyond the 16-bit resource ids is refused.
         {"x.dll,-65535", IconLocation{"x.dll", -65535}},
         {"x.dll,-65536", std::nullopt},
