@@ -241,24 +241,11 @@ const std::string kFailureTail =
     "\x82\xF0\x8E\xC0\x8D\x73\x82\xB7\x82\xE9\x82\xB1\x82\xC6\x82\xAA\x82\xC5\x82\xAB\x82\xDC\x82\xB9\x82\xF1"
     "\x81\x40";
 
-// An overlong text is refused rather than cut: a cut path would start something else.
+// A failed start shows what was tried; a quiet refusal sends and shows nothing. An
+// overlong text is refused rather than cut: a cut path would start something else.
 // The message is bounded too: "表" straddles the limit and goes whole; the folder is
 // not named.
-TEST_F(LaunchTest, AnOverlongTextIsRefusedWithABoundedFailureMessageInCodePage932) {
-    const std::string fits(511, 'x'), overlong(512, 'x');
-    EXPECT_TRUE(sendRequest({fits, fits, fits}, shell));
-    EXPECT_FALSE(sendRequest({overlong, "", ""}, shell));
-    EXPECT_FALSE(sendRequest({"a.exe", overlong, ""}, shell));
-    EXPECT_FALSE(sendRequest({"a.exe", "", overlong}, shell));
-    EXPECT_EQ(shell.opened.size(), 1u);
-    EXPECT_EQ(shell.failures.size(), 3u);
-    const std::string longText = std::string(510, 'a') + "表";
-    EXPECT_EQ(launchFailureMessage({longText, longText, R"(D:\)"}),
-              std::string(510, 'a') + " " + std::string(510, 'a') + kFailureTail);
-}
-
-// A failed start shows what was tried; a quiet refusal sends and shows nothing.
-TEST_F(LaunchTest, StartsSendTheDecidedRequestAndOnlyAFailedOneShowsWhatWasTried) {
+TEST_F(LaunchTest, StartsSendTheDecidedRequestAndOnlyAFailedOrOverlongOneShowsWhatWasTried) {
     useFiler(true);
     shell.refusedFiles.insert(R"(D:\nothing.exe)");
     EXPECT_FALSE(launchDataItem(LauncherItem(dataItem(R"(D:\nothing.exe)")), context()));
@@ -273,6 +260,16 @@ TEST_F(LaunchTest, StartsSendTheDecidedRequestAndOnlyAFailedOneShowsWhatWasTried
                                           ShellRequest{kFilerApp, R"(/e,"D:\docs")", ""},
                                           ShellRequest{kFilerApp, R"(/e,"D:\docs")", ""}));
     EXPECT_THAT(shell.failures, ElementsAre(R"(D:\nothing.exe )" + kFailureTail));
+    const std::string fits(511, 'x'), overlong(512, 'x');
+    EXPECT_TRUE(sendRequest({fits, fits, fits}, shell));
+    EXPECT_FALSE(sendRequest({overlong, "", ""}, shell));
+    EXPECT_FALSE(sendRequest({"a.exe", overlong, ""}, shell));
+    EXPECT_FALSE(sendRequest({"a.exe", "", overlong}, shell));
+    EXPECT_EQ(shell.opened.size(), 5u);
+    EXPECT_EQ(shell.failures.size(), 4u);
+    const std::string longText = std::string(510, 'a') + "表";
+    EXPECT_EQ(launchFailureMessage({longText, longText, R"(D:\)"}),
+              std::string(510, 'a') + " " + std::string(510, 'a') + kFailureTail);
 }
 
 // A node that starts everything: depth first, in child order (names ignoring case).
