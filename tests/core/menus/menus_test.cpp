@@ -87,10 +87,9 @@ TEST(ItemMenus, NumberRowsBelowAChildBeforeTheChildAndEndWithExit) {
     Tree tree;
     LauncherMenuContent menu;
     const MenuRows rows = menu.buildNodeMenu(tree.node, 0).value();
-    ASSERT_THAT(column(rows, kId), ElementsAre(5, 6));  // node, "Exit"
-    const MenuRow& top = rows[0];
-    ASSERT_THAT(column(top.submenu, kId), ElementsAre(3, 4));             // A, B
-    EXPECT_THAT(column(top.submenu[0].submenu, kId), ElementsAre(1, 2));  // A1, A2
+    ASSERT_THAT(column(rows, kId), ElementsAre(5, 6));                        // node, "Exit"
+    ASSERT_THAT(column(rows[0].submenu, kId), ElementsAre(3, 4));             // A, B
+    EXPECT_THAT(column(rows[0].submenu[0].submenu, kId), ElementsAre(1, 2));  // A1, A2
     expectRowsMatchEntries(rows, menu.table(), *tree.store, RowStyle::OwnerDrawn);
     EXPECT_EQ(menu.chosenTarget(2).item, tree.a2->id());
     for (CommandId nothing : {0, 6, 7, -1}) {

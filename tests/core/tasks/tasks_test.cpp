@@ -12,13 +12,10 @@ namespace {
 using ::testing::ElementsAre;
 using ::testing::IsEmpty;
 
-// A visible, unowned window; no program path when `programPath` is empty.
-WindowFacts titled(WindowHandle handle, std::string title, std::string programPath = {}) {
-    WindowFacts window{.handle = handle, .title = std::move(title), .visible = true};
-    if (!programPath.empty()) {
-        window.programPath = std::move(programPath);
-    }
-    return window;
+// A visible, unowned window.
+WindowFacts titled(WindowHandle handle, std::string title, std::optional<std::string> programPath = {}) {
+    return {
+        .handle = handle, .title = std::move(title), .visible = true, .programPath = std::move(programPath)};
 }
 
 std::vector<WindowHandle> handlesOf(const std::vector<const WindowFacts*>& windows) {
@@ -82,6 +79,7 @@ TEST(AppWindows, MatchTheProgramPathExactlyAndTheChooserOffersNewThenThemInZOrde
     using Kind = AppWindowChoice::Kind;
     EXPECT_EQ(resolveAppWindowChoice(rows, 0, exists), AppWindowChoice{Kind::Cancelled});
     EXPECT_EQ(resolveAppWindowChoice(rows, 1, exists), AppWindowChoice{Kind::StartNew});
+    EXPECT_EQ(resolveAppWindowChoice(rows, 2, exists), (AppWindowChoice{Kind::Activate, 1}));
     EXPECT_EQ(resolveAppWindowChoice(rows, 3, exists), (AppWindowChoice{Kind::Activate, 3}));
     EXPECT_EQ(resolveAppWindowChoice(rows, 4, exists), AppWindowChoice{Kind::Cancelled});  // no row's id
     gone = 3;  // closed while the menu was open
