@@ -24,10 +24,8 @@ TEST(HotkeyTable, IdsOfTablePairsAndNoneForOthers) {
 }
 
 TEST(HotkeyTable, TextsAndCodesBothWays) {
-    for (const char* text : {"", "alt", "Alt ", "F1"}) {
+    for (const char* text : {"", "alt", "Alt ", "space", "F13"}) {
         EXPECT_EQ(modifierCodeByText(text), 0) << text;
-    }
-    for (const char* text : {"", "space", "F1キーのみ", "F13"}) {
         EXPECT_EQ(keyCodeByText(text), 0) << text;
     }
     // Comparison is byte for byte: a text with a NUL inside is not its prefix.

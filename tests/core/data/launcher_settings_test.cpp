@@ -7,6 +7,7 @@
 #include <utility>
 #include <vector>
 
+#include "core/data/profile_value.h"
 #include "data/profile_double.h"
 #include "data/settings_snapshot.h"
 
@@ -212,6 +213,7 @@ TEST_F(LauncherSettingsTest, TextsTheFileCannotHoldAreRefusedAndThoseTheProfileW
                              "\r\nFileAppOption=\" -x \"\r\n"}) {
         EXPECT_NE(file.find(line), std::string::npos) << line;
     }
+    EXPECT_EQ(encodeProfileValue(""), "");  // nothing there to trim away
     expectSaveAndReloadKeepEverything(settings);
 }
 
