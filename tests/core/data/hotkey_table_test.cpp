@@ -12,24 +12,20 @@
 namespace zek::data {
 namespace {
 
-// Ctrl + N, Alt + Space, Ctrl + Shift + Z, Windows + A, F1 alone (whatever the second
-// part), the second launcher button; none for "not used", Alt + Ctrl + Shift, Delete,
-// no key, Space as a lone first part and negative first parts.
+// Ctrl + N, F1 alone (whatever the second part), CapsLock alone; none for "not used",
+// Alt + Ctrl + Shift, Delete and a negative first part. Every factor is held in the
+// row test below.
 TEST(HotkeyTable, IdsOfTablePairsAndNoneForOthers) {
-    const std::int32_t cases[][3] = {{2, 0x4E, 146},  {1, 0x20, 11},   {6, 0x5A, 959},  {8, 0x41, 76},
-                                     {0x70, 1, 1013}, {0xB7, 1, 1571}, {0x70, 0, 1013}, {0xF0, 0x41, 1559},
-                                     {0, 0x41, -1},   {0, 1, -1},      {7, 0x41, -1},   {1, 0x2E, -1},
-                                     {1, 0, -1},      {0x20, 1, -1},   {-1, 0x41, -1},  {INT32_MIN, 1, -1}};
+    const std::int32_t cases[][3] = {{2, 0x4E, 146}, {0x70, 1, 1013}, {0x70, 0, 1013}, {0xF0, 0x41, 1559},
+                                     {0, 0x41, -1},  {7, 0x41, -1},   {1, 0x2E, -1},   {INT32_MIN, 1, -1}};
     for (const auto& [first, second, id] : cases) {
         EXPECT_EQ(hotkeyId(first, second), id) << first << " " << second;
     }
 }
 
 TEST(HotkeyTable, TextsAndCodesBothWays) {
-    for (const char* text : {"", "alt", "Alt ", " Alt", "Ctrl+Shift", "F1", "windows"}) {
+    for (const char* text : {"", "alt", "Alt ", "space", "F13"}) {
         EXPECT_EQ(modifierCodeByText(text), 0) << text;
-    }
-    for (const char* text : {"", "space", "F1キーのみ", "使用しない", "a", "F13", "Num10"}) {
         EXPECT_EQ(keyCodeByText(text), 0) << text;
     }
     // Comparison is byte for byte: a text with a NUL inside is not its prefix.
