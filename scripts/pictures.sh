@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Draws the README's pictures again: runs the picture program under Wine on a
-# virtual display and turns the bitmaps they read off the screen into
+# virtual display and turns the bitmaps it reads off the screen into
 # docs/pictures/*.png.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
