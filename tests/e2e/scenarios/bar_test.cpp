@@ -5,7 +5,6 @@
 // After windows.h, which it needs.
 #include <shellapi.h>
 
-#include <algorithm>
 #include <string>
 #include <tuple>
 
@@ -22,32 +21,7 @@ namespace {
 
 using Bar = LauncherScenario;
 
-bool visible(HWND window) {
-    return ::IsWindowVisible(window) != FALSE;
-}
-
-TEST_F(Bar, ShowingFillsTheBoxWithEveryNameAndEscapeHidesAndEmptiesIt) {
-    HWND bar = startWith({{.name = "tools", .type = 2, .level = 1},
-                          {.name = "notepad", .level = 2},
-                          {.name = "表計算", .level = 2}});
-    ASSERT_NE(bar, nullptr);
-    showAndFocus(bar);
-    HWND box = findCommandBox(bar);
-    const auto names = listTexts(box);
-    // Three items of the file and the eight built-in commands; the built-in node is no command.
-    EXPECT_EQ(names.size(), 11u);
-    EXPECT_NE(std::find(names.begin(), names.end(), "表計算"), names.end());
-    EXPECT_NE(std::find(names.begin(), names.end(), "taskchange"), names.end());
-    EXPECT_EQ(std::find(names.begin(), names.end(), "command"), names.end());
-
-    typeAscii("zz");
-    EXPECT_TRUE(waitUntil([&] { return windowText(box) == "zz"; }, 5000)) << windowText(box);
-    pressKey(VK_ESCAPE);
-    EXPECT_TRUE(waitUntil([&] { return !visible(bar); }, 5000));
-    EXPECT_EQ(windowText(box), "");
-}
-
-TEST_F(Bar, VersionDialogShowsOnceAtATime) {
+TEST_F(Bar, TheVersionDialogShowsOnceAtATimeAndTheTrayIconComesBackWithANewTaskbarAndEndsTheProgram) {
     HWND bar = startFirstInstance();
     ASSERT_NE(bar, nullptr);
     ::PostMessageA(bar, WM_COMMAND, IDM_ABOUT, 0);
@@ -71,11 +45,7 @@ TEST_F(Bar, VersionDialogShowsOnceAtATime) {
     pressDialogButton(dialog->window, IDC_ABOUT_OK);
     EXPECT_TRUE(waitUntil([&] { return dialogsOfProcess(firstInstance_.id()).empty(); }, 5000));
     EXPECT_TRUE(firstInstance_.running());
-}
 
-TEST_F(Bar, TheTrayIconComesBackWithANewTaskbarAndItsRightButtonMenuEndsTheProgram) {
-    HWND bar = startFirstInstance();
-    ASSERT_NE(bar, nullptr);
     ASSERT_TRUE(waitUntil([] { return trayIconWindow() != nullptr; }));
     // A restarted shell has lost every icon: take the launcher's away as it would.
     NOTIFYICONDATAA record{};
@@ -96,6 +66,10 @@ TEST_F(Bar, TheTrayIconComesBackWithANewTaskbarAndItsRightButtonMenuEndsTheProgr
     ASSERT_NE(waitForOpenMenu(5000), nullptr) << "no tray menu";
     pressKey('X');
     EXPECT_EQ(firstInstance_.waitForExit(15000), 0u);
+
+    // The exit switch alone, with no launcher running, starts and ends without a bar.
+    EXPECT_EQ(runLauncher("/x"), 0u);
+    EXPECT_EQ(findBar(), nullptr);
 }
 
 using Startup = LauncherScenario;
@@ -140,11 +114,6 @@ TEST_F(Startup, TheTrayMenuNamesItsCommandsInJapanese) {
     EXPECT_STREQ(text, "終了(&X)");
     ASSERT_GT(::GetMenuStringA(tray, IDM_LAUNCHER_SETTINGS, text, sizeof text, MF_BYCOMMAND), 0);
     EXPECT_STREQ(text, "ランチャ設定(&S)");
-}
-
-TEST_F(Startup, ExitSwitchAloneStartsAndEndsWithoutShowingTheBar) {
-    EXPECT_EQ(runLauncher("/x"), 0u);
-    EXPECT_EQ(findBar(), nullptr);
 }
 
 TEST_F(Startup, OwnCommandLineRunsTwelveSwitchesAtMost) {

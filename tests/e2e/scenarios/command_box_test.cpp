@@ -1,6 +1,7 @@
-// Typing in the command box as a user does: completion, Tab, Enter, Escape.
+// Typing in the command box as a user does: completion, Tab, Enter, Escape, Japanese names.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 
 #include "driver/input.h"
@@ -12,16 +13,16 @@ namespace {
 
 class CommandBox : public LauncherScenario {
   protected:
-    // The bar shown with notepad, notebook and calc, the first two starting the probe.
-    void showBarWithItems(const std::string& ini = "") {
+    // The bar shown with notepad, notebook, calc and two Japanese names, the first
+    // two starting the probe, and the probe beside the launcher as the filer.
+    void showBarWithItems() {
         probeInSpacedFolder();
-        showBarWith({{.name = "notepad", .app = probe_, .option = "pad"},
-                     {.name = "notebook", .app = probe_, .option = "book"},
-                     {.name = "calc", .app = folder_ + "missing.exe"}},
-                    ini);
-    }
-    void showBarWith(const std::vector<RecordText>& items, const std::string& ini = "") {
-        bar_ = startWith(items, ini);
+        bar_ = startWith({{.name = "notepad", .app = probe_, .option = "pad"},
+                          {.name = "notebook", .app = probe_, .option = "book"},
+                          {.name = "calc", .app = folder_ + "missing.exe"},
+                          {.name = "表計算", .app = probe_},
+                          {.name = "表示", .app = probe_}},
+                         "[ExtMode]\r\nFileApp=" + folder_ + "probe.exe\r\nFileAppOption=/e,\r\n");
         ASSERT_NE(bar_, nullptr);
         showAndFocus(bar_);
         combo_ = findCommandBox(bar_);
@@ -40,10 +41,14 @@ class CommandBox : public LauncherScenario {
     HWND edit_ = nullptr;
 };
 
-TEST_F(CommandBox, TypingCompletesBackspaceTakesItBackTabCyclesAndLeftAndRightRefilter) {
+TEST_F(CommandBox, TypingCompletesBackspaceTakesItBackTabCyclesLeftAndRightRefilterAndEscapeEmpties) {
     showBarWithItems();
     const auto listCount = [&] { return ::SendMessageA(combo_, CB_GETCOUNT, 0, 0); };
+    // Shown, the list holds every name: the five items and the eight built-in commands.
     const LRESULT everything = listCount();
+    EXPECT_EQ(everything, 13);
+    const auto names = listTexts(combo_);
+    EXPECT_NE(std::find(names.begin(), names.end(), "表計算"), names.end());
     // Both names begin with "no"; notebook comes first in list order.
     typeAscii("no");
     ASSERT_TRUE(textBecomes("notebook")) << text();
@@ -73,9 +78,23 @@ TEST_F(CommandBox, TypingCompletesBackspaceTakesItBackTabCyclesAndLeftAndRightRe
     EXPECT_TRUE(waitUntil([&] { return listCount() == everything; }, 5000)) << listCount();
     pressKey(VK_RIGHT);  // "c" before the caret
     EXPECT_TRUE(waitUntil([&] { return listCount() == 1; }, 5000)) << listCount();
+
+    // Japanese characters reach an ANSI window as lead and trail byte pairs.
+    ::SendMessageA(edit_, EM_SETSEL, 0, -1);
+    sendCharacters(edit_, "表計");
+    ASSERT_TRUE(textBecomes("表計算")) << ::testing::PrintToString(text());
+    EXPECT_EQ(selectedEditText(edit_), "算");
+    // The next character replaces the completed tail, whole.
+    sendCharacters(edit_, "示");
+    EXPECT_TRUE(textBecomes("表計示")) << ::testing::PrintToString(text());
+
+    pressKey(VK_ESCAPE);
+    EXPECT_TRUE(waitUntil([&] { return !::IsWindowVisible(bar_); }, 5000));
+    EXPECT_EQ(text(), "");
 }
 
-TEST_F(CommandBox, EnterKeepsTheBarOnAnUnknownNameOrAFailedRunAndRunsWhatTheArrowsAndTheWheelSelect) {
+TEST_F(CommandBox,
+       EnterKeepsTheBarOnAnUnknownNameOrAFailedRunCtrlAltEnterOpensTheFolderAndEnterRunsTheSelection) {
     showBarWithItems();
     typeAscii("xyz");
     ASSERT_TRUE(textBecomes("xyz"));
@@ -93,6 +112,19 @@ TEST_F(CommandBox, EnterKeepsTheBarOnAnUnknownNameOrAFailedRunAndRunsWhatTheArro
     EXPECT_TRUE(dialogsOfProcess(firstInstance_.id()).empty()) << "one Enter, one message";
     EXPECT_TRUE(readProbeLog(probeLogBeside(probe_)).empty());
 
+    // Ctrl + Alt + Enter opens the item's folder with the filer; the item itself does not run.
+    ::SendMessageA(edit_, EM_SETSEL, 0, -1);
+    typeAscii("noteb");
+    ASSERT_TRUE(textBecomes("notebook"));
+    pressChord({VK_CONTROL, VK_MENU, VK_RETURN});
+    const auto opened = waitForProbeStarts(folder_ + "probe.log", 1);
+    ASSERT_EQ(opened.size(), 1u);
+    EXPECT_TRUE(opened[0].commandLine.starts_with("\"" + folder_ + "probe.exe\" /e,"))
+        << opened[0].commandLine;
+    EXPECT_TRUE(opened[0].commandLine.ends_with("probe folder\\\"")) << opened[0].commandLine;
+    EXPECT_TRUE(readProbeLog(probeLogBeside(probe_)).empty());
+
+    showAndFocus(bar_);
     ::SendMessageA(edit_, EM_SETSEL, 0, -1);
     typeAscii("no");
     ASSERT_TRUE(textBecomes("notebook"));
@@ -114,31 +146,6 @@ TEST_F(CommandBox, EnterKeepsTheBarOnAnUnknownNameOrAFailedRunAndRunsWhatTheArro
     EXPECT_TRUE(waitUntil([&] { return !::IsWindowVisible(bar_); }, 5000));
     ::Sleep(300);
     EXPECT_EQ(readProbeLog(probeLogBeside(probe_)).size(), 1u) << "one Enter, one start";
-}
-
-TEST_F(CommandBox, CtrlAltEnterOpensTheItemsFolderWithTheFiler) {
-    showBarWithItems("[ExtMode]\r\nFileApp=" + folder_ + "probe.exe\r\nFileAppOption=/e,\r\n");
-    typeAscii("noteb");
-    ASSERT_TRUE(textBecomes("notebook"));
-    pressChord({VK_CONTROL, VK_MENU, VK_RETURN});
-    const auto starts = waitForProbeStarts(folder_ + "probe.log", 1);
-    ASSERT_EQ(starts.size(), 1u);
-    EXPECT_TRUE(starts[0].commandLine.starts_with("\"" + folder_ + "probe.exe\" /e,"))
-        << starts[0].commandLine;
-    EXPECT_TRUE(starts[0].commandLine.ends_with("probe folder\\\"")) << starts[0].commandLine;
-    EXPECT_TRUE(readProbeLog(probeLogBeside(probe_)).empty()) << "the item itself does not run";
-}
-
-TEST_F(CommandBox, JapaneseNamesCompleteLikeAscii) {
-    probeInSpacedFolder();
-    showBarWith({{.name = "表計算", .app = probe_}, {.name = "表示", .app = probe_}});
-    // Japanese characters reach an ANSI window as lead and trail byte pairs.
-    sendCharacters(edit_, "表計");
-    ASSERT_TRUE(textBecomes("表計算")) << ::testing::PrintToString(text());
-    EXPECT_EQ(selectedEditText(edit_), "算");
-    // The next character replaces the completed tail, whole.
-    sendCharacters(edit_, "示");
-    EXPECT_TRUE(textBecomes("表計示")) << ::testing::PrintToString(text());
 }
 
 }  // namespace

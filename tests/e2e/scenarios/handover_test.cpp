@@ -28,7 +28,17 @@ bool visible(HWND bar) {
     return ::IsWindowVisible(bar) != FALSE;
 }
 
-TEST_F(Handover, ASecondStartSendsAtMostSixteenSwitchesAndAHostileOrShortBlockLeavesTheBarRunning) {
+DWORD WINAPI takeGuardAndEnd(void*) {
+    // Ends owning the guard (closing a handle releases nothing): the next waiter
+    // gets it as abandoned.
+    win32::UniqueKernelHandle guard(::CreateMutexA(nullptr, FALSE, app::kHandoverMutexName));
+    ::WaitForSingleObject(guard.get(), INFINITE);
+    return 0;
+}
+
+TEST_F(
+    Handover,
+    ASecondStartSendsAtMostSixteenSwitchesAHostileOrShortBlockLeavesTheBarRunningAndABusyGuardSendsNothing) {
     HWND bar = startFirstInstance();
     ASSERT_NE(bar, nullptr);
     {
@@ -58,15 +68,36 @@ TEST_F(Handover, ASecondStartSendsAtMostSixteenSwitchesAndAHostileOrShortBlockLe
         ASSERT_TRUE(::SendMessageTimeoutA(bar, app::LM_REMOTECOMMAND, ~WPARAM{0}, 0, SMTO_ABORTIFHUNG, 5000,
                                           &result));
     }
-    SharedBlock tooSmall(100, 'Z');
-    ASSERT_TRUE(tooSmall);
-    // A later start cannot map the whole block: it ends quietly and sends nothing.
-    EXPECT_EQ(runLauncher("/s"), 0u);
-    EXPECT_TRUE(tooSmall.allBytesAre('Z'));
-    EXPECT_FALSE(visible(bar));
-    // Nor does the bar read past a short block when told to.
-    ASSERT_TRUE(::SendMessageTimeoutA(bar, app::LM_REMOTECOMMAND, 16, 0, SMTO_ABORTIFHUNG, 5000, &result));
+    {
+        SharedBlock tooSmall(100, 'Z');
+        ASSERT_TRUE(tooSmall);
+        // A later start cannot map the whole block: it ends quietly and sends nothing.
+        EXPECT_EQ(runLauncher("/s"), 0u);
+        EXPECT_TRUE(tooSmall.allBytesAre('Z'));
+        EXPECT_FALSE(visible(bar));
+        // Nor does the bar read past a short block when told to.
+        ASSERT_TRUE(
+            ::SendMessageTimeoutA(bar, app::LM_REMOTECOMMAND, 16, 0, SMTO_ABORTIFHUNG, 5000, &result));
+    }
     EXPECT_TRUE(firstInstance_.running());
+
+    // A start that cannot get the guard writes nothing and says so.
+    win32::UniqueKernelHandle guard(::CreateMutexA(nullptr, FALSE, app::kHandoverMutexName));
+    ASSERT_EQ(::WaitForSingleObject(guard.get(), 5000), WAIT_OBJECT_0);
+    {
+        SharedBlock watched(app::kRemoteCommandSize, 'S');
+        ASSERT_TRUE(watched);
+        EXPECT_EQ(runLauncher("/s", 60000), static_cast<DWORD>(app::kHandoverBusyExitCode));
+        EXPECT_TRUE(watched.allBytesAre('S'));
+        EXPECT_FALSE(::IsWindowVisible(bar));
+    }
+    ::ReleaseMutex(guard.get());
+
+    // A guard whose owner ended without releasing it is free to take.
+    win32::UniqueKernelHandle owner(::CreateThread(nullptr, 0, takeGuardAndEnd, nullptr, 0, nullptr));
+    ASSERT_EQ(::WaitForSingleObject(owner.get(), 5000), WAIT_OBJECT_0);
+    EXPECT_EQ(runLauncher("/s"), 0u);
+    EXPECT_TRUE(::IsWindowVisible(bar));
 }
 
 using HandoverStorm = LauncherScenario;
@@ -132,35 +163,6 @@ TEST_F(HandoverStorm, EveryStartedCommandRunsExactlyOnce) {
     }
     EXPECT_TRUE(runs.empty()) << runs.size() << " unexpected starts, e.g. " << runs.begin()->first;
     EXPECT_TRUE(firstInstance_.running());
-}
-
-DWORD WINAPI takeGuardAndEnd(void*) {
-    // Ends owning the guard (closing a handle releases nothing): the next waiter
-    // gets it as abandoned.
-    win32::UniqueKernelHandle guard(::CreateMutexA(nullptr, FALSE, app::kHandoverMutexName));
-    ::WaitForSingleObject(guard.get(), INFINITE);
-    return 0;
-}
-
-TEST_F(HandoverStorm, AStartThatCannotGetTheGuardWritesNothingAndSaysSo) {
-    HWND bar = startFirstInstance();
-    ASSERT_NE(bar, nullptr);
-    win32::UniqueKernelHandle guard(::CreateMutexA(nullptr, FALSE, app::kHandoverMutexName));
-    ASSERT_EQ(::WaitForSingleObject(guard.get(), 5000), WAIT_OBJECT_0);
-    {
-        SharedBlock watched(app::kRemoteCommandSize, 'S');
-        ASSERT_TRUE(watched);
-        EXPECT_EQ(runLauncher("/s", 60000), static_cast<DWORD>(app::kHandoverBusyExitCode));
-        EXPECT_TRUE(watched.allBytesAre('S'));
-        EXPECT_FALSE(::IsWindowVisible(bar));
-    }
-    ::ReleaseMutex(guard.get());
-
-    // A guard whose owner ended without releasing it is free to take.
-    win32::UniqueKernelHandle owner(::CreateThread(nullptr, 0, takeGuardAndEnd, nullptr, 0, nullptr));
-    ASSERT_EQ(::WaitForSingleObject(owner.get(), 5000), WAIT_OBJECT_0);
-    EXPECT_EQ(runLauncher("/s"), 0u);
-    EXPECT_TRUE(::IsWindowVisible(bar));
 }
 
 }  // namespace

@@ -19,12 +19,12 @@ namespace {
 
 using Launch = LauncherScenario;
 
-TEST_F(Launch, TheRunSwitchAndAnItemHotkeyStartTheItemWithItsOptionAndFolder) {
+TEST_F(Launch, TheRunSwitchAndAnItemHotkeyStartTheItemAndWindowCommandsLeaveTheBarAlone) {
     const std::string probe = probeInSpacedFolder();
     // Ctrl + Alt + Q for "quick".
-    ASSERT_NE(startWith({{.name = "probe", .app = probe, .option = "alpha \"b c\"", .dir = folder_},
-                         {.name = "quick", .app = probe, .option = "q", .hotKey1 = 3, .hotKey2 = 'Q'}}),
-              nullptr);
+    HWND bar = startWith({{.name = "probe", .app = probe, .option = "alpha \"b c\"", .dir = folder_},
+                          {.name = "quick", .app = probe, .option = "q", .hotKey1 = 3, .hotKey2 = 'Q'}});
+    ASSERT_NE(bar, nullptr);
     ASSERT_EQ(runLauncher("/c probe"), 0u);
     ASSERT_EQ(runLauncher("/c nothing-by-this-name"), 0u);  // runs nothing
     pressChord({VK_CONTROL, VK_MENU, 'Q'});
@@ -39,16 +39,37 @@ TEST_F(Launch, TheRunSwitchAndAnItemHotkeyStartTheItemWithItsOptionAndFolder) {
     EXPECT_FALSE(hotkeyTakenElsewhere(MOD_CONTROL | MOD_ALT, 'Q'));
     ASSERT_EQ(runLauncher("/c hotkeyon"), 0u);
     EXPECT_TRUE(hotkeyTakenElsewhere(MOD_CONTROL | MOD_ALT, 'Q'));
+
+    // Minimise, restore and next window leave the bar alone.
+    HWND first = startProbeWindow("ProbeA");
+    HWND second = startProbeWindow("ProbeB");
+    ASSERT_TRUE(first != nullptr && second != nullptr);
+    ASSERT_EQ(runLauncher("/s"), 0u);
+    ASSERT_EQ(runLauncher("/z"), 0u);
+    EXPECT_TRUE(waitUntil([&] { return ::IsIconic(first) && ::IsIconic(second); }, 5000));
+    EXPECT_FALSE(::IsIconic(bar));
+    EXPECT_TRUE(::IsWindowVisible(bar));
+    ASSERT_EQ(runLauncher("/u"), 0u);
+    EXPECT_TRUE(waitUntil([&] { return !::IsIconic(first) && !::IsIconic(second); }, 5000));
+
+    ::SetForegroundWindow(second);
+    ASSERT_TRUE(waitUntil([&] { return ::GetForegroundWindow() == second; }, 5000));
+    // The top window sinks to the bottom and the one below it comes up. Wine without
+    // a window manager keeps the Z order of other programs' windows as it was, so
+    // the cycle beyond this first step is left to the unit tests.
+    ASSERT_EQ(runLauncher("/n"), 0u);
+    EXPECT_TRUE(waitUntil([&] { return ::GetForegroundWindow() == first; }, 5000));
 }
 
 // One start at a time, so the log keeps their order.
-TEST_F(Launch, DocumentsOpenByAssociationOrWithAnItemFoldersWithTheFilerAndABootNodeRunsAll) {
+TEST_F(Launch,
+       DocumentsOpenByAssociationOrWithAnItemFoldersWithTheFilerABootNodeRunsAllAndOneDroppedFileOpens) {
     const std::string probe = probeInSpacedFolder();
     const std::string document = folder_ + "notes.zek";
     const std::string target = withoutTrailingBackslash(folder_);
     const std::string missing = folder_ + "missing.exe";
     writeFile("notes.zek", "text");
-    ASSERT_NE(
+    HWND bar =
         startWith({{.name = "notes", .app = document, .option = "-v", .extension = 1},
                    {.name = "here", .app = target, .extension = 1},
                    {.name = "viewer", .app = probe, .option = "-x"},
@@ -57,8 +78,8 @@ TEST_F(Launch, DocumentsOpenByAssociationOrWithAnItemFoldersWithTheFilerAndABoot
                    {.name = "b", .level = 2, .app = missing},
                    {.name = "c", .level = 2, .app = probe, .option = "third"}},
                   "[ExtMode]\r\nFileApp=" + probe +
-                      "\r\nFileAppOption=/e,\r\nExtKey0=zek\r\nPathKey0=" + probe + "\r\nOptionKey0=/o:\r\n"),
-        nullptr);
+                      "\r\nFileAppOption=/e,\r\nExtKey0=zek\r\nPathKey0=" + probe + "\r\nOptionKey0=/o:\r\n");
+    ASSERT_NE(bar, nullptr);
     const std::pair<std::string, std::string> runs[] = {
         {"/c notes", " /o:-v " + inQuotes(document)},
         {"/f " + inQuotes(document), " /o:" + inQuotes(document)},
@@ -87,6 +108,31 @@ TEST_F(Launch, DocumentsOpenByAssociationOrWithAnItemFoldersWithTheFilerAndABoot
     ASSERT_EQ(starts.size(), 7u);
     EXPECT_EQ(starts[5].commandLine, inQuotes(probe) + " first");
     EXPECT_EQ(starts[6].commandLine, inQuotes(probe) + " third");
+
+    // Files dropped on the bar, as from Explorer.
+    showAndFocus(bar);
+    ASSERT_TRUE(dropFiles(bar, {document}));
+    ASSERT_EQ(probeStarts(8).size(), 8u);
+    EXPECT_TRUE(waitUntil([&] { return !::IsWindowVisible(bar); }, 5000));
+    showAndFocus(bar);
+    const std::string second = folder_ + "b.zek";
+    writeFile("b.zek", "text");
+    typeAscii("vi");
+    HWND combo = findCommandBox(bar);
+    ASSERT_TRUE(waitUntil([&] { return windowText(combo) == "viewer"; }, 5000)) << windowText(combo);
+    ASSERT_TRUE(dropFiles(bar, {document, second}));
+    // Cut to the box's 512 bytes it would name another file.
+    ASSERT_TRUE(dropFiles(bar, {folder_ + std::string(600, 'd') + ".zek"}));
+    // The bar handles its messages in order: once a later single drop has run,
+    // the pair and the long path have been handled too.
+    ASSERT_TRUE(dropFiles(bar, {second}));
+    const auto dropped = probeStarts(9);
+    ASSERT_EQ(dropped.size(), 9u);
+    EXPECT_EQ(dropped[7].commandLine, inQuotes(probe) + " /o:" + inQuotes(document));
+    EXPECT_EQ(dropped[8].commandLine, inQuotes(probe) + " -x " + inQuotes(second));
+    EXPECT_TRUE(waitUntil([&] { return !::IsWindowVisible(bar); }, 5000));
+    ::Sleep(300);
+    EXPECT_EQ(readProbeLog(probeLogBeside(probe)).size(), 9u);
 }
 
 TEST_F(Launch, TwoItemsWithOneHotkeyGiveOneConflictNamingTheLaterItem) {
@@ -104,77 +150,6 @@ TEST_F(Launch, TwoItemsWithOneHotkeyGiveOneConflictNamingTheLaterItem) {
     ASSERT_TRUE(::SendMessageTimeoutA(findBar(), WM_NULL, 0, 0, SMTO_NORMAL, 10000, &ignored));
     ::Sleep(300);
     EXPECT_TRUE(dialogsOfProcess(firstInstance_.id()).empty());
-}
-
-TEST_F(Launch, MinimiseRestoreAndNextWindowLeaveTheBarAlone) {
-    probeInSpacedFolder();
-    HWND bar = startFirstInstance();
-    HWND first = startProbeWindow("ProbeA");
-    HWND second = startProbeWindow("ProbeB");
-    ASSERT_TRUE(bar != nullptr && first != nullptr && second != nullptr);
-    ASSERT_EQ(runLauncher("/s"), 0u);
-    ASSERT_EQ(runLauncher("/z"), 0u);
-    EXPECT_TRUE(waitUntil([&] { return ::IsIconic(first) && ::IsIconic(second); }, 5000));
-    EXPECT_FALSE(::IsIconic(bar));
-    EXPECT_TRUE(::IsWindowVisible(bar));
-    ASSERT_EQ(runLauncher("/u"), 0u);
-    EXPECT_TRUE(waitUntil([&] { return !::IsIconic(first) && !::IsIconic(second); }, 5000));
-
-    ::SetForegroundWindow(second);
-    ASSERT_TRUE(waitUntil([&] { return ::GetForegroundWindow() == second; }, 5000));
-    // The top window sinks to the bottom and the one below it comes up. Wine without
-    // a window manager keeps the Z order of other programs' windows as it was, so
-    // the cycle beyond this first step is left to the unit tests.
-    ASSERT_EQ(runLauncher("/n"), 0u);
-    EXPECT_TRUE(waitUntil([&] { return ::GetForegroundWindow() == first; }, 5000));
-}
-
-class Drop : public LauncherScenario {
-  protected:
-    void SetUp() override {
-        LauncherScenario::SetUp();
-        probeInSpacedFolder();
-        document_ = folder_ + "a.zek";
-        writeFile("a.zek", "text");
-        bar_ = startWith({{.name = "viewer", .app = probe_, .option = "-x"}},
-                         "[ExtMode]\r\nExtKey0=zek\r\nPathKey0=" + probe_ + "\r\n");
-        ASSERT_NE(bar_, nullptr);
-        showAndFocus(bar_);
-        box_ = findCommandBox(bar_);
-        ASSERT_NE(box_, nullptr);
-    }
-    void type(const std::string& text, const std::string& completed) {
-        typeAscii(text);
-        ASSERT_TRUE(waitUntil([&] { return windowText(box_) == completed; }, 5000)) << windowText(box_);
-    }
-
-    std::string document_;
-    HWND bar_ = nullptr;
-    HWND box_ = nullptr;
-};
-
-TEST_F(Drop, AFileOpensByItsAssociationOrWithTheItemInTheBoxAndMoreFilesOrAnOverlongPathOpenNothing) {
-    ASSERT_TRUE(dropFiles(bar_, {document_}));
-    ASSERT_EQ(probeStarts(1).size(), 1u);
-    EXPECT_TRUE(waitUntil([&] { return !::IsWindowVisible(bar_); }, 5000));
-
-    showAndFocus(bar_);
-    const std::string second = folder_ + "b.zek";
-    writeFile("b.zek", "text");
-    type("vi", "viewer");
-    ASSERT_TRUE(dropFiles(bar_, {document_, second}));
-    // Cut to the box's 512 bytes it would name another file.
-    ASSERT_TRUE(dropFiles(bar_, {folder_ + std::string(600, 'd') + ".zek"}));
-    // The bar handles its messages in order: once a later single drop has run,
-    // the pair and the long path have been handled too.
-    ASSERT_TRUE(dropFiles(bar_, {second}));
-    const auto starts = probeStarts(2);
-    ASSERT_EQ(starts.size(), 2u);
-    EXPECT_EQ(starts[0].commandLine, inQuotes(probe_) + " " + inQuotes(document_));
-    EXPECT_EQ(starts[1].commandLine, inQuotes(probe_) + " -x " + inQuotes(second));
-    EXPECT_TRUE(waitUntil([&] { return !::IsWindowVisible(bar_); }, 5000));
-    ::Sleep(300);
-    EXPECT_EQ(readProbeLog(probeLogBeside(probe_)).size(), 2u);
 }
 
 }  // namespace

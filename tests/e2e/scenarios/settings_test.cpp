@@ -109,19 +109,74 @@ TEST_F(SettingsTree, InsertOnTheBuiltInNodeAndFilesDroppedOnItAddItemsThatOkWrit
     EXPECT_EQ(saved.find("beta"), std::string::npos);
 }
 
-TEST_F(SettingsTree, DeleteTakesAWholeRootNodeTheCloseBoxBringsItBackAndAFailedSaveKeepsTheEdits) {
+TEST_F(SettingsTree, AHotkeyTakenElsewhereIsRefusedADraggedItemTakesItsChildrenAndDeleteTakesAWholeRootNode) {
+    // The driver holds Ctrl+Q, as another program would.
+    ASSERT_TRUE(::RegisterHotKey(nullptr, 7, MOD_CONTROL, 'Q'));
     HWND dialog = openTree(kToolsFile);
     ASSERT_NE(dialog, nullptr);
     HWND tree = treeOf(dialog);
-    ASSERT_EQ(treeRowCount(tree), 14);
-    pressOnRow(dialog, treeTopRow(tree, 1), VK_DELETE);  // "tools" and its five
+    HTREEITEM tools = treeTopRow(tree, 1);
+    ::SendMessageA(tree, TVM_EXPAND, TVE_EXPAND, reinterpret_cast<LPARAM>(tools));
+    doubleClickTreeRow(tree, treeFirstChild(tree, tools));
+    HWND form = shownDialog("ランチャー登録");
+    ASSERT_NE(form, nullptr) << "a double-click on \"editor\" opens its form";
+    EXPECT_FALSE(::IsWindowEnabled(::GetDlgItem(form, IDC_NODE_MODE)))
+        << "editing a data item keeps its type";
+    chooseInCombo(form, IDC_HOTKEY_MODIFIER, "Ctrl");
+    chooseInCombo(form, IDC_HOTKEY_KEY, "Q");
+    pressDialogButton(form, IDC_OK);
+
+    const auto box = waitForDialog(firstInstance_.id(), "HOTKEY");
+    ASSERT_TRUE(box);
+    EXPECT_EQ(box->text, "Ctrl + Qのホットキーはすでに使用されています。");
+    EXPECT_EQ(box->owner, form);
+    pressDialogButton(box->window, IDOK);
+    EXPECT_TRUE(waitForFocusOn(form, IDC_HOTKEY_MODIFIER)) << "the focus is not back on the first hotkey box";
+    EXPECT_TRUE(::IsWindowVisible(form));
+    ::UnregisterHotKey(nullptr, 7);
+    pressDialogButton(form, IDC_CANCEL);
+    ASSERT_TRUE(waitForDialogClosed(form));
+
+    // A dragged item takes its children along; a drop on itself moves nothing.
+    const auto expand = [tree](HTREEITEM row) {
+        ::SendMessageA(tree, TVM_EXPAND, TVE_EXPAND, reinterpret_cast<LPARAM>(row));
+    };
+    const HTREEITEM editor = treeFirstChild(tree, tools);
+    expand(editor);
+    dragTreeRow(tree, editor, editor);
+    EXPECT_TRUE(waitUntil([&] { return TreeView_GetSelection(tree) == editor; }, 3000));
+    EXPECT_TRUE(treeRowExpanded(tree, editor)) << "the row was made anew";
+
+    const HTREEITEM group = TreeView_GetNextSibling(tree, editor);
+    dragTreeRow(tree, editor, group);
+    ASSERT_TRUE(waitUntil([&] { return TreeView_GetSelection(tree) == group; }, 3000));
+    EXPECT_EQ(treeRowCount(tree), 14) << "the child's row stayed behind";
+    expand(group);
+    const HTREEITEM moved = TreeView_GetNextSibling(tree, treeFirstChild(tree, group));  // "deep", "editor"
+    const HTREEITEM kid = treeFirstChild(tree, moved);
+    ASSERT_NE(kid, nullptr);
+    pressOnRow(dialog, kid, VK_DELETE);
+    EXPECT_TRUE(waitUntil([&] { return treeRowCount(tree) == 13; }, 3000));
+    pressDialogButton(dialog, IDC_OK);
+    ASSERT_TRUE(waitForDialogClosed(dialog));
+    const std::string saved = readFileBytes(dataFilePath()).value_or("");
+    EXPECT_EQ(saved.find("kid"), std::string::npos) << saved;
+    EXPECT_NE(saved.find("ItemName=editor"), std::string::npos) << saved;
+
+    // Delete takes a whole root node, asking nothing; the close box brings it back.
+    enterInBar(bar_, "newitem");
+    dialog = shownDialog("ランチャー設定");
+    ASSERT_NE(dialog, nullptr);
+    tree = treeOf(dialog);
+    ASSERT_EQ(treeRowCount(tree), 13);
+    pressOnRow(dialog, treeTopRow(tree, 1), VK_DELETE);  // "tools" and its four
     EXPECT_TRUE(waitUntil([&] { return treeRowCount(tree) == 9; }, 3000));
     EXPECT_TRUE(dialogsOfProcess(firstInstance_.id()).size() == 1u) << "deleting asks nothing";
     const auto before = lastWriteTime(dataFilePath());
 
     pressKey(VK_ESCAPE);
     ASSERT_TRUE(waitForDialogClosed(dialog));
-    EXPECT_EQ(readFileBytes(dataFilePath()).value_or(""), kToolsFile);
+    EXPECT_EQ(readFileBytes(dataFilePath()).value_or(""), saved);
     const auto after = lastWriteTime(dataFilePath());
     ASSERT_TRUE(before && after);
     EXPECT_EQ(::CompareFileTime(&*before, &*after), 0);
@@ -155,69 +210,10 @@ TEST_F(SettingsTree, DeleteTakesAWholeRootNodeTheCloseBoxBringsItBackAndAFailedS
         EXPECT_TRUE(::IsWindowVisible(dialog)) << "the dialog closed and took the edits with it";
         EXPECT_EQ(treeRowCount(tree), 9);
     }
-    EXPECT_EQ(readFileBytes(dataFilePath()).value_or(""), kToolsFile);
+    EXPECT_EQ(readFileBytes(dataFilePath()).value_or(""), saved);
     pressDialogButton(dialog, IDC_OK);
     ASSERT_TRUE(waitForDialogClosed(dialog));
     EXPECT_EQ(readFileBytes(dataFilePath()).value_or("").find("tools"), std::string::npos);
-}
-
-TEST_F(SettingsTree, ADraggedItemTakesItsChildrenAlongAndADropOnItselfMovesNothing) {
-    HWND dialog = openTree(kToolsFile);
-    ASSERT_NE(dialog, nullptr);
-    HWND tree = treeOf(dialog);
-    const auto expand = [tree](HTREEITEM row) {
-        ::SendMessageA(tree, TVM_EXPAND, TVE_EXPAND, reinterpret_cast<LPARAM>(row));
-    };
-    const HTREEITEM tools = treeTopRow(tree, 1);
-    expand(tools);
-    const HTREEITEM editor = treeFirstChild(tree, tools);
-    expand(editor);
-    dragTreeRow(tree, editor, editor);
-    EXPECT_TRUE(waitUntil([&] { return TreeView_GetSelection(tree) == editor; }, 3000));
-    EXPECT_TRUE(treeRowExpanded(tree, editor)) << "the row was made anew";
-
-    const HTREEITEM group = TreeView_GetNextSibling(tree, editor);
-    dragTreeRow(tree, editor, group);
-    ASSERT_TRUE(waitUntil([&] { return TreeView_GetSelection(tree) == group; }, 3000));
-    EXPECT_EQ(treeRowCount(tree), 14) << "the child's row stayed behind";
-    expand(group);
-    const HTREEITEM moved = TreeView_GetNextSibling(tree, treeFirstChild(tree, group));  // "deep", "editor"
-    const HTREEITEM kid = treeFirstChild(tree, moved);
-    ASSERT_NE(kid, nullptr);
-    pressOnRow(dialog, kid, VK_DELETE);
-    EXPECT_TRUE(waitUntil([&] { return treeRowCount(tree) == 13; }, 3000));
-    pressDialogButton(dialog, IDC_OK);
-    ASSERT_TRUE(waitForDialogClosed(dialog));
-    const std::string saved = readFileBytes(dataFilePath()).value_or("");
-    EXPECT_EQ(saved.find("kid"), std::string::npos) << saved;
-    EXPECT_NE(saved.find("ItemName=editor"), std::string::npos) << saved;
-}
-
-TEST_F(SettingsTree, AHotkeyTakenElsewhereIsRefusedAndTheFormStaysOpen) {
-    // The driver holds Ctrl+Q, as another program would.
-    ASSERT_TRUE(::RegisterHotKey(nullptr, 7, MOD_CONTROL, 'Q'));
-    HWND dialog = openTree(kToolsFile);
-    ASSERT_NE(dialog, nullptr);
-    HWND tree = treeOf(dialog);
-    HTREEITEM tools = treeTopRow(tree, 1);
-    ::SendMessageA(tree, TVM_EXPAND, TVE_EXPAND, reinterpret_cast<LPARAM>(tools));
-    doubleClickTreeRow(tree, treeFirstChild(tree, tools));
-    HWND form = shownDialog("ランチャー登録");
-    ASSERT_NE(form, nullptr) << "a double-click on \"editor\" opens its form";
-    EXPECT_FALSE(::IsWindowEnabled(::GetDlgItem(form, IDC_NODE_MODE)))
-        << "editing a data item keeps its type";
-    chooseInCombo(form, IDC_HOTKEY_MODIFIER, "Ctrl");
-    chooseInCombo(form, IDC_HOTKEY_KEY, "Q");
-    pressDialogButton(form, IDC_OK);
-
-    const auto box = waitForDialog(firstInstance_.id(), "HOTKEY");
-    ASSERT_TRUE(box);
-    EXPECT_EQ(box->text, "Ctrl + Qのホットキーはすでに使用されています。");
-    EXPECT_EQ(box->owner, form);
-    pressDialogButton(box->window, IDOK);
-    EXPECT_TRUE(waitForFocusOn(form, IDC_HOTKEY_MODIFIER)) << "the focus is not back on the first hotkey box";
-    EXPECT_TRUE(::IsWindowVisible(form));
-    ::UnregisterHotKey(nullptr, 7);
 }
 
 class SettingsDialogs : public LauncherScenario {

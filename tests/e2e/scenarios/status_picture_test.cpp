@@ -77,28 +77,12 @@ class StatusPicture : public LauncherScenario {
     HWND bar_ = nullptr;
 };
 
-TEST_F(StatusPicture, TheDrawnBodyDragsTheBarAndOpensTheProgramMenu) {
-    showBar();
-    const RECT before = windowRect(bar_);
-    const int middle = scale_.px(50);  // the instrument's cyan disc
-    dragWithLeftButton(before.left + middle, before.top + middle, 80, 40);
-    ASSERT_TRUE(waitUntil([&] { return windowRect(bar_).left != before.left; }, 5000));
-    const RECT after = windowRect(bar_);
-    EXPECT_EQ(std::pair(after.left - before.left, after.top - before.top), std::pair(80L, 40L));
-    clickAt(after.left + middle, after.top + middle, true);
-    HWND menu = waitForOpenMenu(5000);
-    ASSERT_NE(menu, nullptr);
-    const RECT rect = windowRect(menu);
-    EXPECT_LE(std::abs((rect.left + rect.right) / 2 - (after.left + middle)), 2) << "centred on the click";
-    EXPECT_EQ(rect.top, after.top + middle);
-    EXPECT_TRUE(closeOpenMenus());
-}
-
 // Moved to a screen of twice the DPI, the bar keeps its place and is laid out and
 // drawn again at the new scale; at either, a long comment widens it and no match
 // narrows it again. Another program may send the message too, with a
 // rectangle no process can hand over to another: the bar keeps its own place then.
-TEST_F(StatusPicture, AMoveToAScreenOfTwiceTheDpiLaysTheBarOutAgainAndItFollowsThePanel) {
+// The drawn body drags the bar and opens the program menu.
+TEST_F(StatusPicture, AMoveToAScreenOfTwiceTheDpiLaysTheBarOutAgainItFollowsThePanelAndTheBodyDragsIt) {
     showBar();
     const RECT before = windowRect(bar_);
     const display::DpiScale twice(2 * scale_.dpi());
@@ -114,6 +98,20 @@ TEST_F(StatusPicture, AMoveToAScreenOfTwiceTheDpiLaysTheBarOutAgainAndItFollowsT
     EXPECT_EQ(windowRect(bar_).top, before.top);
     expectCommandBoxAt(scale_);
     expectWidthFollowsThePanel(scale_);
+
+    const RECT start = windowRect(bar_);
+    const int middle = scale_.px(50);  // the instrument's cyan disc
+    dragWithLeftButton(start.left + middle, start.top + middle, 80, 40);
+    ASSERT_TRUE(waitUntil([&] { return windowRect(bar_).left != start.left; }, 5000));
+    const RECT moved = windowRect(bar_);
+    EXPECT_EQ(std::pair(moved.left - start.left, moved.top - start.top), std::pair(80L, 40L));
+    clickAt(moved.left + middle, moved.top + middle, true);
+    HWND menu = waitForOpenMenu(5000);
+    ASSERT_NE(menu, nullptr);
+    const RECT rect = windowRect(menu);
+    EXPECT_LE(std::abs((rect.left + rect.right) / 2 - (moved.left + middle)), 2) << "centred on the click";
+    EXPECT_EQ(rect.top, moved.top + middle);
+    EXPECT_TRUE(closeOpenMenus());
 }
 
 }  // namespace
