@@ -4,11 +4,14 @@
 // turns them into the README's pictures).
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cstdint>
 #include <cstdio>
 #include <string>
 #include <vector>
 
 #include "core/menus/owner_draw.h"
+#include "driver/files.h"
 #include "driver/input.h"
 #include "driver/launcher_scenario.h"
 #include "driver/screen.h"
@@ -22,6 +25,81 @@ constexpr COLORREF kStatusTextColour = RGB(0x32, 0xDC, 0xA0);
 
 COLORREF stripColour() {
     return menus::stripColour(::GetSysColor(COLOR_MENU));
+}
+
+// The part of the image inside the rectangle (clipped to the image).
+ScreenImage crop(const ScreenImage& image, const RECT& area) {
+    const LONG left = std::max(0L, area.left);
+    const LONG top = std::max(0L, area.top);
+    const LONG right = std::max(left, std::min<LONG>(image.width(), area.right));
+    const LONG bottom = std::max(top, std::min<LONG>(image.height(), area.bottom));
+    std::vector<std::uint32_t> part;
+    for (LONG y = top; y < bottom; ++y) {
+        for (LONG x = left; x < right; ++x) {
+            const COLORREF colour = image.at(x, y);
+            part.push_back(GetRValue(colour) << 16 | GetGValue(colour) << 8 | GetBValue(colour));
+        }
+    }
+    return ScreenImage(right - left, bottom - top, std::move(part));
+}
+
+// Writes the image as a 24-bit bottom-up BMP file; false when it cannot be written.
+bool saveBitmap(const ScreenImage& image, const std::string& path) {
+    const std::size_t rowBytes = (static_cast<std::size_t>(image.width()) * 3 + 3) & ~std::size_t{3};
+    const BITMAPINFOHEADER info{sizeof info,
+                                image.width(),
+                                image.height(),
+                                1,
+                                24,
+                                BI_RGB,
+                                static_cast<DWORD>(rowBytes * image.height()),
+                                0,
+                                0,
+                                0,
+                                0};
+    const DWORD offset = sizeof(BITMAPFILEHEADER) + sizeof info;
+    const BITMAPFILEHEADER header{0x4D42 /* "BM" */, offset + info.biSizeImage, 0, 0, offset};
+    std::string file(reinterpret_cast<const char*>(&header), sizeof header);
+    file.append(reinterpret_cast<const char*>(&info), sizeof info);
+    for (int y = image.height() - 1; y >= 0; --y) {  // bottom-up rows of blue, green, red
+        const std::size_t start = file.size();
+        for (int x = 0; x < image.width(); ++x) {
+            const COLORREF colour = image.at(x, y);
+            file += {static_cast<char>(GetBValue(colour)), static_cast<char>(GetGValue(colour)),
+                     static_cast<char>(GetRValue(colour))};
+        }
+        file.resize(start + rowBytes, '\0');
+    }
+    return writeFileBytes(path, file);
+}
+
+// Menus are mapped and painted a while after they open: waits until exactly this
+// many are open and each shows at least `pixels` pixels of this colour; whether they did.
+bool waitForMenusShowing(std::size_t menuCount, COLORREF colour, int pixels, DWORD timeoutMs = 8000) {
+    return waitUntil(
+        [&] {
+            const auto menus = openMenus();
+            const ScreenImage screen = captureScreen();
+            return menus.size() == menuCount && std::all_of(menus.begin(), menus.end(), [&](HWND menu) {
+                       return screen.count(windowRect(menu), colour) >= pixels;
+                   });
+        },
+        timeoutMs);
+}
+
+// Saves what the screen shows around these windows, with a margin of 8 pixels, as
+// a BMP file; false when it cannot.
+bool savePictureOf(const std::vector<HWND>& windows, const std::string& path) {
+    if (windows.empty()) {
+        return false;
+    }
+    RECT all = windowRect(windows.front());
+    for (HWND window : windows) {
+        const RECT rect = windowRect(window);
+        ::UnionRect(&all, &all, &rect);
+    }
+    ::InflateRect(&all, 8, 8);
+    return saveBitmap(crop(captureScreen(), all), path);
 }
 
 class Pictures : public LauncherScenario {
@@ -61,8 +139,8 @@ TEST_F(Pictures, TheIntroTypingTheBarWithACompletedNameAndTheMenus) {
     const auto capture = [&](int count) {
         for (int i = 0; i < count; ++i) {
             const RECT bar = windowRect(bar_);
-            frames.push_back(captureScreen().crop(
-                {bar.left - 8, bar.top - 8, bar.left + scale_.px(300), bar.top + scale_.px(100) + 8}));
+            frames.push_back(crop(captureScreen(), {bar.left - 8, bar.top - 8, bar.left + scale_.px(300),
+                                                    bar.top + scale_.px(100) + 8}));
             ::Sleep(30);
         }
     };
@@ -77,7 +155,7 @@ TEST_F(Pictures, TheIntroTypingTheBarWithACompletedNameAndTheMenus) {
     for (std::size_t i = 0; i < frames.size(); ++i) {
         char name[32];
         std::snprintf(name, sizeof name, "frame-%03zu.bmp", i);
-        EXPECT_TRUE(frames[i].saveBitmap(folder_ + name));
+        EXPECT_TRUE(saveBitmap(frames[i], folder_ + name));
     }
 
     HWND box = findCommandBox(bar_);

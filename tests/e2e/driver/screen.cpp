@@ -2,7 +2,6 @@
 
 #include <algorithm>
 
-#include "driver/files.h"
 #include "driver/window_query.h"
 #include "win32/platform/unique_handle.h"
 
@@ -36,40 +35,6 @@ int ScreenImage::count(const RECT& area, COLORREF colour) const {
         }
     }
     return matches;
-}
-
-ScreenImage ScreenImage::crop(const RECT& area) const {
-    const RECT inside = clipped(area, width_, height_);
-    const int width = std::max(0L, inside.right - inside.left);
-    const int height = std::max(0L, inside.bottom - inside.top);
-    std::vector<std::uint32_t> part;
-    part.reserve(static_cast<std::size_t>(width) * height);
-    for (int y = inside.top; y < inside.top + height; ++y) {
-        const auto row = pixels_.begin() + static_cast<std::ptrdiff_t>(y) * width_ + inside.left;
-        part.insert(part.end(), row, row + width);
-    }
-    return ScreenImage(width, height, std::move(part));
-}
-
-bool ScreenImage::saveBitmap(const std::string& path) const {
-    const std::size_t rowBytes = (static_cast<std::size_t>(width_) * 3 + 3) & ~std::size_t{3};
-    const BITMAPINFOHEADER info{
-        sizeof info, width_, height_, 1, 24, BI_RGB, static_cast<DWORD>(rowBytes * height_), 0, 0, 0, 0};
-    const DWORD offset = sizeof(BITMAPFILEHEADER) + sizeof info;
-    const BITMAPFILEHEADER header{0x4D42 /* "BM" */, offset + info.biSizeImage, 0, 0, offset};
-    std::string file(reinterpret_cast<const char*>(&header), sizeof header);
-    file.append(reinterpret_cast<const char*>(&info), sizeof info);
-    for (int y = height_ - 1; y >= 0; --y) {  // bottom-up rows of blue, green, red
-        const std::size_t start = file.size();
-        for (int x = 0; x < width_; ++x) {
-            const std::uint32_t pixel = pixels_[static_cast<std::size_t>(y) * width_ + x];
-            file.push_back(static_cast<char>(pixel & 0xFF));
-            file.push_back(static_cast<char>((pixel >> 8) & 0xFF));
-            file.push_back(static_cast<char>((pixel >> 16) & 0xFF));
-        }
-        file.resize(start + rowBytes, '\0');
-    }
-    return writeFileBytes(path, file);
 }
 
 display::DpiScale screenScale() {
@@ -114,31 +79,6 @@ int waitForColourIn(HWND window, COLORREF colour, int least, DWORD timeoutMs) {
     waitUntil([&] { return (found = captureScreen().count(windowRect(window), colour)) >= least; },
               timeoutMs);
     return found;
-}
-
-bool waitForMenusShowing(std::size_t menuCount, COLORREF colour, int pixels, DWORD timeoutMs) {
-    return waitUntil(
-        [&] {
-            const auto menus = openMenus();
-            const ScreenImage screen = captureScreen();
-            return menus.size() == menuCount && std::all_of(menus.begin(), menus.end(), [&](HWND menu) {
-                       return screen.count(windowRect(menu), colour) >= pixels;
-                   });
-        },
-        timeoutMs);
-}
-
-bool savePictureOf(const std::vector<HWND>& windows, const std::string& path) {
-    if (windows.empty()) {
-        return false;
-    }
-    RECT all = windowRect(windows.front());
-    for (HWND window : windows) {
-        const RECT rect = windowRect(window);
-        ::UnionRect(&all, &all, &rect);
-    }
-    ::InflateRect(&all, 8, 8);
-    return captureScreen().crop(all).saveBitmap(path);
 }
 
 }  // namespace zek::e2e

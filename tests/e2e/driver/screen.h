@@ -1,6 +1,5 @@
 #pragma once
-// What the screen shows, read through GDI as any program could, for pixel checks
-// and for pictures of the program.
+// What the screen shows, read through GDI as any program could, for pixel checks.
 #include <windows.h>
 
 #include <cstdint>
@@ -24,10 +23,6 @@ class ScreenImage {
     COLORREF at(int x, int y) const;
     // How many pixels of the rectangle (clipped to the image) have exactly this colour.
     int count(const RECT& area, COLORREF colour) const;
-    // The part inside the rectangle (clipped to the image).
-    ScreenImage crop(const RECT& area) const;
-    // Writes a 24-bit bottom-up BMP file; false when it cannot be written.
-    bool saveBitmap(const std::string& path) const;
 
   private:
     int width_ = 0;
@@ -44,11 +39,5 @@ ScreenImage captureScreen();
 // Pixels of this colour inside the window, once the screen shows at least `least` of them
 // (or the time is up).
 int waitForColourIn(HWND window, COLORREF colour, int least, DWORD timeoutMs = 5000);
-// Menus are mapped and painted a while after they open: waits until exactly this
-// many are open and each shows at least `pixels` pixels of this colour; whether they did.
-bool waitForMenusShowing(std::size_t menuCount, COLORREF colour, int pixels, DWORD timeoutMs = 8000);
-// Saves what the screen shows around these windows, with a margin of 8 pixels, as
-// a BMP file; false when it cannot.
-bool savePictureOf(const std::vector<HWND>& windows, const std::string& path);
 
 }  // namespace zek::e2e
