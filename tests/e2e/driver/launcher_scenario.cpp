@@ -105,6 +105,21 @@ void LauncherScenario::enterInBar(HWND bar, const std::string& text) {
     pressKey(VK_RETURN);
 }
 
+void LauncherScenario::typeOver(const std::string& text) {
+    ::SendMessageA(edit_, EM_SETSEL, 0, -1);
+    typeAscii(text);
+}
+
+bool LauncherScenario::textBecomes(const std::string& expected) const {
+    return waitUntil([&] { return windowText(edit_) == expected; }, 5000);
+}
+
+std::optional<std::string> LauncherScenario::iniAfterClose() {
+    DWORD_PTR ignored = 0;
+    const bool answered = ::SendMessageTimeoutA(bar_, WM_CLOSE, 0, 0, SMTO_ABORTIFHUNG, 10000, &ignored) != 0;
+    return answered ? readFileBytes(folder_ + "ZekLauncher.ini") : std::nullopt;
+}
+
 HWND LauncherScenario::shownDialog(const std::string& caption) {
     const auto dialog = waitForDialog(firstInstance_.id(), caption);
     return dialog ? dialog->window : nullptr;
@@ -117,9 +132,12 @@ Process LauncherScenario::startLauncher(const std::string& arguments) {
 HWND LauncherScenario::startFirstInstance(const std::string& arguments) {
     firstInstance_ = startLauncher(arguments);
     EXPECT_TRUE(firstInstance_) << "the launcher did not start";
-    HWND bar = waitForStartedBar(20000);
-    EXPECT_NE(bar, nullptr) << "the launcher did not finish starting";
-    return bar;
+    bar_ = waitForStartedBar(20000);
+    EXPECT_NE(bar_, nullptr) << "the launcher did not finish starting";
+    // A search from a null bar would look among every program's top-level windows.
+    box_ = bar_ != nullptr ? findCommandBox(bar_) : nullptr;
+    edit_ = bar_ != nullptr ? findCommandEdit(bar_) : nullptr;
+    return bar_;
 }
 
 std::optional<DWORD> LauncherScenario::runLauncher(const std::string& arguments, DWORD timeoutMs) {

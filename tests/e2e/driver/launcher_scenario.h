@@ -29,7 +29,8 @@ class LauncherScenario : public ::testing::Test {
 
     // Starts the launcher from the scenario folder with these arguments.
     Process startLauncher(const std::string& arguments = "");
-    // Starts the first instance and waits until it has finished starting; its bar.
+    // Starts the first instance and waits until it has finished starting; its bar
+    // (also kept in bar_, with its command box and that box's edit).
     HWND startFirstInstance(const std::string& arguments = "");
     // Starts a launcher and waits for it to end; the exit code or none.
     std::optional<DWORD> runLauncher(const std::string& arguments, DWORD timeoutMs = 20000);
@@ -45,6 +46,13 @@ class LauncherScenario : public ::testing::Test {
     void showAndFocus(HWND bar);
     // Calls the bar up with its hotkey, types the text and presses Enter.
     void enterInBar(HWND bar, const std::string& text);
+    // Selects the whole text of the command box and types this over it.
+    void typeOver(const std::string& text);
+    // Whether the command box's text is this within five seconds.
+    bool textBecomes(const std::string& expected) const;
+    // The settings file as WM_CLOSE writes it (the launcher keeps running); none if
+    // the bar did not answer or wrote none.
+    std::optional<std::string> iniAfterClose();
     // The first instance's shown dialog of this caption, once there is one.
     HWND shownDialog(const std::string& caption);
 
@@ -62,6 +70,9 @@ class LauncherScenario : public ::testing::Test {
     std::string launcherPath_;
     std::string probe_;
     Process firstInstance_;
+    HWND bar_ = nullptr;
+    HWND box_ = nullptr;
+    HWND edit_ = nullptr;
 };
 
 }  // namespace zek::e2e

@@ -32,9 +32,7 @@ TEST_F(DataFiles, CloseSavesTheSettingsExitWritesThemAgainAndADamagedDataFileIsK
     ASSERT_NE(bar, nullptr);
     EXPECT_EQ(readFileBytes(dataFilePath() + ".unreadable"), damaged);
     EXPECT_FALSE(fileExists(folder_ + "ZekLauncher.ini"));
-    DWORD_PTR result = 0;
-    ASSERT_TRUE(::SendMessageTimeoutA(bar, WM_CLOSE, 0, 0, SMTO_ABORTIFHUNG, 5000, &result));
-    EXPECT_EQ(readFileBytes(folder_ + "ZekLauncher.ini"), kDefaultModeSection);
+    EXPECT_EQ(iniAfterClose(), kDefaultModeSection);
     EXPECT_TRUE(::IsWindow(bar));
     ASSERT_TRUE(::DeleteFileA((folder_ + "ZekLauncher.ini").c_str()));
     exitLauncher();
@@ -152,7 +150,7 @@ TEST_F(KillLoop, TheConvertedDataFileIsAlwaysWhole) {
     // A whole start, left alone, lists every item and the eight built-in commands.
     HWND bar = startFirstInstance();
     ASSERT_NE(bar, nullptr);
-    EXPECT_EQ(::SendMessageA(findCommandBox(bar), CB_GETCOUNT, 0, 0), static_cast<LRESULT>(kItems + 8));
+    EXPECT_EQ(::SendMessageA(box_, CB_GETCOUNT, 0, 0), static_cast<LRESULT>(kItems + 8));
     firstInstance_.kill();
     EXPECT_EQ(readFileBytes(dat), converted);
     EXPECT_EQ(readFileBytes(dat + ".bak"), old);
@@ -169,9 +167,7 @@ TEST_F(KillLoop, TheIniWrittenOnCloseIsAlwaysWhole) {
         ASSERT_NE(bar, nullptr);
         if (!written) {
             // What a close writes when left alone.
-            DWORD_PTR ignored = 0;
-            ASSERT_TRUE(::SendMessageTimeoutA(bar, WM_CLOSE, 0, 0, SMTO_ABORTIFHUNG, 5000, &ignored));
-            written = readFileBytes(ini);
+            written = iniAfterClose();
             ASSERT_TRUE(written && *written != old);
         }
         ASSERT_TRUE(writeFileBytes(ini, old));

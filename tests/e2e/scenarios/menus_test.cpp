@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <string>
-#include <vector>
 
 #include "core/menus/owner_draw.h"
 #include "driver/input.h"
@@ -20,19 +19,12 @@ class Menus : public LauncherScenario {
         LauncherScenario::SetUp();
         probeInSpacedFolder();
     }
-    void startWith(const std::vector<RecordText>& items, const std::string& ini = "") {
-        bar_ = LauncherScenario::startWith(items, ini);
-        ASSERT_NE(bar_, nullptr);
-    }
     void showBarAndType(const std::string& text) {
         showAndFocus(bar_);
-        HWND edit = findCommandEdit(bar_);
-        ::SendMessageA(edit, EM_SETSEL, 0, -1);
-        typeAscii(text);
-        ASSERT_TRUE(waitUntil([&] { return windowText(edit).starts_with(text); }, 5000)) << windowText(edit);
+        typeOver(text);
+        ASSERT_TRUE(waitUntil([&] { return windowText(edit_).starts_with(text); }, 5000))
+            << windowText(edit_);
     }
-
-    HWND bar_ = nullptr;
 };
 
 TEST_F(Menus, AltEnterOffersEveryItemOfTheNameAndANodeOpensItsMenuAlone) {

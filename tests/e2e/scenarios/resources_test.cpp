@@ -36,12 +36,11 @@ TEST_F(Resources, ShowTypeHideCyclesAndMenusLeaveNothingBehind) {
     }
     HWND bar = startWith(records);
     ASSERT_NE(bar, nullptr);
-    HWND edit = findCommandEdit(bar);
-    ASSERT_NE(edit, nullptr);
+    ASSERT_NE(edit_, nullptr);
 
     auto cycle = [&] {
         ::SendMessageA(bar, app::LM_SHOWBAR, 0, 0);
-        sendCharacters(edit, "item1");
+        sendCharacters(edit_, "item1");
         ::SendMessageA(bar, app::LM_HIDEBAR, 0, 0);
     };
     auto taskMenu = [&] {

@@ -29,8 +29,7 @@ class SettingsTree : public LauncherScenario {
         if (!dataFile.empty()) {
             EXPECT_TRUE(writeFileBytes(dataFilePath(), dataFile));
         }
-        bar_ = startFirstInstance();
-        if (bar_ == nullptr) {
+        if (startFirstInstance() == nullptr) {
             return nullptr;
         }
         enterInBar(bar_, "newitem");
@@ -40,8 +39,6 @@ class SettingsTree : public LauncherScenario {
     static void pressOnRow(HWND dialog, HTREEITEM row, WORD key) {
         pressKeyOnTreeRow(dialog, IDC_TREE, row, key);
     }
-
-    HWND bar_ = nullptr;
 };
 
 // "kid" under a data item, as only a hand-edited file has it; "deep" with Ctrl + Alt + D.
@@ -78,7 +75,7 @@ TEST_F(SettingsTree, InsertOnTheBuiltInNodeAndFilesDroppedOnItAddItemsThatOkWrit
     const std::string calc =
         "1:ItemName=Calc\r\n1:ItemApp=C:\\windows\\calc.exe\r\n1:ItemDir=C:\\windows\\\r\n";
     EXPECT_NE(readFileBytes(dataFilePath()).value_or("").find(calc), std::string::npos);
-    const auto names = listTexts(findCommandBox(bar_));
+    const auto names = listTexts(box_);
     EXPECT_NE(std::find(names.begin(), names.end(), "Calc"), names.end())
         << "the bar's list was not refilled";
 
@@ -180,7 +177,7 @@ TEST_F(SettingsTree, AHotkeyTakenElsewhereIsRefusedADraggedItemTakesItsChildrenA
     const auto after = lastWriteTime(dataFilePath());
     ASSERT_TRUE(before && after);
     EXPECT_EQ(::CompareFileTime(&*before, &*after), 0);
-    const auto names = listTexts(findCommandBox(bar_));
+    const auto names = listTexts(box_);
     EXPECT_NE(std::find(names.begin(), names.end(), "deep"), names.end()) << "the list was not re-read";
     // The items read again keep their hotkeys registered: nothing to register twice.
     ASSERT_EQ(runLauncher("/c hotkeyon"), 0u);
@@ -219,21 +216,12 @@ TEST_F(SettingsTree, AHotkeyTakenElsewhereIsRefusedADraggedItemTakesItsChildrenA
 class SettingsDialogs : public LauncherScenario {
   protected:
     HWND open(int command, const std::string& caption) {
-        bar_ = startFirstInstance();
-        if (bar_ == nullptr) {
+        if (startFirstInstance() == nullptr) {
             return nullptr;
         }
         ::PostMessageA(bar_, WM_COMMAND, command, 0);
         return shownDialog(caption);
     }
-    // The INI as the launcher writes it on WM_CLOSE (it keeps running).
-    std::string iniAfterClose() {
-        DWORD_PTR ignored = 0;
-        ::SendMessageTimeoutA(bar_, WM_CLOSE, 0, 0, SMTO_ABORTIFHUNG, 10000, &ignored);
-        return readFileBytes(folder_ + "ZekLauncher.ini").value_or("");
-    }
-
-    HWND bar_ = nullptr;
 };
 
 TEST_F(SettingsDialogs, HotkeysAreRefusedKeptOrStoredAndAssociationsAddedRefusedAndDeleted) {
@@ -264,7 +252,7 @@ TEST_F(SettingsDialogs, HotkeysAreRefusedKeptOrStoredAndAssociationsAddedRefused
     pressChord({VK_LWIN, VK_RETURN});
     EXPECT_TRUE(waitUntil([&] { return ::IsWindowVisible(bar_) != FALSE; }, 5000));
     EXPECT_TRUE(hotkeyTakenElsewhere(MOD_WIN, VK_SPACE));
-    EXPECT_NE(iniAfterClose().find("[Mode]\r\nKey1=8\r\nKey2=13\r\nKey3=8\r\nKey4=32\r\n"),
+    EXPECT_NE(iniAfterClose().value_or("").find("[Mode]\r\nKey1=8\r\nKey2=13\r\nKey3=8\r\nKey4=32\r\n"),
               std::string::npos);
 
     // Again, and OK stores the hotkeys, the trackbars and the menu style.
@@ -294,7 +282,7 @@ TEST_F(SettingsDialogs, HotkeysAreRefusedKeptOrStoredAndAssociationsAddedRefused
         },
         5000))
         << "the new transparency is not applied at once";
-    std::string ini = iniAfterClose();
+    std::string ini = iniAfterClose().value_or("");
     EXPECT_NE(ini.find("Key1=240\r\nKey2=1\r\nKey3=8\r\nKey4=32\r\nKey5=2\r\nKey6=83\r\nCpu=1\r\n"
                        "Transparent=50\r\nMenuType=1\r\n"),
               std::string::npos);
@@ -338,7 +326,7 @@ TEST_F(SettingsDialogs, HotkeysAreRefusedKeptOrStoredAndAssociationsAddedRefused
     pressDialogButton(dialog, IDC_OK);
     ASSERT_TRUE(waitForDialogClosed(dialog));
 
-    ini = iniAfterClose();
+    ini = iniAfterClose().value_or("");
     EXPECT_NE(ini.find("[ExtMode]\r\nFileApp=C:\\filer.exe\r\nFileAppOption=/e,\r\nExtKey0=txt\r\n"
                        "PathKey0=C:\\tools\\viewer.exe\r\nOptionKey0=-v\r\n"),
               std::string::npos)

@@ -37,8 +37,8 @@ int panelWidthForComment(const display::DpiScale& scale) {
 class StatusPicture : public LauncherScenario {
   protected:
     void showBar() {
-        bar_ = startWith({{.name = "notepad", .app = "C:\\windows\\notepad.exe", .comment = kLongComment},
-                          {.name = "notebook", .app = "C:\\windows\\notepad.exe"}});
+        startWith({{.name = "notepad", .app = "C:\\windows\\notepad.exe", .comment = kLongComment},
+                   {.name = "notebook", .app = "C:\\windows\\notepad.exe"}});
         ASSERT_NE(bar_, nullptr);
         showAndFocus(bar_);
         ASSERT_TRUE(instrumentDrawn(scale_));
@@ -56,8 +56,7 @@ class StatusPicture : public LauncherScenario {
     }
     // Types a name whose item has the long comment, then one that names nothing.
     void expectWidthFollowsThePanel(const display::DpiScale& scale) {
-        ::SendMessageA(findCommandEdit(bar_), EM_SETSEL, 0, -1);
-        typeAscii("notep");
+        typeOver("notep");
         const int wide = scale.px(panelWidthForComment(scale) + 110);
         EXPECT_TRUE(waitUntil([&] { return windowWidth(bar_) == wide; }, 5000))
             << windowWidth(bar_) << " instead of " << wide;
@@ -66,7 +65,7 @@ class StatusPicture : public LauncherScenario {
     }
     void expectCommandBoxAt(const display::DpiScale& scale) const {
         const RECT bar = windowRect(bar_);
-        const RECT box = windowRect(findCommandBox(bar_));
+        const RECT box = windowRect(box_);
         const display::Corners place = scale.px(display::Corners{100, 80, 230, 95});
         EXPECT_EQ(
             std::tuple(box.left - bar.left, box.top - bar.top, box.right - bar.left, box.bottom - bar.top),
@@ -74,7 +73,6 @@ class StatusPicture : public LauncherScenario {
     }
 
     const display::DpiScale scale_ = screenScale();
-    HWND bar_ = nullptr;
 };
 
 // Moved to a screen of twice the DPI, the bar keeps its place and is laid out and
