@@ -80,16 +80,6 @@ TEST(ParseCommandLine, SwitchesOpenRecordsTheirArgumentsFillAndAreCutOnAWholeCha
     }
 }
 
-TEST(ParseCommandLine, RecordLimitsDropTheRestOfTheLine) {
-    std::vector<std::string> words(17, "/h");
-    words.push_back("after");
-    EXPECT_EQ(parse(words, kRemoteRecordCount).size(), 16u);
-    const auto own = parse(words, kOwnCommandLineRecordCount);
-    ASSERT_EQ(own.size(), 12u);
-    // The dropped switch's argument does not land in the last kept record.
-    EXPECT_EQ(own.back(), (Record{"/h", "", ""}));
-}
-
 class RecordingActions : public SwitchActions {
   public:
     std::vector<std::string> calls;

@@ -131,21 +131,6 @@ TEST(IncrementalCompletion, UnknownTextIsPutBackWithItsSelection) {
     EXPECT_EQ(boxText(std::string_view("ab\0c", 4)), "ab");
 }
 
-TEST(IncrementalCompletion, DoubleByteNamesCompleteOnWholeCharacters) {
-    // "表" = 0x95 0x5C and "ソ" = 0x83 0x5C: trail bytes that look like a backslash.
-    FakeBox box({{"表計算", 0}, {"ソフト", 0}});
-    box.type("表");
-    EXPECT_EQ(box.shown(), (Shown{"表計算", "計算", 2}));
-    // A text that ends in a lead byte is completed by the whole character: the
-    // selection starts before that byte, never inside the character.
-    box.state = {};
-    box.put("\x83", 1, 1);
-    box.changed();
-    EXPECT_EQ(box.shown(), (Shown{"ソフト", "ソフト", 0}));
-    box.type("ソ");
-    EXPECT_EQ(box.shown(), (Shown{"ソフト", "フト", 2}));
-}
-
 TEST(RefilterAtCaret, FiltersByTheTextLeftOfTheCaretAndKeepsTheSelectedCandidate) {
     FakeBox box({{"notepad", 0}, {"notebook", 0}, {"nodes", 0}, {"calc", 0}, {"表計算", 0}, {"表示", 0}});
     box.type("notep");

@@ -105,20 +105,6 @@ TEST_F(ItemStoreTest, RemovingANodeRemovesItsSubtree) {
     EXPECT_THAT(namesOf(store->root()->children()), ElementsAre("command", "keep"));
 }
 
-TEST_F(ItemStoreTest, RemovingTheBuiltInNodeKeepsIt) {
-    LauncherItem* command = store->commandNode();
-    store->removeItem(command);
-    EXPECT_EQ(store->commandNode(), command);
-    EXPECT_EQ(command->parent(), nullptr);
-    EXPECT_EQ(command->childCount(), 0);
-    EXPECT_EQ(store->count(), 0);
-    store->removeItem(store->root());  // refused
-    EXPECT_NE(store->root(), nullptr);
-    // It takes children again, and they are in the flat list although in no tree.
-    EXPECT_NE(add(command, ItemType::DataItem, "x"), nullptr);
-    EXPECT_EQ(store->findByName("x")->level(), 2);
-}
-
 TEST_F(ItemStoreTest, RefusesItemsOfAnotherStore) {
     auto other = defaultStore();
     LauncherItem* foreign = other->findByName("list");

@@ -63,23 +63,6 @@ TEST_F(LauncherSettingsTest, AFullFileIsReadAndRewrittenInOrderWithoutUnknownKey
               "ExtKey1=log\r\nPathKey1=C:\\\x95\x5C\\b.exe\r\nOptionKey1=-n \"x\"\r\n");
 }
 
-TEST_F(LauncherSettingsTest, AssociationListEndsAtTheFirstMissingExtension) {
-    const struct {
-        std::string extMode;
-        std::vector<Association> expected;
-    } cases[] = {
-        {"ExtKey0=txt\r\nPathKey0=C:\\edit.exe\r\nExtKey2=bmp\r\nPathKey2=C:\\paint.exe\r\n",
-         {{"txt", "C:\\edit.exe", ""}}},
-        // An entry without application is skipped and the rest renumbered.
-        {"ExtKey0=txt\r\nExtKey1=log\r\nPathKey1=C:\\viewer.exe\r\n", {{"log", "C:\\viewer.exe", ""}}},
-    };
-    for (const auto& [extMode, expected] : cases) {
-        SCOPED_TRACE(extMode);
-        profile.files[kIni] = "[ExtMode]\r\n" + extMode;
-        EXPECT_EQ(LauncherSettings(profile, kIni).associations(), expected);
-    }
-}
-
 TEST_F(LauncherSettingsTest, AssociationsPastTheLimitAreNotReadAndASaveKeepsThoseRead) {
     std::string ini = "[ExtMode]\r\n";
     for (std::size_t n = 0; n <= kMaxAssociations; ++n) {

@@ -178,39 +178,6 @@ TEST_F(LaunchTest, DataItemGoesToTheFilerTheOwnAssociationOrTheShell) {
     }
 }
 
-// Opening a file with a program item passes the path unchanged; without an item
-// it goes to the filer, its own association or the shell, by what the path is.
-TEST_F(LaunchTest, OpenFileWithAProgramItemOrByItself) {
-    const auto viewer = dataItem(R"(D:\tools\view.EXE)", "/v", R"(D:\tools)");
-    const struct {
-        bool filer;
-        std::optional<ItemFields> item;
-        std::string path;
-        std::optional<ShellRequest> expected;
-    } cases[] = {
-        {kFiler, viewer, R"(D:\docs\a.txt)",
-         ShellRequest{viewer.app, R"(/v "D:\docs\a.txt")", R"(D:\tools)"}},
-        // Items that are no program, and empty paths, are refused.
-        {kFiler, dataItem(R"(D:\tools\exe)"), R"(D:\docs\a.txt)", std::nullopt},  // "exe" as a name
-        {kFiler, std::nullopt, "", std::nullopt},
-        {kNoFiler, std::nullopt, R"(D:\docs)", ShellRequest{R"(D:\docs)", "", ""}},
-        {kFiler, std::nullopt, R"(D:\docs)", ShellRequest{kFilerApp, R"(/e,"D:\docs")", ""}},
-        {kFiler, std::nullopt, R"(D:\docs\a.txt)",
-         ShellRequest{R"(D:\ed.exe)", R"(-r "D:\docs\a.txt")", R"(D:\docs\)"}},
-        {kFiler, std::nullopt, R"(D:\docs\ソ.pdf)", ShellRequest{R"(D:\docs\ソ.pdf)", "", R"(D:\docs\)"}},
-        {kFiler, std::nullopt, R"(D:\docs\gone.txt)", std::nullopt},
-    };
-    for (const auto& [filer, item, path, expected] : cases) {
-        SCOPED_TRACE((item ? item->app : "no item") + " opens " + path);
-        useFiler(filer);
-        std::optional<LauncherItem> program;
-        if (item) {
-            program.emplace(*item);
-        }
-        EXPECT_EQ(requestForOpenFile(program ? &*program : nullptr, path, settings, files), expected);
-    }
-}
-
 // The folder of a folder item is itself, that of a file item its containing folder,
 // which keeps its trailing backslash inside the filer's quotes.
 TEST_F(LaunchTest, ItemFolderOpensInTheFilerOrTheShell) {
