@@ -30,13 +30,17 @@ const std::string kToolsFile = dataFileText({
     {.name = "Ａlpha", .level = 2, .app = "C:\\alpha.exe"},
 });
 
-using CommandList = LauncherScenario;
+class CommandList : public LauncherScenario {
+  protected:
+    void SetUp() override {
+        LauncherScenario::SetUp();
+        ASSERT_TRUE(writeFileBytes(dataFilePath(), kToolsFile));
+        ASSERT_NE(startFirstInstance(), nullptr);
+    }
+};
 
-TEST_F(CommandList, ListShowsCountsAndCellsHeaderClicksSortARightClickEditsAndADoubleClickRuns) {
-    ASSERT_TRUE(writeFileBytes(dataFilePath(), kToolsFile));
-    HWND bar = startFirstInstance();
-    ASSERT_NE(bar, nullptr);
-    enterInBar(bar, "list");
+TEST_F(CommandList, ListShowsCountsAndCellsAndHeaderClicksSortAndMarkTheColumn) {
+    enterInBar(bar_, "list");
     HWND dialog = shownDialog("コマンドリスト");
     ASSERT_NE(dialog, nullptr) << "\"list\" opened no command list";
     HWND list = ::GetDlgItem(dialog, IDC_COMMAND_LIST);
@@ -83,12 +87,14 @@ TEST_F(CommandList, ListShowsCountsAndCellsHeaderClicksSortARightClickEditsAndAD
 
     ::SendDlgItemMessageA(dialog, IDC_OK, BM_CLICK, 0, 0);
     EXPECT_TRUE(waitUntil([&] { return ::IsWindow(dialog) == FALSE; }));
+}
 
+TEST_F(CommandList, RightClickEditsTheItemAndTheFileHoldsItAtOnceAndADoubleClickRunsIt) {
     probeInSpacedFolder();
-    ::PostMessageA(bar, WM_COMMAND, IDM_COMMAND_LIST, 0);  // the tray menu's command
-    dialog = shownDialog("コマンドリスト");
+    ::PostMessageA(bar_, WM_COMMAND, IDM_COMMAND_LIST, 0);  // the tray menu's command
+    HWND dialog = shownDialog("コマンドリスト");
     ASSERT_NE(dialog, nullptr);
-    list = ::GetDlgItem(dialog, IDC_COMMAND_LIST);
+    HWND list = ::GetDlgItem(dialog, IDC_COMMAND_LIST);
     const std::vector<std::string> names = listViewColumn(list, 0);
     const int row = static_cast<int>(std::find(names.begin(), names.end(), "editor") - names.begin());
     ASSERT_LT(row, static_cast<int>(names.size()));
