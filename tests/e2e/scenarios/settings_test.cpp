@@ -112,8 +112,11 @@ TEST_F(SettingsTree, AHotkeyTakenElsewhereIsRefusedADraggedItemTakesItsChildrenA
     HWND dialog = openTree(kToolsFile);
     ASSERT_NE(dialog, nullptr);
     HWND tree = treeOf(dialog);
-    HTREEITEM tools = treeTopRow(tree, 1);
-    ::SendMessageA(tree, TVM_EXPAND, TVE_EXPAND, reinterpret_cast<LPARAM>(tools));
+    const auto expand = [&tree](HTREEITEM row) {
+        ::SendMessageA(tree, TVM_EXPAND, TVE_EXPAND, reinterpret_cast<LPARAM>(row));
+    };
+    const HTREEITEM tools = treeTopRow(tree, 1);
+    expand(tools);
     doubleClickTreeRow(tree, treeFirstChild(tree, tools));
     HWND form = shownDialog("ランチャー登録");
     ASSERT_NE(form, nullptr) << "a double-click on \"editor\" opens its form";
@@ -135,9 +138,6 @@ TEST_F(SettingsTree, AHotkeyTakenElsewhereIsRefusedADraggedItemTakesItsChildrenA
     ASSERT_TRUE(waitForDialogClosed(form));
 
     // A dragged item takes its children along; a drop on itself moves nothing.
-    const auto expand = [tree](HTREEITEM row) {
-        ::SendMessageA(tree, TVM_EXPAND, TVE_EXPAND, reinterpret_cast<LPARAM>(row));
-    };
     const HTREEITEM editor = treeFirstChild(tree, tools);
     expand(editor);
     dragTreeRow(tree, editor, editor);
