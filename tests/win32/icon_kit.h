@@ -155,4 +155,18 @@ inline std::optional<std::uint32_t> countGdiObjects() {
     return std::nullopt;
 }
 
+// This process's handles. Wine counts none (GetProcessHandleCount gives 0); there the
+// numbers a handle may have are tried one by one.
+inline DWORD countHandles() {
+    DWORD count = 0;
+    if (::GetProcessHandleCount(::GetCurrentProcess(), &count) && count != 0) {
+        return count;
+    }
+    for (std::uintptr_t value = 4; value < 4 * 16384; value += 4) {
+        DWORD flags = 0;
+        count += ::GetHandleInformation(reinterpret_cast<HANDLE>(value), &flags) ? 1 : 0;
+    }
+    return count;
+}
+
 }  // namespace zek::e2e

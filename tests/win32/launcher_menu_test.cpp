@@ -1,6 +1,6 @@
 // What only the system shows of the launcher's popup menus: plain rows drawn by the
 // system, the place a menu opens at, a menu taller than the screen, and every
-// handle given back. The menus open at a bar of this process; a second thread
+// object and handle given back. The menus open at a bar of this process; a second thread
 // works them as a user does while this one tracks them. Choosing from owner-drawn
 // node and list menus is the program's scenarios' business. And the painter of
 // owner-drawn rows: pieces in layout order, the device context left as it was found.
@@ -192,13 +192,20 @@ TEST_F(LauncherMenuTest, MenuOfMoreRowsThanTheScreenHoldsOpensAndReachesItsLastR
     EXPECT_GE(shown.top, 0);
 }
 
-TEST_F(LauncherMenuTest, OwnerDrawnMenusGiveBackEveryObjectAndMenu) {
-    // The program's scenario cannot count another process's GDI objects under Wine;
-    // here exact counts show any object a menu keeps.
+// Exact counts of this process's GDI objects and handles show anything a menu keeps:
+// the rows, their icons, the program paths the task menu looks up.
+TEST_F(LauncherMenuTest, OwnerDrawnMenusAndTheTaskMenuGiveBackEveryObjectHandleAndMenu) {
     data::LauncherItem* node = add(store_.root(), data::ItemType::RootItem, "Node");
     add(add(node, data::ItemType::NodeItem, "A"), data::ItemType::DataItem, "A1");
+    const UniqueWindow task(::CreateWindowExA(0, "STATIC", "Zek task row", WS_OVERLAPPEDWINDOW | WS_VISIBLE,
+                                              0, 0, 200, 100, nullptr, nullptr, nullptr, nullptr));
     const COLORREF strip = menus::stripColour(::GetSysColor(COLOR_MENU));
     std::vector<HMENU> seenMenus;
+    const auto keepOpenMenus = [&] {
+        for (HWND window : e2e::openMenus()) {
+            seenMenus.push_back(menuOf(window));
+        }
+    };
     const auto openAndClose = [&] {
         track([&] { EXPECT_EQ(LauncherMenu(process()).showNodeMenu(*node, kOwnerDrawn).item, 0u); },
               [&] {
@@ -208,18 +215,23 @@ TEST_F(LauncherMenuTest, OwnerDrawnMenusGiveBackEveryObjectAndMenu) {
                   // Drawn by the launcher: the first menu's "Exit" row shows its icon strip.
                   EXPECT_TRUE(e2e::waitUntil(
                       [&] { return e2e::captureScreen().count(e2e::windowRect(first), strip) >= 10; }, 5000));
-                  for (HWND window : e2e::openMenus()) {
-                      seenMenus.push_back(menuOf(window));
-                  }
+                  keepOpenMenus();
+              });
+        track([&] { LauncherMenu(process()).showTaskMenu(kOwnerDrawn); },
+              [&] {
+                  EXPECT_NE(menuAtDepth(1), nullptr) << "no task menu";
+                  keepOpenMenus();
               });
     };
-    openAndClose();  // the first menu loads what the system keeps for good (fonts, arrows)
+    openAndClose();  // the first menus load what the system keeps for good (fonts, arrows, libraries)
     const std::optional<std::uint32_t> before = e2e::countGdiObjects();
+    const DWORD handlesBefore = e2e::countHandles();
     for (int round = 0; round < 20; ++round) {
         openAndClose();
     }
     EXPECT_EQ(e2e::countGdiObjects(), before);
-    ASSERT_EQ(seenMenus.size(), 21u * 3);
+    EXPECT_LE(e2e::countHandles(), handlesBefore + 2);
+    ASSERT_EQ(seenMenus.size(), 21u * 4);
     EXPECT_EQ(std::count_if(seenMenus.begin(), seenMenus.end(), [](HMENU menu) { return ::IsMenu(menu); }),
               0);
 }

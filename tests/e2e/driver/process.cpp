@@ -114,13 +114,4 @@ void closeProbeWindows() {
     }
 }
 
-void setWineManagesWindows(bool on) {
-    constexpr char kKey[] = "Software\\Wine\\X11 Driver";
-    if (on) {
-        ::RegDeleteKeyValueA(HKEY_CURRENT_USER, kKey, "Managed");
-    } else {
-        ::RegSetKeyValueA(HKEY_CURRENT_USER, kKey, "Managed", REG_SZ, "N", 2);
-    }
-}
-
 }  // namespace zek::e2e

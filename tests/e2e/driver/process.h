@@ -26,11 +26,6 @@ class Process {
     DWORD id_ = 0;
 };
 
-// Without a window manager, Wine waits two seconds at every hide of a window it
-// thinks one looks after; off, the programs started from now on manage their
-// windows themselves (each reads it once, when it starts).
-void setWineManagesWindows(bool on);
-
 // A path as one argument of a command line: between double quotes.
 inline std::string inQuotes(const std::string& text) {
     return "\"" + text + "\"";
