@@ -1,7 +1,6 @@
 #!/usr/bin/env bash
 # The long kill loop: the launcher killed KILLS times (default 500) while it
-# converts an old data file and while it writes its INI; prints how many kills
-# each file survived whole. scripts/test.sh runs the short form.
+# converts an old data file; prints how many kills the file survived whole. scripts/test.sh runs the short form.
 #   bench/kill_soak.sh [KILLS]
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
