@@ -79,9 +79,7 @@ TEST_F(Menus, CtrlEnterOffersTheCandidatesInOwnerDrawnRowsFoundByTheirLetter) {
     HWND menu = waitForOpenMenu(5000);
     ASSERT_NE(menu, nullptr) << "no menu of the candidates";
 
-    // Three candidates and "Exit", each row at least a line of text plus its margin.
     const RECT rect = windowRect(menu);
-    EXPECT_GE(rect.bottom - rect.top, 3 * (12 + 8) + (12 + 11));
     // The icon strip runs down the left of every row; on the "Exit" row, which has no
     // icon over it, it ends 20 pixels into the menu at 96 DPI (the menu's own border
     // may lie over its first pixels).
