@@ -1,7 +1,7 @@
 #pragma once
 // What the adapter tests set up and read back: icon files written byte by byte, document
 // types registered for a while, the program's stock icons, the pixels of what is drawn
-// off screen, and this process's GDI objects.
+// off screen, and this process's GDI objects and handles.
 #include <windows.h>
 
 #include <algorithm>
