@@ -226,12 +226,13 @@ TEST_F(LauncherMenuTest, OwnerDrawnMenusAndTheTaskMenuGiveBackEveryObjectHandleA
     openAndClose();  // the first menus load what the system keeps for good (fonts, arrows, libraries)
     const std::optional<std::uint32_t> before = e2e::countGdiObjects();
     const DWORD handlesBefore = e2e::countHandles();
-    for (int round = 0; round < 20; ++round) {
+    // The counts are exact: a few rounds show a leak, even of one handle a round.
+    for (int round = 0; round < 5; ++round) {
         openAndClose();
     }
     EXPECT_EQ(e2e::countGdiObjects(), before);
     EXPECT_LE(e2e::countHandles(), handlesBefore + 2);
-    ASSERT_EQ(seenMenus.size(), 21u * 4);
+    ASSERT_EQ(seenMenus.size(), 6u * 4);
     EXPECT_EQ(std::count_if(seenMenus.begin(), seenMenus.end(), [](HMENU menu) { return ::IsMenu(menu); }),
               0);
 }
